@@ -1,0 +1,217 @@
+#include "app/form1.h"
+
+#include "platform/files.h"
+
+namespace kombinator {
+
+namespace {
+constexpr unsigned kBlue = rgb(0, 0, 255);
+constexpr unsigned kMagenta = rgb(192, 0, 192);
+constexpr unsigned kGreen = rgb(0, 128, 0);
+constexpr unsigned kWhite = rgb(255, 255, 255);
+constexpr const char* kTab0 = "SSTab1:0";
+constexpr const char* kTab1 = "SSTab1:1";
+constexpr const char* kTab2 = "SSTab1:2";
+constexpr int kHeaderColumnWidth = 500;  // wide enough for " Ssz." and "50"
+
+const char* const kFullCoverCaptions[] = {"Trixie 4",   "Patent 7", "Yankee 11", "Lucky 15",        "Canadian 26",
+                                          "Lucky 31",   "Heinz 57", "Lucky 63",  "Super Heinz 120", "Goliath 247"};
+const int kFullCoverTops[] = {2595, 2955, 3315, 3660, 4020, 4380, 4725, 5085, 5430, 5790};
+const int kFoldTops[] = {480, 840, 1185, 1545, 1890, 2250};
+}  // namespace
+
+QString Module1::profileString(Platform& platform, const QString& section, const QString& key,
+                               const QString& file) {
+    return platform.profileString(section, key, file);
+}
+
+Form1::Form1(Platform& platform, QObject* parent) : QObject(parent), platform_(platform) {
+    setObjectName(QStringLiteral("Form1"));
+    setUpControls();
+    wireHandlers();
+}
+
+Form1::~Form1() = default;
+
+void Form1::setUpControls() {
+    Grid1.setup("Grid1", {255, 375, 7755, 2505});
+    Grid2.setup("Grid2", {255, 2992, 7755, 1245});
+    for (Grid* grid : {&Grid1, &Grid2}) {
+        grid->setSize(kGridRows, kGridCols);
+        grid->setColWidth(0, kHeaderColumnWidth);
+        grid->setStyle({.bold = false, .underline = false, .foreground = 0, .background = 0});
+    }
+    Grid1.setAccessible(QStringLiteral("Tippek"));
+    Grid2.setAccessible(QStringLiteral("Fix tippek"));
+
+    SSTab1.setup("SSTab1", {150, 4365, 4245, 2340});
+    SSTab1.setTabs({QStringLiteral("Fogadás"), QStringLiteral("Kulcs"), QStringLiteral("Klikk")});
+
+    List5.setup("List5", {55, 405, 4065, 1815}, {}, kTab0);
+    List5.setSelectionMode(ListBox::Selection::Extended);
+    List5.setAccessible(QStringLiteral("Ajánlat"));
+    List1.setup("List1", {55, 405, 4065, 1815}, {}, kTab1);
+    List1.setAccessible(QStringLiteral("Fogadások"));
+
+    Option1.setup("Option1", {1710, 750, 1935, 1125}, {}, kTab2);
+    Option1.addOption(QStringLiteral("Nyer"), {1710, 750, 1425, 225});
+    Option1.addOption(QStringLiteral("Döntetlen"), {1710, 1200, 1140, 225});
+    Option1.addOption(QStringLiteral("Nyer vagy döntetlen"), {1710, 1650, 1935, 225});
+    Option1.select(0);
+
+    Picture2.setup("Picture2", {1260, 705, 330, 330}, {}, kTab2);
+    Picture1.setup("Picture1", {1260, 1155, 330, 330}, {}, kTab2);
+    Picture3.setup("Picture3", {960, 1605, 600, 330}, {}, kTab2);
+    Picture2.setPicture(loadPicture(QStringLiteral("\\picture2.bmp")));
+    Picture1.setPicture(loadPicture(QStringLiteral("\\picture1.bmp")));
+    Picture3.setPicture(loadPicture(QStringLiteral("\\picture3.bmp")));
+
+    List3.setup("List3", {6555, 4875, 1485, 1815});
+    List3.setAccessible(QStringLiteral("Összegek"));
+
+    Label1.setup("Label1", {2025, 6900, 525, 255});
+    Label1.setStyle({.bold = true, .underline = false, .foreground = kBlue, .background = 0});
+    Label1.setAccessible({}, QStringLiteral("Darabszám"));
+    Label2.setup("Label2", {8550, 105, 420, 195}, QStringLiteral("Kötés"));
+    Label2.setStyle({.bold = false, .underline = false, .foreground = kMagenta, .background = 0});
+    Label3.setup("Label3", {2475, 105, 5985, 195},
+                 QStringLiteral("Az oddsokra történő klikkeléssel megadhatjuk a valós /  feltételezett eredményeket! "));
+    Label3.setStyle({.bold = false, .underline = false, .foreground = kGreen, .background = 0});
+    Label6.setup("Label6", {75, 105, 2280, 195}, QStringLiteral("Kézikönyv"));
+    Label6.setStyle({.bold = false, .underline = true, .foreground = kBlue, .background = 0});
+    Label6.setToolTip(QStringLiteral("A Kombinátor kézikönyve"));
+
+    Frame1.setup("Frame1", {3000, 2460, 4635, 2175});
+    Label4.setup("Label4", {85, 180, 4425, 1080},
+                 QStringLiteral("Üdvözöljük a Kombinátorban!\n"
+                                "Másolja a szelvényt vagy az ajánlatot a vágólapra, töltse be, majd "
+                                "konvertálja tippekké. Minden tipp három sor: esemény, kimenet, odds."),
+                 "Frame1");
+    Label5.setup("Label5", {90, 1335, 4425, 735},
+                 QStringLiteral("Rendszert a jobb oldali gombokkal választhat, az eredményt az oddsokra "
+                                "kattintva adhatja meg. Részletek a Kézikönyvben."),
+                 "Frame1");
+    for (Label* label : {&Label4, &Label5}) {
+        label->setStyle({.bold = false, .underline = false, .foreground = 0, .background = kWhite});
+        label->setToolTip(QStringLiteral(" Klikkelésre eltűnik! "));
+    }
+
+    Command1.setup("Command1", {4575, 4380, 1680, 360}, QStringLiteral("Vágólap betöltése"));
+    Command22.setup("Command22", {6435, 4380, 1680, 360}, QStringLiteral("Fix megadása"));
+    Command3.setup("Command3", {4575, 4875, 1680, 360}, QStringLiteral("Sor töröl"));
+    Command7.setup("Command7", {4575, 5370, 630, 360}, QStringLiteral("Edit"));
+    Command2.setup("Command2", {5235, 5370, 1020, 360}, QStringLiteral("Konvertálás"));
+    Command6.setup("Command6", {4575, 5850, 1680, 360}, QStringLiteral("Kulcs behelyettesítés"));
+    Command21.setup("Command21", {4575, 6330, 1680, 360}, QStringLiteral("Eredményt megadva "));
+    Command4.setup("Command4", {300, 6810, 1680, 360}, QStringLiteral("Mentés"));
+    Command20.setup("Command20", {2670, 6825, 1680, 360}, QStringLiteral("Vissza tölt"));
+    Command19.setup("Command19", {6435, 6825, 1680, 360}, QStringLiteral("Odds"));
+    Command5.setup("Command5", {8358, 6825, 1620, 360}, QStringLiteral("Kilép"));
+    Command5.setStyle({.bold = true, .underline = false, .foreground = 0, .background = 0});
+    Check2.setup("Check2", {4605, 6885, 1635, 240}, QStringLiteral("Fájl név megadás"));
+    Check1.setup("Check1", {8358, 6265, 1620, 345}, QStringLiteral("Törli a kulcs és az odds listát"));
+    Check1.setStyle({.bold = false, .underline = false, .foreground = kBlue, .background = 0});
+    Check1.setValue(1);
+
+    Command24.setup("Command24", {9258, 120, 720, 270}, QStringLiteral("1"));
+    for (int i = 0; i < 12; ++i) {
+        const int left = i < 6 ? 8358 : 9258;
+        Command8[static_cast<size_t>(i)].setup(QStringLiteral("Command8_%1").arg(i),
+                                               {left, kFoldTops[i % 6], 720, 270}, QString::number(i + 2));
+    }
+    Button* fullCover[] = {&Command9,  &Command10, &Command11, &Command12, &Command13,
+                           &Command14, &Command15, &Command16, &Command17, &Command18};
+    for (int i = 0; i < 10; ++i) {
+        fullCover[i]->setup(QStringLiteral("Command%1").arg(9 + i), {i == 0 ? 8336 : 8358, kFullCoverTops[i], 1620, 270},
+                            QString::fromUtf8(kFullCoverCaptions[i]));
+    }
+
+    Command23.setup("Command23", {5895, 3795, 1170, 315}, QStringLiteral("Command23"));
+    Command23.setVisible(false);
+    List2.setup("List2", {285, 4665, 675, 255});
+    List4.setup("List4", {300, 4995, 615, 255});
+    List6.setup("List6", {7245, 4980, 645, 255});
+    Picture4.setup("Picture4", {7200, 3765, 330, 330});
+    for (Control* hidden : std::initializer_list<Control*>{&List2, &List4, &List6, &Picture4}) hidden->setVisible(false);
+}
+
+void Form1::wireHandlers() {
+    connect(&Label4, &Label::clicked, this, &Form1::Label4_Click);
+    connect(&Label5, &Label::clicked, this, &Form1::Label5_Click);
+    connect(&Label6, &Label::clicked, this, &Form1::Label6_Click);
+    connect(&Label6, &Label::mouseMoved, this, &Form1::Label6_MouseMove);
+    connect(&Command5, &Button::clicked, this, &Form1::Command5_Click);
+    connect(&Command1, &Button::clicked, this, &Form1::Command1_Click);
+    connect(&Command2, &Button::clicked, this, &Form1::Command2_Click);
+    connect(&Command23, &Button::clicked, this, &Form1::Command23_Click);
+    connect(&Command3, &Button::clicked, this, &Form1::Command3_Click);
+    connect(&List1, &ListBox::clicked, this, &Form1::List1_Click);
+    connect(&List3, &ListBox::clicked, this, &Form1::List3_Click);
+    for (int i = 0; i < 12; ++i) {
+        connect(&Command8[static_cast<size_t>(i)], &Button::clicked, this, [this, i] { Command8_Click(i); });
+    }
+    connect(&Command9, &Button::clicked, this, &Form1::Command9_Click);
+    connect(&Command10, &Button::clicked, this, &Form1::Command10_Click);
+    connect(&Command11, &Button::clicked, this, &Form1::Command11_Click);
+    connect(&Command12, &Button::clicked, this, &Form1::Command12_Click);
+    connect(&Command13, &Button::clicked, this, &Form1::Command13_Click);
+    connect(&Command14, &Button::clicked, this, &Form1::Command14_Click);
+    connect(&Command15, &Button::clicked, this, &Form1::Command15_Click);
+    connect(&Command16, &Button::clicked, this, &Form1::Command16_Click);
+    connect(&Command17, &Button::clicked, this, &Form1::Command17_Click);
+    connect(&Command18, &Button::clicked, this, &Form1::Command18_Click);
+    connect(&Command24, &Button::clicked, this, &Form1::Command24_Click);
+    connect(&Grid1, &Grid::clicked, this, &Form1::Grid1_Click);
+    connect(&Command22, &Button::clicked, this, &Form1::Command22_Click);
+    connect(&Command19, &Button::clicked, this, &Form1::Command19_Click);
+    connect(&Command21, &Button::clicked, this, &Form1::Command21_Click);
+    connect(&Command6, &Button::clicked, this, &Form1::Command6_Click);
+    connect(&Command7, &Button::clicked, this, &Form1::Command7_Click);
+    connect(&Command4, &Button::clicked, this, &Form1::Command4_Click);
+    connect(&Command20, &Button::clicked, this, &Form1::Command20_Click);
+}
+
+std::vector<Control*> Form1::controls() {
+    std::vector<Control*> all{&Grid1,     &Grid2,     &SSTab1,    &List5,     &List1,     &Option1,   &Picture2,
+                              &Picture1,  &Picture3,  &List3,     &Label1,    &Label2,    &Label3,    &Label6,
+                              &Frame1,    &Label4,    &Label5,    &Command1,  &Command22, &Command3,  &Command7,
+                              &Command2,  &Command6,  &Command21, &Command4,  &Command20, &Command19, &Command5,
+                              &Check2,    &Check1,    &Command24};
+    for (Button& b : Command8) all.push_back(&b);
+    for (Button* b : {&Command9, &Command10, &Command11, &Command12, &Command13, &Command14, &Command15, &Command16,
+                      &Command17, &Command18, &Command23})
+        all.push_back(b);
+    for (Control* c : std::initializer_list<Control*>{&List2, &List4, &List6, &Picture4}) all.push_back(c);
+    return all;
+}
+
+std::vector<Button*> Form1::calculatorButtons() {
+    std::vector<Button*> buttons;
+    for (Button& b : Command8) buttons.push_back(&b);
+    for (Button* b : {&Command9, &Command10, &Command11, &Command12, &Command13, &Command14, &Command15, &Command16,
+                      &Command17, &Command18})
+        buttons.push_back(b);
+    return buttons;
+}
+
+std::optional<QString> Form1::programFile(const QString& name) {
+    return files::resolve(platform_.programFolder(), name);
+}
+
+QString Form1::loadPicture(const QString& name) {
+    const std::optional<QString> path = programFile(name);
+    if (!path || !platform_.isPicture(*path)) return {};
+    return *path;
+}
+
+void Form1::closeDialog(Dialog* dialog) {
+    for (std::unique_ptr<Dialog>* slot : {&gyari_, &form2_}) {
+        if (slot->get() == dialog && dialog) {
+            emit dialogClosing(dialog);
+            closed_ = std::move(*slot);
+            return;
+        }
+    }
+}
+
+}  // namespace kombinator

@@ -1,0 +1,163 @@
+// The main window `Form1`: every control, the shared state and every event handler.
+//
+// The controls are the program's working store: the offer list, the two grids, the bet and
+// amount lists and the labels hold the data every command reads and writes. Each handler is
+// defined in the folder of its subsystem (conversion in src/offer, calculators in src/calc, ...).
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "app/dialog.h"
+#include "platform/controls.h"
+#include "platform/platform.h"
+
+namespace kombinator {
+
+// The module-level counters shared by the handlers of every window.
+struct Module1 {
+    qint16 tipCount = 0;     // tips in rows 1.. of Grid1
+    qint16 bankerCount = 0;  // bankers in rows 1.. of Grid2
+    // 0 when idle; 1 while List1's click selects a line of List3; 3 while List3's click selects
+    // a line of List1. Stops the two click handlers from calling each other without end.
+    qint16 selectionGuard = 0;
+
+    // The value of `key` in `section` of the profile file `file`, the empty text when absent.
+    static QString profileString(Platform& platform, const QString& section, const QString& key,
+                                 const QString& file);
+};
+
+class Form1 : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kMaxTips = 50;
+    static constexpr int kGridRows = kMaxTips + 1;
+    static constexpr int kGridCols = 4;
+    static constexpr Twips kClientSize{0, 0, 10185, 7290};
+
+    explicit Form1(Platform& platform, QObject* parent = nullptr);
+    ~Form1() override;
+
+    Platform& platform() { return platform_; }
+    // Every control of the window, in the order of the control table.
+    std::vector<Control*> controls();
+    // The calculator buttons: "2" to "13", then "Trixie 4" to "Goliath 247".
+    std::vector<Button*> calculatorButtons();
+    // The full path of a file of the program's folder, nullopt for a name that leaves it.
+    std::optional<QString> programFile(const QString& name);
+    // The full path of a picture of the program's folder, empty when it cannot be loaded.
+    QString loadPicture(const QString& name);
+
+    // --- Controls ---
+    Grid Grid1;  // tips
+    Grid Grid2;  // bankers
+    TabControl SSTab1;
+    ListBox List5;  // offer list
+    ListBox List1;  // bet list
+    OptionGroup Option1;
+    PictureBox Picture1, Picture2, Picture3;
+    ListBox List3;  // amount list
+    Label Label1, Label2, Label3, Label6;
+    PictureBox Frame1;
+    Label Label4, Label5;
+    Button Command1, Command22, Command3, Command7, Command2, Command6, Command21, Command4, Command20,
+        Command19, Command5;
+    CheckBox Check2, Check1;
+    Button Command24;
+    std::array<Button, 12> Command8;
+    Button Command9, Command10, Command11, Command12, Command13, Command14, Command15, Command16, Command17,
+        Command18;
+    Button Command23;
+    ListBox List2;  // scratch list
+    ListBox List4;  // offer copy list
+    ListBox List6;  // banker lines list
+    PictureBox Picture4;
+
+    // --- Shared state ---
+    Module1 module1;
+    std::array<qint16, kGridRows> resultFlags{};  // 1 for a tip row marked as won
+    std::array<float, kGridRows> tipOdds{};       // odds of each tip row, refreshed before use
+    std::array<QString, 4> headerTexts;
+    float workingProduct = 0.0f;  // odds product of the bet in hand
+
+    // --- Dialogs (created on demand, discarded when they close) ---
+    Dialog* gyariDialog() const { return gyari_.get(); }
+    Dialog* form2Dialog() const { return form2_.get(); }
+    // Shows the dialog held in `slot`, creating it with `create` when there is none.
+    template <typename Create>
+    Dialog* showDialog(std::unique_ptr<Dialog>& slot, Create create) {
+        if (!slot) {
+            slot = create();
+            emit dialogOpened(slot.get());
+        } else {
+            emit dialogRaised(slot.get());
+        }
+        return slot.get();
+    }
+    // Closes an open dialog. Safe from inside the dialog's own handler: the model lives on until
+    // the next dialog closes or the window goes.
+    void closeDialog(Dialog* dialog);
+
+    // --- Event handlers ---
+    void Form_Load();
+    void Form_MouseMove();
+    void Label4_Click();
+    void Label5_Click();
+    void Label6_Click();
+    void Label6_MouseMove();
+    void Command5_Click();
+    int StartURL(const QString& address);
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command23_Click();
+    void Command3_Click();
+    void List1_Click();
+    void List3_Click();
+
+    void Command8_Click(int index);
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Command12_Click();
+    void Command13_Click();
+    void Command14_Click();
+    void Command15_Click();
+    void Command16_Click();
+    void Command17_Click();
+    void Command18_Click();
+    void Command24_Click();
+
+    void Grid1_Click();
+    void Command22_Click();
+    void Command19_Click();
+    void Command21_Click();
+
+    void Command6_Click();
+    void Command7_Click();
+    void Command4_Click();
+    void Command20_Click();
+
+    // The address the link label opens: our user guide beside the program.
+    static constexpr const char* kGuideFile = "\\kezikonyv.html";
+
+signals:
+    void dialogOpened(Dialog* dialog);
+    void dialogRaised(Dialog* dialog);
+    void dialogClosing(Dialog* dialog);
+
+private:
+    void setUpControls();
+    void wireHandlers();
+
+    Platform& platform_;
+    std::unique_ptr<Dialog> gyari_;
+    std::unique_ptr<Dialog> form2_;
+    std::unique_ptr<Dialog> closed_;  // a closed dialog whose handler may still be running
+};
+
+}  // namespace kombinator

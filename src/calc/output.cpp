@@ -1,0 +1,179 @@
+#include "calc/output.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "app/form1.h"
+
+namespace kombinator::calc {
+
+QString formatAmount(float value) {
+    // The float widened to double is exact; ties (x.xx5 exactly) are multiples of 1/8 and stay
+    // exact when multiplied by 100, so std::round rounds them away from zero.
+    const double hundredths = std::round(static_cast<double>(value) * 100.0);
+    if (!std::isfinite(hundredths)) return QStringLiteral("0.00");
+    return QString::number(hundredths / 100.0, 'f', 2);
+}
+
+QString betLine(std::span<const int> rows) {
+    QString line;
+    line.reserve(static_cast<qsizetype>(rows.size()) * 3);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (i > 0) line += u' ';
+        const int r = rows[i];
+        if (r >= 0 && r < 10) line += u'0';
+        line += QString::number(r);
+    }
+    return line;
+}
+
+std::optional<float> parseOdds(QStringView text) {
+    text = text.trimmed();
+    if (text.isEmpty() || text.size() > 64) return std::nullopt;
+    char buffer[65];
+    int digits = 0;
+    int points = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t ch = text.at(i).unicode();
+        if (ch >= u'0' && ch <= u'9') {
+            ++digits;
+        } else if (ch == u'.') {
+            ++points;
+        } else if (!((ch == u'-' || ch == u'+') && i == 0)) {
+            return std::nullopt;
+        }
+        buffer[i] = static_cast<char>(ch);
+    }
+    if (digits == 0 || points > 1) return std::nullopt;
+    const char* begin = buffer[0] == '+' ? buffer + 1 : buffer;
+    float value = 0.0f;
+    const auto [end, error] = std::from_chars(begin, buffer + text.size(), value);
+    if (error != std::errc() || end != buffer + text.size()) return std::nullopt;
+    return value;
+}
+
+bool multiplyInto(float& product, float factor) {
+    const float result = factor * product;
+    if (!std::isfinite(result)) return false;
+    product = result;
+    return true;
+}
+
+int numberValue(QStringView text) {
+    long value = 0;
+    bool negative = false;
+    bool any = false;
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c == u' ') continue;
+        if (!any && (c == u'-' || c == u'+')) {
+            negative = c == u'-';
+            any = true;
+            continue;
+        }
+        if (c < u'0' || c > u'9') break;
+        any = true;
+        if (value < 100000000) value = value * 10 + (c - u'0');
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+bool readsAsNumber(QStringView field) {
+    field = field.trimmed();
+    if (field.isEmpty()) return false;
+    qsizetype i = field.at(0) == u'-' || field.at(0) == u'+' ? 1 : 0;
+    if (i == field.size()) return false;
+    for (; i < field.size(); ++i) {
+        if (!field.at(i).isDigit() || field.at(i).unicode() > 127) return false;
+    }
+    return true;
+}
+
+QStringView tipField(QStringView line, int k) {
+    const qsizetype at = 3 * static_cast<qsizetype>(k) - 3;
+    if (k < 1 || at >= line.size()) return {};
+    return line.mid(at, 2);
+}
+
+float bankerProduct(Form1& form) {
+    float product = 1.0f;
+    for (int m = 1; m <= form.module1.bankerCount; ++m) {
+        if (const std::optional<float> odds = parseOdds(form.Grid2.textAt(m, 3))) multiplyInto(product, *odds);
+    }
+    if (form.module1.bankerCount > 0) {
+        form.Grid2.setCol(3);
+        form.Grid2.setRow(form.module1.bankerCount);
+    }
+    return product;
+}
+
+Output::Output(Form1& form) : form_(form) {}
+
+Output::~Output() = default;
+
+void Output::begin() {
+    form_.List1.clear();
+    form_.List1.setToolTip({});
+    form_.List3.clear();
+    total_ = 0.0f;
+    bankers_ = bankerProduct(form_);
+}
+
+void Output::beginKeeping() {
+    if (form_.List3.count() > 0) form_.List3.addItem(QString());
+    form_.Label1.setCaption({});
+    form_.List1.setToolTip({});
+    total_ = 0.0f;
+    bankers_ = bankerProduct(form_);
+}
+
+float Output::tipOdds(int row) {
+    const size_t i = static_cast<size_t>(row);
+    if (i >= oddsRead_.size()) {
+        oddsRead_.resize(i + 1, false);
+        oddsCache_.resize(i + 1);
+    }
+    if (!oddsRead_[i]) {
+        oddsCache_[i] = parseOdds(form_.Grid1.textAt(row, 3));
+        oddsRead_[i] = true;
+    }
+    lastTipRow_ = row;
+    return oddsCache_[i].value_or(1.0f);
+}
+
+void Output::add(std::span<const int> rows) {
+    float product = 1.0f;
+    bets_.append(betLine(rows));
+    for (const int r : rows) multiplyInto(product, tipOdds(r));
+    total_ += product;
+    if (form_.module1.bankerCount > 0) multiplyInto(product, bankers_);
+    form_.workingProduct = product;
+    amounts_.append(formatAmount(product));
+}
+
+void Output::flush() {
+    form_.List1.addItems(bets_);
+    form_.List3.addItems(amounts_);
+    bets_.clear();
+    amounts_.clear();
+    if (lastTipRow_ > 0) {
+        form_.Grid1.setCol(3);
+        form_.Grid1.setRow(lastTipRow_);
+    }
+}
+
+void Output::close() {
+    flush();
+    QStringList summary{QString()};
+    if (form_.module1.bankerCount > 0) {
+        form_.workingProduct = bankerProduct(form_);
+        multiplyInto(total_, form_.workingProduct);
+    }
+    summary.append(QStringLiteral("Össz.: ") + formatAmount(total_));
+    const int bets = form_.List1.count();
+    if (bets > 0) summary.append(QStringLiteral("Ny/s.: ") + formatAmount(total_ / static_cast<float>(bets)));
+    form_.List3.addItems(summary);
+    form_.Label1.setCaption(QString::number(bets));
+}
+
+}  // namespace kombinator::calc

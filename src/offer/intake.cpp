@@ -1,0 +1,57 @@
+// Clipboard intake: the copied coupon or offer becomes the lines of the offer list.
+#include "app/form1.h"
+
+namespace kombinator {
+
+namespace {
+
+// Removes blanks (only blanks) at both ends, as the intake trims its lines.
+QString trimBlanks(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == u' ') ++begin;
+    while (end > begin && text.at(end - 1) == u' ') --end;
+    return text.mid(begin, end - begin);
+}
+
+}  // namespace
+
+void Form1::Command1_Click() {
+    const std::optional<QString> clipboard = platform_.clipboardText();
+    if (!clipboard) {
+        platform_.messageBox(QStringLiteral("Hiba a *Vágólap* megnyitásakor"), QStringLiteral("Zelko-Soft/2013"),
+                             MsgIcon::Stop, MsgButtons::Ok);
+        return;
+    }
+
+    SSTab1.setCurrent(0);
+    List5.clear();
+    List6.clear();
+    List5.setToolTip({});
+    Command3.setEnabled(true);
+
+    QStringList lines;
+    QString buffer;
+    const auto flush = [&] {
+        const QString line = trimBlanks(buffer);
+        if (!line.isEmpty() && line != QLatin1String("B")) lines.append(line);
+        buffer.clear();
+    };
+    for (const QChar ch : *clipboard) {
+        if (ch == u'\t') {
+            buffer += u' ';
+        } else if (ch == u'\r') {
+            flush();
+        } else if (ch != u'\n') {
+            buffer += ch;
+        }
+    }
+    flush();
+    List5.addItems(lines);
+
+    if (List5.count() == 0) return;
+    List4.setLines(List5.lines());
+    Label1.setCaption(QString::number(List5.count()));
+}
+
+}  // namespace kombinator

@@ -1,0 +1,129 @@
+#include "platform/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace kombinator::files {
+
+namespace {
+
+constexpr const char* kCodePage = "windows-1250";
+
+bool acceptableComponent(const QString& part) {
+    if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String("..")) return false;
+    for (QChar ch : part) {
+        if (ch == u'/' || ch == u':' || ch.unicode() == 0) return false;
+    }
+    return true;
+}
+
+// The entry of `dir` whose name equals `part` without regard to case; `part` itself when none does.
+QString matchEntry(const QDir& dir, const QString& part) {
+    if (QFileInfo::exists(dir.filePath(part))) return part;
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry.compare(part, Qt::CaseInsensitive) == 0) return entry;
+    }
+    return part;
+}
+
+}  // namespace
+
+std::optional<QString> resolve(const QString& folder, const QString& name) {
+    QString relative = name;
+    if (relative.startsWith(u'\\')) relative.remove(0, 1);
+    if (relative.isEmpty()) return std::nullopt;
+    QDir dir(folder);
+    QString path = dir.absolutePath();
+    const QStringList parts = relative.split(u'\\');
+    for (const QString& part : parts) {
+        if (!acceptableComponent(part)) return std::nullopt;
+        const QString entry = matchEntry(QDir(path), part);
+        path += u'/' + entry;
+    }
+    return path;
+}
+
+QString decode(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) {
+        if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+        return text;
+    }
+    QStringDecoder legacy(kCodePage);
+    QString decoded = legacy.decode(bytes);
+    return decoded;
+}
+
+bool fitsWindows1250(const QString& text) {
+    // A fresh encoder each time: the error flag of a used one can survive a reset.
+    QStringEncoder encoder(kCodePage);
+    if (!encoder.isValid()) return false;
+    const QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError()) return false;
+    QStringDecoder decoder(kCodePage);
+    const QString back = decoder.decode(bytes);
+    return back == text;
+}
+
+QByteArray encode(const QString& text) {
+    if (fitsWindows1250(text)) {
+        QStringEncoder encoder(kCodePage);
+        QByteArray bytes = encoder.encode(text);
+        return bytes;
+    }
+    return text.toUtf8();
+}
+
+QStringList splitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar ch = text.at(i);
+        if (ch == u'\r' || ch == u'\n') {
+            lines.append(text.mid(start, i - start));
+            if (ch == u'\r' && i + 1 < n && text.at(i + 1) == u'\n') ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n) lines.append(text.mid(start));
+    return lines;
+}
+
+std::optional<QStringList> readLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return splitLines(decode(bytes));
+}
+
+bool writeLines(const QString& path, const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines) {
+        text += line;
+        text += QLatin1String("\r\n");
+    }
+    const QByteArray bytes = encode(text);
+
+    QFileInfo info(path);
+    if (info.exists() && info.isFile() && !info.isWritable()) {
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace kombinator::files

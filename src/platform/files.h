@@ -1,0 +1,42 @@
+// Files of the program's folder: name resolution and the text-file rules.
+//
+// Names are written as on the system the program was born on: relative to the program's folder,
+// starting with a backslash, components separated by backslashes ("\tkulcs\tippek.inf"), matched
+// without regard to letter case. A name never resolves outside its folder.
+//
+// Text files are read as UTF-8 when their bytes are valid UTF-8 and as Windows-1250 otherwise,
+// with lines ended by CR LF, LF or CR. They are written in Windows-1250 when every character fits
+// and in UTF-8 otherwise, each line ended by CR LF, and saved atomically: a failure leaves the old
+// file whole.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace kombinator::files {
+
+// The full path of `name` under `folder`, each component matched case-insensitively against what
+// exists (a component that does not exist yet keeps its spelling). nullopt for a name that would
+// leave the folder: "..", ".", an empty component, a drive, a slash, a NUL.
+std::optional<QString> resolve(const QString& folder, const QString& name);
+
+QString decode(const QByteArray& bytes);
+QByteArray encode(const QString& text);
+bool fitsWindows1250(const QString& text);
+
+// Lines of a decoded text: a line ends at CR LF, LF or CR; a last line without end counts when
+// it is not empty.
+QStringList splitLines(const QString& text);
+
+// The lines of a text file; nullopt when it cannot be opened or read.
+std::optional<QStringList> readLines(const QString& path);
+
+// Replaces the file with `lines`, each followed by CR LF, through an atomic save. A read-only
+// file is made writable first. False when the file could not be written; the old one is then
+// unchanged.
+bool writeLines(const QString& path, const QStringList& lines);
+
+}  // namespace kombinator::files

@@ -1,0 +1,70 @@
+// A Platform for tests: records every message box and call, and answers from a script, so that
+// no test ever waits for a modal dialog.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace kombinator::test {
+
+struct ShownMessage {
+    QString text;
+    QString caption;
+    MsgIcon icon;
+    MsgButtons buttons;
+};
+
+class FakePlatform : public Platform {
+public:
+    FakePlatform();
+
+    MsgAnswer messageBox(const QString& text, const QString& caption, MsgIcon icon, MsgButtons buttons) override;
+    std::optional<QString> clipboardText() override { return clipboard; }
+    QString profileString(const QString& section, const QString& key, const QString& file) override;
+    QString programFolder() override { return folder; }
+    QString programName() override { return name; }
+    QString applicationTitle() override { return title; }
+    bool anotherInstanceRunning() override { return otherInstance; }
+    void makeTopmost(const QString& window) override { topmost.append(window); }
+    void minimizeMainWindow() override { calls.append(QStringLiteral("minimize")); }
+    void quit() override { quitRequested = true; }
+    void setPointer(Pointer p, const QString& cursorFile) override;
+    int openAddress(const QString& address) override;
+    bool isPicture(const QString& path) override;
+    std::optional<QString> openFileName(const FileDialogSetup& setup) override;
+    std::optional<QString> saveFileName(const FileDialogSetup& setup) override;
+
+    // Copies files of the shipped resources folder into the program folder.
+    void installResources(const QStringList& names);
+    // Writes a file into the program folder (a relative path with slashes) and returns its path.
+    QString writeFile(const QString& relative, const QByteArray& bytes);
+
+    // --- script ---
+    std::optional<QString> clipboard = QString();
+    QString decimalSeparator = QStringLiteral(".");
+    bool otherInstance = false;
+    QString name = QStringLiteral("kombinator");
+    QString title = QStringLiteral("Kombinátor");
+    std::deque<MsgAnswer> answers;                  // for OK/Cancel questions; OK when empty
+    std::deque<QString> fileAnswers;  // for the file dialogs; a null text or none left: cancel
+
+    // --- record ---
+    QTemporaryDir dir;
+    QString folder;
+    std::vector<ShownMessage> messages;
+    QStringList topmost;
+    QStringList calls;  // minimize, open:<address>
+    bool quitRequested = false;
+    Pointer pointer = Pointer::Default;
+    QString pointerFile;
+    std::vector<FileDialogSetup> fileDialogs;
+};
+
+}  // namespace kombinator::test
