@@ -14,8 +14,9 @@ constexpr const char* kTab1 = "SSTab1:1";
 constexpr const char* kTab2 = "SSTab1:2";
 constexpr int kHeaderColumnWidth = 500;  // wide enough for " Ssz." and "50"
 
-const char* const kFullCoverCaptions[] = {"Trixie 4",   "Patent 7", "Yankee 11", "Lucky 15",        "Canadian 26",
-                                          "Lucky 31",   "Heinz 57", "Lucky 63",  "Super Heinz 120", "Goliath 247"};
+const char* const kFullCoverCaptions[] = {"Trixie 4",        "Patent 7",   "Yankee 11", "Lucky 15",
+                                          "Canadian 26",     "Lucky 31",   "Heinz 57",  "Lucky 63",
+                                          "Super Heinz 120", "Goliath 247"};
 const int kFullCoverTops[] = {2595, 2955, 3315, 3660, 4020, 4380, 4725, 5085, 5430, 5790};
 const int kFoldTops[] = {480, 840, 1185, 1545, 1890, 2250};
 }  // namespace
@@ -75,7 +76,8 @@ void Form1::setUpControls() {
     Label2.setup("Label2", {8550, 105, 420, 195}, QStringLiteral("Kötés"));
     Label2.setStyle({.bold = false, .underline = false, .foreground = kMagenta, .background = 0});
     Label3.setup("Label3", {2475, 105, 5985, 195},
-                 QStringLiteral("Az oddsokra történő klikkeléssel megadhatjuk a valós /  feltételezett eredményeket! "));
+                 QStringLiteral(
+                     "Az oddsokra történő klikkeléssel megadhatjuk a valós /  feltételezett eredményeket! "));
     Label3.setStyle({.bold = false, .underline = false, .foreground = kGreen, .background = 0});
     Label6.setup("Label6", {75, 105, 2280, 195}, QStringLiteral("Kézikönyv"));
     Label6.setStyle({.bold = false, .underline = true, .foreground = kBlue, .background = 0});
@@ -122,7 +124,8 @@ void Form1::setUpControls() {
     Button* fullCover[] = {&Command9,  &Command10, &Command11, &Command12, &Command13,
                            &Command14, &Command15, &Command16, &Command17, &Command18};
     for (int i = 0; i < 10; ++i) {
-        fullCover[i]->setup(QStringLiteral("Command%1").arg(9 + i), {i == 0 ? 8336 : 8358, kFullCoverTops[i], 1620, 270},
+        fullCover[i]->setup(QStringLiteral("Command%1").arg(9 + i),
+                            {i == 0 ? 8336 : 8358, kFullCoverTops[i], 1620, 270},
                             QString::fromUtf8(kFullCoverCaptions[i]));
     }
 
@@ -132,7 +135,8 @@ void Form1::setUpControls() {
     List4.setup("List4", {300, 4995, 615, 255});
     List6.setup("List6", {7245, 4980, 645, 255});
     Picture4.setup("Picture4", {7200, 3765, 330, 330});
-    for (Control* hidden : std::initializer_list<Control*>{&List2, &List4, &List6, &Picture4}) hidden->setVisible(false);
+    for (Control* hidden : std::initializer_list<Control*>{&List2, &List4, &List6, &Picture4})
+        hidden->setVisible(false);
 }
 
 void Form1::wireHandlers() {
@@ -172,24 +176,27 @@ void Form1::wireHandlers() {
 }
 
 std::vector<Control*> Form1::controls() {
-    std::vector<Control*> all{&Grid1,     &Grid2,     &SSTab1,    &List5,     &List1,     &Option1,   &Picture2,
-                              &Picture1,  &Picture3,  &List3,     &Label1,    &Label2,    &Label3,    &Label6,
-                              &Frame1,    &Label4,    &Label5,    &Command1,  &Command22, &Command3,  &Command7,
-                              &Command2,  &Command6,  &Command21, &Command4,  &Command20, &Command19, &Command5,
-                              &Check2,    &Check1,    &Command24};
-    for (Button& b : Command8) all.push_back(&b);
-    for (Button* b : {&Command9, &Command10, &Command11, &Command12, &Command13, &Command14, &Command15, &Command16,
-                      &Command17, &Command18, &Command23})
+    std::vector<Control*> all{&Grid1,    &Grid2,    &SSTab1,    &List5,    &List1,     &Option1,   &Picture2,
+                              &Picture1, &Picture3, &List3,     &Label1,   &Label2,    &Label3,    &Label6,
+                              &Frame1,   &Label4,   &Label5,    &Command1, &Command22, &Command3,  &Command7,
+                              &Command2, &Command6, &Command21, &Command4, &Command20, &Command19, &Command5,
+                              &Check2,   &Check1,   &Command24};
+    for (Button& b : Command8)
+        all.push_back(&b);
+    for (Button* b : {&Command9, &Command10, &Command11, &Command12, &Command13, &Command14, &Command15,
+                      &Command16, &Command17, &Command18, &Command23})
         all.push_back(b);
-    for (Control* c : std::initializer_list<Control*>{&List2, &List4, &List6, &Picture4}) all.push_back(c);
+    for (Control* c : std::initializer_list<Control*>{&List2, &List4, &List6, &Picture4})
+        all.push_back(c);
     return all;
 }
 
 std::vector<Button*> Form1::calculatorButtons() {
     std::vector<Button*> buttons;
-    for (Button& b : Command8) buttons.push_back(&b);
-    for (Button* b : {&Command9, &Command10, &Command11, &Command12, &Command13, &Command14, &Command15, &Command16,
-                      &Command17, &Command18})
+    for (Button& b : Command8)
+        buttons.push_back(&b);
+    for (Button* b : {&Command9, &Command10, &Command11, &Command12, &Command13, &Command14, &Command15,
+                      &Command16, &Command17, &Command18})
         buttons.push_back(b);
     return buttons;
 }

@@ -25,7 +25,8 @@ void setUpGrid(Grid& grid, const std::array<QString, 4>& headerTexts, bool tipGr
         grid.setText(headerTexts[static_cast<size_t>(c)]);
     }
     if (tipGrid) {
-        for (int r = 1; r < grid.rows(); ++r) grid.setRowHeight(r, 250);
+        for (int r = 1; r < grid.rows(); ++r)
+            grid.setRowHeight(r, 250);
     }
 }
 
@@ -33,8 +34,8 @@ void setUpGrid(Grid& grid, const std::array<QString, 4>& headerTexts, bool tipGr
 
 void Form1::Form_Load() {
     if (platform_.anotherInstanceRunning()) {
-        platform_.messageBox(platform_.programName() + QStringLiteral(" márt fut ! "), platform_.applicationTitle(),
-                             MsgIcon::Exclamation, MsgButtons::Ok);
+        platform_.messageBox(platform_.programName() + QStringLiteral(" márt fut ! "),
+                             platform_.applicationTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
         platform_.quit();
         return;
     }
@@ -55,19 +56,26 @@ void Form1::Form_Load() {
     setUpGrid(Grid2, headerTexts, false);
 
     // The whole program writes odds with a point; warn once when the user's separator differs.
-    const QString separator = Module1::profileString(platform_, QStringLiteral("intl"), QStringLiteral("sdecimal"),
-                                                     QStringLiteral("win.ini"));
+    const QString separator = Module1::profileString(platform_, QStringLiteral("intl"),
+                                                     QStringLiteral("sdecimal"), QStringLiteral("win.ini"));
     if (separator != QLatin1String(".")) {
-        platform_.messageBox(QStringLiteral("     A tizedes pont nem PONT (.) !\rAz oddsok megadása nem fog jól működni !"),
-                             QStringLiteral("Zelko-Soft/2014"), MsgIcon::Exclamation, MsgButtons::Ok);
+        platform_.messageBox(
+            QStringLiteral("     A tizedes pont nem PONT (.) !\rAz oddsok megadása nem fog jól működni !"),
+            QStringLiteral("Zelko-Soft/2014"), MsgIcon::Exclamation, MsgButtons::Ok);
     }
 }
 
-void Form1::Form_MouseMove() { platform_.setPointer(Pointer::Default); }
+void Form1::Form_MouseMove() {
+    platform_.setPointer(Pointer::Default);
+}
 
-void Form1::Label4_Click() { Frame1.setVisible(false); }
+void Form1::Label4_Click() {
+    Frame1.setVisible(false);
+}
 
-void Form1::Label5_Click() { Frame1.setVisible(false); }
+void Form1::Label5_Click() {
+    Frame1.setVisible(false);
+}
 
 void Form1::Label6_Click() {
     platform_.minimizeMainWindow();
@@ -80,8 +88,12 @@ void Form1::Label6_MouseMove() {
     platform_.setPointer(Pointer::Link, loadPicture(QStringLiteral("\\hand.ico")));
 }
 
-void Form1::Command5_Click() { platform_.quit(); }
+void Form1::Command5_Click() {
+    platform_.quit();
+}
 
-int Form1::StartURL(const QString& address) { return platform_.openAddress(address); }
+int Form1::StartURL(const QString& address) {
+    return platform_.openAddress(address);
+}
 
 }  // namespace kombinator

@@ -3,6 +3,8 @@
 
 namespace kombinator {
 
-void Form1::Command8_Click(int index) { (void)index; }
+void Form1::Command8_Click(int index) {
+    (void)index;
+}
 
 }  // namespace kombinator

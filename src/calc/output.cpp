@@ -98,7 +98,8 @@ QStringView tipField(QStringView line, int k) {
 float bankerProduct(Form1& form) {
     float product = 1.0f;
     for (int m = 1; m <= form.module1.bankerCount; ++m) {
-        if (const std::optional<float> odds = parseOdds(form.Grid2.textAt(m, 3))) multiplyInto(product, *odds);
+        if (const std::optional<float> odds = parseOdds(form.Grid2.textAt(m, 3)))
+            multiplyInto(product, *odds);
     }
     if (form.module1.bankerCount > 0) {
         form.Grid2.setCol(3);
@@ -144,7 +145,8 @@ float Output::tipOdds(int row) {
 void Output::add(std::span<const int> rows) {
     float product = 1.0f;
     bets_.append(betLine(rows));
-    for (const int r : rows) multiplyInto(product, tipOdds(r));
+    for (const int r : rows)
+        multiplyInto(product, tipOdds(r));
     total_ += product;
     if (form_.module1.bankerCount > 0) multiplyInto(product, bankers_);
     form_.workingProduct = product;

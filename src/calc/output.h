@@ -44,7 +44,9 @@ bool readsAsNumber(QStringView field);
 // The k-th tip number field (1-based) of a bet line: characters 3k-2 and 3k-1.
 QStringView tipField(QStringView line, int k);
 // The number of tip fields of a bet line of this length: (length + 1) / 3.
-inline int tipFieldCount(QStringView line) { return static_cast<int>((line.size() + 1) / 3); }
+inline int tipFieldCount(QStringView line) {
+    return static_cast<int>((line.size() + 1) / 3);
+}
 
 // The banker product: 1 times the odds of banker rows 1 to the banker count; a banker whose odds
 // do not convert counts as 1.

@@ -28,18 +28,26 @@ Teams splitTeams(const QString& eventLine) {
 }
 
 // An empty team name (an event line without a second team) never matches an outcome line.
-bool mentions(const QString& line, const QString& team) { return !team.isEmpty() && line.contains(team); }
-bool startsWithTeam(const QString& line, const QString& team) { return !team.isEmpty() && line.startsWith(team); }
+bool mentions(const QString& line, const QString& team) {
+    return !team.isEmpty() && line.contains(team);
+}
+bool startsWithTeam(const QString& line, const QString& team) {
+    return !team.isEmpty() && line.startsWith(team);
+}
 
 QString trimBlanks(const QString& text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ') ++begin;
-    while (end > begin && text.at(end - 1) == u' ') --end;
+    while (begin < end && text.at(begin) == u' ')
+        ++begin;
+    while (end > begin && text.at(end - 1) == u' ')
+        --end;
     return text.mid(begin, end - begin);
 }
 
-bool isDigit(QChar ch) { return ch >= u'0' && ch <= u'9'; }
+bool isDigit(QChar ch) {
+    return ch >= u'0' && ch <= u'9';
+}
 
 }  // namespace
 
@@ -48,7 +56,8 @@ bool isDigit(QChar ch) { return ch >= u'0' && ch <= u'9'; }
 // keep all their digits ("Szorzó: 150,00" gives 150.00); a line that ends in no digit gives "".
 QString oddsText(const QString& oddsLine) {
     qsizetype end = oddsLine.size();
-    while (end > 0 && oddsLine.at(end - 1) == u' ') --end;
+    while (end > 0 && oddsLine.at(end - 1) == u' ')
+        --end;
     if (end == 0 || !isDigit(oddsLine.at(end - 1))) return {};
     qsizetype begin = end;
     bool separatorSeen = false;
@@ -73,7 +82,8 @@ QString oddsText(const QString& oddsLine) {
 void enableCalculators(Form1& form, int tips) {
     static constexpr int kSelections[] = {3, 3, 4, 4, 5, 5, 6, 6, 7, 8};
     const std::vector<Button*> buttons = form.calculatorButtons();
-    for (Button* b : buttons) b->setEnabled(false);
+    for (Button* b : buttons)
+        b->setEnabled(false);
     for (int i = 0; i < 12; ++i) {
         const int k = i + 2;
         if (k <= tips && tips <= 13) buttons[static_cast<size_t>(i)]->setEnabled(true);
@@ -141,8 +151,8 @@ void convert(Form1& form, bool keepBankers) {
 
     Platform& platform = form.platform();
     if (n % 3 != 0) {
-        platform.messageBox(QStringLiteral("Hibás kijelölés (nem 3 sor fogadásonként)!"), kCaption, MsgIcon::Stop,
-                            MsgButtons::Ok);
+        platform.messageBox(QStringLiteral("Hibás kijelölés (nem 3 sor fogadásonként)!"), kCaption,
+                            MsgIcon::Stop, MsgButtons::Ok);
         return;
     }
     const int tips = n / 3;
@@ -197,8 +207,12 @@ void convert(Form1& form, bool keepBankers) {
 
 }  // namespace
 
-void Form1::Command2_Click() { convert(*this, false); }
+void Form1::Command2_Click() {
+    convert(*this, false);
+}
 
-void Form1::Command23_Click() { convert(*this, true); }
+void Form1::Command23_Click() {
+    convert(*this, true);
+}
 
 }  // namespace kombinator

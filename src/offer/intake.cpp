@@ -9,8 +9,10 @@ namespace {
 QString trimBlanks(const QString& text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ') ++begin;
-    while (end > begin && text.at(end - 1) == u' ') --end;
+    while (begin < end && text.at(begin) == u' ')
+        ++begin;
+    while (end > begin && text.at(end - 1) == u' ')
+        --end;
     return text.mid(begin, end - begin);
 }
 
@@ -19,8 +21,8 @@ QString trimBlanks(const QString& text) {
 void Form1::Command1_Click() {
     const std::optional<QString> clipboard = platform_.clipboardText();
     if (!clipboard) {
-        platform_.messageBox(QStringLiteral("Hiba a *Vágólap* megnyitásakor"), QStringLiteral("Zelko-Soft/2013"),
-                             MsgIcon::Stop, MsgButtons::Ok);
+        platform_.messageBox(QStringLiteral("Hiba a *Vágólap* megnyitásakor"),
+                             QStringLiteral("Zelko-Soft/2013"), MsgIcon::Stop, MsgButtons::Ok);
         return;
     }
 

@@ -53,7 +53,9 @@ void CheckBox::setValue(int value) {
     emit changed();
 }
 
-void OptionGroup::addOption(const QString& caption, Twips geometry) { options_.push_back({caption, geometry}); }
+void OptionGroup::addOption(const QString& caption, Twips geometry) {
+    options_.push_back({caption, geometry});
+}
 
 void OptionGroup::select(int index) {
     if (index < -1 || index >= count()) return;
@@ -89,7 +91,9 @@ bool textBefore(const QString& a, const QString& b) {
 
 void ListBox::addItem(const QString& line) {
     int at = count();
-    if (sorted_) at = static_cast<int>(std::upper_bound(lines_.begin(), lines_.end(), line, textBefore) - lines_.begin());
+    if (sorted_)
+        at = static_cast<int>(std::upper_bound(lines_.begin(), lines_.end(), line, textBefore) -
+                              lines_.begin());
     lines_.insert(at, line);
     if (mode_ == Selection::Extended) selected_.insert(selected_.begin() + at, false);
     if (listIndex_ >= at) ++listIndex_;
@@ -99,7 +103,8 @@ void ListBox::addItem(const QString& line) {
 void ListBox::addItems(const QStringList& lines) {
     if (lines.isEmpty()) return;
     if (sorted_) {
-        for (const QString& line : lines) addItem(line);
+        for (const QString& line : lines)
+            addItem(line);
         return;
     }
     const int first = count();
@@ -245,11 +250,17 @@ void Grid::setPicture(const QString& picture) {
     emit cellChanged(row_, col_);
 }
 
-QString Grid::textAt(int row, int col) const { return inRange(row, col) ? cell(row, col).text : QString(); }
+QString Grid::textAt(int row, int col) const {
+    return inRange(row, col) ? cell(row, col).text : QString();
+}
 
-QString Grid::pictureAt(int row, int col) const { return inRange(row, col) ? cell(row, col).picture : QString(); }
+QString Grid::pictureAt(int row, int col) const {
+    return inRange(row, col) ? cell(row, col).picture : QString();
+}
 
-int Grid::colWidth(int col) const { return col >= 0 && col < cols_ ? colWidths_[static_cast<size_t>(col)] : -1; }
+int Grid::colWidth(int col) const {
+    return col >= 0 && col < cols_ ? colWidths_[static_cast<size_t>(col)] : -1;
+}
 
 void Grid::setColWidth(int col, int twips) {
     if (col < 0 || col >= cols_) return;
@@ -257,7 +268,9 @@ void Grid::setColWidth(int col, int twips) {
     emit layoutChanged();
 }
 
-int Grid::rowHeight(int row) const { return row >= 0 && row < rows_ ? rowHeights_[static_cast<size_t>(row)] : -1; }
+int Grid::rowHeight(int row) const {
+    return row >= 0 && row < rows_ ? rowHeights_[static_cast<size_t>(row)] : -1;
+}
 
 void Grid::setRowHeight(int row, int twips) {
     if (row < 0 || row >= rows_) return;

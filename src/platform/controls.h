@@ -30,7 +30,8 @@ public:
 
     // Names the control, places it and gives it its caption. `container` is the name of the frame
     // or tab page it sits on ("SSTab1:0" is the first tab page); empty for the window itself.
-    void setup(const QString& name, Twips geometry, const QString& caption = {}, const QString& container = {});
+    void setup(const QString& name, Twips geometry, const QString& caption = {},
+               const QString& container = {});
 
     const QString& name() const { return name_; }
     Twips geometry() const { return geometry_; }
@@ -78,7 +79,9 @@ protected:
     QString accessibleDescription_;
 };
 
-constexpr unsigned rgb(unsigned r, unsigned g, unsigned b) { return 0xFF000000u | (r << 16) | (g << 8) | b; }
+constexpr unsigned rgb(unsigned r, unsigned g, unsigned b) {
+    return 0xFF000000u | (r << 16) | (g << 8) | b;
+}
 
 // A command button. click() raises the click event whatever the enabled state: handlers may
 // press a hidden or disabled button from code; the view only lets the user press enabled ones.
@@ -281,9 +284,9 @@ public:
     void setColWidth(int col, int twips);
     int rowHeight(int row) const;
     void setRowHeight(int row, int twips);
-    Align colAlignment(int col) const;        // data cells
+    Align colAlignment(int col) const;  // data cells
     void setColAlignment(int col, Align align);
-    Align fixedAlignment(int col) const;      // header cell
+    Align fixedAlignment(int col) const;  // header cell
     void setFixedAlignment(int col, Align align);
 
     GridRange selection() const { return selection_; }

@@ -24,7 +24,8 @@ bool acceptableComponent(const QString& part) {
 // The entry of `dir` whose name equals `part` without regard to case; `part` itself when none does.
 QString matchEntry(const QDir& dir, const QString& part) {
     if (QFileInfo::exists(dir.filePath(part))) return part;
-    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
         if (entry.compare(part, Qt::CaseInsensitive) == 0) return entry;
     }
@@ -114,7 +115,8 @@ bool writeLines(const QString& path, const QStringList& lines) {
 
     QFileInfo info(path);
     if (info.exists() && info.isFile() && !info.isWritable()) {
-        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+        QFile::setPermissions(path,
+                              QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;

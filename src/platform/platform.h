@@ -17,10 +17,10 @@ enum class MsgAnswer { Ok, Cancel };
 // How the common file dialog is set up for saving or loading.
 struct FileDialogSetup {
     QString initialFolder;
-    QString fileName;        // proposed name
-    QString filter;          // "Name(*.a)|*.a|Other(*.b)|*.b"
-    int filterIndex = 1;     // 1-based entry selected at first
-    QString defaultSuffix;   // added when the user types a name without one
+    QString fileName;       // proposed name
+    QString filter;         // "Name(*.a)|*.a|Other(*.b)|*.b"
+    int filterIndex = 1;    // 1-based entry selected at first
+    QString defaultSuffix;  // added when the user types a name without one
     bool overwritePrompt = true;
 };
 

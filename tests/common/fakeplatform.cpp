@@ -8,7 +8,8 @@ namespace kombinator::test {
 
 FakePlatform::FakePlatform() : folder(dir.path()) {}
 
-MsgAnswer FakePlatform::messageBox(const QString& text, const QString& caption, MsgIcon icon, MsgButtons buttons) {
+MsgAnswer FakePlatform::messageBox(const QString& text, const QString& caption, MsgIcon icon,
+                                   MsgButtons buttons) {
     messages.push_back({text, caption, icon, buttons});
     if (buttons == MsgButtons::Ok || answers.empty()) return MsgAnswer::Ok;
     const MsgAnswer answer = answers.front();
@@ -17,7 +18,8 @@ MsgAnswer FakePlatform::messageBox(const QString& text, const QString& caption, 
 }
 
 QString FakePlatform::profileString(const QString& section, const QString& key, const QString& file) {
-    if (section == QLatin1String("intl") && key == QLatin1String("sdecimal") && file == QLatin1String("win.ini"))
+    if (section == QLatin1String("intl") && key == QLatin1String("sdecimal") &&
+        file == QLatin1String("win.ini"))
         return decimalSeparator;
     return {};
 }
@@ -46,7 +48,9 @@ std::optional<QString> FakePlatform::openFileName(const FileDialogSetup& setup) 
     return answer;
 }
 
-std::optional<QString> FakePlatform::saveFileName(const FileDialogSetup& setup) { return openFileName(setup); }
+std::optional<QString> FakePlatform::saveFileName(const FileDialogSetup& setup) {
+    return openFileName(setup);
+}
 
 void FakePlatform::installResources(const QStringList& names) {
     for (const QString& n : names) {

@@ -25,7 +25,8 @@ class FakePlatform : public Platform {
 public:
     FakePlatform();
 
-    MsgAnswer messageBox(const QString& text, const QString& caption, MsgIcon icon, MsgButtons buttons) override;
+    MsgAnswer messageBox(const QString& text, const QString& caption, MsgIcon icon,
+                         MsgButtons buttons) override;
     std::optional<QString> clipboardText() override { return clipboard; }
     QString profileString(const QString& section, const QString& key, const QString& file) override;
     QString programFolder() override { return folder; }
@@ -52,7 +53,7 @@ public:
     bool otherInstance = false;
     QString name = QStringLiteral("kombinator");
     QString title = QStringLiteral("Kombinátor");
-    std::deque<MsgAnswer> answers;                  // for OK/Cancel questions; OK when empty
+    std::deque<MsgAnswer> answers;    // for OK/Cancel questions; OK when empty
     std::deque<QString> fileAnswers;  // for the file dialogs; a null text or none left: cancel
 
     // --- record ---

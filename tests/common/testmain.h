@@ -11,6 +11,6 @@ namespace kombinator::test {
 bool registerTestClass(const char* name, std::function<std::unique_ptr<QObject>()> make);
 }
 
-#define KOMBINATOR_TEST(Class)                                                                    \
-    static const bool Class##_registered = ::kombinator::test::registerTestClass(                 \
+#define KOMBINATOR_TEST(Class)                                                    \
+    static const bool Class##_registered = ::kombinator::test::registerTestClass( \
         #Class, [] { return std::unique_ptr<QObject>(std::make_unique<Class>().release()); })

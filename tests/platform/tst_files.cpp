@@ -1,0 +1,151 @@
+// Text files and file names: the rules that keep files written on one system right on another.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "platform/files.h"
+#include "testmain.h"
+
+using namespace kombinator;
+
+class TestFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void decodesUtf8OrWindows1250_data();
+    void decodesUtf8OrWindows1250();
+    void encodesWindows1250WhenEveryCharacterFits_data();
+    void encodesWindows1250WhenEveryCharacterFits();
+    void splitsEveryKindOfLineEnd_data();
+    void splitsEveryKindOfLineEnd();
+    void writesCrLfAndReadsBack();
+    void replacesReadOnlyFile();
+    void failedSaveKeepsOldFile();
+    void resolvesNamesWithoutRegardToCase();
+    void refusesNamesThatLeaveTheFolder_data();
+    void refusesNamesThatLeaveTheFolder();
+};
+
+void TestFiles::decodesUtf8OrWindows1250_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ascii") << QByteArray("Arsenal - Chelsea") << QStringLiteral("Arsenal - Chelsea");
+    QTest::newRow("utf-8 accents") << QByteArray("Újpest \xc5\x91\xc3\xa9") << QStringLiteral("Újpest őé");
+    QTest::newRow("windows-1250 accents")
+        << QByteArray("\xdajpest \xf5\xe9 K\xe9tes\xe9ly") << QStringLiteral("Újpest őé Kétesély");
+    QTest::newRow("utf-8 byte order mark") << QByteArray(
+                                                  "\xef\xbb\xbf"
+                                                  "abc")
+                                           << QStringLiteral("abc");
+    QTest::newRow("truncated utf-8 falls back") << QByteArray("ab\xc5") << QStringLiteral("abĹ");
+}
+
+void TestFiles::decodesUtf8OrWindows1250() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(files::decode(bytes), text);
+}
+
+void TestFiles::encodesWindows1250WhenEveryCharacterFits_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("hungarian") << QStringLiteral("Győr - Fradi ő ű")
+                               << QByteArray("Gy\xf5r - Fradi \xf5 \xfb");
+    QTest::newRow("en dash fits") << QStringLiteral("a – b") << QByteArray("a \x96 b");
+    QTest::newRow("cyrillic does not fit") << QStringLiteral("Зенит ő") << QStringLiteral("Зенит ő").toUtf8();
+    QTest::newRow("euro sign fits") << QStringLiteral("€") << QByteArray("\x80");
+}
+
+void TestFiles::encodesWindows1250WhenEveryCharacterFits() {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(files::encode(text), bytes);
+    QCOMPARE(files::decode(files::encode(text)), text);
+    // A second check on the same text gives the same answer (no encoder state survives).
+    QCOMPARE(files::encode(text), bytes);
+}
+
+void TestFiles::splitsEveryKindOfLineEnd_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("crlf") << "a\r\nb\r\n" << QStringList{"a", "b"};
+    QTest::newRow("lf") << "a\nb\n" << QStringList{"a", "b"};
+    QTest::newRow("cr") << "a\rb\r" << QStringList{"a", "b"};
+    QTest::newRow("last line without end") << "a\r\nb" << QStringList{"a", "b"};
+    QTest::newRow("empty lines kept") << "a\r\n\r\nb\r\n" << QStringList{"a", "", "b"};
+    QTest::newRow("mixed") << "a\r\nb\nc\rd" << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("empty") << "" << QStringList{};
+}
+
+void TestFiles::splitsEveryKindOfLineEnd() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QCOMPARE(files::splitLines(text), lines);
+}
+
+void TestFiles::writesCrLfAndReadsBack() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.txt");
+    const QStringList lines{"Ferencváros - Újpest", "", "Szorzó: 1,65"};
+    QVERIFY(files::writeLines(path, lines));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("Ferencv\xe1ros - \xdajpest\r\n\r\nSzorz\xf3: 1,65\r\n"));
+    QCOMPARE(files::readLines(path).value(), lines);
+    QVERIFY(!files::readLines(dir.filePath("missing.txt")).has_value());
+}
+
+void TestFiles::replacesReadOnlyFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("ro.txt");
+    QVERIFY(files::writeLines(path, {"old"}));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser);
+    QVERIFY(files::writeLines(path, {"new"}));
+    QCOMPARE(files::readLines(path).value(), QStringList{"new"});
+}
+
+void TestFiles::failedSaveKeepsOldFile() {
+    QTemporaryDir dir;
+    // A folder where the file should be: nothing can be written, and nothing is lost.
+    QVERIFY(QDir(dir.path()).mkdir("taken.txt"));
+    QVERIFY(!files::writeLines(dir.filePath("taken.txt"), {"x"}));
+    QVERIFY(QFileInfo(dir.filePath("taken.txt")).isDir());
+}
+
+void TestFiles::resolvesNamesWithoutRegardToCase() {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("TKulcs");
+    QFile f(dir.filePath("TKulcs/Tippek.INF"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QFile g(dir.filePath("Xxx.bmp"));
+    QVERIFY(g.open(QIODevice::WriteOnly));
+    g.close();
+    const QString root = QDir(dir.path()).absolutePath();
+    QCOMPARE(files::resolve(dir.path(), "\\tkulcs\\tippek.inf").value(), root + "/TKulcs/Tippek.INF");
+    QCOMPARE(files::resolve(dir.path(), "\\xxx.bmp").value(), root + "/Xxx.bmp");
+    QCOMPARE(files::resolve(dir.path(), "\\Xxx.bmp").value(), root + "/Xxx.bmp");
+    // A file that does not exist yet keeps its spelling, for writing.
+    QCOMPARE(files::resolve(dir.path(), "\\varkonixx.txt").value(), root + "/varkonixx.txt");
+    QCOMPARE(files::resolve(dir.path(), "\\tkulcs\\new.txt").value(), root + "/TKulcs/new.txt");
+}
+
+void TestFiles::refusesNamesThatLeaveTheFolder_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("parent") << "\\tkulcs\\..\\..\\etc\\pa";
+    QTest::newRow("dot") << "\\tkulcs\\.\\x";
+    QTest::newRow("slash") << "\\tkulcs\\/etc/passwd";
+    QTest::newRow("drive") << "\\tkulcs\\C:\\x.txt";
+    QTest::newRow("double backslash") << "\\tkulcs\\\\x";
+    QTest::newRow("nul") << QString("\\tkulcs\\a") + QChar(0) + "b";
+    QTest::newRow("empty") << "\\";
+}
+
+void TestFiles::refusesNamesThatLeaveTheFolder() {
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QVERIFY(!files::resolve(dir.path(), name).has_value());
+}
+
+KOMBINATOR_TEST(TestFiles);
+#include "tst_files.moc"
