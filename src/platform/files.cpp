@@ -119,8 +119,11 @@ bool writeLines(const QString& path, const QStringList& lines) {
                               QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
+    // Unbuffered, and flushed before the commit: QSaveFile::commit() does not notice a write that
+    // fails while its buffer is flushed (a full disk) and would put the cut-short file in place
+    // of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         file.commit();
         return false;

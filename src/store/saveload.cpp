@@ -1,10 +1,98 @@
-// Saving and loading tip selections.
+// Saving and loading tip selections: the offer lines of the tips and of the bankers, one per text
+// line, in a file beside the program or in one the user picks.
 #include "app/form1.h"
+#include "platform/files.h"
 
 namespace kombinator {
 
-void Form1::Command4_Click() {}
+namespace {
 
-void Form1::Command20_Click() {}
+// The two default files differ on purpose: saving never overwrites the selection that loading
+// brings back.
+constexpr const char* kSaveFile = "\\varkonixx.txt";
+constexpr const char* kLoadFile = "\\varkonix.txt";
+
+FileDialogSetup selectionFileDialog(Platform& platform) {
+    FileDialogSetup setup;
+    setup.initialFolder = platform.programFolder();
+    setup.fileName = QStringLiteral("fogadas.txt");
+    setup.filter = QStringLiteral("Minden(*.*)|*.*|Text(*.txt)|*.txt");
+    setup.filterIndex = 1;
+    setup.defaultSuffix = QStringLiteral("txt");
+    setup.overwritePrompt = true;
+    return setup;
+}
+
+void appendNonEmpty(QStringList& to, const QStringList& from) {
+    for (const QString& line : from) {
+        if (!line.isEmpty()) to.append(line);
+    }
+}
+
+// Rows 1 to 50 of a grid without text or picture in any column.
+void emptyDataRows(Grid& grid) {
+    for (int r = 1; r < grid.rows(); ++r) {
+        grid.setRow(r);
+        for (int c = 0; c < grid.cols(); ++c) {
+            grid.setCol(c);
+            grid.setText({});
+            grid.setPicture({});
+        }
+    }
+}
+
+}  // namespace
+
+void Form1::Command4_Click() {
+    SSTab1.setCurrent(0);
+    if (List5.count() == 0) return;
+
+    QStringList selection;
+    appendNonEmpty(selection, List5.lines());
+    appendNonEmpty(selection, List6.lines());
+
+    std::optional<QString> target;
+    if (Check2.value() == 1) {
+        target = platform_.saveFileName(selectionFileDialog(platform_));
+    } else {
+        target = programFile(QString::fromLatin1(kSaveFile));
+    }
+    if (!target) return;  // cancelled, or no usable name
+
+    List4.setLines(selection);
+    // The file is replaced in one step: a save that fails halfway leaves the earlier selection
+    // whole. A read-only file is made writable first. A failure is not reported.
+    files::writeLines(*target, selection);
+}
+
+void Form1::Command20_Click() {
+    std::optional<QString> source;
+    if (Check2.value() == 1) {
+        source = platform_.openFileName(selectionFileDialog(platform_));
+    } else {
+        source = programFile(QString::fromLatin1(kLoadFile));
+    }
+    if (!source) return;
+    // Read the whole file before anything is cleared: a file that cannot be read changes nothing.
+    const std::optional<QStringList> lines = files::readLines(*source);
+    if (!lines) return;
+
+    List1.clear();
+    List5.clear();
+    List4.clear();
+    List6.clear();
+    SSTab1.setCurrent(0);
+    emptyDataRows(Grid1);
+    emptyDataRows(Grid2);
+    module1.bankerCount = 0;
+    List3.clear();
+    for (Button* button : calculatorButtons())
+        button->setEnabled(false);
+
+    // Every line becomes an offer line, empty ones too; the next conversion drops them.
+    List5.addItems(*lines);
+    List4.addItems(*lines);
+    Label1.setCaption(QString::number(List5.count()));
+}
 
 }  // namespace kombinator

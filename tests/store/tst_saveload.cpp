@@ -1,0 +1,398 @@
+// Saving and loading tip selections with "Mentés" and "Vissza tölt".
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <sys/resource.h>
+#include <csignal>
+
+#include "app/form1.h"
+#include "fakeplatform.h"
+#include "testmain.h"
+
+using namespace kombinator;
+using kombinator::test::FakePlatform;
+
+namespace {
+
+const QStringList kThreeTips{"Arsenal - Chelsea", "Arsenal",     "Szorzó: 1,85",
+                             "Győri ETO - Paks",  "Döntetlen",   "Szorzó: 3,20",
+                             "Milan - Inter",     "Kétesély 12", "Szorzó: 1,30"};
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray utf8Lines(const QStringList& lines) {
+    return (lines.join("\r\n") + "\r\n").toUtf8();
+}
+
+// Entries of the program folder, to see that a failed or cancelled save leaves nothing behind.
+QStringList folderEntries(const FakePlatform& fake) {
+    return QDir(fake.folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+bool gridIsEmpty(const Grid& grid) {
+    for (int r = 1; r < grid.rows(); ++r) {
+        for (int c = 0; c < grid.cols(); ++c) {
+            if (!grid.textAt(r, c).isEmpty() || !grid.pictureAt(r, c).isEmpty()) return false;
+        }
+    }
+    return true;
+}
+
+int enabledCalculators(Form1& form) {
+    int n = 0;
+    for (Button* b : form.calculatorButtons())
+        n += b->isEnabled() ? 1 : 0;
+    return n;
+}
+
+}  // namespace
+
+class SaveLoadTest : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyOfferListSavesNothing_data() {
+        QTest::addColumn<int>("check2");
+        QTest::newRow("default file") << 0;
+        QTest::newRow("file dialog") << 1;
+    }
+    void emptyOfferListSavesNothing() {
+        QFETCH(int, check2);
+        FakePlatform fake;
+        Form1 form(fake);
+        form.Check2.setValue(check2);
+        form.SSTab1.setCurrent(1);
+        form.List4.setLines({"earlier copy"});
+        form.List6.setLines({"banker", "", ""});
+        fake.fileAnswers.push_back(QDir(fake.folder).filePath("x.txt"));
+
+        form.Command4.click();
+
+        QCOMPARE(form.SSTab1.current(), 0);
+        QVERIFY(fake.fileDialogs.empty());
+        QVERIFY(folderEntries(fake).isEmpty());
+        QCOMPARE(form.List4.lines(), QStringList{"earlier copy"});
+    }
+
+    // Three tips converted, then tip 2 fixed as a banker. The banker command is written apart from
+    // this one, so the offer list and the banker lines list are set up as a banker move leaves them:
+    // the other two blocks with their separator, and the banker's three lines with its separator.
+    void tipsThenBankerSavedWithoutEmptyLines() {
+        FakePlatform fake;
+        Form1 form(fake);
+        form.List5.setLines(kThreeTips);
+        form.Command2.click();
+        QCOMPARE(form.List5.count(), 11);
+        const QStringList offer = form.List5.lines();
+        form.List5.setLines(offer.mid(0, 3) + QStringList{""} + offer.mid(8, 3));
+        form.List6.setLines(offer.mid(4, 3) + QStringList{""});
+
+        form.Command4.click();
+
+        const QStringList expected = kThreeTips.mid(0, 3) + kThreeTips.mid(6, 3) + kThreeTips.mid(3, 3);
+        const QByteArray bytes = fileBytes(QDir(fake.folder).filePath("varkonixx.txt"));
+        QCOMPARE(bytes,
+                 "Arsenal - Chelsea\r\nArsenal\r\nSzorz\xF3: 1,85\r\n"
+                 "Milan - Inter\r\nK\xE9tes\xE9ly 12\r\nSzorz\xF3: 1,30\r\n"
+                 "Gy\xF5ri ETO - Paks\r\nD\xF6ntetlen\r\nSzorz\xF3: 3,20\r\n");
+        QVERIFY(!bytes.contains("\r\n\r\n"));
+        QCOMPARE(form.List4.lines(), expected);
+        // Saving changes nothing that is shown.
+        QCOMPARE(form.List5.count(), 7);
+        QCOMPARE(form.List6.count(), 4);
+    }
+
+    void defaultSaveAndLoadUseDifferentFiles() {
+        FakePlatform fake;
+        Form1 form(fake);
+        form.List5.setLines({"Saved - Line", "Saved", "2,00"});
+        form.Label1.setCaption("3");
+
+        form.Command4.click();
+        QVERIFY(QFile::exists(QDir(fake.folder).filePath("varkonixx.txt")));
+
+        // No load file yet: what was just saved is not read back, and nothing changes.
+        form.Command20.click();
+        QCOMPARE(form.List5.lines(), (QStringList{"Saved - Line", "Saved", "2,00"}));
+        QCOMPARE(form.Label1.caption(), "3");
+
+        fake.writeFile("varkonix.txt", "Loaded - Line\r\nLoaded\r\n1,50\r\n");
+        form.Command20.click();
+        QCOMPARE(form.List5.lines(), (QStringList{"Loaded - Line", "Loaded", "1,50"}));
+        QCOMPARE(fileBytes(QDir(fake.folder).filePath("varkonixx.txt")), "Saved - Line\r\nSaved\r\n2,00\r\n");
+    }
+
+    void loadingNineLinesResetsTheTipsAndBankers_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        const QStringList nine{
+            "Ferencváros - Újpest", "Ferencváros", "Szorzó: 1,65", "", "Debrecen - Paks", "Döntetlen",
+            "Szorzó: 3,40",         "A - B",       "1,5"};
+        const QByteArray legacy =
+            "Ferencv\xE1ros - \xDAjpest\r\nFerencv\xE1ros\r\nSzorz\xF3: 1,65\r\n\r\nDebrecen - Paks\r\n"
+            "D\xF6ntetlen\r\nSzorz\xF3: 3,40\r\nA - B\r\n1,5\r\n";
+        const QByteArray utf8 = nine.join("\n").toUtf8() + "\n";
+        QByteArray crOnly = legacy;
+        crOnly.replace("\r\n", "\r");
+        QByteArray noFinalBreak = legacy;
+        noFinalBreak.chop(2);
+        QTest::newRow("windows-1250, CR LF") << legacy << nine;
+        QTest::newRow("utf-8, LF") << utf8 << nine;
+        QTest::newRow("windows-1250, CR") << crOnly << nine;
+        QTest::newRow("no break after the last line") << noFinalBreak << nine;
+    }
+    void loadingNineLinesResetsTheTipsAndBankers() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        FakePlatform fake;
+        fake.installResources({"xxk.bmp", "xx.bmp", "Xxx.bmp"});
+        Form1 form(fake);
+        form.List5.setLines(kThreeTips);
+        form.Command2.click();
+        QVERIFY(!form.Grid1.pictureAt(1, 1).isEmpty());
+        form.Grid2.setRow(1);
+        form.Grid2.setCol(1);
+        form.Grid2.setText("Banker");
+        form.Grid2.setPicture(form.Grid1.pictureAt(1, 1));
+        form.module1.bankerCount = 1;
+        form.List6.setLines({"banker line"});
+        form.List1.setLines({"01 02"});
+        form.List3.setLines({"5.92"});
+        form.resultFlags[2] = 1;
+        form.SSTab1.setCurrent(2);
+        fake.writeFile("VARKONIX.TXT", bytes);
+
+        form.Command20.click();
+
+        QCOMPARE(form.List5.lines(), lines);
+        QCOMPARE(form.List4.lines(), lines);
+        QCOMPARE(form.Label1.caption(), "9");
+        QVERIFY(gridIsEmpty(form.Grid1));
+        QVERIFY(gridIsEmpty(form.Grid2));
+        QCOMPARE(form.List1.count(), 0);
+        QCOMPARE(form.List3.count(), 0);
+        QCOMPARE(form.List6.count(), 0);
+        QCOMPARE(enabledCalculators(form), 0);
+        QCOMPARE(form.module1.bankerCount, 0);
+        QCOMPARE(form.SSTab1.current(), 0);
+        // Left for the next conversion to set.
+        QCOMPARE(form.module1.tipCount, 3);
+        QCOMPARE(form.resultFlags[2], 1);
+    }
+
+    void missingOrUnreadableLoadFileChangesNothing_data() {
+        QTest::addColumn<int>("check2");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("no default file") << 0 << QString();
+        QTest::newRow("dialog cancelled") << 1 << QString();
+        QTest::newRow("chosen file missing") << 1 << QStringLiteral("nincs.txt");
+        QTest::newRow("chosen name is a folder") << 1 << QStringLiteral("mappa");
+    }
+    void missingOrUnreadableLoadFileChangesNothing() {
+        QFETCH(int, check2);
+        QFETCH(QString, answer);
+        FakePlatform fake;
+        Form1 form(fake);
+        QDir(fake.folder).mkdir("mappa");
+        form.Check2.setValue(check2);
+        fake.fileAnswers.push_back(answer.isNull() ? QString() : QDir(fake.folder).filePath(answer));
+        form.List5.setLines(kThreeTips);
+        form.Command2.click();
+        form.List1.setLines({"01 02"});
+        form.SSTab1.setCurrent(1);
+
+        form.Command20.click();
+
+        QCOMPARE(form.List5.count(), 11);
+        QCOMPARE(form.Grid1.textAt(3, 1), "Milan");
+        QCOMPARE(form.List1.count(), 1);
+        QCOMPARE(form.SSTab1.current(), 1);
+        QCOMPARE(enabledCalculators(form), 4);
+        QVERIFY(fake.messages.empty());
+    }
+
+    void readOnlyDefaultFileIsReplaced() {
+        FakePlatform fake;
+        Form1 form(fake);
+        const QString path = fake.writeFile("varkonixx.txt", "old\r\n");
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        form.List5.setLines({"A - B", "A", "1,5"});
+
+        form.Command4.click();
+
+        QCOMPARE(fileBytes(path), "A - B\r\nA\r\n1,5\r\n");
+        QCOMPARE(folderEntries(fake), QStringList{"varkonixx.txt"});
+    }
+
+    void fileDialogSetUpAndCancel() {
+        FakePlatform fake;
+        Form1 form(fake);
+        form.Check2.setValue(1);
+        form.List5.setLines({"A - B", "", "A", "1,5"});
+        form.List4.setLines({"earlier copy"});
+        fake.fileAnswers = {QString(), QString()};
+
+        form.Command4.click();
+        form.Command20.click();
+
+        QCOMPARE(fake.fileDialogs.size(), size_t(2));
+        for (const FileDialogSetup& setup : fake.fileDialogs) {
+            QCOMPARE(setup.initialFolder, fake.folder);
+            QCOMPARE(setup.fileName, "fogadas.txt");
+            QCOMPARE(setup.filter, "Minden(*.*)|*.*|Text(*.txt)|*.txt");
+            QCOMPARE(setup.filterIndex, 1);
+            QCOMPARE(setup.defaultSuffix, "txt");
+            QVERIFY(setup.overwritePrompt);
+        }
+        QVERIFY(folderEntries(fake).isEmpty());
+        QCOMPARE(form.List5.lines(), (QStringList{"A - B", "", "A", "1,5"}));
+        QCOMPARE(form.List4.lines(), QStringList{"earlier copy"});
+        QVERIFY(fake.messages.empty());
+    }
+
+    // Save to a chosen file and load it back: the same offer lines, stored in Windows-1250 when
+    // every character has a place there and in UTF-8 otherwise, never with a character lost.
+    void roundTrip_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Hungarian accents")
+            << QStringList{"Győri ETO - Diósgyőr", "Diósgyőr", "Szorzó: 2,10",
+                           "Fehérvár - Kecskemét", "Kétesély", "Szorzó: 1,25"}
+            << QByteArray(
+                   "Gy\xF5ri ETO - Di\xF3sgy\xF5r\r\nDi\xF3sgy\xF5r\r\nSzorz\xF3: 2,10\r\n"
+                   "Feh\xE9rv\xE1r - Kecskem\xE9t\r\nK\xE9tes\xE9ly\r\nSzorz\xF3: 1,25\r\n");
+        QTest::newRow("Turkish letters of the code page")
+            << QStringList{"Beşiktaş - Fenerbahçe", "Beşiktaş", "Szorzó: 2,35"}
+            << QByteArray(
+                   "Be\xBAikta\xBA - Fenerbah\xE7"
+                   "e\r\nBe\xBAikta\xBA\r\nSzorz\xF3: 2,35\r\n");
+        QTest::newRow("en dash") << QStringList{"Crvena zvezda – Partizan", "Partizan", "2,90"}
+                                 << QByteArray("Crvena zvezda \x96 Partizan\r\nPartizan\r\n2,90\r\n");
+        QTest::newRow("Cyrillic") << QStringList{"Зенит - Спартак", "Зенит", "Szorzó: 1,95"}
+                                  << utf8Lines({"Зенит - Спартак", "Зенит", "Szorzó: 1,95"});
+        QTest::newRow("dotted capital I with Hungarian accents")
+            << QStringList{"İstanbul Başakşehir - Győr", "Győr", "Szorzó: 3,05"}
+            << utf8Lines({"İstanbul Başakşehir - Győr", "Győr", "Szorzó: 3,05"});
+    }
+    void roundTrip() {
+        QFETCH(QStringList, lines);
+        QFETCH(QByteArray, bytes);
+        FakePlatform fake;
+        Form1 form(fake);
+        const QString path = QDir(fake.folder).filePath("fogadas.txt");
+        form.Check2.setValue(1);
+        fake.fileAnswers = {path, path};
+        form.List5.setLines(lines);
+
+        form.Command4.click();
+        QCOMPARE(fileBytes(path), bytes);
+        QVERIFY(!fileBytes(path).contains('?'));
+        form.List5.clear();
+        form.Command20.click();
+
+        QCOMPARE(form.List5.lines(), lines);
+        QCOMPARE(form.Label1.caption(), QString::number(lines.size()));
+    }
+
+    // A save that cannot finish leaves the earlier file as it was, leaves no stray file behind and
+    // shows nothing.
+    void failedSaveKeepsTheEarlierFile_data() {
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("disk full halfway") << QStringLiteral("size limit");
+        QTest::newRow("folder not writable") << QStringLiteral("read-only folder");
+        QTest::newRow("folder in place of the file") << QStringLiteral("folder");
+    }
+    void failedSaveKeepsTheEarlierFile() {
+        QFETCH(QString, failure);
+        FakePlatform fake;
+        Form1 form(fake);
+        const QString path = QDir(fake.folder).filePath("varkonixx.txt");
+        const QByteArray earlier = "Earlier - Selection\r\nEarlier\r\nSzorz\xF3: 1,50\r\n";
+        if (failure == "folder") {
+            QDir(fake.folder).mkpath("varkonixx.txt/inner");
+        } else {
+            fake.writeFile("varkonixx.txt", earlier);
+        }
+        QStringList many;
+        for (int i = 0; i < 150; ++i)
+            many << QStringLiteral("Hazai %1 - Vendég %1").arg(i);
+        form.List5.setLines(many);
+        const QStringList before = folderEntries(fake);
+
+        rlimit oldLimit{};
+        getrlimit(RLIMIT_FSIZE, &oldLimit);
+        if (failure == "size limit") {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit small = oldLimit;
+            small.rlim_cur = 64;
+            setrlimit(RLIMIT_FSIZE, &small);
+        } else if (failure == "read-only folder") {
+            QFile::setPermissions(fake.folder, QFile::ReadOwner | QFile::ExeOwner);
+            QFile probe(QDir(fake.folder).filePath("probe"));
+            if (probe.open(QIODevice::WriteOnly)) {
+                probe.remove();
+                QFile::setPermissions(fake.folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                QSKIP("file permissions do not bind this user");
+            }
+        }
+        form.Command4.click();
+        setrlimit(RLIMIT_FSIZE, &oldLimit);
+        QFile::setPermissions(fake.folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QCOMPARE(folderEntries(fake), before);
+        if (failure == "folder") {
+            QVERIFY(QFileInfo(path).isDir());
+            QVERIFY(QFileInfo(path + "/inner").isDir());
+        } else {
+            QCOMPARE(fileBytes(path), earlier);
+        }
+        QVERIFY(fake.messages.empty());
+        QCOMPARE(form.List5.count(), 150);
+    }
+
+    // The selection shipped with the program loads and converts into six tips at once.
+    void shippedSampleConverts() {
+        FakePlatform fake;
+        fake.installResources({"varkonix.txt", "xxk.bmp", "xx.bmp", "Xxx.bmp"});
+        Form1 form(fake);
+        const QByteArray bytes = fileBytes(QDir(fake.folder).filePath("varkonix.txt"));
+        QCOMPARE(bytes.count("\r\n"), 18);
+        QCOMPARE(bytes.count('\n'), 18);
+        QVERIFY(bytes.endsWith("\r\n"));
+        QVERIFY(bytes.contains("Ferencv\xE1ros - \xDAjpest\r\n"));
+
+        form.Command20.click();
+        QCOMPARE(form.Label1.caption(), "18");
+        form.Command2.click();
+
+        QVERIFY(fake.messages.empty());
+        QCOMPARE(form.module1.tipCount, 6);
+        QVERIFY(form.Command15.isEnabled());  // "Heinz 57", as the guide suggests
+        QCOMPARE(form.Grid1.textAt(1, 1), "Ferencváros");
+        QCOMPARE(form.Grid1.textAt(1, 2), "Újpest");
+        QCOMPARE(form.Grid1.textAt(1, 3), "1.65");
+        const QString win = QDir(fake.folder).filePath("xxk.bmp");
+        const QString draw = QDir(fake.folder).filePath("xx.bmp");
+        const QString winOrDraw = QDir(fake.folder).filePath("Xxx.bmp");
+        QCOMPARE(form.Grid1.pictureAt(1, 1), win);
+        QCOMPARE(form.Grid1.pictureAt(1, 2), QString());
+        // One draw, one double chance among the six.
+        int draws = 0;
+        int doubleChances = 0;
+        for (int r = 1; r <= 6; ++r) {
+            draws += form.Grid1.pictureAt(r, 1) == draw && form.Grid1.pictureAt(r, 2) == draw ? 1 : 0;
+            doubleChances += form.Grid1.pictureAt(r, 1) == winOrDraw ? 1 : 0;
+            QVERIFY(!form.Grid1.textAt(r, 3).isEmpty());
+            QVERIFY(!form.Grid1.textAt(r, 3).contains(','));
+        }
+        QCOMPARE(draws, 1);
+        QCOMPARE(doubleChances, 1);
+    }
+};
+KOMBINATOR_TEST(SaveLoadTest);
+
+#include "tst_saveload.moc"
