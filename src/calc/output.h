@@ -66,7 +66,9 @@ public:
     // Keeps the lists (k-fold systems with Check1 unticked): List3 gets an empty separator line
     // when it holds any line; Label1 and List1's tooltip are emptied.
     void beginKeeping();
-    // One bet of tip rows r1 < r2 < ... < rk.
+    // Room for this many bets, so that adding them never grows the buffers.
+    void reserve(qsizetype bets);
+    // One bet of tip rows r1 < r2 < ... < rk. A tip whose odds do not convert counts as odds 1.
     void add(std::span<const int> rows);
     // The summary lines and the bet count.
     void close();
