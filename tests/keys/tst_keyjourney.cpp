@@ -87,8 +87,8 @@ void TestKeyJourney::tenTipsThroughTheBuiltInKey() {
     const std::vector<int> first = tipsOf(bets.first());
     QCOMPARE(form.List3.line(0), priced(form, first));
     QVERIFY(form.List3.line(bets.size()).isEmpty());
-    QVERIFY(form.List3.line(bets.size() + 1).startsWith(QLatin1String("Össz.: ")));
-    QVERIFY(form.List3.line(bets.size() + 2).startsWith(QLatin1String("Ny/s.: ")));
+    QVERIFY(form.List3.line(bets.size() + 1).startsWith(QStringLiteral("Össz.: ")));
+    QVERIFY(form.List3.line(bets.size() + 2).startsWith(QStringLiteral("Ny/s.: ")));
 
     // Six tips won: those of the first bet, then the lowest others.
     std::vector<int> won = first;
@@ -109,7 +109,7 @@ void TestKeyJourney::tenTipsThroughTheBuiltInKey() {
         if (form.List3.line(i) != QLatin1String("0.00")) ++winning;
     }
     QVERIFY(winning >= 1);
-    QVERIFY(form.List3.line(bets.size() + 1) != QLatin1String("Össz.: 0.00"));
+    QVERIFY(form.List3.line(bets.size() + 1) != QStringLiteral("Össz.: 0.00"));
 }
 
 KOMBINATOR_TEST(TestKeyJourney);
