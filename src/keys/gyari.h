@@ -4,7 +4,6 @@
 
 #include <QString>
 
-#include <array>
 #include <vector>
 
 #include "app/dialog.h"
