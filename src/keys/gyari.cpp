@@ -1,6 +1,8 @@
 // The key library dialog `gyari`.
 #include "keys/gyari.h"
 
+#include <algorithm>
+
 #include "app/form1.h"
 #include "calc/output.h"
 #include "keys/substitution.h"
