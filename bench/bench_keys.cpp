@@ -1,0 +1,90 @@
+// Key substitution of a large key file: reading the records and filling the bet list.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/form1.h"
+#include "keys/gyari.h"
+#include "keys/substitution.h"
+
+namespace {
+
+using namespace kombinator;
+
+// A desktop that answers every question with OK and lives in a temporary folder.
+class QuietPlatform : public Platform {
+public:
+    MsgAnswer messageBox(const QString&, const QString&, MsgIcon, MsgButtons) override {
+        return MsgAnswer::Ok;
+    }
+    std::optional<QString> clipboardText() override { return QString(); }
+    QString profileString(const QString&, const QString&, const QString&) override {
+        return QStringLiteral(".");
+    }
+    QString programFolder() override { return dir.path(); }
+    QString programName() override { return QStringLiteral("kombinator"); }
+    QString applicationTitle() override { return QStringLiteral("Kombinátor"); }
+    bool anotherInstanceRunning() override { return false; }
+    void makeTopmost(const QString&) override {}
+    void minimizeMainWindow() override {}
+    void quit() override {}
+    void setPointer(Pointer, const QString&) override {}
+    int openAddress(const QString&) override { return 42; }
+    bool isPicture(const QString&) override { return false; }
+    std::optional<QString> openFileName(const FileDialogSetup&) override { return std::nullopt; }
+    std::optional<QString> saveFileName(const FileDialogSetup&) override { return std::nullopt; }
+
+    QTemporaryDir dir;
+};
+
+QByteArray keyText(int records) {
+    QByteArray text;
+    text.reserve(static_cast<qsizetype>(records) * 25);
+    for (int i = 0; i < records; ++i) {
+        text += QByteArray::number(1 + i % 7).rightJustified(3, '0');
+        text += " 008 009 010 011 012\r\n";
+    }
+    return text;
+}
+
+void BM_KeyBetLines(benchmark::State& state) {
+    const QString text = QString::fromLatin1(keyText(static_cast<int>(state.range(0))));
+    for (auto _ : state) {
+        QStringList lines = keys::keyBetLines(text);
+        benchmark::DoNotOptimize(lines);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_KeyBetLines)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// "Kiválaszt" in the key dialog: the key file read, decoded, converted and put into the bet list.
+void BM_SubstituteThroughDialog(benchmark::State& state) {
+    QuietPlatform platform;
+    QDir(platform.dir.path()).mkpath(QStringLiteral("tkulcs"));
+    QFile library(platform.dir.filePath(QStringLiteral("tkulcs/tippek.inf")));
+    if (!library.open(QIODevice::WriteOnly)) return;
+    library.write("06_12_01.txt Nagy kulcs\r\n");
+    library.close();
+    QFile key(platform.dir.filePath(QStringLiteral("tkulcs/06_12_01.txt")));
+    if (!key.open(QIODevice::WriteOnly)) return;
+    key.write(keyText(static_cast<int>(state.range(0))));
+    key.close();
+
+    Form1 form(platform);
+    form.module1.tipCount = 12;
+    for (auto _ : state) {
+        form.Command6.click();
+        auto* dialog = static_cast<gyari*>(form.gyariDialog());
+        dialog->List1.clickLine(0);
+        dialog->Command3.click();
+    }
+    if (form.List1.count() != state.range(0)) state.SkipWithError("the bet list was not filled");
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_SubstituteThroughDialog)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,243 @@
+// The key library dialog `gyari`.
+#include "keys/gyari.h"
+
+#include <algorithm>
+
+#include "app/form1.h"
+#include "calc/output.h"
+#include "keys/substitution.h"
+#include "platform/files.h"
+
+namespace kombinator {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Zelko-Soft/2013");
+constexpr int kKeyNameLength = 8;
+
+// A number with at least two digits, as the key names write them.
+QString twoDigits(int value) {
+    const QString digits =
+        QString::number(value < 0 ? -static_cast<qint64>(value) : value).rightJustified(2, u'0');
+    return value < 0 ? u'-' + digits : digits;
+}
+
+}  // namespace
+
+QString eventsKeyName(const QString& keyName) {
+    // The key name is three numbers joined by "_": type, number of events, a further number.
+    // A name that lacks some of them leaves those at 0.
+    int first = 0;
+    int second = 0;
+    int third = 0;
+    int state = 0;
+    qsizetype from = 0;  // where the number being scanned starts
+    const QStringView name(keyName);
+    for (qsizetype at = 0; at < name.size(); ++at) {
+        const bool underscore = name.at(at) == u'_';
+        if (state == 0 && underscore) {
+            first = calc::numberValue(name.first(at));
+            state = 1;
+            from = at + 1;
+        } else if (state == 1 && underscore) {
+            second = calc::numberValue(name.sliced(from, at - from));
+            state = 2;
+            from = at + 1;
+        } else if (state == 2 && !underscore) {
+            state = 3;
+            from = at;
+        }
+    }
+    if (state == 1) {
+        // One "_" only: the events are the two characters after it, the further number the last three.
+        second = calc::numberValue(name.mid(from, 2));
+        third = calc::numberValue(name.mid(name.size() - 3));
+    } else {
+        third = calc::numberValue(name.mid(from));
+    }
+
+    QString rewritten = twoDigits(second) + u'_' + twoDigits(first);
+    const QString last = twoDigits(third);
+    while (rewritten.size() + last.size() < kKeyNameLength)
+        rewritten += u'_';
+    return rewritten + last;
+}
+
+gyari::gyari(Form1& form, QObject* parent) : Dialog(parent), form_(form) {
+    setObjectName(QStringLiteral("gyari"));
+    setUpControls();
+    wireHandlers();
+}
+
+gyari::~gyari() = default;
+
+QString gyari::windowName() const {
+    return QStringLiteral("gyari");
+}
+
+QString gyari::caption() const {
+    return QStringLiteral(" Eddigi beépített kulcsok !");
+}
+
+Twips gyari::clientSize() const {
+    return {0, 0, 7560, 4500};
+}
+
+std::vector<Control*> gyari::controls() {
+    return {&List1, &List2, &Option1, &Label1, &Command1, &Command2, &Command3, &Command4, &Text1};
+}
+
+void gyari::closeBox() {
+    form_.closeDialog(this);
+}
+
+void gyari::setUpControls() {
+    // The two views share one place; only one of them shows at a time.
+    const Twips listPlace{120, 120, 5640, 3480};
+    List1.setup("List1", listPlace);
+    List1.setSorted(true);
+    List1.setAccessible(QStringLiteral("Kulcsok"));
+    List2.setup("List2", listPlace);
+    List2.setSorted(true);
+    List2.setAccessible(QStringLiteral("Kulcsok események szerint"));
+    List2.setVisible(false);
+
+    Option1.setup("Option1", {5940, 120, 1500, 600});
+    Option1.addOption(QStringLiteral("Típus"), {5940, 120, 1500, 255});
+    Option1.addOption(QStringLiteral("Esemény"), {5940, 420, 1500, 255});
+    Option1.select(0);
+
+    Label1.setup("Label1", {5940, 840, 1500, 255});
+    Label1.setAccessible({}, QStringLiteral("Kulcsok száma"));
+
+    Command1.setup("Command1", {5940, 1260, 1500, 360}, QStringLiteral("Töröl"));
+    Command2.setup("Command2", {5940, 1740, 1500, 360}, QStringLiteral("Hozzáad"));
+    Command3.setup("Command3", {5940, 2220, 1500, 360}, QStringLiteral("Kiválaszt"));
+    Command4.setup("Command4", {5940, 3240, 1500, 360}, QStringLiteral("Kilép"));
+
+    Text1.setup("Text1", {120, 3840, 7320, 330});
+    Text1.setAccessible(QStringLiteral("Kulcsleírás"));
+}
+
+void gyari::wireHandlers() {
+    connect(&Option1, &OptionGroup::optionClicked, this, &gyari::Option1_Click);
+    connect(&List1, &ListBox::clicked, this, &gyari::List1_Click);
+    connect(&List2, &ListBox::clicked, this, &gyari::List2_Click);
+    connect(&Text1, &TextEdit::doubleClicked, this, &gyari::Text1_DblClick);
+    connect(&Command1, &Button::clicked, this, &gyari::Command1_Click);
+    connect(&Command2, &Button::clicked, this, &gyari::Command2_Click);
+    connect(&Command3, &Button::clicked, this, &gyari::Command3_Click);
+    connect(&Command4, &Button::clicked, this, &gyari::Command4_Click);
+}
+
+void gyari::showLineCount() {
+    Label1.setCaption(QString::number(List1.count()));
+}
+
+void gyari::Form_Load() {
+    form_.platform().makeTopmost(windowName());
+    changed_ = false;
+    // The library is read afresh at every opening; a missing one leaves the dialog empty.
+    const std::optional<QString> path = form_.programFile(QString::fromLatin1(kLibraryFile));
+    if (!path) return;
+    const std::optional<QStringList> lines = files::readLines(*path);
+    if (!lines) return;
+    List1.setLines(*lines);
+    showLineCount();
+}
+
+void gyari::Option1_Click(int index) {
+    if (index == 0) {
+        List2.setVisible(false);
+        List1.setVisible(true);
+        Command1.setEnabled(true);
+        Command2.setEnabled(true);
+        return;
+    }
+    if (index != 1) return;
+
+    List2.clear();
+    List1.setVisible(false);
+    List2.setVisible(true);
+    const QStringList& library = List1.lines();
+    const qsizetype named = std::min<qsizetype>(library.size(), kViewRows);
+    viewNames_.assign(static_cast<size_t>(named), {});
+    QStringList byEvents;
+    byEvents.reserve(library.size());
+    for (qsizetype i = 0; i < library.size(); ++i) {
+        const QString& line = library.at(i);
+        const QString keyName = line.left(kKeyNameLength);
+        const QString rewritten = eventsKeyName(keyName) + line.mid(kKeyNameLength);
+        byEvents.append(rewritten);
+        if (i < named) viewNames_[static_cast<size_t>(i)] = {keyName, rewritten.left(kKeyNameLength)};
+    }
+    List2.setLines(byEvents);
+    Command1.setEnabled(false);
+    Command2.setEnabled(false);
+}
+
+void gyari::List1_Click() {
+    if (List1.listIndex() >= 0) Text1.setText(List1.line(List1.listIndex()));
+}
+
+void gyari::List2_Click() {
+    if (List2.listIndex() < 0) return;
+    const QString picked = List2.line(List2.listIndex()).left(kKeyNameLength);
+    const size_t rows = std::min(viewNames_.size(), static_cast<size_t>(List2.count()));
+    for (size_t row = 0; row < rows; ++row) {
+        if (viewNames_[row].eventsName == picked) {
+            List1.setListIndex(static_cast<int>(row));
+            return;
+        }
+    }
+}
+
+void gyari::Text1_DblClick() {
+    Text1.setText({});
+}
+
+void gyari::Command1_Click() {
+    Platform& platform = form_.platform();
+    const int selected = List1.listIndex();
+    if (selected < 0) {
+        platform.messageBox(QStringLiteral("Nincs listasor kiválasztva "), kCaption, MsgIcon::Stop,
+                            MsgButtons::Ok);
+        return;
+    }
+    if (platform.messageBox(QStringLiteral("Biztos, hogy törölni akarja a kiválasztott kulcsleírást ?"),
+                            kCaption, MsgIcon::Question, MsgButtons::OkCancel) == MsgAnswer::Cancel)
+        return;
+    List1.removeItem(selected);
+    showLineCount();
+    changed_ = true;
+}
+
+void gyari::Command2_Click() {
+    if (Text1.text().isEmpty()) return;
+    if (form_.platform().messageBox(QStringLiteral("Biztos, hogy új kulcsleírást akar megadni ?"), kCaption,
+                                    MsgIcon::Question, MsgButtons::OkCancel) == MsgAnswer::Cancel)
+        return;
+    List1.addItem(Text1.text());
+    Text1.setText({});
+    showLineCount();
+    changed_ = true;
+}
+
+void gyari::Command3_Click() {
+    if (keys::substituteKey(form_, List1, Text1.text())) leave();
+}
+
+void gyari::Command4_Click() {
+    leave();
+}
+
+void gyari::leave() {
+    if (changed_) {
+        // A library that cannot be written keeps its old contents; the dialog closes all the same.
+        if (const std::optional<QString> path = form_.programFile(QString::fromLatin1(kLibraryFile)))
+            files::writeLines(*path, List1.lines());
+    }
+    form_.closeDialog(this);
+}
+
+}  // namespace kombinator

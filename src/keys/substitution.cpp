@@ -1,0 +1,147 @@
+// Key substitution: reading a key file's records and turning them into bet lines.
+#include "keys/substitution.h"
+
+#include <QFile>
+
+#include <vector>
+
+#include "app/form1.h"
+#include "calc/output.h"
+#include "keys/gyari.h"
+#include "platform/files.h"
+
+namespace kombinator::keys {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Zelko-Soft/2013");
+
+bool isBlank(QChar ch) {
+    return ch == u' ' || ch == u'\t';
+}
+bool isLineEnd(QChar ch) {
+    return ch == u'\r' || ch == u'\n';
+}
+
+QStringView trimTrailingBlanks(QStringView text) {
+    qsizetype end = text.size();
+    while (end > 0 && isBlank(text.at(end - 1)))
+        --end;
+    return text.first(end);
+}
+
+// Calls `take` with each record of one line (without its line end), in order.
+template <typename Take>
+void forEachRecordOfLine(QStringView line, Take& take) {
+    const qsizetype length = line.size();
+    qsizetype pos = 0;
+    for (;;) {
+        while (pos < length && isBlank(line.at(pos)))
+            ++pos;
+        qsizetype comma = -1;
+        if (pos < length && line.at(pos) == u'"') {
+            const qsizetype close = line.indexOf(u'"', pos + 1);
+            const qsizetype end = close < 0 ? length : close;
+            take(line.sliced(pos + 1, end - pos - 1));
+            if (close >= 0) comma = line.indexOf(u',', close + 1);
+        } else {
+            comma = line.indexOf(u',', pos);
+            const qsizetype end = comma < 0 ? length : comma;
+            take(trimTrailingBlanks(line.sliced(pos, end - pos)));
+        }
+        if (comma < 0) return;
+        pos = comma + 1;
+        while (pos < length && isBlank(line.at(pos)))
+            ++pos;
+        if (pos >= length) return;  // the comma closed the line's last record
+    }
+}
+
+// Calls `take` with every record of a key file's text, in file order.
+template <typename Take>
+void forEachRecord(QStringView text, Take&& take) {
+    const qsizetype length = text.size();
+    qsizetype start = 0;
+    while (start < length) {
+        qsizetype end = start;
+        while (end < length && !isLineEnd(text.at(end)))
+            ++end;
+        forEachRecordOfLine(text.sliced(start, end - start), take);
+        if (end < length) {
+            const bool crlf = text.at(end) == u'\r' && end + 1 < length && text.at(end + 1) == u'\n';
+            end += crlf ? 2 : 1;
+        }
+        start = end;
+    }
+}
+
+// The bet line of one record; `rows` is scratch space reused from record to record.
+QString betLineOf(QStringView record, std::vector<int>& rows) {
+    const qsizetype fields = (record.size() + 1) / 4;
+    rows.clear();
+    for (qsizetype k = 0; k < fields; ++k)
+        rows.push_back(calc::numberValue(record.sliced(4 * k, 3)));
+    return calc::betLine(rows);
+}
+
+}  // namespace
+
+QStringList keyRecords(QStringView text) {
+    QStringList records;
+    forEachRecord(text, [&records](QStringView record) { records.append(record.toString()); });
+    return records;
+}
+
+QString recordBetLine(QStringView record) {
+    std::vector<int> rows;
+    return betLineOf(record, rows);
+}
+
+QStringList keyBetLines(QStringView text) {
+    QStringList lines;
+    std::vector<int> rows;
+    forEachRecord(text, [&](QStringView record) { lines.append(betLineOf(record, rows)); });
+    return lines;
+}
+
+int keyEvents(QStringView description) {
+    return calc::numberValue(description.mid(3, 2));
+}
+
+QString keyFileName(const QString& description) {
+    return QString::fromLatin1(gyari::kKeyFolder) + description.left(12);
+}
+
+bool substituteKey(Form1& form, const ListBox& library, const QString& description) {
+    Platform& platform = form.platform();
+    if (library.listIndex() < 0) {
+        platform.messageBox(QStringLiteral("Nincs kulcs kiválasztva !"), kCaption, MsgIcon::Stop,
+                            MsgButtons::Ok);
+        return false;
+    }
+    // The tips may have changed since the dialog opened: the count is read now.
+    const int tips = form.module1.tipCount;
+    if (keyEvents(description) != tips) {
+        platform.messageBox(QStringLiteral("A kulcs nem felel meg az esemény számnak, ami ") +
+                                QString::number(tips) + QStringLiteral(" !"),
+                            kCaption, MsgIcon::Stop, MsgButtons::Ok);
+        return false;
+    }
+
+    form.List1.clear();
+    // A description whose file name would leave the key folder names no key file.
+    const std::optional<QString> path = form.programFile(keyFileName(description));
+    if (!path) return false;
+    QFile file(*path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return false;
+    file.close();
+
+    form.List1.setLines(keyBetLines(files::decode(bytes)));
+    form.List1.setToolTip(description);
+    form.Label1.setCaption(QString::number(form.List1.count()));
+    return true;
+}
+
+}  // namespace kombinator::keys
