@@ -112,21 +112,34 @@ QString keyFileName(const QString& description) {
     return QString::fromLatin1(gyari::kKeyFolder) + description.left(12);
 }
 
-bool substituteKey(Form1& form, const ListBox& library, const QString& description) {
-    Platform& platform = form.platform();
-    if (library.listIndex() < 0) {
-        platform.messageBox(QStringLiteral("Nincs kulcs kiválasztva !"), kCaption, MsgIcon::Stop,
-                            MsgButtons::Ok);
-        return false;
-    }
-    // The tips may have changed since the dialog opened: the count is read now.
+namespace {
+
+// The key must be made for as many events as there are tips now: the dialog is modeless, and the
+// tips may have changed since it opened.
+bool keyFitsTips(Form1& form, const QString& description) {
     const int tips = form.module1.tipCount;
-    if (keyEvents(description) != tips) {
-        platform.messageBox(QStringLiteral("A kulcs nem felel meg az esemény számnak, ami ") +
-                                QString::number(tips) + QStringLiteral(" !"),
-                            kCaption, MsgIcon::Stop, MsgButtons::Ok);
+    if (keyEvents(description) == tips) return true;
+    form.platform().messageBox(QStringLiteral("A kulcs nem felel meg az esemény számnak, ami ") +
+                                   QString::number(tips) + QStringLiteral(" !"),
+                               kCaption, MsgIcon::Stop, MsgButtons::Ok);
+    return false;
+}
+
+void fillBetList(Form1& form, const QString& description, QStringView keyText) {
+    form.List1.setLines(keyBetLines(keyText));
+    form.List1.setToolTip(description);
+    form.Label1.setCaption(QString::number(form.List1.count()));
+}
+
+}  // namespace
+
+bool substituteKey(Form1& form, const ListBox& library, const QString& description) {
+    if (library.listIndex() < 0) {
+        form.platform().messageBox(QStringLiteral("Nincs kulcs kiválasztva !"), kCaption, MsgIcon::Stop,
+                                   MsgButtons::Ok);
         return false;
     }
+    if (!keyFitsTips(form, description)) return false;
 
     form.List1.clear();
     // A description whose file name would leave the key folder names no key file.
@@ -138,9 +151,13 @@ bool substituteKey(Form1& form, const ListBox& library, const QString& descripti
     if (file.error() != QFileDevice::NoError) return false;
     file.close();
 
-    form.List1.setLines(keyBetLines(files::decode(bytes)));
-    form.List1.setToolTip(description);
-    form.Label1.setCaption(QString::number(form.List1.count()));
+    fillBetList(form, description, files::decode(bytes));
+    return true;
+}
+
+bool substituteKeyText(Form1& form, const QString& description, QStringView keyText) {
+    if (!keyFitsTips(form, description)) return false;
+    fillBetList(form, description, keyText);
     return true;
 }
 

@@ -44,4 +44,8 @@ QString keyFileName(const QString& description);
 // empty); the dialog stays open in those cases.
 bool substituteKey(Form1& form, const ListBox& library, const QString& description);
 
+// The same with the key's text at hand (the command-line front end reads a key file of its
+// own): checks the event count, then fills the bet list.
+bool substituteKeyText(Form1& form, const QString& description, QStringView keyText);
+
 }  // namespace kombinator::keys
