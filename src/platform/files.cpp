@@ -61,6 +61,18 @@ QString decode(const QByteArray& bytes) {
     return decoded;
 }
 
+QString withCrLf(const QString& text) {
+    QString out;
+    out.reserve(text.size() + text.size() / 16);
+    QChar previous;
+    for (const QChar ch : text) {
+        if (ch == u'\n' && previous != u'\r') out += u'\r';
+        out += ch;
+        previous = ch;
+    }
+    return out;
+}
+
 bool fitsWindows1250(const QString& text) {
     // A fresh encoder each time: the error flag of a used one can survive a reset.
     QStringEncoder encoder(kCodePage);

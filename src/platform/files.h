@@ -24,6 +24,9 @@ namespace kombinator::files {
 std::optional<QString> resolve(const QString& folder, const QString& name);
 
 QString decode(const QByteArray& bytes);
+// Native text with every line feed that no carriage return precedes turned into CR LF: the
+// handlers end lines at carriage returns, as the clipboard of the program's first home did.
+QString withCrLf(const QString& text);
 QByteArray encode(const QString& text);
 bool fitsWindows1250(const QString& text);
 

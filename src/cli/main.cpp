@@ -1,0 +1,85 @@
+// kombinator-cli: the window's commands from a terminal or a script. The coupon goes through the
+// same intake and conversion as "Vágólap betöltése" and "Konvertálás"; every option presses the
+// same handler the window's control would.
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <cstdio>
+#include <optional>
+
+#include "app/form1.h"
+#include "cli/cliplatform.h"
+#include "cli/options.h"
+#include "platform/files.h"
+#include "results/returntable.h"
+
+using namespace kombinator;
+
+namespace {
+
+void writeOut(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+}
+
+std::optional<QByteArray> readCoupon(const QString& name) {
+    QFile file;
+    if (name == QLatin1String("-")) {
+        if (!file.open(stdin, QIODevice::ReadOnly)) return std::nullopt;
+    } else {
+        file.setFileName(name);
+        if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    }
+    return file.readAll();
+}
+
+// The bet list and the amount list side by side, as the window shows them.
+void printLists(Form1& form) {
+    const int lines = std::max(form.List1.count(), form.List3.count());
+    QString out;
+    for (int i = 0; i < lines; ++i) {
+        out += form.List1.line(i);
+        out += u'\t';
+        out += form.List3.line(i);
+        out += u'\n';
+    }
+    writeOut(out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const cli::ParseResult parsed = cli::parseArguments(app.arguments().mid(1));
+    if (!parsed.options) {
+        std::fputs(parsed.error.toUtf8().constData(), stderr);
+        std::fputs("\n", stderr);
+        std::fputs(cli::usage().toUtf8().constData(), stderr);
+        return 2;
+    }
+    const cli::Options& options = *parsed.options;
+
+    const std::optional<QByteArray> coupon = readCoupon(options.coupon);
+    if (!coupon) {
+        std::fprintf(stderr, "A szelvény nem olvasható: %s\n", options.coupon.toUtf8().constData());
+        return 1;
+    }
+
+    cli::CliPlatform platform(files::withCrLf(files::decode(*coupon)));
+    Form1 form(platform);
+    form.Form_Load();
+    const int status = cli::run(form, platform, options);
+    if (status != 0) return status;
+    printLists(form);
+    if (options.table) {
+        const std::optional<results::ReturnTable> table = results::returnTable(form);
+        if (!table) {
+            std::fputs("A nyereménytábla legfeljebb 20 tippre számítható.\n", stderr);
+            return 1;
+        }
+        writeOut(results::formatReturnTable(*table).join(u'\n') + u'\n');
+    }
+    return 0;
+}

@@ -1,0 +1,44 @@
+// The command line of kombinator-cli and the run of the window's commands it asks for.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace kombinator {
+class Form1;
+}
+
+namespace kombinator::cli {
+
+class CliPlatform;
+
+struct Options {
+    std::vector<int> banks;  // tip rows fixed as bankers, in the order given
+    QString system;          // a calculator's caption ("2", "Lucky 15"), empty for none
+    QString keyFile;         // a key file to substitute, empty for none
+    bool odds = false;
+    std::vector<int> won;  // tip rows marked as won
+    bool hasWon = false;
+    bool table = false;
+    QString coupon;  // a file, or "-" for standard input
+};
+
+struct ParseResult {
+    std::optional<Options> options;
+    QString error;
+};
+
+ParseResult parseArguments(const QStringList& arguments);
+QString usage();
+
+// The calculator button a --system value names: 0 for "1", 1 to 12 for "2" to "13", 13 to 22
+// for "Trixie 4" to "Goliath 247"; nullopt when it names none.
+std::optional<int> calculatorIndex(const QString& system);
+
+// Runs the commands on the window's models; 0, or 1 when the program refused something.
+int run(Form1& form, CliPlatform& platform, const Options& options);
+
+}  // namespace kombinator::cli
