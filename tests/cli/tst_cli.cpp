@@ -1,0 +1,189 @@
+// kombinator-cli run as a user would run it: on small coupon files, reading its output.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "testmain.h"
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run runCli(const QStringList& arguments, const QByteArray& input = {}) {
+    QProcess process;
+    process.start(QStringLiteral(KOMBINATOR_CLI_PATH), arguments);
+    if (!input.isEmpty()) process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Four events as a browser on Linux copies them: line feeds only, a tab, a noise line.
+const QByteArray kFourTips =
+    "Arsenal - Chelsea\nArsenal\n1,50\nB\nFerencváros - Újpest\n\tFerencváros\nSzorzó: 2,00\n"
+    "Barcelona - Real Madrid\nDöntetlen\n1,80\nLiverpool - Manchester City\nManchester City\n2,50\n";
+
+}  // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void luckyFifteenPrintsBetsAndAmounts();
+    void luckyFifteenWithResultsPrintsReturns();
+    void systemNames_data();
+    void systemNames();
+    void bankerMultipliesEveryBet();
+    void readsStandardInput();
+    void refusalGoesToStandardError();
+    void usageErrors_data();
+    void usageErrors();
+    void keyFileMustFitTheTips();
+    void printsReturnTable();
+
+private:
+    QString write(const QString& name, const QByteArray& bytes);
+    QTemporaryDir dir_;
+    QString coupon_;
+};
+
+QString TestCli::write(const QString& name, const QByteArray& bytes) {
+    const QString path = dir_.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+    return path;
+}
+
+void TestCli::initTestCase() {
+    coupon_ = write("coupon.txt", kFourTips);
+}
+
+void TestCli::luckyFifteenPrintsBetsAndAmounts() {
+    const Run run = runCli({"--system", "Lucky 15", coupon_});
+    QCOMPARE(run.status, 0);
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 18);
+    QCOMPARE(lines[0], QStringLiteral("01 02\t3.00"));
+    QCOMPARE(lines[10], QStringLiteral("01 02 03 04\t13.50"));
+    QCOMPARE(lines[14], QStringLiteral("04\t2.50"));
+    QCOMPARE(lines[15], QStringLiteral("\t"));
+    // 7.80 singles + 22.55 doubles + 28.65 trebles + 13.50 = 72.50; 72.50 / 15 = 4.83.
+    QCOMPARE(lines[16], QStringLiteral("\tÖssz.: 72.50"));
+    QCOMPARE(lines[17], QStringLiteral("\tNy/s.: 4.83"));
+    QVERIFY(run.err.isEmpty());
+}
+
+void TestCli::luckyFifteenWithResultsPrintsReturns() {
+    const Run run = runCli({"--system", "lucky15", "--won", "1,2,4", coupon_});
+    QCOMPARE(run.status, 0);
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 18);
+    QCOMPARE(lines[0], QStringLiteral("01 02\t3.00"));
+    QCOMPARE(lines[1], QStringLiteral("01 03\t0.00"));
+    QCOMPARE(lines[7], QStringLiteral("01 02 04\t7.50"));
+    // Won 1, 2, 4: singles 6.00, doubles 3.00 + 3.75 + 5.00, treble 7.50 = 25.25; / 15 = 1.68.
+    QCOMPARE(lines[16], QStringLiteral("\tÖssz.: 25.25"));
+    QCOMPARE(lines[17], QStringLiteral("\tNy/s.: 1.68"));
+}
+
+void TestCli::systemNames_data() {
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<int>("bets");
+    QTest::newRow("number") << "2" << 6;
+    QTest::newRow("singles") << "1" << 4;
+    QTest::newRow("yankee lower case") << "yankee" << 11;
+    QTest::newRow("with number") << "Yankee 11" << 11;
+    // Pressed although the window keeps it disabled with four tips: the six doubles of all four
+    // tips and the treble of rows 1 to 3.
+    QTest::newRow("trixie over four tips") << "Trixie" << 7;
+    QTest::newRow("super heinz needs seven") << "super heinz" << 0;
+}
+
+void TestCli::systemNames() {
+    QFETCH(QString, system);
+    QFETCH(int, bets);
+    const Run run = runCli({"--system", system, coupon_});
+    QCOMPARE(run.status, 0);
+    int betLines = 0;
+    for (const QString& line : run.out.split('\n', Qt::SkipEmptyParts)) {
+        if (!line.startsWith('\t')) ++betLines;
+    }
+    QCOMPARE(betLines, bets);
+}
+
+void TestCli::bankerMultipliesEveryBet() {
+    // Tip 4 (2.50) becomes the banker; the doubles of the other three are multiplied by it.
+    const Run run = runCli({"--bank", "4", "--system", "2", coupon_});
+    QCOMPARE(run.status, 0);
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines[0], QStringLiteral("01 02\t7.50"));
+    QCOMPARE(lines[1], QStringLiteral("01 03\t6.75"));
+    QCOMPARE(lines[2], QStringLiteral("02 03\t9.00"));
+    QCOMPARE(lines[4], QStringLiteral("\tÖssz.: 23.25"));
+}
+
+void TestCli::readsStandardInput() {
+    const Run run = runCli({"--system", "4", "-"}, kFourTips);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts).first(), QStringLiteral("01 02 03 04\t13.50"));
+}
+
+void TestCli::refusalGoesToStandardError() {
+    const QString seven = write("seven.txt", "a\nb\nc\nd\ne\nf\ng\n");
+    const Run run = runCli({"--system", "2", seven});
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(run.err.contains(QStringLiteral("Hibás kijelölés (nem 3 sor fogadásonként)!")));
+}
+
+void TestCli::usageErrors_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no coupon") << QStringList{"--system", "2"};
+    QTest::newRow("unknown option") << QStringList{"--stake", "5", "x.txt"};
+    QTest::newRow("unknown system") << QStringList{"--system", "Lucky", "x.txt"};
+    QTest::newRow("system 14") << QStringList{"--system", "14", "x.txt"};
+    QTest::newRow("bad won list") << QStringList{"--won", "1,x", "x.txt"};
+    QTest::newRow("system and key") << QStringList{"--system", "2", "--key", "k.txt", "x.txt"};
+    QTest::newRow("two coupons") << QStringList{"a.txt", "b.txt"};
+}
+
+void TestCli::usageErrors() {
+    QFETCH(QStringList, arguments);
+    const Run run = runCli(arguments);
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.err.contains(QStringLiteral("Használat: kombinator-cli")));
+}
+
+void TestCli::keyFileMustFitTheTips() {
+    const QString key = write("03_04_03.txt", "001 002\r\n001 003 004\r\n002,003 004\r\n");
+    const Run fits = runCli({"--key", key, "--odds", coupon_});
+    QCOMPARE(fits.status, 0);
+    const QStringList lines = fits.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines[0], QStringLiteral("01 02\t3.00"));
+    QCOMPARE(lines[1], QStringLiteral("01 03 04\t6.75"));
+    QCOMPARE(lines[2], QStringLiteral("02\t2.00"));
+    QCOMPARE(lines[3], QStringLiteral("03 04\t4.50"));
+
+    const QString wrong = write("03_10_06.txt", "001 002 003\r\n");
+    const Run refused = runCli({"--key", wrong, coupon_});
+    QCOMPARE(refused.status, 1);
+    QVERIFY(refused.err.contains(QStringLiteral("A kulcs nem felel meg az esemény számnak, ami 4 !")));
+}
+
+void TestCli::printsReturnTable() {
+    const Run run = runCli({"--system", "Yankee", "--table", coupon_});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.contains(QStringLiteral("Nyertes tippek\tMin. visszatérés")));
+    // All four won: every one of the 11 bets wins, 64.70 in all (72.50 less the singles' 7.80).
+    QVERIFY(run.out.contains(QStringLiteral("\n4\t64.70\t64.70\t11\t11\t53.70\t53.70\n")));
+}
+
+KOMBINATOR_TEST(TestCli);
+#include "tst_cli.moc"
