@@ -8,11 +8,29 @@
 namespace kombinator::calc {
 
 QString formatAmount(float value) {
-    // The float widened to double is exact; ties (x.xx5 exactly) are multiples of 1/8 and stay
-    // exact when multiplied by 100, so std::round rounds them away from zero.
+    // The float widened to double is exact, and so is its product with 100 (24 + 7 bits); ties
+    // (x.xx5 exactly) therefore stay ties and std::round rounds them away from zero.
     const double hundredths = std::round(static_cast<double>(value) * 100.0);
     if (!std::isfinite(hundredths)) return QStringLiteral("0.00");
-    return QString::number(hundredths / 100.0, 'f', 2);
+    if (std::fabs(hundredths) >= 1e15) return QString::number(hundredths / 100.0, 'f', 2);
+    // Written digit by digit: every bet of a calculation gets an amount, and this keeps it to the
+    // one allocation of the text itself. A value that rounds to zero has no sign.
+    const auto whole = static_cast<long long>(hundredths);
+    unsigned long long rest =
+        whole < 0 ? 0ULL - static_cast<unsigned long long>(whole) : static_cast<unsigned long long>(whole);
+    char buffer[24];
+    char* at = buffer + sizeof buffer;
+    *--at = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+    *--at = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+    *--at = '.';
+    do {
+        *--at = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest > 0);
+    if (whole < 0) *--at = '-';
+    return QString::fromLatin1(at, buffer + sizeof buffer - at);
 }
 
 QString betLine(std::span<const int> rows) {
@@ -21,8 +39,12 @@ QString betLine(std::span<const int> rows) {
     for (size_t i = 0; i < rows.size(); ++i) {
         if (i > 0) line += u' ';
         const int r = rows[i];
-        if (r >= 0 && r < 10) line += u'0';
-        line += QString::number(r);
+        if (r >= 0 && r < 100) {
+            line += QChar(static_cast<char16_t>(u'0' + r / 10));
+            line += QChar(static_cast<char16_t>(u'0' + r % 10));
+        } else {
+            line += QString::number(r);
+        }
     }
     return line;
 }
@@ -98,7 +120,8 @@ QStringView tipField(QStringView line, int k) {
 float bankerProduct(Form1& form) {
     float product = 1.0f;
     for (int m = 1; m <= form.module1.bankerCount; ++m) {
-        if (const std::optional<float> odds = parseOdds(form.Grid2.textAt(m, 3))) multiplyInto(product, *odds);
+        if (const std::optional<float> odds = parseOdds(form.Grid2.textAt(m, 3)))
+            multiplyInto(product, *odds);
     }
     if (form.module1.bankerCount > 0) {
         form.Grid2.setCol(3);
@@ -117,6 +140,11 @@ void Output::begin() {
     form_.List3.clear();
     total_ = 0.0f;
     bankers_ = bankerProduct(form_);
+}
+
+void Output::reserve(qsizetype bets) {
+    bets_.reserve(bets);
+    amounts_.reserve(bets);
 }
 
 void Output::beginKeeping() {
@@ -144,7 +172,8 @@ float Output::tipOdds(int row) {
 void Output::add(std::span<const int> rows) {
     float product = 1.0f;
     bets_.append(betLine(rows));
-    for (const int r : rows) multiplyInto(product, tipOdds(r));
+    for (const int r : rows)
+        multiplyInto(product, tipOdds(r));
     total_ += product;
     if (form_.module1.bankerCount > 0) multiplyInto(product, bankers_);
     form_.workingProduct = product;

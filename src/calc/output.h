@@ -44,7 +44,9 @@ bool readsAsNumber(QStringView field);
 // The k-th tip number field (1-based) of a bet line: characters 3k-2 and 3k-1.
 QStringView tipField(QStringView line, int k);
 // The number of tip fields of a bet line of this length: (length + 1) / 3.
-inline int tipFieldCount(QStringView line) { return static_cast<int>((line.size() + 1) / 3); }
+inline int tipFieldCount(QStringView line) {
+    return static_cast<int>((line.size() + 1) / 3);
+}
 
 // The banker product: 1 times the odds of banker rows 1 to the banker count; a banker whose odds
 // do not convert counts as 1.
@@ -64,7 +66,9 @@ public:
     // Keeps the lists (k-fold systems with Check1 unticked): List3 gets an empty separator line
     // when it holds any line; Label1 and List1's tooltip are emptied.
     void beginKeeping();
-    // One bet of tip rows r1 < r2 < ... < rk.
+    // Room for this many bets, so that adding them never grows the buffers.
+    void reserve(qsizetype bets);
+    // One bet of tip rows r1 < r2 < ... < rk. A tip whose odds do not convert counts as odds 1.
     void add(std::span<const int> rows);
     // The summary lines and the bet count.
     void close();
