@@ -167,17 +167,6 @@ private slots:
         QCOMPARE(f.form.List1.count(), 1);
         QCOMPARE(f.form.Grid2.textAt(1, 1), QString());
     }
-
-    // The new conversion with "Konvertálás" drops the bankers; their lines stay in List6.
-    void conversionDropsBankers() {
-        Fixture f;
-        fixBanker(f.form, 2);
-        f.form.Command2.click();
-        QCOMPARE(f.form.module1.bankerCount, qint16(0));
-        QCOMPARE(f.form.module1.tipCount, qint16(4));
-        verifyRow(f.form.Grid2, 1, {"", "", "", ""});
-        QCOMPARE(f.form.List6.count(), 4);
-    }
 };
 
 KOMBINATOR_TEST(TestBankers);

@@ -219,16 +219,6 @@ private slots:
         f.form.Grid1.clickCell(1, 2);
         QCOMPARE(f.form.Grid1.pictureAt(1, 2), f.marker("\\xxk.bmp"));
     }
-
-    void conversionClearsMarks() {
-        Fixture f;
-        f.form.Grid1.clickCell(0, 3);
-        f.form.Command2.click();
-        for (int r = 1; r <= 5; ++r) {
-            QCOMPARE(f.flag(r), qint16(0));
-            QCOMPARE(f.form.Grid1.pictureAt(r, 3), QString());
-        }
-    }
 };
 
 const QStringList TestMarking::kFiveTips{"1.50", "2.00", "2.50", "1.20", "3.00"};

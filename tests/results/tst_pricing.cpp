@@ -216,19 +216,6 @@ private slots:
         QCOMPARE(f.form.List3.count(), lines);
         QCOMPARE(f.form.List3.topIndex(), top);
     }
-
-    // Both commands read the odds afresh and leave the table holding the tip rows' odds only.
-    void tipOddsTableRefreshed() {
-        Fixture f(kThree);
-        f.form.tipOdds.fill(7.0f);
-        f.form.List1.setLines(kAllPairs);
-        f.form.Command19.click();
-        QCOMPARE(f.form.tipOdds[0], 0.0f);
-        QCOMPARE(f.form.tipOdds[1], 1.5f);
-        QCOMPARE(f.form.tipOdds[3], 2.5f);
-        QCOMPARE(f.form.tipOdds[4], 0.0f);
-        QCOMPARE(f.form.tipOdds[50], 0.0f);
-    }
 };
 
 KOMBINATOR_TEST(TestPricing);
