@@ -1,0 +1,149 @@
+#include "ui/controlwidgets.h"
+
+#include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTabBar>
+
+namespace kombinator::ui {
+
+namespace {
+constexpr const char* kCaptionFont = "captionFont";
+constexpr int kSmallestPixelSize = 9;
+}  // namespace
+
+QFont fittingFont(const QFont& font, const QString& text, const QSize& box, bool wordWrap) {
+    if (text.isEmpty() || box.width() <= 0 || box.height() <= 0) return font;
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | (wordWrap ? Qt::TextWordWrap : 0);
+    const int largest = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    QFont candidate = font;
+    for (int size = largest; size >= std::min(largest, kSmallestPixelSize); --size) {
+        for (const int stretch : {QFont::Unstretched, QFont::SemiCondensed, QFont::Condensed}) {
+            candidate = font;
+            candidate.setPixelSize(size);
+            candidate.setStretch(stretch);
+            const QRect needed = QFontMetrics(candidate).boundingRect(QRect(QPoint(), box), flags, text);
+            if (needed.width() <= box.width() && needed.height() <= box.height()) return candidate;
+        }
+    }
+    return candidate;
+}
+
+QFont captionFont(const QWidget* widget) {
+    const QVariant stored = widget->property(kCaptionFont);
+    return stored.isValid() ? stored.value<QFont>() : widget->font();
+}
+
+void setCaptionFont(QWidget* widget, const QFont& font) {
+    widget->setProperty(kCaptionFont, font);
+    widget->setFont(font);
+}
+
+void fitCaption(QWidget* widget, const QString& text, const QSize& box, bool wordWrap) {
+    const QVariant stored = widget->property(kCaptionFont);
+    // Most captions fit as they are: a one-line measure settles them without trying other fonts.
+    if (!stored.isValid()) {
+        const QFontMetrics metrics = widget->fontMetrics();
+        if (metrics.horizontalAdvance(text) <= box.width() && metrics.height() <= box.height()) return;
+    }
+    const QFont base = stored.isValid() ? stored.value<QFont>() : widget->font();
+    if (!stored.isValid()) widget->setProperty(kCaptionFont, base);
+    const QFont fitted = fittingFont(base, text, box, wordWrap);
+    if (fitted != widget->font()) widget->setFont(fitted);
+}
+
+QRect WrappingCheckBox::captionRect() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+}
+
+void WrappingCheckBox::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();  // the box and focus by the style, the caption wrapped by us
+    painter.drawControl(QStyle::CE_CheckBox, option);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    painter.drawText(captionRect(),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
+}
+
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
+    setMouseTracking(true);
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    // A click is a press and a release over the label, as with a button.
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) emit clicked();
+}
+
+void ClickLabel::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();  // over a label the label's move counts, not the window's
+    emit mouseMoved();
+}
+
+TabPage::TabPage(QTabWidget* tabs, QWidget* parent) : QWidget(parent), tabs_(tabs) {}
+
+void TabPage::place(QWidget* child, const QRect& inTabControl) {
+    placed_.emplace_back(child, inTabControl);
+    relayout();
+}
+
+void TabPage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void TabPage::relayout() {
+    const QPoint offset = tabs_ && tabs_->isAncestorOf(this) ? mapTo(tabs_.data(), QPoint()) : QPoint();
+    for (auto& [child, rect] : placed_) {
+        if (child) child->setGeometry(rect.translated(-offset));
+    }
+}
+
+namespace {
+class EvenTabBar : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int index) const override {
+        const QSize hint = QTabBar::tabSizeHint(index);
+        const QWidget* tabs = parentWidget();
+        const int width = tabs && count() > 0 ? tabs->width() / count() : hint.width();
+        return {width, TabControlWidget::kStripHeight};
+    }
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+};
+}  // namespace
+
+TabControlWidget::TabControlWidget(QWidget* parent) : QTabWidget(parent) {
+    auto* bar = new EvenTabBar(this);
+    bar->setExpanding(false);
+    bar->setUsesScrollButtons(false);
+    bar->setElideMode(Qt::ElideNone);
+    setTabBar(bar);
+}
+
+void PlainTextView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}
+
+void LineView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QLineEdit::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}
+
+}  // namespace kombinator::ui

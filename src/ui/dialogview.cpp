@@ -1,0 +1,72 @@
+#include "ui/dialogview.h"
+
+#include <QCloseEvent>
+
+#include "app/dialog.h"
+#include "app/form1.h"
+#include "ui/mainwindow.h"
+#include "ui/twips.h"
+
+namespace kombinator::ui {
+
+DialogView::DialogView(Dialog& dialog) : QWidget(nullptr), dialog_(dialog), builder_(this) {
+    setObjectName(dialog.windowName());  // the name the platform finds the window by
+    setWindowTitle(dialog.caption());
+    setFont(MainWindow::windowFont());
+    // Closing a dialog never ends the program; the main window does.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    const Twips size = dialog.clientSize();
+    setFixedSize(pixels(size.width), pixels(size.height));
+    builder_.build(dialog.controls());
+}
+
+void DialogView::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    dialog_.closeBox();
+}
+
+DialogViews::DialogViews(Form1& form, QObject* parent) : QObject(parent) {
+    connect(&form, &Form1::dialogOpened, this, &DialogViews::open);
+    connect(&form, &Form1::dialogRaised, this, &DialogViews::raise);
+    connect(&form, &Form1::dialogClosing, this, &DialogViews::close);
+}
+
+DialogViews::~DialogViews() = default;
+
+DialogView* DialogViews::view(const Dialog* dialog) const {
+    const auto found = views_.find(dialog);
+    return found == views_.end() ? nullptr : found->second.get();
+}
+
+void DialogViews::open(Dialog* dialog) {
+    if (!dialog) return;
+    if (view(dialog)) return raise(dialog);
+    auto window = std::make_unique<DialogView>(*dialog);
+    DialogView* shown = window.get();
+    views_.emplace(dialog, std::move(window));
+    emit viewCreated(shown);
+    shown->show();
+    shown->raise();
+    shown->activateWindow();
+}
+
+void DialogViews::raise(Dialog* dialog) {
+    DialogView* window = view(dialog);
+    if (!window) return open(dialog);
+    if (window->isMinimized()) window->showNormal();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void DialogViews::close(Dialog* dialog) {
+    const auto found = views_.find(dialog);
+    if (found == views_.end()) return;
+    std::unique_ptr<DialogView> window = std::move(found->second);
+    views_.erase(found);
+    window->hide();
+    // The dialog may be closing from inside an event of this very window: let it return first.
+    window.release()->deleteLater();
+}
+
+}  // namespace kombinator::ui

@@ -1,0 +1,127 @@
+#include "ui/gridview.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+#include "ui/gridmodel.h"
+#include "ui/twips.h"
+
+namespace kombinator::ui {
+
+namespace {
+
+// Cells of the fixed column look like header sections, as the grid's fixed cells do.
+class FixedCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : nullptr;
+        if (!style) return QStyledItemDelegate::paint(painter, option, index);
+        QStyleOptionHeader header;
+        header.rect = option.rect;
+        header.palette = option.palette;
+        header.fontMetrics = option.fontMetrics;
+        header.state = QStyle::State_Enabled | QStyle::State_Raised;
+        header.orientation = Qt::Vertical;
+        header.position = QStyleOptionHeader::Middle;
+        header.text = index.data(Qt::DisplayRole).toString();
+        header.textAlignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
+        painter->save();
+        painter->setFont(option.font);
+        style->drawControl(QStyle::CE_Header, &header, painter, widget);
+        painter->restore();
+    }
+};
+
+}  // namespace
+
+GridView::GridView(Grid& grid, QWidget* parent)
+    : QTableView(parent), grid_(grid), model_(new GridModel(grid, this)) {
+    // Rows and columns the grid leaves at their default need no sizing of their own.
+    verticalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(pixels(kDefaultRowHeight));
+    horizontalHeader()->setDefaultSectionSize(pixels(kDefaultColWidth));
+    setModel(model_);
+    colWidths_.assign(static_cast<size_t>(model_->columnCount()), pixels(kDefaultColWidth));
+    rowHeights_.assign(static_cast<size_t>(model_->rowCount()), pixels(kDefaultRowHeight));
+    setItemDelegateForColumn(0, new FixedCellDelegate(this));
+    // The grid decides what is selected; the view only shows it.
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setCornerButtonEnabled(false);
+    setAutoScroll(false);  // moving the current cell from code does not scroll the grid
+    setWordWrap(false);
+    setIconSize({16, 16});
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    QHeaderView* header = horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setStretchLastSection(false);
+    header->setHighlightSections(false);
+    header->setSectionsClickable(true);
+
+    connect(this, &QAbstractItemView::clicked, &grid,
+            [&grid](const QModelIndex& index) { grid.clickCell(GridModel::gridRow(index), index.column()); });
+    connect(header, &QHeaderView::sectionClicked, &grid,
+            [&grid](int section) { grid.clickCell(0, section); });
+    connect(&grid, &Grid::layoutChanged, this, &GridView::applySizes);
+    connect(&grid, &Grid::selectionChanged, this, &GridView::showSelection);
+    connect(&grid, &Grid::focusRequested, this, [this] { setFocus(Qt::OtherFocusReason); });
+    applySizes();
+    showSelection();
+}
+
+void GridView::applySizes() {
+    const auto size = [](int twips, int fallback) { return pixels(twips >= 0 ? twips : fallback); };
+    colWidths_.resize(static_cast<size_t>(model_->columnCount()), -1);
+    for (int c = 0; c < model_->columnCount(); ++c) {
+        const int width = size(grid_.colWidth(c), kDefaultColWidth);
+        if (colWidths_[static_cast<size_t>(c)] == width) continue;
+        colWidths_[static_cast<size_t>(c)] = width;
+        setColumnWidth(c, width);
+    }
+    rowHeights_.resize(static_cast<size_t>(model_->rowCount()), -1);
+    for (int r = 0; r < model_->rowCount(); ++r) {
+        const int height = size(grid_.rowHeight(r + GridModel::kFixedRows), kDefaultRowHeight);
+        if (rowHeights_[static_cast<size_t>(r)] == height) continue;
+        rowHeights_[static_cast<size_t>(r)] = height;
+        setRowHeight(r, height);
+    }
+    const int headerHeight = size(grid_.rowHeight(0), kDefaultRowHeight);
+    if (headerHeight != headerHeight_) {
+        headerHeight_ = headerHeight;
+        horizontalHeader()->setFixedHeight(headerHeight);
+    }
+}
+
+void GridView::showSelection() {
+    const GridRange range = grid_.selection();
+    const int fixed = GridModel::kFixedRows;
+    const int rowLast = model_->rowCount() - 1;
+    const int colLast = model_->columnCount() - 1;
+    const int r1 = std::clamp(std::min(range.row1, range.row2) - fixed, 0, std::max(0, rowLast));
+    const int r2 = std::clamp(std::max(range.row1, range.row2) - fixed, 0, std::max(0, rowLast));
+    const int c1 = std::clamp(std::min(range.col1, range.col2), 0, std::max(0, colLast));
+    const int c2 = std::clamp(std::max(range.col1, range.col2), 0, std::max(0, colLast));
+    if (rowLast < 0 || colLast < 0 || std::max(range.row1, range.row2) < fixed) {
+        selectionModel()->clearSelection();
+        return;
+    }
+    // One cell is the current cell, marked by the focus frame; only a range shows highlighted.
+    if (r1 == r2 && c1 == c2) {
+        selectionModel()->clearSelection();
+    } else {
+        selectionModel()->select(QItemSelection(model_->index(r1, c1), model_->index(r2, c2)),
+                                 QItemSelectionModel::ClearAndSelect);
+    }
+    const QModelIndex current = model_->cellIndex(grid_.row(), grid_.col());
+    if (current.isValid()) selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+}
+
+}  // namespace kombinator::ui

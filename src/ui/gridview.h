@@ -1,0 +1,35 @@
+// The table view of a Grid: sizes and alignments from the model, the user's clicks reported to
+// the grid (which moves its current cell and selection), the model's selection shown.
+#pragma once
+
+#include <QTableView>
+
+#include "platform/controls.h"
+
+namespace kombinator::ui {
+
+class GridModel;
+
+class GridView : public QTableView {
+    Q_OBJECT
+public:
+    // Sizes of rows and columns the grid leaves at its default, in twips.
+    static constexpr int kDefaultRowHeight = 240;
+    static constexpr int kDefaultColWidth = 960;
+
+    explicit GridView(Grid& grid, QWidget* parent = nullptr);
+
+    GridModel* gridModel() const { return model_; }
+
+private:
+    void applySizes();
+    void showSelection();
+
+    Grid& grid_;
+    GridModel* model_;
+    std::vector<int> colWidths_;  // pixels last given to the view, to skip unchanged sections
+    std::vector<int> rowHeights_;
+    int headerHeight_ = -1;
+};
+
+}  // namespace kombinator::ui

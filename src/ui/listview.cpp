@@ -1,0 +1,118 @@
+#include "ui/listview.h"
+
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+#include "ui/listmodel.h"
+
+namespace kombinator {
+namespace ui {
+
+// Lines as high as one line of text, as in a list box, and at least as wide as the list's
+// horizontal scroll range, so that the view scrolls that far.
+class LineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    int minimumWidth = 0;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(option.fontMetrics.height() + 1);
+        size.setWidth(std::max(size.width(), minimumWidth));
+        return size;
+    }
+};
+
+ListBoxView::ListBoxView(ListBox& list, QWidget* parent)
+    : QListView(parent),
+      list_(list),
+      model_(new ListBoxModel(list, this)),
+      delegate_(new LineDelegate(this)) {
+    setUniformItemSizes(true);
+    setItemDelegate(delegate_);
+    setModel(model_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(list.selectionMode() == ListBox::Selection::Extended
+                         ? QAbstractItemView::ExtendedSelection
+                         : QAbstractItemView::SingleSelection);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    connect(&list, &ListBox::selectionChanged, this, &ListBoxView::showSelection);
+    // Lines added or taken away move the selection with them, or a reset drops it from the view;
+    // show the model's again once the adapter has passed the change on.
+    connect(&list, &ListBox::linesChanged, this, &ListBoxView::showSelection);
+    connect(&list, &ListBox::topIndexChanged, this, &ListBoxView::showTopLine);
+    connect(&list, &Control::changed, this, &ListBoxView::applyExtent);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &ListBoxView::onUserSelection);
+    applyExtent();
+    showSelection();
+}
+
+void ListBoxView::showSelection() {
+    if (reporting_) return;
+    mirroring_ = true;
+    QItemSelectionModel* selection = selectionModel();
+    const int count = model_->rowCount();
+    if (list_.selectionMode() == ListBox::Selection::Single) {
+        const int index = list_.listIndex();
+        if (index >= 0 && index < count) {
+            const QModelIndexList shown = selection->selectedRows();
+            // Choosing the line scrolls it into view; showing it again must not scroll back to it.
+            if (shown.size() != 1 || shown.first().row() != index)
+                selection->setCurrentIndex(model_->index(index), QItemSelectionModel::ClearAndSelect);
+        } else if (selection->hasSelection()) {
+            selection->clearSelection();
+        }
+    } else {
+        QItemSelection lines;
+        for (int i = 0; i < count; ++i) {
+            if (!list_.isSelected(i)) continue;
+            int last = i;
+            while (last + 1 < count && list_.isSelected(last + 1))
+                ++last;
+            lines.select(model_->index(i), model_->index(last));
+            i = last;
+        }
+        selection->select(lines, QItemSelectionModel::ClearAndSelect);
+    }
+    mirroring_ = false;
+}
+
+void ListBoxView::showTopLine() {
+    const int top = list_.topIndex();
+    if (top >= 0 && top < model_->rowCount()) scrollTo(model_->index(top), QAbstractItemView::PositionAtTop);
+}
+
+void ListBoxView::applyExtent() {
+    const int extent = list_.horizontalExtent();
+    if (delegate_->minimumWidth == extent) return;
+    delegate_->minimumWidth = extent;
+    scheduleDelayedItemsLayout();  // lays the lines out again, measuring their size anew
+}
+
+void ListBoxView::onUserSelection(const QItemSelection& selected, const QItemSelection& deselected) {
+    if (mirroring_) return;
+    if (list_.selectionMode() == ListBox::Selection::Extended) {
+        reporting_ = true;
+        for (const QItemSelectionRange& range : deselected) {
+            for (int row = range.top(); row <= range.bottom(); ++row)
+                list_.setSelected(row, false);
+        }
+        for (const QItemSelectionRange& range : selected) {
+            for (int row = range.top(); row <= range.bottom(); ++row)
+                list_.setSelected(row, true);
+        }
+        reporting_ = false;
+        list_.clickLine(currentIndex().row());
+        return;
+    }
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        showSelection();  // a single-selection list keeps its line until another is chosen
+        return;
+    }
+    list_.clickLine(rows.first().row());
+}
+
+}  // namespace ui
+}  // namespace kombinator

@@ -1,0 +1,55 @@
+#include "ui/mainwindow.h"
+
+#include <QFileInfo>
+#include <QIcon>
+#include <QMouseEvent>
+
+#include "app/form1.h"
+
+namespace kombinator::ui {
+
+QFont MainWindow::windowFont() {
+    QFont font;
+    // Faces whose line is as high as the layout's one-line controls (13 pixels); some other sans
+    // serifs (the URW ones) need 16 and would cut their descenders off.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    // The layout is in pixels (15 twips each), so the text is too: 8.25 points at 96 dots per inch.
+    font.setPixelSize(11);
+    return font;
+}
+
+MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(form), builder_(this) {
+    setObjectName(QStringLiteral("Form1"));  // the name the platform finds the window by
+    setWindowTitle(QStringLiteral("Kombinátor"));
+    QIcon icon;
+    for (const char* name : {"\\kombinator.png", "\\kombinator-64.png", "\\kombinator-256.png"}) {
+        const std::optional<QString> path = form.programFile(QString::fromLatin1(name));
+        if (path && QFileInfo(*path).isFile()) icon.addFile(*path);
+    }
+    if (!icon.isNull()) setWindowIcon(icon);
+    setFixedSize(kWidth, kHeight);
+    setFont(windowFont());
+    setMouseTracking(true);
+
+    builder_.setFont({QStringLiteral("Grid1"), QStringLiteral("Grid2"), QStringLiteral("Command5"),
+                      QStringLiteral("Label1"), QStringLiteral("Label6")},
+                     windowFont());
+    builder_.build(form.controls());
+
+    // The information panel lies over the grids, but the tab strip and the commands it touches
+    // at its lower edge stay above it and can be used while it shows.
+    QWidget* panel = builder_.widget(QStringLiteral("Frame1"));
+    QWidget* tabs = builder_.widget(QStringLiteral("SSTab1"));
+    if (panel && tabs) panel->stackUnder(tabs);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    // Moves over a control reach the window too; only its bare surface resets the pointer.
+    if (!childAt(event->position().toPoint())) form_.Form_MouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+}  // namespace kombinator::ui

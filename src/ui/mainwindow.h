@@ -1,0 +1,37 @@
+// The main window: every control of Form1 as a widget at its place, bound to its model.
+#pragma once
+
+#include <QWidget>
+
+#include "ui/windowbuilder.h"
+
+namespace kombinator {
+class Form1;
+}
+
+namespace kombinator::ui {
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The client area, 10185 x 7290 twips.
+    static constexpr int kWidth = 679;
+    static constexpr int kHeight = 486;
+
+    explicit MainWindow(Form1& form, QWidget* parent = nullptr);
+
+    // The widget of a control by its name ("List5", "Command8_3", "SSTab1:0").
+    QWidget* controlWidget(const QString& name) const { return builder_.widget(name); }
+
+    // The font of the window's text: a small sans serif, sized in pixels like the layout.
+    static QFont windowFont();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    Form1& form_;
+    WindowBuilder builder_;
+};
+
+}  // namespace kombinator::ui

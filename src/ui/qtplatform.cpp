@@ -1,0 +1,283 @@
+#include "ui/qtplatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QLocale>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QWidget>
+
+namespace kombinator::ui {
+
+namespace {
+
+const QString kMainWindow = QStringLiteral("Form1");
+
+// Our own top-level windows carry the name of the window they show ("Form1", "gyari", "Form2").
+QWidget* windowNamed(const QString& name) {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return nullptr;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* w : windows) {
+        if (w->objectName() == name) return w;
+    }
+    return nullptr;
+}
+
+// The window a modal box belongs to: the active one, else the main window once it shows.
+QWidget* ownerWindow() {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return nullptr;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    QWidget* main = windowNamed(kMainWindow);
+    return main && main->isVisible() ? main : nullptr;
+}
+
+void placeOnTop(QWidget* window) {
+    if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) return;
+    const bool visible = window->isVisible();
+    const QRect geometry = window->geometry();
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (visible) {
+        // Changing the flags hides a shown window; bring it back where it was.
+        window->setGeometry(geometry);
+        window->show();
+    }
+}
+
+// A handler's text marks line ends with a carriage return.
+QString displayText(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+// An icon file carries no hot spot; the pointer's tip is its topmost opaque pixel.
+QPoint hotSpot(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 0) return {x, y};
+        }
+    }
+    return {-1, -1};
+}
+
+}  // namespace
+
+QString withCrLf(const QString& text) {
+    QString out;
+    out.reserve(text.size() + text.count(u'\n'));
+    QChar previous;
+    for (const QChar ch : text) {
+        if (ch == u'\n' && previous != u'\r') out += u'\r';
+        out += ch;
+        previous = ch;
+    }
+    return out;
+}
+
+QStringList nameFilters(const QString& filter) {
+    static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+    QStringList result;
+    const QStringList parts = filter.split(u'|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // The description often names its patterns itself ("Minden(*.*)"); Qt adds them again.
+        QString description = parts.at(i).trimmed();
+        description.remove(trailingPatterns);
+        QStringList patterns;
+        for (const QString& pattern : parts.at(i + 1).split(u';', Qt::SkipEmptyParts)) {
+            const QString p = pattern.trimmed();
+            if (p.isEmpty()) continue;
+            patterns.append(p == QLatin1String("*.*") ? QStringLiteral("*") : p);
+        }
+        if (patterns.isEmpty()) continue;
+        const QString list = u'(' + patterns.join(u' ') + u')';
+        result.append(description.isEmpty() ? list : description + u' ' + list);
+    }
+    return result;
+}
+
+QtPlatform::QtPlatform(const QString& lockFolder) : lockFolder_(lockFolder) {
+    if (lockFolder_.isEmpty())
+        lockFolder_ = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (lockFolder_.isEmpty()) lockFolder_ = QDir::tempPath();
+}
+
+QtPlatform::~QtPlatform() = default;
+
+MsgAnswer QtPlatform::messageBox(const QString& text, const QString& caption, MsgIcon icon,
+                                 MsgButtons buttons) {
+    QWidget* owner = ownerWindow();
+    QMessageBox box(owner);
+    box.setWindowTitle(caption);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(displayText(text));
+    switch (icon) {
+        case MsgIcon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case MsgIcon::Stop:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case MsgIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MsgIcon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MsgIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+    }
+    if (buttons == MsgButtons::OkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+    box.setDefaultButton(QMessageBox::Ok);
+    // Our windows stay on top; a box without an owner must not open behind them.
+    if (!owner && !topmost_.isEmpty()) box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Cancel) ? MsgAnswer::Cancel : MsgAnswer::Ok;
+}
+
+std::optional<QString> QtPlatform::clipboardText() {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return std::nullopt;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard || !clipboard->mimeData(QClipboard::Clipboard)) return std::nullopt;
+    return withCrLf(clipboard->text(QClipboard::Clipboard));
+}
+
+QString QtPlatform::profileString(const QString& section, const QString& key, const QString& file) {
+    // Profile names are not case-sensitive. The only value the program asks for is the user's
+    // decimal separator, which the locale supplies here.
+    if (section.compare(QLatin1String("intl"), Qt::CaseInsensitive) == 0 &&
+        key.compare(QLatin1String("sdecimal"), Qt::CaseInsensitive) == 0 &&
+        file.compare(QLatin1String("win.ini"), Qt::CaseInsensitive) == 0) {
+        return QLocale().decimalPoint();
+    }
+    return {};
+}
+
+QString QtPlatform::programFolder() {
+    return QCoreApplication::applicationDirPath();
+}
+
+QString QtPlatform::programName() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+QString QtPlatform::applicationTitle() {
+    return QStringLiteral("Kombinátor");
+}
+
+QString QtPlatform::lockFilePath() const {
+    return QDir(lockFolder_).filePath(QStringLiteral("kombinator.lock"));
+}
+
+bool QtPlatform::anotherInstanceRunning() {
+    if (lock_) return false;  // we are the running copy
+    QDir().mkpath(lockFolder_);
+    auto lock = std::make_unique<QLockFile>(lockFilePath());
+    // Only a live owner counts: a lock left behind by a killed copy is taken over at once. The
+    // owner is recognised by process id and program name, so the application name must stay the
+    // executable's own.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0)) {
+        lock_ = std::move(lock);  // held for the program's life
+        return false;
+    }
+    // A lock we cannot even create (no permission, no such folder) says nothing about another copy.
+    return lock->error() == QLockFile::LockFailedError;
+}
+
+void QtPlatform::makeTopmost(const QString& window) {
+    topmost_.insert(window);
+    if (QWidget* w = windowNamed(window)) placeOnTop(w);
+}
+
+void QtPlatform::prepareWindow(QWidget* window) {
+    if (window && topmost_.contains(window->objectName())) placeOnTop(window);
+}
+
+void QtPlatform::minimizeMainWindow() {
+    if (QWidget* w = windowNamed(kMainWindow)) w->showMinimized();
+}
+
+void QtPlatform::quit() {
+    quitRequested_ = true;
+    QCoreApplication::quit();
+}
+
+void QtPlatform::setPointer(Pointer pointer, const QString& cursorFile) {
+    QWidget* w = windowNamed(kMainWindow);
+    if (!w) return;
+    if (pointer == Pointer::Default) {
+        w->unsetCursor();
+        return;
+    }
+    QImage image;
+    if (!cursorFile.isEmpty() && image.load(cursorFile)) {
+        const QPoint spot = hotSpot(image);
+        w->setCursor(QCursor(QPixmap::fromImage(image), spot.x(), spot.y()));
+    } else {
+        w->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+int QtPlatform::openAddress(const QString& address) {
+    if (address.isEmpty()) return 0;
+    const QUrl url =
+        QFileInfo(address).isAbsolute() ? QUrl::fromLocalFile(address) : QUrl::fromUserInput(address);
+    constexpr int kOpened = 42;  // any code above 32 means success to the caller
+    return url.isValid() && QDesktopServices::openUrl(url) ? kOpened : 0;
+}
+
+bool QtPlatform::isPicture(const QString& path) {
+    if (path.isEmpty()) return false;
+    QImageReader reader(path);
+    return reader.canRead();
+}
+
+std::optional<QString> QtPlatform::openFileName(const FileDialogSetup& setup) {
+    return fileDialog(setup, false);
+}
+
+std::optional<QString> QtPlatform::saveFileName(const FileDialogSetup& setup) {
+    return fileDialog(setup, true);
+}
+
+std::optional<QString> QtPlatform::fileDialog(const FileDialogSetup& setup, bool save) {
+    QFileDialog dialog(ownerWindow(), QString(), setup.initialFolder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !setup.overwritePrompt);
+    const QStringList filters = nameFilters(setup.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        if (setup.filterIndex >= 1 && setup.filterIndex <= filters.size())
+            dialog.selectNameFilter(filters.at(setup.filterIndex - 1));
+    }
+    if (!setup.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(setup.defaultSuffix);
+    if (!setup.fileName.isEmpty()) dialog.selectFile(setup.fileName);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
+    return chosen.first();
+}
+
+}  // namespace kombinator::ui

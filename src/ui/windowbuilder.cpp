@@ -1,0 +1,302 @@
+#include "ui/windowbuilder.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+
+#include <functional>
+
+#include "ui/controlwidgets.h"
+#include "ui/gridview.h"
+#include "ui/listview.h"
+#include "ui/qtplatform.h"
+#include "ui/twips.h"
+
+namespace kombinator::ui {
+
+namespace {
+
+void applyState(QWidget* widget, const Control& control) {
+    widget->setVisible(control.isVisible());
+    widget->setEnabled(control.isEnabled());
+    widget->setToolTip(control.toolTip());
+}
+
+void applyColours(QWidget* widget, const Control::Style& style) {
+    if (!style.foreground && !style.background) return;
+    QPalette palette = widget->palette();
+    if (style.foreground) {
+        const QColor colour = QColor::fromRgb(style.foreground);
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(role, colour);
+    }
+    if (style.background) {
+        const QColor colour = QColor::fromRgb(style.background);
+        palette.setColor(QPalette::Window, colour);
+        palette.setColor(QPalette::Base, colour);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+// A control's text shows its carriage returns as line breaks.
+QString shownText(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+// A widget and the function that shows its model's state in it.
+struct Bound {
+    QWidget* widget = nullptr;
+    std::function<void()> update;
+};
+
+// Space for a button's caption inside its bevel.
+QSize buttonCaptionBox(const QWidget* button) {
+    return button->size() - QSize(6, 2);
+}
+
+Bound makeButton(Button& model, QWidget* parent) {
+    auto* button = new QPushButton(parent);
+    const auto update = [button, &model] {
+        button->setText(model.caption());
+        fitCaption(button, model.caption(), buttonCaptionBox(button), false);
+        applyState(button, model);
+    };
+    QObject::connect(&model, &Control::changed, button, update);
+    QObject::connect(button, &QPushButton::clicked, &model, &Button::click);
+    return {button, update};
+}
+
+Bound makeLabel(Label& model, QWidget* parent) {
+    auto* label = new ClickLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);  // a label wraps its caption within its width
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const auto update = [label, &model] {
+        const QString text = shownText(model.caption());
+        label->setText(text);
+        fitCaption(label, text, label->contentsRect().size(), true);
+        applyState(label, model);
+    };
+    QObject::connect(&model, &Control::changed, label, update);
+    QObject::connect(label, &ClickLabel::clicked, &model, &Label::click);
+    QObject::connect(label, &ClickLabel::mouseMoved, &model, &Label::mouseMove);
+    return {label, update};
+}
+
+// A picture box shows its picture from the top left corner; one that holds other controls is
+// drawn as a frame around them.
+Bound makePicture(PictureBox& model, QWidget* parent, bool holdsControls) {
+    auto* box = new QLabel(parent);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setFrameStyle(holdsControls ? (QFrame::Box | QFrame::Plain) : (QFrame::Panel | QFrame::Sunken));
+    if (holdsControls) box->setAutoFillBackground(true);
+    const auto update = [box, &model] {
+        box->setPixmap(model.picture().isEmpty() ? QPixmap() : QPixmap(model.picture()));
+        applyState(box, model);
+    };
+    QObject::connect(&model, &Control::changed, box, update);
+    return {box, update};
+}
+
+Bound makeCheckBox(CheckBox& model, QWidget* parent) {
+    auto* box = new WrappingCheckBox(parent);
+    const auto update = [box, &model] {
+        box->setText(model.caption());
+        fitCaption(box, model.caption(), box->captionRect().size(), true);
+        box->setChecked(model.value() == 1);
+        applyState(box, model);
+    };
+    QObject::connect(&model, &Control::changed, box, update);
+    QObject::connect(box, &QCheckBox::clicked, &model,
+                     [&model](bool checked) { model.setValue(checked ? 1 : 0); });
+    return {box, update};
+}
+
+Bound makeTextEdit(TextEdit& model, QWidget* parent) {
+    if (model.isMultiLine()) {
+        auto* edit = new PlainTextView(parent);
+        const auto showText = [edit, &model] {
+            // Only a change of its own: setting the same text again would move the caret.
+            const QString text = shownText(model.text());
+            if (edit->toPlainText() != text) edit->setPlainText(text);
+        };
+        QObject::connect(&model, &TextEdit::textChanged, edit, showText);
+        QObject::connect(&model, &Control::changed, edit, [edit, &model] { applyState(edit, model); });
+        QObject::connect(edit, &QPlainTextEdit::textChanged, &model,
+                         [edit, &model] { model.setText(withCrLf(edit->toPlainText())); });
+        QObject::connect(edit, &PlainTextView::doubleClicked, &model, &TextEdit::doubleClick);
+        return {edit, [edit, &model, showText] {
+                    showText();
+                    applyState(edit, model);
+                }};
+    }
+    auto* edit = new LineView(parent);
+    const auto showText = [edit, &model] {
+        if (edit->text() != model.text()) edit->setText(model.text());
+    };
+    QObject::connect(&model, &TextEdit::textChanged, edit, showText);
+    QObject::connect(&model, &Control::changed, edit, [edit, &model] { applyState(edit, model); });
+    QObject::connect(edit, &QLineEdit::textEdited, &model,
+                     [&model](const QString& text) { model.setText(text); });
+    QObject::connect(edit, &LineView::doubleClicked, &model, &TextEdit::doubleClick);
+    return {edit, [edit, &model, showText] {
+                showText();
+                applyState(edit, model);
+            }};
+}
+
+Bound makeList(ListBox& model, QWidget* parent) {
+    auto* view = new ListBoxView(model, parent);
+    const auto update = [view, &model] { applyState(view, model); };
+    QObject::connect(&model, &Control::changed, view, update);
+    return {view, update};
+}
+
+Bound makeGrid(Grid& model, QWidget* parent) {
+    auto* view = new GridView(model, parent);
+    const auto update = [view, &model] { applyState(view, model); };
+    QObject::connect(&model, &Control::changed, view, update);
+    return {view, update};
+}
+
+Bound makeWidget(Control& control, QWidget* parent, bool holdsControls) {
+    if (auto* grid = qobject_cast<Grid*>(&control)) return makeGrid(*grid, parent);
+    if (auto* list = qobject_cast<ListBox*>(&control)) return makeList(*list, parent);
+    if (auto* button = qobject_cast<Button*>(&control)) return makeButton(*button, parent);
+    if (auto* label = qobject_cast<Label*>(&control)) return makeLabel(*label, parent);
+    if (auto* check = qobject_cast<CheckBox*>(&control)) return makeCheckBox(*check, parent);
+    if (auto* text = qobject_cast<TextEdit*>(&control)) return makeTextEdit(*text, parent);
+    if (auto* picture = qobject_cast<PictureBox*>(&control))
+        return makePicture(*picture, parent, holdsControls);
+    return {};
+}
+
+}  // namespace
+
+void WindowBuilder::setFont(const QStringList& names, const QFont& font) {
+    for (const QString& name : names)
+        fonts_.insert(name, font);
+}
+
+void WindowBuilder::place(QWidget* widget, const QRect& geometry) {
+    if (auto* page = qobject_cast<TabPage*>(widget->parentWidget())) {
+        page->place(widget, geometry);
+    } else {
+        widget->setGeometry(geometry);
+    }
+}
+
+void WindowBuilder::finish(QWidget* widget, Control& control) {
+    widget->setObjectName(control.name());
+    if (!control.accessibleName().isEmpty()) widget->setAccessibleName(control.accessibleName());
+    if (!control.accessibleDescription().isEmpty())
+        widget->setAccessibleDescription(control.accessibleDescription());
+    const Control::Style& style = control.style();
+    const auto special = fonts_.constFind(control.name());
+    if (special != fonts_.constEnd() || style.bold || style.underline) {
+        QFont font = special != fonts_.constEnd() ? *special : captionFont(widget);
+        if (style.bold) font.setBold(true);
+        if (style.underline) font.setUnderline(true);
+        setCaptionFont(widget, font);
+    }
+    applyColours(widget, style);
+}
+
+void WindowBuilder::build(const std::vector<Control*>& controls) {
+    QSet<QString> containers;
+    for (const Control* control : controls) {
+        if (!control->container().isEmpty()) containers.insert(control->container().section(u':', 0, 0));
+    }
+    // Controls whose container comes later in the list join it once it exists.
+    std::vector<std::pair<Control*, QWidget*>> waiting;
+
+    for (Control* control : controls) {
+        QWidget* parent = surface_;
+        if (!control->container().isEmpty()) parent = widgets_.value(control->container(), nullptr);
+        const bool early = parent == nullptr;
+        if (early) parent = surface_;
+
+        if (auto* tabs = qobject_cast<TabControl*>(control)) {
+            auto* widget = new TabControlWidget(parent);
+            for (int i = 0; i < tabs->tabs().size(); ++i) {
+                auto* page = new TabPage(widget);
+                page->setObjectName(QStringLiteral("%1_%2").arg(control->name()).arg(i));
+                widget->addTab(page, tabs->tabs().at(i));
+                widgets_.insert(QStringLiteral("%1:%2").arg(control->name()).arg(i), page);
+            }
+            widget->setCurrentIndex(tabs->current());
+            QObject::connect(widget, &QTabWidget::currentChanged, tabs, &TabControl::setCurrent);
+            QObject::connect(tabs, &TabControl::currentChanged, widget, &QTabWidget::setCurrentIndex);
+            applyState(widget, *tabs);
+            QObject::connect(tabs, &Control::changed, widget, [widget, tabs] { applyState(widget, *tabs); });
+            finish(widget, *control);
+            widgets_.insert(control->name(), widget);
+            widget->setGeometry(pixels(control->geometry()));
+            if (early) waiting.emplace_back(control, widget);
+            continue;
+        }
+
+        if (auto* group = qobject_cast<OptionGroup*>(control)) {
+            auto* buttons = new QButtonGroup(surface_);
+            buttons->setObjectName(control->name());
+            std::vector<QRadioButton*> radios;
+            for (int i = 0; i < group->count(); ++i) {
+                auto* radio = new QRadioButton(group->optionCaption(i), parent);
+                buttons->addButton(radio, i);
+                finish(radio, *control);
+                const QString name = QStringLiteral("%1_%2").arg(control->name()).arg(i);
+                radio->setObjectName(name);  // one name per member, as the buttons' array index
+                widgets_.insert(name, radio);
+                place(radio, pixels(group->optionGeometry(i)));
+                fitCaption(radio, radio->text(), radio->size() - QSize(20, 0), false);
+                radios.push_back(radio);
+                if (early) waiting.emplace_back(control, radio);
+            }
+            const auto update = [buttons, radios, group] {
+                const int selected = group->selected();
+                if (selected < 0) {
+                    // An exclusive group keeps one button checked; let go of it to clear all.
+                    buttons->setExclusive(false);
+                    for (QRadioButton* radio : radios)
+                        radio->setChecked(false);
+                    buttons->setExclusive(true);
+                } else if (selected < static_cast<int>(radios.size())) {
+                    radios[static_cast<size_t>(selected)]->setChecked(true);
+                }
+                for (QRadioButton* radio : radios)
+                    applyState(radio, *group);
+            };
+            update();
+            QObject::connect(group, &Control::changed, buttons, update);
+            QObject::connect(buttons, &QButtonGroup::idClicked, group, &OptionGroup::select);
+            continue;
+        }
+
+        const Bound bound = makeWidget(*control, parent, containers.contains(control->name()));
+        if (!bound.widget) continue;
+        finish(bound.widget, *control);
+        widgets_.insert(control->name(), bound.widget);
+        place(bound.widget, pixels(control->geometry()));
+        bound.update();  // once named, styled and placed: captions are fitted to their room
+        if (early) waiting.emplace_back(control, bound.widget);
+    }
+
+    for (auto& [control, widget] : waiting) {
+        QWidget* container = widgets_.value(control->container(), nullptr);
+        if (!container) continue;
+        const bool visible = !widget->isHidden();
+        widget->setParent(container);
+        const auto* group = qobject_cast<OptionGroup*>(control);
+        const int option = group ? widget->objectName().section(u'_', -1).toInt() : -1;
+        place(widget, pixels(group ? group->optionGeometry(option) : control->geometry()));
+        widget->setVisible(visible);
+    }
+}
+
+}  // namespace kombinator::ui

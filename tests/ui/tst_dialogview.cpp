@@ -1,0 +1,156 @@
+// The generic window of a dialog model: built from its controls, modeless and ownerless, text
+// handed in with CR LF line ends, the close box asking the dialog, closing discarding it.
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/form1.h"
+#include "fakeplatform.h"
+#include "testmain.h"
+#include "ui/dialogview.h"
+
+using namespace kombinator;
+using kombinator::test::FakePlatform;
+using kombinator::ui::DialogView;
+using kombinator::ui::DialogViews;
+
+namespace {
+
+class SampleDialog : public Dialog {
+    Q_OBJECT
+public:
+    explicit SampleDialog(Form1& form) : form_(form) {
+        List1.setup("List1", {120, 120, 3000, 1500});
+        List1.setSorted(true);
+        Text1.setup("Text1", {120, 1700, 3000, 900});
+        Text1.setMultiLine(true);
+        Text2.setup("Text2", {120, 2700, 3000, 300});
+        Command1.setup("Command1", {3300, 120, 1200, 360}, QStringLiteral("Rendben"));
+        Option1.setup("Option1", {3300, 600, 1200, 600});
+        Option1.addOption(QStringLiteral("Egyik"), {3300, 600, 1200, 255});
+        Option1.addOption(QStringLiteral("Másik"), {3300, 900, 1200, 255});
+        Label1.setup("Label1", {3300, 1300, 1200, 255}, QStringLiteral("Kulcsok:"));
+    }
+    QString windowName() const override { return QStringLiteral("gyari"); }
+    QString caption() const override { return QStringLiteral("Kulcsok"); }
+    Twips clientSize() const override { return {0, 0, 4800, 3300}; }
+    std::vector<Control*> controls() override {
+        return {&List1, &Text1, &Text2, &Command1, &Option1, &Label1};
+    }
+    void closeBox() override {
+        ++closeBoxes;
+        emit form_.dialogClosing(this);
+    }
+
+    ListBox List1;
+    TextEdit Text1;
+    TextEdit Text2;
+    Button Command1;
+    OptionGroup Option1;
+    Label Label1;
+    int closeBoxes = 0;
+
+private:
+    Form1& form_;
+};
+
+}  // namespace
+
+class TestDialogView : public QObject {
+    Q_OBJECT
+private slots:
+    void opensBuiltFromTheModel() {
+        FakePlatform platform;
+        Form1 form(platform);
+        DialogViews views(form);
+        SampleDialog dialog(form);
+        QSignalSpy created(&views, &DialogViews::viewCreated);
+        emit form.dialogOpened(&dialog);
+        DialogView* view = views.view(&dialog);
+        QVERIFY(view);
+        QCOMPARE(created.count(), 1);
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        QVERIFY(view->isWindow());
+        QVERIFY(!view->parentWidget());
+        QVERIFY(!view->isModal());
+        QCOMPARE(view->objectName(), QStringLiteral("gyari"));
+        QCOMPARE(view->windowTitle(), QStringLiteral("Kulcsok"));
+        QCOMPARE(view->size(), QSize(320, 220));
+        QCOMPARE(view->controlWidget("List1")->geometry(), QRect(8, 8, 200, 100));
+        QVERIFY(qobject_cast<QPlainTextEdit*>(view->controlWidget("Text1")));
+        QVERIFY(qobject_cast<QLineEdit*>(view->controlWidget("Text2")));
+        QCOMPARE(qobject_cast<QLabel*>(view->controlWidget("Label1"))->text(), QStringLiteral("Kulcsok:"));
+
+        dialog.List1.addItems({"Kulcs B", "kulcs a"});
+        auto* list = qobject_cast<QListView*>(view->controlWidget("List1"));
+        QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("kulcs a"));
+        QSignalSpy pressed(&dialog.Command1, &Control::clicked);
+        QTest::mouseClick(view->controlWidget("Command1"), Qt::LeftButton);
+        QCOMPARE(pressed.count(), 1);
+        QTest::mouseClick(view->controlWidget("Option1_1"), Qt::LeftButton);
+        QCOMPARE(dialog.Option1.selected(), 1);
+    }
+
+    void textReachesTheModelWithCrLf() {
+        FakePlatform platform;
+        Form1 form(platform);
+        DialogViews views(form);
+        SampleDialog dialog(form);
+        emit form.dialogOpened(&dialog);
+        DialogView* view = views.view(&dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        auto* edit = qobject_cast<QPlainTextEdit*>(view->controlWidget("Text1"));
+
+        dialog.Text1.setText(QStringLiteral("Arsenal - Chelsea\r\nArsenal\r\n1,85"));
+        QCOMPARE(edit->toPlainText(), QStringLiteral("Arsenal - Chelsea\nArsenal\n1,85"));
+        edit->moveCursor(QTextCursor::End);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClicks(edit, QStringLiteral("Újpest"));
+        QCOMPARE(dialog.Text1.text(), QStringLiteral("Arsenal - Chelsea\r\nArsenal\r\n1,85\r\nÚjpest"));
+
+        QSignalSpy doubles(&dialog.Text1, &TextEdit::doubleClicked);
+        QTest::mouseDClick(edit->viewport(), Qt::LeftButton, {}, QPoint(10, 5));
+        QCOMPARE(doubles.count(), 1);
+
+        auto* line = qobject_cast<QLineEdit*>(view->controlWidget("Text2"));
+        QTest::keyClicks(line, QStringLiteral("Lucky 15"));
+        QCOMPARE(dialog.Text2.text(), QStringLiteral("Lucky 15"));
+        dialog.Text2.setText(QStringLiteral("Yankee"));
+        QCOMPARE(line->text(), QStringLiteral("Yankee"));
+    }
+
+    void closeBoxAsksTheDialog() {
+        FakePlatform platform;
+        Form1 form(platform);
+        DialogViews views(form);
+        SampleDialog dialog(form);
+        emit form.dialogOpened(&dialog);
+        QPointer<DialogView> view = views.view(&dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(view.data()));
+
+        view->close();
+        QCOMPARE(dialog.closeBoxes, 1);
+        QVERIFY(!views.view(&dialog));
+        QTRY_VERIFY(view.isNull());  // discarded once its own event has returned
+
+        // Shown again: a new window; raised: the same one, shown again.
+        emit form.dialogOpened(&dialog);
+        QPointer<DialogView> again = views.view(&dialog);
+        QVERIFY(again);
+        again->hide();
+        emit form.dialogRaised(&dialog);
+        QCOMPARE(views.view(&dialog), again.data());
+        QVERIFY(again->isVisible());
+        emit form.dialogClosing(&dialog);
+        QTRY_VERIFY(again.isNull());
+    }
+};
+
+KOMBINATOR_TEST(TestDialogView);
+#include "tst_dialogview.moc"

@@ -1,0 +1,322 @@
+// The real desktop platform: clipboard line ends, file dialog filters, the decimal separator,
+// the single-instance lock, topmost windows, the pointer, and the modal boxes closed by a timer.
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "testmain.h"
+#include "ui/qtplatform.h"
+
+using namespace kombinator;
+using kombinator::ui::QtPlatform;
+
+namespace {
+
+// Runs `handle` on the modal widget that the next call opens, so that no test waits for a user.
+template <typename Handle>
+void whenModalOpens(Handle handle) {
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, handle] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        timer->stop();
+        timer->deleteLater();
+        handle(modal);
+    });
+    timer->start();
+}
+
+QString resource(const QString& name) {
+    return QStringLiteral(KOMBINATOR_SOURCE_DIR "/resources/") + name;
+}
+
+}  // namespace
+
+class TestQtPlatform : public QObject {
+    Q_OBJECT
+private slots:
+    void lineEnds_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("LF") << "a\nb"
+                            << "a\r\nb";
+        QTest::newRow("CR LF kept") << "a\r\nb"
+                                    << "a\r\nb";
+        QTest::newRow("lone CR kept") << "a\rb"
+                                      << "a\rb";
+        QTest::newRow("two LF") << "a\n\nb"
+                                << "a\r\n\r\nb";
+        QTest::newRow("CR LF then LF") << "a\r\n\nb"
+                                       << "a\r\n\r\nb";
+        QTest::newRow("leading and trailing LF") << "\na\n"
+                                                 << "\r\na\r\n";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void lineEnds() {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(ui::withCrLf(text), expected);
+    }
+
+    void clipboardTextComesWithCrLf() {
+        QtPlatform platform(lockDir.path());
+        QGuiApplication::clipboard()->setText(QStringLiteral("Arsenal - Chelsea\nArsenal\r\n1,85"));
+        const std::optional<QString> text = platform.clipboardText();
+        QVERIFY(text.has_value());
+        QCOMPARE(*text, QStringLiteral("Arsenal - Chelsea\r\nArsenal\r\n1,85"));
+    }
+
+    void nameFilters_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("save and load")
+            << "Minden(*.*)|*.*|Text(*.txt)|*.txt" << QStringList{"Minden (*)", "Text (*.txt)"};
+        QTest::newRow("several patterns") << "Listák|*.txt;*.inf" << QStringList{"Listák (*.txt *.inf)"};
+        QTest::newRow("no description") << "|*.txt" << QStringList{"(*.txt)"};
+        QTest::newRow("description without pattern dropped")
+            << "Text(*.txt)|*.txt|Minden" << QStringList{"Text (*.txt)"};
+        QTest::newRow("empty pattern dropped") << "Semmi| |Text|*.txt" << QStringList{"Text (*.txt)"};
+        QTest::newRow("empty") << "" << QStringList{};
+    }
+    void nameFilters() {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, expected);
+        QCOMPARE(ui::nameFilters(filter), expected);
+    }
+
+    void decimalSeparatorFromLocale_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("separator");
+        QTest::newRow("Hungarian") << QLocale(QLocale::Hungarian, QLocale::Hungary) << ",";
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << ".";
+    }
+    void decimalSeparatorFromLocale() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, separator);
+        const QLocale saved;
+        QLocale::setDefault(locale);
+        QtPlatform platform(lockDir.path());
+        QCOMPARE(platform.profileString("intl", "sdecimal", "win.ini"), separator);
+        QCOMPARE(platform.profileString("INTL", "sDecimal", "WIN.INI"), separator);
+        QCOMPARE(platform.profileString("intl", "sthousand", "win.ini"), QString());
+        QCOMPARE(platform.profileString("intl", "sdecimal", "system.ini"), QString());
+        QLocale::setDefault(saved);
+    }
+
+    void programFiles() {
+        QtPlatform platform(lockDir.path());
+        QCOMPARE(platform.programName(), QStringLiteral("tst_ui"));
+        QCOMPARE(QDir(platform.programFolder()), QDir(QCoreApplication::applicationDirPath()));
+        QCOMPARE(platform.applicationTitle(), QStringLiteral("Kombinátor"));
+    }
+
+    void secondInstanceSeesTheFirst() {
+        QTemporaryDir dir;
+        auto first = std::make_unique<QtPlatform>(dir.path());
+        QVERIFY(!first->anotherInstanceRunning());
+        QVERIFY(!first->anotherInstanceRunning());  // asking again does not find itself
+        QtPlatform second(dir.path());
+        QVERIFY(second.anotherInstanceRunning());
+        first.reset();  // the first copy ends and lets go of its lock
+        QtPlatform third(dir.path());
+        QVERIFY(!third.anotherInstanceRunning());
+    }
+
+    void staleLockDoesNotBlock() {
+        QTemporaryDir dir;
+        // A copy that was killed leaves its lock file behind: its process id is no longer alive.
+        QProcess gone;
+        gone.start(QStringLiteral("true"));
+        QVERIFY(gone.waitForStarted());
+        const qint64 deadPid = gone.processId();
+        QVERIFY(gone.waitForFinished());
+        QtPlatform platform(dir.path());
+        QFile lock(platform.lockFilePath());
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(deadPid) + '\n' + QCoreApplication::applicationName().toUtf8() + '\n' +
+                   QSysInfo::machineHostName().toUtf8() + '\n');
+        lock.close();
+
+        QVERIFY(!platform.anotherInstanceRunning());
+        QtPlatform next(dir.path());
+        QVERIFY(next.anotherInstanceRunning());  // the lock was taken over, not just ignored
+    }
+
+    void pictures_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("picture");
+        QTest::newRow("bitmap") << resource("xxk.bmp") << true;
+        QTest::newRow("icon") << resource("hand.ico") << true;
+        QTest::newRow("html") << resource("kezikonyv.html") << false;
+        QTest::newRow("missing") << resource("nincs.bmp") << false;
+        QTest::newRow("empty") << QString() << false;
+    }
+    void pictures() {
+        QFETCH(QString, path);
+        QFETCH(bool, picture);
+        QtPlatform platform(lockDir.path());
+        QCOMPARE(platform.isPicture(path), picture);
+    }
+
+    void topmostKeepsPlace() {
+        QtPlatform platform(lockDir.path());
+        QWidget window;
+        window.setObjectName(QStringLiteral("gyari"));
+        window.setGeometry(40, 50, 200, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect before = window.geometry();
+        platform.makeTopmost(QStringLiteral("gyari"));
+        QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.geometry(), before);
+
+        // A window asked for before it is built gets it when it is built.
+        platform.makeTopmost(QStringLiteral("Form2"));
+        QWidget later;
+        later.setObjectName(QStringLiteral("Form2"));
+        QVERIFY(!later.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        platform.prepareWindow(&later);
+        QVERIFY(later.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QWidget other;
+        other.setObjectName(QStringLiteral("Form3"));
+        platform.prepareWindow(&other);
+        QVERIFY(!other.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    }
+
+    void pointer() {
+        QtPlatform platform(lockDir.path());
+        QWidget window;
+        window.setObjectName(QStringLiteral("Form1"));
+        platform.setPointer(Pointer::Link, resource("hand.ico"));
+        QVERIFY(window.testAttribute(Qt::WA_SetCursor));
+        QCOMPARE(window.cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(window.cursor().pixmap().size(), QSize(32, 32));
+        platform.setPointer(Pointer::Link, resource("nincs.ico"));
+        QCOMPARE(window.cursor().shape(), Qt::PointingHandCursor);
+        platform.setPointer(Pointer::Default);
+        QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void quitBeforeTheLoopRuns() {
+        QtPlatform platform(lockDir.path());
+        QVERIFY(!platform.quitRequested());
+        platform.quit();
+        QVERIFY(platform.quitRequested());
+    }
+
+    void messageBox_data() {
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<int>("expectedIcon");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("stop, OK") << int(MsgIcon::Stop) << int(MsgButtons::Ok) << false
+                                  << int(QMessageBox::Critical) << int(MsgAnswer::Ok);
+        QTest::newRow("question, cancel") << int(MsgIcon::Question) << int(MsgButtons::OkCancel) << true
+                                          << int(QMessageBox::Question) << int(MsgAnswer::Cancel);
+        QTest::newRow("question, OK") << int(MsgIcon::Question) << int(MsgButtons::OkCancel) << false
+                                      << int(QMessageBox::Question) << int(MsgAnswer::Ok);
+        QTest::newRow("exclamation") << int(MsgIcon::Exclamation) << int(MsgButtons::Ok) << false
+                                     << int(QMessageBox::Warning) << int(MsgAnswer::Ok);
+    }
+    void messageBox() {
+        QFETCH(int, icon);
+        QFETCH(int, buttons);
+        QFETCH(bool, cancel);
+        QFETCH(int, expectedIcon);
+        QFETCH(int, answer);
+        QtPlatform platform(lockDir.path());
+        QString shownText, shownTitle;
+        int shownIcon = -1;
+        int buttonCount = 0;
+        whenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (!box) return modal->close();
+            shownText = box->text();
+            shownTitle = box->windowTitle();
+            shownIcon = box->icon();
+            buttonCount = static_cast<int>(box->buttons().size());
+            box->button(cancel ? QMessageBox::Cancel : QMessageBox::Ok)->click();
+            return true;
+        });
+        const MsgAnswer got = platform.messageBox(
+            QStringLiteral("     A tizedes pont nem PONT (.) !\rAz oddsok megadása nem fog jól működni !"),
+            QStringLiteral("Zelko-Soft/2014"), MsgIcon(icon), MsgButtons(buttons));
+        QCOMPARE(int(got), answer);
+        QCOMPARE(
+            shownText,
+            QStringLiteral("     A tizedes pont nem PONT (.) !\nAz oddsok megadása nem fog jól működni !"));
+        QCOMPARE(shownTitle, QStringLiteral("Zelko-Soft/2014"));
+        QCOMPARE(shownIcon, expectedIcon);
+        QCOMPARE(buttonCount, MsgButtons(buttons) == MsgButtons::OkCancel ? 2 : 1);
+    }
+
+    void saveDialogSetUp() {
+        QTemporaryDir folder;
+        QtPlatform platform(lockDir.path());
+        FileDialogSetup setup;
+        setup.initialFolder = folder.path();
+        setup.fileName = QStringLiteral("fogadas.txt");
+        setup.filter = QStringLiteral("Minden(*.*)|*.*|Text(*.txt)|*.txt");
+        setup.filterIndex = 2;
+        setup.defaultSuffix = QStringLiteral("txt");
+        QStringList filters;
+        QString selectedFilter, directory, suffix, proposed;
+        bool confirms = false;
+        int mode = -1;
+        whenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (!dialog) return modal->close();
+            filters = dialog->nameFilters();
+            selectedFilter = dialog->selectedNameFilter();
+            directory = dialog->directory().absolutePath();
+            suffix = dialog->defaultSuffix();
+            confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+            mode = dialog->acceptMode();
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!name) return modal->close();
+            proposed = name->text();
+            name->setText(QStringLiteral("mentes"));  // typed without a suffix
+            static_cast<QDialog*>(dialog)->accept();
+            return true;
+        });
+        const std::optional<QString> chosen = platform.saveFileName(setup);
+        QCOMPARE(filters, (QStringList{"Minden (*)", "Text (*.txt)"}));
+        QCOMPARE(selectedFilter, QStringLiteral("Text (*.txt)"));
+        QCOMPARE(proposed, QStringLiteral("fogadas.txt"));
+        QCOMPARE(QDir(directory), QDir(folder.path()));
+        QCOMPARE(suffix, QStringLiteral("txt"));
+        QVERIFY(confirms);
+        QCOMPARE(mode, int(QFileDialog::AcceptSave));
+        QVERIFY(chosen.has_value());
+        QCOMPARE(QFileInfo(*chosen).fileName(), QStringLiteral("mentes.txt"));
+    }
+
+    void openDialogCancelled() {
+        QtPlatform platform(lockDir.path());
+        FileDialogSetup setup;
+        setup.filter = QStringLiteral("Minden(*.*)|*.*");
+        whenModalOpens([](QWidget* modal) { return modal->close(); });
+        QVERIFY(!platform.openFileName(setup).has_value());
+    }
+
+private:
+    QTemporaryDir lockDir;
+};
+
+KOMBINATOR_TEST(TestQtPlatform);
+#include "tst_qtplatform.moc"
