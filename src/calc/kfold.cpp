@@ -1,6 +1,5 @@
 // The k-fold systems "2" to "13": every combination of k tips as one bet.
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <vector>
 

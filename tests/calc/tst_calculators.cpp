@@ -98,6 +98,10 @@ private slots:
         QTest::newRow("Trixie, banker 3.00")
             << kThreeTips << QStringList{"3.00"} << "Trixie 4" << kTrixie
             << QStringList{"9.00", "11.25", "15.00", "22.50", "", "Össz.: 57.75", "Ny/s.: 14.44"} << "4";
+        // 38.50 / 4 is 9.625 exactly: halfway, shown rounded up.
+        QTest::newRow("Trixie, banker 2.00")
+            << kThreeTips << QStringList{"2.00"} << "Trixie 4" << kTrixie
+            << QStringList{"6.00", "7.50", "10.00", "15.00", "", "Össz.: 38.50", "Ny/s.: 9.63"} << "4";
         QTest::newRow("Trixie, bankers 2.00 and 1.50")
             << kThreeTips << QStringList{"2.00", "1.50"} << "Trixie 4" << kTrixie
             << QStringList{"9.00", "11.25", "15.00", "22.50", "", "Össz.: 57.75", "Ny/s.: 14.44"} << "4";
@@ -185,6 +189,7 @@ private slots:
         form.List1.setToolTip("key");
         form.List3.setLines({"old amount"});
         form.Label1.setCaption("99");
+        form.Grid2.setCol(0);
 
         Button* pressed = buttonCaptioned(form, button);
         QVERIFY(pressed);
@@ -198,6 +203,7 @@ private slots:
         // The grids are only read: the tips and bankers stay as they were.
         QCOMPARE(form.module1.tipCount, tips.size());
         QCOMPARE(form.module1.bankerCount, bankers.size());
+        if (!bankers.isEmpty()) QCOMPARE(form.Grid2.col(), 3);  // the banker odds were read
     }
 
     // Each button over exactly the tips it is made for gives the number of bets in its caption.
@@ -265,6 +271,7 @@ private slots:
         QVERIFY(form.List3.line(count + 2).startsWith("Ny/s.: "));
         // The current cell of the tip grid is the last odds cell read.
         QCOMPARE(form.Grid1.col(), 3);
+        QCOMPARE(form.Grid1.row(), tips);
     }
 
     void goliathOrder() {

@@ -1,0 +1,111 @@
+// How fast the calculators fill the bet list and the amount list: the largest k-fold the buttons
+// allow (6 of 13, 1716 bets), the 7-fold of 13, Goliath 247 and the singles, each through its real
+// click handler on Form1's models, every line formatted and stored. A click must stay well within
+// one frame (16 ms).
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+#include "app/form1.h"
+
+using namespace kombinator;
+
+namespace {
+
+// Nothing outside the program is needed by a calculation.
+class QuietPlatform : public Platform {
+public:
+    MsgAnswer messageBox(const QString&, const QString&, MsgIcon, MsgButtons) override {
+        return MsgAnswer::Ok;
+    }
+    std::optional<QString> clipboardText() override { return QString(); }
+    QString profileString(const QString&, const QString&, const QString&) override { return {}; }
+    QString programFolder() override { return QStringLiteral("."); }
+    QString programName() override { return QStringLiteral("kombinator"); }
+    QString applicationTitle() override { return QStringLiteral("Kombinátor"); }
+    bool anotherInstanceRunning() override { return false; }
+    void makeTopmost(const QString&) override {}
+    void minimizeMainWindow() override {}
+    void quit() override {}
+    void setPointer(Pointer, const QString&) override {}
+    int openAddress(const QString&) override { return 42; }
+    bool isPicture(const QString&) override { return false; }
+    std::optional<QString> openFileName(const FileDialogSetup&) override { return std::nullopt; }
+    std::optional<QString> saveFileName(const FileDialogSetup&) override { return std::nullopt; }
+};
+
+// Tips with odds 1.10, 1.25, ... converted from offer lines by the real conversion.
+void convertTips(Form1& form, int tips) {
+    QStringList lines;
+    for (int i = 1; i <= tips; ++i) {
+        lines << QStringLiteral("Hazai%1 - Vendég%1").arg(i) << QStringLiteral("Hazai%1").arg(i)
+              << QStringLiteral("Szorzó: %1,%2").arg(1 + i / 10).arg(10 + 15 * i % 90);
+    }
+    form.List5.setLines(lines);
+    form.Command2_Click();
+}
+
+void runClicks(benchmark::State& state, int tips, Button& (*button)(Form1&), int bankers = 0) {
+    QuietPlatform platform;
+    Form1 form(platform);
+    convertTips(form, tips);
+    for (int m = 1; m <= bankers; ++m) {
+        form.Grid2.setRow(m);
+        form.Grid2.setCol(3);
+        form.Grid2.setText(QStringLiteral("1.%1").arg(20 + m));
+    }
+    form.module1.bankerCount = static_cast<qint16>(bankers);
+    Button& pressed = button(form);
+    int bets = 0;
+    for (auto _ : state) {
+        pressed.click();
+        bets = form.List1.count();
+        benchmark::DoNotOptimize(form.List3.lines().constData());
+    }
+    state.counters["bets"] = bets;
+    state.counters["bets/s"] =
+        benchmark::Counter(static_cast<double>(bets), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+}  // namespace
+
+static void BM_KFold6Of13(benchmark::State& state) {
+    runClicks(state, 13, [](Form1& f) -> Button& { return f.Command8[4]; });
+}
+BENCHMARK(BM_KFold6Of13)->Unit(benchmark::kMillisecond);
+
+static void BM_KFold6Of13WithBankers(benchmark::State& state) {
+    runClicks(
+        state, 13, [](Form1& f) -> Button& { return f.Command8[4]; }, 2);
+}
+BENCHMARK(BM_KFold6Of13WithBankers)->Unit(benchmark::kMillisecond);
+
+static void BM_KFold7Of13(benchmark::State& state) {
+    runClicks(state, 13, [](Form1& f) -> Button& { return f.Command8[5]; });
+}
+BENCHMARK(BM_KFold7Of13)->Unit(benchmark::kMillisecond);
+
+static void BM_Goliath247(benchmark::State& state) {
+    runClicks(state, 8, [](Form1& f) -> Button& { return f.Command18; });
+}
+BENCHMARK(BM_Goliath247)->Unit(benchmark::kMillisecond);
+
+static void BM_Singles13(benchmark::State& state) {
+    runClicks(state, 13, [](Form1& f) -> Button& { return f.Command24; });
+}
+BENCHMARK(BM_Singles13)->Unit(benchmark::kMillisecond);
+
+// Beyond what the enabled buttons allow (the handler sets no limit): 6 of 20 tips, 38760 bets.
+static void BM_KFold6Of20(benchmark::State& state) {
+    runClicks(state, 20, [](Form1& f) -> Button& { return f.Command8[4]; });
+}
+BENCHMARK(BM_KFold6Of20)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
