@@ -1,8 +1,37 @@
-// The odds command: prices the bet list with the current odds.
+// The odds command: prices the bet list with the odds the grids hold now, above all a bet list
+// that came from a key and has no amounts of its own.
 #include "app/form1.h"
+#include "results/betreading.h"
 
 namespace kombinator {
 
-void Form1::Command19_Click() {}
+void Form1::Command19_Click() {
+    if (!results::betListPriceable(*this)) return;
+    results::refreshTipOdds(*this);
+
+    QStringList amounts;
+    amounts.reserve(List1.count());
+    float total = 0.0f;
+    // The banker product is the same for every bet.
+    const float bankers = module1.bankerCount > 0 ? calc::bankerProduct(*this) : 1.0f;
+    for (const QString& line : List1.lines()) {
+        float product = 1.0f;
+        const int tips = results::forEachTipNumber(
+            line, [&](int tip) { calc::multiplyInto(product, results::tipOddsOf(*this, tip)); });
+        // A line that names no tip is no bet: it must not be priced as odds 1.
+        if (tips == 0) product = 0.0f;
+        workingProduct = product;
+        if (product == 0.0f) continue;  // a bet with a tip without odds gets no amount line
+        float amount = product;
+        if (module1.bankerCount > 0) calc::multiplyInto(amount, bankers);
+        amounts.append(calc::formatAmount(amount));
+        total += product;
+    }
+    if (module1.bankerCount > 0) {
+        workingProduct = bankers;
+        calc::multiplyInto(total, workingProduct);
+    }
+    results::showAmounts(*this, std::move(amounts), total);
+}
 
 }  // namespace kombinator

@@ -1,0 +1,94 @@
+// The odds command and the evaluation over long bet lists: a key or a big system gives hundreds
+// of thousands of lines, and both commands rewrite the whole amount list.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <algorithm>
+
+#include "app/form1.h"
+#include "calc/output.h"
+
+namespace {
+
+using namespace kombinator;
+
+// Nothing outside the program is needed here.
+class QuietPlatform : public Platform {
+public:
+    MsgAnswer messageBox(const QString&, const QString&, MsgIcon, MsgButtons) override {
+        return MsgAnswer::Ok;
+    }
+    std::optional<QString> clipboardText() override { return QString(); }
+    QString profileString(const QString&, const QString&, const QString&) override {
+        return QStringLiteral(".");
+    }
+    QString programFolder() override { return QStringLiteral("/nonexistent"); }
+    QString programName() override { return QStringLiteral("kombinator"); }
+    QString applicationTitle() override { return QStringLiteral("Kombinátor"); }
+    bool anotherInstanceRunning() override { return false; }
+    void makeTopmost(const QString&) override {}
+    void minimizeMainWindow() override {}
+    void quit() override {}
+    void setPointer(Pointer, const QString&) override {}
+    int openAddress(const QString&) override { return 42; }
+    bool isPicture(const QString&) override { return false; }
+    std::optional<QString> openFileName(const FileDialogSetup&) override { return std::nullopt; }
+    std::optional<QString> saveFileName(const FileDialogSetup&) override { return std::nullopt; }
+};
+
+// 20 tips and a banker; every tip marked as won; `bets` fivefolds cycling through the tips.
+void setUp(Form1& form, int bets) {
+    QStringList offer;
+    for (int r = 1; r <= 21; ++r) {
+        offer << QStringLiteral("Hazai %1 - Vendég %1").arg(r) << QStringLiteral("Hazai %1").arg(r)
+              << QStringLiteral("Szorzó: 1,%1").arg(10 + r);
+    }
+    form.List5.setLines(offer);
+    form.Command2.click();
+    form.Grid1.clickCell(21, 0);
+    form.Command22.click();
+    form.Grid1.clickCell(0, 3);
+    QStringList lines;
+    lines.reserve(bets);
+    int rows[5];
+    for (int i = 0; i < bets; ++i) {
+        for (int k = 0; k < 5; ++k)
+            rows[k] = 1 + (i + 4 * k) % 20;
+        std::sort(rows, rows + 5);
+        lines.append(calc::betLine(rows));
+    }
+    form.List1.setLines(lines);
+}
+
+void run(benchmark::State& state, void (Form1::*command)()) {
+    QuietPlatform platform;
+    Form1 form(platform);
+    setUp(form, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        (form.*command)();
+        benchmark::DoNotOptimize(form.List3.count());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_OddsCommand(benchmark::State& state) {
+    run(state, &Form1::Command19_Click);
+}
+void BM_Evaluation(benchmark::State& state) {
+    run(state, &Form1::Command21_Click);
+}
+
+BENCHMARK(BM_OddsCommand)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Evaluation)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,39 @@
+#include "results/betreading.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "app/form1.h"
+
+namespace kombinator::results {
+
+bool betListPriceable(const Form1& form) {
+    if (form.List1.count() == 0) return false;
+    const QString first = form.List1.line(0);
+    return calc::readsAsNumber(calc::tipField(first, 1)) && calc::readsAsNumber(calc::tipField(first, 2));
+}
+
+void refreshTipOdds(Form1& form) {
+    form.tipOdds.fill(0.0f);
+    const int tips = std::min<int>(form.module1.tipCount, Form1::kMaxTips);
+    for (int i = 1; i <= tips; ++i) {
+        if (const std::optional<float> odds = calc::parseOdds(form.Grid1.textAt(i, 3)))
+            form.tipOdds[static_cast<size_t>(i)] = *odds;
+    }
+}
+
+float tipOddsOf(const Form1& form, int tip) {
+    if (tip < 1 || tip > form.module1.tipCount || tip > Form1::kMaxTips) return 0.0f;
+    return form.tipOdds[static_cast<size_t>(tip)];
+}
+
+void showAmounts(Form1& form, QStringList amounts, float total) {
+    const int bets = form.List1.count();
+    amounts.append(QString());
+    amounts.append(QStringLiteral("Össz.: ") + calc::formatAmount(total));
+    amounts.append(QStringLiteral("Ny/s.: ") + calc::formatAmount(total / static_cast<float>(bets)));
+    form.List3.setLines(amounts);
+    form.List3.setTopIndex(std::max(0, form.List3.count() - 7));
+}
+
+}  // namespace kombinator::results

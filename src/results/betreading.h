@@ -1,0 +1,50 @@
+// What the odds command and the evaluation share: which bet lists they take, the refresh of the
+// tip odds table, the reading of a bet line's tip numbers and the summary lines they close with.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace kombinator {
+class Form1;
+}
+
+namespace kombinator::results {
+
+// Whether the bet list can be priced: it has a first line whose first two tip fields read as
+// numbers. An empty list and a list of singles are left alone.
+bool betListPriceable(const Form1& form);
+
+// The tip odds table afresh: every entry 0, then the odds of tip rows 1 to the tip count from
+// the tip grid; an odds cell that is empty or not a number leaves its entry at 0.
+void refreshTipOdds(Form1& form);
+
+// The tip numbers of one bet, as read from the fields of its bet line, handed in turn to `use`.
+// Returns the number of fields read; a line with none names no tip.
+template <typename Use>
+int forEachTipNumber(QStringView betLine, Use use);
+
+// The odds of tip number `tip` from the tip odds table; 0 for a number that names no tip row
+// (00, or beyond the tip count), so a bet naming it never pays.
+float tipOddsOf(const Form1& form, int tip);
+
+// Replaces the amount list by `amounts`, an empty line, the total line and the mean line (the
+// total over the number of bet lines), and scrolls it so that its last seven lines are in view.
+void showAmounts(Form1& form, QStringList amounts, float total);
+
+}  // namespace kombinator::results
+
+#include "calc/output.h"
+
+namespace kombinator::results {
+
+template <typename Use>
+int forEachTipNumber(QStringView betLine, Use use) {
+    const int fields = calc::tipFieldCount(betLine);
+    for (int k = 1; k <= fields; ++k)
+        use(calc::numberValue(calc::tipField(betLine, k)));
+    return fields;
+}
+
+}  // namespace kombinator::results
