@@ -1,5 +1,8 @@
 #include "ui/qtplatform.h"
 
+#include "platform/files.h"
+#include "platform/programfolder.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
@@ -75,18 +78,6 @@ QPoint hotSpot(const QImage& image) {
 
 }  // namespace
 
-QString withCrLf(const QString& text) {
-    QString out;
-    out.reserve(text.size() + text.count(u'\n'));
-    QChar previous;
-    for (const QChar ch : text) {
-        if (ch == u'\n' && previous != u'\r') out += u'\r';
-        out += ch;
-        previous = ch;
-    }
-    return out;
-}
-
 QStringList nameFilters(const QString& filter) {
     static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
     QStringList result;
@@ -158,7 +149,7 @@ std::optional<QString> QtPlatform::clipboardText() {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return std::nullopt;
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard || !clipboard->mimeData(QClipboard::Clipboard)) return std::nullopt;
-    return withCrLf(clipboard->text(QClipboard::Clipboard));
+    return files::withCrLf(clipboard->text(QClipboard::Clipboard));
 }
 
 QString QtPlatform::profileString(const QString& section, const QString& key, const QString& file) {
@@ -173,7 +164,10 @@ QString QtPlatform::profileString(const QString& section, const QString& key, co
 }
 
 QString QtPlatform::programFolder() {
-    return QCoreApplication::applicationDirPath();
+    // Asked for every picture and file: decided once, as it may copy the shipped files into the
+    // user's folder the first time an installed copy runs.
+    if (programFolder_.isEmpty()) programFolder_ = programFolderOfThisProcess();
+    return programFolder_;
 }
 
 QString QtPlatform::programName() {

@@ -15,10 +15,6 @@ class QWidget;
 
 namespace kombinator::ui {
 
-// Clipboard text with every line feed that no carriage return precedes turned into CR LF, so that
-// text copied on a desktop that ends lines with LF alone still reaches the handlers line by line.
-QString withCrLf(const QString& text);
-
 // A filter of the common file dialog ("Minden(*.*)|*.*|Text(*.txt)|*.txt") as Qt name filters
 // ("Minden (*)", "Text (*.txt)"). "*.*" means every file, also those without a dot in the name.
 QStringList nameFilters(const QString& filter);
@@ -61,6 +57,7 @@ private:
     std::optional<QString> fileDialog(const FileDialogSetup& setup, bool save);
 
     QString lockFolder_;
+    QString programFolder_;
     std::unique_ptr<QLockFile> lock_;
     QSet<QString> topmost_;
     bool quitRequested_ = false;

@@ -1,5 +1,7 @@
 #include "ui/windowbuilder.h"
 
+#include "platform/files.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QPixmap>
@@ -129,7 +131,7 @@ Bound makeTextEdit(TextEdit& model, QWidget* parent) {
         QObject::connect(&model, &TextEdit::textChanged, edit, showText);
         QObject::connect(&model, &Control::changed, edit, [edit, &model] { applyState(edit, model); });
         QObject::connect(edit, &QPlainTextEdit::textChanged, &model,
-                         [edit, &model] { model.setText(withCrLf(edit->toPlainText())); });
+                         [edit, &model] { model.setText(files::withCrLf(edit->toPlainText())); });
         QObject::connect(edit, &PlainTextView::doubleClicked, &model, &TextEdit::doubleClick);
         return {edit, [edit, &model, showText] {
                     showText();

@@ -13,7 +13,9 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <QTimer>
+#include "platform/files.h"
 
 #include "testmain.h"
 #include "ui/qtplatform.h"
@@ -68,7 +70,7 @@ private slots:
     void lineEnds() {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(ui::withCrLf(text), expected);
+        QCOMPARE(files::withCrLf(text), expected);
     }
 
     void clipboardTextComesWithCrLf() {
