@@ -90,8 +90,8 @@ void Form1::setUpControls() {
                                 "konvertálja tippekké. Minden tipp három sor: esemény, kimenet, odds."),
                  "Frame1");
     Label5.setup("Label5", {90, 1335, 4425, 735},
-                 QStringLiteral("Rendszert a jobb oldali gombokkal választhat, az eredményt az oddsokra "
-                                "kattintva adhatja meg. Részletek a Kézikönyvben."),
+                 QStringLiteral("Rendszert a jobb oldali gombokkal választhat, az eredményt "
+                                "az oddsokra kattintva adja meg."),
                  "Frame1");
     for (Label* label : {&Label4, &Label5}) {
         label->setStyle({.bold = false, .underline = false, .foreground = 0, .background = kWhite});

@@ -1,6 +1,8 @@
 #include "ui/gridview.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QIcon>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -38,6 +40,30 @@ public:
     }
 };
 
+// The odds column is narrow: its picture (the result marker) sits small at the cell's left edge
+// and the odds stay centred over the whole cell, so marking a tip never hides its odds.
+class PictureBesideTextDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem plain = option;
+        initStyleOption(&plain, index);
+        const QIcon icon = plain.icon;
+        plain.features &= ~QStyleOptionViewItem::HasDecoration;
+        plain.icon = QIcon();
+        plain.decorationSize = QSize();
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &plain, painter, widget);
+        if (icon.isNull()) return;
+        const int side = std::min(12, option.rect.height() - 2);
+        const QRect target(option.rect.left() + 1, option.rect.top() + (option.rect.height() - side) / 2,
+                           side, side);
+        icon.paint(painter, target);
+    }
+};
+
 }  // namespace
 
 GridView::GridView(Grid& grid, QWidget* parent)
@@ -51,6 +77,7 @@ GridView::GridView(Grid& grid, QWidget* parent)
     colWidths_.assign(static_cast<size_t>(model_->columnCount()), pixels(kDefaultColWidth));
     rowHeights_.assign(static_cast<size_t>(model_->rowCount()), pixels(kDefaultRowHeight));
     setItemDelegateForColumn(0, new FixedCellDelegate(this));
+    setItemDelegateForColumn(3, new PictureBesideTextDelegate(this));
     // The grid decides what is selected; the view only shows it.
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
