@@ -23,7 +23,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <mutex>
 #include <optional>
 #include <span>
@@ -45,9 +44,12 @@ constexpr int kMaxTipsPerBet = 4;
 // Search effort per key. The budgets count elementary score updates, which keeps the running
 // time roughly proportional to the budget on any machine while staying reproducible.
 constexpr int kGreedyRestarts = 24;
-constexpr int kLocalSearchRuns = 3;
-constexpr std::int64_t kLocalSearchWork = 150'000'000;
+constexpr int kLocalSearchRuns = 4;
+constexpr int kMaxLocalSearchRuns = 16;
+constexpr std::int64_t kLocalSearchWork = 250'000'000;
 constexpr std::int64_t kLocalSearchStallSteps = 400'000;
+// A bet that just changed state may not be added again for this many steps.
+constexpr std::int64_t kTabuTenure = 6;
 
 struct KeyParams {
     int k;  // tips per bet (KK)
@@ -58,7 +60,8 @@ struct KeyParams {
 std::int64_t binomial(int n, int r) {
     if (r < 0 || r > n) return 0;
     std::int64_t result = 1;
-    for (int i = 1; i <= r; ++i) result = result * (n - r + i) / i;
+    for (int i = 1; i <= r; ++i)
+        result = result * (n - r + i) / i;
     return result;
 }
 
@@ -68,16 +71,20 @@ std::int64_t binomial(int n, int r) {
 std::vector<Mask> lexSubsets(int n, int r) {
     std::vector<Mask> result;
     std::vector<int> picked(r);
-    for (int i = 0; i < r; ++i) picked[i] = i;
+    for (int i = 0; i < r; ++i)
+        picked[i] = i;
     while (true) {
         Mask mask = 0;
-        for (int v : picked) mask |= Mask{1} << v;
+        for (int v : picked)
+            mask |= Mask{1} << v;
         result.push_back(mask);
         int i = r - 1;
-        while (i >= 0 && picked[i] == n - r + i) --i;
+        while (i >= 0 && picked[i] == n - r + i)
+            --i;
         if (i < 0) break;
         ++picked[i];
-        for (int j = i + 1; j < r; ++j) picked[j] = picked[j - 1] + 1;
+        for (int j = i + 1; j < r; ++j)
+            picked[j] = picked[j - 1] + 1;
     }
     return result;
 }
@@ -120,8 +127,9 @@ public:
           targets_(lexSubsets(params.n, params.m)),
           perBlock_(static_cast<int>(binomial(params.n - params.k, params.m - params.k))),
           perTarget_(static_cast<int>(binomial(params.m, params.k))) {
-        std::vector<int> blockIndex(std::size_t{1} << params.n, -1);
-        for (int b = 0; b < blockCount(); ++b) blockIndex[blocks_[b]] = b;
+        blockIndex_.assign(std::size_t{1} << params.n, -1);
+        for (int b = 0; b < blockCount(); ++b)
+            blockIndex_[blocks_[b]] = b;
 
         // Which of a target's m elements form each of its blocks, by position.
         const std::vector<Mask> positions = lexSubsets(params.m, params.k);
@@ -132,8 +140,9 @@ public:
             const std::vector<int> elements = elementsOf(targets_[t]);
             for (Mask position : positions) {
                 Mask block = 0;
-                for (int p : elementsOf(position)) block |= Mask{1} << elements[p];
-                const int b = blockIndex[block];
+                for (int p : elementsOf(position))
+                    block |= Mask{1} << elements[p];
+                const int b = blockIndex_[block];
                 members_.push_back(b);
                 cover_[static_cast<std::size_t>(b) * perBlock_ + filled[b]++] = t;
             }
@@ -146,6 +155,7 @@ public:
     int perBlock() const { return perBlock_; }
     int perTarget() const { return perTarget_; }
     Mask block(int b) const { return blocks_[b]; }
+    int indexOf(Mask block) const { return blockIndex_[block]; }
 
     // Targets that contain block b.
     std::span<const int> targetsOf(int b) const {
@@ -163,6 +173,7 @@ private:
     std::vector<Mask> targets_;
     int perBlock_;
     int perTarget_;
+    std::vector<int> blockIndex_;  // by mask, -1 for masks that are not k-sets
     std::vector<int> cover_;
     std::vector<int> members_;
 };
@@ -184,7 +195,8 @@ std::vector<int> greedyCover(const CoverInstance& inst, const std::vector<int>& 
             if (covered[t]) continue;
             covered[t] = 1;
             --uncovered;
-            for (int b : inst.blocksOf(t)) --gain[b];
+            for (int b : inst.blocksOf(t))
+                --gain[b];
         }
     }
     return chosen;
@@ -196,13 +208,15 @@ std::vector<int> greedyCover(const CoverInstance& inst, const std::vector<int>& 
 void dropRedundant(const CoverInstance& inst, std::vector<int>& cover) {
     std::vector<int> count(inst.targetCount(), 0);
     for (int b : cover) {
-        for (int t : inst.targetsOf(b)) ++count[t];
+        for (int t : inst.targetsOf(b))
+            ++count[t];
     }
     std::vector<int> kept;
     for (auto it = cover.rbegin(); it != cover.rend(); ++it) {
         const auto targets = inst.targetsOf(*it);
         if (std::all_of(targets.begin(), targets.end(), [&](int t) { return count[t] >= 2; })) {
-            for (int t : targets) --count[t];
+            for (int t : targets)
+                --count[t];
         } else {
             kept.push_back(*it);
         }
@@ -224,17 +238,18 @@ public:
     WeightedLocalSearch(const CoverInstance& inst, const std::vector<int>& start, std::uint64_t seed)
         : inst_(inst),
           rng_(seed),
-          inFamily_(inst.blockCount(), 0),
           familyPos_(inst.blockCount(), -1),
           coverCount_(inst.targetCount(), 0),
           coverXor_(inst.targetCount(), 0),
           weight_(inst.targetCount(), 1),
           score_(inst.blockCount(), inst.perBlock()),
           uncoveredPos_(inst.targetCount()),
-          lastChange_(inst.blockCount(), 0) {
+          lastChange_(inst.blockCount(), -kTabuTenure) {
         uncovered_.resize(inst.targetCount());
-        for (int t = 0; t < inst.targetCount(); ++t) uncovered_[t] = uncoveredPos_[t] = t;
-        for (int b : start) add(b);
+        for (int t = 0; t < inst.targetCount(); ++t)
+            uncovered_[t] = uncoveredPos_[t] = t;
+        for (int b : start)
+            add(b);
     }
 
     // Returns the smallest complete cover met within the budgets; stops early at lowerBound.
@@ -253,14 +268,14 @@ public:
                 remove(pickRemoval(-1));
                 continue;
             }
-            const int removed = pickRemoval(lastAdded);
-            remove(removed);
+            remove(pickRemoval(lastAdded));
             const int target = uncovered_[rng_.below(uncovered_.size())];
-            lastAdded = pickAddition(target, removed);
+            lastAdded = pickAddition(target);
             add(lastAdded);
             for (int t : uncovered_) {
                 ++weight_[t];
-                for (int b : inst_.blocksOf(t)) ++score_[b];
+                for (int b : inst_.blocksOf(t))
+                    ++score_[b];
             }
             work_ += static_cast<std::int64_t>(uncovered_.size()) * inst_.perTarget();
         }
@@ -270,7 +285,6 @@ public:
 
 private:
     void add(int b) {
-        inFamily_[b] = 1;
         familyPos_[b] = static_cast<int>(family_.size());
         family_.push_back(b);
         score_[b] = -score_[b];
@@ -296,7 +310,6 @@ private:
         family_[pos] = family_.back();
         familyPos_[family_[pos]] = pos;
         family_.pop_back();
-        inFamily_[b] = 0;
         familyPos_[b] = -1;
         score_[b] = -score_[b];
         for (int t : inst_.targetsOf(b)) {
@@ -340,19 +353,22 @@ private:
         return best;
     }
 
-    // Likewise the bet just removed may not come straight back, unless nothing else fits.
-    int pickAddition(int target, int tabu) const {
+    // Likewise a recently removed bet may not come straight back, unless nothing else fits.
+    int pickAddition(int target) const {
         int best = -1;
         for (int b : inst_.blocksOf(target)) {
-            if (b == tabu) continue;
+            if (lastChange_[b] + kTabuTenure > step_) continue;
             if (best < 0 || better(b, best)) best = b;
         }
-        return best < 0 ? tabu : best;
+        if (best >= 0) return best;
+        for (int b : inst_.blocksOf(target)) {
+            if (best < 0 || better(b, best)) best = b;
+        }
+        return best;
     }
 
     const CoverInstance& inst_;
     Rng rng_;
-    std::vector<char> inFamily_;
     std::vector<int> family_;
     std::vector<int> familyPos_;
     std::vector<int> coverCount_;
@@ -374,7 +390,8 @@ std::vector<std::vector<int>> splitIntoGroups(int n, int groups) {
     int next = 0;
     for (int g = 0; g < groups; ++g) {
         const int size = n / groups + (g < n % groups ? 1 : 0);
-        for (int i = 0; i < size; ++i) result[g].push_back(next++);
+        for (int i = 0; i < size; ++i)
+            result[g].push_back(next++);
     }
     return result;
 }
@@ -388,7 +405,8 @@ std::vector<Mask> groupConstruction(KeyParams p) {
         if (static_cast<int>(group.size()) < p.k) continue;
         for (Mask local : lexSubsets(static_cast<int>(group.size()), p.k)) {
             Mask bet = 0;
-            for (int i : elementsOf(local)) bet |= Mask{1} << group[i];
+            for (int i : elementsOf(local))
+                bet |= Mask{1} << group[i];
             bets.push_back(bet);
         }
     }
@@ -405,7 +423,8 @@ std::vector<Mask> turanTreblesFor4(int n) {
     for (Mask bet : lexSubsets(n, 3)) {
         int inGroup[3] = {0, 0, 0};
         for (int g = 0; g < 3; ++g) {
-            for (int v : groups[g]) inGroup[g] += (bet >> v) & 1;
+            for (int v : groups[g])
+                inGroup[g] += (bet >> v) & 1;
         }
         for (int g = 0; g < 3; ++g) {
             if (inGroup[g] == 3 || (inGroup[g] == 2 && inGroup[(g + 1) % 3] == 1)) bets.push_back(bet);
@@ -416,28 +435,27 @@ std::vector<Mask> turanTreblesFor4(int n) {
 
 std::vector<int> toBlockIndices(const CoverInstance& inst, const std::vector<Mask>& bets) {
     std::vector<int> indices;
-    for (Mask bet : bets) {
-        for (int b = 0; b < inst.blockCount(); ++b) {
-            if (inst.block(b) == bet) indices.push_back(b);
-        }
-    }
+    for (Mask bet : bets)
+        indices.push_back(inst.indexOf(bet));
     return indices;
 }
 
-// Sizes from the literature for comparison (not used by the construction itself).
+// Smallest sizes known from the literature (Turán numbers T(n, m, k), equivalently covering
+// numbers C(n, n-k, n-m)). Used for the report and to decide which keys deserve extra search.
 std::optional<int> bestKnownSize(KeyParams p) {
     if (p.k == 2) {
         // Turán's theorem: all pairs inside m-1 nearly equal groups, and no fewer will do.
         std::int64_t total = 0;
-        for (const auto& group : splitIntoGroups(p.n, p.m - 1)) total += binomial(static_cast<int>(group.size()), 2);
+        for (const auto& group : splitIntoGroups(p.n, p.m - 1))
+            total += binomial(static_cast<int>(group.size()), 2);
         return static_cast<int>(total);
     }
-    if (p.k == 4 && p.m == 6 && p.n >= 7 && p.n <= 12) {
-        constexpr int sizes[] = {3, 6, 12, 20, 34, 51};
+    if (p.k == 4 && p.m == 6 && p.n >= 7) {
+        constexpr int sizes[] = {3, 6, 12, 20, 34, 51, 79, 115, 161, 220};
         return sizes[p.n - 7];
     }
-    if (p.k == 4 && p.m == 7 && p.n >= 8 && p.n <= 12) {
-        constexpr int sizes[] = {2, 5, 10, 17, 26};
+    if (p.k == 4 && p.m == 7 && p.n >= 8) {
+        constexpr int sizes[] = {2, 5, 10, 17, 26, 39, 56, 80, 108};
         return sizes[p.n - 8];
     }
     if (p.k == 3 && p.m == 5 && p.n == 8) return 8;
@@ -455,7 +473,7 @@ std::int64_t schoenheimBound(int v, int k, int t) {
 // --- Verification -------------------------------------------------------------------------
 
 struct Verdict {
-    bool guaranteesM = false;       // every m-set contains a bet
+    bool guaranteesM = false;        // every m-set contains a bet
     bool guaranteesMMinus1 = false;  // every (m-1)-set contains a bet as well
 };
 
@@ -464,11 +482,12 @@ struct Verdict {
 Verdict verifyKey(KeyParams p, const std::vector<Mask>& bets) {
     const std::size_t universe = std::size_t{1} << p.n;
     std::vector<char> containsBet(universe, 0);
-    for (Mask bet : bets) containsBet[bet] = 1;
+    for (Mask bet : bets)
+        containsBet[bet] = 1;
     Verdict verdict{true, true};
     for (Mask set = 1; set < universe; ++set) {
         for (Mask rest = set; rest != 0 && !containsBet[set]; rest &= rest - 1) {
-            containsBet[set] = containsBet[set & ~(rest & -rest)];
+            containsBet[set] = containsBet[set & ~(Mask{1} << std::countr_zero(rest))];
         }
         const int size = std::popcount(set);
         if (size == p.m && !containsBet[set]) verdict.guaranteesM = false;
@@ -488,58 +507,116 @@ struct KeyResult {
     Verdict verdict;
 };
 
-KeyResult buildKey(KeyParams p) {
-    KeyResult result{p, {}, 0, schoenheimBound(p.n, p.n - p.k, p.n - p.m), {}, {}};
-
-    std::vector<Mask> best = groupConstruction(p);
-    result.method = p.k == 2 ? "groups (exact)" : "groups";
-    if (p.k == 2) {
-        // Optimal by Turán's theorem; nothing to search for.
-        result.bets = best;
-        result.greedySize = -1;
-        return result;
+// Dropping one tip together with every bet that contains it turns a key for n events into a key
+// for n-1 events with the same guarantee (an m-set avoiding the tip still contains a bet, and
+// that bet avoids the tip too). Dropping the busiest tip leaves the fewest bets. Good large keys
+// are often highly structured, and this hands their structure down to the smaller ones.
+std::vector<Mask> dropBusiestTip(const std::vector<Mask>& bets, int n) {
+    int busiest = 0;
+    int busiestCount = -1;
+    for (int tip = 0; tip < n; ++tip) {
+        const auto count =
+            std::count_if(bets.begin(), bets.end(), [&](Mask bet) { return (bet >> tip) & 1; });
+        if (count > busiestCount) {
+            busiest = tip;
+            busiestCount = static_cast<int>(count);
+        }
     }
+    const Mask below = (Mask{1} << busiest) - 1;
+    std::vector<Mask> result;
+    for (Mask bet : bets) {
+        if (!((bet >> busiest) & 1)) result.push_back((bet & below) | ((bet >> (busiest + 1)) << busiest));
+    }
+    return result;
+}
+
+// The other direction: a key for n-1 events plus the new tip added to every bet of a key with one
+// tip less per bet and a guarantee one lower is a key for n events. An m-set without the new tip
+// contains a bet of the first key; an m-set with it has m-1 further tips, which contain a bet of
+// the second key.
+std::vector<Mask> extendByTip(const std::vector<Mask>& sameShape, const std::vector<Mask>& oneTipLess,
+                              int n) {
+    std::vector<Mask> result = sameShape;
+    const Mask newTip = Mask{1} << (n - 1);
+    for (Mask bet : oneTipLess)
+        result.push_back(bet | newTip);
+    return result;
+}
+
+KeyResult initialKey(KeyParams p) {
+    const char* method = p.k == 2 ? "groups (exact)" : "groups";
+    return {p, groupConstruction(p), -1, schoenheimBound(p.n, p.n - p.k, p.n - p.m), method, {}};
+}
+
+// Tries to shrink `key`. The first pass starts from the constructions, greedy covers and the seeds;
+// later passes only search again when a seed from a neighbouring key beats the key found so far.
+// seeds: families that are already valid keys for these parameters.
+void improveKey(KeyResult& key, const std::vector<std::vector<Mask>>& seeds, const char* seedMethod,
+                bool firstPass, std::uint64_t seed) {
+    const KeyParams p = key.params;
+    if (p.k == 2) return;  // optimal by Turán's theorem
 
     const CoverInstance inst(p);
+    bool improved = false;
     auto consider = [&](std::vector<int> cover, const char* method) {
         dropRedundant(inst, cover);
-        if (cover.size() < best.size()) {
-            best.clear();
-            for (int b : cover) best.push_back(inst.block(b));
-            result.method = method;
+        if (cover.size() < key.bets.size()) {
+            key.bets.clear();
+            for (int b : cover)
+                key.bets.push_back(inst.block(b));
+            key.method = method;
+            improved = true;
         }
         return cover;
     };
 
-    if (p.k == 3 && p.m == 4) consider(toBlockIndices(inst, turanTreblesFor4(p.n)), "Turan");
-    consider(toBlockIndices(inst, groupConstruction(p)), "groups");
-
-    std::vector<int> rank(inst.blockCount());
-    for (int b = 0; b < inst.blockCount(); ++b) rank[b] = b;
-    std::vector<int> bestGreedy = consider(greedyCover(inst, rank), "greedy");
-    result.greedySize = static_cast<int>(bestGreedy.size());
-
-    // Further tie-break orders: reverse lexicographic, then fixed-seed shuffles.
-    Rng rng(0x4B6F6D62ULL * 1000003 + p.k * 10000 + p.n * 100 + p.m);
-    for (int restart = 0; restart < kGreedyRestarts; ++restart) {
-        if (restart == 0) {
-            std::reverse(rank.begin(), rank.end());
-        } else {
-            for (int i = inst.blockCount() - 1; i > 0; --i) std::swap(rank[i], rank[rng.below(i + 1)]);
+    for (const auto& family : seeds)
+        consider(toBlockIndices(inst, family), seedMethod);
+    Rng rng(seed);
+    if (firstPass) {
+        if (p.k == 3 && p.m == 4) consider(toBlockIndices(inst, turanTreblesFor4(p.n)), "Turan");
+        std::vector<int> rank(inst.blockCount());
+        for (int b = 0; b < inst.blockCount(); ++b)
+            rank[b] = b;
+        key.greedySize = static_cast<int>(consider(greedyCover(inst, rank), "greedy").size());
+        // Further tie-break orders: reverse lexicographic, then fixed-seed shuffles.
+        for (int restart = 0; restart < kGreedyRestarts; ++restart) {
+            if (restart == 0) {
+                std::reverse(rank.begin(), rank.end());
+            } else {
+                for (int i = inst.blockCount() - 1; i > 0; --i)
+                    std::swap(rank[i], rank[rng.below(i + 1)]);
+            }
+            consider(greedyCover(inst, rank), "greedy");
         }
-        std::vector<int> cover = consider(greedyCover(inst, rank), "greedy");
-        if (cover.size() < bestGreedy.size()) bestGreedy = cover;
+    } else if (!improved) {
+        return;
     }
 
-    // Local search from the best cover found so far.
-    for (int run = 0; run < kLocalSearchRuns && static_cast<std::int64_t>(best.size()) > result.lowerBound;
-         ++run) {
-        WeightedLocalSearch search(inst, toBlockIndices(inst, best), rng.next());
-        consider(search.shrink(kLocalSearchWork, kLocalSearchStallSteps, result.lowerBound), "local search");
+    // The search outcome depends a lot on luck, so keys that are still bigger than the best known
+    // size get extra runs.
+    const std::optional<int> target = bestKnownSize(p);
+    auto worthAnotherRun = [&](int run) {
+        if (static_cast<std::int64_t>(key.bets.size()) <= key.lowerBound) return false;
+        if (run < kLocalSearchRuns) return true;
+        return firstPass && target && static_cast<int>(key.bets.size()) > *target &&
+               run < kMaxLocalSearchRuns;
+    };
+    // Every other run starts from a fresh greedy cover instead of the best key: restarting from the
+    // same deep local optimum tends to end there again.
+    for (int run = 0; worthAnotherRun(run); ++run) {
+        std::vector<int> start = toBlockIndices(inst, key.bets);
+        if (run % 2 == 1) {
+            std::vector<int> rank(inst.blockCount());
+            for (int b = 0; b < inst.blockCount(); ++b)
+                rank[b] = b;
+            for (int i = inst.blockCount() - 1; i > 0; --i)
+                std::swap(rank[i], rank[rng.below(i + 1)]);
+            start = consider(greedyCover(inst, rank), "greedy");
+        }
+        WeightedLocalSearch search(inst, start, rng.next());
+        consider(search.shrink(kLocalSearchWork, kLocalSearchStallSteps, key.lowerBound), "local search");
     }
-
-    result.bets = best;
-    return result;
 }
 
 // --- Output -------------------------------------------------------------------------------
@@ -558,7 +635,8 @@ std::vector<std::vector<int>> sortedTipLists(const std::vector<Mask>& bets) {
     std::vector<std::vector<int>> lists;
     for (Mask bet : bets) {
         std::vector<int> tips = elementsOf(bet);
-        for (int& tip : tips) ++tip;
+        for (int& tip : tips)
+            ++tip;
         lists.push_back(std::move(tips));
     }
     std::sort(lists.begin(), lists.end());
@@ -578,8 +656,7 @@ std::string keyFileContent(const std::vector<Mask>& bets) {
     return content;
 }
 
-// The index is read by a Windows-era format: it is encoded in Windows-1250. Only these few
-// accented letters occur in it.
+// The program reads the index as Windows-1250 text. Only these few accented letters occur in it.
 std::string toWindows1250(std::string_view utf8) {
     static constexpr struct {
         std::string_view utf8;
@@ -608,8 +685,8 @@ std::string toWindows1250(std::string_view utf8) {
 std::string indexLine(KeyParams p, std::size_t betCount) {
     const std::string kind = std::to_string(p.k) + (p.k == 2 ? "-es" : "-as");
     return toWindows1250(keyFileName(p) + "  " + kind + " kötések, " + std::to_string(p.n) + " esemény, " +
-                         std::to_string(p.m) + " találat esetén biztos nyerő, " +
-                         std::to_string(betCount) + " fogadás") +
+                         std::to_string(p.m) + " találat esetén biztos nyerő, " + std::to_string(betCount) +
+                         " fogadás") +
            "\r\n";
 }
 
@@ -623,41 +700,95 @@ std::vector<KeyParams> allKeyParams() {
     std::vector<KeyParams> params;
     for (int k = kMinTipsPerBet; k <= kMaxTipsPerBet; ++k) {
         for (int n = kMinEvents; n <= kMaxEvents; ++n) {
-            for (int m = k + 1; m < n; ++m) params.push_back({k, n, m});
+            for (int m = k + 1; m < n; ++m)
+                params.push_back({k, n, m});
         }
     }
     return params;
 }
 
-// Keys are independent, so they are built in parallel; each one is deterministic on its own.
-std::vector<KeyResult> buildAll(const std::vector<KeyParams>& params) {
-    std::vector<std::size_t> order(params.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    // Largest instances first, so the small ones fill the gaps at the end.
-    auto cost = [](KeyParams p) { return binomial(p.n, p.m) * binomial(p.m, p.k); };
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return cost(params[a]) > cost(params[b]); });
-
-    std::vector<KeyResult> results(params.size());
+// Runs job(i) for every index, spread over the available cores. Every job must be deterministic on
+// its own and touch only its own key, so the thread count never changes the output.
+template <typename Job>
+void runInParallel(const std::vector<std::size_t>& indices, Job job) {
     std::atomic<std::size_t> next{0};
     std::mutex errorMutex;
     std::string error;
     auto worker = [&] {
-        for (std::size_t i = next++; i < order.size(); i = next++) {
+        for (std::size_t i = next++; i < indices.size(); i = next++) {
             try {
-                results[order[i]] = buildKey(params[order[i]]);
+                job(indices[i]);
             } catch (const std::exception& e) {
                 const std::lock_guard lock(errorMutex);
                 error = e.what();
             }
         }
     };
-    const unsigned threadCount = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::jthread> threads;
-    for (unsigned i = 0; i < threadCount; ++i) threads.emplace_back(worker);
+    for (unsigned i = 0; i < std::max(1u, std::thread::hardware_concurrency()); ++i)
+        threads.emplace_back(worker);
     threads.clear();  // joins
     if (!error.empty()) throw std::runtime_error(error);
-    return results;
+}
+
+// Three sweeps over the event counts, each building on neighbouring keys:
+//   1. from the most events down: full search, seeded by the key with one event more;
+//   2. upwards: seeded by extendByTip from the keys with one event less;
+//   3. downwards again, so that improvements from sweep 2 reach the smaller keys.
+// Keys with the same number of events never depend on each other and run in parallel.
+std::vector<KeyResult> buildAll(const std::vector<KeyParams>& params) {
+    std::vector<KeyResult> keys;
+    for (KeyParams p : params)
+        keys.push_back(initialKey(p));
+    auto find = [&](int k, int n, int m) -> const KeyResult* {
+        for (const KeyResult& key : keys) {
+            if (key.params.k == k && key.params.n == n && key.params.m == m) return &key;
+        }
+        return nullptr;
+    };
+    auto wave = [&](int n) {
+        std::vector<std::size_t> indices;
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (keys[i].params.n == n) indices.push_back(i);
+        }
+        // Largest instances first, so the small ones fill the gaps at the end.
+        auto cost = [](KeyParams p) { return binomial(p.n, p.m) * binomial(p.m, p.k); };
+        std::stable_sort(indices.begin(), indices.end(), [&](std::size_t a, std::size_t b) {
+            return cost(keys[a].params) > cost(keys[b].params);
+        });
+        return indices;
+    };
+    auto seedFor = [](KeyParams p, int sweep) {
+        return 0x4B6F6D62ULL * 1000003 +
+               static_cast<std::uint64_t>(sweep * 1000000 + p.k * 10000 + p.n * 100 + p.m);
+    };
+    auto downwards = [&](int sweep) {
+        for (int n = kMaxEvents; n >= kMinEvents; --n) {
+            runInParallel(wave(n), [&](std::size_t i) {
+                const KeyParams p = keys[i].params;
+                std::vector<std::vector<Mask>> seeds;
+                if (const KeyResult* larger = find(p.k, p.n + 1, p.m)) {
+                    seeds.push_back(dropBusiestTip(larger->bets, p.n + 1));
+                }
+                improveKey(keys[i], seeds, "from larger key", sweep == 1, seedFor(p, sweep));
+            });
+        }
+    };
+
+    downwards(1);
+    for (int n = kMinEvents + 1; n <= kMaxEvents; ++n) {
+        runInParallel(wave(n), [&](std::size_t i) {
+            const KeyParams p = keys[i].params;
+            const KeyResult* same = find(p.k, p.n - 1, p.m);
+            const KeyResult* oneTipLess = find(p.k - 1, p.n - 1, p.m - 1);
+            if (same && oneTipLess) {
+                improveKey(keys[i], {extendByTip(same->bets, oneTipLess->bets, p.n)}, "from smaller keys",
+                           false, seedFor(p, 2));
+            }
+        });
+    }
+    downwards(3);
+    return keys;
 }
 
 int run(const std::filesystem::path& outDir) {
@@ -690,7 +821,8 @@ int run(const std::filesystem::path& outDir) {
     }
     std::sort(index.begin(), index.end());
     std::string indexBytes;
-    for (const std::string& line : index) indexBytes += line;
+    for (const std::string& line : index)
+        indexBytes += line;
     writeBinary(outDir / "tippek.inf", indexBytes);
 
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
