@@ -52,6 +52,8 @@ void printLists(Form1& form) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    // Shares the window's data folder when installed.
+    QCoreApplication::setApplicationName(QStringLiteral("kombinator"));
     const cli::ParseResult parsed = cli::parseArguments(app.arguments().mid(1));
     if (!parsed.options) {
         std::fputs(parsed.error.toUtf8().constData(), stderr);
