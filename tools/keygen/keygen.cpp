@@ -97,7 +97,7 @@ std::vector<int> elementsOf(Mask mask) {
     return result;
 }
 
-// splitmix64: tiny, fully specified, so the same seed gives the same keys with any compiler.
+// splitmix64: tiny and defined bit for bit, so the same seed gives the same keys with any compiler.
 class Rng {
 public:
     explicit Rng(std::uint64_t seed) : state_(seed) {}
@@ -548,11 +548,15 @@ KeyResult initialKey(KeyParams p) {
     return {p, groupConstruction(p), -1, schoenheimBound(p.n, p.n - p.k, p.n - p.m), method, {}};
 }
 
-// Tries to shrink `key`. The first pass starts from the constructions, greedy covers and the seeds;
-// later passes only search again when a seed from a neighbouring key beats the key found so far.
-// seeds: families that are already valid keys for these parameters.
+enum class Effort {
+    full,          // first visit: constructions, greedy covers, seeds, local search
+    ifSeedWins,    // search again only when a seed beats the key found so far
+    searchSeeded,  // search again anyway, alternately from the seed and from the key
+};
+
+// Tries to shrink `key`. seeds: families that are already valid keys for these parameters.
 void improveKey(KeyResult& key, const std::vector<std::vector<Mask>>& seeds, const char* seedMethod,
-                bool firstPass, std::uint64_t seed) {
+                Effort effort, std::uint64_t seed) {
     const KeyParams p = key.params;
     if (p.k == 2) return;  // optimal by Turán's theorem
 
@@ -570,9 +574,13 @@ void improveKey(KeyResult& key, const std::vector<std::vector<Mask>>& seeds, con
         return cover;
     };
 
-    for (const auto& family : seeds)
-        consider(toBlockIndices(inst, family), seedMethod);
+    std::vector<int> seedStart;
+    for (const auto& family : seeds) {
+        std::vector<int> cover = consider(toBlockIndices(inst, family), seedMethod);
+        if (seedStart.empty() || cover.size() < seedStart.size()) seedStart = std::move(cover);
+    }
     Rng rng(seed);
+    const bool firstPass = effort == Effort::full;
     if (firstPass) {
         if (p.k == 3 && p.m == 4) consider(toBlockIndices(inst, turanTreblesFor4(p.n)), "Turan");
         std::vector<int> rank(inst.blockCount());
@@ -589,7 +597,7 @@ void improveKey(KeyResult& key, const std::vector<std::vector<Mask>>& seeds, con
             }
             consider(greedyCover(inst, rank), "greedy");
         }
-    } else if (!improved) {
+    } else if (!improved && effort == Effort::ifSeedWins) {
         return;
     }
 
@@ -602,11 +610,13 @@ void improveKey(KeyResult& key, const std::vector<std::vector<Mask>>& seeds, con
         return firstPass && target && static_cast<int>(key.bets.size()) > *target &&
                run < kMaxLocalSearchRuns;
     };
-    // Every other run starts from a fresh greedy cover instead of the best key: restarting from the
-    // same deep local optimum tends to end there again.
+    // Every other run starts elsewhere than at the best key: restarting from the same deep local
+    // optimum tends to end there again. In the first pass that is a fresh greedy cover, later the seed.
     for (int run = 0; worthAnotherRun(run); ++run) {
         std::vector<int> start = toBlockIndices(inst, key.bets);
-        if (run % 2 == 1) {
+        if (effort == Effort::searchSeeded && run % 2 == 0 && !seedStart.empty()) {
+            start = seedStart;
+        } else if (firstPass && run % 2 == 1) {
             std::vector<int> rank(inst.blockCount());
             for (int b = 0; b < inst.blockCount(); ++b)
                 rank[b] = b;
@@ -733,7 +743,8 @@ void runInParallel(const std::vector<std::size_t>& indices, Job job) {
 
 // Three sweeps over the event counts, each building on neighbouring keys:
 //   1. from the most events down: full search, seeded by the key with one event more;
-//   2. upwards: seeded by extendByTip from the keys with one event less;
+//   2. upwards: seeded by extendByTip from the keys with one event less, searching again where the
+//      key looks too big next to the smaller one;
 //   3. downwards again, so that improvements from sweep 2 reach the smaller keys.
 // Keys with the same number of events never depend on each other and run in parallel.
 std::vector<KeyResult> buildAll(const std::vector<KeyParams>& params) {
@@ -770,7 +781,8 @@ std::vector<KeyResult> buildAll(const std::vector<KeyParams>& params) {
                 if (const KeyResult* larger = find(p.k, p.n + 1, p.m)) {
                     seeds.push_back(dropBusiestTip(larger->bets, p.n + 1));
                 }
-                improveKey(keys[i], seeds, "from larger key", sweep == 1, seedFor(p, sweep));
+                improveKey(keys[i], seeds, "from larger key", sweep == 1 ? Effort::full : Effort::ifSeedWins,
+                           seedFor(p, sweep));
             });
         }
     };
@@ -781,10 +793,15 @@ std::vector<KeyResult> buildAll(const std::vector<KeyParams>& params) {
             const KeyParams p = keys[i].params;
             const KeyResult* same = find(p.k, p.n - 1, p.m);
             const KeyResult* oneTipLess = find(p.k - 1, p.n - 1, p.m - 1);
-            if (same && oneTipLess) {
-                improveKey(keys[i], {extendByTip(same->bets, oneTipLess->bets, p.n)}, "from smaller keys",
-                           false, seedFor(p, 2));
-            }
+            if (!same || !oneTipLess) return;
+            // Each tip lies in at most a share k/n of the bets of a key for n events (else dropping the
+            // busiest tip would beat the key for n-1), so a key clearly above n/(n-k) times the
+            // smaller key has room left: search it again, also from the extended smaller key.
+            const std::size_t averagingBound = (p.n * same->bets.size() + p.n - p.k - 1) / (p.n - p.k);
+            const bool roomLeft =
+                keys[i].bets.size() >= averagingBound + 2 && keys[i].bets.size() * 20 > averagingBound * 21;
+            improveKey(keys[i], {extendByTip(same->bets, oneTipLess->bets, p.n)}, "from smaller keys",
+                       roomLeft ? Effort::searchSeeded : Effort::ifSeedWins, seedFor(p, 2));
         });
     }
     downwards(3);
