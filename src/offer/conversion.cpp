@@ -3,6 +3,7 @@
 #include "offer/conversion.h"
 
 #include "app/form1.h"
+#include "platform/text.h"
 
 namespace kombinator {
 
@@ -33,16 +34,6 @@ bool mentions(const QString& line, const QString& team) {
 }
 bool startsWithTeam(const QString& line, const QString& team) {
     return !team.isEmpty() && line.startsWith(team);
-}
-
-QString trimBlanks(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
 }
 
 bool isDigit(QChar ch) {

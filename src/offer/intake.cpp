@@ -1,22 +1,10 @@
 // Clipboard intake: the copied coupon or offer becomes the lines of the offer list.
 #include "app/form1.h"
+#include "platform/text.h"
 
 namespace kombinator {
 
-namespace {
-
-// Removes blanks (only blanks) at both ends, as the intake trims its lines.
-QString trimBlanks(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void Form1::Command1_Click() {
     const std::optional<QString> clipboard = platform_.clipboardText();

@@ -2,23 +2,13 @@
 #include "store/form2.h"
 
 #include "app/form1.h"
+#include "platform/text.h"
 
 namespace kombinator {
 
 namespace {
 
 const QString kSelectAllPrefix = QStringLiteral("Összes kijelölése");
-
-// Removes blanks (only blanks) at both ends.
-QString trimBlanks(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 }  // namespace
 
