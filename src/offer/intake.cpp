@@ -4,8 +4,6 @@
 
 namespace kombinator {
 
-namespace {}  // namespace
-
 void Form1::Command1_Click() {
     const std::optional<QString> clipboard = platform_.clipboardText();
     if (!clipboard) {
