@@ -117,12 +117,17 @@ QStringView tipField(QStringView line, int k) {
     return line.mid(at, 2);
 }
 
-float bankerProduct(Form1& form) {
+float bankerOdds(const Form1& form) {
     float product = 1.0f;
     for (int m = 1; m <= form.module1.bankerCount; ++m) {
         if (const std::optional<float> odds = parseOdds(form.Grid2.textAt(m, 3)))
             multiplyInto(product, *odds);
     }
+    return product;
+}
+
+float bankerProduct(Form1& form) {
+    const float product = bankerOdds(form);
     if (form.module1.bankerCount > 0) {
         form.Grid2.setCol(3);
         form.Grid2.setRow(form.module1.bankerCount);

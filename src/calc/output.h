@@ -49,8 +49,11 @@ inline int tipFieldCount(QStringView line) {
 }
 
 // The banker product: 1 times the odds of banker rows 1 to the banker count; a banker whose odds
-// do not convert counts as 1.
+// do not convert counts as 1. Like the grid it reads, it leaves the banker grid's current cell on
+// the last banker's odds.
 float bankerProduct(Form1& form);
+// The same product read without touching the banker grid, for views that only look.
+float bankerOdds(const Form1& form);
 
 // The calculation output of the calculators: bet lines into List1, amounts into List3, then the
 // empty line, "Össz.: " and "Ny/s.: ", and the bet count in Label1.

@@ -6,6 +6,7 @@
 
 #include "app/form1.h"
 #include "calc/output.h"
+#include "results/betreading.h"
 
 namespace kombinator::results {
 
@@ -39,12 +40,18 @@ ReturnTable computeReturnTable(int tips, const std::vector<MaskedBet>& bets) {
         winning[bet.mask] += 1;
     }
     for (int bit = 0; bit < tips; ++bit) {
+        // The sets with this tip are the upper halves of blocks of twice its weight; each takes in
+        // the set without it, a fixed distance below. Plain runs, no test per set.
         const std::size_t b = std::size_t{1} << bit;
-        for (std::size_t w = 0; w < size; ++w) {
-            if (w & b) {
-                returns[w] += returns[w ^ b];
-                winning[w] += winning[w ^ b];
-            }
+        for (std::size_t block = 0; block < size; block += 2 * b) {
+            double* upper = returns.data() + block + b;
+            const double* lower = returns.data() + block;
+            for (std::size_t i = 0; i < b; ++i)
+                upper[i] += lower[i];
+            std::int32_t* upperCount = winning.data() + block + b;
+            const std::int32_t* lowerCount = winning.data() + block;
+            for (std::size_t i = 0; i < b; ++i)
+                upperCount[i] += lowerCount[i];
         }
     }
 
@@ -84,36 +91,38 @@ std::optional<ReturnTable> returnTable(Form1& form) {
     const int tips = form.module1.tipCount;
     if (tips > kMaxTableTips) return std::nullopt;
 
-    std::vector<float> odds(static_cast<std::size_t>(tips) + 1, 0.0f);
-    for (int t = 1; t <= tips; ++t)
-        odds[static_cast<std::size_t>(t)] = calc::parseOdds(form.Grid1.textAt(t, 3)).value_or(0.0f);
-    float bankers = 1.0f;
-    for (int m = 1; m <= form.module1.bankerCount; ++m) {
-        if (const std::optional<float> o = calc::parseOdds(form.Grid2.textAt(m, 3)))
-            calc::multiplyInto(bankers, *o);
-    }
+    // The odds command's reading, step by step: the tip odds table afresh, each bet's product over
+    // its tip numbers (0 for a number that names no tip or a tip without odds), the bankers on top
+    // of a bet that can pay. Only the banker grid's current cell is left where the user put it.
+    refreshTipOdds(form);
+    const float bankers = form.module1.bankerCount > 0 ? calc::bankerOdds(form) : 1.0f;
 
     std::vector<MaskedBet> bets;
     bets.reserve(static_cast<std::size_t>(form.List1.count()));
     for (const QString& line : form.List1.lines()) {
-        const int fields = calc::tipFieldCount(line);
-        if (fields == 0) continue;  // a line that names no tip is no bet
         MaskedBet bet;
         float product = 1.0f;
-        for (int k = 1; k <= fields; ++k) {
-            const int t = calc::numberValue(calc::tipField(line, k));
-            if (t < 1 || t > tips) {
-                product = 0.0f;
-                continue;
-            }
-            bet.mask |= std::uint32_t{1} << (t - 1);
-            calc::multiplyInto(product, odds[static_cast<std::size_t>(t)]);
-        }
+        const int named = forEachTipNumber(line, [&](int tip) {
+            calc::multiplyInto(product, tipOddsOf(form, tip));
+            if (tip >= 1 && tip <= tips) bet.mask |= std::uint32_t{1} << (tip - 1);
+        });
+        if (named == 0) continue;  // a line that names no tip is no bet
         if (product != 0.0f && form.module1.bankerCount > 0) calc::multiplyInto(product, bankers);
-        bet.amount = calc::formatAmount(product).toDouble();
+        // What the evaluation would show for the bet when it wins.
+        bet.amount = product != 0.0f ? calc::formatAmount(product).toDouble() : 0.0;
         bets.push_back(bet);
     }
     return computeReturnTable(tips, bets);
+}
+
+std::optional<ReturnTable> requestReturnTable(Form1& form) {
+    static_assert(kMaxTableTips == 20, "the message names the limit");
+    std::optional<ReturnTable> table = returnTable(form);
+    if (!table) {
+        form.platform().messageBox(QStringLiteral("A nyereménytábla legfeljebb 20 tippre számítható."),
+                                   QStringLiteral("Kombinátor"), MsgIcon::Stop, MsgButtons::Ok);
+    }
+    return table;
 }
 
 QStringList formatReturnTable(const ReturnTable& table) {

@@ -50,6 +50,10 @@ ReturnTable computeReturnTable(int tips, const std::vector<MaskedBet>& bets);
 // names no tip is no bet. nullopt when there are more tips than the table can take.
 std::optional<ReturnTable> returnTable(Form1& form);
 
+// The user's request for the table: the table, or beyond kMaxTableTips tips the message that it
+// cannot be had ("A nyereménytábla legfeljebb 20 tippre számítható.") and nothing.
+std::optional<ReturnTable> requestReturnTable(Form1& form);
+
 // The table as tab-separated lines: a header line, one line per number of won tips, then the two
 // pay-back lines.
 QStringList formatReturnTable(const ReturnTable& table);

@@ -7,6 +7,7 @@
 
 #include "app/form1.h"
 #include "fakeplatform.h"
+#include "keys/substitution.h"
 #include "results/returntable.h"
 #include "testmain.h"
 
@@ -40,7 +41,12 @@ private slots:
     void fourDoublesByHand();
     void luckyFifteenWithBanker();
     void betsThatCannotWin();
+    void keyGuaranteeShows();
+    void agreesWithTheOddsCommand_data();
+    void agreesWithTheOddsCommand();
+    void leavesTheWindowAsItIs();
     void refusesMoreThanTwentyTips();
+    void requestBeyondTwentyTipsIsToldSo();
     void transformMatchesEnumeration();
     void formatsTable();
 };
@@ -142,6 +148,113 @@ void TestReturnTable::betsThatCannotWin() {
     QCOMPARE(table.everyPaysBack, std::nullopt);
 }
 
+void TestReturnTable::keyGuaranteeShows() {
+    FakePlatform platform;
+    Form1 form(platform);
+    form.Form_Load();
+    QStringList odds;
+    for (int i = 0; i < 10; ++i)
+        odds << "2,00";
+    convertTips(form, odds);
+    // The library's key 03_10_06, chosen as the key dialog hands it over: ten trebles of ten
+    // tips, a winning bet sure from six hits on.
+    platform.installResources({"tkulcs/03_10_06.txt"});
+    ListBox library;
+    const QString description =
+        QStringLiteral("03_10_06.txt  3-as kötések, 10 esemény, 6 találat esetén biztos nyerő, 10 fogadás");
+    library.addItem(description);
+    library.setListIndex(0);
+    QVERIFY(keys::substituteKey(form, library, description));
+    QCOMPARE(form.List1.count(), 10);
+    QCOMPARE(form.List1.line(0), QStringLiteral("01 04 07"));
+    const results::ReturnTable table = results::returnTable(form).value();
+    QCOMPARE(table.stake, 10);
+    // The fewest and most winning trebles for 0 to 10 won tips, counted over every outcome.
+    const std::vector<int> fewest{0, 0, 0, 0, 0, 0, 1, 2, 4, 7, 10};
+    const std::vector<int> most{0, 0, 0, 1, 4, 4, 6, 6, 6, 7, 10};
+    for (int w = 0; w <= 10; ++w) {
+        QCOMPARE(table.rows[w].minWinning, fewest[w]);
+        QCOMPARE(table.rows[w].maxWinning, most[w]);
+        // Each treble pays 2 x 2 x 2 = 8.00.
+        QCOMPARE(table.rows[w].minReturn, 8.0 * fewest[w]);
+        QCOMPARE(table.rows[w].maxReturn, 8.0 * most[w]);
+    }
+    // Four won tips can hold four trebles (32.00); the stake of 10 is sure from two trebles, seven tips.
+    QCOMPARE(table.somePaysBack, std::optional<int>(4));
+    QCOMPARE(table.everyPaysBack, std::optional<int>(7));
+}
+
+void TestReturnTable::agreesWithTheOddsCommand_data() {
+    QTest::addColumn<QStringList>("odds");
+    QTest::addColumn<int>("banker");  // the tip row fixed as banker, 0 for none
+    QTest::addColumn<QStringList>("bets");
+    QTest::addColumn<QStringList>("amounts");  // what the odds command shows for the bets
+    const QStringList keyOdds{"1,50", "2,00", "2,50", "1,20", "3,00", "1,10"};
+    const QStringList keyBets{"01 02 03", "01 04 05", "02 04 06"};
+    QTest::newRow("key list") << keyOdds << 0 << keyBets << QStringList{"7.50", "5.40", "2.64"};
+    QTest::newRow("banker 2.00") << (QStringList(keyOdds) << "2,00") << 7 << keyBets
+                                 << QStringList{"15.00", "10.80", "5.28"};
+    QTest::newRow("tip 5 without odds") << QStringList{"1,50", "2,00", "2,50", "1,20", "x", "1,10"} << 0
+                                        << keyBets << QStringList{"7.50", "2.64"};
+    QTest::newRow("numbers naming no tip")
+        << keyOdds << 0 << QStringList{"01 02 03", "00 02", "01 07", "1  02", "02 04 06"}
+        << QStringList{"7.50", "3.00", "2.64"};
+    // Rounded once per bet: 1.15 x 1.15 x 1.15 = 1.520875 shows as 1.52, three times 4.56.
+    QTest::newRow("amounts rounded per bet")
+        << QStringList{"1,15", "1,15", "1,15", "1,15"} << 0 << QStringList{"01 02 03", "01 02 04", "01 03 04"}
+        << QStringList{"1.52", "1.52", "1.52"};
+}
+
+void TestReturnTable::agreesWithTheOddsCommand() {
+    QFETCH(QStringList, odds);
+    QFETCH(int, banker);
+    QFETCH(QStringList, bets);
+    QFETCH(QStringList, amounts);
+    FakePlatform platform;
+    platform.installResources({"xxk.bmp"});
+    Form1 form(platform);
+    form.Form_Load();
+    convertTips(form, odds);
+    if (banker > 0) fixBanker(form, banker);
+    form.List1.setLines(bets);
+    form.Command19.click();
+    QCOMPARE(form.List3.lines().mid(0, amounts.size()), amounts);
+
+    // With every tip won, every bet that gets an amount wins it, and no other bet wins.
+    const results::ReturnTable table = results::returnTable(form).value();
+    double sum = 0;
+    for (const QString& amount : amounts)
+        sum += amount.toDouble();
+    const results::ReturnRow& all = table.rows.back();
+    QCOMPARE(all.won, int(form.module1.tipCount));
+    QCOMPARE(all.minReturn, std::round(sum * 100) / 100);
+    QCOMPARE(all.maxWinning, int(amounts.size()));
+    QCOMPARE(table.stake, int(bets.size()));
+}
+
+void TestReturnTable::leavesTheWindowAsItIs() {
+    FakePlatform platform;
+    platform.installResources({"xxk.bmp"});
+    Form1 form(platform);
+    form.Form_Load();
+    convertTips(form, {"1,50", "2,00", "2,50", "3,00"});
+    fixBanker(form, 4);
+    form.List1.setLines({"01 02", "01 03"});
+    form.List3.setLines({"3.00", "3.75"});
+    form.Grid1.setRow(2);
+    form.Grid1.setCol(1);
+    form.Grid2.setRow(1);
+    form.Grid2.setCol(0);
+    QVERIFY(results::requestReturnTable(form).has_value());
+    QCOMPARE(form.Grid2.row(), 1);
+    QCOMPARE(form.Grid2.col(), 0);
+    QCOMPARE(form.Grid1.row(), 2);
+    QCOMPARE(form.Grid1.col(), 1);
+    QCOMPARE(form.List1.lines(), (QStringList{"01 02", "01 03"}));
+    QCOMPARE(form.List3.lines(), (QStringList{"3.00", "3.75"}));
+    QVERIFY(platform.messages.empty());
+}
+
 void TestReturnTable::refusesMoreThanTwentyTips() {
     FakePlatform platform;
     Form1 form(platform);
@@ -154,6 +267,28 @@ void TestReturnTable::refusesMoreThanTwentyTips() {
     convertTips(form, odds << "1,10");
     QCOMPARE(form.module1.tipCount, qint16(21));
     QVERIFY(!results::returnTable(form).has_value());
+}
+
+void TestReturnTable::requestBeyondTwentyTipsIsToldSo() {
+    FakePlatform platform;
+    Form1 form(platform);
+    form.Form_Load();
+    QStringList odds;
+    for (int i = 0; i < 21; ++i)
+        odds << "1,10";
+    convertTips(form, odds);
+    form.List1.setLines({"01 02"});
+    QVERIFY(!results::requestReturnTable(form).has_value());
+    QCOMPARE(platform.messages.size(), size_t{1});
+    QCOMPARE(platform.messages[0].text, QStringLiteral("A nyereménytábla legfeljebb 20 tippre számítható."));
+    QCOMPARE(platform.messages[0].caption, QStringLiteral("Kombinátor"));
+    QCOMPARE(platform.messages[0].icon, MsgIcon::Stop);
+    QCOMPARE(platform.messages[0].buttons, MsgButtons::Ok);
+
+    // Twenty tips are taken without a word.
+    convertTips(form, odds.mid(0, 20));
+    QVERIFY(results::requestReturnTable(form).has_value());
+    QCOMPARE(platform.messages.size(), size_t{1});
 }
 
 void TestReturnTable::transformMatchesEnumeration() {
