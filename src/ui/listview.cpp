@@ -1,5 +1,6 @@
 #include "ui/listview.h"
 
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -76,6 +77,14 @@ void ListBoxView::showSelection() {
         selection->select(lines, QItemSelectionModel::ClearAndSelect);
     }
     mirroring_ = false;
+}
+
+void ListBoxView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QListView::mousePressEvent(event);
 }
 
 void ListBoxView::showTopLine() {

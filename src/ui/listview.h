@@ -18,6 +18,10 @@ public:
 
     ListBoxModel* listModel() const { return model_; }
 
+protected:
+    // The right button opens the list's menu and leaves its selection alone, as in a list box.
+    void mousePressEvent(QMouseEvent* event) override;
+
 private:
     void showSelection();
     void showTopLine();

@@ -1,10 +1,14 @@
 #include "ui/mainwindow.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QShortcut>
 
 #include "app/form1.h"
+#include "results/returntable.h"
+#include "ui/returntabledialog.h"
 
 namespace kombinator::ui {
 
@@ -44,6 +48,38 @@ MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
     QWidget* panel = builder_.widget(QStringLiteral("Frame1"));
     QWidget* tabs = builder_.widget(QStringLiteral("SSTab1"));
     if (panel && tabs) panel->stackUnder(tabs);
+
+    // The return table is asked for from the bet list and the amount list, or with Ctrl+T
+    // anywhere in the window.
+    for (const QString& name : {QStringLiteral("List1"), QStringLiteral("List3")}) {
+        QWidget* list = builder_.widget(name);
+        if (!list) continue;
+        auto* action = new QAction(QStringLiteral("Nyereménytábla…"), list);
+        action->setObjectName(QStringLiteral("returnTableAction"));
+        connect(action, &QAction::triggered, this, &MainWindow::showReturnTable);
+        list->addAction(action);
+        list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    connect(shortcut, &QShortcut::activated, this, &MainWindow::showReturnTable);
+}
+
+ReturnTableDialog* MainWindow::returnTableDialog() const {
+    return returnTable_;
+}
+
+void MainWindow::showReturnTable() {
+    const std::optional<results::ReturnTable> table = results::requestReturnTable(form_);
+    if (!table) {
+        // A table of an earlier, smaller list would pass for this one's.
+        if (returnTable_) returnTable_->hide();
+        return;
+    }
+    if (!returnTable_) returnTable_ = new ReturnTableDialog(this);
+    returnTable_->showTable(*table);
+    returnTable_->show();
+    returnTable_->raise();
+    returnTable_->activateWindow();
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 // The main window: every control of Form1 as a widget at its place, bound to its model.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include "ui/windowbuilder.h"
@@ -10,6 +11,8 @@ class Form1;
 }
 
 namespace kombinator::ui {
+
+class ReturnTableDialog;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -26,12 +29,19 @@ public:
     // The font of the window's text: a small sans serif, sized in pixels like the layout.
     static QFont windowFont();
 
+    // The return table of the bet list as it stands: opens its window, or brings the open one up
+    // to date. Beyond the tips the table can take, the user is told so instead.
+    void showReturnTable();
+    // The return table's window once it has been opened (it is kept, hidden, when closed).
+    ReturnTableDialog* returnTableDialog() const;
+
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     Form1& form_;
     WindowBuilder builder_;
+    QPointer<ReturnTableDialog> returnTable_;
 };
 
 }  // namespace kombinator::ui

@@ -1,0 +1,185 @@
+#include "ui/returntabledialog.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegend>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace kombinator::ui {
+
+namespace {
+
+// A pay-back line of the formatted table ("Van megtérülő kimenet:\t2 nyertes tipptől") as one
+// line of text.
+QString shownLine(const QString& line) {
+    QString text = line;
+    text.replace(u'\t', u' ');
+    return text;
+}
+
+QLineSeries* addLine(QChart* chart, const QString& name, const QColor& colour, Qt::PenStyle style) {
+    auto* series = new QLineSeries(chart);
+    series->setName(name);
+    QPen pen(colour);
+    pen.setWidthF(2.0);
+    pen.setStyle(style);
+    series->setPen(pen);
+    chart->addSeries(series);
+    return series;
+}
+
+}  // namespace
+
+ReturnTableDialog::ReturnTableDialog(QWidget* parent)
+    : QDialog(parent),
+      table_(new QTableWidget(this)),
+      somePaysBack_(new QLabel(this)),
+      everyPaysBack_(new QLabel(this)),
+      chartView_(new QChartView(this)) {
+    setObjectName(QStringLiteral("ReturnTable"));
+    setWindowTitle(QStringLiteral("Nyereménytábla"));
+    setModal(false);
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    table_->setObjectName(QStringLiteral("table"));
+    table_->setAccessibleName(QStringLiteral("Nyereménytábla"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->verticalHeader()->setVisible(false);
+    // Rows as high as a line of text, so that a table of ten or more tips shows at a glance.
+    table_->verticalHeader()->setMinimumSectionSize(1);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    // Every heading whole: the columns take their headings' widths, and the window is as wide as
+    // the table then needs.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->setWordWrap(false);
+
+    somePaysBack_->setObjectName(QStringLiteral("somePaysBack"));
+    everyPaysBack_->setObjectName(QStringLiteral("everyPaysBack"));
+
+    chartView_->setObjectName(QStringLiteral("chart"));
+    chartView_->setAccessibleName(QStringLiteral("Visszatérés a nyertes tippek száma szerint"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setMinimumHeight(260);
+    QChart* chart = chartView_->chart();  // owned by the view
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    minReturn_ =
+        addLine(chart, QStringLiteral("Legkisebb visszatérés"), QColor(0xc0, 0x39, 0x2b), Qt::SolidLine);
+    maxReturn_ =
+        addLine(chart, QStringLiteral("Legnagyobb visszatérés"), QColor(0x1f, 0x6f, 0xb4), Qt::SolidLine);
+    stakeLine_ = addLine(chart, QStringLiteral("Tét"), QColor(0x70, 0x70, 0x70), Qt::DashLine);
+    minReturn_->setPointsVisible(true);
+    maxReturn_->setPointsVisible(true);
+
+    wonAxis_ = new QValueAxis(chart);
+    wonAxis_->setTitleText(QStringLiteral("Nyertes tippek száma"));
+    wonAxis_->setLabelFormat(QStringLiteral("%d"));
+    wonAxis_->setTickType(QValueAxis::TicksDynamic);
+    wonAxis_->setTickAnchor(0);
+    wonAxis_->setMinorTickCount(0);
+    returnAxis_ = new QValueAxis(chart);
+    returnAxis_->setTitleText(QStringLiteral("Visszatérés"));
+    chart->addAxis(wonAxis_, Qt::AlignBottom);
+    chart->addAxis(returnAxis_, Qt::AlignLeft);
+    for (QLineSeries* series : {minReturn_, maxReturn_, stakeLine_}) {
+        series->attachAxis(wonAxis_);
+        series->attachAxis(returnAxis_);
+    }
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* copy = buttons->addButton(QStringLiteral("Másolás"), QDialogButtonBox::ActionRole);
+    copy->setObjectName(QStringLiteral("copyButton"));
+    copy->setAutoDefault(false);
+    QPushButton* close = buttons->addButton(QStringLiteral("Bezár"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setAutoDefault(false);
+    connect(copy, &QPushButton::clicked, this, &ReturnTableDialog::copyTable);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_, 3);
+    layout->addWidget(somePaysBack_);
+    layout->addWidget(everyPaysBack_);
+    layout->addWidget(chartView_, 4);
+    layout->addWidget(buttons);
+    resize(760, 720);
+}
+
+void ReturnTableDialog::showTable(const results::ReturnTable& table) {
+    // The texts are the formatted table's, so the window, the copy and the command line agree.
+    lines_ = results::formatReturnTable(table);
+    const QStringList header = lines_.value(0).split(u'\t');
+    const int rows = static_cast<int>(table.rows.size());
+    table_->clear();
+    table_->setColumnCount(static_cast<int>(header.size()));
+    table_->setHorizontalHeaderLabels(header);
+    table_->setRowCount(rows);
+    for (int r = 0; r < rows; ++r) {
+        const QStringList cells = lines_.value(r + 1).split(u'\t');
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells.at(c));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(r, c, item);  // owned by the table
+        }
+    }
+    table_->setCurrentCell(-1, -1);
+    const int frame = 2 * table_->frameWidth();
+    table_->setMinimumWidth(table_->horizontalHeader()->length() +
+                            table_->verticalScrollBar()->sizeHint().width() + frame);
+    somePaysBack_->setText(shownLine(lines_.value(rows + 1)));
+    everyPaysBack_->setText(shownLine(lines_.value(rows + 2)));
+    showChart(table);
+}
+
+void ReturnTableDialog::showChart(const results::ReturnTable& table) {
+    QList<QPointF> lows;
+    QList<QPointF> highs;
+    double top = table.stake;
+    for (const results::ReturnRow& row : table.rows) {
+        lows.append(QPointF(row.won, row.minReturn));
+        highs.append(QPointF(row.won, row.maxReturn));
+        top = std::max(top, row.maxReturn);
+    }
+    minReturn_->replace(lows);
+    maxReturn_->replace(highs);
+    const int tips = std::max(table.tips, 1);
+    stakeLine_->replace(QList<QPointF>{QPointF(0, table.stake), QPointF(tips, table.stake)});
+
+    wonAxis_->setRange(0, tips);
+    // A tick for every number of won tips while they fit; every second one beyond.
+    wonAxis_->setTickInterval(tips <= 12 ? 1 : 2);
+    returnAxis_->setRange(0, top > 0 ? top * 1.05 : 1.0);
+    returnAxis_->applyNiceNumbers();
+    returnAxis_->setLabelFormat(returnAxis_->max() >= 20 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
+}
+
+QString ReturnTableDialog::tableText() const {
+    return lines_.isEmpty() ? QString() : lines_.join(u'\n') + u'\n';
+}
+
+std::vector<ReturnTableDialog::ChartLine> ReturnTableDialog::chartLines() const {
+    std::vector<ChartLine> lines;
+    for (const QLineSeries* series : {minReturn_, maxReturn_, stakeLine_})
+        lines.push_back({series->name(), series->points()});
+    return lines;
+}
+
+void ReturnTableDialog::copyTable() {
+    QApplication::clipboard()->setText(tableText());
+}
+
+}  // namespace kombinator::ui

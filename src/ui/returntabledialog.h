@@ -1,0 +1,57 @@
+// The window "Nyereménytábla": what every number of won tips pays for the bet list as it stood
+// when the window was asked for. The table, the two pay-back lines and a chart of the smallest and
+// largest return against the stake. Modeless and on top, so it can stay beside the main window.
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QPointF>
+#include <QStringList>
+
+#include <vector>
+
+#include "results/returntable.h"
+
+class QChartView;
+class QLabel;
+class QLineSeries;
+class QTableWidget;
+class QValueAxis;
+
+namespace kombinator::ui {
+
+class ReturnTableDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ReturnTableDialog(QWidget* parent = nullptr);
+
+    // Shows `table` in place of whatever was shown.
+    void showTable(const results::ReturnTable& table);
+
+    // The table as "Másolás" copies it: tab-separated lines, each ended by a line feed.
+    QString tableText() const;
+
+    // A line of the chart as drawn: its legend name and its points (won tips, amount).
+    struct ChartLine {
+        QString name;
+        QList<QPointF> points;
+    };
+    std::vector<ChartLine> chartLines() const;
+
+private:
+    void showChart(const results::ReturnTable& table);
+    void copyTable();
+
+    QStringList lines_;
+    QTableWidget* table_;
+    QLabel* somePaysBack_;
+    QLabel* everyPaysBack_;
+    QChartView* chartView_;
+    QLineSeries* minReturn_;
+    QLineSeries* maxReturn_;
+    QLineSeries* stakeLine_;
+    QValueAxis* wonAxis_;
+    QValueAxis* returnAxis_;
+};
+
+}  // namespace kombinator::ui
