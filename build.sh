@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-run}
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6charts6-dev libgl-dev
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev
           libbenchmark-dev libgtest-dev fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
