@@ -7,32 +7,12 @@
 #include <QCoreApplication>
 
 #include "app/form1.h"
+#include "quietplatform.h"
 
 using namespace kombinator;
+using kombinator::bench::QuietPlatform;
 
 namespace {
-
-// Nothing outside the program is needed by a calculation.
-class QuietPlatform : public Platform {
-public:
-    MsgAnswer messageBox(const QString&, const QString&, MsgIcon, MsgButtons) override {
-        return MsgAnswer::Ok;
-    }
-    std::optional<QString> clipboardText() override { return QString(); }
-    QString profileString(const QString&, const QString&, const QString&) override { return {}; }
-    QString programFolder() override { return QStringLiteral("."); }
-    QString programName() override { return QStringLiteral("kombinator"); }
-    QString applicationTitle() override { return QStringLiteral("Kombinátor"); }
-    bool anotherInstanceRunning() override { return false; }
-    void makeTopmost(const QString&) override {}
-    void minimizeMainWindow() override {}
-    void quit() override {}
-    void setPointer(Pointer, const QString&) override {}
-    int openAddress(const QString&) override { return 42; }
-    bool isPicture(const QString&) override { return false; }
-    std::optional<QString> openFileName(const FileDialogSetup&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const FileDialogSetup&) override { return std::nullopt; }
-};
 
 // Tips with odds 1.10, 1.25, ... converted from offer lines by the real conversion.
 void convertTips(Form1& form, int tips) {

@@ -8,36 +8,12 @@
 #include "app/form1.h"
 #include "keys/gyari.h"
 #include "keys/substitution.h"
+#include "quietplatform.h"
 
 namespace {
 
 using namespace kombinator;
-
-// A desktop that answers every question with OK and lives in a temporary folder.
-class QuietPlatform : public Platform {
-public:
-    MsgAnswer messageBox(const QString&, const QString&, MsgIcon, MsgButtons) override {
-        return MsgAnswer::Ok;
-    }
-    std::optional<QString> clipboardText() override { return QString(); }
-    QString profileString(const QString&, const QString&, const QString&) override {
-        return QStringLiteral(".");
-    }
-    QString programFolder() override { return dir.path(); }
-    QString programName() override { return QStringLiteral("kombinator"); }
-    QString applicationTitle() override { return QStringLiteral("Kombinátor"); }
-    bool anotherInstanceRunning() override { return false; }
-    void makeTopmost(const QString&) override {}
-    void minimizeMainWindow() override {}
-    void quit() override {}
-    void setPointer(Pointer, const QString&) override {}
-    int openAddress(const QString&) override { return 42; }
-    bool isPicture(const QString&) override { return false; }
-    std::optional<QString> openFileName(const FileDialogSetup&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const FileDialogSetup&) override { return std::nullopt; }
-
-    QTemporaryDir dir;
-};
+using kombinator::bench::QuietPlatform;
 
 QByteArray keyText(int records) {
     QByteArray text;

@@ -9,34 +9,12 @@
 
 #include "app/form1.h"
 #include "calc/output.h"
+#include "quietplatform.h"
 
 namespace {
 
 using namespace kombinator;
-
-// Nothing outside the program is needed here.
-class QuietPlatform : public Platform {
-public:
-    MsgAnswer messageBox(const QString&, const QString&, MsgIcon, MsgButtons) override {
-        return MsgAnswer::Ok;
-    }
-    std::optional<QString> clipboardText() override { return QString(); }
-    QString profileString(const QString&, const QString&, const QString&) override {
-        return QStringLiteral(".");
-    }
-    QString programFolder() override { return QStringLiteral("/nonexistent"); }
-    QString programName() override { return QStringLiteral("kombinator"); }
-    QString applicationTitle() override { return QStringLiteral("Kombinátor"); }
-    bool anotherInstanceRunning() override { return false; }
-    void makeTopmost(const QString&) override {}
-    void minimizeMainWindow() override {}
-    void quit() override {}
-    void setPointer(Pointer, const QString&) override {}
-    int openAddress(const QString&) override { return 42; }
-    bool isPicture(const QString&) override { return false; }
-    std::optional<QString> openFileName(const FileDialogSetup&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const FileDialogSetup&) override { return std::nullopt; }
-};
+using kombinator::bench::QuietPlatform;
 
 // 20 tips and a banker; every tip marked as won; `bets` fivefolds cycling through the tips.
 void setUp(Form1& form, int bets) {
