@@ -10,35 +10,12 @@
 
 #include "app/form1.h"
 #include "calc/output.h"
+#include "quietplatform.h"
 #include "results/returntable.h"
 
 namespace {
 
 using namespace kombinator;
-
-// Nothing outside the program is needed here.
-class QuietPlatform : public Platform {
-public:
-    MsgAnswer messageBox(const QString&, const QString&, MsgIcon, MsgButtons) override {
-        return MsgAnswer::Ok;
-    }
-    std::optional<QString> clipboardText() override { return QString(); }
-    QString profileString(const QString&, const QString&, const QString&) override {
-        return QStringLiteral(".");
-    }
-    QString programFolder() override { return QStringLiteral("/nonexistent"); }
-    QString programName() override { return QStringLiteral("kombinator"); }
-    QString applicationTitle() override { return QStringLiteral("Kombinátor"); }
-    bool anotherInstanceRunning() override { return false; }
-    void makeTopmost(const QString&) override {}
-    void minimizeMainWindow() override {}
-    void quit() override {}
-    void setPointer(Pointer, const QString&) override {}
-    int openAddress(const QString&) override { return 42; }
-    bool isPicture(const QString&) override { return false; }
-    std::optional<QString> openFileName(const FileDialogSetup&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const FileDialogSetup&) override { return std::nullopt; }
-};
 
 // 20 tips with odds 1.11 to 1.30 and a banker; `bets` fourfolds of distinct tips drawn at random
 // (the same every run), as a key of that size would hold.
@@ -69,7 +46,7 @@ void setUp(Form1& form, int bets) {
 }
 
 void BM_ReturnTable(benchmark::State& state) {
-    QuietPlatform platform;
+    bench::QuietPlatform platform;
     Form1 form(platform);
     setUp(form, static_cast<int>(state.range(0)));
     for (auto _ : state) {
