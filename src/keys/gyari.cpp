@@ -80,7 +80,7 @@ QString gyari::caption() const {
 }
 
 Twips gyari::clientSize() const {
-    return {0, 0, 7560, 4500};
+    return {0, 0, 10260, 4500};
 }
 
 std::vector<Control*> gyari::controls() {
@@ -93,7 +93,8 @@ void gyari::closeBox() {
 
 void gyari::setUpControls() {
     // The two views share one place; only one of them shows at a time.
-    const Twips listPlace{120, 120, 5640, 3480};
+    // Wide enough for a whole description of the built-in library.
+    const Twips listPlace{120, 120, 8340, 3480};
     List1.setup("List1", listPlace);
     List1.setSorted(true);
     List1.setAccessible(QStringLiteral("Kulcsok"));
@@ -102,20 +103,20 @@ void gyari::setUpControls() {
     List2.setAccessible(QStringLiteral("Kulcsok események szerint"));
     List2.setVisible(false);
 
-    Option1.setup("Option1", {5940, 120, 1500, 600});
-    Option1.addOption(QStringLiteral("Típus"), {5940, 120, 1500, 255});
-    Option1.addOption(QStringLiteral("Esemény"), {5940, 420, 1500, 255});
+    Option1.setup("Option1", {8640, 120, 1500, 600});
+    Option1.addOption(QStringLiteral("Típus"), {8640, 120, 1500, 255});
+    Option1.addOption(QStringLiteral("Esemény"), {8640, 420, 1500, 255});
     Option1.select(0);
 
-    Label1.setup("Label1", {5940, 840, 1500, 255});
+    Label1.setup("Label1", {8640, 840, 1500, 255});
     Label1.setAccessible({}, QStringLiteral("Kulcsok száma"));
 
-    Command1.setup("Command1", {5940, 1260, 1500, 360}, QStringLiteral("Töröl"));
-    Command2.setup("Command2", {5940, 1740, 1500, 360}, QStringLiteral("Hozzáad"));
-    Command3.setup("Command3", {5940, 2220, 1500, 360}, QStringLiteral("Kiválaszt"));
-    Command4.setup("Command4", {5940, 3240, 1500, 360}, QStringLiteral("Kilép"));
+    Command1.setup("Command1", {8640, 1260, 1500, 360}, QStringLiteral("Töröl"));
+    Command2.setup("Command2", {8640, 1740, 1500, 360}, QStringLiteral("Hozzáad"));
+    Command3.setup("Command3", {8640, 2220, 1500, 360}, QStringLiteral("Kiválaszt"));
+    Command4.setup("Command4", {8640, 3240, 1500, 360}, QStringLiteral("Kilép"));
 
-    Text1.setup("Text1", {120, 3840, 7320, 330});
+    Text1.setup("Text1", {120, 3840, 10020, 330});
     Text1.setAccessible(QStringLiteral("Kulcsleírás"));
 }
 
