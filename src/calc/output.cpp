@@ -81,6 +81,13 @@ bool multiplyInto(float& product, float factor) {
     return true;
 }
 
+bool addInto(float& sum, float term) {
+    const float result = sum + term;
+    if (!std::isfinite(result)) return false;
+    sum = result;
+    return true;
+}
+
 int numberValue(QStringView text) {
     long value = 0;
     bool negative = false;
@@ -179,7 +186,7 @@ void Output::add(std::span<const int> rows) {
     bets_.append(betLine(rows));
     for (const int r : rows)
         multiplyInto(product, tipOdds(r));
-    total_ += product;
+    addInto(total_, product);
     if (form_.module1.bankerCount > 0) multiplyInto(product, bankers_);
     form_.workingProduct = product;
     amounts_.append(formatAmount(product));

@@ -33,6 +33,9 @@ std::optional<float> parseOdds(QStringView text);
 // `product` times `factor` in single precision. A result outside the single-precision range is
 // not taken: the product keeps its value and false is returned.
 bool multiplyInto(float& product, float factor);
+// `sum` plus `term` in single precision, with the same rule: a sum outside the range is not
+// taken, so a total never shows as infinite.
+bool addInto(float& sum, float term);
 
 // The value of a run of characters as the program reads tip numbers and event counts: blanks are
 // ignored, the reading stops at the first character that is not a digit; no leading digit reads 0.

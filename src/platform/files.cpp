@@ -50,12 +50,11 @@ std::optional<QString> resolve(const QString& folder, const QString& name) {
 }
 
 QString decode(const QByteArray& bytes) {
+    // The decoder drops one byte order mark at the start by itself (it converts an initial one
+    // only when asked to); a second one is text and stays.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) {
-        if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-        return text;
-    }
+    if (!utf8.hasError()) return text;
     QStringDecoder legacy(kCodePage);
     QString decoded = legacy.decode(bytes);
     return decoded;
@@ -88,8 +87,13 @@ QByteArray encode(const QString& text) {
     if (fitsWindows1250(text)) {
         QStringEncoder encoder(kCodePage);
         QByteArray bytes = encoder.encode(text);
-        return bytes;
+        // Some letter pairs of the code page make valid UTF-8 ("Ö°" is D6 B0): the reader would
+        // take such a file for UTF-8 and give other letters back. UTF-8 reads back as written.
+        if (decode(bytes) == text) return bytes;
     }
+    // A text that begins with a byte order mark keeps it only behind a second one: the reader
+    // drops the first.
+    if (text.startsWith(QChar(0xFEFF))) return QByteArray("\xef\xbb\xbf") + text.toUtf8();
     return text.toUtf8();
 }
 

@@ -6,8 +6,8 @@
 //
 // Text files are read as UTF-8 when their bytes are valid UTF-8 and as Windows-1250 otherwise,
 // with lines ended by CR LF, LF or CR. They are written in Windows-1250 when every character fits
-// and in UTF-8 otherwise, each line ended by CR LF, and saved atomically: a failure leaves the old
-// file whole.
+// and the bytes read back as the same text, and in UTF-8 otherwise, each line ended by CR LF, and
+// saved atomically: a failure leaves the old file whole. What is written reads back unchanged.
 #pragma once
 
 #include <QByteArray>

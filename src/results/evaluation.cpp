@@ -28,7 +28,7 @@ void Form1::Command21_Click() {
         if (product != 0.0f) {
             // Bankers count as won whatever was clicked for them.
             if (module1.bankerCount > 0) calc::multiplyInto(product, bankers);
-            total += product;
+            calc::addInto(total, product);
         }
         workingProduct = product;
         amounts.append(calc::formatAmount(product));

@@ -25,7 +25,7 @@ void Form1::Command19_Click() {
         float amount = product;
         if (module1.bankerCount > 0) calc::multiplyInto(amount, bankers);
         amounts.append(calc::formatAmount(amount));
-        total += product;
+        calc::addInto(total, product);
     }
     if (module1.bankerCount > 0) {
         workingProduct = bankers;

@@ -37,6 +37,10 @@ void TestFiles::decodesUtf8OrWindows1250_data() {
                                                   "\xef\xbb\xbf"
                                                   "abc")
                                            << QStringLiteral("abc");
+    QTest::newRow("only the first byte order mark dropped") << QByteArray(
+                                                                   "\xef\xbb\xbf\xef\xbb\xbf"
+                                                                   "abc")
+                                                            << QStringLiteral("\ufeffabc");
     QTest::newRow("truncated utf-8 falls back") << QByteArray("ab\xc5") << QStringLiteral("abĹ");
 }
 
@@ -54,6 +58,13 @@ void TestFiles::encodesWindows1250WhenEveryCharacterFits_data() {
     QTest::newRow("en dash fits") << QStringLiteral("a – b") << QByteArray("a \x96 b");
     QTest::newRow("cyrillic does not fit") << QStringLiteral("Зенит ő") << QStringLiteral("Зенит ő").toUtf8();
     QTest::newRow("euro sign fits") << QStringLiteral("€") << QByteArray("\x80");
+    // These letters fit, but their code-page bytes are valid UTF-8 of other letters.
+    QTest::newRow("code page bytes that read as utf-8")
+        << QStringLiteral("Ö° Éš") << QByteArray("\xc3\x96\xc2\xb0 \xc3\x89\xc5\xa1");
+    QTest::newRow("leading byte order mark kept") << QStringLiteral("\ufeffabc")
+                                                  << QByteArray(
+                                                         "\xef\xbb\xbf\xef\xbb\xbf"
+                                                         "abc");
 }
 
 void TestFiles::encodesWindows1250WhenEveryCharacterFits() {

@@ -1,0 +1,162 @@
+// Intake and conversion of text no coupon ever held: huge clipboards, a hundred thousand offer
+// lines, lines of a megabyte, NUL characters and broken UTF-16.
+#include <QTest>
+
+#include "app/form1.h"
+#include "fakeplatform.h"
+#include "testmain.h"
+
+using namespace kombinator;
+using kombinator::test::FakePlatform;
+
+namespace {
+
+const QString kCaption = QStringLiteral("Zelko-Soft/2013");
+
+// `tips` tip blocks, lines ended by CR LF.
+QString coupon(int tips) {
+    QString text;
+    text.reserve(static_cast<qsizetype>(tips) * 56);
+    for (int r = 1; r <= tips; ++r) {
+        text += QStringLiteral("Hazai %1 - Vendég %1\r\n  Hazai %1  \r\nSzorzó: 1,%2\r\n")
+                    .arg(r)
+                    .arg(10 + r % 90);
+    }
+    return text;
+}
+
+QString oddsAt(const Form1& form, int row) {
+    return form.Grid1.textAt(row, 3);
+}
+
+}  // namespace
+
+class HostileOfferTest : public QObject {
+    Q_OBJECT
+private slots:
+    void intakeTakesAnyText_data();
+    void intakeTakesAnyText();
+    void conversionRefusesTooManyLines_data();
+    void conversionRefusesTooManyLines();
+    void conversionOfMegabyteLines();
+};
+
+void HostileOfferTest::intakeTakesAnyText_data() {
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+
+    // About 20 MB of text (10 M characters): 180 000 tip blocks.
+    const QString big = coupon(180000);
+    QTest::newRow("20 MB coupon") << big << 540000 << "Hazai 1 - Vendég 1"
+                                  << "Szorzó: 1," + QString::number(10 + 180000 % 90);
+    // Line feeds alone end no line: the whole text is one line, its line feeds removed.
+    QString feeds(QStringLiteral("x\n").repeated(1 << 20));
+    QTest::newRow("line feeds only") << feeds << 1 << QString(1 << 20, u'x') << QString(1 << 20, u'x');
+    const QString megabyte(1 << 20, u'a');
+    // The tab at its end becomes a blank, and goes with the trimming.
+    QTest::newRow("megabyte line") << "  " + megabyte + "\t\r\nB\r\n1,85" << 2 << megabyte << "1,85";
+    QString withNul = QStringLiteral("Arsenal - Chelsea\r\n");
+    withNul += QChar(0);
+    withNul += QStringLiteral("Arsenal\r\n");
+    QTest::newRow("NUL characters kept")
+        << withNul << 2 << "Arsenal - Chelsea" << QString(QChar(0)) + "Arsenal";
+    // A lone surrogate is kept as it came; nothing is dropped or substituted.
+    const QString lone = QString(QChar(0xD800)) + QStringLiteral("Győr");
+    QTest::newRow("broken UTF-16") << lone + "\r" + QChar(0xDC00) << 2 << lone << QString(QChar(0xDC00));
+}
+
+void HostileOfferTest::intakeTakesAnyText() {
+    QFETCH(QString, clipboard);
+    QFETCH(int, count);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    FakePlatform platform;
+    platform.clipboard = clipboard;
+    Form1 form(platform);
+    form.Command1.click();
+    QCOMPARE(form.List5.count(), count);
+    QCOMPARE(form.List5.line(0), first);
+    QCOMPARE(form.List5.line(count - 1), last);
+    QCOMPARE(form.List4.count(), count);
+    QCOMPARE(form.Label1.caption(), QString::number(count));
+    QVERIFY(platform.messages.empty());
+}
+
+void HostileOfferTest::conversionRefusesTooManyLines_data() {
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("100 000 lines") << 100000 << "Hibás kijelölés (nem 3 sor fogadásonként)!";
+    QTest::newRow("100 002 lines") << 100002 << "Maximum 50 esemény választható ki!";
+    QTest::newRow("51 tips") << 153 << "Maximum 50 esemény választható ki!";
+}
+
+void HostileOfferTest::conversionRefusesTooManyLines() {
+    QFETCH(int, lines);
+    QFETCH(QString, message);
+    FakePlatform platform;
+    Form1 form(platform);
+    // Three tips of an earlier conversion stay as they were.
+    platform.clipboard = coupon(3);
+    form.Command1.click();
+    form.Command2.click();
+    QCOMPARE(form.module1.tipCount, 3);
+
+    QStringList offer;
+    offer.reserve(lines + lines / 3);
+    for (int i = 0; i < lines; ++i) {
+        offer.append(QStringLiteral("sor %1").arg(i));
+        if (i % 3 == 2) offer.append(QString());  // empty lines are dropped first
+    }
+    form.List5.setLines(offer);
+    form.Command2.click();
+
+    QCOMPARE(platform.messages.size(), size_t{1});
+    QCOMPARE(platform.messages[0].text, message);
+    QCOMPARE(platform.messages[0].caption, kCaption);
+    QCOMPARE(platform.messages[0].icon, MsgIcon::Stop);
+    QCOMPARE(form.List5.count(), lines);
+    QCOMPARE(form.List5.line(lines - 1), QStringLiteral("sor %1").arg(lines - 1));
+    QCOMPARE(form.module1.tipCount, 3);
+    QCOMPARE(form.Grid1.textAt(3, 1), QStringLiteral("Hazai 3"));
+    QCOMPARE(oddsAt(form, 3), QStringLiteral("1.13"));
+}
+
+void HostileOfferTest::conversionOfMegabyteLines() {
+    FakePlatform platform;
+    platform.installResources({"xxk.bmp"});
+    Form1 form(platform);
+    const QString half(1 << 19, u'h');
+    const QString away(1 << 19, u'v');
+    const QString digits(1 << 20, u'7');
+    QString nul = QStringLiteral("Nul");
+    nul += QChar(0);
+    form.List5.setLines({half + " - " + away, half + " (H)", QString(1 << 20, u'x') + " 2,50",  //
+                         nul + " - Vendég", nul, digits,                                        //
+                         "Hazai - Vendég", "Döntetlen", QString(1 << 20, u'-')});
+    form.Command2.click();
+    QVERIFY(platform.messages.empty());
+    QCOMPARE(form.module1.tipCount, 3);
+    QCOMPARE(form.Grid1.textAt(1, 1), half);
+    QCOMPARE(form.Grid1.textAt(1, 2), away);
+    QVERIFY(!form.Grid1.pictureAt(1, 1).isEmpty());
+    QVERIFY(form.Grid1.pictureAt(1, 2).isEmpty());
+    QCOMPARE(oddsAt(form, 1), QStringLiteral("2.50"));
+    QCOMPARE(form.Grid1.textAt(2, 1), nul);
+    QVERIFY(!form.Grid1.pictureAt(2, 1).isEmpty());
+    // Odds of a million digits are kept whole; they read as no number.
+    QCOMPARE(oddsAt(form, 2), digits);
+    QCOMPARE(oddsAt(form, 3), QString());
+
+    // The calculators take a tip whose odds are no number as odds 1.
+    form.Command8[1].click();
+    QCOMPARE(form.List1.lines(), QStringList{"01 02 03"});
+    QCOMPARE(form.List3.lines(), QStringList{"2.50"});
+    form.Command8[0].click();
+    QCOMPARE(form.List1.lines(), (QStringList{"01 02", "01 03", "02 03"}));
+    QCOMPARE(form.List3.lines(), (QStringList{"2.50", "2.50", "1.00", "", "Össz.: 6.00", "Ny/s.: 2.00"}));
+}
+
+KOMBINATOR_TEST(HostileOfferTest);
+#include "tst_hostile.moc"
