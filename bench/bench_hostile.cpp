@@ -8,39 +8,12 @@
 #include "app/form1.h"
 #include "keys/substitution.h"
 #include "platform/files.h"
+#include "quietplatform.h"
 
 namespace {
 
 using namespace kombinator;
-
-// A desktop whose clipboard holds what the benchmark puts there and that answers every
-// message with OK.
-class QuietPlatform : public Platform {
-public:
-    MsgAnswer messageBox(const QString&, const QString&, MsgIcon, MsgButtons) override {
-        ++messages;
-        return MsgAnswer::Ok;
-    }
-    std::optional<QString> clipboardText() override { return clipboard; }
-    QString profileString(const QString&, const QString&, const QString&) override {
-        return QStringLiteral(".");
-    }
-    QString programFolder() override { return QStringLiteral("/nonexistent"); }
-    QString programName() override { return QStringLiteral("kombinator"); }
-    QString applicationTitle() override { return QStringLiteral("Kombinátor"); }
-    bool anotherInstanceRunning() override { return false; }
-    void makeTopmost(const QString&) override {}
-    void minimizeMainWindow() override {}
-    void quit() override {}
-    void setPointer(Pointer, const QString&) override {}
-    int openAddress(const QString&) override { return 42; }
-    bool isPicture(const QString&) override { return false; }
-    std::optional<QString> openFileName(const FileDialogSetup&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const FileDialogSetup&) override { return std::nullopt; }
-
-    QString clipboard;
-    int messages = 0;
-};
+using kombinator::bench::QuietPlatform;
 
 // Offer lines of `tips` tip blocks, as a coupon gives them.
 QStringList offerLines(int tips) {

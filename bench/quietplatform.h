@@ -11,6 +11,7 @@ namespace kombinator::bench {
 class QuietPlatform : public Platform {
 public:
     MsgAnswer messageBox(const QString&, const QString&, MsgIcon, MsgButtons) override {
+        ++messages;
         return MsgAnswer::Ok;
     }
     std::optional<QString> clipboardText() override { return clipboard; }
@@ -31,6 +32,7 @@ public:
     std::optional<QString> saveFileName(const FileDialogSetup&) override { return std::nullopt; }
 
     QString clipboard;
+    int messages = 0;
     QTemporaryDir dir;
 };
 
