@@ -22,6 +22,12 @@ void refreshTipOdds(Form1& form) {
     }
 }
 
+std::optional<float> startPricing(Form1& form) {
+    if (!betListPriceable(form)) return std::nullopt;
+    refreshTipOdds(form);
+    return form.module1.bankerCount > 0 ? calc::bankerProduct(form) : 1.0f;
+}
+
 float tipOddsOf(const Form1& form, int tip) {
     if (tip < 1 || tip > form.module1.tipCount || tip > Form1::kMaxTips) return 0.0f;
     return form.tipOdds[static_cast<size_t>(tip)];

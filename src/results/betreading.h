@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <optional>
+
 namespace kombinator {
 class Form1;
 }
@@ -19,6 +21,11 @@ bool betListPriceable(const Form1& form);
 // The tip odds table afresh: every entry 0, then the odds of tip rows 1 to the tip count from
 // the tip grid; an odds cell that is empty or not a number leaves its entry at 0.
 void refreshTipOdds(Form1& form);
+
+// The start of pricing or settling the bet list: nullopt when the list is not taken; otherwise
+// the tip odds table refreshed and the banker product returned (1 without bankers), the same
+// for every bet.
+std::optional<float> startPricing(Form1& form);
 
 // The tip numbers of one bet, as read from the fields of its bet line, handed in turn to `use`.
 // Returns the number of fields read; a line with none names no tip.

@@ -7,14 +7,13 @@
 namespace kombinator {
 
 void Form1::Command21_Click() {
-    if (!results::betListPriceable(*this)) return;
-    results::refreshTipOdds(*this);
+    const std::optional<float> bankerOdds = results::startPricing(*this);
+    if (!bankerOdds) return;
+    const float bankers = *bankerOdds;
 
     QStringList amounts;
     amounts.reserve(List1.count());
     float total = 0.0f;
-    // The banker product is the same for every bet.
-    const float bankers = module1.bankerCount > 0 ? calc::bankerProduct(*this) : 1.0f;
     for (const QString& line : List1.lines()) {
         float product = 1.0f;
         const int tips = results::forEachTipNumber(line, [&](int tip) {
