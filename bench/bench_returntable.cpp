@@ -20,15 +20,7 @@ using namespace kombinator;
 // 20 tips with odds 1.11 to 1.30 and a banker; `bets` fourfolds of distinct tips drawn at random
 // (the same every run), as a key of that size would hold.
 void setUp(Form1& form, int bets) {
-    QStringList offer;
-    for (int r = 1; r <= 21; ++r) {
-        offer << QStringLiteral("Hazai %1 - Vendég %1").arg(r) << QStringLiteral("Hazai %1").arg(r)
-              << QStringLiteral("Szorzó: 1,%1").arg(10 + r);
-    }
-    form.List5.setLines(offer);
-    form.Command2.click();
-    form.Grid1.clickCell(21, 0);
-    form.Command22.click();
+    bench::twentyTipsAndABanker(form);
     QRandomGenerator random(20);
     QStringList lines;
     lines.reserve(bets);

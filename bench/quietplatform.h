@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 
+#include "app/form1.h"
 #include "platform/platform.h"
 
 namespace kombinator::bench {
@@ -35,5 +36,19 @@ public:
     int messages = 0;
     QTemporaryDir dir;
 };
+
+// 20 tips with odds 1.11 to 1.30 and a banker of 1.31: 21 tips converted from offer lines, the
+// last one then fixed as a banker, as the user would do it.
+inline void twentyTipsAndABanker(Form1& form) {
+    QStringList offer;
+    for (int r = 1; r <= 21; ++r) {
+        offer << QStringLiteral("Hazai %1 - Vendég %1").arg(r) << QStringLiteral("Hazai %1").arg(r)
+              << QStringLiteral("Szorzó: 1,%1").arg(10 + r);
+    }
+    form.List5.setLines(offer);
+    form.Command2.click();
+    form.Grid1.clickCell(21, 0);
+    form.Command22.click();
+}
 
 }  // namespace kombinator::bench
