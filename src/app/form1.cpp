@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include <QDir>
+
 #include "platform/files.h"
 
 namespace kombinator {
@@ -209,6 +211,11 @@ QString Form1::loadPicture(const QString& name) {
     const std::optional<QString> path = programFile(name);
     if (!path || !platform_.isPicture(*path)) return {};
     return *path;
+}
+
+void Form1::reportUnwritableFile(const QString& path) {
+    platform_.messageBox(QStringLiteral("A fájl nem írható: ") + QDir::toNativeSeparators(path),
+                         QStringLiteral("Kombinátor"), MsgIcon::Stop, MsgButtons::Ok);
 }
 
 void Form1::closeDialog(Dialog* dialog) {

@@ -51,6 +51,9 @@ public:
     std::optional<QString> programFile(const QString& name);
     // The full path of a picture of the program's folder, empty when it cannot be loaded.
     QString loadPicture(const QString& name);
+    // Tells the user that a file was left as it was because it could not be written: a save
+    // that silently does nothing would pass for one that worked.
+    void reportUnwritableFile(const QString& path);
 
     // --- Controls ---
     Grid Grid1;  // tips
@@ -105,6 +108,7 @@ public:
     // --- Event handlers ---
     void Form_Load();
     void Form_MouseMove();
+    void Form_Unload();
     void Label4_Click();
     void Label5_Click();
     void Label6_Click();

@@ -69,6 +69,11 @@ void Form1::Form_MouseMove() {
     platform_.setPointer(Pointer::Default);
 }
 
+void Form1::Form_Unload() {
+    // The window's close box ends the program as "Kilép" does, whichever dialogs are open.
+    platform_.quit();
+}
+
 void Form1::Label4_Click() {
     Frame1.setVisible(false);
 }

@@ -90,21 +90,13 @@ bool addInto(float& sum, float term) {
 
 int numberValue(QStringView text) {
     long value = 0;
-    bool negative = false;
-    bool any = false;
     for (const QChar ch : text) {
         const char16_t c = ch.unicode();
         if (c == u' ') continue;
-        if (!any && (c == u'-' || c == u'+')) {
-            negative = c == u'-';
-            any = true;
-            continue;
-        }
-        if (c < u'0' || c > u'9') break;
-        any = true;
+        if (c < u'0' || c > u'9') break;  // a sign ends the number too
         if (value < 100000000) value = value * 10 + (c - u'0');
     }
-    return static_cast<int>(negative ? -value : value);
+    return static_cast<int>(value);
 }
 
 bool readsAsNumber(QStringView field) {

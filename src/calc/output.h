@@ -38,7 +38,8 @@ bool multiplyInto(float& product, float factor);
 bool addInto(float& sum, float term);
 
 // The value of a run of characters as the program reads tip numbers and event counts: blanks are
-// ignored, the reading stops at the first character that is not a digit; no leading digit reads 0.
+// ignored, the reading stops at the first character that is not a digit, a sign included ("-01"
+// reads 0); no leading digit reads 0.
 int numberValue(QStringView text);
 
 // Whether a field of a bet line reads as a number at all (a missing or empty field does not).

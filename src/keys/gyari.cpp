@@ -17,9 +17,7 @@ constexpr int kKeyNameLength = 8;
 
 // A number with at least two digits, as the key names write them.
 QString twoDigits(int value) {
-    const QString digits =
-        QString::number(value < 0 ? -static_cast<qint64>(value) : value).rightJustified(2, u'0');
-    return value < 0 ? u'-' + digits : digits;
+    return QString::number(value).rightJustified(2, u'0');
 }
 
 }  // namespace
@@ -234,9 +232,12 @@ void gyari::Command4_Click() {
 
 void gyari::leave() {
     if (changed_) {
-        // A library that cannot be written keeps its old contents; the dialog closes all the same.
-        if (const std::optional<QString> path = form_.programFile(QString::fromLatin1(kLibraryFile)))
-            files::writeLines(*path, List1.lines());
+        // A library that cannot be written (a read-only one included) keeps its old contents, and
+        // the user learns that the changes are lost; the dialog closes all the same.
+        const QString name = QString::fromLatin1(kLibraryFile);
+        const std::optional<QString> path = form_.programFile(name);
+        if (!path || !files::writeLines(*path, List1.lines()))
+            form_.reportUnwritableFile(path.value_or(name));
     }
     form_.closeDialog(this);
 }

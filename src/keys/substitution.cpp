@@ -23,13 +23,6 @@ bool isLineEnd(QChar ch) {
     return ch == u'\r' || ch == u'\n';
 }
 
-QStringView trimTrailingBlanks(QStringView text) {
-    qsizetype end = text.size();
-    while (end > 0 && isBlank(text.at(end - 1)))
-        --end;
-    return text.first(end);
-}
-
 // Calls `take` with each record of one line (without its line end), in order.
 template <typename Take>
 void forEachRecordOfLine(QStringView line, Take& take) {
@@ -45,9 +38,11 @@ void forEachRecordOfLine(QStringView line, Take& take) {
             take(line.sliced(pos + 1, end - pos - 1));
             if (close >= 0) comma = line.indexOf(u',', close + 1);
         } else {
+            // The record runs to the comma or the line's end, blanks included: they may make up
+            // a last field of their own, which reads 0.
             comma = line.indexOf(u',', pos);
             const qsizetype end = comma < 0 ? length : comma;
-            take(trimTrailingBlanks(line.sliced(pos, end - pos)));
+            take(line.sliced(pos, end - pos));
         }
         if (comma < 0) return;
         pos = comma + 1;

@@ -73,9 +73,23 @@ void TabControl::setCurrent(int tab) {
 }
 
 void TextEdit::setText(const QString& text) {
-    if (text_ == text) return;
-    text_ = text;
+    const QString taken = multiLine_ ? text : withoutLineBreaks(text);
+    if (text_ == taken) return;
+    text_ = taken;
     emit textChanged();
+}
+
+QString TextEdit::withoutLineBreaks(const QString& text) {
+    QString line;
+    line.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        if (ch == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') continue;  // CR LF: one break
+        const bool lineBreak =
+            ch == u'\r' || ch == u'\n' || ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator;
+        line += lineBreak ? QChar(u' ') : ch;
+    }
+    return line;
 }
 
 // --- ListBox ---
@@ -224,6 +238,13 @@ bool Grid::setRow(int row) {
     if (row < 0 || row >= rows_) return false;
     row_ = row;
     emit currentChanged();
+    // A row selected by its header goes along with the current cell, so the row shown
+    // highlighted is always the row a command that takes the current row takes.
+    if (selection_.row1 == selection_.row2 && selection_.row1 != row) {
+        selection_.row1 = row;
+        selection_.row2 = row;
+        emit selectionChanged();
+    }
     return true;
 }
 

@@ -172,8 +172,10 @@ public:
     using Control::Control;
     const QString& text() const { return text_; }
     // Text typed in the view reaches the model through setText as well; the view hands in
-    // line ends as CR LF.
+    // line ends as CR LF. A one-line field takes each line break (a pasted text of several
+    // lines) as a single blank.
     void setText(const QString& text);
+    static QString withoutLineBreaks(const QString& text);
     void doubleClick() { emit doubleClicked(); }
     bool isMultiLine() const { return multiLine_; }
     void setMultiLine(bool multiLine) { multiLine_ = multiLine; }

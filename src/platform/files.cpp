@@ -7,6 +7,10 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <fcntl.h>
+
+#include <cerrno>
+
 namespace kombinator::files {
 
 namespace {
@@ -30,6 +34,28 @@ QString matchEntry(const QDir& dir, const QString& part) {
         if (entry.compare(part, Qt::CaseInsensitive) == 0) return entry;
     }
     return part;
+}
+
+// Overwrites an existing file with `bytes` without a temporary file. The room is claimed first,
+// so a full disk stops the write before the old text is touched; a write that fails all the same
+// puts the old text back.
+bool writeInPlace(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) return false;
+    const QByteArray old = file.readAll();
+    if (file.error() != QFileDevice::NoError) return false;
+    if (bytes.size() > old.size()) {
+        const int claimed = posix_fallocate(file.handle(), 0, static_cast<off_t>(bytes.size()));
+        // A file system that cannot claim room ahead is written all the same.
+        if (claimed != 0 && claimed != EOPNOTSUPP && claimed != EINVAL) return false;
+    }
+    const auto writeAll = [&file](const QByteArray& content) {
+        return file.seek(0) && file.write(content) == content.size() && file.resize(content.size()) &&
+               file.flush();
+    };
+    if (writeAll(bytes)) return true;
+    writeAll(old);
+    return false;
 }
 
 }  // namespace
@@ -121,6 +147,12 @@ std::optional<QStringList> readLines(const QString& path) {
     return splitLines(decode(bytes));
 }
 
+void makeWritable(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile() || info.isWritable()) return;
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+}
+
 bool writeLines(const QString& path, const QStringList& lines) {
     QString text;
     for (const QString& line : lines) {
@@ -129,16 +161,17 @@ bool writeLines(const QString& path, const QStringList& lines) {
     }
     const QByteArray bytes = encode(text);
 
-    QFileInfo info(path);
-    if (info.exists() && info.isFile() && !info.isWritable()) {
-        QFile::setPermissions(path,
-                              QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-    }
+    const QFileInfo info(path);
+    if (info.exists() && (!info.isFile() || !info.isWritable())) return false;
     QSaveFile file(path);
     // Unbuffered, and flushed before the commit: QSaveFile::commit() does not notice a write that
     // fails while its buffer is flushed (a full disk) and would put the cut-short file in place
     // of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // No temporary file beside it (a folder the user may not add files to): the file itself
+        // can still be written.
+        return info.exists() && writeInPlace(path, bytes);
+    }
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         file.commit();

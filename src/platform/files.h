@@ -7,7 +7,7 @@
 // Text files are read as UTF-8 when their bytes are valid UTF-8 and as Windows-1250 otherwise,
 // with lines ended by CR LF, LF or CR. They are written in Windows-1250 when every character fits
 // and the bytes read back as the same text, and in UTF-8 otherwise, each line ended by CR LF, and
-// saved atomically: a failure leaves the old file whole. What is written reads back unchanged.
+// saved so that a failure leaves the old file whole. What is written reads back unchanged.
 #pragma once
 
 #include <QByteArray>
@@ -37,9 +37,14 @@ QStringList splitLines(const QString& text);
 // The lines of a text file; nullopt when it cannot be opened or read.
 std::optional<QStringList> readLines(const QString& path);
 
-// Replaces the file with `lines`, each followed by CR LF, through an atomic save. A read-only
-// file is made writable first. False when the file could not be written; the old one is then
-// unchanged.
+// Replaces the file with `lines`, each followed by CR LF. The text goes to a temporary file that
+// then takes the old one's place; in a folder where no temporary file can be made, a writable
+// file is written in place, with the room for the new text claimed before the old is touched.
+// A read-only file is not written. False when the file could not be written; the old one is
+// then unchanged.
 bool writeLines(const QString& path, const QStringList& lines);
+
+// Resets a file's read-only state, so that it can be replaced. A missing file is no error.
+void makeWritable(const QString& path);
 
 }  // namespace kombinator::files

@@ -60,9 +60,11 @@ void Form1::Command4_Click() {
     if (!target) return;  // cancelled, or no usable name
 
     List4.setLines(selection);
-    // The file is replaced in one step: a save that fails halfway leaves the earlier selection
-    // whole. A read-only file is made writable first. A failure is not reported.
-    files::writeLines(*target, selection);
+    // The file beside the program is ours to replace, even when it was made read-only; a file
+    // the user picked is written only when it may be. A save that fails leaves the earlier
+    // selection whole, and the user is told.
+    if (Check2.value() != 1) files::makeWritable(*target);
+    if (!files::writeLines(*target, selection)) reportUnwritableFile(*target);
 }
 
 void Form1::Command20_Click() {

@@ -3,9 +3,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "app/form1.h"
-#include "ui/dialogview.h"
-#include "ui/mainwindow.h"
+#include "ui/program.h"
 #include "ui/qtplatform.h"
 
 int main(int argc, char** argv) {
@@ -21,15 +19,5 @@ int main(int argc, char** argv) {
     }
 
     kombinator::ui::QtPlatform platform;
-    kombinator::Form1 form(platform);
-    kombinator::ui::MainWindow window(form);
-    kombinator::ui::DialogViews dialogs(form);
-    QObject::connect(&dialogs, &kombinator::ui::DialogViews::viewCreated, &app,
-                     [&platform](QWidget* view) { platform.prepareWindow(view); });
-
-    // Start-up runs before the window shows: a second copy says so and ends unseen.
-    form.Form_Load();
-    if (platform.quitRequested()) return 0;
-    window.show();
-    return QApplication::exec();
+    return kombinator::ui::runProgram(platform);
 }

@@ -1,6 +1,7 @@
 #include "ui/mainwindow.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMouseEvent>
@@ -60,6 +61,8 @@ MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
         list->addAction(action);
         list->setContextMenuPolicy(Qt::ActionsContextMenu);
     }
+    if (QWidget* link = builder_.widget(QStringLiteral("Label6"))) link->installEventFilter(this);
+
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(shortcut, &QShortcut::activated, this, &MainWindow::showReturnTable);
 }
@@ -80,6 +83,19 @@ void MainWindow::showReturnTable() {
     returnTable_->show();
     returnTable_->raise();
     returnTable_->activateWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    form_.Form_Unload();
+    QWidget::closeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The link's pointer belongs to the link: leaving it, even straight onto another control,
+    // gives the window its own pointer back.
+    if (event->type() == QEvent::Leave && watched == builder_.widget(QStringLiteral("Label6")))
+        form_.Form_MouseMove();
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {

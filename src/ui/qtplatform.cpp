@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QThread>
 #include <QUrl>
 #include <QWidget>
 
@@ -148,8 +150,27 @@ MsgAnswer QtPlatform::messageBox(const QString& text, const QString& caption, Ms
 std::optional<QString> QtPlatform::clipboardText() {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return std::nullopt;
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard || !clipboard->mimeData(QClipboard::Clipboard)) return std::nullopt;
-    return files::withCrLf(clipboard->text(QClipboard::Clipboard));
+    const QMimeData* data = clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;
+    if (!data) return std::nullopt;
+    // The clipboard's content belongs to the program it was copied from, and Qt asks that program
+    // for it. When the program does not answer (it hangs, or it was stopped), Qt waits up to a
+    // limit of its own (five seconds under X11, which it does not let us shorten) and then answers
+    // as if there were nothing: only the time it took tells the two apart. So the owner is asked
+    // once what it offers, and a read that came back empty after such a wait is a failed read.
+    QElapsedTimer waited;
+    waited.start();
+    const QStringList formats = data->formats();
+    if (formats.isEmpty()) {
+        if (waited.elapsed() >= kNoAnswerMs) return std::nullopt;
+        return QString();
+    }
+    // The text too is asked for once: in UTF-8 when offered (Qt's text() would ask again in
+    // another form after a request that went unanswered).
+    const QString utf8 = QStringLiteral("text/plain;charset=utf-8");
+    waited.restart();
+    const QString text = formats.contains(utf8) ? QString::fromUtf8(data->data(utf8)) : data->text();
+    if (text.isEmpty() && waited.elapsed() >= kNoAnswerMs) return std::nullopt;
+    return files::withCrLf(text);
 }
 
 QString QtPlatform::profileString(const QString& section, const QString& key, const QString& file) {
@@ -213,7 +234,12 @@ void QtPlatform::minimizeMainWindow() {
 
 void QtPlatform::quit() {
     quitRequested_ = true;
-    QCoreApplication::quit();
+    // QCoreApplication::quit() first asks every window to close and gives up at the first one
+    // that refuses, and a dialog's window leaves closing to its dialog. exit() ends the event
+    // loop (a modal box's too) at once; open dialogs go with the program without writing
+    // anything, as after their own close box. Before the loop runs there is nothing to end
+    // (main() then ends unseen), and exit() would stop the first loop still to come.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
 
 void QtPlatform::setPointer(Pointer pointer, const QString& cursorFile) {

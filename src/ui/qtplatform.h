@@ -53,6 +53,10 @@ public:
     // The lock file's full path.
     QString lockFilePath() const;
 
+    // An owner of the clipboard that answers does so within moments; a read that waited this long
+    // for nothing was not answered.
+    static constexpr qint64 kNoAnswerMs = 900;
+
 private:
     std::optional<QString> fileDialog(const FileDialogSetup& setup, bool save);
 

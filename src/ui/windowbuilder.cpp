@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSet>
 
+#include <algorithm>
 #include <functional>
 
 #include "ui/controlwidgets.h"
@@ -144,8 +145,15 @@ Bound makeTextEdit(TextEdit& model, QWidget* parent) {
     };
     QObject::connect(&model, &TextEdit::textChanged, edit, showText);
     QObject::connect(&model, &Control::changed, edit, [edit, &model] { applyState(edit, model); });
-    QObject::connect(edit, &QLineEdit::textEdited, &model,
-                     [&model](const QString& text) { model.setText(text); });
+    // Every change of the field counts as typed, also one made through the accessibility
+    // interface, which sets the text without an edit of the user's.
+    QObject::connect(edit, &QLineEdit::textChanged, &model, [edit, &model](const QString& text) {
+        if (text == model.text()) return;
+        const int caret = edit->cursorPosition();
+        model.setText(text);
+        // A pasted line break became a blank: the caret stays where the paste left it.
+        if (edit->text() != text) edit->setCursorPosition(std::min<int>(caret, edit->text().size()));
+    });
     QObject::connect(edit, &LineView::doubleClicked, &model, &TextEdit::doubleClick);
     return {edit, [edit, &model, showText] {
                 showText();

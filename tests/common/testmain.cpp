@@ -1,6 +1,10 @@
 #include "testmain.h"
 
 #include <QTest>
+
+#include <cstring>
+#include <map>
+#include <string>
 #include <vector>
 #ifdef KOMBINATOR_GUI_TESTS
 #include <QApplication>
@@ -18,10 +22,19 @@ std::vector<Entry>& registry() {
     static std::vector<Entry> entries;
     return entries;
 }
+std::map<std::string, std::function<int(const QStringList&)>>& children() {
+    static std::map<std::string, std::function<int(const QStringList&)>> entries;
+    return entries;
+}
 }  // namespace
 
 bool registerTestClass(const char* name, std::function<std::unique_ptr<QObject>()> make) {
     registry().push_back({name, std::move(make)});
+    return true;
+}
+
+bool registerChild(const char* name, std::function<int(const QStringList& args)> run) {
+    children()[name] = std::move(run);
     return true;
 }
 }  // namespace kombinator::test
@@ -32,10 +45,23 @@ int main(int argc, char** argv) {
 #else
     QCoreApplication app(argc, argv);
 #endif
+    std::vector<char*> args(argv, argv + argc);
+    const char* onlyClass = nullptr;
+    if (argc >= 3 && std::strcmp(argv[1], "--child") == 0) {
+        const auto& children = kombinator::test::children();
+        const auto child = children.find(argv[2]);
+        if (child == children.end()) return 2;
+        return child->second(QCoreApplication::arguments().mid(3));
+    }
+    if (argc >= 3 && std::strcmp(argv[1], "--class") == 0) {
+        onlyClass = argv[2];
+        args.erase(args.begin() + 1, args.begin() + 3);
+    }
     int failures = 0;
     for (const auto& entry : kombinator::test::registry()) {
+        if (onlyClass && std::strcmp(entry.name, onlyClass) != 0) continue;
         std::unique_ptr<QObject> tests = entry.make();
-        failures += QTest::qExec(tests.get(), argc, argv);
+        failures += QTest::qExec(tests.get(), static_cast<int>(args.size()), args.data());
     }
     return failures == 0 ? 0 : 1;
 }

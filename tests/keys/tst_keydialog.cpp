@@ -1,6 +1,10 @@
 // The key library dialog: both views, picking, adding, deleting, leaving.
+#include <QDir>
 #include <QTest>
 
+#include <optional>
+
+#include "diskfaults.h"
 #include "keydesk.h"
 #include "testmain.h"
 
@@ -28,6 +32,8 @@ private slots:
     void addingAndDeleting();
     void leaving_data();
     void leaving();
+    void libraryThatCannotBeWritten_data();
+    void libraryThatCannotBeWritten();
 };
 
 void TestKeyDialog::opening() {
@@ -123,6 +129,10 @@ void TestKeyDialog::eventsKeyName_data() {
                                                      << "03_10001";
     QTest::newRow("nothing after the second underscore") << "03_10_"
                                                          << "10_03_00";
+    QTest::newRow("a sign ends the type") << "-3_10_05"
+                                          << "10_00_05";
+    QTest::newRow("a sign ends the events") << "03_+6_05"
+                                            << "00_03_05";
     QTest::newRow("no underscore") << "abcdefgh"
                                    << "00_00_00";
     QTest::newRow("empty line") << ""
@@ -261,6 +271,56 @@ void TestKeyDialog::leaving() {
         QCOMPARE(desk.libraryBytes(),
                  KeyDesk::cp1250(written.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
     }
+}
+
+// A read-only library, a full disk: the library keeps what it held and the user is told that the
+// change is lost. A library in a folder that takes no new file is written in place.
+void TestKeyDialog::libraryThatCannotBeWritten_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("read-only library") << "read-only file" << false;
+    QTest::newRow("read-only key folder") << "read-only folder" << true;
+    QTest::newRow("disk full") << "disk full" << false;
+    QTest::newRow("disk full, read-only key folder") << "disk full, read-only folder" << false;
+}
+
+void TestKeyDialog::libraryThatCannotBeWritten() {
+    QFETCH(QString, fault);
+    QFETCH(bool, written);
+    if (fault.contains(QLatin1String("read-only")) && !test::permissionsBind())
+        QSKIP("file permissions do not bind root");
+    KeyDesk desk;
+    const QByteArray original = KeyDesk::cp1250(QStringLiteral("03_10_02.txt Négy szűrő\r\n"));
+    desk.writeKey(QStringLiteral("tippek.inf"), original);
+    const QString folder = desk.platform.folder + QStringLiteral("/tkulcs");
+    const QString path = folder + QStringLiteral("/tippek.inf");
+    if (fault == QLatin1String("read-only file")) test::makeReadOnly(path);
+    gyari* dialog = desk.open(12);
+    const QString added = QStringLiteral("05_12_01.txt Őszi fordulók, a leírás hosszabb a régi könyvtárnál");
+    dialog->Text1.setText(added);
+    dialog->Command2.click();
+    {
+        std::optional<test::ReadOnlyFolder> readOnly;
+        if (fault.endsWith(QLatin1String("read-only folder"))) readOnly.emplace(folder);
+        std::optional<test::DiskFullAfter> full;
+        if (fault.startsWith(QLatin1String("disk full"))) full.emplace(static_cast<rlim_t>(original.size()));
+        dialog->Command4.click();
+    }
+
+    QCOMPARE(desk.form.gyariDialog(), nullptr);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("tippek.inf")});
+    if (written) {
+        QCOMPARE(desk.libraryBytes(), original + KeyDesk::cp1250(added + QStringLiteral("\r\n")));
+        QVERIFY(desk.platform.messages.size() == 1);  // the question before adding
+        return;
+    }
+    QCOMPARE(desk.libraryBytes(), original);
+    QCOMPARE(desk.platform.messages.size(), size_t(2));
+    const ShownMessage& shown = desk.platform.messages[1];
+    QCOMPARE(shown.text, QStringLiteral("A fájl nem írható: ") + QDir::toNativeSeparators(path));
+    QCOMPARE(shown.caption, QStringLiteral("Kombinátor"));
+    QCOMPARE(shown.icon, MsgIcon::Stop);
+    QCOMPARE(shown.buttons, MsgButtons::Ok);
 }
 
 KOMBINATOR_TEST(TestKeyDialog);

@@ -36,7 +36,8 @@ void TestSubstitution::records_data() {
                                     << QStringList{"001 002 003", "001 004 005"};
     QTest::newRow("comma splits a line") << "001 002,003 004\r\n" << QStringList{"001 002", "003 004"};
     QTest::newRow("leading blanks skipped") << "  1   2   3\r\n\t004\r\n" << QStringList{"1   2   3", "004"};
-    QTest::newRow("blanks around a comma") << "001 002   ,  003  \r\n" << QStringList{"001 002", "003"};
+    QTest::newRow("blanks around a comma") << "001 002   ,  003  \r\n" << QStringList{"001 002   ", "003  "};
+    QTest::newRow("trailing blanks kept") << "010    \r\n" << QStringList{"010    "};
     QTest::newRow("quoted") << "\"001 002\"\r\n" << QStringList{"001 002"};
     QTest::newRow("quoted comma") << "\"001,002\" x,003\r\n" << QStringList{"001,002", "003"};
     QTest::newRow("quote never closed") << "\"001 002\r\n003" << QStringList{"001 002", "003"};
@@ -81,6 +82,12 @@ void TestSubstitution::betLines_data() {
                                   << "00 02";
     QTest::newRow("digits then letters") << "7xy 010"
                                          << "07 10";
+    QTest::newRow("a sign is not a digit") << "-01 +02 003"
+                                           << "00 00 03";
+    QTest::newRow("four blanks make a field of 0") << "010    "
+                                                   << "10 00";
+    QTest::newRow("three blanks make no field") << "010   "
+                                                << "10";
 }
 
 void TestSubstitution::betLines() {
@@ -99,6 +106,8 @@ void TestSubstitution::substituting_data() {
         << QByteArray("1\r\n\r\n12\r\n001 002\r\n") << QStringList{"", "", "", "01 02"};
     QTest::newRow("comma line") << QByteArray("001 002,003 004\r\n") << QStringList{"01 02", "03 04"};
     QTest::newRow("quoted record") << QByteArray("\"001 005 006\"\r\n") << QStringList{"01 05 06"};
+    QTest::newRow("trailing blanks and signs")
+        << QByteArray("010    \r\n-01 002\r\n") << QStringList{"10 00", "00 02"};
     QTest::newRow("empty key file") << QByteArray() << QStringList();
 }
 
@@ -133,6 +142,7 @@ void TestSubstitution::nothingSubstituted_data() {
     QTest::newRow("ten-event key, twelve tips")
         << true << 12 << "03_10_02.txt Tíz esemény" << wrongCount + "12 !";
     QTest::newRow("six-event key, five tips") << true << 5 << kSixKey << wrongCount + "5 !";
+    QTest::newRow("a sign before the events") << true << 6 << "01_+6_aa.txt" << wrongCount + "6 !";
     QTest::newRow("description emptied") << true << 6 << "" << wrongCount + "6 !";
     QTest::newRow("missing key file") << true << 6 << "04_06_09.txt nincs ilyen"
                                       << "";

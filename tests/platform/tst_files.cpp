@@ -4,6 +4,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
+#include "diskfaults.h"
 #include "platform/files.h"
 #include "testmain.h"
 
@@ -21,6 +24,8 @@ private slots:
     void writesCrLfAndReadsBack();
     void replacesReadOnlyFile();
     void failedSaveKeepsOldFile();
+    void writesOnlyWhatMayBeWritten_data();
+    void writesOnlyWhatMayBeWritten();
     void resolvesNamesWithoutRegardToCase();
     void refusesNamesThatLeaveTheFolder_data();
     void refusesNamesThatLeaveTheFolder();
@@ -111,8 +116,65 @@ void TestFiles::replacesReadOnlyFile() {
     const QString path = dir.filePath("ro.txt");
     QVERIFY(files::writeLines(path, {"old"}));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser);
+    files::makeWritable(path);
     QVERIFY(files::writeLines(path, {"new"}));
     QCOMPARE(files::readLines(path).value(), QStringList{"new"});
+    files::makeWritable(dir.filePath("missing.txt"));
+    QVERIFY(!QFile::exists(dir.filePath("missing.txt")));
+}
+
+// A read-only file is left alone; a file in a read-only folder is written in place; a disk that
+// fills up leaves the old file whole, in either way of writing.
+void TestFiles::writesOnlyWhatMayBeWritten_data() {
+    QTest::addColumn<bool>("readOnlyFile");
+    QTest::addColumn<bool>("readOnlyFolder");
+    QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<int>("diskFullAfter");  // bytes; 0: room enough
+    QTest::addColumn<bool>("written");
+    QTest::newRow("read-only file") << true << false << true << 0 << false;
+    QTest::newRow("read-only folder") << false << true << true << 0 << true;
+    QTest::newRow("read-only folder, shorter text") << false << true << true << -1 << true;
+    QTest::newRow("read-only folder, no file yet") << false << true << false << 0 << false;
+    QTest::newRow("read-only folder, disk full") << false << true << true << 40 << false;
+    QTest::newRow("disk full") << false << false << true << 40 << false;
+    QTest::newRow("disk full, no file yet") << false << false << false << 40 << false;
+}
+
+void TestFiles::writesOnlyWhatMayBeWritten() {
+    QFETCH(bool, readOnlyFile);
+    QFETCH(bool, readOnlyFolder);
+    QFETCH(bool, fileExists);
+    QFETCH(int, diskFullAfter);
+    QFETCH(bool, written);
+    if ((readOnlyFile || readOnlyFolder) && !test::permissionsBind())
+        QSKIP("file permissions do not bind root");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("fogadas.txt");
+    const QByteArray old = "Earlier - Selection\r\nEarlier\r\n1,50\r\n";
+    if (fileExists) QVERIFY(files::writeLines(path, files::splitLines(QString::fromLatin1(old))));
+    if (readOnlyFile) test::makeReadOnly(path);
+    QStringList lines;
+    for (int i = 0; i < (diskFullAfter < 0 ? 1 : 20); ++i)
+        lines << QStringLiteral("Hazai %1 - Vendég %1").arg(i);
+    bool done = false;
+    {
+        std::optional<test::ReadOnlyFolder> folder;
+        if (readOnlyFolder) folder.emplace(dir.path());
+        std::optional<test::DiskFullAfter> full;
+        if (diskFullAfter > 0) full.emplace(static_cast<rlim_t>(diskFullAfter));
+        done = files::writeLines(path, lines);
+    }
+    QCOMPARE(done, written);
+    QFile file(path);
+    if (written) {
+        QCOMPARE(files::readLines(path).value(), lines);
+    } else if (fileExists) {
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+    } else {
+        QVERIFY(!file.exists());
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), fileExists || written ? 1 : 0);
 }
 
 void TestFiles::failedSaveKeepsOldFile() {

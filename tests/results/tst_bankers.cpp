@@ -167,6 +167,33 @@ private slots:
         QCOMPARE(f.form.List1.count(), 1);
         QCOMPARE(f.form.Grid2.textAt(1, 1), QString());
     }
+
+    // The row shown highlighted is always the row "Fix megadása" takes: a command that moves
+    // the current cell takes the highlighted row along.
+    void fixTakesTheRowShown_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("shownRow");
+        QTest::newRow("none") << "" << 2;
+        QTest::newRow("doubles") << "2" << 5;
+        QTest::newRow("singles") << "1" << 5;
+        QTest::newRow("Lucky 31") << "Lucky 31" << 5;
+    }
+    void fixTakesTheRowShown() {
+        QFETCH(QString, command);
+        QFETCH(int, shownRow);
+        Fixture f;
+        Form1& form = f.form;
+        form.Grid1.clickCell(2, 0);
+        if (command == "2") form.Command8[0].click();
+        if (command == "1") form.Command24.click();
+        if (command == "Lucky 31") form.Command14.click();
+        QCOMPARE(form.Grid1.row(), shownRow);
+        QCOMPARE(form.Grid1.selection(), (GridRange{shownRow, 1, shownRow, 3}));
+
+        form.Command22.click();
+        QCOMPARE(form.module1.bankerCount, qint16(1));
+        verifyRow(form.Grid2, 1, tipRow(1, shownRow));
+    }
 };
 
 KOMBINATOR_TEST(TestBankers);

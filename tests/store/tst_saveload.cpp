@@ -4,11 +4,12 @@
 #include <QFileInfo>
 #include <QTest>
 
-#include <sys/resource.h>
-#include <csignal>
+#include <optional>
 
 #include "app/form1.h"
+#include "diskfaults.h"
 #include "fakeplatform.h"
+#include "platform/files.h"
 #include "testmain.h"
 
 using namespace kombinator;
@@ -298,16 +299,20 @@ private slots:
         QCOMPARE(form.Label1.caption(), QString::number(lines.size()));
     }
 
-    // A save that cannot finish leaves the earlier file as it was, leaves no stray file behind and
-    // shows nothing.
+    // A save that cannot finish leaves the earlier file as it was and no stray file behind, and
+    // says so; a folder that takes no new file still has its file written in place.
     void failedSaveKeepsTheEarlierFile_data() {
         QTest::addColumn<QString>("failure");
-        QTest::newRow("disk full halfway") << QStringLiteral("size limit");
-        QTest::newRow("folder not writable") << QStringLiteral("read-only folder");
-        QTest::newRow("folder in place of the file") << QStringLiteral("folder");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("disk full halfway") << QStringLiteral("size limit") << false;
+        QTest::newRow("folder not writable") << QStringLiteral("read-only folder") << true;
+        QTest::newRow("folder in place of the file") << QStringLiteral("folder") << false;
     }
     void failedSaveKeepsTheEarlierFile() {
         QFETCH(QString, failure);
+        QFETCH(bool, written);
+        if (failure == "read-only folder" && !test::permissionsBind())
+            QSKIP("file permissions do not bind root");
         FakePlatform fake;
         Form1 form(fake);
         const QString path = QDir(fake.folder).filePath("varkonixx.txt");
@@ -322,36 +327,61 @@ private slots:
             many << QStringLiteral("Hazai %1 - Vendég %1").arg(i);
         form.List5.setLines(many);
         const QStringList before = folderEntries(fake);
-
-        rlimit oldLimit{};
-        getrlimit(RLIMIT_FSIZE, &oldLimit);
-        if (failure == "size limit") {
-            std::signal(SIGXFSZ, SIG_IGN);
-            rlimit small = oldLimit;
-            small.rlim_cur = 64;
-            setrlimit(RLIMIT_FSIZE, &small);
-        } else if (failure == "read-only folder") {
-            QFile::setPermissions(fake.folder, QFile::ReadOwner | QFile::ExeOwner);
-            QFile probe(QDir(fake.folder).filePath("probe"));
-            if (probe.open(QIODevice::WriteOnly)) {
-                probe.remove();
-                QFile::setPermissions(fake.folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-                QSKIP("file permissions do not bind this user");
-            }
+        {
+            std::optional<test::DiskFullAfter> full;
+            if (failure == "size limit") full.emplace(64);
+            std::optional<test::ReadOnlyFolder> readOnly;
+            if (failure == "read-only folder") readOnly.emplace(fake.folder);
+            form.Command4.click();
         }
-        form.Command4.click();
-        setrlimit(RLIMIT_FSIZE, &oldLimit);
-        QFile::setPermissions(fake.folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
         QCOMPARE(folderEntries(fake), before);
         if (failure == "folder") {
             QVERIFY(QFileInfo(path).isDir());
             QVERIFY(QFileInfo(path + "/inner").isDir());
+        } else if (written) {
+            QCOMPARE(files::readLines(path).value_or(QStringList()), many);
         } else {
             QCOMPARE(fileBytes(path), earlier);
         }
-        QVERIFY(fake.messages.empty());
+        if (written) {
+            QVERIFY(fake.messages.empty());
+        } else {
+            QCOMPARE(fake.messages.size(), size_t(1));
+            QCOMPARE(fake.messages[0].text, "A fájl nem írható: " + QDir::toNativeSeparators(path));
+            QCOMPARE(fake.messages[0].caption, "Kombinátor");
+            QCOMPARE(fake.messages[0].icon, MsgIcon::Stop);
+            QCOMPARE(fake.messages[0].buttons, MsgButtons::Ok);
+        }
         QCOMPARE(form.List5.count(), 150);
+    }
+
+    // A file picked in the dialog that may not be written stops the save; the default file is
+    // the program's own and is replaced even when read-only.
+    void readOnlyFiles_data() {
+        QTest::addColumn<int>("check2");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("picked file") << 1 << false;
+        QTest::newRow("default file") << 0 << true;
+    }
+    void readOnlyFiles() {
+        QFETCH(int, check2);
+        QFETCH(bool, written);
+        if (!test::permissionsBind()) QSKIP("file permissions do not bind root");
+        FakePlatform fake;
+        Form1 form(fake);
+        const QString path = fake.writeFile(check2 ? "fogadas.txt" : "varkonixx.txt", "old\r\n");
+        test::makeReadOnly(path);
+        form.Check2.setValue(check2);
+        fake.fileAnswers = {path};
+        form.List5.setLines({"A - B", "A", "1,5"});
+
+        form.Command4.click();
+
+        QCOMPARE(fileBytes(path), written ? QByteArray("A - B\r\nA\r\n1,5\r\n") : QByteArray("old\r\n"));
+        QCOMPARE(QFileInfo(path).isWritable(), written);
+        QCOMPARE(fake.messages.size(), written ? size_t(0) : size_t(1));
+        if (!written) QCOMPARE(fake.messages[0].text, "A fájl nem írható: " + QDir::toNativeSeparators(path));
     }
 
     // The selection shipped with the program loads and converts into six tips at once.

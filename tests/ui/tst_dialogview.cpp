@@ -1,5 +1,8 @@
 // The generic window of a dialog model: built from its controls, modeless and ownerless, text
 // handed in with CR LF line ends, the close box asking the dialog, closing discarding it.
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -12,6 +15,7 @@
 
 #include "app/form1.h"
 #include "fakeplatform.h"
+#include "keys/gyari.h"
 #include "testmain.h"
 #include "ui/dialogview.h"
 
@@ -123,6 +127,38 @@ private slots:
         QCOMPARE(dialog.Text2.text(), QStringLiteral("Lucky 15"));
         dialog.Text2.setText(QStringLiteral("Yankee"));
         QCOMPARE(line->text(), QStringLiteral("Yankee"));
+    }
+
+    // The key description is one line: a pasted text of several lines becomes one, with a blank
+    // for each line break; text set by an assistive tool counts as typed.
+    void keyDescriptionField() {
+        FakePlatform platform;
+        Form1 form(platform);
+        DialogViews views(form);
+        form.module1.tipCount = 6;
+        form.Command6.click();
+        auto* dialog = qobject_cast<gyari*>(form.gyariDialog());
+        QVERIFY(dialog);
+        DialogView* view = views.view(dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        auto* edit = qobject_cast<QLineEdit*>(view->controlWidget("Text1"));
+        QVERIFY(edit);
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("02_06_01.txt Hat\r\nesemény\nkét\r\rsorban"));
+        edit->paste();
+        const QString oneLine = QStringLiteral("02_06_01.txt Hat esemény két  sorban");
+        QCOMPARE(dialog->Text1.text(), oneLine);
+        QCOMPARE(edit->text(), oneLine);
+        dialog->Command2.click();
+        QCOMPARE(dialog->List1.lines(), QStringList{oneLine});
+
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(edit);
+        QVERIFY(field);
+        field->setText(QAccessible::Value, QStringLiteral("03_10_02.txt Tíz"));
+        QCOMPARE(dialog->Text1.text(), QStringLiteral("03_10_02.txt Tíz"));
+        QVERIFY(field->editableTextInterface());
+        field->editableTextInterface()->insertText(16, QStringLiteral(" esemény"));
+        QCOMPARE(dialog->Text1.text(), QStringLiteral("03_10_02.txt Tíz esemény"));
     }
 
     void closeBoxAsksTheDialog() {

@@ -224,6 +224,15 @@ private slots:
         QVERIFY(platform.messages.empty());
     }
 
+    void linkPointerOnlyOverTheLink() {
+        Fixture f;
+        QVERIFY(f.ready);
+        QTest::mouseMove(f.widget("Label6"), QPoint(5, 5));
+        QTRY_COMPARE(f.platform.pointer, Pointer::Link);
+        QTest::mouseMove(f.widget("List3"), QPoint(5, 5));  // straight from the link onto a control
+        QTRY_COMPARE(f.platform.pointer, Pointer::Default);
+    }
+
     void shellClicks() {
         Fixture f;
         QVERIFY(f.ready);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -15,8 +16,14 @@
 #include <QTest>
 
 #include <QTimer>
-#include "platform/files.h"
 
+#include <signal.h>
+
+#include <cstdio>
+
+#include "app/form1.h"
+#include "fakeplatform.h"
+#include "platform/files.h"
 #include "testmain.h"
 #include "ui/qtplatform.h"
 
@@ -321,4 +328,84 @@ private:
 };
 
 KOMBINATOR_TEST(TestQtPlatform);
+
+namespace {
+
+// Another program that copies a text to the clipboard and then holds it.
+int clipboardOwner(const QStringList& args) {
+    QGuiApplication::clipboard()->setText(args.value(0));
+    std::printf("owner\n");
+    std::fflush(stdout);
+    return QApplication::exec();
+}
+
+const bool ownerRegistered = test::registerChild("clipboard-owner", clipboardOwner);
+
+// Scripted in everything but the clipboard, which is the desktop's own.
+class DesktopClipboard : public test::FakePlatform {
+public:
+    std::optional<QString> clipboardText() override { return desktop.clipboardText(); }
+    QtPlatform desktop{dir.path()};
+};
+
+}  // namespace
+
+// A clipboard whose owner stopped answering: the read fails after Qt's one bounded wait, with the
+// message of a failed read, and the offer list keeps its lines. Needs a real X11 clipboard, so it
+// runs under Xvfb (CTest's "ui-x11-clipboard").
+class TestHungClipboard : public QObject {
+    Q_OBJECT
+private slots:
+    void ownerThatDoesNotAnswer() {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X11 clipboard that another program owns");
+        QProcess owner;
+        owner.start(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--child"), QStringLiteral("clipboard-owner"), QStringLiteral("Arsenal")});
+        QVERIFY(owner.waitForReadyRead(10000));
+        QCOMPARE(owner.readAllStandardOutput().trimmed(), QByteArray("owner"));
+        ::kill(static_cast<pid_t>(owner.processId()), SIGSTOP);
+
+        DesktopClipboard platform;
+        Form1 form(platform);
+        form.List5.setLines(
+            {QStringLiteral("Milan - Inter"), QStringLiteral("Milan"), QStringLiteral("2,10")});
+        form.List6.setLines({QStringLiteral("Fix")});
+        QElapsedTimer waited;
+        waited.start();
+        form.Command1.click();
+        const qint64 ms = waited.elapsed();
+        ::kill(static_cast<pid_t>(owner.processId()), SIGCONT);
+        owner.kill();
+        owner.waitForFinished();
+
+        qInfo("a clipboard owner that does not answer: the read failed after %.2f s", double(ms) / 1000.0);
+        QCOMPARE(platform.messages.size(), size_t(1));
+        QCOMPARE(platform.messages[0].text, QStringLiteral("Hiba a *Vágólap* megnyitásakor"));
+        QCOMPARE(platform.messages[0].icon, MsgIcon::Stop);
+        QCOMPARE(form.List5.lines(), (QStringList{"Milan - Inter", "Milan", "2,10"}));
+        QCOMPARE(form.List6.lines(), QStringList{"Fix"});
+    }
+
+    void ownerThatAnswers() {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X11 clipboard that another program owns");
+        QProcess owner;
+        owner.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--child"), QStringLiteral("clipboard-owner"),
+                     QStringLiteral("Arsenal\nChelsea")});
+        QVERIFY(owner.waitForReadyRead(10000));
+        QtPlatform platform(lockDir.path());
+        const std::optional<QString> text = platform.clipboardText();
+        owner.kill();
+        owner.waitForFinished();
+        QCOMPARE(text, std::optional<QString>(QStringLiteral("Arsenal\r\nChelsea")));
+    }
+
+private:
+    QTemporaryDir lockDir;
+};
+
+KOMBINATOR_TEST(TestHungClipboard);
 #include "tst_qtplatform.moc"
