@@ -1,5 +1,6 @@
 // The generic window of a dialog model: built from its controls, modeless and ownerless, text
 // handed in with CR LF line ends, the close box asking the dialog, closing discarding it.
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -90,6 +91,9 @@ private slots:
         dialog.List1.addItems({"Kulcs B", "kulcs a"});
         auto* list = qobject_cast<QListView*>(view->controlWidget("List1"));
         QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("kulcs a"));
+        // The key lists line up in the desktop's fixed-pitch font; other controls keep the window's.
+        QCOMPARE(list->font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+        QCOMPARE(view->controlWidget("Text1")->font().family(), view->font().family());
         QSignalSpy pressed(&dialog.Command1, &Control::clicked);
         QTest::mouseClick(view->controlWidget("Command1"), Qt::LeftButton);
         QCOMPARE(pressed.count(), 1);
