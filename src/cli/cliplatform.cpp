@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/programfolder.h"
+#include "platform/text.h"
 
 namespace kombinator::cli {
 
@@ -22,7 +23,7 @@ QString CliPlatform::profileString(const QString& section, const QString& key, c
     // Odds are read and written with a point whatever the terminal's locale says.
     if (section == QLatin1String("intl") && key == QLatin1String("sdecimal") &&
         file == QLatin1String("win.ini"))
-        return QStringLiteral(".");
+        return QString(QChar(kNumberDecimalSeparator));
     return {};
 }
 

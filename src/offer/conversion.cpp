@@ -18,12 +18,19 @@ struct Teams {
     QString away;
 };
 
-// Splits an event line at its first " - ", or failing that at its first hyphen. A line without
-// any hyphen names only the home team.
+bool isDash(QChar ch) {
+    // Hyphen, en dash, em dash, minus sign: pages write "Arsenal – Chelsea" as often as " - ".
+    return ch == u'-' || ch == QChar(0x2013) || ch == QChar(0x2014) || ch == QChar(0x2212);
+}
+
+// Splits an event line at its first dash with a blank on each side, or failing that at its first
+// hyphen. A line without any hyphen names only the home team. The line's blanks are plain ones.
 Teams splitTeams(const QString& eventLine) {
-    qsizetype at = eventLine.indexOf(QLatin1String(" - "));
-    if (at >= 0) return {eventLine.left(at), eventLine.mid(at + 3)};
-    at = eventLine.indexOf(u'-');
+    for (qsizetype at = 1; at + 1 < eventLine.size(); ++at) {
+        if (isDash(eventLine.at(at)) && eventLine.at(at - 1) == u' ' && eventLine.at(at + 1) == u' ')
+            return {eventLine.left(at - 1), eventLine.mid(at + 2)};
+    }
+    const qsizetype at = eventLine.indexOf(u'-');
     if (at >= 0) return {eventLine.left(at), eventLine.mid(at + 1)};
     return {eventLine, QString()};
 }
@@ -44,10 +51,15 @@ bool isDigit(QChar ch) {
 
 // The odds at the end of an odds line: the longest run at its end (trailing blanks ignored) made
 // of digits and at most one decimal comma or point, written with a point. Odds of any length
-// keep all their digits ("Szorzó: 150,00" gives 150.00); a line that ends in no digit gives "".
-QString oddsText(const QString& oddsLine) {
+// keep all their digits ("Szorzó: 150,00" gives 150.00); a separator after the last digit is a
+// number cut short ("Szorzó: 3," gives 3); a line that ends in no digit gives "".
+QString oddsText(const QString& copiedLine) {
+    const QString oddsLine = plainLine(copiedLine);
     qsizetype end = oddsLine.size();
     while (end > 0 && oddsLine.at(end - 1) == u' ')
+        --end;
+    if (end > 1 && (oddsLine.at(end - 1) == u',' || oddsLine.at(end - 1) == u'.') &&
+        isDigit(oddsLine.at(end - 2)))
         --end;
     if (end == 0 || !isDigit(oddsLine.at(end - 1))) return {};
     qsizetype begin = end;
@@ -159,8 +171,9 @@ void convert(Form1& form, bool keepBankers) {
 
     Grid& grid = form.Grid1;
     for (int r = 1; r <= tips; ++r) {
-        const QString& eventLine = lines.at(3 * (r - 1));
-        const QString& outcomeLine = lines.at(3 * (r - 1) + 1);
+        // Lines loaded from a file or set by another command may still carry a page's blanks.
+        const QString eventLine = plainLine(lines.at(3 * (r - 1)));
+        const QString outcomeLine = plainLine(lines.at(3 * (r - 1) + 1));
         const QString& oddsLine = lines.at(3 * (r - 1) + 2);
         const Teams teams = splitTeams(eventLine);
         grid.setRow(r);

@@ -19,22 +19,9 @@ void Form1::Command1_Click() {
     Command3.setEnabled(true);
 
     QStringList lines;
-    QString buffer;
-    const auto flush = [&] {
-        const QString line = trimBlanks(buffer);
+    forEachLine(*clipboard, [&](const QString& line, bool) {
         if (!line.isEmpty() && line != QLatin1String("B")) lines.append(line);
-        buffer.clear();
-    };
-    for (const QChar ch : *clipboard) {
-        if (ch == u'\t') {
-            buffer += u' ';
-        } else if (ch == u'\r') {
-            flush();
-        } else if (ch != u'\n') {
-            buffer += ch;
-        }
-    }
-    flush();
+    });
     List5.addItems(lines);
 
     if (List5.count() == 0) return;

@@ -1,18 +1,76 @@
-// Small text rules shared by the commands that take lines apart.
+// Small text rules shared by the commands that take lines apart: intake, conversion, the editor.
+// Text copied from a web page carries more than the plain blank: a no-break space for every
+// &nbsp;, thin and narrow spaces around numbers, zero-width and direction marks that nobody sees.
+// One rule here decides what counts as a blank and what is dropped, so that every command reads
+// a copied coupon the same way.
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace kombinator {
 
-// The text without the blanks at both ends. Only blanks: a tab or another kind of white space
-// is part of the text, as the program's line rules have it.
+// The decimal separator of every number the program reads and writes (odds, amounts), whatever
+// the desktop's locale says.
+inline constexpr char16_t kNumberDecimalSeparator = u'.';
+
+// A blank: the plain blank or any other space separator (no-break space U+00A0, the spaces
+// U+2000 to U+200A, narrow no-break space U+202F, medium mathematical space U+205F, ideographic
+// space U+3000). A tab is not a blank here; the line readers turn it into one themselves.
+inline bool isBlank(QChar ch) {
+    const char16_t c = ch.unicode();
+    return c == u' ' || c == 0x00A0 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F ||
+           c == 0x3000;
+}
+
+// Marks without a picture of their own: zero-width space, joiners, word joiner, the left-to-right
+// and right-to-left marks and the byte order mark. Copied text loses them.
+inline bool isInvisibleMark(QChar ch) {
+    const char16_t c = ch.unicode();
+    return (c >= 0x200B && c <= 0x200F) || c == 0x2060 || c == 0xFEFF;
+}
+
+// The text without the blanks at both ends. Only blanks: a tab is part of the text, as the
+// program's line rules have it.
 inline QString trimBlanks(const QString& text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ') ++begin;
-    while (end > begin && text.at(end - 1) == u' ') --end;
+    while (begin < end && isBlank(text.at(begin)))
+        ++begin;
+    while (end > begin && isBlank(text.at(end - 1)))
+        --end;
     return text.mid(begin, end - begin);
+}
+
+// A line as the program compares it: every blank the plain blank, invisible marks dropped.
+inline QString plainLine(QStringView line) {
+    QString plain;
+    plain.reserve(line.size());
+    for (const QChar ch : line) {
+        if (isInvisibleMark(ch)) continue;
+        plain += isBlank(ch) ? QChar(u' ') : ch;
+    }
+    return plain;
+}
+
+// Walks pasted or typed text line by line: a carriage return ends a line, a line feed is noise,
+// a tab or any blank becomes one plain blank, invisible marks are dropped. `take` receives every
+// line with its blanks at both ends removed, and whether a carriage return ended it (the last
+// line of a text without a final line end is not).
+template <typename Take>
+void forEachLine(QStringView text, Take&& take) {
+    QString buffer;
+    for (const QChar ch : text) {
+        if (ch == u'\r') {
+            take(trimBlanks(buffer), true);
+            buffer.clear();
+        } else if (ch == u'\t' || isBlank(ch)) {
+            buffer += u' ';
+        } else if (ch != u'\n' && !isInvisibleMark(ch)) {
+            buffer += ch;
+        }
+    }
+    take(trimBlanks(buffer), false);
 }
 
 }  // namespace kombinator

@@ -14,21 +14,11 @@ const QString kSelectAllPrefix = QStringLiteral("Összes kijelölése");
 
 QStringList editorTextLines(const QString& text) {
     QStringList lines;
-    QString current;
-    for (const QChar ch : text) {
-        if (ch == u'\t') {
-            current += u' ';
-        } else if (ch == u'\r') {
-            QString line = trimBlanks(current);
-            if (line.startsWith(kSelectAllPrefix)) line = trimBlanks(line.mid(kSelectAllPrefix.size()));
-            if (!line.isEmpty()) lines.append(line);
-            current.clear();
-        } else if (ch != u'\n') {
-            current += ch;
-        }
-    }
-    const QString last = trimBlanks(current);
-    if (!last.isEmpty()) lines.append(last);
+    forEachLine(text, [&](QString line, bool ended) {
+        // Only a line ended by a line break loses the prefix a page's "select all" leaves.
+        if (ended && line.startsWith(kSelectAllPrefix)) line = trimBlanks(line.mid(kSelectAllPrefix.size()));
+        if (!line.isEmpty()) lines.append(line);
+    });
     return lines;
 }
 

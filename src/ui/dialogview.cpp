@@ -1,6 +1,7 @@
 #include "ui/dialogview.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
 
 #include "app/dialog.h"
 #include "app/form1.h"
@@ -15,6 +16,14 @@ DialogView::DialogView(Dialog& dialog) : QWidget(nullptr), dialog_(dialog), buil
     setFont(MainWindow::windowFont());
     // Closing a dialog never ends the program; the main window does.
     setAttribute(Qt::WA_QuitOnClose, false);
+    // The key dialog's lists show key descriptions whose fields line up column under column only
+    // in a fixed-pitch font.
+    if (dialog.windowName() == QLatin1String("gyari")) {
+        // At the window font's size, so that a whole description still fits the list's width.
+        QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        fixed.setPixelSize(MainWindow::windowFont().pixelSize());
+        builder_.setFont({QStringLiteral("List1"), QStringLiteral("List2")}, fixed);
+    }
     const Twips size = dialog.clientSize();
     setFixedSize(pixels(size.width), pixels(size.height));
     builder_.build(dialog.controls());

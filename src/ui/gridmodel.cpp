@@ -1,7 +1,10 @@
 #include "ui/gridmodel.h"
 
+#include <QGuiApplication>
+
 #include <algorithm>
 
+#include "ui/looks.h"
 #include "ui/twips.h"
 
 namespace kombinator::ui {
@@ -101,7 +104,8 @@ void GridModel::onLayoutChanged() {
 QPixmap GridModel::picture(const QString& path) const {
     auto found = pictures_.constFind(path);
     if (found != pictures_.constEnd()) return *found;
-    QPixmap pixmap(path);
+    const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    const QPixmap pixmap = markerPixmap(path, app ? app->devicePixelRatio() : 1.0);
     pictures_.insert(path, pixmap);
     return pixmap;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/programfolder.h"
+#include "platform/text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,7 +14,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QLocale>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QMimeData>
@@ -174,12 +174,14 @@ std::optional<QString> QtPlatform::clipboardText() {
 }
 
 QString QtPlatform::profileString(const QString& section, const QString& key, const QString& file) {
-    // Profile names are not case-sensitive. The only value the program asks for is the user's
-    // decimal separator, which the locale supplies here.
+    // Profile names are not case-sensitive. The only value the program asks for is the decimal
+    // separator, to warn when odds would be read wrongly. Odds and amounts are read and written
+    // with a point whatever the locale (a Hungarian desktop writes a comma elsewhere), so the
+    // separator that matters is the program's own, never the locale's.
     if (section.compare(QLatin1String("intl"), Qt::CaseInsensitive) == 0 &&
         key.compare(QLatin1String("sdecimal"), Qt::CaseInsensitive) == 0 &&
         file.compare(QLatin1String("win.ini"), Qt::CaseInsensitive) == 0) {
-        return QLocale().decimalPoint();
+        return QString(QChar(kNumberDecimalSeparator));
     }
     return {};
 }

@@ -15,6 +15,7 @@
 #include "ui/controlwidgets.h"
 #include "ui/gridview.h"
 #include "ui/listview.h"
+#include "ui/looks.h"
 #include "ui/qtplatform.h"
 #include "ui/twips.h"
 
@@ -28,18 +29,33 @@ void applyState(QWidget* widget, const Control& control) {
     widget->setToolTip(control.toolTip());
 }
 
+// Colours that read on the desktop's palette, light or dark: the link takes the palette's link
+// colour, the fixed text colours are lightened on a dark window, and a control with a background
+// of its own gets a text colour that shows on that background.
 void applyColours(QWidget* widget, const Control::Style& style) {
-    if (!style.foreground && !style.background) return;
     QPalette palette = widget->palette();
-    if (style.foreground) {
-        const QColor colour = QColor::fromRgb(style.foreground);
-        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            palette.setColor(role, colour);
+    const QColor background =
+        style.background ? QColor::fromRgb(style.background) : palette.color(QPalette::Window);
+    QColor text;
+    if (style.underline) {
+        text = palette.color(QPalette::Link);  // the window's one underlined text is its link
+    } else if (style.foreground) {
+        text = QColor::fromRgb(style.foreground);
+    } else if (style.background) {
+        // The desktop's text colour belongs to the desktop's background; on a background of our
+        // own it may vanish (light text of a dark palette on white): then plain black or white.
+        text = palette.color(QPalette::WindowText);
+        if (contrastRatio(text, background) < 4.5)
+            text = background.lightness() >= 128 ? QColor(Qt::black) : QColor(Qt::white);
+    } else {
+        return;
     }
+    text = readableOn(text, background);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
     if (style.background) {
-        const QColor colour = QColor::fromRgb(style.background);
-        palette.setColor(QPalette::Window, colour);
-        palette.setColor(QPalette::Base, colour);
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::Base, background);
         widget->setAutoFillBackground(true);
     }
     widget->setPalette(palette);
@@ -100,7 +116,8 @@ Bound makePicture(PictureBox& model, QWidget* parent, bool holdsControls) {
     box->setFrameStyle(holdsControls ? (QFrame::Box | QFrame::Plain) : (QFrame::Panel | QFrame::Sunken));
     if (holdsControls) box->setAutoFillBackground(true);
     const auto update = [box, &model] {
-        box->setPixmap(model.picture().isEmpty() ? QPixmap() : QPixmap(model.picture()));
+        box->setPixmap(model.picture().isEmpty() ? QPixmap()
+                                                 : markerPixmap(model.picture(), box->devicePixelRatioF()));
         applyState(box, model);
     };
     QObject::connect(&model, &Control::changed, box, update);

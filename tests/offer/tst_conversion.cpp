@@ -36,6 +36,17 @@ QStringList enabledCaptions(Form1& form) {
     return captions;
 }
 
+// The pictures of the row's number, home, away and odds cells after converting one tip block.
+QStringList markersOf(const QString& event, const QString& outcome) {
+    test::FakePlatform platform;
+    platform.installResources(kMarkers);
+    Form1 form(platform);
+    form.List5.setLines({event, outcome, "1,85"});
+    form.Command2_Click();
+    return {pictureName(form, 1, 1), pictureName(form, 1, 2), pictureName(form, 1, 0),
+            pictureName(form, 1, 3)};
+}
+
 // What the odds text was before the mend: the first comma made a point, then the last five
 // characters, trimmed.
 QString fiveCharacterOdds(QString line) {
@@ -100,15 +111,80 @@ private slots:
         QFETCH(QString, outcome);
         QFETCH(QString, home);
         QFETCH(QString, away);
+        QCOMPARE(markersOf("Arsenal - Chelsea", outcome), (QStringList{home, away, "", ""}));
+    }
+
+    // Event and outcome lines as a web page gives them: the markers are the ones plain lines get.
+    void markersOfCopiedLines_data() {
+        QTest::addColumn<QString>("event");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("away");
+        QTest::newRow("en dash, home") << QString("Arsenal \u2013 Chelsea") << "Arsenal"
+                                       << "xxk.bmp"
+                                       << "";
+        QTest::newRow("en dash, away") << QString("Arsenal \u2013 Chelsea") << "Chelsea (V)"
+                                       << ""
+                                       << "xxk.bmp";
+        QTest::newRow("em dash, home or draw")
+            << QString("Arsenal \u2014 Chelsea") << "Kétesély: Arsenal vagy Döntetlen"
+            << "Xxx.bmp"
+            << "xx.bmp";
+        QTest::newRow("no-break spaces, away") << QString("Real\u00a0Madrid\u00a0-\u00a0Atlético\u00a0Madrid")
+                                               << QString("Atlético\u00a0Madrid") << ""
+                                               << "xxk.bmp";
+        QTest::newRow("no-break space in the name, plain in the outcome")
+            << QString("Real\u00a0Madrid - Barcelona") << "Real Madrid (H)"
+            << "xxk.bmp"
+            << "";
+        QTest::newRow("no-break space before the outcome")
+            << QString("Arsenal\u00a0\u2013\u00a0Chelsea") << QString("\u00a0\u200bArsenal") << "xxk.bmp"
+            << "";
+        QTest::newRow("away or draw, narrow spaces")
+            << QString("Arsenal\u202f\u2212\u202fChelsea")
+            << QString("Kétesély:\u00a0Chelsea vagy\u00a0Döntetlen") << "xx.bmp"
+            << "Xxx.bmp";
+    }
+    void markersOfCopiedLines() {
+        QFETCH(QString, event);
+        QFETCH(QString, outcome);
+        QFETCH(QString, home);
+        QFETCH(QString, away);
+        QCOMPARE(markersOf(event, outcome), (QStringList{home, away, "", ""}));
+    }
+
+    // A coupon copied from a page that writes &nbsp; before and after its odds: every tip keeps
+    // its odds, and the doubles are 1.50 x 2.00, 1.50 x 1.80 and 2.00 x 1.80.
+    void noBreakSpaceCoupon() {
         test::FakePlatform platform;
-        platform.installResources(kMarkers);
+        platform.clipboard = QString(
+            "Arsenal\u00a0\u2013\u00a0Chelsea\r\nArsenal\r\nSzorzó:\u00a01,50\r\n"
+            "Liverpool\u00a0-\u00a0Everton\r\nLiverpool\u00a0\r\nSzorzó: 2,00\u00a0\r\n"
+            "Leeds \u2013 Fulham\r\nFulham\r\nSzorzó:\u00a01,80\u00a0\r\n");
         Form1 form(platform);
-        form.List5.setLines({"Arsenal - Chelsea", outcome, "1,85"});
+        form.Command1_Click();
         form.Command2_Click();
-        QCOMPARE(pictureName(form, 1, 1), home);
-        QCOMPARE(pictureName(form, 1, 2), away);
-        QCOMPARE(form.Grid1.pictureAt(1, 0), QString());
-        QCOMPARE(form.Grid1.pictureAt(1, 3), QString());
+        QCOMPARE(form.module1.tipCount, 3);
+        QCOMPARE(form.Grid1.textAt(2, 3), "2.00");
+        // The offer list keeps the lines as they were copied, but for the page's blanks.
+        QCOMPARE(form.List5.lines().mid(0, 5), (QStringList{QString("Arsenal \u2013 Chelsea"), "Arsenal",
+                                                            "Szorzó: 1,50", "", "Liverpool - Everton"}));
+        form.Command8[0].click();
+        QCOMPARE(form.List1.lines(), (QStringList{"01 02", "01 03", "02 03"}));
+        QCOMPARE(form.List3.lines(), (QStringList{"3.00", "2.70", "3.60", "", "Össz.: 9.30", "Ny/s.: 3.10"}));
+        QVERIFY(platform.messages.empty());
+    }
+
+    // "Szorzó: 3," is odds 3: the single pays 3.00.
+    void oddsCutShortCount() {
+        test::FakePlatform platform;
+        Form1 form(platform);
+        form.List5.setLines(
+            {"Arsenal - Chelsea", "Arsenal", "Szorzó: 3,", "Leeds - Fulham", "Leeds", "Szorzó: 1,50"});
+        form.Command2_Click();
+        QCOMPARE(form.Grid1.textAt(1, 3), "3");
+        form.Command24.click();
+        QCOMPARE(form.List3.lines(), (QStringList{"3.00", "1.50", "", "Össz.: 4.50", "Ny/s.: 2.25"}));
     }
 
     // A marker file that cannot be loaded leaves the cell as the earlier rules left it.
@@ -168,6 +244,27 @@ private slots:
         QTest::newRow("no hyphen") << "Arsenal Chelsea"
                                    << "Arsenal Chelsea"
                                    << "";
+        // Dashes and blanks as web pages write them.
+        QTest::newRow("en dash") << QString("Arsenal \u2013 Chelsea") << "Arsenal"
+                                 << "Chelsea";
+        QTest::newRow("em dash") << QString("Arsenal \u2014 Chelsea") << "Arsenal"
+                                 << "Chelsea";
+        QTest::newRow("minus sign") << QString("Arsenal \u2212 Chelsea") << "Arsenal"
+                                    << "Chelsea";
+        QTest::newRow("no-break spaces") << QString("Real\u00a0Madrid\u00a0-\u00a0Barcelona") << "Real Madrid"
+                                         << "Barcelona";
+        QTest::newRow("en dash between no-break spaces")
+            << QString("Arsenal\u00a0\u2013\u202fChelsea") << "Arsenal"
+            << "Chelsea";
+        QTest::newRow("first of en dash and hyphen")
+            << QString("Saint-Étienne \u2013 Paris - B") << "Saint-Étienne"
+            << "Paris - B";
+        QTest::newRow("hyphen before en dash")
+            << QString("Arsenal - Chelsea \u2013 B") << "Arsenal" << QString("Chelsea \u2013 B");
+        QTest::newRow("bare en dash is no separator")
+            << QString("Arsenal\u2013Chelsea") << QString("Arsenal\u2013Chelsea") << "";
+        QTest::newRow("en dash with a blank on one side, hyphen later")
+            << QString("A \u2013B-C") << QString("A \u2013B") << "C";
     }
     void teamNames() {
         QFETCH(QString, event);
@@ -208,7 +305,17 @@ private slots:
         QTest::newRow("no digit at the end") << "Szorzó: -"
                                              << "";
         QTest::newRow("ends in a comma") << "Szorzó: 2,15,"
-                                         << "";
+                                         << "2.15";
+        QTest::newRow("number cut short at its comma") << "Szorzó: 3,"
+                                                       << "3";
+        QTest::newRow("number cut short at its point") << "Szorzó: 12. "
+                                                       << "12";
+        QTest::newRow("comma alone") << "Szorzó: ,"
+                                     << "";
+        QTest::newRow("no-break space after") << QString("Szorzó: 2,00\u00a0") << "2.00";
+        QTest::newRow("page blanks and marks around")
+            << QString("Szorzó:\u202f1,80\u2009\u200b\u3000") << "1.80";
+        QTest::newRow("mark between the digits") << QString("Szorzó: 1,\u200b85") << "1.85";
         QTest::newRow("blanks only") << "   "
                                      << "";
     }

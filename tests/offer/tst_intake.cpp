@@ -32,7 +32,20 @@ void TestIntake::takesLines_data() {
     QTest::newRow("no carriage return") << "Arsenal - Chelsea" << QStringList{"Arsenal - Chelsea"};
     QTest::newRow("two carriage returns") << "a\r\rb" << QStringList{"a", "b"};
     QTest::newRow("last line without end") << "a\r\nb" << QStringList{"a", "b"};
-    QTest::newRow("other white space kept") << QString("a\u00a0\r") << QStringList{QString("a\u00a0")};
+    // A web page's blanks and invisible marks.
+    QTest::newRow("no-break space is a blank") << QString("a\u00a0\r") << QStringList{"a"};
+    QTest::newRow("page blanks become plain blanks")
+        << QString("\u3000Real\u00a0Madrid\u2009-\u202fBarcelona\u205f\u2000\r")
+        << QStringList{"Real Madrid - Barcelona"};
+    QTest::newRow("invisible marks dropped")
+        << QString(
+               "\u200bArsenal\u00a0\u2013\u00a0Chel\u00adsea\u200e\r\ufeffSzor\u2060zó:\u200f "
+               "1,85\u200c\u200d")
+        << QStringList{QString("Arsenal \u2013 Chel\u00adsea"), "Szorzó: 1,85"};
+    QTest::newRow("noise line B between page blanks")
+        << QString("a\r\u00a0B\u2007\r\u200bB\rb") << QStringList{"a", "b"};
+    QTest::newRow("line of page blanks and marks dropped")
+        << QString("a\r\u00a0\u200b\u3000\ufeff\rb") << QStringList{"a", "b"};
     QTest::newRow("accents") << "Győri ETO - Újpest\r" << QStringList{"Győri ETO - Újpest"};
 }
 

@@ -45,8 +45,11 @@ private slots:
         QTest::newRow("inner blanks kept") << "Alpha  -  Beta\r\n" << QStringList{"Alpha  -  Beta"};
         QTest::newRow("carriage return alone ends a line") << "A\rB\rC" << QStringList{"A", "B", "C"};
         QTest::newRow("line feed alone is ignored") << "A\nB\r\n" << QStringList{"AB"};
-        QTest::newRow("only blanks trimmed") << QString::fromUtf8("\u00A0Alpha\u00A0 \r\n")
-                                             << QStringList{QString::fromUtf8("\u00A0Alpha\u00A0")};
+        QTest::newRow("page blanks trimmed")
+            << QString::fromUtf8("\u00A0Alpha\u00A0 \r\n") << QStringList{"Alpha"};
+        QTest::newRow("page blanks and marks around the prefix")
+            << QString::fromUtf8("\uFEFF\u00A0Összes\u00A0kijelölése\u2009Alpha\u00A0\u2013 Beta\u200B\r\n")
+            << QStringList{QString::fromUtf8("Alpha \u2013 Beta")};
         QTest::newRow("empty") << "" << QStringList{};
     }
     void textToLines() {

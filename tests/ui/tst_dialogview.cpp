@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -94,6 +95,9 @@ private slots:
         dialog.List1.addItems({"Kulcs B", "kulcs a"});
         auto* list = qobject_cast<QListView*>(view->controlWidget("List1"));
         QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("kulcs a"));
+        // The key lists line up in the desktop's fixed-pitch font; other controls keep the window's.
+        QCOMPARE(list->font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+        QCOMPARE(view->controlWidget("Text1")->font().family(), view->font().family());
         QSignalSpy pressed(&dialog.Command1, &Control::clicked);
         QTest::mouseClick(view->controlWidget("Command1"), Qt::LeftButton);
         QCOMPARE(pressed.count(), 1);

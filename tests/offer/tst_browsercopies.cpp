@@ -1,0 +1,83 @@
+// Coupons copied from real browsers (tests/offer/browser): every copy goes through the clipboard
+// intake and the conversion, and the tip grid must show what the page shows.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include "app/form1.h"
+#include "fakeplatform.h"
+#include "platform/files.h"
+#include "testmain.h"
+
+using namespace kombinator;
+
+namespace {
+
+const QString kFolder = QStringLiteral(KOMBINATOR_SOURCE_DIR "/tests/offer/browser/");
+
+QString pictureName(const Form1& form, int row, int col) {
+    const QString path = form.Grid1.pictureAt(row, col);
+    return path.isEmpty() ? QString() : QFileInfo(path).fileName();
+}
+
+QStringList readUtf8Lines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+}  // namespace
+
+class TestBrowserCopies : public QObject {
+    Q_OBJECT
+private slots:
+    void convertsAsThePageShows_data() {
+        QTest::addColumn<QString>("copy");
+        QTest::addColumn<QStringList>("tips");
+        const QStringList pages = QDir(kFolder).entryList({"*.html"}, QDir::Files, QDir::Name);
+        QVERIFY(pages.size() >= 6);
+        for (const QString& page : pages) {
+            const QString base = QFileInfo(page).completeBaseName();
+            const QStringList tips = readUtf8Lines(kFolder + base + ".tips");
+            QVERIFY2(!tips.isEmpty(), qPrintable(base + ".tips"));
+            for (const char* browser : {"chromium", "firefox"}) {
+                const QString copy = base + u'.' + QLatin1String(browser) + ".txt";
+                QVERIFY2(QFileInfo::exists(kFolder + copy), qPrintable(copy));
+                QTest::newRow(qPrintable(copy)) << copy << tips;
+            }
+        }
+    }
+    void convertsAsThePageShows() {
+        QFETCH(QString, copy);
+        QFETCH(QStringList, tips);
+        QFile file(kFolder + copy);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        test::FakePlatform platform;
+        platform.installResources({"xxk.bmp", "xx.bmp", "Xxx.bmp"});
+        // What the desktop's clipboard hands the program: the browser's text with CR LF line ends.
+        platform.clipboard = files::withCrLf(QString::fromUtf8(file.readAll()));
+        Form1 form(platform);
+        form.Command1_Click();
+        form.Command2_Click();
+
+        if (tips.first().startsWith("refused|")) {
+            QCOMPARE(platform.messages.size(), size_t{1});
+            QCOMPARE(platform.messages[0].text, tips.first().mid(8));
+            QCOMPARE(int(form.module1.tipCount), 0);
+            return;
+        }
+        QVERIFY(platform.messages.empty());
+        QCOMPARE(int(form.module1.tipCount), int(tips.size()));
+        for (int r = 1; r <= tips.size(); ++r) {
+            const QStringList want = tips.at(r - 1).split(u'|');
+            QCOMPARE(want.size(), 5);
+            const QStringList got{form.Grid1.textAt(r, 1), form.Grid1.textAt(r, 2), pictureName(form, r, 1),
+                                  pictureName(form, r, 2), form.Grid1.textAt(r, 3)};
+            QCOMPARE(got, want);
+        }
+    }
+};
+
+KOMBINATOR_TEST(TestBrowserCopies);
+#include "tst_browsercopies.moc"
