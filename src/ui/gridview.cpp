@@ -104,8 +104,8 @@ GridView::GridView(Grid& grid, QWidget* parent)
     connect(&grid, &Grid::selectionChanged, this, &GridView::showSelection);
     connect(&grid, &Grid::focusRequested, this, [this] { setFocus(Qt::OtherFocusReason); });
     // The desktop turns the Menu key into a context menu event; Shift+F10 is its other key.
-    auto* menuKey =
-        new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this, nullptr, nullptr, Qt::WidgetShortcut);
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    menuKey->setContext(Qt::WidgetShortcut);
     connect(menuKey, &QShortcut::activated, this, &GridView::openCellMenuAtCurrentCell);
     applySizes();
     showSelection();

@@ -31,11 +31,12 @@ struct Fixture {
     }
     QString marker(const char* name) { return form.loadPicture(QString::fromLatin1(name)); }
     void choose(Grid& grid, int row, Form1::ResultChoice choice) { grid.chooseMenuEntry(row, 3, choice); }
-    // "c" clicks the odds cell of tip 2; "W", "V" and "N" choose "Nyert", "Törölt (1,00)" and
-    // "Nincs eredmény" from its menu.
+    // "c" clicks the odds cell of tip 2, "h" the "odds" header; "W", "V" and "N" choose "Nyert",
+    // "Törölt (1,00)" and "Nincs eredmény" from tip 2's menu.
     void play(const QString& steps) {
         for (const QChar step : steps) {
             if (step == u'c') form.Grid1.clickCell(2, 3);
+            if (step == u'h') form.Grid1.clickCell(0, 3);
             if (step == u'W') choose(form.Grid1, 2, Form1::kChooseWon);
             if (step == u'V') choose(form.Grid1, 2, Form1::kChooseCancelled);
             if (step == u'N') choose(form.Grid1, 2, Form1::kChooseNoResult);
@@ -63,6 +64,7 @@ private slots:
         QTest::newRow("click on cancelled marks won") << "Vc" << 1 << "xxz";
         QTest::newRow("click, no result") << "cN" << 0 << "";
         QTest::newRow("click twice after cancelled") << "Vcc" << 0 << "";
+        QTest::newRow("odds header marks every tip won") << "Vh" << 1 << "xxz";
     }
     void menuAndClicks() {
         QFETCH(QString, steps);
@@ -74,19 +76,8 @@ private slots:
         QCOMPARE(f.form.Grid1.pictureAt(2, 3),
                  picture.isEmpty() ? QString() : f.marker(qPrintable("\\" + picture + ".bmp")));
         QCOMPARE(f.form.Grid1.textAt(2, 3), QStringLiteral("2.00"));
-        QCOMPARE(int(f.form.resultFlags[1]) + int(f.form.resultFlags[3]), 0);  // the others untouched
-    }
-
-    // The menu of an odds cell without a tip, or of another column, changes nothing.
-    void menuWithoutTip() {
-        Fixture f(kThree);
-        const QString homeMarker = f.form.Grid1.pictureAt(2, 1);
-        f.choose(f.form.Grid1, 4, Form1::kChooseCancelled);
-        f.form.Grid1.chooseMenuEntry(2, 1, Form1::kChooseCancelled);
-        f.choose(f.form.Grid2, 1, Form1::kChooseCancelled);
-        QCOMPARE(int(f.form.resultFlags[4]) + int(f.form.resultFlags[2]) + int(f.form.bankerFlags[1]), 0);
-        QCOMPARE(f.form.Grid1.pictureAt(2, 1), homeMarker);
-        QVERIFY(f.form.Grid1.pictureAt(4, 3).isEmpty());
+        const int others = steps.contains(u'h') ? 2 : 0;  // untouched but by the header
+        QCOMPARE(int(f.form.resultFlags[1]) + int(f.form.resultFlags[3]), others);
     }
 
     void settlement_data() {
@@ -159,33 +150,28 @@ private slots:
         QCOMPARE(f.form.List3.lines(), withSummary({"3.00", "3.75", "5.00", "7.50"}, "19.25", "4.81"));
     }
 
-    // A new conversion and a banker fix take the cancelled marks with the won ones; a banker's
-    // cancelled mark goes with the banker rows.
+    // A banker fix and a new conversion take the cancelled marks with the won ones; a banker's
+    // cancelled mark stays with its row until the banker rows go.
     void clearedWithTheWonMarks() {
         Fixture f(kThree + QStringList{"3.00"});
         fixBanker(f.form, 4);
         f.choose(f.form.Grid2, 1, Form1::kChooseCancelled);
-        QCOMPARE(int(f.form.bankerFlags[1]), 2);
         QCOMPARE(f.form.Grid2.pictureAt(1, 3), f.marker("\\xxt.bmp"));
         f.play("V");
         fixBanker(f.form, 3);
         QCOMPARE(int(f.form.resultFlags[2]), 0);
         QVERIFY(f.form.Grid1.pictureAt(2, 3).isEmpty());
-        QCOMPARE(int(f.form.bankerFlags[1]), 2);  // the banker rows stay as they were
-        QCOMPARE(int(f.form.bankerFlags[2]), 0);
-
-        // "Nyert" on a banker takes its cancelled mark back.
-        f.choose(f.form.Grid2, 1, Form1::kChooseWon);
+        QCOMPARE(int(f.form.bankerFlags[1]), 2);       // banker 1 keeps its mark
+        QCOMPARE(int(f.form.bankerFlags[2]), 0);       // banker 2, the former tip 3, has none
+        f.choose(f.form.Grid2, 1, Form1::kChooseWon);  // a banker's "Nyert" only takes it back
         QCOMPARE(int(f.form.bankerFlags[1]), 0);
         QVERIFY(f.form.Grid2.pictureAt(1, 3).isEmpty());
 
         f.choose(f.form.Grid2, 2, Form1::kChooseCancelled);
         f.play("V");
-        f.form.List5.setLines(offerLines(kThree));
-        f.form.Command2.click();
+        convertTips(f.form, kThree);
         QCOMPARE(int(f.form.resultFlags[2]) + int(f.form.bankerFlags[2]), 0);
-        QVERIFY(f.form.Grid1.pictureAt(2, 3).isEmpty());
-        QVERIFY(f.form.Grid2.pictureAt(2, 3).isEmpty());
+        QVERIFY(f.form.Grid1.pictureAt(2, 3).isEmpty() && f.form.Grid2.pictureAt(2, 3).isEmpty());
     }
 
     // Without the marker file the flag still says cancelled, and no other marker stays.

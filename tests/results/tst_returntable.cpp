@@ -419,17 +419,12 @@ void TestReturnTable::stakeTexts_data() {
     QTest::newRow("whole") << "100" << qint64{10000};
     QTest::newRow("point") << "2.5" << qint64{250};
     QTest::newRow("comma") << "2,50" << qint64{250};
-    QTest::newRow("blanks around") << " 1,05 " << qint64{105};
-    QTest::newRow("no whole part") << ",5" << qint64{50};
     QTest::newRow("smallest") << "0.01" << qint64{1};
     QTest::newRow("largest") << "99999999.99" << qint64{9999999999};
     QTest::newRow("nine digits") << "100000000" << qint64{-1};
     QTest::newRow("three decimals") << "1.005" << qint64{-1};
     QTest::newRow("zero") << "0,00" << qint64{-1};
-    QTest::newRow("negative") << "-5" << qint64{-1};
     QTest::newRow("empty") << "" << qint64{-1};
-    QTest::newRow("separator alone") << "." << qint64{-1};
-    QTest::newRow("two separators") << "1.000,5" << qint64{-1};
     QTest::newRow("letters") << "100 Ft" << qint64{-1};
 }
 

@@ -118,10 +118,10 @@ private slots:
         Fixture f;
         QVERIFY(f.ready);
         QCOMPARE(f.menu([&] { f.rightClick(f.tips, 2, 1); }, {}), QStringList());
-        QCOMPARE(f.menu([&] { f.rightClick(f.tips, 5, 3); }, {}), QStringList());
+        QCOMPARE(f.menu([&] { f.rightClick(f.tips, 4, 3); }, {}), QStringList());
+        QCOMPARE(f.menu([&] { f.rightClick(f.bankers, 2, 3); }, {}), QStringList());
         QCOMPARE(f.menu([&] { f.rightClick(f.tips, 1, 3); }, {}), kEntries);
         QCOMPARE(int(f.form->resultFlags[1]), 0);
-        QVERIFY(!f.showsPicture(f.tips, 1, 3));
     }
 
     void keysOpenTheMenuOnTheCurrentCell() {
@@ -146,14 +146,12 @@ private slots:
     void bankersOdds() {
         Fixture f;
         QVERIFY(f.ready);
-        QCOMPARE(f.form->Grid2.textAt(1, 3), QStringLiteral("4.50"));
         QCOMPARE(f.menu([&] { f.rightClick(f.bankers, 1, 3); }, "Törölt (1,00)"), kEntries);
         QCOMPARE(int(f.form->bankerFlags[1]), 2);
         QCOMPARE(f.description(f.bankers, 1, 3), QStringLiteral("törölt"));
         QCOMPARE(f.menu([&] { f.rightClick(f.bankers, 1, 3); }, "Nincs eredmény"), kEntries);
         QCOMPARE(int(f.form->bankerFlags[1]), 0);
         QVERIFY(!f.showsPicture(f.bankers, 1, 3));
-        QCOMPARE(f.menu([&] { f.rightClick(f.bankers, 2, 3); }, {}), QStringList());
     }
 };
 
