@@ -47,7 +47,6 @@ private:
     void copyTable();
     void stakeEdited(const QString& text);
 
-
     QStringList lines_;
     QTableWidget* table_;
     QLabel* somePaysBack_;
