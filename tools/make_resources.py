@@ -15,6 +15,8 @@ Files written into resources/:
     xx.bmp             16x16  draw marker (amber "=")
     Xxx.bmp            16x16  win-or-draw marker (blue tick and "=")
     xxz.bmp            16x16  result marker (red dot: tip marked as won)
+    xxt.bmp            16x16  cancelled marker (grey struck-through ring:
+                              event cancelled, settled at odds 1.00)
     picture2.bmp       18x18  legend for "Nyer"
     picture1.bmp       18x18  legend for "Döntetlen"
     picture3.bmp       36x18  legend for "Nyer vagy döntetlen"
@@ -255,6 +257,7 @@ BLUE_DARK = rgb("#0E2F6B")
 RED = rgb("#E0221B")
 RED_DARK = rgb("#7E0C08")
 RED_LIGHT = rgb("#FF9A90")
+GREY = rgb("#5F6773")
 
 
 def outlined(img, shape_of, colour, outline, width, s=1.0, dx=0.0, dy=0.0):
@@ -293,6 +296,21 @@ def draw_dot(img, s=1.0, dx=0.0, dy=0.0):
     paint(img, disc(8.0, 8.0, 6.1).scaled(s, dx, dy), RED_DARK)
     paint(img, disc(8.0, 8.0, 5.3).scaled(s, dx, dy), RED)
     paint(img, disc(6.3, 6.3, 1.6).scaled(s, dx, dy), RED_LIGHT, 0.85)
+
+
+def ring(cx, cy, r_in, r_out):
+    def inside(x, y):
+        d2 = (x - cx) ** 2 + (y - cy) ** 2
+        return r_in * r_in <= d2 <= r_out * r_out
+
+    return Shape(inside, (cx - r_out, cy - r_out, cx + r_out, cy + r_out))
+
+
+def draw_void(img, s=1.0, dx=0.0, dy=0.0):
+    # The sign of "does not count": a ring struck through, in grey so
+    # that it never passes for the red dot of a won tip.
+    shape = ring(8.0, 8.0, 4.4, 6.4) | capsule(4.1, 11.9, 11.9, 4.1, 1.05)
+    paint(img, shape.scaled(s, dx, dy), GREY)
 
 
 def marker(draw, size=(16, 16)):
@@ -426,6 +444,7 @@ def main(argv):
         "xx.bmp": marker(lambda im: draw_equals(im, AMBER, AMBER_DARK)),
         "Xxx.bmp": marker(lambda im: draw_tick_equals(im, BLUE, BLUE_DARK)),
         "xxz.bmp": marker(draw_dot),
+        "xxt.bmp": marker(draw_void),
         "picture2.bmp": marker(
             lambda im: draw_tick(im, GREEN, GREEN_DARK, 1, 1, 1), (18, 18)),
         "picture1.bmp": marker(

@@ -46,6 +46,10 @@ void Form1::setUpControls() {
     }
     Grid1.setAccessible(QStringLiteral("Tippek"));
     Grid2.setAccessible(QStringLiteral("Fix tippek"));
+    for (Grid* grid : {&Grid1, &Grid2}) {
+        grid->setCellMenu(
+            3, {QStringLiteral("Nyert"), QStringLiteral("Törölt (1,00)"), QStringLiteral("Nincs eredmény")});
+    }
 
     SSTab1.setup("SSTab1", {150, 4365, 4245, 2340});
     SSTab1.setTabs({QStringLiteral("Fogadás"), QStringLiteral("Kulcs"), QStringLiteral("Klikk")});
@@ -168,6 +172,8 @@ void Form1::wireHandlers() {
     connect(&Command18, &Button::clicked, this, &Form1::Command18_Click);
     connect(&Command24, &Button::clicked, this, &Form1::Command24_Click);
     connect(&Grid1, &Grid::clicked, this, &Form1::Grid1_Click);
+    connect(&Grid1, &Grid::menuChosen, this, &Form1::Grid1_MenuChosen);
+    connect(&Grid2, &Grid::menuChosen, this, &Form1::Grid2_MenuChosen);
     connect(&Command22, &Button::clicked, this, &Form1::Command22_Click);
     connect(&Command19, &Button::clicked, this, &Form1::Command19_Click);
     connect(&Command21, &Button::clicked, this, &Form1::Command21_Click);

@@ -82,8 +82,14 @@ public:
 
     // --- Shared state ---
     Module1 module1;
-    std::array<qint16, kGridRows> resultFlags{};  // 1 for a tip row marked as won
-    std::array<float, kGridRows> tipOdds{};       // odds of each tip row, refreshed before use
+    // A tip row's result: 0 none, 1 won, 2 cancelled (the event did not take place; bookmakers
+    // settle it as won at odds 1.00).
+    static constexpr qint16 kWon = 1;
+    static constexpr qint16 kCancelled = 2;
+    std::array<qint16, kGridRows> resultFlags{};
+    // Bankers count as won whatever is clicked for them; a cancelled one (2) counts as odds 1.00.
+    std::array<qint16, kGridRows> bankerFlags{};
+    std::array<float, kGridRows> tipOdds{};  // odds of each tip row, refreshed before use
     std::array<QString, 4> headerTexts;
     float workingProduct = 0.0f;  // odds product of the bet in hand
 
@@ -137,6 +143,10 @@ public:
     void Command24_Click();
 
     void Grid1_Click();
+    // The entries of the odds cells' context menu, in their order.
+    enum ResultChoice { kChooseWon = 0, kChooseCancelled = 1, kChooseNoResult = 2 };
+    void Grid1_MenuChosen(int entry);
+    void Grid2_MenuChosen(int entry);
     void Command22_Click();
     void Command19_Click();
     void Command21_Click();

@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     if (status != 0) return status;
     printLists(form);
     if (options.table) {
-        const std::optional<results::ReturnTable> table = results::returnTable(form);
+        const std::optional<results::ReturnTable> table = results::returnTable(form, options.stake);
         if (!table) {
             std::fputs("A nyereménytábla legfeljebb 20 tippre számítható.\n", stderr);
             return 1;

@@ -3,10 +3,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include "app/form1.h"
 #include "cli/cliplatform.h"
 #include "keys/substitution.h"
 #include "platform/files.h"
+#include "results/returntable.h"
 
 namespace kombinator::cli {
 
@@ -32,6 +35,18 @@ std::optional<std::vector<int>> numberList(const QString& text) {
     return numbers;
 }
 
+// A --void list: tip numbers, and banker numbers written with an F before them ("2,F1").
+bool voidList(const QString& text, Options& options) {
+    for (const QString& raw : text.split(u',', Qt::SkipEmptyParts)) {
+        const QString part = raw.trimmed();
+        const bool banker = part.startsWith(u'F', Qt::CaseInsensitive);
+        const std::optional<int> n = positiveNumber(banker ? part.mid(1) : part);
+        if (!n) return false;
+        (banker ? options.voidedBanks : options.voided).push_back(*n);
+    }
+    return true;
+}
+
 QString withoutTrailingDigits(QString name) {
     while (!name.isEmpty() && name.back().isDigit())
         name.chop(1);
@@ -43,7 +58,7 @@ QString withoutTrailingDigits(QString name) {
 QString usage() {
     return QStringLiteral(
         "Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table] "
-        "SZELVÉNY\n"
+        "[--void LISTA] [--stake X] SZELVÉNY\n"
         "  SZELVÉNY     a bemásolt szelvény szövegfájlja, vagy - a szabványos bemenethez\n"
         "  --bank N     az N. tipp fix lesz (többször is megadható, a megadás sorrendjében)\n"
         "  --system S   rendszer: 1 … 13, vagy Trixie, Patent, Yankee, Lucky 15, Canadian,\n"
@@ -51,7 +66,10 @@ QString usage() {
         "  --key FÁJL   kulcs behelyettesítése (a fájlnév 4-5. karaktere az események száma)\n"
         "  --odds       a fogadások árazása az aktuális oddsokkal\n"
         "  --won LISTA  nyertes tippek (pl. 1,3,4), majd az eredmény kiértékelése\n"
-        "  --table      nyereménytábla a nyertes tippek száma szerint\n");
+        "  --table      nyereménytábla a nyertes tippek száma szerint\n"
+        "  --void LISTA törölt (1,00-s szorzóval elszámolt) tippek (pl. 2,5), F1 az 1. fix tipp;\n"
+        "               majd az eredmény kiértékelése\n"
+        "  --stake X    a nyereménytábla téte fogadásonként (pl. 100 vagy 2,50; alapértelmezés 1)\n");
 }
 
 std::optional<int> calculatorIndex(const QString& system) {
@@ -77,6 +95,7 @@ std::optional<int> calculatorIndex(const QString& system) {
 ParseResult parseArguments(const QStringList& arguments) {
     Options options;
     bool haveCoupon = false;
+    bool stakeGiven = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
         const auto value = [&](QString& out) {
@@ -107,6 +126,16 @@ ParseResult parseArguments(const QStringList& arguments) {
             options.hasWon = true;
         } else if (arg == QLatin1String("--table")) {
             options.table = true;
+        } else if (arg == QLatin1String("--void")) {
+            if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a --void értéke.")};
+            if (!voidList(v, options)) return {std::nullopt, QStringLiteral("Hibás tipplista: %1").arg(v)};
+            options.hasVoid = true;
+        } else if (arg == QLatin1String("--stake")) {
+            if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a --stake értéke.")};
+            const std::optional<qint64> stake = results::parseStake(v);
+            if (!stake) return {std::nullopt, QStringLiteral("Hibás tét: %1").arg(v)};
+            options.stake = *stake;
+            stakeGiven = true;
         } else if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
             return {std::nullopt, QString()};
         } else if (arg.startsWith(u'-') && arg != QLatin1String("-")) {
@@ -118,6 +147,13 @@ ParseResult parseArguments(const QStringList& arguments) {
         }
     }
     if (!haveCoupon) return {std::nullopt, QStringLiteral("Hiányzik a szelvény.")};
+    for (const int row : options.voided) {
+        if (std::find(options.won.begin(), options.won.end(), row) != options.won.end())
+            return {std::nullopt,
+                    QStringLiteral("A %1. tipp nem lehet egyszerre nyertes és törölt.").arg(row)};
+    }
+    if (stakeGiven && !options.table)
+        return {std::nullopt, QStringLiteral("A --stake csak a --table mellett adható meg.")};
     if (!options.system.isEmpty() && !options.keyFile.isEmpty())
         return {std::nullopt, QStringLiteral("A --system és a --key együtt nem adható meg.")};
     return {options, QString()};
@@ -175,8 +211,25 @@ int run(Form1& form, CliPlatform& platform, const Options& options) {
             // A won tip is marked once, however often the list names it.
             if (form.resultFlags[static_cast<size_t>(row)] == 0) form.Grid1.clickCell(row, 3);
         }
-        form.Command21.click();
     }
+    if (options.hasVoid) {
+        // Marked through the odds cells' context menu, as the user marks them.
+        for (const int row : options.voided) {
+            if (row > form.module1.tipCount) {
+                std::fprintf(stderr, "Nincs %d. tipp.\n", row);
+                return 1;
+            }
+            form.Grid1.chooseMenuEntry(row, 3, Form1::kChooseCancelled);
+        }
+        for (const int row : options.voidedBanks) {
+            if (row > form.module1.bankerCount) {
+                std::fprintf(stderr, "Nincs %d. fix tipp.\n", row);
+                return 1;
+            }
+            form.Grid2.chooseMenuEntry(row, 3, Form1::kChooseCancelled);
+        }
+    }
+    if (options.hasWon || options.hasVoid) form.Command21.click();
     return refused(platform);
 }
 

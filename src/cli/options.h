@@ -22,8 +22,12 @@ struct Options {
     bool odds = false;
     std::vector<int> won;  // tip rows marked as won
     bool hasWon = false;
+    std::vector<int> voided;       // tip rows marked cancelled
+    std::vector<int> voidedBanks;  // banker rows marked cancelled ("F2" in the list)
+    bool hasVoid = false;
     bool table = false;
-    QString coupon;  // a file, or "-" for standard input
+    qint64 stake = 100;  // the table's stake per bet, in hundredths
+    QString coupon;      // a file, or "-" for standard input
 };
 
 struct ParseResult {

@@ -166,7 +166,10 @@ void convert(Form1& form, bool keepBankers) {
     }
 
     clearGrid(form.Grid1, keepBankers ? 1 : 0);
-    if (!keepBankers) clearGrid(form.Grid2, 0);
+    if (!keepBankers) {
+        clearGrid(form.Grid2, 0);
+        form.bankerFlags.fill(0);  // the cancelled marks went with the banker rows
+    }
     form.List3.clear();
 
     Grid& grid = form.Grid1;

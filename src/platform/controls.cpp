@@ -345,4 +345,26 @@ void Grid::clickCell(int row, int col) {
     emit clicked();
 }
 
+void Grid::setCellMenu(int col, const QStringList& entries) {
+    if (col < 0) return;
+    if (cellMenus_.size() <= static_cast<size_t>(col)) cellMenus_.resize(static_cast<size_t>(col) + 1);
+    cellMenus_[static_cast<size_t>(col)] = entries;
+}
+
+QStringList Grid::cellMenu(int col) const {
+    if (col < 0 || static_cast<size_t>(col) >= cellMenus_.size()) return {};
+    return cellMenus_[static_cast<size_t>(col)];
+}
+
+void Grid::chooseMenuEntry(int row, int col, int entry) {
+    if (row < 1 || col < 1 || !inRange(row, col)) return;
+    if (entry < 0 || entry >= cellMenu(col).size()) return;
+    row_ = row;
+    col_ = col;
+    selection_ = {row, col, row, col};
+    emit currentChanged();
+    emit selectionChanged();
+    emit menuChosen(entry);
+}
+
 }  // namespace kombinator

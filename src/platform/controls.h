@@ -301,8 +301,16 @@ public:
     // row's data columns, a column header the column's data rows.
     void clickCell(int row, int col);
 
+    // The context menu of the data cells of column `col`, its entries in order; none when empty.
+    void setCellMenu(int col, const QStringList& entries);
+    QStringList cellMenu(int col) const;
+    // The user chose entry `entry` of the context menu of data cell (row, col): the current cell
+    // and the selection move to it as a click on it moves them, then the choice is raised.
+    void chooseMenuEntry(int row, int col, int entry);
+
 signals:
     void cellChanged(int row, int col);
+    void menuChosen(int entry);
     void layoutChanged();
     void selectionChanged();
     void currentChanged();
@@ -327,6 +335,7 @@ private:
     std::vector<Align> colAlign_;
     std::vector<Align> fixedAlign_;
     GridRange selection_;
+    std::vector<QStringList> cellMenus_;  // per column
 };
 
 }  // namespace kombinator

@@ -33,6 +33,32 @@ float tipOddsOf(const Form1& form, int tip) {
     return form.tipOdds[static_cast<size_t>(tip)];
 }
 
+bool isCancelled(const Form1& form, int tip) {
+    if (tip < 1 || tip > form.module1.tipCount || tip > Form1::kMaxTips) return false;
+    return form.resultFlags[static_cast<size_t>(tip)] == Form1::kCancelled;
+}
+
+float settledOddsOf(const Form1& form, int tip) {
+    if (isCancelled(form, tip)) return 1.0f;
+    const float odds = tipOddsOf(form, tip);
+    // A number that names no tip row has odds 0 already; its flag does not matter.
+    const bool won =
+        tip >= 1 && tip <= Form1::kMaxTips && form.resultFlags[static_cast<size_t>(tip)] == Form1::kWon;
+    return won ? odds : 0.0f;
+}
+
+float settledBankerOdds(const Form1& form) {
+    float product = 1.0f;
+    const int bankers = std::min<int>(form.module1.bankerCount, Form1::kMaxTips);
+    for (int m = 1; m <= bankers; ++m) {
+        if (form.bankerFlags[static_cast<size_t>(m)] == Form1::kCancelled) continue;
+        // A banker whose odds do not convert counts as 1, as in every banker product.
+        if (const std::optional<float> odds = calc::parseOdds(form.Grid2.textAt(m, 3)))
+            calc::multiplyInto(product, *odds);
+    }
+    return product;
+}
+
 void showAmounts(Form1& form, QStringList amounts, float total) {
     const int bets = form.List1.count();
     amounts.append(QString());

@@ -1,5 +1,6 @@
 // What the odds command and the evaluation share: which bet lists they take, the refresh of the
-// tip odds table, the reading of a bet line's tip numbers and the summary lines they close with.
+// tip odds table, the reading of a bet line's tip numbers and the summary lines they close with;
+// and what a settlement counts for each tip and banker.
 #pragma once
 
 #include <QString>
@@ -35,6 +36,16 @@ int forEachTipNumber(QStringView betLine, Use use);
 // The odds of tip number `tip` from the tip odds table; 0 for a number that names no tip row
 // (00, or beyond the tip count), so a bet naming it never pays.
 float tipOddsOf(const Form1& form, int tip);
+
+// Whether tip number `tip` names a tip row marked cancelled.
+bool isCancelled(const Form1& form, int tip);
+
+// What tip number `tip` counts for in a settled bet: its odds when it is marked won, 1 when it is
+// cancelled (whatever its odds), 0 when it is not marked, has no odds or names no tip row.
+float settledOddsOf(const Form1& form, int tip);
+
+// The banker product of a settlement: every banker counts as won, a cancelled one as odds 1.
+float settledBankerOdds(const Form1& form);
 
 // Replaces the amount list by `amounts`, an empty line, the total line and the mean line (the
 // total over the number of bet lines), and scrolls it so that its last seven lines are in view.

@@ -1,6 +1,6 @@
 // Result marking on the tip grid: a click on a row header shows the tip's offer lines, a click on
 // a team cell sets or removes an outcome marker, a click on an odds cell marks the tip as won or
-// takes the mark back.
+// takes the mark back. The odds cells' context menu also marks a tip or a banker cancelled.
 #include "app/form1.h"
 
 namespace kombinator {
@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kOddsCol = 3;
 const QString kResultMarker = QStringLiteral("\\xxz.bmp");
+const QString kCancelledMarker = QStringLiteral("\\xxt.bmp");
 
 // The grid selects a whole row's data cells when its header is clicked.
 bool isWholeRow(const GridRange& selection) {
@@ -87,7 +88,64 @@ void toggleResult(Form1& form) {
     }
 }
 
+// The flag of the current odds cell's row in `flags`, null for a cell without odds or a row the
+// flags do not cover.
+qint16* flagOfCurrentRow(const Grid& grid, std::array<qint16, Form1::kGridRows>& flags) {
+    if (grid.col() != kOddsCol || grid.text().isEmpty()) return nullptr;
+    const int r = grid.row();
+    if (r < 1 || r > Form1::kMaxTips) return nullptr;
+    return &flags[static_cast<size_t>(r)];
+}
+
+// The current odds cell's row marked cancelled: its own marker in place of any other, then the
+// flag. Without the marker file the cell shows no marker rather than a wrong one.
+void markCancelled(Form1& form, Grid& grid, qint16& flag) {
+    grid.setPicture(form.loadPicture(kCancelledMarker));
+    flag = Form1::kCancelled;
+}
+
+// A cancelled row's mark taken back: the row has no result again.
+void clearCancelled(Grid& grid, qint16& flag) {
+    if (flag != Form1::kCancelled) return;
+    grid.setPicture({});
+    flag = 0;
+}
+
 }  // namespace
+
+void Form1::Grid1_MenuChosen(int entry) {
+    qint16* flag = flagOfCurrentRow(Grid1, resultFlags);
+    if (!flag) return;
+    switch (entry) {
+        case kChooseWon:
+            // A click marks the tip won, clearing a cancelled mark first.
+            if (*flag != kWon) Grid1_Click();
+            break;
+        case kChooseCancelled:
+            markCancelled(*this, Grid1, *flag);
+            break;
+        case kChooseNoResult:
+            if (*flag == kCancelled) {
+                clearCancelled(Grid1, *flag);
+            } else if (*flag == kWon) {
+                Grid1_Click();  // a click takes the won mark back
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void Form1::Grid2_MenuChosen(int entry) {
+    // A banker has no won mark of its own: it counts as won unless it is cancelled.
+    qint16* flag = flagOfCurrentRow(Grid2, bankerFlags);
+    if (!flag) return;
+    if (entry == kChooseCancelled) {
+        markCancelled(*this, Grid2, *flag);
+    } else if (entry == kChooseWon || entry == kChooseNoResult) {
+        clearCancelled(Grid2, *flag);
+    }
+}
 
 void Form1::Grid1_Click() {
     if (isWholeRow(Grid1.selection())) {
@@ -98,6 +156,8 @@ void Form1::Grid1_Click() {
         if (isWholeColumn(Grid1.selection())) {
             markAllTips(*this);
         } else {
+            // A click on a cancelled tip first takes the cancelled mark back, then marks as ever.
+            if (qint16* flag = flagOfCurrentRow(Grid1, resultFlags)) clearCancelled(Grid1, *flag);
             toggleResult(*this);
         }
     }

@@ -1,5 +1,6 @@
 #include "results/returntable.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <limits>
@@ -23,11 +24,13 @@ QString formatHundredths(double hundredths) {
 
 }  // namespace
 
-ReturnTable computeReturnTable(int tips, const std::vector<MaskedBet>& bets) {
+ReturnTable computeReturnTable(int tips, const std::vector<MaskedBet>& bets, qint64 stakePerBet) {
     ReturnTable table;
     table.tips = tips;
     table.stake = static_cast<int>(bets.size());
+    table.stakePerBet = stakePerBet;
     if (tips < 0 || tips > kMaxTableTips) return table;
+    const auto perBet = static_cast<double>(stakePerBet);
 
     // returns[W] starts as what the bets needing exactly the tips W pay; the subset-sum transform
     // turns it into what every bet whose tips all lie in W pays, for every set W of won tips.
@@ -36,7 +39,8 @@ ReturnTable computeReturnTable(int tips, const std::vector<MaskedBet>& bets) {
     std::vector<std::int32_t> winning(size, 0);
     for (const MaskedBet& bet : bets) {
         if (bet.amount <= 0 || bet.mask >= size) continue;
-        returns[bet.mask] += toHundredths(bet.amount);
+        // Each bet pays its own rounded amount, as the bookmaker settles it.
+        returns[bet.mask] += std::round(bet.amount * perBet);
         winning[bet.mask] += 1;
     }
     for (int bit = 0; bit < tips; ++bit) {
@@ -68,7 +72,7 @@ ReturnTable computeReturnTable(int tips, const std::vector<MaskedBet>& bets) {
         maxWinning[won] = std::max(maxWinning[won], winning[w]);
     }
 
-    const double stake = table.stake * 100.0;
+    const double stake = table.stake * perBet;
     for (int won = 0; won <= tips; ++won) {
         const auto i = static_cast<std::size_t>(won);
         ReturnRow row;
@@ -87,42 +91,63 @@ ReturnTable computeReturnTable(int tips, const std::vector<MaskedBet>& bets) {
     return table;
 }
 
-std::optional<ReturnTable> returnTable(Form1& form) {
-    const int tips = form.module1.tipCount;
-    if (tips > kMaxTableTips) return std::nullopt;
+std::optional<ReturnBets> returnBets(Form1& form) {
+    const int tipCount = form.module1.tipCount;
+    // The tips still open get the bits of the masks in their order; a cancelled tip is settled.
+    std::vector<int> bitOf(static_cast<std::size_t>(std::max(tipCount, 0)) + 1, -1);
+    int open = 0;
+    for (int tip = 1; tip <= tipCount; ++tip) {
+        if (!isCancelled(form, tip)) bitOf[static_cast<std::size_t>(tip)] = open++;
+    }
+    if (open > kMaxTableTips) return std::nullopt;
 
     // The odds command's reading, step by step: the tip odds table afresh, each bet's product over
-    // its tip numbers (0 for a number that names no tip or a tip without odds), the bankers on top
-    // of a bet that can pay. Only the banker grid's current cell is left where the user put it.
+    // its tip numbers (0 for a number that names no tip or a tip without odds, 1 for a cancelled
+    // tip), the bankers on top of a bet that can pay. The banker grid's current cell is left where
+    // the user put it.
     refreshTipOdds(form);
-    const float bankers = form.module1.bankerCount > 0 ? calc::bankerOdds(form) : 1.0f;
+    const float bankers = form.module1.bankerCount > 0 ? settledBankerOdds(form) : 1.0f;
 
-    std::vector<MaskedBet> bets;
-    bets.reserve(static_cast<std::size_t>(form.List1.count()));
+    ReturnBets result;
+    result.tips = open;
+    result.bets.reserve(static_cast<std::size_t>(form.List1.count()));
     for (const QString& line : form.List1.lines()) {
         MaskedBet bet;
         float product = 1.0f;
         const int named = forEachTipNumber(line, [&](int tip) {
+            if (isCancelled(form, tip)) return;
             calc::multiplyInto(product, tipOddsOf(form, tip));
-            if (tip >= 1 && tip <= tips) bet.mask |= std::uint32_t{1} << (tip - 1);
+            if (tip >= 1 && tip <= tipCount)
+                bet.mask |= std::uint32_t{1} << bitOf[static_cast<std::size_t>(tip)];
         });
         if (named == 0) continue;  // a line that names no tip is no bet
         if (product != 0.0f && form.module1.bankerCount > 0) calc::multiplyInto(product, bankers);
-        // What the evaluation would show for the bet when it wins.
-        bet.amount = product != 0.0f ? calc::formatAmount(product).toDouble() : 0.0;
-        bets.push_back(bet);
+        bet.amount = static_cast<double>(product);
+        result.bets.push_back(bet);
     }
-    return computeReturnTable(tips, bets);
+    return result;
 }
 
-std::optional<ReturnTable> requestReturnTable(Form1& form) {
+std::optional<ReturnBets> requestReturnBets(Form1& form) {
     static_assert(kMaxTableTips == 20, "the message names the limit");
-    std::optional<ReturnTable> table = returnTable(form);
-    if (!table) {
+    std::optional<ReturnBets> bets = returnBets(form);
+    if (!bets) {
         form.platform().messageBox(QStringLiteral("A nyereménytábla legfeljebb 20 tippre számítható."),
                                    QStringLiteral("Kombinátor"), MsgIcon::Stop, MsgButtons::Ok);
     }
-    return table;
+    return bets;
+}
+
+std::optional<ReturnTable> returnTable(Form1& form, qint64 stakePerBet) {
+    const std::optional<ReturnBets> bets = returnBets(form);
+    if (!bets) return std::nullopt;
+    return computeReturnTable(bets->tips, bets->bets, stakePerBet);
+}
+
+std::optional<ReturnTable> requestReturnTable(Form1& form) {
+    const std::optional<ReturnBets> bets = requestReturnBets(form);
+    if (!bets) return std::nullopt;
+    return computeReturnTable(bets->tips, bets->bets);
 }
 
 QStringList formatReturnTable(const ReturnTable& table) {
@@ -142,7 +167,40 @@ QStringList formatReturnTable(const ReturnTable& table) {
     };
     lines.append(QStringLiteral("Van megtérülő kimenet:\t") + from(table.somePaysBack));
     lines.append(QStringLiteral("Minden kimenet megtérül:\t") + from(table.everyPaysBack));
+    // A table of unit stakes is the one every bettor knows; any other says what it was for.
+    if (table.stakePerBet != kUnitStake) {
+        lines.append(QStringLiteral("Tét / kötés:\t") + formatStake(table.stakePerBet));
+        lines.append(QStringLiteral("Össztét:\t") + formatStake(table.stake * table.stakePerBet));
+    }
     return lines;
+}
+
+std::optional<qint64> parseStake(QStringView text) {
+    text = text.trimmed();
+    qint64 whole = 0;
+    int wholeDigits = 0;
+    qsizetype i = 0;
+    for (; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i) {
+        if (++wholeDigits > 8) return std::nullopt;
+        whole = whole * 10 + (text[i].unicode() - u'0');
+    }
+    qint64 cents = 0;
+    int decimals = 0;
+    if (i < text.size() && (text[i] == u'.' || text[i] == u',')) {
+        for (++i; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i) {
+            if (++decimals > 2) return std::nullopt;
+            cents = cents * 10 + (text[i].unicode() - u'0');
+        }
+    }
+    if (i != text.size() || wholeDigits + decimals == 0) return std::nullopt;
+    if (decimals == 1) cents *= 10;
+    const qint64 hundredths = whole * 100 + cents;
+    if (hundredths <= 0) return std::nullopt;
+    return hundredths;
+}
+
+QString formatStake(qint64 hundredths) {
+    return formatHundredths(static_cast<double>(hundredths));
 }
 
 }  // namespace kombinator::results

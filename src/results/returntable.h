@@ -1,9 +1,12 @@
 // The return table: for every number of won tips, the smallest and largest return, number of
-// winning bets and profit over all outcomes with exactly that many won tips, one unit staked on
-// every bet. Computed exactly with a subset-sum transform over the tips' bit masks.
+// winning bets and profit over all outcomes with exactly that many won tips, the same stake on
+// every bet (one unit unless the bettor names another). Computed exactly with a subset-sum
+// transform over the tips' bit masks. Cancelled tips are settled already, at odds 1: the table
+// runs over the other tips.
 #pragma once
 
 #include <QStringList>
+#include <QStringView>
 
 #include <cstdint>
 #include <optional>
@@ -27,35 +30,62 @@ struct ReturnRow {
     double maxProfit = 0;
 };
 
+// One unit of stake in hundredths, the table's stake unless the bettor names another.
+constexpr qint64 kUnitStake = 100;
+
 struct ReturnTable {
     int tips = 0;
-    int stake = 0;  // bets that name at least one tip, one unit each
+    int stake = 0;  // bets that name at least one tip: the stake in units of the stake per bet
+    qint64 stakePerBet = kUnitStake;  // in hundredths
+    double totalStake() const {
+        return static_cast<double>(stake) * static_cast<double>(stakePerBet) / 100.0;
+    }
     std::vector<ReturnRow> rows;
     std::optional<int> somePaysBack;   // fewest won tips with which some outcome returns the stake
     std::optional<int> everyPaysBack;  // fewest won tips from which every outcome does
 };
 
-// One bet: the tips it needs (bit t-1 for tip t) and what it pays when they all win, as the
-// evaluation shows it (to the hundredth). A bet that can never win has amount 0.
+// One bet: the tips it needs (bit t-1 for tip t) and what it pays for one unit staked when they
+// all win, the odds product as the evaluation forms it. A bet that can never win has amount 0.
 struct MaskedBet {
     std::uint32_t mask = 0;
     double amount = 0;
 };
 
-// The table over `tips` tips (at most kMaxTableTips) for bets that each cost one unit.
-ReturnTable computeReturnTable(int tips, const std::vector<MaskedBet>& bets);
+// The table over `tips` tips (at most kMaxTableTips) for bets that each cost `stakePerBet`
+// hundredths; each bet pays its amount times the stake, to the hundredth, halves away from zero.
+ReturnTable computeReturnTable(int tips, const std::vector<MaskedBet>& bets, qint64 stakePerBet = kUnitStake);
+
+// The bets of the bet list as the table takes them: `tips` tips that are still open, each bet's
+// mask over them (bit i for the i-th open tip).
+struct ReturnBets {
+    int tips = 0;
+    std::vector<MaskedBet> bets;
+};
 
 // The bets of the bet list as it stands on the window, read with the odds command's rules: a tip
 // whose odds do not convert, or a number outside 1 to the tip count, never wins; a line that
-// names no tip is no bet. nullopt when there are more tips than the table can take.
-std::optional<ReturnTable> returnTable(Form1& form);
+// names no tip is no bet. A cancelled tip or banker counts as odds 1 and is no longer open.
+// nullopt when more tips are open than the table can take.
+std::optional<ReturnBets> returnBets(Form1& form);
+// The user's request for the bets of the table: beyond kMaxTableTips open tips the message that
+// the table cannot be had ("A nyereménytábla legfeljebb 20 tippre számítható.") and nothing.
+std::optional<ReturnBets> requestReturnBets(Form1& form);
 
-// The user's request for the table: the table, or beyond kMaxTableTips tips the message that it
-// cannot be had ("A nyereménytábla legfeljebb 20 tippre számítható.") and nothing.
+// The table of the bet list as it stands on the window (see returnBets), for `stakePerBet`
+// hundredths on every bet.
+std::optional<ReturnTable> returnTable(Form1& form, qint64 stakePerBet = kUnitStake);
+// The same as the user asks for it, with the message beyond kMaxTableTips open tips.
 std::optional<ReturnTable> requestReturnTable(Form1& form);
 
 // The table as tab-separated lines: a header line, one line per number of won tips, then the two
-// pay-back lines.
+// pay-back lines; for a stake other than one unit also the stake per bet and the total stake.
 QStringList formatReturnTable(const ReturnTable& table);
+
+// A stake per bet as the bettor writes it ("100", "2.50", "2,5"): a positive number with at most
+// two decimals after a point or a comma, at most 99 999 999.99; in hundredths, nullopt otherwise.
+std::optional<qint64> parseStake(QStringView text);
+// A stake in hundredths with two decimals and a point: "100.00".
+QString formatStake(qint64 hundredths);
 
 }  // namespace kombinator::results

@@ -87,6 +87,7 @@ void Form1::Command20_Click() {
     emptyDataRows(Grid1);
     emptyDataRows(Grid2);
     module1.bankerCount = 0;
+    bankerFlags.fill(0);  // the banker rows and their cancelled marks are gone
     List3.clear();
     for (Button* button : calculatorButtons())
         button->setEnabled(false);

@@ -1,5 +1,6 @@
 #include "ui/gridmodel.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -8,6 +9,17 @@
 #include "ui/twips.h"
 
 namespace kombinator::ui {
+
+namespace {
+
+// What a screen reader says for a cell's marker picture, by its file name.
+QString pictureDescription(const QString& path) {
+    const QString name = QFileInfo(path).fileName().toLower();
+    if (name == QLatin1String("xxt.bmp")) return QStringLiteral("törölt");
+    return {};
+}
+
+}  // namespace
 
 GridModel::GridModel(Grid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(&grid) {
     rows_ = std::max(0, grid.rows() - kFixedRows);
@@ -38,6 +50,10 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
             if (path.isEmpty()) return {};
             const QPixmap pixmap = picture(path);
             return pixmap.isNull() ? QVariant() : QVariant(pixmap);
+        }
+        case Qt::AccessibleDescriptionRole: {
+            const QString description = pictureDescription(grid_->pictureAt(row, col));
+            return description.isEmpty() ? QVariant() : QVariant(description);
         }
         case Qt::TextAlignmentRole:
             // Cells of the fixed column follow its header alignment, as the grid draws them.
@@ -82,7 +98,9 @@ void GridModel::onCellChanged(int row, int col) {
         return;
     }
     const QModelIndex changed = cellIndex(row, col);
-    if (changed.isValid()) emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::DecorationRole});
+    if (changed.isValid())
+        emit dataChanged(changed, changed,
+                         {Qt::DisplayRole, Qt::DecorationRole, Qt::AccessibleDescriptionRole});
 }
 
 void GridModel::onLayoutChanged() {

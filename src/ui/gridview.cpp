@@ -1,9 +1,12 @@
 #include "ui/gridview.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QIcon>
+#include <QMenu>
 #include <QPainter>
+#include <QShortcut>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -100,6 +103,10 @@ GridView::GridView(Grid& grid, QWidget* parent)
     connect(&grid, &Grid::layoutChanged, this, &GridView::applySizes);
     connect(&grid, &Grid::selectionChanged, this, &GridView::showSelection);
     connect(&grid, &Grid::focusRequested, this, [this] { setFocus(Qt::OtherFocusReason); });
+    // The desktop turns the Menu key into a context menu event; Shift+F10 is its other key.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    menuKey->setContext(Qt::WidgetShortcut);
+    connect(menuKey, &QShortcut::activated, this, &GridView::openCellMenuAtCurrentCell);
     applySizes();
     showSelection();
 }
@@ -149,6 +156,41 @@ void GridView::showSelection() {
     }
     const QModelIndex current = model_->cellIndex(grid_.row(), grid_.col());
     if (current.isValid()) selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+}
+
+void GridView::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        if (!openCellMenu(indexAt(event->pos()), event->globalPos())) event->ignore();
+        return;
+    }
+    openCellMenuAtCurrentCell();
+}
+
+void GridView::openCellMenuAtCurrentCell() {
+    const QModelIndex index = currentIndex();
+    if (!index.isValid()) return;
+    scrollTo(index);
+    const QRect cell = visualRect(index);
+    openCellMenu(index, viewport()->mapToGlobal(QPoint(cell.left(), cell.bottom())));
+}
+
+bool GridView::openCellMenu(const QModelIndex& index, const QPoint& globalPos) {
+    if (!index.isValid()) return false;
+    const int row = GridModel::gridRow(index);
+    const int col = index.column();
+    const QStringList entries = grid_.cellMenu(col);
+    if (entries.isEmpty() || grid_.textAt(row, col).isEmpty()) return false;
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("cellMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (int i = 0; i < entries.size(); ++i) {
+        QAction* action = menu->addAction(entries.at(i));
+        // The choice reaches the grid once the menu is gone, as a click would.
+        connect(action, &QAction::triggered, this,
+                [this, row, col, i] { grid_.chooseMenuEntry(row, col, i); });
+    }
+    menu->popup(globalPos);
+    return true;
 }
 
 }  // namespace kombinator::ui

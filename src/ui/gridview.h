@@ -21,7 +21,14 @@ public:
 
     GridModel* gridModel() const { return model_; }
 
+protected:
+    // The context menu of a data cell, when its column has one and the cell holds text: at the
+    // pointer for a right click, at the current cell for the Menu key.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
+    bool openCellMenu(const QModelIndex& index, const QPoint& globalPos);
+    void openCellMenuAtCurrentCell();
     void applySizes();
     void showSelection();
 

@@ -72,14 +72,14 @@ ReturnTableDialog* MainWindow::returnTableDialog() const {
 }
 
 void MainWindow::showReturnTable() {
-    const std::optional<results::ReturnTable> table = results::requestReturnTable(form_);
-    if (!table) {
+    const std::optional<results::ReturnBets> bets = results::requestReturnBets(form_);
+    if (!bets) {
         // A table of an earlier, smaller list would pass for this one's.
         if (returnTable_) returnTable_->hide();
         return;
     }
     if (!returnTable_) returnTable_ = new ReturnTableDialog(this);
-    returnTable_->showTable(*table);
+    returnTable_->showBets(*bets);
     returnTable_->show();
     returnTable_->raise();
     returnTable_->activateWindow();

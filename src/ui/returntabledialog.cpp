@@ -5,11 +5,14 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLegend>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -47,7 +50,9 @@ ReturnTableDialog::ReturnTableDialog(QWidget* parent)
       table_(new QTableWidget(this)),
       somePaysBack_(new QLabel(this)),
       everyPaysBack_(new QLabel(this)),
-      chartView_(new QChartView(this)) {
+      chartView_(new QChartView(this)),
+      stake_(new QLineEdit(this)),
+      totalStake_(new QLabel(this)) {
     setObjectName(QStringLiteral("ReturnTable"));
     setWindowTitle(QStringLiteral("Nyereménytábla"));
     setModal(false);
@@ -110,13 +115,48 @@ ReturnTableDialog::ReturnTableDialog(QWidget* parent)
     connect(copy, &QPushButton::clicked, this, &ReturnTableDialog::copyTable);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    // The stake per bet: digits with a point or a comma and at most two decimals; the table
+    // follows every valid stake as it is typed.
+    auto* stakeLabel = new QLabel(QStringLiteral("Tét / kötés:"), this);
+    stake_->setObjectName(QStringLiteral("stake"));
+    stake_->setAccessibleName(QStringLiteral("Tét / kötés"));
+    stake_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\s*\\d{0,8}([.,]\\d{0,2})?\\s*")), stake_));
+    stake_->setAlignment(Qt::AlignRight);
+    stake_->setMaximumWidth(stake_->fontMetrics().horizontalAdvance(QStringLiteral("99999999.99")) + 16);
+    stake_->setText(results::formatStake(stakePerBet_));
+    stakeLabel->setBuddy(stake_);
+    totalStake_->setObjectName(QStringLiteral("totalStake"));
+    connect(stake_, &QLineEdit::textEdited, this, &ReturnTableDialog::stakeEdited);
+    // A stake left unfinished ("", "0") goes back to the one the table shows.
+    connect(stake_, &QLineEdit::editingFinished, this,
+            [this] { stake_->setText(results::formatStake(stakePerBet_)); });
+    auto* stakeRow = new QHBoxLayout;
+    stakeRow->addWidget(stakeLabel);
+    stakeRow->addWidget(stake_);
+    stakeRow->addSpacing(16);
+    stakeRow->addWidget(totalStake_, 1);
+
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(stakeRow);
     layout->addWidget(table_, 3);
     layout->addWidget(somePaysBack_);
     layout->addWidget(everyPaysBack_);
     layout->addWidget(chartView_, 4);
     layout->addWidget(buttons);
     resize(760, 720);
+}
+
+void ReturnTableDialog::showBets(const results::ReturnBets& bets) {
+    bets_ = bets;
+    showTable(results::computeReturnTable(bets_.tips, bets_.bets, stakePerBet_));
+}
+
+void ReturnTableDialog::stakeEdited(const QString& text) {
+    const std::optional<qint64> stake = results::parseStake(text);
+    if (!stake || *stake == stakePerBet_) return;
+    stakePerBet_ = *stake;
+    showTable(results::computeReturnTable(bets_.tips, bets_.bets, stakePerBet_));
 }
 
 void ReturnTableDialog::showTable(const results::ReturnTable& table) {
@@ -142,13 +182,18 @@ void ReturnTableDialog::showTable(const results::ReturnTable& table) {
                             table_->verticalScrollBar()->sizeHint().width() + frame);
     somePaysBack_->setText(shownLine(lines_.value(rows + 1)));
     everyPaysBack_->setText(shownLine(lines_.value(rows + 2)));
+    totalStake_->setText(QStringLiteral("Össztét: %1 (%2 fogadás × %3)")
+                             .arg(results::formatStake(table.stake * table.stakePerBet))
+                             .arg(table.stake)
+                             .arg(results::formatStake(table.stakePerBet)));
     showChart(table);
 }
 
 void ReturnTableDialog::showChart(const results::ReturnTable& table) {
     QList<QPointF> lows;
     QList<QPointF> highs;
-    double top = table.stake;
+    const double stake = table.totalStake();
+    double top = stake;
     for (const results::ReturnRow& row : table.rows) {
         lows.append(QPointF(row.won, row.minReturn));
         highs.append(QPointF(row.won, row.maxReturn));
@@ -157,7 +202,7 @@ void ReturnTableDialog::showChart(const results::ReturnTable& table) {
     minReturn_->replace(lows);
     maxReturn_->replace(highs);
     const int tips = std::max(table.tips, 1);
-    stakeLine_->replace(QList<QPointF>{QPointF(0, table.stake), QPointF(tips, table.stake)});
+    stakeLine_->replace(QList<QPointF>{QPointF(0, stake), QPointF(tips, stake)});
 
     wonAxis_->setRange(0, tips);
     // A tick for every number of won tips while they fit; every second one beyond.

@@ -1,6 +1,7 @@
 // The window "Nyereménytábla": what every number of won tips pays for the bet list as it stood
-// when the window was asked for. The table, the two pay-back lines and a chart of the smallest and
-// largest return against the stake. Modeless and on top, so it can stay beside the main window.
+// when the window was asked for, for the stake per bet the bettor names ("Tét / kötés"). The
+// table, the two pay-back lines and a chart of the smallest and largest return against the
+// total stake. Modeless and on top, so it can stay beside the main window.
 #pragma once
 
 #include <QDialog>
@@ -14,6 +15,7 @@
 
 class QChartView;
 class QLabel;
+class QLineEdit;
 class QLineSeries;
 class QTableWidget;
 class QValueAxis;
@@ -25,6 +27,8 @@ class ReturnTableDialog : public QDialog {
 public:
     explicit ReturnTableDialog(QWidget* parent = nullptr);
 
+    // Shows the table of `bets` for the stake per bet in the window, in place of whatever was shown.
+    void showBets(const results::ReturnBets& bets);
     // Shows `table` in place of whatever was shown.
     void showTable(const results::ReturnTable& table);
 
@@ -41,6 +45,7 @@ public:
 private:
     void showChart(const results::ReturnTable& table);
     void copyTable();
+    void stakeEdited(const QString& text);
 
     QStringList lines_;
     QTableWidget* table_;
@@ -52,6 +57,10 @@ private:
     QLineSeries* stakeLine_;
     QValueAxis* wonAxis_;
     QValueAxis* returnAxis_;
+    results::ReturnBets bets_;
+    qint64 stakePerBet_ = results::kUnitStake;  // in hundredths
+    QLineEdit* stake_;
+    QLabel* totalStake_;
 };
 
 }  // namespace kombinator::ui

@@ -30,6 +30,9 @@ const QByteArray kFourTips =
     "Arsenal - Chelsea\nArsenal\n1,50\nB\nFerencváros - Újpest\n\tFerencváros\nSzorzó: 2,00\n"
     "Barcelona - Real Madrid\nDöntetlen\n1,80\nLiverpool - Manchester City\nManchester City\n2,50\n";
 
+// Three events on 1.50, 2.00 and 2.50.
+const QByteArray kThreeTips = "A - B\nA\n1,50\nC - D\nC\n2,00\nE - F\nE\n2,50\n";
+
 }  // namespace
 
 class TestCli : public QObject {
@@ -47,6 +50,9 @@ private slots:
     void usageErrors();
     void keyFileMustFitTheTips();
     void printsReturnTable();
+    void cancelledTips_data();
+    void cancelledTips();
+    void returnTableWithCancelledTipAndStake();
 
 private:
     QString write(const QString& name, const QByteArray& bytes);
@@ -146,12 +152,17 @@ void TestCli::refusalGoesToStandardError() {
 void TestCli::usageErrors_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("no coupon") << QStringList{"--system", "2"};
-    QTest::newRow("unknown option") << QStringList{"--stake", "5", "x.txt"};
+    QTest::newRow("unknown option") << QStringList{"--stakes", "5", "x.txt"};
     QTest::newRow("unknown system") << QStringList{"--system", "Lucky", "x.txt"};
     QTest::newRow("system 14") << QStringList{"--system", "14", "x.txt"};
     QTest::newRow("bad won list") << QStringList{"--won", "1,x", "x.txt"};
     QTest::newRow("system and key") << QStringList{"--system", "2", "--key", "k.txt", "x.txt"};
     QTest::newRow("two coupons") << QStringList{"a.txt", "b.txt"};
+    QTest::newRow("tip both won and void") << QStringList{"--won", "1,2", "--void", "3,2", "x.txt"};
+    QTest::newRow("bad void list") << QStringList{"--void", "2,Fx", "x.txt"};
+    QTest::newRow("stake zero") << QStringList{"--table", "--stake", "0", "x.txt"};
+    QTest::newRow("stake with three decimals") << QStringList{"--table", "--stake", "1.005", "x.txt"};
+    QTest::newRow("stake without table") << QStringList{"--stake", "100", "x.txt"};
 }
 
 void TestCli::usageErrors() {
@@ -183,6 +194,54 @@ void TestCli::printsReturnTable() {
     QVERIFY(run.out.contains(QStringLiteral("Nyertes tippek\tMin. visszatérés")));
     // All four won: every one of the 11 bets wins, 64.70 in all (72.50 less the singles' 7.80).
     QVERIFY(run.out.contains(QStringLiteral("\n4\t64.70\t64.70\t11\t11\t53.70\t53.70\n")));
+}
+
+// The Trixie on 1.50 / 2.00 / 2.50 and the other settlements worked out by hand.
+void TestCli::cancelledTips_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("tip 2 cancelled, 1 and 3 won")
+        << QStringList{"--system", "trixie", "--won", "1,3", "--void", "2"}
+        << QStringList{"01 02\t1.50", "01 03\t3.75",    "02 03\t2.50",  "01 02 03\t3.75",
+                       "\t",          "\tÖssz.: 11.50", "\tNy/s.: 2.88"};
+    QTest::newRow("tip 3 lost") << QStringList{"--system", "trixie", "--won", "1", "--void", "2"}
+                                << QStringList{"01 02\t1.50",    "01 03\t0.00", "02 03\t0.00",
+                                               "01 02 03\t0.00", "\t",          "\tÖssz.: 1.50",
+                                               "\tNy/s.: 0.38"};
+    // Tip 3 (2.50) becomes banker 1 and is cancelled: the double pays 1.50 x 2.00 alone.
+    QTest::newRow("banker cancelled")
+        << QStringList{"--bank", "3", "--system", "2", "--won", "1,2", "--void", "f1"}
+        << QStringList{"01 02\t3.00", "\t", "\tÖssz.: 3.00", "\tNy/s.: 3.00"};
+    QTest::newRow("banker standing") << QStringList{"--bank", "3", "--system", "2", "--won", "1,2"}
+                                     << QStringList{"01 02\t7.50", "\t", "\tÖssz.: 7.50", "\tNy/s.: 7.50"};
+}
+
+void TestCli::cancelledTips() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, lines);
+    const Run run = runCli(arguments << write("three.txt", kThreeTips));
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts), lines);
+}
+
+void TestCli::returnTableWithCancelledTipAndStake() {
+    const QString three = write("three.txt", kThreeTips);
+    // A key's bet list, priced, then settled with tip 2 cancelled: 1.50, 3.75 and 2.50.
+    const QString key = write("02_03_02.txt", "001 002\r\n001 003\r\n002 003\r\n");
+    const Run settled = runCli({"--key", key, "--odds", "--won", "1,3", "--void", "2", three});
+    QCOMPARE(settled.status, 0);
+    QCOMPARE(
+        settled.out.split('\n', Qt::SkipEmptyParts),
+        (QStringList{"01 02\t1.50", "01 03\t3.75", "02 03\t2.50", "\t", "\tÖssz.: 7.75", "\tNy/s.: 2.58"}));
+
+    const Run table = runCli({"--system", "trixie", "--void", "2", "--table", "--stake", "100", three});
+    QCOMPARE(table.status, 0);
+    QVERIFY(
+        table.out.contains(QStringLiteral("\n0\t0.00\t0.00\t0\t0\t-400.00\t-400.00\n"
+                                          "1\t150.00\t250.00\t1\t1\t-250.00\t-150.00\n"
+                                          "2\t1150.00\t1150.00\t4\t4\t750.00\t750.00\n")));
+    QVERIFY(table.out.endsWith(QStringLiteral("Tét / kötés:\t100.00\nÖssztét:\t400.00\n")));
 }
 
 KOMBINATOR_TEST(TestCli);

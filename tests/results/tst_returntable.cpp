@@ -49,6 +49,11 @@ private slots:
     void requestBeyondTwentyTipsIsToldSo();
     void transformMatchesEnumeration();
     void formatsTable();
+    void cancelledTipAndStake_data();
+    void cancelledTipAndStake();
+    void cancelledTipsLeaveRoomForTwenty();
+    void stakeTexts_data();
+    void stakeTexts();
 };
 
 void TestReturnTable::trixieByHand() {
@@ -339,6 +344,96 @@ void TestReturnTable::formatsTable() {
     QCOMPARE(lines[3], QStringLiteral("2\t4.50\t4.50\t2\t2\t2.50\t2.50"));
     QCOMPARE(lines[4], QStringLiteral("Van megtérülő kimenet:\t2 nyertes tipptől"));
     QCOMPARE(lines[5], QStringLiteral("Minden kimenet megtérül:\t2 nyertes tipptől"));
+}
+
+// A Trixie on 1.50 / 2.00 / 2.50 with tip 2 cancelled: the table runs over tips 1 and 3 only,
+// tip 2 counting 1.00 in every bet; the won mark of tip 1 fixes nothing.
+void TestReturnTable::cancelledTipAndStake_data() {
+    QTest::addColumn<qint64>("stake");
+    QTest::addColumn<QStringList>("lines");
+    const QString paysBack = QStringLiteral("Van megtérülő kimenet:\t2 nyertes tipptől");
+    const QString allPayBack = QStringLiteral("Minden kimenet megtérül:\t2 nyertes tipptől");
+    // One won: 1.50 (1-2) or 2.50 (2-3); both: 1.50 + 3.75 + 2.50 + 3.75.
+    QTest::newRow("unit stake") << qint64{100}
+                                << QStringList{"0\t0.00\t0.00\t0\t0\t-4.00\t-4.00",
+                                               "1\t1.50\t2.50\t1\t1\t-2.50\t-1.50",
+                                               "2\t11.50\t11.50\t4\t4\t7.50\t7.50", paysBack, allPayBack};
+    QTest::newRow("stake 100") << qint64{10000}
+                               << QStringList{"0\t0.00\t0.00\t0\t0\t-400.00\t-400.00",
+                                              "1\t150.00\t250.00\t1\t1\t-250.00\t-150.00",
+                                              "2\t1150.00\t1150.00\t4\t4\t750.00\t750.00",
+                                              paysBack,
+                                              allPayBack,
+                                              "Tét / kötés:\t100.00",
+                                              "Össztét:\t400.00"};
+    // Each bet is paid to the hundredth: 3.75 x 2.50 = 9.375 pays 9.38, twice.
+    QTest::newRow("stake 2.50") << qint64{250}
+                                << QStringList{"0\t0.00\t0.00\t0\t0\t-10.00\t-10.00",
+                                               "1\t3.75\t6.25\t1\t1\t-6.25\t-3.75",
+                                               "2\t28.76\t28.76\t4\t4\t18.76\t18.76",
+                                               paysBack,
+                                               allPayBack,
+                                               "Tét / kötés:\t2.50",
+                                               "Össztét:\t10.00"};
+}
+
+void TestReturnTable::cancelledTipAndStake() {
+    QFETCH(qint64, stake);
+    QFETCH(QStringList, lines);
+    FakePlatform platform;
+    Form1 form(platform);
+    form.Form_Load();
+    convertTips(form, {"1,50", "2,00", "2,50"});
+    form.List1.setLines({"01 02", "01 03", "02 03", "01 02 03"});
+    form.Grid1.chooseMenuEntry(2, 3, Form1::kChooseCancelled);
+    form.Grid1.clickCell(1, 3);
+    const results::ReturnTable table = results::returnTable(form, stake).value();
+    QCOMPARE(table.tips, 2);
+    QCOMPARE(table.stake, 4);
+    QCOMPARE(results::formatReturnTable(table).mid(1), lines);
+}
+
+// The limit counts the tips still open: of 21 tips with one cancelled, 20 are left.
+void TestReturnTable::cancelledTipsLeaveRoomForTwenty() {
+    FakePlatform platform;
+    Form1 form(platform);
+    form.Form_Load();
+    QStringList odds;
+    for (int i = 0; i < 21; ++i)
+        odds << "1,10";
+    convertTips(form, odds);
+    form.List1.setLines({"01 21"});
+    QVERIFY(!results::returnTable(form).has_value());
+    form.Grid1.chooseMenuEntry(1, 3, Form1::kChooseCancelled);
+    const std::optional<results::ReturnTable> table = results::returnTable(form);
+    QVERIFY(table.has_value());
+    QCOMPARE(table->tips, 20);
+    QCOMPARE(table->rows.back().maxReturn, 1.10);  // tip 21 alone decides the bet
+    QCOMPARE(table->somePaysBack, std::optional<int>(1));
+    QCOMPARE(table->everyPaysBack, std::optional<int>(20));
+}
+
+void TestReturnTable::stakeTexts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("hundredths");  // -1: refused
+    QTest::newRow("whole") << "100" << qint64{10000};
+    QTest::newRow("point") << "2.5" << qint64{250};
+    QTest::newRow("comma") << "2,50" << qint64{250};
+    QTest::newRow("smallest") << "0.01" << qint64{1};
+    QTest::newRow("largest") << "99999999.99" << qint64{9999999999};
+    QTest::newRow("nine digits") << "100000000" << qint64{-1};
+    QTest::newRow("three decimals") << "1.005" << qint64{-1};
+    QTest::newRow("zero") << "0,00" << qint64{-1};
+    QTest::newRow("empty") << "" << qint64{-1};
+    QTest::newRow("letters") << "100 Ft" << qint64{-1};
+}
+
+void TestReturnTable::stakeTexts() {
+    QFETCH(QString, text);
+    QFETCH(qint64, hundredths);
+    const std::optional<qint64> stake = results::parseStake(text);
+    QCOMPARE(stake.value_or(-1), hundredths);
+    if (stake) QCOMPARE(results::parseStake(results::formatStake(*stake)), stake);
 }
 
 KOMBINATOR_TEST(TestReturnTable);

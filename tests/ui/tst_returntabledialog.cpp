@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
@@ -123,6 +124,7 @@ private slots:
     void fromTheAmountListsMenu();
     void refusedBeyondTwentyTips();
     void chartOfAKeyLikeList();
+    void stakePerBetWithACancelledTip();
 };
 
 void TestReturnTableDialog::fromTheBetListsMenu() {
@@ -311,6 +313,56 @@ void TestReturnTableDialog::chartOfAKeyLikeList() {
         QTest::qWait(200);
         QVERIFY(dialog->grab().save(grab));
     }
+}
+
+// A Trixie on 1.50 / 2.00 / 2.50 with tip 2 cancelled, for 100 on every bet: the table, the
+// total stake, the chart and the copy all speak of 100s; a stake that is no number changes nothing.
+void TestReturnTableDialog::stakePerBetWithACancelledTip() {
+    Fixture f;
+    QVERIFY(f.ready);
+    f.enterTips({"1,50", "2,00", "2,50"});
+    f.form->List1.setLines({"01 02", "01 03", "02 03", "01 02 03"});
+    f.form->Grid1.chooseMenuEntry(2, 3, Form1::kChooseCancelled);
+    f.window->showReturnTable();
+    ReturnTableDialog* dialog = shownDialog();
+    QVERIFY(dialog);
+    auto* stake = dialog->findChild<QLineEdit*>("stake");
+    auto* total = dialog->findChild<QLabel*>("totalStake");
+    auto* table = dialog->findChild<QTableWidget*>("table");
+    QVERIFY(stake && total && table);
+    QCOMPARE(stake->text(), QStringLiteral("1.00"));
+    QCOMPARE(total->text(), QStringLiteral("Össztét: 4.00 (4 fogadás × 1.00)"));
+    QCOMPARE(table->rowCount(), 3);  // tips 1 and 3 are open
+    QCOMPARE(cellsOf(table, 2), (QStringList{"2", "11.50", "11.50", "4", "4", "7.50", "7.50"}));
+
+    stake->selectAll();
+    QTest::keyClicks(stake, "100");
+    QCOMPARE(cellsOf(table, 1), (QStringList{"1", "150.00", "250.00", "1", "1", "-250.00", "-150.00"}));
+    QCOMPARE(cellsOf(table, 2), (QStringList{"2", "1150.00", "1150.00", "4", "4", "750.00", "750.00"}));
+    QCOMPARE(total->text(), QStringLiteral("Össztét: 400.00 (4 fogadás × 100.00)"));
+    const std::vector<ReturnTableDialog::ChartLine> chart = dialog->chartLines();
+    QCOMPARE(chart[1].points.last(), QPointF(2, 1150));
+    QCOMPARE(chart[2].points, (QList<QPointF>{QPointF(0, 400), QPointF(2, 400)}));
+    QVERIFY(dialog->tableText().endsWith(QStringLiteral("Tét / kötés:\t100.00\nÖssztét:\t400.00\n")));
+
+    // Half typed ("") and zero leave the table at 100; leaving the field shows the stake it holds.
+    stake->selectAll();
+    QTest::keyClick(stake, Qt::Key_Backspace);
+    QTest::keyClicks(stake, "0");
+    QCOMPARE(cellsOf(table, 2).at(1), QStringLiteral("1150.00"));
+    emit stake->editingFinished();
+    QCOMPARE(stake->text(), QStringLiteral("100.00"));
+    stake->selectAll();
+    QTest::keyClicks(stake, "2,5x");  // the letter is not taken
+    QCOMPARE(stake->text(), QStringLiteral("2,5"));
+    QCOMPARE(cellsOf(table, 2).at(1), QStringLiteral("28.76"));  // 3.75 + 9.38 + 6.25 + 9.38
+
+    // The main window's lists stay per unit stake.
+    f.form->Grid1.clickCell(1, 3);
+    f.form->Grid1.clickCell(3, 3);
+    f.form->Command21.click();
+    QCOMPARE(f.form->List3.line(4), QStringLiteral(""));
+    QCOMPARE(f.form->List3.line(5), QStringLiteral("Össz.: 11.50"));
 }
 
 KOMBINATOR_TEST(TestReturnTableDialog);
