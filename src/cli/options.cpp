@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "cli/cliplatform.h"
+#include "keys/keysearch.h"
 #include "keys/substitution.h"
 #include "platform/files.h"
 
@@ -51,7 +52,10 @@ QString usage() {
         "  --key FÁJL   kulcs behelyettesítése (a fájlnév 4-5. karaktere az események száma)\n"
         "  --odds       a fogadások árazása az aktuális oddsokkal\n"
         "  --won LISTA  nyertes tippek (pl. 1,3,4), majd az eredmény kiértékelése\n"
-        "  --table      nyereménytábla a nyertes tippek száma szerint\n");
+        "  --table      nyereménytábla a nyertes tippek száma szerint\n"
+        "       kombinator-cli --make-key KK_NN_MM [--out FÁJL]\n"
+        "  --make-key   kulcs készítése: KK tippes kötések, NN esemény, MM találat esetén legalább\n"
+        "               egy nyerő kötés; a kulcsfájl a FÁJL-ba vagy a szabványos kimenetre kerül\n");
 }
 
 std::optional<int> calculatorIndex(const QString& system) {
@@ -107,6 +111,13 @@ ParseResult parseArguments(const QStringList& arguments) {
             options.hasWon = true;
         } else if (arg == QLatin1String("--table")) {
             options.table = true;
+        } else if (arg == QLatin1String("--make-key")) {
+            if (!value(v) || !keys::parseKeyName(v.toStdString()))
+                return {std::nullopt, QStringLiteral("A --make-key értéke KK_NN_MM alakú: %1").arg(v)};
+            options.makeKey = v;
+        } else if (arg == QLatin1String("--out")) {
+            if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a --out értéke.")};
+            options.keyOut = v;
         } else if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
             return {std::nullopt, QString()};
         } else if (arg.startsWith(u'-') && arg != QLatin1String("-")) {
@@ -117,6 +128,12 @@ ParseResult parseArguments(const QStringList& arguments) {
             haveCoupon = true;
         }
     }
+    if (!options.makeKey.isEmpty()) {
+        if (haveCoupon) return {std::nullopt, QStringLiteral("A --make-key mellé nem kell szelvény.")};
+        return {options, QString()};
+    }
+    if (!options.keyOut.isEmpty())
+        return {std::nullopt, QStringLiteral("A --out csak a --make-key mellett adható meg.")};
     if (!haveCoupon) return {std::nullopt, QStringLiteral("Hiányzik a szelvény.")};
     if (!options.system.isEmpty() && !options.keyFile.isEmpty())
         return {std::nullopt, QStringLiteral("A --system és a --key együtt nem adható meg.")};

@@ -24,6 +24,10 @@ struct Options {
     bool hasWon = false;
     bool table = false;
     QString coupon;  // a file, or "-" for standard input
+
+    // --make-key KK_NN_MM [--out FILE]: a key made to order instead of a coupon's bets.
+    QString makeKey;  // empty for none
+    QString keyOut;   // empty for standard output
 };
 
 struct ParseResult {
