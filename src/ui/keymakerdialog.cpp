@@ -234,7 +234,7 @@ void KeyMakerDialog::closeEvent(QCloseEvent* event) {
 void KeyMakerDialog::reject() {
     // Escape stops a running search first, as "Mégse" does; otherwise it closes the window.
     if (isSearching()) return stopSearch();
-    close();
+    QDialog::reject();
 }
 
 }  // namespace kombinator::ui

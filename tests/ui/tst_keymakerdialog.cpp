@@ -53,6 +53,7 @@ private slots:
     void inputsKeepTheirLimits();
     void searchRunsBesideTheWindowAndStops();
     void savedKeyIsListedAtOnce();
+    void escapeStopsTheSearchThenCloses();
 };
 
 void TestKeyMakerDialog::opensWithCtrlKAndFromTheKeyDialog() {
@@ -153,6 +154,29 @@ void TestKeyMakerDialog::savedKeyIsListedAtOnce() {
     QVERIFY(!f.child<QPushButton>("save")->isEnabled());
     QCOMPARE(keyDialog->List1.count(), 2);
     QVERIFY(keyDialog->List1.line(1).startsWith(QStringLiteral("03_09_07.txt  3-as kötések, 9 esemény")));
+}
+
+void TestKeyMakerDialog::escapeStopsTheSearchThenCloses() {
+    Fixture f;
+    f.window->showKeyMaker();
+    KeyMakerDialog* dialog = f.window->keyMakerDialog();
+    dialog->setShape({4, 18, 8});
+    QSignalSpy finished(dialog, &KeyMakerDialog::searchFinished);
+    f.child<QPushButton>("search")->click();
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QVERIFY(finished.wait(20000));
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!dialog->key().empty());
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+
+    // Closing the window while it searches ends the search with it.
+    f.window->showKeyMaker();
+    f.child<QPushButton>("search")->click();
+    QVERIFY(dialog->isSearching());
+    QVERIFY(dialog->close());
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(!dialog->isSearching());
 }
 
 KOMBINATOR_TEST(TestKeyMakerDialog);
