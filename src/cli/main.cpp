@@ -11,6 +11,7 @@
 
 #include "app/form1.h"
 #include "cli/cliplatform.h"
+#include "cli/makekey.h"
 #include "cli/options.h"
 #include "platform/files.h"
 #include "results/returntable.h"
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const cli::Options& options = *parsed.options;
+    if (!options.makeKey.isEmpty()) return cli::makeKey(options.makeKey, options.keyOut);
 
     const std::optional<QByteArray> coupon = readCoupon(options.coupon);
     if (!coupon) {

@@ -7,6 +7,7 @@
 
 #include "app/form1.h"
 #include "cli/cliplatform.h"
+#include "keys/keysearch.h"
 #include "keys/substitution.h"
 #include "platform/files.h"
 #include "results/returntable.h"
@@ -69,7 +70,10 @@ QString usage() {
         "  --table      nyereménytábla a nyertes tippek száma szerint\n"
         "  --void LISTA törölt (1,00-s szorzóval elszámolt) tippek (pl. 2,5), F1 az 1. fix tipp;\n"
         "               majd az eredmény kiértékelése\n"
-        "  --stake X    a nyereménytábla téte fogadásonként (pl. 100 vagy 2,50; alapértelmezés 1)\n");
+        "  --stake X    a nyereménytábla téte fogadásonként (pl. 100 vagy 2,50; alapértelmezés 1)\n"
+        "       kombinator-cli --make-key KK_NN_MM [--out FÁJL]\n"
+        "  --make-key   kulcs készítése: KK tippes kötések, NN esemény, MM találat esetén legalább\n"
+        "               egy nyerő kötés; a kulcsfájl a FÁJL-ba vagy a szabványos kimenetre kerül\n");
 }
 
 std::optional<int> calculatorIndex(const QString& system) {
@@ -136,6 +140,13 @@ ParseResult parseArguments(const QStringList& arguments) {
             if (!stake) return {std::nullopt, QStringLiteral("Hibás tét: %1").arg(v)};
             options.stake = *stake;
             stakeGiven = true;
+        } else if (arg == QLatin1String("--make-key")) {
+            if (!value(v) || !keys::parseKeyName(v.toStdString()))
+                return {std::nullopt, QStringLiteral("A --make-key értéke KK_NN_MM alakú: %1").arg(v)};
+            options.makeKey = v;
+        } else if (arg == QLatin1String("--out")) {
+            if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a --out értéke.")};
+            options.keyOut = v;
         } else if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
             return {std::nullopt, QString()};
         } else if (arg.startsWith(u'-') && arg != QLatin1String("-")) {
@@ -146,6 +157,12 @@ ParseResult parseArguments(const QStringList& arguments) {
             haveCoupon = true;
         }
     }
+    if (!options.makeKey.isEmpty()) {
+        if (haveCoupon) return {std::nullopt, QStringLiteral("A --make-key mellé nem kell szelvény.")};
+        return {options, QString()};
+    }
+    if (!options.keyOut.isEmpty())
+        return {std::nullopt, QStringLiteral("A --out csak a --make-key mellett adható meg.")};
     if (!haveCoupon) return {std::nullopt, QStringLiteral("Hiányzik a szelvény.")};
     for (const int row : options.voided) {
         if (std::find(options.won.begin(), options.won.end(), row) != options.won.end())

@@ -28,6 +28,10 @@ struct Options {
     bool table = false;
     qint64 stake = 100;  // the table's stake per bet, in hundredths
     QString coupon;      // a file, or "-" for standard input
+
+    // --make-key KK_NN_MM [--out FILE]: a key made to order instead of a coupon's bets.
+    QString makeKey;  // empty for none
+    QString keyOut;   // empty for standard output
 };
 
 struct ParseResult {

@@ -82,7 +82,7 @@ Twips gyari::clientSize() const {
 }
 
 std::vector<Control*> gyari::controls() {
-    return {&List1, &List2, &Option1, &Label1, &Command1, &Command2, &Command3, &Command4, &Text1};
+    return {&List1, &List2, &Option1, &Label1, &Command1, &Command2, &Command3, &Command5, &Command4, &Text1};
 }
 
 void gyari::closeBox() {
@@ -113,6 +113,8 @@ void gyari::setUpControls() {
     Command2.setup("Command2", {8640, 1740, 1500, 360}, QStringLiteral("Hozzáad"));
     Command3.setup("Command3", {8640, 2220, 1500, 360}, QStringLiteral("Kiválaszt"));
     Command4.setup("Command4", {8640, 3240, 1500, 360}, QStringLiteral("Kilép"));
+    // In the free space between "Kiválaszt" and "Kilép".
+    Command5.setup("Command5", {8640, 2700, 1500, 360}, QStringLiteral("Kulcskészítő…"));
 
     Text1.setup("Text1", {120, 3840, 10020, 330});
     Text1.setAccessible(QStringLiteral("Kulcsleírás"));
@@ -127,6 +129,7 @@ void gyari::wireHandlers() {
     connect(&Command2, &Button::clicked, this, &gyari::Command2_Click);
     connect(&Command3, &Button::clicked, this, &gyari::Command3_Click);
     connect(&Command4, &Button::clicked, this, &gyari::Command4_Click);
+    connect(&Command5, &Button::clicked, this, &gyari::Command5_Click);
 }
 
 void gyari::showLineCount() {
@@ -228,6 +231,16 @@ void gyari::Command3_Click() {
 
 void gyari::Command4_Click() {
     leave();
+}
+
+void gyari::Command5_Click() {
+    emit keyMakerRequested();
+}
+
+void gyari::addSavedKey(const QString& line) {
+    List1.addItem(line);
+    showLineCount();
+    if (Option1.selected() == 1) Option1_Click(1);  // the events view is rebuilt from the list
 }
 
 void gyari::leave() {

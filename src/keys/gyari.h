@@ -38,6 +38,7 @@ public:
     TextEdit Text1;  // the key description in hand
     Label Label1;    // number of library lines
     Button Command1, Command2, Command3, Command4;
+    Button Command5;  // "Kulcskészítő…": makes a key to order
 
     // Whether the library was changed since the dialog opened.
     bool isChanged() const { return changed_; }
@@ -59,6 +60,15 @@ public:
     void Command2_Click();  // "Hozzáad"
     void Command3_Click();  // "Kiválaszt"
     void Command4_Click();  // "Kilép"
+    void Command5_Click();  // "Kulcskészítő…"
+
+    // A key the key maker saved: its library line joins the list. The library file already
+    // holds it, so the dialog's own changes are not touched.
+    void addSavedKey(const QString& line);
+
+signals:
+    // The key maker's window is asked for.
+    void keyMakerRequested();
 
 private:
     void setUpControls();

@@ -8,7 +8,9 @@
 #include <QShortcut>
 
 #include "app/form1.h"
+#include "keys/gyari.h"
 #include "results/returntable.h"
+#include "ui/keymakerdialog.h"
 #include "ui/returntabledialog.h"
 
 namespace kombinator::ui {
@@ -65,6 +67,25 @@ MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
 
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(shortcut, &QShortcut::activated, this, &MainWindow::showReturnTable);
+
+    // The key maker: Ctrl+K here, or the key dialog's own button.
+    auto* keyMakerShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
+    connect(keyMakerShortcut, &QShortcut::activated, this, &MainWindow::showKeyMaker);
+    connect(&form, &Form1::dialogOpened, this, [this](Dialog* dialog) {
+        if (auto* keyDialog = qobject_cast<gyari*>(dialog))
+            connect(keyDialog, &gyari::keyMakerRequested, this, &MainWindow::showKeyMaker);
+    });
+}
+
+KeyMakerDialog* MainWindow::keyMakerDialog() const {
+    return keyMaker_;
+}
+
+void MainWindow::showKeyMaker() {
+    if (!keyMaker_) keyMaker_ = new KeyMakerDialog(form_, this);
+    keyMaker_->show();
+    keyMaker_->raise();
+    keyMaker_->activateWindow();
 }
 
 ReturnTableDialog* MainWindow::returnTableDialog() const {

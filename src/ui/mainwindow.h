@@ -12,6 +12,7 @@ class Form1;
 
 namespace kombinator::ui {
 
+class KeyMakerDialog;
 class ReturnTableDialog;
 
 class MainWindow : public QWidget {
@@ -35,6 +36,10 @@ public:
     // The return table's window once it has been opened (it is kept, hidden, when closed).
     ReturnTableDialog* returnTableDialog() const;
 
+    // The key maker's window (Ctrl+K, or its button in the key dialog): opened, or brought up.
+    void showKeyMaker();
+    KeyMakerDialog* keyMakerDialog() const;
+
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -44,6 +49,7 @@ private:
     Form1& form_;
     WindowBuilder builder_;
     QPointer<ReturnTableDialog> returnTable_;
+    QPointer<KeyMakerDialog> keyMaker_;
 };
 
 }  // namespace kombinator::ui

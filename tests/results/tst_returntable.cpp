@@ -165,8 +165,9 @@ void TestReturnTable::keyGuaranteeShows() {
     // tips, a winning bet sure from six hits on.
     platform.installResources({"tkulcs/03_10_06.txt"});
     ListBox library;
-    const QString description =
-        QStringLiteral("03_10_06.txt  3-as kötések, 10 esemény, 6 találat esetén biztos nyerő, 10 fogadás");
+    const QString description = QStringLiteral(
+        "03_10_06.txt  3-as kötések, 10 esemény: ha legalább 6 tipp bejön, legalább egy kötés nyer; "
+        "10 fogadás");
     library.addItem(description);
     library.setListIndex(0);
     QVERIFY(keys::substituteKey(form, library, description));

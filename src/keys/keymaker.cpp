@@ -1,0 +1,131 @@
+#include "keys/keymaker.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QThread>
+
+#include <algorithm>
+
+#include "app/form1.h"
+#include "keys/gyari.h"
+#include "platform/files.h"
+
+namespace kombinator::keys {
+
+namespace {
+
+constexpr int kFileNameLength = 12;
+constexpr int kMaxSuffix = 999;
+
+QString fileNameKey(const QString& line) {
+    return line.left(kFileNameLength).toLower();
+}
+
+}  // namespace
+
+KeySearchJob::KeySearchJob(KeyShape shape, SearchEffort effort, QObject* parent)
+    : QObject(parent), shape_(shape), effort_(effort) {}
+
+KeySearchJob::~KeySearchJob() {
+    cancel_ = true;
+    if (thread_) thread_->wait();
+}
+
+void KeySearchJob::start() {
+    if (running_ || thread_) return;
+    running_ = true;
+    thread_.reset(QThread::create([this] {
+        qulonglong shownSize = 0;
+        int shownPercent = -1;
+        std::vector<Bet> bets = searchKey(
+            shape_,
+            [&](const SearchStatus& status) {
+                const int percent = static_cast<int>(status.done * 100);
+                if (status.bestSize != shownSize || percent != shownPercent) {
+                    shownSize = status.bestSize;
+                    shownPercent = percent;
+                    emit progress(shownSize, percent);
+                }
+                return !cancel_;
+            },
+            effort_);
+        emit checking();
+        const bool proven = !bets.empty() && provesGuarantee(shape_, bets);
+        // The results are handed over in the job's own thread, after the worker is done with them.
+        QMetaObject::invokeMethod(
+            this,
+            [this, bets = std::move(bets), proven]() mutable {
+                bets_ = std::move(bets);
+                proven_ = proven;
+                cancelled_ = cancel_;
+                running_ = false;
+                emit finished();
+            },
+            Qt::QueuedConnection);
+    }));
+    thread_->start();
+}
+
+void KeySearchJob::cancel() {
+    cancel_ = true;
+}
+
+QString libraryLine(const QString& fileName, KeyShape shape, std::size_t betCount) {
+    return fileName.leftJustified(kFileNameLength, u' ', true) + QStringLiteral("  ") +
+           QString::fromStdString(keyDescription(shape, betCount));
+}
+
+QString freeKeyFileName(KeyShape shape, const QStringList& library, const QStringList& folderFiles) {
+    QSet<QString> taken;
+    for (const QString& line : library)
+        taken.insert(fileNameKey(line));
+    for (const QString& file : folderFiles)
+        taken.insert(file.toLower());
+    const QString name = QString::fromStdString(keyName(shape));
+    for (int suffix = 0; suffix <= kMaxSuffix; ++suffix) {
+        const QString candidate =
+            name +
+            (suffix == 0 ? QStringLiteral(".txt") : u'.' + QString::number(suffix).rightJustified(3, u'0'));
+        if (!taken.contains(candidate.toLower())) return candidate;
+    }
+    return {};
+}
+
+std::optional<QString> saveKeyToLibrary(Form1& form, KeyShape shape, const std::vector<Bet>& bets) {
+    if (bets.empty() || !isMakeable(shape) || !provesGuarantee(shape, bets)) return std::nullopt;
+    const std::optional<QString> folder = form.programFile(QStringLiteral("\\tkulcs"));
+    const std::optional<QString> libraryPath = form.programFile(QString::fromLatin1(gyari::kLibraryFile));
+    if (!folder || !libraryPath || !QDir().mkpath(*folder)) return std::nullopt;
+
+    QStringList library = files::readLines(*libraryPath).value_or(QStringList());
+    const QString fileName = freeKeyFileName(shape, library, QDir(*folder).entryList(QDir::Files));
+    if (fileName.isEmpty()) return std::nullopt;
+    const QStringList keyLines = files::splitLines(QString::fromStdString(keyFileText(bets)));
+    if (!files::writeLines(QDir(*folder).filePath(fileName), keyLines)) return std::nullopt;
+
+    const QString line = libraryLine(fileName, shape, bets.size());
+    library.insert(std::lower_bound(library.begin(), library.end(), line), line);
+    if (!files::writeLines(*libraryPath, library)) {
+        QFile::remove(QDir(*folder).filePath(fileName));
+        return std::nullopt;
+    }
+    // An open key dialog holds the library in memory and writes it back when it changed; the new
+    // line joins its list, so it shows now and survives that write.
+    if (auto* dialog = qobject_cast<gyari*>(form.gyariDialog())) dialog->addSavedKey(line);
+    return line;
+}
+
+QStringList mergeLibrary(const QStringList& shipped, const QStringList& current) {
+    QSet<QString> shippedNames;
+    for (const QString& line : shipped)
+        shippedNames.insert(fileNameKey(line));
+    QStringList merged = shipped;
+    for (const QString& line : current) {
+        if (!line.isEmpty() && !shippedNames.contains(fileNameKey(line))) merged.append(line);
+    }
+    std::sort(merged.begin(), merged.end());
+    return merged;
+}
+
+}  // namespace kombinator::keys

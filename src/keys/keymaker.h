@@ -1,0 +1,83 @@
+// The key maker's work outside its window: a search running on a thread of its own, and a made
+// key saved into the key folder and the library, where the key dialog and key substitution find
+// it at once.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "keys/keysearch.h"
+
+class QThread;
+
+namespace kombinator {
+class Form1;
+}
+
+namespace kombinator::keys {
+
+// One search for a key of a given shape. The search and the exhaustive check run on a worker
+// thread, so the window that started it stays responsive; progress and the end arrive as signals
+// in the thread that owns the job.
+class KeySearchJob : public QObject {
+    Q_OBJECT
+public:
+    explicit KeySearchJob(KeyShape shape, SearchEffort effort = kInteractiveEffort,
+                          QObject* parent = nullptr);
+    // Stops a running search and waits for its thread.
+    ~KeySearchJob() override;
+
+    KeyShape shape() const { return shape_; }
+    void start();
+    // Asks the search to stop; it still ends with the best key found, checked as always.
+    void cancel();
+    bool isRunning() const { return running_; }
+
+    // Once finished: the key, whether the exhaustive check proved it, whether it was cancelled.
+    const std::vector<Bet>& bets() const { return bets_; }
+    bool proven() const { return proven_; }
+    bool wasCancelled() const { return cancelled_; }
+
+signals:
+    // The best size so far and the share of the work done, in per cent.
+    void progress(qulonglong bestSize, int percent);
+    // The search has ended and the key has been checked.
+    void checking();
+    void finished();
+
+private:
+    KeyShape shape_;
+    SearchEffort effort_;
+    std::atomic<bool> cancel_{false};
+    bool running_ = false;
+    std::unique_ptr<QThread> thread_;
+    std::vector<Bet> bets_;
+    bool proven_ = false;
+    bool cancelled_ = false;
+};
+
+// The library line of a key file: its 12-character name, two blanks and the description.
+QString libraryLine(const QString& fileName, KeyShape shape, std::size_t betCount);
+
+// The key file's name for a shape: "04_18_08.txt", or, when that name is taken by a file of the
+// key folder or a line of the library, "04_18_08.001", "04_18_08.002", ... (the library names a
+// key file by exactly 12 characters). Empty when every name is taken.
+QString freeKeyFileName(KeyShape shape, const QStringList& library, const QStringList& folderFiles);
+
+// Saves a made key: checks it exhaustively (a key that fails is never saved), writes its key file
+// under a free name and adds its line to the library in its sorted place; an open key dialog lists
+// it at once. The saved library line, or nullopt when the key failed its check or a file could not
+// be written.
+std::optional<QString> saveKeyToLibrary(Form1& form, KeyShape shape, const std::vector<Bet>& bets);
+
+// The library after the shipped one is refreshed: every shipped line, and the user's lines that
+// name key files the shipped library does not (keys they made or described themselves). Sorted.
+QStringList mergeLibrary(const QStringList& shipped, const QStringList& current);
+
+}  // namespace kombinator::keys

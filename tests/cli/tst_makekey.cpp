@@ -1,0 +1,86 @@
+// kombinator-cli --make-key: a key made to order, written as a key file.
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "keys/keysearch.h"
+#include "testmain.h"
+
+namespace {
+
+struct Made {
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+Made makeKey(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(KOMBINATOR_CLI_PATH), QStringList{"--make-key"} + arguments);
+    process.waitForFinished(120000);
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+}  // namespace
+
+class TestMakeKey : public QObject {
+    Q_OBJECT
+private slots:
+    void doublesAreTheExactConstruction();
+    void writesTheKeyFile();
+    void numbersOutOfRange_data();
+    void numbersOutOfRange();
+    void notAKeyName();
+};
+
+void TestMakeKey::doublesAreTheExactConstruction() {
+    const Made made = makeKey({"02_50_10"});
+    QCOMPARE(made.status, 0);
+    using namespace kombinator::keys;
+    const std::vector<Bet> exact = groupConstruction({2, 50, 10});
+    QCOMPARE(exact.size(), std::size_t{115});  // every pair inside 9 groups: 5 of 6 events, 4 of 5
+    QCOMPARE(made.out, QByteArray::fromStdString(keyFileText(exact)));
+    QVERIFY(made.out.startsWith("001 002\r\n001 003\r\n"));
+    QVERIFY(made.out.endsWith("048 049\r\n048 050\r\n049 050\r\n"));
+    QVERIFY(made.err.contains(QStringLiteral("115 fogadás, bizonyított alsó korlát: 115")));
+}
+
+void TestMakeKey::writesTheKeyFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("03_09_07.txt"));
+    const Made made = makeKey({"03_09_07", "--out", path});
+    QCOMPARE(made.status, 0);
+    QVERIFY(made.out.isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("001 002 003\r\n004 005 006\r\n007 008 009\r\n"));
+}
+
+void TestMakeKey::numbersOutOfRange_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("doubles, 51 events") << "02_51_10";
+    QTest::newRow("trebles, 25 events") << "03_25_07";
+    QTest::newRow("seven tips a bet") << "07_20_10";
+    QTest::newRow("singles") << "01_10_05";
+    QTest::newRow("guarantee below the tips") << "04_10_03";
+    QTest::newRow("guarantee of every event") << "04_10_10";
+}
+
+void TestMakeKey::numbersOutOfRange() {
+    QFETCH(QString, name);
+    const Made made = makeKey({name});
+    QCOMPARE(made.status, 1);
+    QVERIFY(made.out.isEmpty());
+    QVERIFY(made.err.contains(QStringLiteral("Ilyen kulcs nem készíthető: ") + name));
+}
+
+void TestMakeKey::notAKeyName() {
+    QCOMPARE(makeKey({"4_10_6"}).status, 2);
+    QCOMPARE(makeKey({}).status, 2);
+    QCOMPARE(makeKey({"03_09_07", "coupon.txt"}).status, 2);
+}
+
+KOMBINATOR_TEST(TestMakeKey);
+#include "tst_makekey.moc"

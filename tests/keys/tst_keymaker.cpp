@@ -1,0 +1,225 @@
+// The key maker: keys made to order are proven by the exhaustive check, the bound says when no
+// smaller key exists, a stopped search still ends with a proven key, and a saved key is listed by
+// the key dialog and substitutes like a shipped one.
+#include <QSignalSpy>
+#include <QTest>
+
+#include "keydesk.h"
+#include "keys/keymaker.h"
+#include "keys/keysearch.h"
+#include "testmain.h"
+
+using namespace kombinator;
+using namespace kombinator::keys;
+using namespace kombinator::test;
+
+Q_DECLARE_METATYPE(kombinator::keys::KeyShape)
+
+namespace {
+
+KeyShape shapeOf(const char* name) {
+    return *parseKeyName(name);
+}
+
+// A quick search: enough for the small shapes the tests make.
+constexpr SearchEffort kQuick{30'000'000, std::chrono::milliseconds(0), 7};
+
+}  // namespace
+
+class TestKeyMaker : public QObject {
+    Q_OBJECT
+private slots:
+    void madeKeyIsProvenAndMinimal_data();
+    void madeKeyIsProvenAndMinimal();
+    void bounds_data();
+    void bounds();
+    void shapes_data();
+    void shapes();
+    void texts();
+    void cancelledSearchKeepsAProvenKey();
+    void savedKeyIsListedAndSubstitutes();
+    void keyFailingTheCheckIsNeverSaved();
+    void takenNamesGetASuffix();
+    void refreshedLibraryKeepsTheUsersLines();
+};
+
+// Where the size found equals the bound, no bet can go: each removal must break the guarantee.
+void TestKeyMaker::madeKeyIsProvenAndMinimal_data() {
+    QTest::addColumn<KeyShape>("shape");
+    QTest::addColumn<int>("size");
+    QTest::newRow("02_06_03") << shapeOf("02_06_03") << 6;   // two triangles
+    QTest::newRow("02_13_05") << shapeOf("02_13_05") << 15;  // groups of 4, 3, 3, 3
+    QTest::newRow("02_24_08") << shapeOf("02_24_08") << 30;
+    QTest::newRow("02_50_10, proven through the graph") << shapeOf("02_50_10") << 115;
+    QTest::newRow("03_07_03, every treble") << shapeOf("03_07_03") << 35;
+    QTest::newRow("03_07_06") << shapeOf("03_07_06") << 2;
+    QTest::newRow("03_08_06") << shapeOf("03_08_06") << 4;
+    QTest::newRow("03_06_04") << shapeOf("03_06_04") << 6;
+    QTest::newRow("04_08_06") << shapeOf("04_08_06") << 6;
+    QTest::newRow("05_10_08") << shapeOf("05_10_08") << 6;
+    QTest::newRow("06_12_10") << shapeOf("06_12_10") << 6;
+}
+
+void TestKeyMaker::madeKeyIsProvenAndMinimal() {
+    QFETCH(KeyShape, shape);
+    QFETCH(int, size);
+    const std::vector<Bet> key = searchKey(shape, {}, kQuick);
+    QCOMPARE(static_cast<int>(key.size()), size);
+    QCOMPARE(lowerBound(shape), static_cast<std::int64_t>(size));
+    QVERIFY(provesGuarantee(shape, key));
+    for (std::size_t drop = 0; drop < key.size(); ++drop) {
+        std::vector<Bet> fewer = key;
+        fewer.erase(fewer.begin() + static_cast<std::ptrdiff_t>(drop));
+        QVERIFY2(!provesGuarantee(shape, fewer),
+                 qPrintable(QStringLiteral("bet %1 was not needed").arg(drop)));
+    }
+}
+
+void TestKeyMaker::bounds_data() {
+    QTest::addColumn<KeyShape>("shape");
+    QTest::addColumn<qint64>("bound");
+    QTest::addColumn<qint64>("constructed");  // the key at hand before any search
+    QTest::newRow("02_50_10: 5 groups of 6, 4 of 5") << shapeOf("02_50_10") << qint64(115) << qint64(115);
+    QTest::newRow("03_07_05") << shapeOf("03_07_05") << qint64(4) << qint64(5);
+    QTest::newRow("03_10_04: Turán's trebles") << shapeOf("03_10_04") << qint64(39) << qint64(45);
+    QTest::newRow("04_13_07") << shapeOf("04_13_07") << qint64(25) << qint64(50);
+    QTest::newRow("03_20_07: 3 groups") << shapeOf("03_20_07") << qint64(58) << qint64(90);
+    QTest::newRow("04_18_08") << shapeOf("04_18_08") << qint64(74) << qint64(195);
+    QTest::newRow("06_24_12, too big to search") << shapeOf("06_24_12") << qint64(218) << qint64(1834);
+}
+
+void TestKeyMaker::bounds() {
+    QFETCH(KeyShape, shape);
+    QFETCH(qint64, bound);
+    QFETCH(qint64, constructed);
+    QCOMPARE(lowerBound(shape), bound);
+    QCOMPARE(static_cast<qint64>(constructKey(shape).size()), constructed);
+}
+
+void TestKeyMaker::shapes_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("makeable");
+    QTest::newRow("smallest") << "02_03_02" << true;
+    QTest::newRow("doubles, 50 events") << "02_50_49" << true;
+    QTest::newRow("doubles, 51 events") << "02_51_10" << false;
+    QTest::newRow("sixes, 24 events") << "06_24_23" << true;
+    QTest::newRow("trebles, 25 events") << "03_25_07" << false;
+    QTest::newRow("sevens") << "07_20_10" << false;
+    QTest::newRow("singles") << "01_10_05" << false;
+    QTest::newRow("guarantee below the tips") << "04_10_03" << false;
+    QTest::newRow("guarantee of every event") << "04_10_10" << false;
+    QTest::newRow("not a key name") << "4_10_6" << false;
+    QTest::newRow("letters") << "0a_10_06" << false;
+}
+
+void TestKeyMaker::shapes() {
+    QFETCH(QString, name);
+    QFETCH(bool, makeable);
+    const std::optional<KeyShape> shape = parseKeyName(name.toStdString());
+    QCOMPARE(shape.has_value() && isMakeable(*shape), makeable);
+    if (makeable) QCOMPARE(QString::fromStdString(keyName(*shape)), name);
+}
+
+void TestKeyMaker::texts() {
+    QCOMPARE(QString::fromStdString(keyDescription({4, 18, 8}, 56)),
+             QStringLiteral(
+                 "4-es kötések, 18 esemény: ha legalább 8 tipp bejön, legalább egy kötés nyer; 56 fogadás"));
+    QCOMPARE(QString::fromStdString(keyDescription({2, 6, 3}, 6)),
+             QStringLiteral(
+                 "2-es kötések, 6 esemény: ha legalább 3 tipp bejön, legalább egy kötés nyer; 6 fogadás"));
+    QVERIFY(QString::fromStdString(keyDescription({3, 9, 5}, 1)).startsWith(QStringLiteral("3-as kötések")));
+    QVERIFY(QString::fromStdString(keyDescription({5, 9, 5}, 1)).startsWith(QStringLiteral("5-ös kötések")));
+    QVERIFY(QString::fromStdString(keyDescription({6, 9, 6}, 1)).startsWith(QStringLiteral("6-os kötések")));
+    // Lines in the order of their tips, three digits each, CR LF.
+    const std::vector<Bet> bets = {0b1010, 0b0011, (Bet{1} << 49) | 1};
+    QCOMPARE(QString::fromStdString(keyFileText(bets)), QStringLiteral("001 002\r\n001 050\r\n002 004\r\n"));
+    QCOMPARE(libraryLine(QStringLiteral("02_06_03.txt"), {2, 6, 3}, 6),
+             QStringLiteral("02_06_03.txt  2-es kötések, 6 esemény: ha legalább 3 tipp bejön, legalább egy "
+                            "kötés nyer; 6 fogadás"));
+}
+
+void TestKeyMaker::cancelledSearchKeepsAProvenKey() {
+    KeySearchJob job({4, 13, 7}, {4'000'000'000, std::chrono::milliseconds(0), 1});
+    QSignalSpy progress(&job, &KeySearchJob::progress);
+    QSignalSpy finished(&job, &KeySearchJob::finished);
+    job.start();
+    QVERIFY(job.isRunning());
+    QVERIFY(progress.wait(20000));
+    job.cancel();
+    QVERIFY(finished.wait(20000));
+    QVERIFY(!job.isRunning());
+    QVERIFY(job.wasCancelled());
+    QVERIFY(job.proven());
+    QVERIFY(job.bets().size() <= 50);  // never worse than the key constructed at the start
+    QVERIFY(provesGuarantee({4, 13, 7}, job.bets()));
+}
+
+void TestKeyMaker::savedKeyIsListedAndSubstitutes() {
+    KeyDesk desk;
+    desk.writeLibrary(QStringLiteral("02_09_03.txt  régi sor\r\n"));
+    gyari* dialog = desk.open(9);
+    QVERIFY(dialog);
+    const KeyShape shape{3, 9, 7};
+    const std::vector<Bet> key = searchKey(shape, {}, kQuick);
+    QCOMPARE(key.size(), std::size_t{3});  // the groups 1-3, 4-6, 7-9
+
+    const std::optional<QString> line = saveKeyToLibrary(desk.form, shape, key);
+    const QString expected = QStringLiteral(
+        "03_09_07.txt  3-as kötések, 9 esemény: ha legalább 7 tipp bejön, legalább egy kötés nyer; 3 "
+        "fogadás");
+    QCOMPARE(line, std::optional<QString>(expected));
+    QCOMPARE(dialog->List1.lines(), QStringList({QStringLiteral("02_09_03.txt  régi sor"), expected}));
+    QCOMPARE(dialog->Label1.caption(), QStringLiteral("2"));
+    QCOMPARE(desk.libraryBytes(),
+             KeyDesk::cp1250(QStringLiteral("02_09_03.txt  régi sor\r\n") + expected + "\r\n"));
+
+    dialog->List1.clickLine(1);
+    dialog->Command3.click();
+    QCOMPARE(desk.form.List1.lines(), QStringList({QStringLiteral("01 02 03"), QStringLiteral("04 05 06"),
+                                                   QStringLiteral("07 08 09")}));
+    QCOMPARE(desk.form.List1.toolTip(), expected);
+    QVERIFY(!desk.form.gyariDialog());
+
+    // A second key of the same shape takes the next free name.
+    QCOMPARE(saveKeyToLibrary(desk.form, shape, key)->left(14), QStringLiteral("03_09_07.001  "));
+}
+
+void TestKeyMaker::keyFailingTheCheckIsNeverSaved() {
+    KeyDesk desk;
+    desk.writeLibrary(QStringLiteral("02_09_03.txt  régi sor\r\n"));
+    const QByteArray before = desk.libraryBytes();
+    std::vector<Bet> key = searchKey({3, 9, 7}, {}, kQuick);
+    key.pop_back();
+    QVERIFY(!saveKeyToLibrary(desk.form, {3, 9, 7}, key));
+    QCOMPARE(desk.libraryBytes(), before);
+    QVERIFY(!QFile::exists(desk.platform.folder + QStringLiteral("/tkulcs/03_09_07.txt")));
+}
+
+void TestKeyMaker::takenNamesGetASuffix() {
+    const KeyShape shape{4, 18, 8};
+    QCOMPARE(freeKeyFileName(shape, {}, {}), QStringLiteral("04_18_08.txt"));
+    QCOMPARE(freeKeyFileName(shape, {QStringLiteral("04_18_08.TXT  leírás")}, {}),
+             QStringLiteral("04_18_08.001"));
+    QCOMPARE(freeKeyFileName(shape, {}, {QStringLiteral("04_18_08.txt"), QStringLiteral("04_18_08.001")}),
+             QStringLiteral("04_18_08.002"));
+    QStringList everyName = {QStringLiteral("04_18_08.txt")};
+    for (int i = 1; i <= 999; ++i)
+        everyName << QStringLiteral("04_18_08.%1").arg(i, 3, 10, QLatin1Char('0'));
+    QCOMPARE(freeKeyFileName(shape, {}, everyName), QString());
+}
+
+void TestKeyMaker::refreshedLibraryKeepsTheUsersLines() {
+    const QStringList shipped = {QStringLiteral("02_04_03.txt  új szöveg"),
+                                 QStringLiteral("02_05_03.txt  új szöveg")};
+    const QStringList current = {QStringLiteral("02_04_03.txt  régi szöveg"),
+                                 QStringLiteral("04_18_08.txt  saját kulcs"),
+                                 QStringLiteral("01_02_03.txt  saját leírás"), QString()};
+    QCOMPARE(mergeLibrary(shipped, current),
+             QStringList(
+                 {QStringLiteral("01_02_03.txt  saját leírás"), QStringLiteral("02_04_03.txt  új szöveg"),
+                  QStringLiteral("02_05_03.txt  új szöveg"), QStringLiteral("04_18_08.txt  saját kulcs")}));
+}
+
+KOMBINATOR_TEST(TestKeyMaker);
+
+#include "tst_keymaker.moc"
