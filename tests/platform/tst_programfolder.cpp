@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 #include "platform/programfolder.h"
 #include "testmain.h"
 
@@ -32,6 +34,7 @@ private slots:
     void layouts();
     void upgradeRefreshesOnlyUntouchedFiles_data();
     void upgradeRefreshesOnlyUntouchedFiles();
+    void readOnlyUnpackedFolderIsShipped();
 };
 
 void TestProgramFolder::portableCopyKeepsItsOwnFolder() {
@@ -149,6 +152,25 @@ void TestProgramFolder::upgradeRefreshesOnlyUntouchedFiles() {
     // Starting again changes nothing.
     chooseProgramFolder(bin, shipped, user);
     QCOMPARE(readFile(user + '/' + file), expected);
+}
+
+// An unpacked folder the user may not write (unpacked by root into /opt, say): its data is
+// what was shipped, the programs beside it are not.
+void TestProgramFolder::readOnlyUnpackedFolderIsShipped() {
+    if (::geteuid() == 0) QSKIP("root writes into any folder");
+    QTemporaryDir unpacked, home;
+    writeFile(unpacked.filePath("tkulcs/tippek.inf"), "shipped\r\n");
+    writeFile(unpacked.filePath("kombinator"), "program");
+    QFile::setPermissions(unpacked.filePath("kombinator"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    QFile::setPermissions(unpacked.path(), readOnly);
+    const QString user = home.filePath("kombinator");
+    const QString folder =
+        chooseProgramFolder(unpacked.path(), unpacked.filePath("../share/kombinator"), user);
+    QFile::setPermissions(unpacked.path(), readOnly | QFileDevice::WriteOwner);
+    QCOMPARE(folder, user);
+    QCOMPARE(readFile(user + "/tkulcs/tippek.inf"), QByteArray("shipped\r\n"));
+    QVERIFY(!QFileInfo::exists(user + "/kombinator"));
 }
 
 KOMBINATOR_TEST(TestProgramFolder);
