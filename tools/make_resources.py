@@ -25,6 +25,11 @@ Files written into resources/:
     kombinator-64.png  64x64  window icon
     kombinator-256.png 256x256 window icon
 
+and into packaging/icons/, for the desktop's icon theme beside the three above:
+
+    kombinator-16.png, -24, -48, -128   the window icon at those sizes
+    kombinator.svg                       the same drawing, scalable
+
 The user guide (resources/kezikonyv.html) is a hand-written text file and
 is not produced by this script.
 
@@ -39,6 +44,7 @@ import zlib
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUT = os.path.join(ROOT, "resources")
+ICONS = os.path.join(ROOT, "packaging", "icons")
 
 WHITE = (255, 255, 255)
 BLACK = (0, 0, 0)
@@ -237,8 +243,8 @@ def ico_bytes(img):
     return icon_dir + entry + dib
 
 
-def write(name, data):
-    path = os.path.join(OUT, name)
+def write(name, data, folder=None):
+    path = os.path.join(folder or OUT, name)
     with open(path, "wb") as f:
         f.write(data)
     print("wrote", os.path.relpath(path, ROOT), "(%d bytes)" % len(data))
@@ -399,25 +405,68 @@ GOLD = rgb("#FFC21A")
 GOLD_DARK = rgb("#7A5200")
 
 
+def window_icon_parts():
+    """The icon as (kind, geometry, colour, opacity) in the unit square.
+
+    kind "rect": (x0, y0, x1, y1, corner radius); "line": (points, half width).
+    The same list paints the bitmaps and writes the scalable SVG.
+    """
+    parts = [
+        # the slip: dark rim, green body, darker header band
+        ("rect", (0.12, 0.03, 0.88, 0.97, 0.11), SLIP_DARK, 1.0),
+        ("rect", (0.155, 0.065, 0.845, 0.935, 0.08), SLIP, 1.0),
+        ("rect", (0.155, 0.065, 0.845, 0.20, 0.06), SLIP_BAND, 1.0),
+        ("line", ([(0.30, 0.135), (0.70, 0.135)], 0.028), PAPER, 0.85),
+    ]
+    # three rows: a white tick and a white line each
+    for y in (0.36, 0.57, 0.78):
+        parts.append(("line", ([(0.245, y), (0.31, y + 0.06), (0.43, y - 0.07)],
+                               0.042), PAPER, 1.0))
+        parts.append(("line", ([(0.52, y), (0.75, y)], 0.035), PAPER, 0.9))
+    return parts
+
+
 def window_icon(size):
     img = Image(size, size)
     s = float(size)
     samples = 4 if size >= 64 else 6
-
-    def put(shape, colour, opacity=1.0):
+    for kind, geometry, colour, opacity in window_icon_parts():
+        if kind == "rect":
+            shape = rounded_rect(*geometry)
+        else:
+            points, r = geometry
+            shape = (capsule(*points[0], *points[1], r) if len(points) == 2
+                     else polyline(points, r))
         paint(img, shape.scaled(s), colour, opacity, samples)
-
-    # the slip: dark rim, green body, darker header band
-    put(rounded_rect(0.12, 0.03, 0.88, 0.97, 0.11), SLIP_DARK)
-    put(rounded_rect(0.155, 0.065, 0.845, 0.935, 0.08), SLIP)
-    put(rounded_rect(0.155, 0.065, 0.845, 0.20, 0.06), SLIP_BAND)
-    put(capsule(0.30, 0.135, 0.70, 0.135, 0.028), PAPER, 0.85)
-    # three rows: a white tick and a white line each
-    for y in (0.36, 0.57, 0.78):
-        put(polyline([(0.245, y), (0.31, y + 0.06), (0.43, y - 0.07)], 0.042),
-            PAPER)
-        put(capsule(0.52, y, 0.75, y, 0.035), PAPER, 0.9)
     return img
+
+
+def window_icon_svg(size=256):
+    def n(v):
+        return ("%.2f" % (v * size)).rstrip("0").rstrip(".")
+
+    def hex_colour(c):
+        return "#%02X%02X%02X" % c
+
+    out = ['<?xml version="1.0" encoding="UTF-8"?>',
+           '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" '
+           'viewBox="0 0 %d %d">' % (size, size, size, size)]
+    for kind, geometry, colour, opacity in window_icon_parts():
+        extra = '' if opacity == 1.0 else ' opacity="%g"' % opacity
+        if kind == "rect":
+            x0, y0, x1, y1, r = geometry
+            out.append('  <rect x="%s" y="%s" width="%s" height="%s" rx="%s" '
+                       'fill="%s" stroke="none"%s/>' % (n(x0), n(y0), n(x1 - x0), n(y1 - y0),
+                                          n(r), hex_colour(colour), extra))
+        else:
+            points, r = geometry
+            out.append('  <polyline points="%s" fill="none" stroke="%s" '
+                       'stroke-width="%s" stroke-linecap="round" '
+                       'stroke-linejoin="round"%s/>'
+                       % (" ".join("%s,%s" % (n(x), n(y)) for x, y in points),
+                          hex_colour(colour), n(2 * r), extra))
+    out.append('</svg>')
+    return ("\n".join(out) + "\n").encode("utf-8")
 
 
 # ---------------------------------------------------------------------------
@@ -437,6 +486,7 @@ def main(argv):
         preview_dir = argv[2]
         os.makedirs(preview_dir, exist_ok=True)
     os.makedirs(OUT, exist_ok=True)
+    os.makedirs(ICONS, exist_ok=True)
 
     # The legend pictures carry the 16 x 16 designs with a one pixel margin.
     bitmaps = {
@@ -466,6 +516,13 @@ def main(argv):
              "kombinator-256.png": window_icon(256)}
     for name, img in sorted(icons.items()):
         write(name, png_bytes(img))
+
+    # The desktop's icon theme takes the other sizes and the scalable drawing.
+    theme = {"kombinator-%d.png" % size: window_icon(size)
+             for size in (16, 24, 48, 128)}
+    for name, img in sorted(theme.items()):
+        write(name, png_bytes(img), ICONS)
+    write("kombinator.svg", window_icon_svg(), ICONS)
 
     if preview_dir:
         everything = dict(bitmaps)

@@ -56,6 +56,10 @@ int main(int argc, char** argv) {
     // Shares the window's data folder when installed.
     QCoreApplication::setApplicationName(QStringLiteral("kombinator"));
     const cli::ParseResult parsed = cli::parseArguments(app.arguments().mid(1));
+    if (parsed.help || parsed.version) {
+        writeOut(parsed.help ? cli::usage() : cli::versionText() + u'\n');
+        return 0;
+    }
     if (!parsed.options) {
         std::fputs(parsed.error.toUtf8().constData(), stderr);
         std::fputs("\n", stderr);
@@ -83,7 +87,8 @@ int main(int argc, char** argv) {
             std::fputs("A nyereménytábla legfeljebb 20 tippre számítható.\n", stderr);
             return 1;
         }
-        writeOut(results::formatReturnTable(*table).join(u'\n') + u'\n');
+        // An empty line parts the table from the lists, as a paragraph would.
+        writeOut(u'\n' + results::formatReturnTable(*table).join(u'\n') + u'\n');
     }
     return 0;
 }

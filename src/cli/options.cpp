@@ -56,24 +56,55 @@ QString withoutTrailingDigits(QString name) {
 
 }  // namespace
 
+// One row per option: what the user types and what it does. Continuation lines of a long
+// explanation start with a line feed.
+struct OptionHelp {
+    const char* option;
+    const char* text;
+};
+constexpr OptionHelp kOptionHelp[] = {
+    {"SZELVÉNY", "a bemásolt szelvény szövegfájlja, vagy - a szabványos bemenethez"},
+    {"--bank N", "az N. tipp fix lesz (többször is megadható, a megadás sorrendjében)"},
+    {"--system S",
+     "rendszer: 1 … 13, vagy Trixie, Patent, Yankee, Lucky 15, Canadian,\n"
+     "Lucky 31, Heinz, Lucky 63, Super Heinz, Goliath"},
+    {"--key FÁJL", "kulcs behelyettesítése (a fájlnév 4-5. karaktere az események száma)"},
+    {"--odds", "a fogadások árazása az aktuális oddsokkal"},
+    {"--won LISTA", "nyertes tippek (pl. 1,3,4), majd az eredmény kiértékelése"},
+    {"--table", "nyereménytábla a nyertes tippek száma szerint"},
+    {"--void LISTA",
+     "törölt (1,00-s szorzóval elszámolt) tippek (pl. 2,5), F1 az 1. fix tipp;\n"
+     "majd az eredmény kiértékelése"},
+    {"--stake X", "a nyereménytábla téte fogadásonként (pl. 100 vagy 2,50; alapértelmezés 1)"},
+    {"--make-key KK_NN_MM",
+     "szelvény helyett kulcs készítése: KK tippes kötések, NN esemény, MM találat\n"
+     "esetén legalább egy nyerő kötés"},
+    {"--out FÁJL", "a --make-key kulcsfájlja ide kerül (alapértelmezés: szabványos kimenet)"},
+    {"-h, --help", "ez a súgó"},
+    {"--version", "a program neve és változata"},
+};
+
 QString usage() {
-    return QStringLiteral(
+    QString text = QStringLiteral(
         "Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table] "
         "[--void LISTA] [--stake X] SZELVÉNY\n"
-        "  SZELVÉNY     a bemásolt szelvény szövegfájlja, vagy - a szabványos bemenethez\n"
-        "  --bank N     az N. tipp fix lesz (többször is megadható, a megadás sorrendjében)\n"
-        "  --system S   rendszer: 1 … 13, vagy Trixie, Patent, Yankee, Lucky 15, Canadian,\n"
-        "               Lucky 31, Heinz, Lucky 63, Super Heinz, Goliath\n"
-        "  --key FÁJL   kulcs behelyettesítése (a fájlnév 4-5. karaktere az események száma)\n"
-        "  --odds       a fogadások árazása az aktuális oddsokkal\n"
-        "  --won LISTA  nyertes tippek (pl. 1,3,4), majd az eredmény kiértékelése\n"
-        "  --table      nyereménytábla a nyertes tippek száma szerint\n"
-        "  --void LISTA törölt (1,00-s szorzóval elszámolt) tippek (pl. 2,5), F1 az 1. fix tipp;\n"
-        "               majd az eredmény kiértékelése\n"
-        "  --stake X    a nyereménytábla téte fogadásonként (pl. 100 vagy 2,50; alapértelmezés 1)\n"
-        "       kombinator-cli --make-key KK_NN_MM [--out FÁJL]\n"
-        "  --make-key   kulcs készítése: KK tippes kötések, NN esemény, MM találat esetén legalább\n"
-        "               egy nyerő kötés; a kulcsfájl a FÁJL-ba vagy a szabványos kimenetre kerül\n");
+        "          kombinator-cli --make-key KK_NN_MM [--out FÁJL]\n");
+    qsizetype width = 0;
+    for (const OptionHelp& row : kOptionHelp)
+        width = std::max(width, QString::fromUtf8(row.option).size());
+    const QString indent(2 + width + 2, u' ');
+    for (const OptionHelp& row : kOptionHelp) {
+        const QStringList lines = QString::fromUtf8(row.text).split(u'\n');
+        text += QStringLiteral("  ") + QString::fromUtf8(row.option).leftJustified(width) +
+                QStringLiteral("  ") + lines.front() + u'\n';
+        for (qsizetype i = 1; i < lines.size(); ++i)
+            text += indent + lines[i] + u'\n';
+    }
+    return text;
+}
+
+QString versionText() {
+    return QStringLiteral("kombinator-cli " KOMBINATOR_VERSION);
 }
 
 std::optional<int> calculatorIndex(const QString& system) {
@@ -148,7 +179,9 @@ ParseResult parseArguments(const QStringList& arguments) {
             if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a --out értéke.")};
             options.keyOut = v;
         } else if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
-            return {std::nullopt, QString()};
+            return {std::nullopt, QString(), true, false};
+        } else if (arg == QLatin1String("--version")) {
+            return {std::nullopt, QString(), false, true};
         } else if (arg.startsWith(u'-') && arg != QLatin1String("-")) {
             return {std::nullopt, QStringLiteral("Ismeretlen kapcsoló: %1").arg(arg)};
         } else {
@@ -189,6 +222,16 @@ int refused(CliPlatform& platform) {
 
 }  // namespace
 
+QString systemRefusal(Form1& form, const QString& system) {
+    const std::optional<int> index = calculatorIndex(system);
+    if (!index) return QStringLiteral("Ismeretlen rendszer: %1").arg(system);
+    const Button& button = calculatorButton(form, *index);
+    if (button.isEnabled()) return {};
+    return QStringLiteral("A(z) „%1” rendszer %2 tippre nem választható.")
+        .arg(button.caption())
+        .arg(form.module1.tipCount);
+}
+
 int run(Form1& form, CliPlatform& platform, const Options& options) {
     form.Command1.click();
     if (refused(platform)) return 1;
@@ -206,6 +249,13 @@ int run(Form1& form, CliPlatform& platform, const Options& options) {
     }
 
     if (!options.system.isEmpty()) {
+        // Only what the window lets the user press: the conversion and the bankers have just
+        // enabled exactly the calculators that fit the tips in hand.
+        const QString refusal = systemRefusal(form, options.system);
+        if (!refusal.isEmpty()) {
+            std::fprintf(stderr, "%s\n", refusal.toUtf8().constData());
+            return 1;
+        }
         calculatorButton(form, *calculatorIndex(options.system)).click();
     } else if (!options.keyFile.isEmpty()) {
         QFile file(options.keyFile);

@@ -37,14 +37,23 @@ struct Options {
 struct ParseResult {
     std::optional<Options> options;
     QString error;
+    bool help = false;     // --help or -h: print the usage
+    bool version = false;  // --version: print the name and version
 };
 
 ParseResult parseArguments(const QStringList& arguments);
+// The synopsis, then one line per option of the option table.
 QString usage();
+// "kombinator-cli 1.0.0"
+QString versionText();
 
 // The calculator button a --system value names: 0 for "1", 1 to 12 for "2" to "13", 13 to 22
 // for "Trixie 4" to "Goliath 247"; nullopt when it names none.
 std::optional<int> calculatorIndex(const QString& system);
+
+// The refusal of a --system whose calculator button the window keeps disabled for the tips in
+// hand; empty when the window would let it be pressed.
+QString systemRefusal(Form1& form, const QString& system);
 
 // Runs the commands on the window's models; 0, or 1 when the program refused something.
 int run(Form1& form, CliPlatform& platform, const Options& options);

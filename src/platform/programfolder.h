@@ -5,11 +5,28 @@
 
 namespace kombinator {
 
-// The folder of the executable when it is writable (the portable layout: everything beside the
-// program). Otherwise (an installed package) `userFolder`, seeded on first use with every file
-// of `shippedFolder` that it lacks; the user's own files are never overwritten.
-QString chooseProgramFolder(const QString& executableFolder, const QString& shippedFolder,
+// The file in the user's folder that records, for every shipped file copied there, the SHA-256
+// of the shipped bytes it was copied from ("hash  relative/path" per line, as sha256sum writes).
+inline constexpr const char* kShippedManifest = ".kombinator-shipped";
+
+// Whether `folder` holds the program's data: its key folder "tkulcs", in any letter case.
+bool holdsProgramData(const QString& folder);
+
+// The data folder of a copy whose executable lies in `executableFolder`:
+// - an installed layout (`installedDataFolder`, the ../share/kombinator beside bin/, exists):
+//   `userFolder`, brought up to date from the installed data;
+// - the program's data beside the executable (the build tree, an unpacked folder): that folder
+//   when it is writable, else `userFolder` brought up to date from it;
+// - neither: `userFolder`.
+// When `userFolder` would be the installed data folder itself (a copy installed into the user's
+// own ~/.local), the user's files go to a folder of their own beside it, "<userFolder>-user".
+QString chooseProgramFolder(const QString& executableFolder, const QString& installedDataFolder,
                             const QString& userFolder);
+
+// Brings `userFolder` up to date with the shipped files of `shippedFolder`: a file the user lacks
+// is copied; a file the user never changed since it was copied is replaced by a newer shipped
+// one; a file the user changed or made is never touched.
+void refreshShippedFiles(const QString& shippedFolder, const QString& userFolder);
 
 // chooseProgramFolder for this process: the executable's folder, the installed data folder
 // beside it (../share/kombinator) and the per-user application data folder.

@@ -3,11 +3,60 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
 #include "ui/program.h"
 #include "ui/qtplatform.h"
+#include "ui/selfcheck.h"
+
+namespace {
+
+// One row per option of the window program; Qt's own options (-platform, -style, ...) come on top.
+struct OptionHelp {
+    const char* option;
+    const char* text;
+};
+constexpr OptionHelp kOptionHelp[] = {
+    {"-h, --help", "ez a súgó"},
+    {"--version", "a program neve és változata"},
+};
+
+void printUsage(std::FILE* to) {
+    std::fputs(
+        "Használat: kombinator [KAPCSOLÓ]\n"
+        "A Kombinátor rendszerfogadás-kalkulátor ablaka; kapcsoló nélkül elindítja a programot.\n",
+        to);
+    for (const OptionHelp& row : kOptionHelp)
+        std::fprintf(to, "  %-12s%s\n", row.option, row.text);
+    std::fputs("A Qt szokásos kapcsolói (pl. -platform, -style) is megadhatók.\n", to);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before any window system is needed, so they work without a display too.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            printUsage(stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("kombinator " KOMBINATOR_VERSION);
+            return 0;
+        }
+    }
+
     QApplication app(argc, argv);
+    // What Qt did not take for itself is not ours either.
+    if (app.arguments().size() > 1) {
+        std::fprintf(stderr, "Ismeretlen kapcsoló: %s\n", app.arguments().at(1).toUtf8().constData());
+        printUsage(stderr);
+        return 2;
+    }
+    // The menu entry and the AppStream data carry this name; the desktop finds the window's icon by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KOMBINATOR_APP_ID));
     // The application name stays the executable's: the single-instance lock recognises a live
     // owner by it.
 
@@ -19,5 +68,9 @@ int main(int argc, char** argv) {
     }
 
     kombinator::ui::QtPlatform platform;
-    return kombinator::ui::runProgram(platform);
+    if (!kombinator::ui::selfCheckRequested()) return kombinator::ui::runProgram(platform);
+    return kombinator::ui::runProgram(
+        platform, [](kombinator::Form1& form, kombinator::ui::MainWindow& window) -> std::optional<int> {
+            return kombinator::ui::selfCheck(form, window);
+        });
 }

@@ -36,6 +36,8 @@ MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
         const std::optional<QString> path = form.programFile(QString::fromLatin1(name));
         if (path && QFileInfo(*path).isFile()) icon.addFile(*path);
     }
+    // An installed copy whose user folder lost the pictures still has the desktop's icon theme.
+    if (icon.isNull()) icon = QIcon::fromTheme(QStringLiteral("kombinator"));
     if (!icon.isNull()) setWindowIcon(icon);
     setFixedSize(kWidth, kHeight);
     setFont(windowFont());

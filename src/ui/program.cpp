@@ -9,7 +9,7 @@
 
 namespace kombinator::ui {
 
-int runProgram(QtPlatform& platform, const std::function<void(Form1&, MainWindow&)>& started) {
+int runProgram(QtPlatform& platform, const Started& started) {
     Form1 form(platform);
     MainWindow window(form);
     DialogViews dialogs(form);
@@ -20,7 +20,9 @@ int runProgram(QtPlatform& platform, const std::function<void(Form1&, MainWindow
     form.Form_Load();
     if (platform.quitRequested()) return 0;
     window.show();
-    if (started) started(form, window);
+    if (started) {
+        if (const std::optional<int> status = started(form, window)) return *status;
+    }
     return QApplication::exec();
 }
 

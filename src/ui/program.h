@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 namespace kombinator {
 class Form1;
@@ -14,7 +15,9 @@ class MainWindow;
 class QtPlatform;
 
 // Runs the program in the application already created, on `platform`; returns its exit status.
-// `started` is called once the main window shows, before the event loop runs.
-int runProgram(QtPlatform& platform, const std::function<void(Form1&, MainWindow&)>& started = {});
+// `started` is called once the main window shows, before the event loop runs; when it answers
+// with an exit status, the program ends with it instead of running the event loop.
+using Started = std::function<std::optional<int>(Form1&, MainWindow&)>;
+int runProgram(QtPlatform& platform, const Started& started = {});
 
 }  // namespace kombinator::ui

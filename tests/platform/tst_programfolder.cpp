@@ -1,10 +1,12 @@
-// Where the program keeps its files: beside itself when it may write there, else in the user's
-// own folder, seeded with the shipped files and never overwriting the user's.
+// Where the program keeps its files: beside itself when its data lies there, else in the user's
+// own folder, brought up to date with the shipped files without touching what the user changed.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 #include "platform/programfolder.h"
 #include "testmain.h"
@@ -28,12 +30,19 @@ class TestProgramFolder : public QObject {
 private slots:
     void portableCopyKeepsItsOwnFolder();
     void installedCopySeedsUserFolder();
+    void layouts_data();
+    void layouts();
+    void upgradeRefreshesOnlyUntouchedFiles_data();
+    void upgradeRefreshesOnlyUntouchedFiles();
+    void readOnlyUnpackedFolderIsShipped();
 };
 
 void TestProgramFolder::portableCopyKeepsItsOwnFolder() {
-    QTemporaryDir exe, shipped, user;
-    QCOMPARE(chooseProgramFolder(exe.path(), shipped.path(), user.path()), exe.path());
-    QVERIFY(QDir(exe.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+    QTemporaryDir exe, user;
+    QDir(exe.path()).mkdir("tkulcs");  // the program's data beside it
+    QCOMPARE(chooseProgramFolder(exe.path(), exe.filePath("../share/kombinator"), user.path()), exe.path());
+    QCOMPARE(QDir(exe.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"tkulcs"});
 }
 
 void TestProgramFolder::installedCopySeedsUserFolder() {
@@ -56,6 +65,112 @@ void TestProgramFolder::installedCopySeedsUserFolder() {
     writeFile(user + "/xxk.bmp", "changed");
     chooseProgramFolder(home.filePath("no/such/bin"), shipped.path(), user);
     QCOMPARE(readFile(user + "/xxk.bmp"), QByteArray("changed"));
+}
+
+// A prefix with bin/ and share/kombinator, the executable's folder holding `beside`, and a home.
+void TestProgramFolder::layouts_data() {
+    QTest::addColumn<QString>("beside");      // a folder beside the program, empty for none
+    QTest::addColumn<bool>("installed");      // share/kombinator beside bin/
+    QTest::addColumn<QString>("userFolder");  // relative to the prefix
+    QTest::addColumn<QString>("expected");    // relative to the prefix
+    QTest::newRow("build tree") << "tkulcs" << false << "home/data"
+                                << "bin";
+    QTest::newRow("unpacked from elsewhere") << "TKULCS" << false << "home/data"
+                                             << "bin";
+    QTest::newRow("installed, bin writable") << "" << true << "home/data"
+                                             << "home/data";
+    QTest::newRow("installed wins over bin") << "tkulcs" << true << "home/data"
+                                             << "home/data";
+    QTest::newRow("a lone program") << "" << false << "home/data"
+                                    << "home/data";
+    QTest::newRow("saves are no data") << "saves" << false << "home/data"
+                                       << "home/data";
+    // Installed into the user's own ~/.local: share/kombinator is where the user folder would be.
+    QTest::newRow("prefix ~/.local") << "" << true << "share/kombinator"
+                                     << "share/kombinator-user";
+}
+
+void TestProgramFolder::layouts() {
+    QFETCH(QString, beside);
+    QFETCH(bool, installed);
+    QFETCH(QString, userFolder);
+    QFETCH(QString, expected);
+    QTemporaryDir prefix;
+    QDir(prefix.path()).mkpath("bin");
+    if (!beside.isEmpty()) QDir(prefix.filePath("bin")).mkpath(beside);
+    if (installed) writeFile(prefix.filePath("share/kombinator/tkulcs/tippek.inf"), "shipped\r\n");
+    const QString folder = chooseProgramFolder(prefix.filePath("bin"), prefix.filePath("share/kombinator"),
+                                               prefix.filePath(userFolder));
+    QCOMPARE(folder, prefix.filePath(expected));
+    QVERIFY(QFileInfo(folder).isDir());
+    if (installed) QCOMPARE(readFile(folder + "/tkulcs/tippek.inf"), QByteArray("shipped\r\n"));
+}
+
+// Version 1 is installed and started; the user may change a shipped file or make one of their
+// own; version 2 is installed and started.
+void TestProgramFolder::upgradeRefreshesOnlyUntouchedFiles_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("userWrites");  // empty: the user leaves the file alone
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("guide") << "kezikonyv.html" << QByteArray() << QByteArray("v2 kezikonyv.html");
+    QTest::newRow("picture") << "xxk.bmp" << QByteArray() << QByteArray("v2 xxk.bmp");
+    QTest::newRow("key file") << "tkulcs/02_04_03.txt" << QByteArray()
+                              << QByteArray("v2 tkulcs/02_04_03.txt");
+    QTest::newRow("unchanged library")
+        << "tkulcs/tippek.inf" << QByteArray() << QByteArray("v2 tkulcs/tippek.inf");
+    QTest::newRow("edited library") << "tkulcs/tippek.inf" << QByteArray("mine") << QByteArray("mine");
+    QTest::newRow("edited picture") << "xxk.bmp" << QByteArray("mine") << QByteArray("mine");
+    QTest::newRow("own key") << "tkulcs/03_04_02.txt" << QByteArray("mine") << QByteArray("mine");
+    QTest::newRow("saved selection") << "varkonixx.txt" << QByteArray("mine") << QByteArray("mine");
+    // Edited back to what was shipped: the user's file is the shipped one again.
+    QTest::newRow("library edited back")
+        << "tkulcs/tippek.inf" << QByteArray("v1 tkulcs/tippek.inf") << QByteArray("v2 tkulcs/tippek.inf");
+    QTest::newRow("new in version 2")
+        << "tkulcs/02_05_03.txt" << QByteArray() << QByteArray("v2 tkulcs/02_05_03.txt");
+}
+
+void TestProgramFolder::upgradeRefreshesOnlyUntouchedFiles() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, userWrites);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir prefix;
+    const QString bin = prefix.filePath("bin"), shipped = prefix.filePath("share/kombinator");
+    const QString user = prefix.filePath("home/.local/share/kombinator");
+    const auto install = [&](const QByteArray& version, const QStringList& names) {
+        for (const QString& name : names)
+            writeFile(shipped + '/' + name, version + ' ' + name.toUtf8());
+    };
+    const QStringList v1 = {"kezikonyv.html", "xxk.bmp", "tkulcs/02_04_03.txt", "tkulcs/tippek.inf"};
+    install("v1", v1);
+    QCOMPARE(chooseProgramFolder(bin, shipped, user), user);
+    QCOMPARE(readFile(user + "/tkulcs/tippek.inf"), QByteArray("v1 tkulcs/tippek.inf"));
+    if (!userWrites.isEmpty()) writeFile(user + '/' + file, userWrites);
+
+    install("v2", v1 + QStringList{"tkulcs/02_05_03.txt"});
+    QCOMPARE(chooseProgramFolder(bin, shipped, user), user);
+    QCOMPARE(readFile(user + '/' + file), expected);
+    // Starting again changes nothing.
+    chooseProgramFolder(bin, shipped, user);
+    QCOMPARE(readFile(user + '/' + file), expected);
+}
+
+// An unpacked folder the user may not write (unpacked by root into /opt, say): its data is
+// what was shipped, the programs beside it are not.
+void TestProgramFolder::readOnlyUnpackedFolderIsShipped() {
+    if (::geteuid() == 0) QSKIP("root writes into any folder");
+    QTemporaryDir unpacked, home;
+    writeFile(unpacked.filePath("tkulcs/tippek.inf"), "shipped\r\n");
+    writeFile(unpacked.filePath("kombinator"), "program");
+    QFile::setPermissions(unpacked.filePath("kombinator"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    QFile::setPermissions(unpacked.path(), readOnly);
+    const QString user = home.filePath("kombinator");
+    const QString folder =
+        chooseProgramFolder(unpacked.path(), unpacked.filePath("../share/kombinator"), user);
+    QFile::setPermissions(unpacked.path(), readOnly | QFileDevice::WriteOwner);
+    QCOMPARE(folder, user);
+    QCOMPARE(readFile(user + "/tkulcs/tippek.inf"), QByteArray("shipped\r\n"));
+    QVERIFY(!QFileInfo::exists(user + "/kombinator"));
 }
 
 KOMBINATOR_TEST(TestProgramFolder);

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 
 #include "app/form1.h"
 #include "testmain.h"
@@ -27,7 +28,7 @@ int quittingProgram(const QStringList& args) {
     const QStringList open = args.value(1).split(u',', Qt::SkipEmptyParts);
     QTemporaryDir lockFolder;
     ui::QtPlatform platform(lockFolder.path());
-    return ui::runProgram(platform, [how, open](Form1& form, ui::MainWindow& window) {
+    return ui::runProgram(platform, [how, open](Form1& form, ui::MainWindow& window) -> std::optional<int> {
         QTimer::singleShot(0, &window, [&form, &window, how, open] {
             form.List5.setLines({"Arsenal - Chelsea", "Arsenal", "1.85", "Milan - Inter", "Milan", "2.10"});
             form.Command2.click();
@@ -52,6 +53,7 @@ int quittingProgram(const QStringList& args) {
                 window.close();
             }
         });
+        return std::nullopt;
     });
 }
 
