@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 
+#include "ui/mainwindow.h"
 #include "ui/program.h"
 #include "ui/qtplatform.h"
 #include "ui/selfcheck.h"
