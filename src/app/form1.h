@@ -51,6 +51,11 @@ public:
     std::optional<QString> programFile(const QString& name);
     // The full path of a picture of the program's folder, empty when it cannot be loaded.
     QString loadPicture(const QString& name);
+    // What a cell of the tip grid or the banker grid shows beyond its text, in Hungarian words
+    // for a screen reader: the outcome marker of a team cell ("hazai nyer", "döntetlen", ...) and
+    // "nyert" on the odds of a tip marked as won; several words are joined by commas. Empty when
+    // the cell shows nothing more.
+    QString cellDescription(const Grid& grid, int row, int col) const;
 
     // --- Controls ---
     Grid Grid1;  // tips
@@ -152,6 +157,7 @@ signals:
 
 private:
     void setUpControls();
+    void describeCalculators();
     void wireHandlers();
 
     Platform& platform_;

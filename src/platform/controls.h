@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace kombinator {
@@ -299,6 +301,12 @@ public:
     // row's data columns, a column header the column's data rows.
     void clickCell(int row, int col);
 
+    // What a cell shows beyond its text (its marker picture, the tip's result), in words for a
+    // screen reader. Only the grid's owner knows what its pictures mean, so it supplies the words.
+    using CellDescriber = std::function<QString(int row, int col)>;
+    void setCellDescriber(CellDescriber describer) { describer_ = std::move(describer); }
+    QString cellDescription(int row, int col) const;
+
 signals:
     void cellChanged(int row, int col);
     void layoutChanged();
@@ -325,6 +333,7 @@ private:
     std::vector<Align> colAlign_;
     std::vector<Align> fixedAlign_;
     GridRange selection_;
+    CellDescriber describer_;
 };
 
 }  // namespace kombinator

@@ -1,6 +1,9 @@
 // Result marking on the tip grid: a click on a row header shows the tip's offer lines, a click on
 // a team cell sets or removes an outcome marker, a click on an odds cell marks the tip as won or
 // takes the mark back.
+#include <QFileInfo>
+#include <QStringList>
+
 #include "app/form1.h"
 
 namespace kombinator {
@@ -87,7 +90,36 @@ void toggleResult(Form1& form) {
     }
 }
 
+// The marker a cell's picture is, by its file's name: the pictures are loaded by name from the
+// program's folder, whose names match without regard to case.
+QString markerName(const QString& picture) {
+    return picture.isEmpty() ? QString() : u'\\' + QFileInfo(picture).fileName().toLower();
+}
+
+// The outcome a team cell's marker shows, from that team's side.
+QString outcomeWords(const QString& marker, int col) {
+    const QString side = col == 1 ? QStringLiteral("hazai") : QStringLiteral("vendég");
+    if (marker == QLatin1String("\\xxk.bmp")) return side + QStringLiteral(" nyer");
+    if (marker == QLatin1String("\\xx.bmp")) return QStringLiteral("döntetlen");
+    if (marker == QLatin1String("\\xxx.bmp")) return side + QStringLiteral(" nyer vagy döntetlen");
+    return {};
+}
+
 }  // namespace
+
+QString Form1::cellDescription(const Grid& grid, int row, int col) const {
+    if (row < 1 || row >= grid.rows() || grid.textAt(row, col).isEmpty()) return {};
+    // One word per state the cell shows; a further state of a tip adds its word to the list.
+    QStringList words;
+    if (col == 1 || col == 2) {
+        const QString outcome = outcomeWords(markerName(grid.pictureAt(row, col)), col);
+        if (!outcome.isEmpty()) words << outcome;
+    } else if (col == kOddsCol && &grid == &Grid1) {
+        // Bankers have no result of their own: only a tip's odds can be marked as won.
+        if (row <= kMaxTips && resultFlags[static_cast<size_t>(row)] == 1) words << QStringLiteral("nyert");
+    }
+    return words.join(QStringLiteral(", "));
+}
 
 void Form1::Grid1_Click() {
     if (isWholeRow(Grid1.selection())) {

@@ -30,6 +30,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
             return grid_->textAt(row, col);
+        case Qt::AccessibleDescriptionRole:
+            return grid_->cellDescription(row, col);
         case Qt::DecorationRole: {
             const QString path = grid_->pictureAt(row, col);
             if (path.isEmpty()) return {};

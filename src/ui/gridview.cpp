@@ -1,13 +1,18 @@
 #include "ui/gridview.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QPersistentModelIndex>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 #include <algorithm>
 
+#include "ui/accessibility.h"
 #include "ui/gridmodel.h"
 #include "ui/twips.h"
 
@@ -36,6 +41,15 @@ public:
         painter->save();
         painter->setFont(option.font);
         style->drawControl(QStyle::CE_Header, &header, painter, widget);
+        if (option.state & QStyle::State_HasFocus) {
+            // The cell in the keys' hand shows it, as every other cell does.
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.rect = option.rect.adjusted(1, 1, -1, -1);
+            focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+            focus.backgroundColor = option.palette.color(QPalette::Button);
+            style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+        }
         painter->restore();
     }
 };
@@ -85,6 +99,7 @@ GridView::GridView(Grid& grid, QWidget* parent)
     setAutoScroll(false);  // moving the current cell from code does not scroll the grid
     setWordWrap(false);
     setIconSize({16, 16});
+    setTabKeyNavigation(false);  // Tab goes on to the next control
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     QHeaderView* header = horizontalHeader();
@@ -100,8 +115,86 @@ GridView::GridView(Grid& grid, QWidget* parent)
     connect(&grid, &Grid::layoutChanged, this, &GridView::applySizes);
     connect(&grid, &Grid::selectionChanged, this, &GridView::showSelection);
     connect(&grid, &Grid::focusRequested, this, [this] { setFocus(Qt::OtherFocusReason); });
+    connect(&grid, &Grid::cellChanged, this, &GridView::describeLater);
+    connect(&grid, &Grid::clicked, this, &GridView::describeLater);
     applySizes();
     showSelection();
+    announceDescriptions();  // what the cells say to begin with
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier) {
+                // A key held down would switch a result on and off; one press is one click.
+                if (!event->isAutoRepeat()) pressCurrentCell(modifiers == Qt::ControlModifier);
+                event->accept();
+                return;
+            }
+            break;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            // Ctrl+Tab leaves the grid too, as it leaves a text field.
+            if (modifiers & Qt::ControlModifier) {
+                focusNextPrevChild(event->key() == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier));
+                event->accept();
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    const QModelIndex before = currentIndex();
+    QTableView::keyPressEvent(event);
+    // The grid does not follow its current cell when a handler moves it, but the keys' cell must
+    // stay in sight.
+    if (currentIndex().isValid() && currentIndex() != before) scrollTo(currentIndex());
+}
+
+void GridView::pressCurrentCell(bool columnHeader) {
+    const QPersistentModelIndex cell = currentIndex();
+    if (!cell.isValid()) return;
+    grid_.clickCell(columnHeader ? 0 : GridModel::gridRow(cell), cell.column());
+    // The grid moves its current cell as after a click (a row header's click to the home team);
+    // the keys stay where they pressed, so that pressing again does the same again.
+    if (cell.isValid()) selectionModel()->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
+}
+
+void GridView::describeLater() {
+    if (describing_) return;
+    describing_ = true;
+    QTimer::singleShot(0, this, &GridView::announceDescriptions);
+}
+
+void GridView::announceDescriptions() {
+    describing_ = false;
+    const int rows = model_->rowCount();
+    const int cols = model_->columnCount();
+    std::vector<QString> now;
+    now.reserve(static_cast<size_t>(rows * cols));
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < cols; ++c)
+            now.push_back(model_->index(r, c).data(Qt::AccessibleDescriptionRole).toString());
+    }
+    const bool compare = now.size() == descriptions_.size() && announcementsHeard();
+    QAccessibleInterface* table = compare ? QAccessible::queryAccessibleInterface(this) : nullptr;
+    QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
+    if (cells) {
+        for (size_t i = 0; i < now.size(); ++i) {
+            if (now[i] == descriptions_[i]) continue;
+            QAccessibleInterface* cell =
+                cells->cellAt(static_cast<int>(i) / cols, static_cast<int>(i) % cols);
+            if (!cell) continue;
+            QAccessibleEvent described(cell, QAccessible::DescriptionChanged);
+            announce(described);
+            QAccessibleValueChangeEvent value(cell, now[i]);
+            announce(value);
+        }
+    }
+    descriptions_ = std::move(now);
 }
 
 void GridView::applySizes() {

@@ -21,15 +21,27 @@ public:
 
     GridModel* gridModel() const { return model_; }
 
+protected:
+    // Tab leaves the grid; arrows, Home, End and the page keys move the cell in hand; Space or
+    // Enter on it does what a click on it does, with Ctrl what a click on its column's header does.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void applySizes();
     void showSelection();
+    void pressCurrentCell(bool columnHeader);
+    // A screen reader hears of every cell whose description changed, once the handler that
+    // changed it has finished (a result flag may change after the cell's picture).
+    void describeLater();
+    void announceDescriptions();
 
     Grid& grid_;
     GridModel* model_;
     std::vector<int> colWidths_;  // pixels last given to the view, to skip unchanged sections
     std::vector<int> rowHeights_;
     int headerHeight_ = -1;
+    std::vector<QString> descriptions_;  // as last told, row by row
+    bool describing_ = false;            // an announcement is on its way
 };
 
 }  // namespace kombinator::ui

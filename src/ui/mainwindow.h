@@ -37,11 +37,16 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Tab and Shift+Tab walk the controls in the order of the screen.
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    // The keyboard's way through the window and the keys that stand for clicks outside the grids.
+    void setUpKeyboard();
     Form1& form_;
     WindowBuilder builder_;
     QPointer<ReturnTableDialog> returnTable_;
+    QList<QPointer<QWidget>> tabChain_;
 };
 
 }  // namespace kombinator::ui
