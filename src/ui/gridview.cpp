@@ -42,13 +42,11 @@ public:
         painter->setFont(option.font);
         style->drawControl(QStyle::CE_Header, &header, painter, widget);
         if (option.state & QStyle::State_HasFocus) {
-            // The cell in the keys' hand shows it, as every other cell does.
-            QStyleOptionFocusRect focus;
-            focus.QStyleOption::operator=(option);
-            focus.rect = option.rect.adjusted(1, 1, -1, -1);
-            focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
-            focus.backgroundColor = option.palette.color(QPalette::Button);
-            style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+            // The cell in the keys' hand shows it, as every other cell does; a header section has
+            // no focus frame of its own in every style, so it gets a plain one.
+            painter->setPen(QPen(option.palette.color(QPalette::Highlight), 1));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
         }
         painter->restore();
     }
