@@ -50,9 +50,12 @@ void Form1::setUpControls() {
         grid->setCellMenu(
             3, {QStringLiteral("Nyert"), QStringLiteral("Törölt (1,00)"), QStringLiteral("Nincs eredmény")});
     }
+    Grid1.setCellDescriber([this](int row, int col) { return cellDescription(Grid1, row, col); });
+    Grid2.setCellDescriber([this](int row, int col) { return cellDescription(Grid2, row, col); });
 
     SSTab1.setup("SSTab1", {150, 4365, 4245, 2340});
     SSTab1.setTabs({QStringLiteral("Fogadás"), QStringLiteral("Kulcs"), QStringLiteral("Klikk")});
+    SSTab1.setAccessible(QStringLiteral("Fülek"));
 
     List5.setup("List5", {55, 405, 4065, 1815}, {}, kTab0);
     List5.setSelectionMode(ListBox::Selection::Extended);
@@ -72,6 +75,10 @@ void Form1::setUpControls() {
     Picture2.setPicture(loadPicture(QStringLiteral("\\picture2.bmp")));
     Picture1.setPicture(loadPicture(QStringLiteral("\\picture1.bmp")));
     Picture3.setPicture(loadPicture(QStringLiteral("\\picture3.bmp")));
+    // The legend pictures show the markers a click sets; a screen reader names them instead.
+    Picture2.setAccessible(QStringLiteral("Nyer jele"));
+    Picture1.setAccessible(QStringLiteral("Döntetlen jele"));
+    Picture3.setAccessible(QStringLiteral("Nyer vagy döntetlen jele"));
 
     List3.setup("List3", {6555, 4875, 1485, 1815});
     List3.setAccessible(QStringLiteral("Összegek"));
@@ -90,15 +97,20 @@ void Form1::setUpControls() {
     Label6.setToolTip(QStringLiteral("A Kombinátor kézikönyve"));
 
     Frame1.setup("Frame1", {3000, 2460, 4635, 2175});
-    Label4.setup("Label4", {85, 180, 4425, 1080},
-                 QStringLiteral("Üdvözöljük a Kombinátorban!\n"
-                                "Másolja a szelvényt vagy az ajánlatot a vágólapra, töltse be, majd "
-                                "konvertálja tippekké. Minden tipp három sor: esemény, kimenet, odds."),
-                 "Frame1");
-    Label5.setup("Label5", {90, 1335, 4425, 735},
-                 QStringLiteral("Rendszert a jobb oldali gombokkal választhat, az eredményt "
-                                "az oddsokra kattintva adja meg."),
-                 "Frame1");
+    Frame1.setAccessible(QStringLiteral("Tájékoztató"));
+    const QString welcome = QStringLiteral(
+        "Üdvözöljük a Kombinátorban!\n"
+        "Másolja a szelvényt vagy az ajánlatot a vágólapra, töltse be, majd "
+        "konvertálja tippekké. Minden tipp három sor: esemény, kimenet, odds.");
+    const QString hint = QStringLiteral(
+        "Rendszert a jobb oldali gombokkal választhat, az eredményt "
+        "az oddsokra kattintva adja meg.");
+    Label4.setup("Label4", {85, 180, 4425, 1080}, welcome, "Frame1");
+    Label5.setup("Label5", {90, 1335, 4425, 735}, hint, "Frame1");
+    // The panel is read from its first label, which also takes the keys that dismiss it.
+    Label4.setAccessible(QStringLiteral("Tájékoztató"),
+                         welcome + QStringLiteral(" (Enter vagy Escape: a tájékoztató eltűnik.)"));
+    Label5.setAccessible(QStringLiteral("Tudnivaló"), hint);
     for (Label* label : {&Label4, &Label5}) {
         label->setStyle({.bold = false, .underline = false, .foreground = 0, .background = kWhite});
         label->setToolTip(QStringLiteral(" Klikkelésre eltűnik! "));
@@ -135,6 +147,8 @@ void Form1::setUpControls() {
                             QString::fromUtf8(kFullCoverCaptions[i]));
     }
 
+    describeCalculators();
+
     Command23.setup("Command23", {5895, 3795, 1170, 315}, QStringLiteral("Command23"));
     Command23.setVisible(false);
     List2.setup("List2", {285, 4665, 675, 255});
@@ -143,6 +157,34 @@ void Form1::setUpControls() {
     Picture4.setup("Picture4", {7200, 3765, 330, 330});
     for (Control* hidden : std::initializer_list<Control*>{&List2, &List4, &List6, &Picture4})
         hidden->setVisible(false);
+}
+
+void Form1::describeCalculators() {
+    // A screen reader hears a button's caption; what system it builds is its description.
+    Command24.setAccessible({}, QStringLiteral("1-es kötések (szimplák)"));
+    // The suffix of "2-es", "3-as", "5-ös", ... follows the vowel harmony of the number's name.
+    const char* const suffixes[] = {"es", "as", "es", "ös", "os", "es", "as", "es", "es", "es", "es", "as"};
+    for (int i = 0; i < 12; ++i) {
+        Command8[static_cast<size_t>(i)].setAccessible(
+            {}, QStringLiteral("%1-%2 kötések").arg(i + 2).arg(QString::fromUtf8(suffixes[i])));
+    }
+    struct Multiple {
+        const char* name;
+        int tips;
+        int bets;
+    };
+    const Multiple multiples[] = {{"Trixie", 3, 4},    {"Patent", 3, 7},    {"Yankee", 4, 11},
+                                  {"Lucky 15", 4, 15}, {"Canadian", 5, 26}, {"Lucky 31", 5, 31},
+                                  {"Heinz", 6, 57},    {"Lucky 63", 6, 63}, {"Super Heinz", 7, 120},
+                                  {"Goliath", 8, 247}};
+    Button* fullCover[] = {&Command9,  &Command10, &Command11, &Command12, &Command13,
+                           &Command14, &Command15, &Command16, &Command17, &Command18};
+    for (int i = 0; i < 10; ++i) {
+        const Multiple& m = multiples[i];
+        fullCover[i]->setAccessible(
+            {},
+            QStringLiteral("%1: %2 tipp, %3 fogadás").arg(QString::fromUtf8(m.name)).arg(m.tips).arg(m.bets));
+    }
 }
 
 void Form1::wireHandlers() {

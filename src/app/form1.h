@@ -54,6 +54,11 @@ public:
     // Tells the user that a file was left as it was because it could not be written: a save
     // that silently does nothing would pass for one that worked.
     void reportUnwritableFile(const QString& path);
+    // What a cell of the tip grid or the banker grid shows beyond its text, in Hungarian words
+    // for a screen reader: the outcome marker of a team cell ("hazai nyer", "döntetlen", ...) and
+    // "nyert" on the odds of a tip marked as won; several words are joined by commas. Empty when
+    // the cell shows nothing more.
+    QString cellDescription(const Grid& grid, int row, int col) const;
 
     // --- Controls ---
     Grid Grid1;  // tips
@@ -166,6 +171,7 @@ signals:
 
 private:
     void setUpControls();
+    void describeCalculators();
     void wireHandlers();
 
     Platform& platform_;

@@ -324,6 +324,10 @@ void Grid::setSelection(const GridRange& range) {
     emit selectionChanged();
 }
 
+QString Grid::cellDescription(int row, int col) const {
+    return describer_ && inRange(row, col) ? describer_(row, col) : QString();
+}
+
 void Grid::clickCell(int row, int col) {
     if (!inRange(row, col) || rows_ < 2 || cols_ < 2) return;
     if (row == 0 && col == 0) return;  // the corner cell is not a target of its own

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace kombinator {
@@ -307,6 +309,11 @@ public:
     // The user chose entry `entry` of the context menu of data cell (row, col): the current cell
     // and the selection move to it as a click on it moves them, then the choice is raised.
     void chooseMenuEntry(int row, int col, int entry);
+    // What a cell shows beyond its text (its marker picture, the tip's result), in words for a
+    // screen reader. Only the grid's owner knows what its pictures mean, so it supplies the words.
+    using CellDescriber = std::function<QString(int row, int col)>;
+    void setCellDescriber(CellDescriber describer) { describer_ = std::move(describer); }
+    QString cellDescription(int row, int col) const;
 
 signals:
     void cellChanged(int row, int col);
@@ -336,6 +343,7 @@ private:
     std::vector<Align> fixedAlign_;
     GridRange selection_;
     std::vector<QStringList> cellMenus_;  // per column
+    CellDescriber describer_;
 };
 
 }  // namespace kombinator

@@ -1,6 +1,9 @@
 // Result marking on the tip grid: a click on a row header shows the tip's offer lines, a click on
 // a team cell sets or removes an outcome marker, a click on an odds cell marks the tip as won or
 // takes the mark back. The odds cells' context menu also marks a tip or a banker cancelled.
+#include <QFileInfo>
+#include <QStringList>
+
 #include "app/form1.h"
 
 namespace kombinator {
@@ -111,6 +114,21 @@ void clearCancelled(Grid& grid, qint16& flag) {
     flag = 0;
 }
 
+// The marker a cell's picture is, by its file's name: the pictures are loaded by name from the
+// program's folder, whose names match without regard to case.
+QString markerName(const QString& picture) {
+    return picture.isEmpty() ? QString() : u'\\' + QFileInfo(picture).fileName().toLower();
+}
+
+// The outcome a team cell's marker shows, from that team's side.
+QString outcomeWords(const QString& marker, int col) {
+    const QString side = col == 1 ? QStringLiteral("hazai") : QStringLiteral("vendég");
+    if (marker == QLatin1String("\\xxk.bmp")) return side + QStringLiteral(" nyer");
+    if (marker == QLatin1String("\\xx.bmp")) return QStringLiteral("döntetlen");
+    if (marker == QLatin1String("\\xxx.bmp")) return side + QStringLiteral(" nyer vagy döntetlen");
+    return {};
+}
+
 }  // namespace
 
 void Form1::Grid1_MenuChosen(int entry) {
@@ -145,6 +163,23 @@ void Form1::Grid2_MenuChosen(int entry) {
     } else if (entry == kChooseWon || entry == kChooseNoResult) {
         clearCancelled(Grid2, *flag);
     }
+}
+
+QString Form1::cellDescription(const Grid& grid, int row, int col) const {
+    if (row < 1 || row >= grid.rows() || grid.textAt(row, col).isEmpty()) return {};
+    // One word per state the cell shows; a further state of a tip adds its word to the list.
+    QStringList words;
+    if (col == 1 || col == 2) {
+        const QString outcome = outcomeWords(markerName(grid.pictureAt(row, col)), col);
+        if (!outcome.isEmpty()) words << outcome;
+    } else if (col == kOddsCol && row <= kMaxTips) {
+        // A banker counts as won unless it is cancelled: only a tip's odds carry a won mark.
+        const bool tips = &grid == &Grid1;
+        const qint16 flag = (tips ? resultFlags : bankerFlags)[static_cast<size_t>(row)];
+        if (tips && flag == kWon) words << QStringLiteral("nyert");
+        if (flag == kCancelled) words << QStringLiteral("törölt");
+    }
+    return words.join(QStringLiteral(", "));
 }
 
 void Form1::Grid1_Click() {

@@ -1,7 +1,9 @@
 #include "ui/controlwidgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QTabBar>
 
@@ -70,6 +72,25 @@ void WrappingCheckBox::paintEvent(QPaintEvent*) {
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
 }
 
+namespace {
+bool isPressKey(const QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    return modifiers == Qt::NoModifier &&
+           (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space);
+}
+}  // namespace
+
+void KeyButton::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && isPressKey(event)) {
+        event->accept();
+        if (!event->isAutoRepeat()) click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
     setMouseTracking(true);
 }
@@ -91,6 +112,26 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 void ClickLabel::mouseMoveEvent(QMouseEvent* event) {
     event->accept();  // over a label the label's move counts, not the window's
     emit mouseMoved();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event) {
+    if (isPressKey(event)) {
+        event->accept();
+        if (!event->isAutoRepeat()) emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.state |= QStyle::State_KeyboardFocusChange;
+    focus.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 TabPage::TabPage(QTabWidget* tabs, QWidget* parent) : QWidget(parent), tabs_(tabs) {}
@@ -130,6 +171,7 @@ protected:
 
 TabControlWidget::TabControlWidget(QWidget* parent) : QTabWidget(parent) {
     auto* bar = new EvenTabBar(this);
+    bar->setObjectName(QStringLiteral("qt_tabwidget_tabbar"));  // the name Qt gives its own strip
     bar->setExpanding(false);
     bar->setUsesScrollButtons(false);
     bar->setElideMode(Qt::ElideNone);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include <utility>
@@ -39,6 +40,18 @@ protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
+// A command button that Enter presses as well as Space, as in a dialog.
+class KeyButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A label that reports clicks and mouse moves. Given the keyboard focus (the link, the
+// information panel), it shows the focus and Enter or Space clicks it.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -51,6 +64,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool pressed_ = false;

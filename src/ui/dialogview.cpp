@@ -2,9 +2,12 @@
 
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
+#include <QShortcut>
 
 #include "app/dialog.h"
 #include "app/form1.h"
+#include "ui/accessibility.h"
 #include "ui/mainwindow.h"
 #include "ui/twips.h"
 
@@ -13,6 +16,7 @@ namespace kombinator::ui {
 DialogView::DialogView(Dialog& dialog) : QWidget(nullptr), dialog_(dialog), builder_(this) {
     setObjectName(dialog.windowName());  // the name the platform finds the window by
     setWindowTitle(dialog.caption());
+    setAccessibleRole(this, QAccessible::Dialog);
     setFont(MainWindow::windowFont());
     // Closing a dialog never ends the program; the main window does.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -27,11 +31,23 @@ DialogView::DialogView(Dialog& dialog) : QWidget(nullptr), dialog_(dialog), buil
     const Twips size = dialog.clientSize();
     setFixedSize(pixels(size.width), pixels(size.height));
     builder_.build(dialog.controls());
+    // Escape closes the window wherever the focus is: a list would take it for a search.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void DialogView::closeEvent(QCloseEvent* event) {
     event->ignore();
     dialog_.closeBox();
+}
+
+void DialogView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 DialogViews::DialogViews(Form1& form, QObject* parent) : QObject(parent) {

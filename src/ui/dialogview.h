@@ -26,6 +26,8 @@ public:
 protected:
     // The close box asks the dialog; the dialog closes itself, which discards this window.
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes the window as its close box does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Dialog& dialog_;

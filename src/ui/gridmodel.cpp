@@ -1,6 +1,5 @@
 #include "ui/gridmodel.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -9,17 +8,6 @@
 #include "ui/twips.h"
 
 namespace kombinator::ui {
-
-namespace {
-
-// What a screen reader says for a cell's marker picture, by its file name.
-QString pictureDescription(const QString& path) {
-    const QString name = QFileInfo(path).fileName().toLower();
-    if (name == QLatin1String("xxt.bmp")) return QStringLiteral("törölt");
-    return {};
-}
-
-}  // namespace
 
 GridModel::GridModel(Grid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(&grid) {
     rows_ = std::max(0, grid.rows() - kFixedRows);
@@ -45,15 +33,13 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
             return grid_->textAt(row, col);
+        case Qt::AccessibleDescriptionRole:
+            return grid_->cellDescription(row, col);
         case Qt::DecorationRole: {
             const QString path = grid_->pictureAt(row, col);
             if (path.isEmpty()) return {};
             const QPixmap pixmap = picture(path);
             return pixmap.isNull() ? QVariant() : QVariant(pixmap);
-        }
-        case Qt::AccessibleDescriptionRole: {
-            const QString description = pictureDescription(grid_->pictureAt(row, col));
-            return description.isEmpty() ? QVariant() : QVariant(description);
         }
         case Qt::TextAlignmentRole:
             // Cells of the fixed column follow its header alignment, as the grid draws them.

@@ -1,16 +1,21 @@
 #include "ui/gridview.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QPersistentModelIndex>
 #include <QShortcut>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 #include <algorithm>
 
+#include "ui/accessibility.h"
 #include "ui/gridmodel.h"
 #include "ui/twips.h"
 
@@ -39,6 +44,13 @@ public:
         painter->save();
         painter->setFont(option.font);
         style->drawControl(QStyle::CE_Header, &header, painter, widget);
+        if (option.state & QStyle::State_HasFocus) {
+            // The cell in the keys' hand shows it, as every other cell does; a header section has
+            // no focus frame of its own in every style, so it gets a plain one.
+            painter->setPen(QPen(option.palette.color(QPalette::Highlight), 1));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+        }
         painter->restore();
     }
 };
@@ -88,6 +100,7 @@ GridView::GridView(Grid& grid, QWidget* parent)
     setAutoScroll(false);  // moving the current cell from code does not scroll the grid
     setWordWrap(false);
     setIconSize({16, 16});
+    setTabKeyNavigation(false);  // Tab goes on to the next control
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     QHeaderView* header = horizontalHeader();
@@ -107,8 +120,86 @@ GridView::GridView(Grid& grid, QWidget* parent)
     auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
     menuKey->setContext(Qt::WidgetShortcut);
     connect(menuKey, &QShortcut::activated, this, &GridView::openCellMenuAtCurrentCell);
+    connect(&grid, &Grid::cellChanged, this, &GridView::describeLater);
+    connect(&grid, &Grid::clicked, this, &GridView::describeLater);
     applySizes();
     showSelection();
+    announceDescriptions();  // what the cells say to begin with
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier) {
+                // A key held down would switch a result on and off; one press is one click.
+                if (!event->isAutoRepeat()) pressCurrentCell(modifiers == Qt::ControlModifier);
+                event->accept();
+                return;
+            }
+            break;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            // Ctrl+Tab leaves the grid too, as it leaves a text field.
+            if (modifiers & Qt::ControlModifier) {
+                focusNextPrevChild(event->key() == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier));
+                event->accept();
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    const QModelIndex before = currentIndex();
+    QTableView::keyPressEvent(event);
+    // The grid does not follow its current cell when a handler moves it, but the keys' cell must
+    // stay in sight.
+    if (currentIndex().isValid() && currentIndex() != before) scrollTo(currentIndex());
+}
+
+void GridView::pressCurrentCell(bool columnHeader) {
+    const QPersistentModelIndex cell = currentIndex();
+    if (!cell.isValid()) return;
+    grid_.clickCell(columnHeader ? 0 : GridModel::gridRow(cell), cell.column());
+    // The grid moves its current cell as after a click (a row header's click to the home team);
+    // the keys stay where they pressed, so that pressing again does the same again.
+    if (cell.isValid()) selectionModel()->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
+}
+
+void GridView::describeLater() {
+    if (describing_) return;
+    describing_ = true;
+    QTimer::singleShot(0, this, &GridView::announceDescriptions);
+}
+
+void GridView::announceDescriptions() {
+    describing_ = false;
+    const int rows = model_->rowCount();
+    const int cols = model_->columnCount();
+    std::vector<QString> now;
+    now.reserve(static_cast<size_t>(rows * cols));
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < cols; ++c)
+            now.push_back(model_->index(r, c).data(Qt::AccessibleDescriptionRole).toString());
+    }
+    const bool compare = now.size() == descriptions_.size() && announcementsHeard();
+    QAccessibleInterface* table = compare ? QAccessible::queryAccessibleInterface(this) : nullptr;
+    QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
+    if (cells) {
+        for (size_t i = 0; i < now.size(); ++i) {
+            if (now[i] == descriptions_[i]) continue;
+            QAccessibleInterface* cell =
+                cells->cellAt(static_cast<int>(i) / cols, static_cast<int>(i) % cols);
+            if (!cell) continue;
+            QAccessibleEvent described(cell, QAccessible::DescriptionChanged);
+            announce(described);
+            QAccessibleValueChangeEvent value(cell, now[i]);
+            announce(value);
+        }
+    }
+    descriptions_ = std::move(now);
 }
 
 void GridView::applySizes() {

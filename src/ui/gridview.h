@@ -25,18 +25,28 @@ protected:
     // The context menu of a data cell, when its column has one and the cell holds text: at the
     // pointer for a right click, at the current cell for the Menu key.
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Tab leaves the grid; arrows, Home, End and the page keys move the cell in hand; Space or
+    // Enter on it does what a click on it does, with Ctrl what a click on its column's header does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool openCellMenu(const QModelIndex& index, const QPoint& globalPos);
     void openCellMenuAtCurrentCell();
     void applySizes();
     void showSelection();
+    void pressCurrentCell(bool columnHeader);
+    // A screen reader hears of every cell whose description changed, once the handler that
+    // changed it has finished (a result flag may change after the cell's picture).
+    void describeLater();
+    void announceDescriptions();
 
     Grid& grid_;
     GridModel* model_;
     std::vector<int> colWidths_;  // pixels last given to the view, to skip unchanged sections
     std::vector<int> rowHeights_;
     int headerHeight_ = -1;
+    std::vector<QString> descriptions_;  // as last told, row by row
+    bool describing_ = false;            // an announcement is on its way
 };
 
 }  // namespace kombinator::ui

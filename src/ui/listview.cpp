@@ -1,5 +1,8 @@
 #include "ui/listview.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
@@ -85,6 +88,22 @@ void ListBoxView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     QListView::mousePressEvent(event);
+}
+
+void ListBoxView::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier &&
+        contextMenuPolicy() != Qt::NoContextMenu) {
+        event->accept();
+        // Where the Menu key opens it: the current line, else the list's corner.
+        const QRect line = visualRect(currentIndex());
+        const QPoint inViewport = line.isValid() ? line.center() : QPoint(4, 4);
+        const QPoint at = viewport()->mapTo(this, inViewport);
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, mapToGlobal(at), event->modifiers());
+        QCoreApplication::sendEvent(this, &menu);
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 void ListBoxView::showTopLine() {

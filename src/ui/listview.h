@@ -21,6 +21,8 @@ public:
 protected:
     // The right button opens the list's menu and leaves its selection alone, as in a list box.
     void mousePressEvent(QMouseEvent* event) override;
+    // Shift+F10 opens the list's menu at its current line, as the Menu key does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showSelection();

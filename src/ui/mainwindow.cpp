@@ -1,15 +1,21 @@
 #include "ui/mainwindow.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QShortcut>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include "app/form1.h"
 #include "keys/gyari.h"
 #include "results/returntable.h"
+#include "ui/accessibility.h"
 #include "ui/keymakerdialog.h"
 #include "ui/returntabledialog.h"
 
@@ -31,6 +37,7 @@ QFont MainWindow::windowFont() {
 MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(form), builder_(this) {
     setObjectName(QStringLiteral("Form1"));  // the name the platform finds the window by
     setWindowTitle(QStringLiteral("Kombinátor"));
+    setAccessibleRole(this, QAccessible::Window);
     QIcon icon;
     for (const char* name : {"\\kombinator.png", "\\kombinator-64.png", "\\kombinator-256.png"}) {
         const std::optional<QString> path = form.programFile(QString::fromLatin1(name));
@@ -77,6 +84,7 @@ MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
         if (auto* keyDialog = qobject_cast<gyari*>(dialog))
             connect(keyDialog, &gyari::keyMakerRequested, this, &MainWindow::showKeyMaker);
     });
+    setUpKeyboard();
 }
 
 KeyMakerDialog* MainWindow::keyMakerDialog() const {
@@ -88,6 +96,68 @@ void MainWindow::showKeyMaker() {
     keyMaker_->show();
     keyMaker_->raise();
     keyMaker_->activateWindow();
+}
+
+void MainWindow::setUpKeyboard() {
+    const auto named = [this](const QString& name) { return builder_.widget(name); };
+    QWidget* grid1 = named(QStringLiteral("Grid1"));
+    QWidget* grid2 = named(QStringLiteral("Grid2"));
+    auto* tabs = qobject_cast<QTabWidget*>(named(QStringLiteral("SSTab1")));
+
+    // The link and the information panel take the focus from the keyboard as well.
+    for (const QString& name : {QStringLiteral("Label6"), QStringLiteral("Label4")}) {
+        if (QWidget* label = named(name)) label->setFocusPolicy(Qt::TabFocus);
+    }
+    // The banker grid is a stop of Tab once it holds a banker; empty, it has nothing to offer,
+    // and the way from the tips to the commands stays short.
+    if (grid2) {
+        const auto followBankers = [this, grid2] {
+            const bool holdsBanker =
+                !form_.Grid2.textAt(1, 0).isEmpty() || !form_.Grid2.textAt(1, 1).isEmpty();
+            grid2->setFocusPolicy(holdsBanker ? Qt::StrongFocus : Qt::ClickFocus);
+        };
+        followBankers();
+        connect(&form_.Grid2, &Grid::cellChanged, grid2, followBankers);
+    }
+
+    // Tab follows the screen: the link, the panel over the grids, the grids, the tabs and their
+    // lists, the amounts, the commands row by row, the calculators column by column, the check
+    // boxes, and "Kilép" last.
+    QStringList order{QStringLiteral("Label6"), QStringLiteral("Label4"), QStringLiteral("Grid1"),
+                      QStringLiteral("Grid2")};
+    QList<QWidget*> chain;
+    for (const QString& name : order)
+        chain << named(name);
+    if (tabs) chain << tabs->tabBar();
+    order = {QStringLiteral("List5"),     QStringLiteral("List1"),     QStringLiteral("Option1_0"),
+             QStringLiteral("Option1_1"), QStringLiteral("Option1_2"), QStringLiteral("List3"),
+             QStringLiteral("Command1"),  QStringLiteral("Command22"), QStringLiteral("Command3"),
+             QStringLiteral("Command7"),  QStringLiteral("Command2"),  QStringLiteral("Command6"),
+             QStringLiteral("Command21"), QStringLiteral("Command4"),  QStringLiteral("Command20"),
+             QStringLiteral("Command19"), QStringLiteral("Command24")};
+    for (int i = 0; i < 12; ++i)
+        order << QStringLiteral("Command8_%1").arg(i);
+    for (int i = 9; i <= 18; ++i)
+        order << QStringLiteral("Command%1").arg(i);
+    order << QStringLiteral("Check2") << QStringLiteral("Check1") << QStringLiteral("Command5");
+    for (const QString& name : order)
+        chain << named(name);
+    for (QWidget* widget : chain) {
+        if (widget) tabChain_ << widget;
+    }
+    if (grid1) grid1->setFocus();  // the tips are where the work is
+
+    // Escape takes the information panel away from wherever the focus is, as a click on it does.
+    auto* dismiss = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    dismiss->setObjectName(QStringLiteral("dismissPanel"));
+    connect(dismiss, &QShortcut::activated, &form_.Label4, &Label::click);
+    const auto followPanel = [this, dismiss] { dismiss->setEnabled(form_.Frame1.isVisible()); };
+    followPanel();
+    connect(&form_.Frame1, &Control::changed, dismiss, followPanel);
+
+    // F1 opens the guide from anywhere in the window, as its link does.
+    auto* guide = new QShortcut(QKeySequence::HelpContents, this);
+    connect(guide, &QShortcut::activated, &form_.Label6, &Label::click);
 }
 
 ReturnTableDialog* MainWindow::returnTableDialog() const {
@@ -119,6 +189,35 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Leave && watched == builder_.widget(QStringLiteral("Label6")))
         form_.Form_MouseMove();
     return QWidget::eventFilter(watched, event);
+}
+
+bool MainWindow::focusNextPrevChild(bool next) {
+    // A stop takes the focus while it shows and is enabled; of a group of option buttons only the
+    // chosen one, the arrows move within the group.
+    const auto takesTab = [](const QWidget* widget) {
+        if (!widget || !widget->isVisible() || !widget->isEnabled() ||
+            !(widget->focusPolicy() & Qt::TabFocus))
+            return false;
+        const auto* radio = qobject_cast<const QRadioButton*>(widget);
+        return !radio || radio->isChecked() || !radio->group() || !radio->group()->checkedButton();
+    };
+    const qsizetype count = tabChain_.size();
+    if (count == 0) return QWidget::focusNextPrevChild(next);
+    const QWidget* focus = QApplication::focusWidget();
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < count && at < 0; ++i) {
+        const QWidget* stop = tabChain_.at(i);
+        if (stop && focus && (stop == focus || stop->isAncestorOf(focus))) at = i;
+    }
+    for (qsizetype step = 1; step <= count; ++step) {
+        const qsizetype i = at < 0 ? (next ? step - 1 : count - step)
+                                   : ((at + (next ? step : -step)) % count + count) % count;
+        QWidget* stop = tabChain_.at(i);
+        if (!takesTab(stop)) continue;
+        stop->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return false;
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {

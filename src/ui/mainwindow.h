@@ -44,12 +44,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab walk the controls in the order of the screen.
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    // The keyboard's way through the window and the keys that stand for clicks outside the grids.
+    void setUpKeyboard();
     Form1& form_;
     WindowBuilder builder_;
     QPointer<ReturnTableDialog> returnTable_;
     QPointer<KeyMakerDialog> keyMaker_;
+    QList<QPointer<QWidget>> tabChain_;
 };
 
 }  // namespace kombinator::ui

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "ui/accessibility.h"
 #include "ui/controlwidgets.h"
 #include "ui/gridview.h"
 #include "ui/listview.h"
@@ -80,7 +81,7 @@ QSize buttonCaptionBox(const QWidget* button) {
 }
 
 Bound makeButton(Button& model, QWidget* parent) {
-    auto* button = new QPushButton(parent);
+    auto* button = new KeyButton(parent);
     const auto update = [button, &model] {
         button->setText(model.caption());
         fitCaption(button, model.caption(), buttonCaptionBox(button), false);
@@ -141,6 +142,8 @@ Bound makeCheckBox(CheckBox& model, QWidget* parent) {
 Bound makeTextEdit(TextEdit& model, QWidget* parent) {
     if (model.isMultiLine()) {
         auto* edit = new PlainTextView(parent);
+        // A typed tab would become a blank in the lines anyway; Tab moves on to the buttons.
+        edit->setTabChangesFocus(true);
         const auto showText = [edit, &model] {
             // Only a change of its own: setting the same text again would move the caret.
             const QString text = shownText(model.text());
@@ -251,9 +254,12 @@ void WindowBuilder::build(const std::vector<Control*>& controls) {
 
         if (auto* tabs = qobject_cast<TabControl*>(control)) {
             auto* widget = new TabControlWidget(parent);
+            setAccessibleRole(widget, QAccessible::Grouping);
             for (int i = 0; i < tabs->tabs().size(); ++i) {
                 auto* page = new TabPage(widget);
                 page->setObjectName(QStringLiteral("%1_%2").arg(control->name()).arg(i));
+                setAccessibleRole(page, QAccessible::Pane);
+                page->setAccessibleName(tabs->tabs().at(i));
                 widget->addTab(page, tabs->tabs().at(i));
                 widgets_.insert(QStringLiteral("%1:%2").arg(control->name()).arg(i), page);
             }
