@@ -279,10 +279,7 @@ void TestReturnTable::requestBeyondTwentyTipsIsToldSo() {
     FakePlatform platform;
     Form1 form(platform);
     form.Form_Load();
-    QStringList odds;
-    for (int i = 0; i < 21; ++i)
-        odds << "1,10";
-    convertTips(form, odds);
+    convertTips(form, QStringList(21, QStringLiteral("1,10")));
     form.List1.setLines({"01 02"});
     QVERIFY(!results::requestReturnTable(form).has_value());
     QCOMPARE(platform.messages.size(), size_t{1});
@@ -292,7 +289,7 @@ void TestReturnTable::requestBeyondTwentyTipsIsToldSo() {
     QCOMPARE(platform.messages[0].buttons, MsgButtons::Ok);
 
     // Twenty tips are taken without a word.
-    convertTips(form, odds.mid(0, 20));
+    convertTips(form, QStringList(20, QStringLiteral("1,10")));
     QVERIFY(results::requestReturnTable(form).has_value());
     QCOMPARE(platform.messages.size(), size_t{1});
 }
@@ -399,10 +396,7 @@ void TestReturnTable::cancelledTipsLeaveRoomForTwenty() {
     FakePlatform platform;
     Form1 form(platform);
     form.Form_Load();
-    QStringList odds;
-    for (int i = 0; i < 21; ++i)
-        odds << "1,10";
-    convertTips(form, odds);
+    convertTips(form, QStringList(21, QStringLiteral("1,10")));
     form.List1.setLines({"01 21"});
     QVERIFY(!results::returnTable(form).has_value());
     form.Grid1.chooseMenuEntry(1, 3, Form1::kChooseCancelled);

@@ -9,6 +9,7 @@
 #include "app/form1.h"
 #include "fakeplatform.h"
 #include "testmain.h"
+#include "tips.h"
 #include "ui/mainwindow.h"
 
 using namespace kombinator;
@@ -27,10 +28,8 @@ struct Fixture {
         ready = QTest::qWaitForWindowExposed(window.get());
         form->Label4.click();  // the information panel lies over the grids
         QStringList offer;
-        for (int r = 1; r <= 5; ++r) {
-            offer << QStringLiteral("Hazai %1 - Vendég %1").arg(r) << QStringLiteral("Hazai %1").arg(r)
-                  << QStringLiteral("Szorzó: %1,50").arg(r);
-        }
+        for (int r = 1; r <= 5; ++r)
+            offer += test::tipBlock(r, QStringLiteral("%1.50").arg(r));
         form->List5.setLines(offer);
         form->Command2.click();
         grid = qobject_cast<QTableView*>(window->controlWidget("Grid1"));
