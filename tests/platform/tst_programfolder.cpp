@@ -55,7 +55,8 @@ void TestProgramFolder::installedCopySeedsUserFolder() {
     writeFile(shipped.filePath("tkulcs/tippek.inf"), "shipped library\r\n");
     writeFile(shipped.filePath("tkulcs/02_04_03.txt"), "001 002\r\n");
     const QString user = home.filePath("kombinator");
-    // The user's own library, edited earlier, must survive every start.
+    // The user's own library, edited earlier, keeps its lines at every start; the shipped keys it
+    // lacks are added.
     writeFile(user + "/tkulcs/tippek.inf", "my library\r\n");
 
     // An executable folder that cannot be written (here: one that does not exist).
@@ -63,7 +64,7 @@ void TestProgramFolder::installedCopySeedsUserFolder() {
     QCOMPARE(folder, user);
     QCOMPARE(readFile(user + "/xxk.bmp"), QByteArray("picture"));
     QCOMPARE(readFile(user + "/tkulcs/02_04_03.txt"), QByteArray("001 002\r\n"));
-    QCOMPARE(readFile(user + "/tkulcs/tippek.inf"), QByteArray("my library\r\n"));
+    QCOMPARE(readFile(user + "/tkulcs/tippek.inf"), QByteArray("my library\r\nshipped library\r\n"));
 
     // A second start copies nothing over what the user changed.
     writeFile(user + "/xxk.bmp", "changed");
@@ -126,11 +127,12 @@ void TestProgramFolder::upgradeRefreshesOnlyUntouchedFiles_data() {
                                     << QByteArray("mine\r\n02_05_03.txt  v2 words\r\n");
     QTest::newRow("own key in the library")
         << "tkulcs/tippek.inf" << kLibraryV1 + "03_04_02.txt  mine\r\n"
-        << "02_04_03.txt  v2 words\r\n03_04_02.txt  mine\r\n02_05_03.txt  v2 words\r\n";
-    QTest::newRow("library line reworded") << "tkulcs/tippek.inf" << QByteArray("02_04_03.txt  my words\r\n")
-                                           << "02_04_03.txt  my words\r\n02_05_03.txt  v2 words\r\n";
+        << QByteArray("02_04_03.txt  v2 words\r\n03_04_02.txt  mine\r\n02_05_03.txt  v2 words\r\n");
+    QTest::newRow("library line reworded")
+        << "tkulcs/tippek.inf" << QByteArray("02_04_03.txt  my words\r\n")
+        << QByteArray("02_04_03.txt  my words\r\n02_05_03.txt  v2 words\r\n");
     QTest::newRow("library line deleted") << "tkulcs/tippek.inf" << QByteArray("03_04_02.txt  mine\r\n")
-                                          << "03_04_02.txt  mine\r\n02_05_03.txt  v2 words\r\n";
+                                          << QByteArray("03_04_02.txt  mine\r\n02_05_03.txt  v2 words\r\n");
     QTest::newRow("deleted key file") << "tkulcs/02_04_03.txt" << kDeleted << QByteArray();
     QTest::newRow("deleted library") << "tkulcs/tippek.inf" << kDeleted << QByteArray();
     QTest::newRow("edited picture") << "xxk.bmp" << QByteArray("mine") << QByteArray("mine");
