@@ -73,9 +73,24 @@ private slots:
         QTest::newRow("home win after blanks") << "   Arsenal  "
                                                << "xxk.bmp"
                                                << "";
-        QTest::newRow("team not at the start") << "Győz: Arsenal"
+        QTest::newRow("team not at the start") << "Győz Arsenal"
                                                << ""
                                                << "";
+        QTest::newRow("market label before the home team") << "Győz: Arsenal"
+                                                           << "xxk.bmp"
+                                                           << "";
+        QTest::newRow("market label before the away team") << "1X2: Chelsea"
+                                                           << ""
+                                                           << "xxk.bmp";
+        QTest::newRow("two-word label, draw") << "Mérkőzés végeredménye: Döntetlen"
+                                              << "xx.bmp"
+                                              << "xx.bmp";
+        QTest::newRow("kick-off time is no label") << "20:45 Arsenal"
+                                                   << ""
+                                                   << "";
+        QTest::newRow("team first, its colon kept") << "Chelsea: Arsenal"
+                                                    << ""
+                                                    << "xxk.bmp";
         QTest::newRow("draw") << "Döntetlen"
                               << "xx.bmp"
                               << "xx.bmp";
