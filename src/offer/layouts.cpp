@@ -94,16 +94,21 @@ QStringList copiedOfferLines(QStringView text) {
     forEachLine(
         text, [&](const QString& line, bool) { copied.append(line); }, Tabs::Keep);
 
-    bool table = false;
-    for (const QString& line : copied) {
-        if (line.contains(u'\t') && !tipBlockOfRow(fieldsOf(line)).isEmpty()) {
-            table = true;
-            break;
-        }
+    // The table spans from its first row of cells (its header, as a rule) to its last tip row;
+    // inside it, a line without cells and without a number is a section title ("NB I").
+    qsizetype tableBegin = -1;
+    qsizetype tableEnd = -1;
+    for (qsizetype i = 0; i < copied.size(); ++i) {
+        if (!copied.at(i).contains(u'\t')) continue;
+        const QStringList fields = fieldsOf(copied.at(i));
+        if (fields.size() >= 3 && tableBegin < 0) tableBegin = i;
+        if (!tipBlockOfRow(fields).isEmpty()) tableEnd = i;
     }
+    const bool table = tableEnd >= 0;
 
     QStringList lines;
-    for (QString& line : copied) {
+    for (qsizetype i = 0; i < copied.size(); ++i) {
+        QString& line = copied[i];
         if (table && line.contains(u'\t')) {
             const QStringList fields = fieldsOf(line);
             const QStringList block = tipBlockOfRow(fields);
@@ -112,6 +117,7 @@ QStringList copiedOfferLines(QStringView text) {
         }
         line.replace(u'\t', u' ');
         line = trimBlanks(line);
+        if (table && i > tableBegin && i < tableEnd && !endsInNumber(line)) continue;
         if (!line.isEmpty() && line != QLatin1String("B")) lines.append(line);
     }
 
