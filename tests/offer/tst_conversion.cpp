@@ -428,6 +428,56 @@ private slots:
         }
     }
 
+    // A tip without a price stops the conversion at its block: the block is shown selected, the
+    // tips of the last conversion stay.
+    void refusesTipWithoutPrice_data() {
+        QTest::addColumn<QStringList>("offer");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("block");
+        const QStringList first = tipBlocks(1);
+        QTest::newRow("odds label alone") << first + QStringList{"C - D", "", "C", "Szorzó:"}
+                                          << "A(z) 2. tipp szorzója hiányzik: „Szorzó:”" << 3;
+        QTest::newRow("odds below 1.00") << QStringList{"C - D", "C", "Szorzó: 0,95"} + first
+                                         << "A(z) 1. tipp szorzója 1.00 alatt van: „Szorzó: 0,95”" << 0;
+        QTest::newRow("odds zero") << first + QStringList{"C - D", "C", "0"}
+                                   << "A(z) 2. tipp szorzója 1.00 alatt van: „0”" << 3;
+        QTest::newRow("odds 1.00 stand") << first + QStringList{"C - D", "C", "1,00"} << "" << -1;
+        QTest::newRow("price of a page on the next line")
+            << QStringList{"A - B", "A", "Szorzó:", "\u25b2 2,05", "C - D", "C"}
+            << "A(z) 1. tipp szorzója hiányzik: „Szorzó:”" << 0;
+    }
+    void refusesTipWithoutPrice() {
+        QFETCH(QStringList, offer);
+        QFETCH(QString, message);
+        QFETCH(int, block);
+        test::FakePlatform platform;
+        Form1 form(platform);
+        form.List5.setLines(tipBlocks(4));
+        form.Command2_Click();
+        form.List1.setLines({"01 02"});
+        form.List3.setLines({"3.00"});
+        form.List5.setLines(offer);
+        form.Command2_Click();
+        if (block < 0) {
+            QVERIFY(platform.messages.empty());
+            QCOMPARE(form.Grid1.textAt(2, 3), "1.00");
+            return;
+        }
+        QCOMPARE(platform.messages.size(), size_t{1});
+        QCOMPARE(platform.messages[0].text, message);
+        QCOMPARE(platform.messages[0].caption, "Zelko-Soft/2013");
+        QCOMPARE(platform.messages[0].icon, MsgIcon::Stop);
+        offer.removeAll(QString());
+        QCOMPARE(form.List5.lines(), offer);
+        for (int i = 0; i < offer.size(); ++i)
+            QCOMPARE(form.List5.isSelected(i), i >= block && i < block + 3);
+        QCOMPARE(form.List5.topIndex(), block);
+        QCOMPARE(form.module1.tipCount, 4);
+        QCOMPARE(form.Grid1.textAt(4, 1), "A4");
+        QCOMPARE(form.List3.lines(), QStringList({"3.00"}));
+        QCOMPARE(form.Command8[2].isEnabled(), true);
+    }
+
     void emptyOfferList() {
         test::FakePlatform platform;
         Form1 form(platform);
