@@ -151,10 +151,6 @@ void TestCli::refusalGoesToStandardError_data() {
     QTest::newRow("odds label on its own line")
         << QByteArray("A - B\nA\nSzorzó:\n▲ 2,05\nC - D\nC\nSzorzó:\n1,50\nE - F\nE\nSzorzó:\n3,00\n")
         << "01 02\t3.07\n01 03\t6.15\n02 03\t4.50\n\t\n\tÖssz.: 13.72\n";
-    QTest::newRow("offer table") << QByteArray(
-                                        "Esemény\tTipp\tSzorzó\nArsenal – Chelsea\tArsenal\t1,50\n"
-                                        "Leeds - Fulham\tDöntetlen\t3,05\n")
-                                 << "01 02\t4.57\n";
 }
 
 void TestCli::refusalGoesToStandardError() {

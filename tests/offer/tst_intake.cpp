@@ -51,9 +51,6 @@ void TestIntake::takesLines_data() {
         << QString("Borussia M\u00f6n\u00adchen\u00adgladbach\u0085\rSzorz\u00f3: 2,") + QChar(0) + "00\x7f\r"
         << QStringList{"Borussia Mönchengladbach", "Szorzó: 2,00"};
     // Page layouts written as the tip blocks they stand for.
-    QTest::newRow("odds label on its own line")
-        << "A - B\r\nA\r\nSzorzó:\r\n\u25b2 2,05\rC - D\rC\rOdds :\r1,50\r"
-        << QStringList{"A - B", "A", "Szorzó: \u25b2 2,05", "C - D", "C", "Odds : 1,50"};
     QTest::newRow("odds label before another tip's event")
         << "Szorzó:\rSchalke 04 - Hannover 96\r" << QStringList{"Szorzó:", "Schalke 04 - Hannover 96"};
     QTest::newRow("offer table with header and section title")
