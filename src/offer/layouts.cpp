@@ -11,14 +11,17 @@ namespace kombinator {
 namespace {
 
 // The words a slip writes before its odds, compared without letter case.
-const QStringList kOddsLabels{QStringLiteral("szorzó"), QStringLiteral("odds")};
+constexpr QStringView kOddsLabels[] = {u"Szorzó", u"Odds"};
 
 // "Szorzó:", "Odds :", "SZORZÓ": a label alone, its price in the next element.
-bool isOddsLabel(const QString& line) {
-    QString word = line;
-    word.remove(u' ');
-    if (word.endsWith(u':')) word.chop(1);
-    return kOddsLabels.contains(word.toLower());
+bool isOddsLabel(QStringView line) {
+    if (line.endsWith(u':')) line.chop(1);
+    while (!line.isEmpty() && isBlank(line.back()))
+        line.chop(1);
+    for (const QStringView label : kOddsLabels) {
+        if (line.compare(label, Qt::CaseInsensitive) == 0) return true;
+    }
+    return false;
 }
 
 bool endsInNumber(const QString& line) {
@@ -90,10 +93,29 @@ bool isHeaderRow(const QStringList& fields) {
 }  // namespace
 
 QStringList copiedOfferLines(QStringView text) {
+    // An odds label alone takes the price on the next line.
+    QStringList lines;
+    bool labelLast = false;
+    const auto append = [&](const QString& line) {
+        if (labelLast && isPriceLine(line)) {
+            lines.last() += u' ' + line;
+            labelLast = false;
+        } else {
+            lines.append(line);
+            labelLast = isOddsLabel(line);
+        }
+    };
+    const auto take = [&](const QString& line) {
+        if (!line.isEmpty() && line != QLatin1String("B")) append(line);
+    };
+    if (!text.contains(u'\t')) {  // no table: one walk
+        forEachLine(text, [&](const QString& line, bool) { take(line); });
+        return lines;
+    }
+
     QStringList copied;
     forEachLine(
         text, [&](const QString& line, bool) { copied.append(line); }, Tabs::Keep);
-
     // The table spans from its first row of cells (its header, as a rule) to its last tip row;
     // inside it, a line without cells and without a number is a section title ("NB I").
     qsizetype tableBegin = -1;
@@ -106,32 +128,22 @@ QStringList copiedOfferLines(QStringView text) {
     }
     const bool table = tableEnd >= 0;
 
-    QStringList lines;
     for (qsizetype i = 0; i < copied.size(); ++i) {
         QString& line = copied[i];
-        if (table && line.contains(u'\t')) {
-            const QStringList fields = fieldsOf(line);
-            const QStringList block = tipBlockOfRow(fields);
-            lines += block;
-            if (!block.isEmpty() || isHeaderRow(fields)) continue;
+        if (line.contains(u'\t')) {
+            if (table) {
+                const QStringList fields = fieldsOf(line);
+                const QStringList block = tipBlockOfRow(fields);
+                for (const QString& blockLine : block)
+                    append(blockLine);
+                if (!block.isEmpty() || isHeaderRow(fields)) continue;
+            }
+            line.replace(u'\t', u' ');
+            line = trimBlanks(line);
         }
-        line.replace(u'\t', u' ');
-        line = trimBlanks(line);
-        if (table && i > tableBegin && i < tableEnd && !endsInNumber(line)) continue;
-        if (!line.isEmpty() && line != QLatin1String("B")) lines.append(line);
+        if (!table || i <= tableBegin || i >= tableEnd || endsInNumber(line)) take(line);
     }
-
-    QStringList joined;
-    joined.reserve(lines.size());
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i + 1 < lines.size() && isOddsLabel(lines.at(i)) && isPriceLine(lines.at(i + 1))) {
-            joined.append(lines.at(i) + u' ' + lines.at(i + 1));
-            ++i;
-        } else {
-            joined.append(lines.at(i));
-        }
-    }
-    return joined;
+    return lines;
 }
 
 }  // namespace kombinator
