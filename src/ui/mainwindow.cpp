@@ -155,9 +155,10 @@ void MainWindow::setUpKeyboard() {
     followPanel();
     connect(&form_.Frame1, &Control::changed, dismiss, followPanel);
 
-    // F1 opens the guide from anywhere in the window, as its link does.
+    // F1 opens the guide from anywhere in the window, as its link does, and keeps the window in
+    // sight beside it.
     auto* guide = new QShortcut(QKeySequence::HelpContents, this);
-    connect(guide, &QShortcut::activated, &form_.Label6, &Label::click);
+    connect(guide, &QShortcut::activated, this, [this] { form_.openGuide(); });
 }
 
 ReturnTableDialog* MainWindow::returnTableDialog() const {
