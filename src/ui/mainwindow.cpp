@@ -72,7 +72,10 @@ MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
         list->addAction(action);
         list->setContextMenuPolicy(Qt::ActionsContextMenu);
     }
-    if (QWidget* link = builder_.widget(QStringLiteral("Label6"))) link->installEventFilter(this);
+    if (QWidget* link = builder_.widget(QStringLiteral("Label6"))) {
+        link->installEventFilter(this);
+        setAccessibleRole(link, QAccessible::Link);
+    }
 
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(shortcut, &QShortcut::activated, this, &MainWindow::showReturnTable);
