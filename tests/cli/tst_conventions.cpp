@@ -201,8 +201,8 @@ void TestConventions::documentationListsEverySystem() {
     if (file.isEmpty()) {
         // The --system entry of the usage, its wrapped lines joined.
         const QString usage = runProgram(kCli, {"--help"}).out;
-        const qsizetype at = usage.indexOf(QLatin1String("--system"));
-        text = usage.mid(at, usage.indexOf(QLatin1String("--key"), at) - at);
+        const qsizetype at = usage.indexOf(QLatin1String("\n  --system"));
+        text = usage.mid(at, usage.indexOf(QLatin1String("\n  --key"), at) - at);
     } else {
         QFile doc(file);
         QVERIFY(doc.open(QIODevice::ReadOnly));
