@@ -22,7 +22,7 @@ KeyShape shapeOf(const char* name) {
 }
 
 // A quick search: enough for the small shapes the tests make.
-constexpr SearchEffort kQuick{30'000'000, std::chrono::milliseconds(0), 7};
+constexpr SearchEffort kQuick{30'000'000, 0, 7};
 
 }  // namespace
 
@@ -84,8 +84,13 @@ void TestKeyMaker::bounds_data() {
     QTest::newRow("03_10_04: Turán's trebles") << shapeOf("03_10_04") << qint64(39) << qint64(45);
     QTest::newRow("04_13_07") << shapeOf("04_13_07") << qint64(25) << qint64(50);
     QTest::newRow("03_20_07: 3 groups") << shapeOf("03_20_07") << qint64(58) << qint64(90);
-    QTest::newRow("04_18_08") << shapeOf("04_18_08") << qint64(74) << qint64(195);
-    QTest::newRow("06_24_12, too big to search") << shapeOf("06_24_12") << qint64(218) << qint64(1834);
+    QTest::newRow("04_18_08: two keys side by side") << shapeOf("04_18_08") << qint64(74) << qint64(142);
+    QTest::newRow("06_24_12") << shapeOf("06_24_12") << qint64(218) << qint64(1018);
+    QTest::newRow("04_24_12: side by side, without the library")
+        << shapeOf("04_24_12") << qint64(52) << qint64(99);
+    QTest::newRow("03_10_05: Turán's halves, exact") << shapeOf("03_10_05") << qint64(20) << qint64(20);
+    QTest::newRow("03_16_05: exact") << shapeOf("03_16_05") << qint64(112) << qint64(112);
+    QTest::newRow("03_17_05: averaged over 03_16_05") << shapeOf("03_17_05") << qint64(136) << qint64(140);
 }
 
 void TestKeyMaker::bounds() {
@@ -123,23 +128,26 @@ void TestKeyMaker::shapes() {
 void TestKeyMaker::texts() {
     QCOMPARE(QString::fromStdString(keyDescription({4, 18, 8}, 56)),
              QStringLiteral(
-                 "4-es kötések, 18 esemény: ha legalább 8 tipp bejön, legalább egy kötés nyer; 56 fogadás"));
-    QCOMPARE(QString::fromStdString(keyDescription({2, 6, 3}, 6)),
+                 "56 fogadás – 4-es kötések, 18 esemény: ha legalább 8 tipp bejön, legalább egy kötés nyer"));
+    QCOMPARE(QString::fromStdString(keyDescription({2, 4, 3}, 3)),
              QStringLiteral(
-                 "2-es kötések, 6 esemény: ha legalább 3 tipp bejön, legalább egy kötés nyer; 6 fogadás"));
-    QVERIFY(QString::fromStdString(keyDescription({3, 9, 5}, 1)).startsWith(QStringLiteral("3-as kötések")));
-    QVERIFY(QString::fromStdString(keyDescription({5, 9, 5}, 1)).startsWith(QStringLiteral("5-ös kötések")));
-    QVERIFY(QString::fromStdString(keyDescription({6, 9, 6}, 1)).startsWith(QStringLiteral("6-os kötések")));
+                 "3 fogadás – 2-es kötések, 4 esemény: ha legalább 3 tipp bejön, legalább egy kötés nyer"));
+    QVERIFY(QString::fromStdString(keyDescription({3, 9, 5}, 1))
+                .startsWith(QStringLiteral("1 fogadás – 3-as kötések")));
+    QVERIFY(QString::fromStdString(keyDescription({5, 9, 5}, 1))
+                .startsWith(QStringLiteral("1 fogadás – 5-ös kötések")));
+    QVERIFY(QString::fromStdString(keyDescription({6, 9, 6}, 1))
+                .startsWith(QStringLiteral("1 fogadás – 6-os kötések")));
     // Lines in the order of their tips, three digits each, CR LF.
     const std::vector<Bet> bets = {0b1010, 0b0011, (Bet{1} << 49) | 1};
     QCOMPARE(QString::fromStdString(keyFileText(bets)), QStringLiteral("001 002\r\n001 050\r\n002 004\r\n"));
     QCOMPARE(libraryLine(QStringLiteral("02_06_03.txt"), {2, 6, 3}, 6),
-             QStringLiteral("02_06_03.txt  2-es kötések, 6 esemény: ha legalább 3 tipp bejön, legalább egy "
-                            "kötés nyer; 6 fogadás"));
+             QStringLiteral("02_06_03.txt  6 fogadás – 2-es kötések, 6 esemény: ha legalább 3 tipp bejön, "
+                            "legalább egy kötés nyer"));
 }
 
 void TestKeyMaker::cancelledSearchKeepsAProvenKey() {
-    KeySearchJob job({4, 13, 7}, {4'000'000'000, std::chrono::milliseconds(0), 1});
+    KeySearchJob job({4, 13, 7}, {4'000'000'000, 0, 1});
     QSignalSpy progress(&job, &KeySearchJob::progress);
     QSignalSpy finished(&job, &KeySearchJob::finished);
     job.start();
@@ -165,8 +173,8 @@ void TestKeyMaker::savedKeyIsListedAndSubstitutes() {
 
     const std::optional<QString> line = saveKeyToLibrary(desk.form, shape, key);
     const QString expected = QStringLiteral(
-        "03_09_07.txt  3-as kötések, 9 esemény: ha legalább 7 tipp bejön, legalább egy kötés nyer; 3 "
-        "fogadás");
+        "03_09_07.txt  3 fogadás – 3-as kötések, 9 esemény: ha legalább 7 tipp bejön, legalább egy kötés "
+        "nyer");
     QCOMPARE(line, std::optional<QString>(expected));
     QCOMPARE(dialog->List1.lines(), QStringList({QStringLiteral("02_09_03.txt  régi sor"), expected}));
     QCOMPARE(dialog->Label1.caption(), QStringLiteral("2"));
