@@ -72,13 +72,15 @@ private:
                 singles.push_back(bit(event));  // MM winners miss at most NN - MM of these
             return singles;
         }
-        std::vector<Bet> best = groupConstruction(s);
-        if (s.k == 2) return best;  // exact
+        if (s.k == 2) return groupConstruction(s);  // exact
+        // A key in the book stays unless a construction is smaller.
+        const auto known = book_.find(s);
+        std::vector<Bet> best =
+            known != book_.end() && !known->second.empty() ? known->second : groupConstruction(s);
         const auto offer = [&](std::vector<Bet> candidate) {
             if (candidate.size() < best.size()) best = std::move(candidate);
         };
-        if (const auto known = book_.find(s); known != book_.end() && !known->second.empty())
-            offer(known->second);
+        offer(groupConstruction(s));
         if (const auto larger = book_.find({s.k, s.n + 1, s.m}); larger != book_.end())
             offer(dropBusiestEvent(larger->second, s.n + 1));
         if (s.k == 3 && s.m == 4) offer(turanTreblesFor4(s.n));

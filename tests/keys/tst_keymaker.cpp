@@ -4,9 +4,13 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+#include <bit>
+
 #include "keydesk.h"
 #include "keys/keymaker.h"
 #include "keys/keysearch.h"
+#include "keys/keyverdict.h"
 #include "testmain.h"
 
 using namespace kombinator;
@@ -14,6 +18,7 @@ using namespace kombinator::keys;
 using namespace kombinator::test;
 
 Q_DECLARE_METATYPE(kombinator::keys::KeyShape)
+Q_DECLARE_METATYPE(std::vector<kombinator::keys::Bet>)
 
 namespace {
 
@@ -36,6 +41,8 @@ private slots:
     void shapes_data();
     void shapes();
     void texts();
+    void profileMatchesBruteForce_data();
+    void profileMatchesBruteForce();
     void cancelledSearchKeepsAProvenKey();
     void savedKeyIsListedAndSubstitutes();
     void keyFailingTheCheckIsNeverSaved();
@@ -138,12 +145,64 @@ void TestKeyMaker::texts() {
                 .startsWith(QStringLiteral("1 fogadás – 5-ös kötések")));
     QVERIFY(QString::fromStdString(keyDescription({6, 9, 6}, 1))
                 .startsWith(QStringLiteral("1 fogadás – 6-os kötések")));
+    QCOMPARE(keyVerdict({3, 10, 5}, 20, true, false),
+             QStringLiteral("Ellenőrizve: a 10 esemény bármely 5 tippje tartalmaz egy kötést. Ennél kevesebb "
+                            "fogadással nem lehet."));
+    QCOMPARE(
+        keyVerdict({4, 14, 6}, 115, true, true),
+        QStringLiteral("Leállítva. Ellenőrizve: a 14 esemény bármely 6 tippje tartalmaz egy kötést. Ez a "
+                       "legjobb ismert méret."));
+    QVERIFY(keyVerdict({4, 14, 6}, 114, true, false).endsWith(QStringLiteral("közölt méretnél (115).")));
+    QVERIFY(keyVerdict({4, 16, 8}, 59, true, false).endsWith(QStringLiteral("kötést.")));
+    QCOMPARE(keyVerdict({4, 16, 8}, 59, false, false),
+             QStringLiteral("A talált kulcs nem állta ki az ellenőrzést, nem menthető."));
+    QVERIFY(maySaveKey(true, false, false, 59) && !maySaveKey(true, true, false, 59) &&
+            !maySaveKey(true, false, true, 59) && !maySaveKey(false, false, false, 59));
     // Lines in the order of their tips, three digits each, CR LF.
     const std::vector<Bet> bets = {0b1010, 0b0011, (Bet{1} << 49) | 1};
     QCOMPARE(QString::fromStdString(keyFileText(bets)), QStringLiteral("001 002\r\n001 050\r\n002 004\r\n"));
     QCOMPARE(libraryLine(QStringLiteral("02_06_03.txt"), {2, 6, 3}, 6),
              QStringLiteral("02_06_03.txt  6 fogadás – 2-es kötések, 6 esemény: ha legalább 3 tipp bejön, "
                             "legalább egy kötés nyer"));
+}
+
+void TestKeyMaker::profileMatchesBruteForce_data() {
+    QTest::addColumn<int>("events");
+    QTest::addColumn<std::vector<Bet>>("bets");
+    QTest::addColumn<int>("guarantee");
+    QTest::newRow("03_09_07") << 9 << searchKey({3, 9, 7}, {}, kQuick) << 7;
+    QTest::newRow("02_06_03, two triangles") << 6 << searchKey({2, 6, 3}, {}, kQuick) << 3;
+    QTest::newRow("04_10_07") << 10 << searchKey({4, 10, 7}, {}, kQuick) << 7;
+    QTest::newRow("03_11_05, a bet twice") << 11 << [] {
+        std::vector<Bet> bets = searchKey({3, 11, 5}, {}, kQuick);
+        bets.push_back(bets.front());
+        return bets;
+    }() << 5;
+    QTest::newRow("a lone double of 5 events") << 5 << std::vector<Bet>{0b11000} << 5;
+}
+
+void TestKeyMaker::profileMatchesBruteForce() {
+    QFETCH(int, events);
+    QFETCH(std::vector<Bet>, bets);
+    QFETCH(int, guarantee);
+    const std::optional<std::vector<ProfileRow>> rows = keyProfile(events, bets);
+    QVERIFY(rows);
+    for (int j = 0; j <= events; ++j) {
+        std::int64_t fewest = INT64_MAX, most = 0;
+        for (Bet winners = 0; winners < bit(events); ++winners) {
+            if (std::popcount(winners) != j) continue;
+            const auto wins =
+                std::count_if(bets.begin(), bets.end(), [&](Bet bet) { return (bet & ~winners) == 0; });
+            fewest = std::min<std::int64_t>(fewest, wins);
+            most = std::max<std::int64_t>(most, wins);
+        }
+        const ProfileRow& row = (*rows)[static_cast<std::size_t>(j)];
+        QCOMPARE(row.winners, j);
+        QCOMPARE(row.fewest, fewest);
+        QCOMPARE(row.most, most);
+    }
+    QCOMPARE(profileGuarantee(*rows), std::optional<int>(guarantee));
+    QCOMPARE(keyProfile(kMaxProfileEvents + 1, bets), std::nullopt);
 }
 
 void TestKeyMaker::cancelledSearchKeepsAProvenKey() {
