@@ -70,12 +70,20 @@ std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>&
         if (cover.size() < best.size()) best = inst.betsOf(cover);
         return cover;
     };
-    // Only complete keys of this shape count as starts.
+    // Only complete keys of this shape count as starts; the first of the smallest is the key to
+    // beat, so a key in hand is only ever replaced by a smaller one.
     std::vector<std::vector<int>> valid = {inst.indicesOf(best)};
+    bool startTaken = false;
     for (const std::vector<Bet>& start : starts) {
         if (!isKeyOfShape(shape, start)) continue;
         std::vector<int> cover = inst.indicesOf(sortedUnique(start));
-        if (inst.covers(cover)) valid.push_back(consider(std::move(cover)));
+        if (!inst.covers(cover)) continue;
+        dropRedundant(inst, cover);
+        if (cover.size() < best.size() || (cover.size() == best.size() && !startTaken)) {
+            best = inst.betsOf(cover);
+            startTaken = true;
+        }
+        valid.push_back(std::move(cover));
     }
     if (static_cast<std::int64_t>(best.size()) <= goal || !report(best.size(), 0)) {
         if (listener) listener({best.size(), 1.0});
