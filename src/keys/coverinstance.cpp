@@ -65,6 +65,11 @@ bool CoverInstance::fits(KeyShape s) {
     return isMakeable(s) && s.n <= kMaxEvents;
 }
 
+std::int64_t CoverInstance::coverageWork(KeyShape s) {
+    const std::int64_t pairs = binomial(s.n, s.m) * binomial(s.m, s.k);
+    return pairs <= kMaxTablePairs ? pairs : 3 * pairs;
+}
+
 CoverInstance::CoverInstance(KeyShape shape)
     : shape_(shape),
       targetCount_(static_cast<int>(binomial(shape.n, shape.m))),
@@ -75,7 +80,7 @@ CoverInstance::CoverInstance(KeyShape shape)
         for (Bet rest = local; rest != 0; rest &= rest - 1)
             positions_.push_back(static_cast<std::uint8_t>(std::countr_zero(rest)));
     });
-    tables_ = static_cast<std::int64_t>(targetCount_) * perTarget_ <= kMaxTablePairs;
+    tables_ = coverageWork(shape) <= kMaxTablePairs;
     targetSets_.reserve(static_cast<std::size_t>(targetCount_));
     forEachSubset(shape.n, shape.m, [&](Bet set) { targetSets_.push_back(static_cast<std::uint32_t>(set)); });
     targetBuffer_.reserve(static_cast<std::size_t>(perBlock_));
@@ -174,7 +179,7 @@ bool CoverInstance::covers(const std::vector<int>& cover) const {
 }
 
 std::int64_t greedyWork(const CoverInstance& inst) {
-    return static_cast<std::int64_t>(inst.targetCount()) * inst.perTarget() * inst.unitCost();
+    return CoverInstance::coverageWork(inst.shape());
 }
 
 std::vector<int> greedyCover(const CoverInstance& inst, const std::vector<int>& rank) {

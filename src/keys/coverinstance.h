@@ -20,6 +20,8 @@ public:
 
     // Whether the search can take this shape at all (the events fit the bit tables).
     static bool fits(KeyShape shape);
+    // The work units of covering every target once, which any search over the shape pays.
+    static std::int64_t coverageWork(KeyShape shape);
 
     const KeyShape& shape() const { return shape_; }
     int blockCount() const { return static_cast<int>(blocks_.size()); }

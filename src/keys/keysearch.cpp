@@ -12,6 +12,10 @@ namespace kombinator::keys {
 namespace {
 
 constexpr int kGreedyRestarts = 8;
+// Shapes whose every winner set takes longer than this to cover once (about 5 s of processor time
+// here, such as 24 events with 12 winners) keep the constructed key: a search could not even set
+// itself up within the window's budget, nor stop promptly when asked.
+constexpr std::int64_t kMaxCoverageWork = 1'500'000'000;
 // A greedy cover costing more work units than this share of the budget is left out.
 constexpr std::int64_t kGreedyShare = 20;
 
@@ -31,7 +35,7 @@ bool isKeyOfShape(KeyShape shape, const std::vector<Bet>& bets) {
 }  // namespace
 
 bool isSearchable(KeyShape s) {
-    return s.k > 2 && CoverInstance::fits(s);
+    return s.k > 2 && CoverInstance::fits(s) && CoverInstance::coverageWork(s) <= kMaxCoverageWork;
 }
 
 std::vector<Bet> withoutRedundantBets(KeyShape shape, std::vector<Bet> bets) {
@@ -61,6 +65,10 @@ std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>&
     };
     const std::int64_t goal = searchGoal(shape);
     if (!isSearchable(shape)) {
+        for (const std::vector<Bet>& start : starts) {
+            if (start.size() <= best.size() && isKeyOfShape(shape, start) && provesGuarantee(shape, start))
+                best = start;
+        }
         if (listener) listener({best.size(), 1.0});
         return sortedUnique(best);
     }

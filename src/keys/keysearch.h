@@ -36,7 +36,8 @@ constexpr SearchEffort kInteractiveEffort{2'500'000'000, 10.0, 0x4B6F6D62};
 // "Tovább javítom": on until the user stops it.
 constexpr SearchEffort kEndlessEffort{INT64_MAX, 0, 0x4B6F6D62};
 
-// Whether the search improves on the constructions for this shape (doubles are made exactly).
+// Whether the search improves on the constructions for this shape: doubles are made exactly, and
+// shapes too large to search within the window's budget keep their constructed key.
 bool isSearchable(KeyShape shape);
 
 // The smallest key the search finds: starts from the constructions (with the keys of `book` as
