@@ -165,6 +165,8 @@ void KeyMakerDialog::improveFurther() {
     if (isSearching() || key_.empty()) return;
     keys::SearchEffort effort = keys::kEndlessEffort;
     effort.seed += static_cast<std::uint64_t>(++rounds_);
+    // No budget to measure against: the bar only shows that the search runs.
+    progress_->setRange(0, 0);
     runJob(effort, {key_});
 }
 
@@ -230,6 +232,7 @@ void KeyMakerDialog::showProfile(const std::vector<keys::ProfileRow>& rows) {
 }
 
 void KeyMakerDialog::setSearching(bool searching) {
+    if (!searching) progress_->setRange(0, 100);
     search_->setEnabled(!searching);
     improve_->setEnabled(!searching && !key_.empty() && keys::isSearchable(keyShape_) &&
                          static_cast<std::int64_t>(key_.size()) > keys::searchGoal(keyShape_));
