@@ -76,6 +76,7 @@ int main(int argc, char** argv) {
     }
     const cli::Options& options = *parsed.options;
     if (!options.makeKey.isEmpty()) return cli::makeKey(options.makeKey, options.keyOut);
+    if (!options.keyProfile.isEmpty()) return cli::printKeyProfile(options.keyProfile);
 
     const std::optional<QByteArray> coupon = readCoupon(options.coupon);
     if (!coupon) {
