@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstddef>
@@ -24,11 +23,6 @@ public:
             QFile file(dir.filePath(QString::fromLatin1(name)));
             if (file.open(QIODevice::WriteOnly)) file.write("BM");
         }
-    }
-
-    bool isPicture(const QString& path) override {
-        const QFileInfo info(path);
-        return info.isFile() && info.size() > 0;
     }
 };
 

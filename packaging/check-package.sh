@@ -42,6 +42,12 @@ fi
 
 # What the package must hold besides what lintian looks at.
 [ "$(dpkg-deb -f "$deb" Recommends)" = "xdg-utils" ] || fail "Recommends: xdg-utils"
+# The synopsis is the English summary, without the package's name; the long text follows it.
+description=$(dpkg-deb -f "$deb" Description)
+[ "$(head -n 1 <<< "$description")" = "calculator of system bets for fixed-odds sports betting" ] ||
+    fail "synopsis: $(head -n 1 <<< "$description")"
+[ "$(sed -n 2p <<< "$description")" = " Kombinátor helps with system bets at a bookmaker. Copy a betting coupon or" ] ||
+    fail "long description: $(sed -n 2p <<< "$description")"
 for f in usr/bin/kombinator usr/bin/kombinator-cli usr/share/kombinator/tkulcs/tippek.inf \
     usr/share/man/man1/kombinator.1.gz usr/share/man/man1/kombinator-cli.1.gz \
     usr/share/man/hu/man1/kombinator.1.gz usr/share/man/hu/man1/kombinator-cli.1.gz \

@@ -16,9 +16,6 @@ constexpr const char* kTab1 = "SSTab1:1";
 constexpr const char* kTab2 = "SSTab1:2";
 constexpr int kHeaderColumnWidth = 500;  // wide enough for " Ssz." and "50"
 
-const char* const kFullCoverCaptions[] = {"Trixie 4",        "Patent 7",   "Yankee 11", "Lucky 15",
-                                          "Canadian 26",     "Lucky 31",   "Heinz 57",  "Lucky 63",
-                                          "Super Heinz 120", "Goliath 247"};
 const int kFullCoverTops[] = {2595, 2955, 3315, 3660, 4020, 4380, 4725, 5085, 5430, 5790};
 const int kFoldTops[] = {480, 840, 1185, 1545, 1890, 2250};
 }  // namespace
@@ -137,14 +134,13 @@ void Form1::setUpControls() {
     for (int i = 0; i < 12; ++i) {
         const int left = i < 6 ? 8358 : 9258;
         Command8[static_cast<size_t>(i)].setup(QStringLiteral("Command8_%1").arg(i),
-                                               {left, kFoldTops[i % 6], 720, 270}, QString::number(i + 2));
+                                               {left, kFoldTops[i % 6], 720, 270});
     }
     Button* fullCover[] = {&Command9,  &Command10, &Command11, &Command12, &Command13,
                            &Command14, &Command15, &Command16, &Command17, &Command18};
     for (int i = 0; i < 10; ++i) {
         fullCover[i]->setup(QStringLiteral("Command%1").arg(9 + i),
-                            {i == 0 ? 8336 : 8358, kFullCoverTops[i], 1620, 270},
-                            QString::fromUtf8(kFullCoverCaptions[i]));
+                            {i == 0 ? 8336 : 8358, kFullCoverTops[i], 1620, 270});
     }
 
     describeCalculators();
@@ -157,34 +153,6 @@ void Form1::setUpControls() {
     Picture4.setup("Picture4", {7200, 3765, 330, 330});
     for (Control* hidden : std::initializer_list<Control*>{&List2, &List4, &List6, &Picture4})
         hidden->setVisible(false);
-}
-
-void Form1::describeCalculators() {
-    // A screen reader hears a button's caption; what system it builds is its description.
-    Command24.setAccessible({}, QStringLiteral("1-es kötések (szimplák)"));
-    // The suffix of "2-es", "3-as", "5-ös", ... follows the vowel harmony of the number's name.
-    const char* const suffixes[] = {"es", "as", "es", "ös", "os", "es", "as", "es", "es", "es", "es", "as"};
-    for (int i = 0; i < 12; ++i) {
-        Command8[static_cast<size_t>(i)].setAccessible(
-            {}, QStringLiteral("%1-%2 kötések").arg(i + 2).arg(QString::fromUtf8(suffixes[i])));
-    }
-    struct Multiple {
-        const char* name;
-        int tips;
-        int bets;
-    };
-    const Multiple multiples[] = {{"Trixie", 3, 4},    {"Patent", 3, 7},    {"Yankee", 4, 11},
-                                  {"Lucky 15", 4, 15}, {"Canadian", 5, 26}, {"Lucky 31", 5, 31},
-                                  {"Heinz", 6, 57},    {"Lucky 63", 6, 63}, {"Super Heinz", 7, 120},
-                                  {"Goliath", 8, 247}};
-    Button* fullCover[] = {&Command9,  &Command10, &Command11, &Command12, &Command13,
-                           &Command14, &Command15, &Command16, &Command17, &Command18};
-    for (int i = 0; i < 10; ++i) {
-        const Multiple& m = multiples[i];
-        fullCover[i]->setAccessible(
-            {},
-            QStringLiteral("%1: %2 tipp, %3 fogadás").arg(QString::fromUtf8(m.name)).arg(m.tips).arg(m.bets));
-    }
 }
 
 void Form1::wireHandlers() {

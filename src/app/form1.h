@@ -47,6 +47,8 @@ public:
     std::vector<Control*> controls();
     // The calculator buttons: "2" to "13", then "Trixie 4" to "Goliath 247".
     std::vector<Button*> calculatorButtons();
+    // Enables exactly the calculator buttons that fit a tip count.
+    void enableCalculators(int tips);
     // The full path of a file of the program's folder, nullopt for a name that leaves it.
     std::optional<QString> programFile(const QString& name);
     // The full path of a picture of the program's folder, empty when it cannot be loaded.
@@ -174,6 +176,7 @@ signals:
 
 private:
     void setUpControls();
+    // The calculator buttons' captions and descriptions.
     void describeCalculators();
     void wireHandlers();
 

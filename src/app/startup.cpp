@@ -2,6 +2,7 @@
 #include <QtMath>
 
 #include "app/form1.h"
+#include "platform/text.h"
 
 namespace kombinator {
 
@@ -58,7 +59,7 @@ void Form1::Form_Load() {
     // The whole program writes odds with a point; warn once when the user's separator differs.
     const QString separator = Module1::profileString(platform_, QStringLiteral("intl"),
                                                      QStringLiteral("sdecimal"), QStringLiteral("win.ini"));
-    if (separator != QLatin1String(".")) {
+    if (separator != QString(QChar(kNumberDecimalSeparator))) {
         platform_.messageBox(
             QStringLiteral("     A tizedes pont nem PONT (.) !\rAz oddsok megadása nem fog jól működni !"),
             QStringLiteral("Zelko-Soft/2014"), MsgIcon::Exclamation, MsgButtons::Ok);

@@ -1,29 +1,24 @@
-// The full-cover multiples "Trixie 4" to "Goliath 247".
+// The full-cover multiples of the systems' table: captions, descriptions and bet lines.
 #include <algorithm>
 #include <array>
 #include <vector>
 
 #include "app/form1.h"
 #include "calc/combinations.h"
+#include "calc/fullcover.h"
 #include "calc/output.h"
 
-namespace kombinator {
+namespace kombinator::calc {
 
 namespace {
-
-// A full-cover bet type: its number of selections and whether the singles come with it.
-struct FullCover {
-    int selections;
-    bool singles;
-};
 
 // Every double, treble, ... up to the (N-1)-fold over all tips, then the N-fold of tips 1 to N,
 // then (for the types with singles) the singles of tips 1 to N. The enabling rule lets a button
 // be pressed only with exactly N tips; with fewer, the N-fold and the singles would name rows
 // that hold no tip, so such a click does nothing.
-void writeFullCover(Form1& form, FullCover type) {
+void writeFullCover(Form1& form, const FullCoverSystem& type) {
     const int n = form.module1.tipCount;
-    const int N = type.selections;
+    const int N = type.tips;
     if (n <= 0 || n < N) return;
 
     calc::Output output(form);
@@ -49,35 +44,51 @@ void writeFullCover(Form1& form, FullCover type) {
 
 }  // namespace
 
+QString FullCoverSystem::caption() const {
+    const QString text = QString::fromUtf8(name);
+    const QString count = QString::number(bets);
+    return text.endsWith(u' ' + count) ? text : text + u' ' + count;
+}
+
+QString FullCoverSystem::description() const {
+    return QStringLiteral("%1: %2 tipp, %3 fogadás").arg(QString::fromUtf8(name)).arg(tips).arg(bets);
+}
+
+}  // namespace kombinator::calc
+
+namespace kombinator {
+
+using calc::kFullCoverSystems;
+
 void Form1::Command9_Click() {
-    writeFullCover(*this, {3, false});
-}  // Trixie 4
+    calc::writeFullCover(*this, kFullCoverSystems[0]);
+}
 void Form1::Command10_Click() {
-    writeFullCover(*this, {3, true});
-}  // Patent 7
+    calc::writeFullCover(*this, kFullCoverSystems[1]);
+}
 void Form1::Command11_Click() {
-    writeFullCover(*this, {4, false});
-}  // Yankee 11
+    calc::writeFullCover(*this, kFullCoverSystems[2]);
+}
 void Form1::Command12_Click() {
-    writeFullCover(*this, {4, true});
-}  // Lucky 15
+    calc::writeFullCover(*this, kFullCoverSystems[3]);
+}
 void Form1::Command13_Click() {
-    writeFullCover(*this, {5, false});
-}  // Canadian 26
+    calc::writeFullCover(*this, kFullCoverSystems[4]);
+}
 void Form1::Command14_Click() {
-    writeFullCover(*this, {5, true});
-}  // Lucky 31
+    calc::writeFullCover(*this, kFullCoverSystems[5]);
+}
 void Form1::Command15_Click() {
-    writeFullCover(*this, {6, false});
-}  // Heinz 57
+    calc::writeFullCover(*this, kFullCoverSystems[6]);
+}
 void Form1::Command16_Click() {
-    writeFullCover(*this, {6, true});
-}  // Lucky 63
+    calc::writeFullCover(*this, kFullCoverSystems[7]);
+}
 void Form1::Command17_Click() {
-    writeFullCover(*this, {7, false});
-}  // Super Heinz 120
+    calc::writeFullCover(*this, kFullCoverSystems[8]);
+}
 void Form1::Command18_Click() {
-    writeFullCover(*this, {8, false});
-}  // Goliath 247
+    calc::writeFullCover(*this, kFullCoverSystems[9]);
+}
 
 }  // namespace kombinator

@@ -1,11 +1,8 @@
 #include "cli/cliplatform.h"
 
-#include <QFileInfo>
-
 #include <cstdio>
 
 #include "platform/programfolder.h"
-#include "platform/text.h"
 
 namespace kombinator::cli {
 
@@ -19,22 +16,9 @@ MsgAnswer CliPlatform::messageBox(const QString& text, const QString& caption, M
     return MsgAnswer::Ok;
 }
 
-QString CliPlatform::profileString(const QString& section, const QString& key, const QString& file) {
-    // Odds are read and written with a point whatever the terminal's locale says.
-    if (section == QLatin1String("intl") && key == QLatin1String("sdecimal") &&
-        file == QLatin1String("win.ini"))
-        return QString(QChar(kNumberDecimalSeparator));
-    return {};
-}
-
 QString CliPlatform::programFolder() {
     if (folder_.isEmpty()) folder_ = programFolderOfThisProcess();
     return folder_;
-}
-
-bool CliPlatform::isPicture(const QString& path) {
-    const QFileInfo info(path);
-    return info.isFile() && info.size() > 0;
 }
 
 }  // namespace kombinator::cli

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/form1.h"
+#include "calc/fullcover.h"
 #include "cli/cliplatform.h"
 #include "keys/keysearch.h"
 #include "keys/substitution.h"
@@ -15,9 +16,6 @@
 namespace kombinator::cli {
 
 namespace {
-
-const char* const kFullCover[] = {"trixie4", "patent7", "yankee11", "lucky15",       "canadian26",
-                                  "lucky31", "heinz57", "lucky63",  "superheinz120", "goliath247"};
 
 std::optional<int> positiveNumber(const QString& text) {
     bool ok = false;
@@ -65,9 +63,7 @@ struct OptionHelp {
 constexpr OptionHelp kOptionHelp[] = {
     {"SZELVÉNY", "a bemásolt szelvény szövegfájlja, vagy - a szabványos bemenethez"},
     {"--bank N", "az N. tipp fix lesz (többször is megadható, a megadás sorrendjében)"},
-    {"--system S",
-     "rendszer: 1 … 13, vagy Trixie, Patent, Yankee, Lucky 15, Canadian,\n"
-     "Lucky 31, Heinz, Lucky 63, Super Heinz, Goliath"},
+    {"--system S", nullptr},  // the systems' names, see systemHelp()
     {"--key FÁJL", "kulcs behelyettesítése (a fájlnév 4-5. karaktere az események száma)"},
     {"--odds", "a fogadások árazása az aktuális oddsokkal"},
     {"--won LISTA", "nyertes tippek (pl. 1,3,4), majd az eredmény kiértékelése"},
@@ -87,6 +83,29 @@ constexpr OptionHelp kOptionHelp[] = {
     {"--version", "a program neve és változata"},
 };
 
+namespace {
+
+// The --system row: the k-fold numbers, then the full-cover names, wrapped like the other rows.
+QString systemHelp() {
+    constexpr qsizetype kWidth = 72;
+    QString text = QStringLiteral("rendszer: 1 … %1, vagy").arg(calc::kMaxFoldTips);
+    qsizetype lineStart = 0;
+    for (size_t i = 0; i < calc::kFullCoverSystems.size(); ++i) {
+        const QString word = QString::fromUtf8(calc::kFullCoverSystems[i].name) +
+                             (i + 1 < calc::kFullCoverSystems.size() ? QStringLiteral(",") : QString());
+        if (text.size() - lineStart + 1 + word.size() > kWidth) {
+            text += u'\n';
+            lineStart = text.size();
+        } else {
+            text += u' ';
+        }
+        text += word;
+    }
+    return text;
+}
+
+}  // namespace
+
 QString usage() {
     QString text = QStringLiteral(
         "Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table] "
@@ -98,7 +117,7 @@ QString usage() {
         width = std::max(width, QString::fromUtf8(row.option).size());
     const QString indent(2 + width + 2, u' ');
     for (const OptionHelp& row : kOptionHelp) {
-        const QStringList lines = QString::fromUtf8(row.text).split(u'\n');
+        const QStringList lines = (row.text ? QString::fromUtf8(row.text) : systemHelp()).split(u'\n');
         text += QStringLiteral("  ") + QString::fromUtf8(row.option).leftJustified(width) +
                 QStringLiteral("  ") + lines.front() + u'\n';
         for (qsizetype i = 1; i < lines.size(); ++i)
@@ -118,14 +137,16 @@ std::optional<int> calculatorIndex(const QString& system) {
     if (name.isEmpty()) return std::nullopt;
     bool isNumber = false;
     const int k = name.toInt(&isNumber);
-    if (isNumber) return k >= 1 && k <= 13 ? std::optional<int>(k - 1) : std::nullopt;
+    if (isNumber) return k >= 1 && k <= calc::kMaxFoldTips ? std::optional<int>(k - 1) : std::nullopt;
     std::optional<int> found;
-    for (int i = 0; i < 10; ++i) {
-        const QString full = QString::fromLatin1(kFullCover[i]);
-        if (name == full) return 13 + i;
+    for (size_t i = 0; i < calc::kFullCoverSystems.size(); ++i) {
+        // The caption in lower case without blanks: "trixie4", "lucky15", "superheinz120".
+        const QString full = calc::kFullCoverSystems[i].caption().toLower().remove(u' ');
+        const int index = calc::kMaxFoldTips + static_cast<int>(i);
+        if (name == full) return index;
         if (name == withoutTrailingDigits(full)) {
             if (found) return std::nullopt;  // "lucky" alone names three systems
-            found = 13 + i;
+            found = index;
         }
     }
     return found;

@@ -94,22 +94,6 @@ QString oddsText(const QString& copiedLine) {
     return odds;
 }
 
-// Enables exactly the calculators that fit `tips`: the k-fold "k" for 2 <= k <= tips <= 13, and
-// each full-cover multiple for its own number of selections only.
-void enableCalculators(Form1& form, int tips) {
-    static constexpr int kSelections[] = {3, 3, 4, 4, 5, 5, 6, 6, 7, 8};
-    const std::vector<Button*> buttons = form.calculatorButtons();
-    for (Button* b : buttons)
-        b->setEnabled(false);
-    for (int i = 0; i < 12; ++i) {
-        const int k = i + 2;
-        if (k <= tips && tips <= 13) buttons[static_cast<size_t>(i)]->setEnabled(true);
-    }
-    for (int i = 0; i < 10; ++i) {
-        if (kSelections[i] == tips) buttons[static_cast<size_t>(12 + i)]->setEnabled(true);
-    }
-}
-
 namespace {
 
 void setMarker(Form1& form, int col, const QString& file) {
@@ -221,7 +205,7 @@ void convert(Form1& form, bool keepBankers) {
 
     form.module1.tipCount = static_cast<qint16>(tips);
     if (!keepBankers) form.module1.bankerCount = 0;
-    enableCalculators(form, tips);
+    form.enableCalculators(tips);
     form.resultFlags.fill(0);
 
     // Regroup: one empty line between tip blocks, so tip r starts at line 4 * (r - 1).

@@ -8,6 +8,4 @@ class Form1;
 
 // The odds text of an odds line: the number at its end, written with a point.
 QString oddsText(const QString& oddsLine);
-// Enables exactly the calculator buttons that fit a tip count.
-void enableCalculators(Form1& form, int tips);
 }  // namespace kombinator

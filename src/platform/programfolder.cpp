@@ -8,10 +8,13 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QSaveFile>
+#include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
 #include <optional>
+
+#include "platform/files.h"
 
 namespace kombinator {
 
@@ -68,6 +71,51 @@ void writeManifest(const QString& path, const Manifest& manifest) {
     writeAtomically(path, bytes);
 }
 
+// The key library: a line per key, the key's file name first, then what the key does.
+const QString kLibrary = QStringLiteral("tkulcs/tippek.inf");
+// The library as it was last shipped to the user's folder: what is new in the next one.
+const QString kShippedLibrary = QStringLiteral(".kombinator-shipped-library");
+
+QString keyOf(const QString& line) {
+    const QString text = line.trimmed();
+    qsizetype end = 0;
+    while (end < text.size() && !text.at(end).isSpace())
+        ++end;
+    return text.left(end);
+}
+
+QMap<QString, QString> linesByKey(const QStringList& lines) {
+    QMap<QString, QString> byKey;
+    for (const QString& line : lines) {
+        if (!keyOf(line).isEmpty()) byKey.insert(keyOf(line).toLower(), line);
+    }
+    return byKey;
+}
+
+// The user's own library with what a new version ships: a line the user never touched takes the
+// new text of its key, a key shipped for the first time is added at the end; the user's own
+// lines, changes and deletions stay. Keys are matched by their file name, whatever the text.
+QByteArray mergedLibrary(const QByteArray& user, const QByteArray& shipped, const QByteArray& lastShipped) {
+    const QMap<QString, QString> last = linesByKey(files::splitLines(files::decode(lastShipped)));
+    const QMap<QString, QString> fresh = linesByKey(files::splitLines(files::decode(shipped)));
+    QStringList lines;
+    QSet<QString> keys;
+    for (const QString& line : files::splitLines(files::decode(user))) {
+        const QString key = keyOf(line).toLower();
+        keys.insert(key);
+        const bool untouched = !key.isEmpty() && last.value(key) == line && fresh.contains(key);
+        lines.append(untouched ? fresh.value(key) : line);
+    }
+    for (const QString& line : files::splitLines(files::decode(shipped))) {
+        const QString key = keyOf(line).toLower();
+        if (!key.isEmpty() && !keys.contains(key) && !last.contains(key)) {
+            lines.append(line);
+            keys.insert(key);
+        }
+    }
+    return files::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
+
 // The user folder of an installed copy, never the installed data folder itself.
 QString ownUserFolder(const QString& installedDataFolder, const QString& userFolder) {
     const QString installed = QFileInfo(installedDataFolder).canonicalFilePath();
@@ -105,23 +153,41 @@ void refreshShippedFiles(const QString& shippedFolder, const QString& userFolder
         const QByteArray hash = sha256(*bytes);
         const QByteArray copiedFrom = recorded.value(relative);
         const bool present = QFileInfo::exists(to);
-        if (present && copiedFrom == hash) continue;  // nothing new was shipped
-        bool mine = false;                            // the copy in the user's folder is ours to replace
+        const bool library = relative == kLibrary;
+        const QString lastLibrary = QDir(userFolder).filePath(kShippedLibrary);
+        if (present && copiedFrom == hash) {  // nothing new was shipped
+            if (library && !QFileInfo::exists(lastLibrary)) writeAtomically(lastLibrary, *bytes);
+            continue;
+        }
+        bool mine = false;  // the copy in the user's folder is ours to replace
         if (!present) {
-            mine = true;
+            // A shipped file the user deleted stays deleted.
+            mine = copiedFrom.isEmpty();
         } else {
             const std::optional<QByteArray> current = readAll(to);
             if (!current) continue;
             const QByteArray currentHash = sha256(*current);
             if (currentHash == hash) {
+                if (library) writeAtomically(lastLibrary, *bytes);
                 manifest.insert(relative, hash);
                 continue;
             }
             // Only a file that still holds exactly what we once copied: anything else is the
             // user's work, and so is a file from before we kept records.
             mine = !copiedFrom.isEmpty() && currentHash == copiedFrom;
+            if (!mine && library) {
+                const QByteArray merged =
+                    mergedLibrary(*current, *bytes, readAll(lastLibrary).value_or(QByteArray()));
+                if ((merged == *current || writeAtomically(to, merged)) &&
+                    writeAtomically(lastLibrary, *bytes))
+                    manifest.insert(relative, hash);
+                continue;
+            }
         }
-        if (mine && writeAtomically(to, *bytes)) manifest.insert(relative, hash);
+        if (mine && writeAtomically(to, *bytes)) {
+            if (library) writeAtomically(lastLibrary, *bytes);
+            manifest.insert(relative, hash);
+        }
     }
     if (manifest != recorded) writeManifest(manifestPath, manifest);
 }
@@ -145,9 +211,15 @@ QString chooseProgramFolder(const QString& executableFolder, const QString& inst
 QString programFolderOfThisProcess() {
     const QString executableFolder = QCoreApplication::applicationDirPath();
     const QString installed = QDir(executableFolder).filePath(QStringLiteral("../share/kombinator"));
-    QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (user.isEmpty()) user = QDir::home().filePath(QStringLiteral(".local/share/kombinator"));
-    return chooseProgramFolder(executableFolder, QDir::cleanPath(installed), user);
+    return chooseProgramFolder(executableFolder, QDir::cleanPath(installed), userDataFolder());
+}
+
+QString userDataFolder() {
+    // The program's name, not the one it was started by: a link "kombi" and kombinator-cli share
+    // the window's data.
+    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty()) data = QDir::home().filePath(QStringLiteral(".local/share"));
+    return QDir(data).filePath(QStringLiteral("kombinator"));
 }
 
 }  // namespace kombinator

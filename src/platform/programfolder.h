@@ -24,12 +24,17 @@ QString chooseProgramFolder(const QString& executableFolder, const QString& inst
                             const QString& userFolder);
 
 // Brings `userFolder` up to date with the shipped files of `shippedFolder`: a file the user lacks
-// is copied; a file the user never changed since it was copied is replaced by a newer shipped
-// one; a file the user changed or made is never touched.
+// is copied, unless the user deleted it after it was copied; a file the user never changed since
+// it was copied is replaced by a newer shipped one; a file the user changed or made is never
+// touched, except the key library: the keys a new version ships for the first time are added to
+// the user's own, and the lines the user never touched take their new text.
 void refreshShippedFiles(const QString& shippedFolder, const QString& userFolder);
 
+// The user's data folder of the program, ~/.local/share/kombinator, whatever name started it.
+QString userDataFolder();
+
 // chooseProgramFolder for this process: the executable's folder, the installed data folder
-// beside it (../share/kombinator) and the per-user application data folder.
+// beside it (../share/kombinator) and userDataFolder().
 QString programFolderOfThisProcess();
 
 }  // namespace kombinator

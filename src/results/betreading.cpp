@@ -76,4 +76,43 @@ void showAmounts(Form1& form, QStringList amounts, float total) {
     form.List3.setTopIndex(std::max(0, form.List3.count() - 7));
 }
 
+void priceBetList(Form1& form, Pricing pricing) {
+    const std::optional<float> startBankers = startPricing(form);
+    if (!startBankers) return;
+    const bool settling = pricing == Pricing::Settlement;
+    const bool withBankers = form.module1.bankerCount > 0;
+    const float bankers = settling ? settledBankerOdds(form) : *startBankers;
+    float (*const oddsOf)(const Form1&, int) = settling ? settledOddsOf : tipOddsOf;
+
+    QStringList amounts;
+    amounts.reserve(form.List1.count());
+    float total = 0.0f;
+    for (const QString& line : form.List1.lines()) {
+        float product = 1.0f;
+        const int tips =
+            forEachTipNumber(line, [&](int tip) { calc::multiplyInto(product, oddsOf(form, tip)); });
+        // A line that names no tip is no bet: it is neither priced as odds 1 nor paid.
+        if (tips == 0) product = 0.0f;
+        float amount = product;
+        if (amount != 0.0f && withBankers) calc::multiplyInto(amount, bankers);
+        if (settling) {
+            // Every bet gets its return, 0.00 for a lost one; bankers count as won in each.
+            form.workingProduct = amount;
+            amounts.append(calc::formatAmount(amount));
+            calc::addInto(total, amount);
+        } else {
+            // A bet with a tip without odds gets no amount line; the bankers scale the total once.
+            form.workingProduct = product;
+            if (product == 0.0f) continue;
+            amounts.append(calc::formatAmount(amount));
+            calc::addInto(total, product);
+        }
+    }
+    if (!settling && withBankers) {
+        form.workingProduct = bankers;
+        calc::multiplyInto(total, bankers);
+    }
+    showAmounts(form, std::move(amounts), total);
+}
+
 }  // namespace kombinator::results

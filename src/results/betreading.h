@@ -51,6 +51,13 @@ float settledOddsOf(const Form1& form, int tip);
 // The banker product of a settlement: every banker counts as won, a cancelled one as odds 1.
 float settledBankerOdds(const Form1& form);
 
+// How the bet list is priced: with the odds the grids hold now (the odds command), or settled
+// against the marked results (the evaluation).
+enum class Pricing { CurrentOdds, Settlement };
+// Prices every bet of the bet list and shows the amounts with their summary lines; nothing when
+// the list is not taken.
+void priceBetList(Form1& form, Pricing pricing);
+
 // Replaces the amount list by `amounts`, an empty line, the total line and the mean line (the
 // total over the number of bet lines), and scrolls it so that its last seven lines are in view.
 void showAmounts(Form1& form, QStringList amounts, float total);

@@ -18,6 +18,26 @@ double toHundredths(double amount) {
     return std::round(amount * 100.0);
 }
 
+// What a bet of `amount` pays for a stake of `stakePerBet` hundredths, in whole hundredths, halves
+// away from zero. The product is formed exactly in integers: in doubles, a large stake would lose
+// the last cent (180.57 x 200.54 at 99 999 999.99 is ...887.88, not ...887.89).
+double paidHundredths(double amount, qint64 stakePerBet) {
+    if (!(amount > 0) || stakePerBet <= 0) return 0;
+    int exponent = 0;
+    const double fraction = std::frexp(amount, &exponent);  // amount = fraction * 2^exponent
+    constexpr int kBits = std::numeric_limits<double>::digits;
+    const auto mantissa = static_cast<std::int64_t>(std::ldexp(fraction, kBits));
+    const unsigned __int128 exact =
+        static_cast<unsigned __int128>(mantissa) * static_cast<std::uint64_t>(stakePerBet);
+    const int shift = kBits - exponent;  // the paid amount is exact / 2^shift
+    if (shift <= 0) return std::ldexp(static_cast<double>(exact), -shift);
+    if (shift >= 127) return 0;
+    const unsigned __int128 whole = exact >> shift;
+    const unsigned __int128 rest = exact - (whole << shift);
+    const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+    return static_cast<double>(rest >= half ? whole + 1 : whole);
+}
+
 QString formatHundredths(double hundredths) {
     return QString::number(hundredths / 100.0, 'f', 2);
 }
@@ -40,7 +60,7 @@ ReturnTable computeReturnTable(int tips, const std::vector<MaskedBet>& bets, qin
     for (const MaskedBet& bet : bets) {
         if (bet.amount <= 0 || bet.mask >= size) continue;
         // Each bet pays its own rounded amount, as the bookmaker settles it.
-        returns[bet.mask] += std::round(bet.amount * perBet);
+        returns[bet.mask] += paidHundredths(bet.amount, stakePerBet);
         winning[bet.mask] += 1;
     }
     for (int bit = 0; bit < tips; ++bit) {
@@ -175,28 +195,51 @@ QStringList formatReturnTable(const ReturnTable& table) {
     return lines;
 }
 
-std::optional<qint64> parseStake(QStringView text) {
+namespace {
+
+// A stake's digits: at most eight before a point or a comma, at most two after it, blanks around.
+struct StakeDigits {
+    qint64 hundredths = 0;
+    int digits = 0;
+};
+std::optional<StakeDigits> readStake(QStringView text) {
     text = text.trimmed();
-    qint64 whole = 0;
-    int wholeDigits = 0;
+    const auto digit = [&text](qsizetype i) { return i < text.size() && text[i] >= u'0' && text[i] <= u'9'; };
+    StakeDigits stake;
     qsizetype i = 0;
-    for (; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i) {
-        if (++wholeDigits > 8) return std::nullopt;
-        whole = whole * 10 + (text[i].unicode() - u'0');
+    for (; digit(i); ++i) {
+        if (++stake.digits > 8) return std::nullopt;
+        stake.hundredths = stake.hundredths * 10 + (text[i].unicode() - u'0');
     }
-    qint64 cents = 0;
-    int decimals = 0;
+    stake.hundredths *= 100;
     if (i < text.size() && (text[i] == u'.' || text[i] == u',')) {
-        for (++i; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i) {
-            if (++decimals > 2) return std::nullopt;
-            cents = cents * 10 + (text[i].unicode() - u'0');
+        for (qint64 place = 10; digit(++i); place /= 10) {
+            if (place == 0) return std::nullopt;
+            stake.hundredths += place * (text[i].unicode() - u'0');
+            ++stake.digits;
         }
     }
-    if (i != text.size() || wholeDigits + decimals == 0) return std::nullopt;
-    if (decimals == 1) cents *= 10;
-    const qint64 hundredths = whole * 100 + cents;
-    if (hundredths <= 0) return std::nullopt;
-    return hundredths;
+    if (i != text.size()) return std::nullopt;
+    return stake;
+}
+
+}  // namespace
+
+std::optional<qint64> parseStake(QStringView text) {
+    const std::optional<StakeDigits> stake = readStake(text);
+    if (!stake || stake->digits == 0 || stake->hundredths <= 0) return std::nullopt;
+    return stake->hundredths;
+}
+
+bool stakeTypable(QStringView text) {
+    return readStake(text).has_value();
+}
+
+QString totalStakeText(const ReturnTable& table) {
+    return QStringLiteral("Össztét: %1 (%2 fogadás × %3)")
+        .arg(formatStake(table.stake * table.stakePerBet))
+        .arg(table.stake)
+        .arg(formatStake(table.stakePerBet));
 }
 
 QString formatStake(qint64 hundredths) {

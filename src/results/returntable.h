@@ -81,10 +81,15 @@ std::optional<ReturnTable> requestReturnTable(Form1& form);
 // The table as tab-separated lines: a header line, one line per number of won tips, then the two
 // pay-back lines; for a stake other than one unit also the stake per bet and the total stake.
 QStringList formatReturnTable(const ReturnTable& table);
+// The total stake in words beside the stake field: "Össztét: 500.00 (5 fogadás × 100.00)".
+QString totalStakeText(const ReturnTable& table);
 
 // A stake per bet as the bettor writes it ("100", "2.50", "2,5"): a positive number with at most
 // two decimals after a point or a comma, at most 99 999 999.99; in hundredths, nullopt otherwise.
 std::optional<qint64> parseStake(QStringView text);
+// Whether the stake field may hold `text` while the bettor types: a stake as parseStake takes it,
+// or the start of one ("", "0", "12,"); anything else is refused as it is typed.
+bool stakeTypable(QStringView text);
 // A stake in hundredths with two decimals and a point: "100.00".
 QString formatStake(qint64 hundredths);
 

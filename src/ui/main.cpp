@@ -3,9 +3,12 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <optional>
+#include <string>
 
 #include "ui/mainwindow.h"
 #include "ui/program.h"
@@ -34,6 +37,44 @@ void printUsage(std::FILE* to) {
     std::fputs("A Qt szokásos kapcsolói (pl. -platform, -style) is megadhatók.\n", to);
 }
 
+// Qt's own options, which the window takes before the program sees its arguments; those with a
+// value take the next argument too, or "=value".
+constexpr const char* kQtSwitches[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+constexpr const char* kQtOptionsWithValue[] = {"platform",
+                                               "platformpluginpath",
+                                               "platformtheme",
+                                               "plugin",
+                                               "qwindowgeometry",
+                                               "geometry",
+                                               "qwindowtitle",
+                                               "title",
+                                               "qwindowicon",
+                                               "icon",
+                                               "session",
+                                               "display",
+                                               "name",
+                                               "style",
+                                               "stylesheet",
+                                               "qmljsdebugger"};
+
+// The first argument that is neither Qt's nor ours, read before any window system is needed:
+// without a display, Qt would abort before it could be told.
+const char* unknownArgument(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (arg[0] != '-' || arg[1] == '\0') return arg;
+        std::string name = arg + (arg[1] == '-' ? 2 : 1);  // Qt takes "--platform" as "-platform"
+        const std::size_t equals = name.find('=');
+        const bool valueGiven = equals != std::string::npos;
+        if (valueGiven) name.resize(equals);
+        const auto named = [&name](const char* option) { return name == option; };
+        if (!valueGiven && std::any_of(std::begin(kQtSwitches), std::end(kQtSwitches), named)) continue;
+        if (!std::any_of(std::begin(kQtOptionsWithValue), std::end(kQtOptionsWithValue), named)) return arg;
+        if (!valueGiven) ++i;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -47,6 +88,11 @@ int main(int argc, char** argv) {
             std::puts("kombinator " KOMBINATOR_VERSION);
             return 0;
         }
+    }
+    if (const char* unknown = unknownArgument(argc, argv)) {
+        std::fprintf(stderr, "Ismeretlen kapcsoló: %s\n", unknown);
+        printUsage(stderr);
+        return 2;
     }
 
     QApplication app(argc, argv);

@@ -173,19 +173,6 @@ std::optional<QString> QtPlatform::clipboardText() {
     return files::withCrLf(text);
 }
 
-QString QtPlatform::profileString(const QString& section, const QString& key, const QString& file) {
-    // Profile names are not case-sensitive. The only value the program asks for is the decimal
-    // separator, to warn when odds would be read wrongly. Odds and amounts are read and written
-    // with a point whatever the locale (a Hungarian desktop writes a comma elsewhere), so the
-    // separator that matters is the program's own, never the locale's.
-    if (section.compare(QLatin1String("intl"), Qt::CaseInsensitive) == 0 &&
-        key.compare(QLatin1String("sdecimal"), Qt::CaseInsensitive) == 0 &&
-        file.compare(QLatin1String("win.ini"), Qt::CaseInsensitive) == 0) {
-        return QString(QChar(kNumberDecimalSeparator));
-    }
-    return {};
-}
-
 QString QtPlatform::programFolder() {
     // Asked for every picture and file: decided once, as it may copy the shipped files into the
     // user's folder the first time an installed copy runs.

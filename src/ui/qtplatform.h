@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "platform/platform.h"
+#include "platform/basicplatform.h"
 
 class QLockFile;
 class QWidget;
@@ -19,7 +19,7 @@ namespace kombinator::ui {
 // ("Minden (*)", "Text (*.txt)"). "*.*" means every file, also those without a dot in the name.
 QStringList nameFilters(const QString& filter);
 
-class QtPlatform : public Platform {
+class QtPlatform : public BasicPlatform {
 public:
     // `lockFolder` is where the single-instance lock lives; empty: the user's runtime folder.
     explicit QtPlatform(const QString& lockFolder = {});
@@ -28,7 +28,6 @@ public:
     MsgAnswer messageBox(const QString& text, const QString& caption, MsgIcon icon,
                          MsgButtons buttons) override;
     std::optional<QString> clipboardText() override;
-    QString profileString(const QString& section, const QString& key, const QString& file) override;
     QString programFolder() override;
     QString programName() override;
     QString applicationTitle() override;

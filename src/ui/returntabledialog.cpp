@@ -12,10 +12,10 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -42,6 +42,15 @@ QLineSeries* addLine(QChart* chart, const QString& name, const QColor& colour, Q
     chart->addSeries(series);
     return series;
 }
+
+// Lets into the stake field only what the return table's stake rule can still take.
+class StakeValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return results::stakeTypable(input) ? Acceptable : Invalid;
+    }
+};
 
 }  // namespace
 
@@ -115,13 +124,11 @@ ReturnTableDialog::ReturnTableDialog(QWidget* parent)
     connect(copy, &QPushButton::clicked, this, &ReturnTableDialog::copyTable);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    // The stake per bet: digits with a point or a comma and at most two decimals; the table
-    // follows every valid stake as it is typed.
+    // The stake per bet; the table follows every valid stake as it is typed.
     auto* stakeLabel = new QLabel(QStringLiteral("Tét / kötés:"), this);
     stake_->setObjectName(QStringLiteral("stake"));
     stake_->setAccessibleName(QStringLiteral("Tét / kötés"));
-    stake_->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("\\s*\\d{0,8}([.,]\\d{0,2})?\\s*")), stake_));
+    stake_->setValidator(new StakeValidator(stake_));
     stake_->setAlignment(Qt::AlignRight);
     stake_->setMaximumWidth(stake_->fontMetrics().horizontalAdvance(QStringLiteral("99999999.99")) + 16);
     stake_->setText(results::formatStake(stakePerBet_));
@@ -182,10 +189,7 @@ void ReturnTableDialog::showTable(const results::ReturnTable& table) {
                             table_->verticalScrollBar()->sizeHint().width() + frame);
     somePaysBack_->setText(shownLine(lines_.value(rows + 1)));
     everyPaysBack_->setText(shownLine(lines_.value(rows + 2)));
-    totalStake_->setText(QStringLiteral("Össztét: %1 (%2 fogadás × %3)")
-                             .arg(results::formatStake(table.stake * table.stakePerBet))
-                             .arg(table.stake)
-                             .arg(results::formatStake(table.stakePerBet)));
+    totalStake_->setText(results::totalStakeText(table));
     showChart(table);
 }
 

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "app/form1.h"
+#include "calc/fullcover.h"
 #include "fakeplatform.h"
 #include "testmain.h"
 #include "tips.h"
@@ -51,16 +52,8 @@ QStringList allCaptions() {
     QStringList captions{"1"};
     for (int k = 2; k <= 13; ++k)
         captions << QString::number(k);
-    captions << "Trixie 4"
-             << "Patent 7"
-             << "Yankee 11"
-             << "Lucky 15"
-             << "Canadian 26"
-             << "Lucky 31"
-             << "Heinz 57"
-             << "Lucky 63"
-             << "Super Heinz 120"
-             << "Goliath 247";
+    for (const calc::FullCoverSystem& system : calc::kFullCoverSystems)
+        captions << system.caption();
     return captions;
 }
 

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "calc/fullcover.h"
 #include "runprogram.h"
 #include "testmain.h"
 
@@ -59,9 +60,12 @@ private slots:
     void usageOnRequest();
     void version_data();
     void version();
+    void windowRefusesUnknownOption_data();
     void windowRefusesUnknownOption();
     void manualPagesListTheUsage_data();
     void manualPagesListTheUsage();
+    void documentationListsEverySystem_data();
+    void documentationListsEverySystem();
     void systemAsTheWindowAllows_data();
     void systemAsTheWindowAllows();
     void returnTableParted();
@@ -118,11 +122,29 @@ void TestConventions::version() {
     QCOMPARE(run.out, expected);
 }
 
-void TestConventions::windowRefusesUnknownOption() {
+void TestConventions::windowRefusesUnknownOption_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("display");
+    QTest::addColumn<QString>("unknown");
     // Qt takes its own options (-platform) first; what is left is no option of ours.
-    const ProgramRun run = runProgram(kGui, {"-platform", "offscreen", "--stake"});
+    QTest::newRow("after Qt's own") << QStringList{"-platform", "offscreen", "--stake"} << true << "--stake";
+    QTest::newRow("Qt's with a value") << QStringList{"--style=Fusion", "extra"} << true << "extra";
+    // Told before any window system is asked for.
+    QTest::newRow("without a display") << QStringList{"--bogus"} << false << "--bogus";
+}
+
+void TestConventions::windowRefusesUnknownOption() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, display);
+    QFETCH(QString, unknown);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!display) {
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+    }
+    const ProgramRun run = runProgram(kGui, arguments, env);
     QCOMPARE(run.status, 2);
-    QVERIFY(run.err.contains(QStringLiteral("Ismeretlen kapcsoló: --stake\nHasználat: kombinator")));
+    QVERIFY(run.err.contains(QStringLiteral("Ismeretlen kapcsoló: %1\nHasználat: kombinator").arg(unknown)));
     QVERIFY(run.out.isEmpty());
 }
 
@@ -142,6 +164,51 @@ void TestConventions::manualPagesListTheUsage() {
     const QSet<QString> usage = optionsIn(runProgram(program, {"--help"}).out);
     QVERIFY(usage.contains("--help") && usage.contains("--version"));
     QCOMPARE(optionsIn(optionSection(page)), usage);
+}
+
+// Where the documentation lists the full-cover systems, it lists the systems' table: the guide's
+// table (caption and tips), the usage's and the manual pages' names, the first and the last.
+void TestConventions::documentationListsEverySystem_data() {
+    QTest::addColumn<QString>("file");  // empty: the command line's usage
+    QTest::addColumn<QString>("pattern");
+    QStringList names, rows;
+    for (const kombinator::calc::FullCoverSystem& system : kombinator::calc::kFullCoverSystems) {
+        names << QRegularExpression::escape(QString::fromUtf8(system.name));
+        rows << QStringLiteral("<tr><td>%1</td><td>%2</td>")
+                    .arg(QRegularExpression::escape(system.caption()))
+                    .arg(system.tips);
+    }
+    const auto caption = [](const kombinator::calc::FullCoverSystem& system) {
+        return QRegularExpression::escape(system.caption());
+    };
+    const QString firstToLast = QStringLiteral("%1\\S* (to|a) \\S*%2")
+                                    .arg(caption(kombinator::calc::kFullCoverSystems.front()),
+                                         caption(kombinator::calc::kFullCoverSystems.back()));
+    const QString source = QStringLiteral(KOMBINATOR_SOURCE_DIR "/");
+    QTest::newRow("guide") << source + "resources/kezikonyv.html" << rows.join("<td>[^<]*</td></tr> ");
+    QTest::newRow("usage") << QString() << "vagy " + names.join(", ") + "$";
+    for (const char* page : {"kombinator-cli.1", "hu/kombinator-cli.1"})
+        QTest::newRow(page) << source + "packaging/man/" + page << "\\(" + names.join(", ") + "\\)";
+    for (const char* page : {"kombinator.1", "hu/kombinator.1"})
+        QTest::newRow(page) << source + "packaging/man/" + page << firstToLast;
+    QTest::newRow("README") << source + "README.md" << firstToLast;
+}
+
+void TestConventions::documentationListsEverySystem() {
+    QFETCH(QString, file);
+    QFETCH(QString, pattern);
+    QString text;
+    if (file.isEmpty()) {
+        // The --system entry of the usage, its wrapped lines joined.
+        const QString usage = runProgram(kCli, {"--help"}).out;
+        const qsizetype at = usage.indexOf(QLatin1String("\n  --system"));
+        text = usage.mid(at, usage.indexOf(QLatin1String("\n  --key"), at) - at);
+    } else {
+        QFile doc(file);
+        QVERIFY(doc.open(QIODevice::ReadOnly));
+        text = QString::fromUtf8(doc.readAll());
+    }
+    QVERIFY2(QRegularExpression(pattern).match(text.simplified()).hasMatch(), qPrintable(pattern));
 }
 
 void TestConventions::systemAsTheWindowAllows_data() {

@@ -93,6 +93,18 @@ void TestInstalled::installedWindowFindsItsData() {
     // The command line shares that folder and answers from the prefix as well.
     const ProgramRun cli = runProgram(prefix_.filePath("bin/kombinator-cli"), {"--version"}, env);
     QCOMPARE(cli.out, QStringLiteral("kombinator-cli " KOMBINATOR_VERSION "\n"));
+
+    // Started by another name (a link "kombi"), the window keeps the program's folder, and the
+    // command line converting a coupon uses it too.
+    const QString link = home_.filePath("kombi");
+    QVERIFY(QFile::link(prefix_.filePath("bin/kombinator"), link));
+    QCOMPARE(runProgram(link, {}, env).out.section('\n', 0, 0), "data folder: " + user);
+    QFile coupon(home_.filePath("coupon.txt"));
+    QVERIFY(coupon.open(QIODevice::WriteOnly) && coupon.write("A - B\nA\n1,50\n") > 0);
+    coupon.close();
+    QCOMPARE(runProgram(prefix_.filePath("bin/kombinator-cli"), {coupon.fileName()}, env).status, 0);
+    QCOMPARE(QDir(home_.filePath(".local/share")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"kombinator"});
 }
 
 KOMBINATOR_TEST(TestInstalled);

@@ -18,10 +18,10 @@ MsgAnswer FakePlatform::messageBox(const QString& text, const QString& caption, 
 }
 
 QString FakePlatform::profileString(const QString& section, const QString& key, const QString& file) {
-    if (section == QLatin1String("intl") && key == QLatin1String("sdecimal") &&
+    if (decimalSeparator && section == QLatin1String("intl") && key == QLatin1String("sdecimal") &&
         file == QLatin1String("win.ini"))
-        return decimalSeparator;
-    return {};
+        return *decimalSeparator;
+    return BasicPlatform::profileString(section, key, file);
 }
 
 void FakePlatform::setPointer(Pointer p, const QString& cursorFile) {
@@ -32,11 +32,6 @@ void FakePlatform::setPointer(Pointer p, const QString& cursorFile) {
 int FakePlatform::openAddress(const QString& address) {
     calls.append(QStringLiteral("open:") + address);
     return 42;
-}
-
-bool FakePlatform::isPicture(const QString& path) {
-    const QFileInfo info(path);
-    return info.isFile() && info.size() > 0;
 }
 
 std::optional<QString> FakePlatform::openFileName(const FileDialogSetup& setup) {

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/basicplatform.h"
 
 namespace kombinator::test {
 
@@ -21,7 +21,7 @@ struct ShownMessage {
     MsgButtons buttons;
 };
 
-class FakePlatform : public Platform {
+class FakePlatform : public BasicPlatform {
 public:
     FakePlatform();
 
@@ -38,7 +38,6 @@ public:
     void quit() override { quitRequested = true; }
     void setPointer(Pointer p, const QString& cursorFile) override;
     int openAddress(const QString& address) override;
-    bool isPicture(const QString& path) override;
     std::optional<QString> openFileName(const FileDialogSetup& setup) override;
     std::optional<QString> saveFileName(const FileDialogSetup& setup) override;
 
@@ -49,7 +48,7 @@ public:
 
     // --- script ---
     std::optional<QString> clipboard = QString();
-    QString decimalSeparator = QStringLiteral(".");
+    std::optional<QString> decimalSeparator;  // unset: the program's own
     bool otherInstance = false;
     QString name = QStringLiteral("kombinator");
     QString title = QStringLiteral("Kombinátor");

@@ -23,6 +23,10 @@ QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+// The key library of each version: version 2 ships a second key and new words for the first.
+const QByteArray kLibraryV1 = "02_04_03.txt  v1 words\r\n";
+const QByteArray kLibraryV2 = "02_04_03.txt  v2 words\r\n02_05_03.txt  v2 words\r\n";
+const QByteArray kDeleted = "(deleted)";
 }  // namespace
 
 class TestProgramFolder : public QObject {
@@ -51,7 +55,8 @@ void TestProgramFolder::installedCopySeedsUserFolder() {
     writeFile(shipped.filePath("tkulcs/tippek.inf"), "shipped library\r\n");
     writeFile(shipped.filePath("tkulcs/02_04_03.txt"), "001 002\r\n");
     const QString user = home.filePath("kombinator");
-    // The user's own library, edited earlier, must survive every start.
+    // The user's own library, edited earlier, keeps its lines at every start; the shipped keys it
+    // lacks are added.
     writeFile(user + "/tkulcs/tippek.inf", "my library\r\n");
 
     // An executable folder that cannot be written (here: one that does not exist).
@@ -59,7 +64,7 @@ void TestProgramFolder::installedCopySeedsUserFolder() {
     QCOMPARE(folder, user);
     QCOMPARE(readFile(user + "/xxk.bmp"), QByteArray("picture"));
     QCOMPARE(readFile(user + "/tkulcs/02_04_03.txt"), QByteArray("001 002\r\n"));
-    QCOMPARE(readFile(user + "/tkulcs/tippek.inf"), QByteArray("my library\r\n"));
+    QCOMPARE(readFile(user + "/tkulcs/tippek.inf"), QByteArray("my library\r\nshipped library\r\n"));
 
     // A second start copies nothing over what the user changed.
     writeFile(user + "/xxk.bmp", "changed");
@@ -116,15 +121,25 @@ void TestProgramFolder::upgradeRefreshesOnlyUntouchedFiles_data() {
     QTest::newRow("picture") << "xxk.bmp" << QByteArray() << QByteArray("v2 xxk.bmp");
     QTest::newRow("key file") << "tkulcs/02_04_03.txt" << QByteArray()
                               << QByteArray("v2 tkulcs/02_04_03.txt");
-    QTest::newRow("unchanged library")
-        << "tkulcs/tippek.inf" << QByteArray() << QByteArray("v2 tkulcs/tippek.inf");
-    QTest::newRow("edited library") << "tkulcs/tippek.inf" << QByteArray("mine") << QByteArray("mine");
+    QTest::newRow("unchanged library") << "tkulcs/tippek.inf" << QByteArray() << kLibraryV2;
+    // The user's library keeps the user's lines and takes the keys shipped since, by file name.
+    QTest::newRow("edited library") << "tkulcs/tippek.inf" << QByteArray("mine")
+                                    << QByteArray("mine\r\n02_05_03.txt  v2 words\r\n");
+    QTest::newRow("own key in the library")
+        << "tkulcs/tippek.inf" << kLibraryV1 + "03_04_02.txt  mine\r\n"
+        << QByteArray("02_04_03.txt  v2 words\r\n03_04_02.txt  mine\r\n02_05_03.txt  v2 words\r\n");
+    QTest::newRow("library line reworded")
+        << "tkulcs/tippek.inf" << QByteArray("02_04_03.txt  my words\r\n")
+        << QByteArray("02_04_03.txt  my words\r\n02_05_03.txt  v2 words\r\n");
+    QTest::newRow("library line deleted") << "tkulcs/tippek.inf" << QByteArray("03_04_02.txt  mine\r\n")
+                                          << QByteArray("03_04_02.txt  mine\r\n02_05_03.txt  v2 words\r\n");
+    QTest::newRow("deleted key file") << "tkulcs/02_04_03.txt" << kDeleted << QByteArray();
+    QTest::newRow("deleted library") << "tkulcs/tippek.inf" << kDeleted << QByteArray();
     QTest::newRow("edited picture") << "xxk.bmp" << QByteArray("mine") << QByteArray("mine");
     QTest::newRow("own key") << "tkulcs/03_04_02.txt" << QByteArray("mine") << QByteArray("mine");
     QTest::newRow("saved selection") << "varkonixx.txt" << QByteArray("mine") << QByteArray("mine");
     // Edited back to what was shipped: the user's file is the shipped one again.
-    QTest::newRow("library edited back")
-        << "tkulcs/tippek.inf" << QByteArray("v1 tkulcs/tippek.inf") << QByteArray("v2 tkulcs/tippek.inf");
+    QTest::newRow("library edited back") << "tkulcs/tippek.inf" << kLibraryV1 << kLibraryV2;
     QTest::newRow("new in version 2")
         << "tkulcs/02_05_03.txt" << QByteArray() << QByteArray("v2 tkulcs/02_05_03.txt");
 }
@@ -137,18 +152,25 @@ void TestProgramFolder::upgradeRefreshesOnlyUntouchedFiles() {
     const QString bin = prefix.filePath("bin"), shipped = prefix.filePath("share/kombinator");
     const QString user = prefix.filePath("home/.local/share/kombinator");
     const auto install = [&](const QByteArray& version, const QStringList& names) {
-        for (const QString& name : names)
-            writeFile(shipped + '/' + name, version + ' ' + name.toUtf8());
+        for (const QString& name : names) {
+            const QByteArray library = version == "v1" ? kLibraryV1 : kLibraryV2;
+            writeFile(shipped + '/' + name,
+                      name.endsWith("tippek.inf") ? library : version + ' ' + name.toUtf8());
+        }
     };
     const QStringList v1 = {"kezikonyv.html", "xxk.bmp", "tkulcs/02_04_03.txt", "tkulcs/tippek.inf"};
     install("v1", v1);
     QCOMPARE(chooseProgramFolder(bin, shipped, user), user);
-    QCOMPARE(readFile(user + "/tkulcs/tippek.inf"), QByteArray("v1 tkulcs/tippek.inf"));
-    if (!userWrites.isEmpty()) writeFile(user + '/' + file, userWrites);
+    QCOMPARE(readFile(user + "/tkulcs/tippek.inf"), kLibraryV1);
+    if (userWrites == kDeleted)
+        QFile::remove(user + '/' + file);
+    else if (!userWrites.isEmpty())
+        writeFile(user + '/' + file, userWrites);
 
     install("v2", v1 + QStringList{"tkulcs/02_05_03.txt"});
     QCOMPARE(chooseProgramFolder(bin, shipped, user), user);
     QCOMPARE(readFile(user + '/' + file), expected);
+    QCOMPARE(QFileInfo::exists(user + '/' + file), userWrites != kDeleted);
     // Starting again changes nothing.
     chooseProgramFolder(bin, shipped, user);
     QCOMPARE(readFile(user + '/' + file), expected);

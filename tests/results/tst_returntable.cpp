@@ -54,6 +54,8 @@ private slots:
     void cancelledTipsLeaveRoomForTwenty();
     void stakeTexts_data();
     void stakeTexts();
+    void paidToTheCent_data();
+    void paidToTheCent();
 };
 
 void TestReturnTable::trixieByHand() {
@@ -411,24 +413,51 @@ void TestReturnTable::cancelledTipsLeaveRoomForTwenty() {
 void TestReturnTable::stakeTexts_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<qint64>("hundredths");  // -1: refused
-    QTest::newRow("whole") << "100" << qint64{10000};
-    QTest::newRow("point") << "2.5" << qint64{250};
-    QTest::newRow("comma") << "2,50" << qint64{250};
-    QTest::newRow("smallest") << "0.01" << qint64{1};
-    QTest::newRow("largest") << "99999999.99" << qint64{9999999999};
-    QTest::newRow("nine digits") << "100000000" << qint64{-1};
-    QTest::newRow("three decimals") << "1.005" << qint64{-1};
-    QTest::newRow("zero") << "0,00" << qint64{-1};
-    QTest::newRow("empty") << "" << qint64{-1};
-    QTest::newRow("letters") << "100 Ft" << qint64{-1};
+    QTest::addColumn<bool>("typable");       // the stake field lets it be typed
+    QTest::newRow("whole") << "100" << qint64{10000} << true;
+    QTest::newRow("point") << "2.5" << qint64{250} << true;
+    QTest::newRow("comma") << "2,50" << qint64{250} << true;
+    QTest::newRow("smallest") << "0.01" << qint64{1} << true;
+    QTest::newRow("largest") << "99999999.99" << qint64{9999999999} << true;
+    QTest::newRow("blanks around") << " 7 " << qint64{700} << true;
+    QTest::newRow("nine digits") << "100000000" << qint64{-1} << false;
+    QTest::newRow("three decimals") << "1.005" << qint64{-1} << false;
+    QTest::newRow("zero") << "0,00" << qint64{-1} << true;
+    QTest::newRow("separator last") << "12," << qint64{1200} << true;
+    QTest::newRow("separator alone") << "," << qint64{-1} << true;
+    QTest::newRow("empty") << "" << qint64{-1} << true;
+    QTest::newRow("letters") << "100 Ft" << qint64{-1} << false;
+    QTest::newRow("two separators") << "1.2.3" << qint64{-1} << false;
 }
 
 void TestReturnTable::stakeTexts() {
     QFETCH(QString, text);
     QFETCH(qint64, hundredths);
+    QFETCH(bool, typable);
     const std::optional<qint64> stake = results::parseStake(text);
     QCOMPARE(stake.value_or(-1), hundredths);
     if (stake) QCOMPARE(results::parseStake(results::formatStake(*stake)), stake);
+    QCOMPARE(results::stakeTypable(text), typable);
+}
+
+// One double 180.57 x 200.54 (36211.5078125 in single precision): the product times the stake,
+// exactly, to the hundredth.
+void TestReturnTable::paidToTheCent_data() {
+    QTest::addColumn<qint64>("stake");
+    QTest::addColumn<QString>("paid");
+    QTest::newRow("unit stake") << qint64{100} << "36211.51";
+    QTest::newRow("smallest stake") << qint64{1} << "362.12";
+    QTest::newRow("largest stake") << qint64{9999999999} << "3621150780887.88";
+}
+
+void TestReturnTable::paidToTheCent() {
+    QFETCH(qint64, stake);
+    QFETCH(QString, paid);
+    const auto amount = static_cast<double>(180.57f * 200.54f);
+    const results::ReturnTable table = results::computeReturnTable(1, {{0b1, amount}}, stake);
+    QCOMPARE(results::formatReturnTable(table).at(2).section(u'\t', 2, 2), paid);
+    QCOMPARE(results::totalStakeText(table),
+             QStringLiteral("Össztét: %1 (1 fogadás × %1)").arg(results::formatStake(stake)));
 }
 
 KOMBINATOR_TEST(TestReturnTable);
