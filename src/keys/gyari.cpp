@@ -142,8 +142,12 @@ void gyari::Form_Load() {
     // The library is read afresh at every opening; a missing one leaves the dialog empty.
     const std::optional<QString> path = form_.programFile(QString::fromLatin1(kLibraryFile));
     if (!path) return;
-    const std::optional<QStringList> lines = files::readLines(*path);
-    if (!lines) return;
+    files::ReadFault fault = files::ReadFault::None;
+    const std::optional<QStringList> lines = files::readLines(*path, &fault);
+    if (!lines) {
+        form_.reportRefusedRead(fault, *path);
+        return;
+    }
     List1.setLines(*lines);
     showLineCount();
 }

@@ -1,12 +1,16 @@
 // Saved selections and the editor's text as no coupon made them: NUL bytes, bytes that are not
 // UTF-8, lines of a megabyte, a hundred thousand lines.
+#include <QDir>
 #include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include <cstddef>
 
 #include "app/form1.h"
 #include "fakeplatform.h"
+#include "keys/gyari.h"
 #include "store/form2.h"
 #include "testmain.h"
 
@@ -40,6 +44,8 @@ private slots:
     void savedSelectionReadsBack_data();
     void savedSelectionReadsBack();
     void editorTakesAnyText();
+    void refusesWhatIsNoFileOrTooLarge_data();
+    void refusesWhatIsNoFileOrTooLarge();
 };
 
 void HostileStoreTest::loadsAnyBytes_data() {
@@ -118,6 +124,79 @@ void HostileStoreTest::editorTakesAnyText() {
              (QStringList{withNul("", " A - B"), megabyte, QString(QChar(0xD800)), "1,85"}));
     QCOMPARE(form.Label1.caption(), QStringLiteral("4"));
     QCOMPARE(form.form2Dialog(), nullptr);
+}
+
+void HostileStoreTest::refusesWhatIsNoFileOrTooLarge_data() {
+    QTest::addColumn<QString>("file");     // the file the command reads, in the program folder
+    QTest::addColumn<QString>("what");     // what stands there instead of a text file
+    QTest::addColumn<QString>("refusal");  // the message, before the file's path
+    const QString selection = QStringLiteral("varkonix.txt");
+    const QString library = QStringLiteral("tkulcs/tippek.inf");
+    const QString key = QStringLiteral("tkulcs/02_03_01.txt");
+    QTest::newRow("Vissza tölt: link to an endless device") << selection << "zero"
+                                                            << "Nem fájl: ";
+    QTest::newRow("Vissza tölt: FIFO") << selection << "fifo"
+                                       << "Nem fájl: ";
+    QTest::newRow("Vissza tölt: folder") << selection << "folder"
+                                         << "Nem fájl: ";
+    QTest::newRow("Vissza tölt: one byte over the cap") << selection << "huge"
+                                                        << "A fájl túl nagy: ";
+    QTest::newRow("Vissza tölt: the cap itself is read") << selection << "cap"
+                                                         << "";
+    QTest::newRow("key library: link to an endless device") << library << "zero"
+                                                            << "Nem fájl: ";
+    QTest::newRow("key library: one byte over the cap") << library << "huge"
+                                                        << "A fájl túl nagy: ";
+    QTest::newRow("key file: link to an endless device") << key << "zero"
+                                                         << "Nem fájl: ";
+    QTest::newRow("key file: FIFO") << key << "fifo"
+                                    << "Nem fájl: ";
+    QTest::newRow("key file: one byte over the cap") << key << "huge"
+                                                     << "A fájl túl nagy: ";
+}
+
+void HostileStoreTest::refusesWhatIsNoFileOrTooLarge() {
+    QFETCH(QString, file);
+    QFETCH(QString, what);
+    QFETCH(QString, refusal);
+    FakePlatform platform;
+    const QString path = platform.folder + u'/' + file;
+    if (file.endsWith(QLatin1String("01.txt")))
+        platform.writeFile(QStringLiteral("tkulcs/tippek.inf"), "02_03_01.txt Kulcs\r\n");
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile made(path);
+    if (what == QLatin1String("zero")) QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    if (what == QLatin1String("fifo")) QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (what == QLatin1String("folder")) QVERIFY(QDir().mkpath(path));
+    // A sparse file: as large as it says, without using the disk.
+    if (what == QLatin1String("huge") || what == QLatin1String("cap"))
+        QVERIFY(made.open(QIODevice::WriteOnly) && made.resize(files::kReadCap + (what == "huge" ? 1 : 0)));
+    made.close();
+
+    Form1 form(platform);
+    form.List5.setLines({QStringLiteral("offer")});
+    form.List1.setLines({QStringLiteral("01 02")});
+    form.module1.tipCount = 3;
+    if (file == QLatin1String("varkonix.txt")) form.Command20.click();
+    if (file.startsWith(QLatin1String("tkulcs/"))) form.Command6.click();
+    auto* keys = qobject_cast<gyari*>(form.gyariDialog());
+    if (keys && keys->List1.count() == 1) {
+        keys->List1.clickLine(0);
+        keys->Command3.click();
+        QCOMPARE(form.gyariDialog(), keys);  // refused: the dialog stays open
+    }
+    if (refusal.isEmpty()) {
+        QVERIFY(platform.messages.empty());
+        QCOMPARE(form.List5.count(), 1);  // one line of NUL bytes
+        return;
+    }
+    QCOMPARE(platform.messages.size(), size_t{1});
+    QCOMPARE(platform.messages[0].text, refusal + QDir::toNativeSeparators(path));
+    QCOMPARE(platform.messages[0].caption, QStringLiteral("Kombinátor"));
+    QCOMPARE(platform.messages[0].icon, MsgIcon::Stop);
+    QCOMPARE(form.List5.lines(), QStringList{QStringLiteral("offer")});
+    QCOMPARE(form.List1.lines(), QStringList{QStringLiteral("01 02")});
+    if (keys) QCOMPARE(keys->List1.count(), file == QLatin1String("tkulcs/tippek.inf") ? 0 : 1);
 }
 
 KOMBINATOR_TEST(HostileStoreTest);
