@@ -25,17 +25,6 @@ void writeOut(const QString& text) {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
 }
 
-std::optional<QByteArray> readCoupon(const QString& name) {
-    QFile file;
-    if (name == QLatin1String("-")) {
-        if (!file.open(stdin, QIODevice::ReadOnly)) return std::nullopt;
-    } else {
-        file.setFileName(name);
-        if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    }
-    return file.readAll();
-}
-
 // The bet list and the amount list side by side, as the window shows them.
 void printLists(Form1& form) {
     const int lines = std::max(form.List1.count(), form.List3.count());
@@ -49,12 +38,15 @@ void printLists(Form1& form) {
     writeOut(out);
 }
 
-}  // namespace
+// Output that never reached its target (a full disk, a closed file) is a failure, however well
+// the commands went: a script must not take a cut-short bet list for the whole one.
+int withOutputWritten(int status) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+    std::fputs("A kimenet nem írható.\n", stderr);
+    return 1;
+}
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    // Shares the window's data folder when installed.
-    QCoreApplication::setApplicationName(QStringLiteral("kombinator"));
+int runCommandLine(const QCoreApplication& app) {
     const cli::ParseResult parsed = cli::parseArguments(app.arguments().mid(1));
     if (parsed.help || parsed.version) {
         writeOut(parsed.help ? cli::usage() : cli::versionText() + u'\n');
@@ -69,11 +61,9 @@ int main(int argc, char** argv) {
     const cli::Options& options = *parsed.options;
     if (!options.makeKey.isEmpty()) return cli::makeKey(options.makeKey, options.keyOut);
 
-    const std::optional<QByteArray> coupon = readCoupon(options.coupon);
-    if (!coupon) {
-        std::fprintf(stderr, "A szelvény nem olvasható: %s\n", options.coupon.toUtf8().constData());
-        return 1;
-    }
+    const std::optional<QByteArray> coupon = cli::readInput(
+        options.coupon, options.coupon == QLatin1String("-"), QStringLiteral("A szelvény nem olvasható: "));
+    if (!coupon) return 1;
 
     cli::CliPlatform platform(files::withCrLf(files::decode(*coupon)));
     Form1 form(platform);
@@ -91,4 +81,13 @@ int main(int argc, char** argv) {
         writeOut(u'\n' + results::formatReturnTable(*table).join(u'\n') + u'\n');
     }
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    // Shares the window's data folder when installed.
+    QCoreApplication::setApplicationName(QStringLiteral("kombinator"));
+    return withOutputWritten(runCommandLine(app));
 }

@@ -15,8 +15,9 @@ struct Run {
     QString err;
 };
 
-Run runCli(const QStringList& arguments, const QByteArray& input = {}) {
+Run runCli(const QStringList& arguments, const QByteArray& input = {}, const QString& output = {}) {
     QProcess process;
+    if (!output.isEmpty()) process.setStandardOutputFile(output);
     process.start(QStringLiteral(KOMBINATOR_CLI_PATH), arguments);
     if (!input.isEmpty()) process.write(input);
     process.closeWriteChannel();
@@ -46,6 +47,8 @@ private slots:
     void bankerMultipliesEveryBet();
     void readsStandardInput();
     void refusalGoesToStandardError();
+    void inputsAndOutputsThatFail_data();
+    void inputsAndOutputsThatFail();
     void usageErrors_data();
     void usageErrors();
     void keyFileMustFitTheTips();
@@ -144,6 +147,42 @@ void TestCli::refusalGoesToStandardError() {
     QCOMPARE(run.status, 1);
     QVERIFY(run.out.isEmpty());
     QVERIFY(run.err.contains(QStringLiteral("Hibás kijelölés (nem 3 sor fogadásonként)!")));
+}
+
+void TestCli::inputsAndOutputsThatFail_data() {
+    QTest::addColumn<QStringList>("arguments");  // "LINK" stands for a link to /dev/zero
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("output");  // standard output goes to this file
+    QTest::addColumn<QString>("error");   // "LINK" as above
+    const QString coupon = dir_.filePath("coupon.txt");
+    QTest::newRow("coupon is a device")
+        << QStringList{"--system", "2", "/dev/zero"} << QByteArray() << QString() << "Nem fájl: /dev/zero";
+    QTest::newRow("coupon is a link to a device")
+        << QStringList{"--system", "2", "LINK"} << QByteArray() << QString() << "Nem fájl: LINK";
+    QTest::newRow("key is a link to a device")
+        << QStringList{"--key", "LINK", coupon} << QByteArray() << QString() << "Nem fájl: LINK";
+    QTest::newRow("coupon is a folder") << QStringList{"--system", "2", dir_.path()} << QByteArray()
+                                        << QString() << "Nem fájl: " + dir_.path();
+    QTest::newRow("standard input over the cap")
+        << QStringList{"--system", "4", "-"} << QByteArray(64 * 1024 * 1024 + 1, 'x') << QString()
+        << "A fájl túl nagy: -";
+    QTest::newRow("output to a full disk")
+        << QStringList{"--system", "4", coupon} << QByteArray() << "/dev/full"
+        << "A kimenet nem írható.";
+}
+
+void TestCli::inputsAndOutputsThatFail() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, output);
+    QFETCH(QString, error);
+    const QString link = dir_.filePath("02_04_03.txt");
+    QFile::link(QStringLiteral("/dev/zero"), link);
+    arguments.replaceInStrings(QStringLiteral("LINK"), link);
+    const Run run = runCli(arguments, input, output);
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.err, error.replace(QStringLiteral("LINK"), link) + u'\n');
 }
 
 void TestCli::usageErrors_data() {
