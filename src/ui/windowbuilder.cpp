@@ -151,8 +151,12 @@ Bound makeTextEdit(TextEdit& model, QWidget* parent) {
         };
         QObject::connect(&model, &TextEdit::textChanged, edit, showText);
         QObject::connect(&model, &Control::changed, edit, [edit, &model] { applyState(edit, model); });
+        // The model reads the typed text when it is asked for it, not at every keystroke; a view
+        // that goes away hands it over first.
+        const auto typedText = [edit] { return files::withCrLf(edit->toPlainText()); };
         QObject::connect(edit, &QPlainTextEdit::textChanged, &model,
-                         [edit, &model] { model.setText(files::withCrLf(edit->toPlainText())); });
+                         [&model, typedText] { model.setTypedText(typedText); });
+        QObject::connect(edit, &PlainTextView::closing, &model, [&model] { model.text(); });
         QObject::connect(edit, &PlainTextView::doubleClicked, &model, &TextEdit::doubleClick);
         return {edit, [edit, &model, showText] {
                     showText();
