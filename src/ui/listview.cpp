@@ -87,7 +87,14 @@ void ListBoxView::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    const bool chosenAgain = list_.selectionMode() == ListBox::Selection::Single && pressed.isValid() &&
+                             pressed.row() == list_.listIndex();
     QListView::mousePressEvent(event);
+    // A click on the line already chosen changes no selection, yet it is a click: the key dialog
+    // copies the line into its description box again after the box was emptied.
+    if (chosenAgain && event->button() == Qt::LeftButton && list_.listIndex() == pressed.row())
+        list_.clickLine(pressed.row());
 }
 
 void ListBoxView::keyPressEvent(QKeyEvent* event) {
