@@ -242,6 +242,10 @@ void TestCli::cancelledTips_data() {
     QTest::newRow("banker cancelled")
         << QStringList{"--bank", "3", "--system", "2", "--won", "1,2", "--void", "f1"}
         << QStringList{"01 02\t3.00", "\t", "\tÖssz.: 3.00", "\tNy/s.: 3.00"};
+    // Tip 4 names no tip row: the odds command gives that bet no amount, and its line stays empty.
+    QTest::newRow("bet without amount")
+        << QStringList{"--key", write("02_03_03.txt", "001 002\r\n001 004\r\n002 003\r\n"), "--odds"}
+        << QStringList{"01 02\t3.00", "01 04\t", "02 03\t5.00", "\t", "\tÖssz.: 8.00", "\tNy/s.: 2.67"};
     QTest::newRow("banker standing") << QStringList{"--bank", "3", "--system", "2", "--won", "1,2"}
                                      << QStringList{"01 02\t7.50", "\t", "\tÖssz.: 7.50", "\tNy/s.: 7.50"};
 }

@@ -98,7 +98,7 @@ private slots:
                           view.visualRect(view.model()->index(1, 0)).center());
         QCOMPARE(list.listIndex(), 1);
         QCOMPARE(clicks.count(), 2);
-        // The line already chosen: the selection does not change, but the click is raised.
+        // The line already chosen: the selection does not change, and the click is raised all the same.
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
                           view.visualRect(view.model()->index(1, 0)).center());
         QCOMPARE(list.listIndex(), 1);
@@ -121,7 +121,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         const auto at = [&](int row) { return view.visualRect(view.model()->index(row, 0)).center(); };
 
+        QSignalSpy clicks(&list, &Control::clicked);
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at(1));
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at(1));  // chosen already: a click still
+        QCOMPARE(clicks.count(), 2);
         QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ShiftModifier, at(3));
         QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ControlModifier, at(2));
         const QList<bool> expected{false, true, false, true, false};
