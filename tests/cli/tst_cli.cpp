@@ -46,6 +46,7 @@ private slots:
     void systemNames();
     void bankerMultipliesEveryBet();
     void readsStandardInput();
+    void refusalGoesToStandardError_data();
     void refusalGoesToStandardError();
     void inputsAndOutputsThatFail_data();
     void inputsAndOutputsThatFail();
@@ -141,12 +142,28 @@ void TestCli::readsStandardInput() {
     QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts).first(), QStringLiteral("01 02 03 04\t13.50"));
 }
 
+// Doubles of coupons as pages give them; a refusal goes to standard error with status 1.
+void TestCli::refusalGoesToStandardError_data() {
+    QTest::addColumn<QByteArray>("coupon");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("seven lines") << QByteArray("a\nb\nc\nd\ne\nf\ng\n")
+                                 << "Hibás kijelölés (nem 3 sor fogadásonként)!";
+    QTest::newRow("tip without a price") << QByteArray("A - B\nA\nSzorzó: 1,50\nC - D\nC\nSzorzó:\n")
+                                         << "A(z) 2. tipp szorzója hiányzik: „Szorzó:”";
+    // 2.05 x 1.50 = 3.07 (single precision), 2.05 x 3.00 = 6.15, 1.50 x 3.00 = 4.50.
+    QTest::newRow("odds label on its own line")
+        << QByteArray("A - B\nA\nSzorzó:\n▲ 2,05\nC - D\nC\nSzorzó:\n1,50\nE - F\nE\nSzorzó:\n3,00\n")
+        << "01 02\t3.07\n01 03\t6.15\n02 03\t4.50\n\t\n\tÖssz.: 13.72\n";
+}
+
 void TestCli::refusalGoesToStandardError() {
-    const QString seven = write("seven.txt", "a\nb\nc\nd\ne\nf\ng\n");
-    const Run run = runCli({"--system", "2", seven});
-    QCOMPARE(run.status, 1);
-    QVERIFY(run.out.isEmpty());
-    QVERIFY(run.err.contains(QStringLiteral("Hibás kijelölés (nem 3 sor fogadásonként)!")));
+    QFETCH(QByteArray, coupon);
+    QFETCH(QString, shown);
+    const Run run = runCli({"--system", "2", write("page.txt", coupon)});
+    const bool refused = !shown.contains(u'\t');
+    QCOMPARE(run.status, refused ? 1 : 0);
+    QCOMPARE(run.out.isEmpty(), refused);
+    QVERIFY2((refused ? run.err : run.out).contains(shown), qPrintable(run.out + run.err));
 }
 
 void TestCli::inputsAndOutputsThatFail_data() {
