@@ -67,6 +67,7 @@ int runCommandLine(const QCoreApplication& app) {
     }
     const cli::Options& options = *parsed.options;
     if (!options.makeKey.isEmpty()) return cli::makeKey(options.makeKey, options.keyOut);
+    if (!options.keyProfile.isEmpty()) return cli::printKeyProfile(options.keyProfile);
 
     const std::optional<QByteArray> coupon = cli::readInput(
         options.coupon, options.coupon == QLatin1String("-"), QStringLiteral("A szelvény nem olvasható: "));

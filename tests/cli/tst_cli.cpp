@@ -210,6 +210,12 @@ void TestCli::usageErrors_data() {
     QTest::newRow("stake zero") << QStringList{"--table", "--stake", "0", "x.txt"};
     QTest::newRow("stake with three decimals") << QStringList{"--table", "--stake", "1.005", "x.txt"};
     QTest::newRow("stake without table") << QStringList{"--stake", "100", "x.txt"};
+    QTest::newRow("stake with make-key") << QStringList{"--make-key", "04_16_08", "--stake", "5"};
+    QTest::newRow("system with make-key") << QStringList{"--make-key", "04_16_08", "--system", "2"};
+    QTest::newRow("key profile of a coupon") << QStringList{"--key-profile", "k.txt", "x.txt"};
+    QTest::newRow("key profile with out") << QStringList{"--key-profile", "k.txt", "--out", "o.txt"};
+    QTest::newRow("key profile and make-key")
+        << QStringList{"--key-profile", "k.txt", "--make-key", "03_09_07"};
 }
 
 void TestCli::usageErrors() {

@@ -45,6 +45,7 @@ private slots:
         list.setSorted(sorted);
         ListBoxModel model(list);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        list.setLineToolTips(sorted);  // as the key dialog's lists: each line whole in its tooltip
 
         list.addItem("mango");
         list.addItem("alma");
@@ -59,6 +60,8 @@ private slots:
         QCOMPARE(viewLines(model), list.lines());
         list.setLines({"x", "y", "z", "w"});
         QCOMPARE(viewLines(model), list.lines());
+        QCOMPARE(model.data(model.index(1, 0), Qt::ToolTipRole),
+                 sorted ? QVariant(list.line(1)) : QVariant());
         list.clear();
         QCOMPARE(model.rowCount(), 0);
         // A row the view was never told about reads as nothing.
