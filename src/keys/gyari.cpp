@@ -208,11 +208,11 @@ std::optional<std::pair<int, std::vector<keys::Bet>>> gyari::keyInHand() {
     const QString description = Text1.text();
     const std::optional<QString> path = form_.programFile(keys::keyFileName(description));
     if (description.size() < 12 || !path) return std::nullopt;
-    QFile file(*path);
     // A key file is a few hundred kilobytes at most; anything far beyond is not one.
     constexpr qint64 kMaxKeyFileBytes = 16 << 20;
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxKeyFileBytes) return std::nullopt;
-    const std::optional<std::vector<keys::Bet>> bets = keys::keyBets(files::decode(file.readAll()));
+    const files::ReadResult key = files::readFile(*path);
+    if (!key.ok() || key.bytes.size() > kMaxKeyFileBytes) return std::nullopt;
+    const std::optional<std::vector<keys::Bet>> bets = keys::keyBets(files::decode(key.bytes));
     if (!bets) return std::nullopt;
     return std::make_pair(keys::keyEventCount(description, *bets), *bets);
 }
