@@ -1,11 +1,17 @@
 // Input far beyond any coupon: a 20 MB clipboard, 100 000 offer lines, a key of a million
-// records. None of it may take the program long.
+// records, a million offer lines deleted at once. None of it may take the program long, and a
+// read may not take memory beyond a few times the size of its file.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QStringList>
 
 #include "app/form1.h"
+#include "keys/gyari.h"
 #include "keys/substitution.h"
 #include "platform/files.h"
 #include "quietplatform.h"
@@ -100,6 +106,80 @@ void BM_SubstitutionOfMillionRecords(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 1000000);
 }
 BENCHMARK(BM_SubstitutionOfMillionRecords)->Unit(benchmark::kMillisecond);
+
+// "Sor töröl" on a million offer lines: every line selected (range 0), or every other (range 1).
+void BM_DeletionOfMillionLines(benchmark::State& state) {
+    QuietPlatform platform;
+    Form1 form(platform);
+    const QStringList offer = offerLines(333334).mid(0, 1000000);
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.List5.setLines(offer);
+        for (int i = 0; i < form.List5.count(); i += 1 + static_cast<int>(state.range(0)))
+            form.List5.setSelected(i, true);
+        state.ResumeTiming();
+        form.Command3.click();
+    }
+    if (form.List5.count() != (state.range(0) == 0 ? 0 : 500000)) state.SkipWithError("wrong lines deleted");
+    state.SetItemsProcessed(state.iterations() * 1000000);
+}
+BENCHMARK(BM_DeletionOfMillionLines)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Kilobytes of the process's resident memory: now, or at its peak since the peak was reset.
+long residentKilobytes(const char* field) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(static_cast<qsizetype>(qstrlen(field))).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+// "Kiválaszt" on a key file of a million bets (about 22 MB), read from the key folder into the
+// bet list: the time, and the memory the read takes at its peak beyond what was in use before,
+// as a multiple of the file's size.
+void BM_KeyReadOfMillionBets(benchmark::State& state) {
+    QuietPlatform platform;
+    Form1 form(platform);
+    form.List5.setLines(offerLines(11));
+    form.Command2.click();
+    QByteArray bytes;
+    bytes.reserve(25000000);
+    for (int i = 0; i < 1000000; ++i) {
+        bytes += QByteArray::number(1 + i % 6).rightJustified(3, '0');
+        bytes += " 007 008 009 010 011\r\n";
+    }
+    QDir().mkpath(platform.dir.filePath(QStringLiteral("tkulcs")));
+    QFile key(platform.dir.filePath(QStringLiteral("tkulcs/02_11_01.txt")));
+    if (!key.open(QIODevice::WriteOnly) || key.write(bytes) != bytes.size())
+        state.SkipWithError("no key file");
+    key.close();
+    const qsizetype size = bytes.size();
+    bytes = QByteArray();
+    ListBox library;
+    library.setLines({QStringLiteral("02_11_01.txt Egymillió")});
+    library.setListIndex(0);
+    double peak = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.List1.clear();
+        QFile clear(QStringLiteral("/proc/self/clear_refs"));
+        if (clear.open(QIODevice::WriteOnly)) clear.write("5");  // the peak starts again from now
+        clear.close();
+        const long before = residentKilobytes("VmRSS:");
+        state.ResumeTiming();
+        keys::substituteKey(form, library, library.line(0));
+        state.PauseTiming();
+        peak = std::max(peak, static_cast<double>(residentKilobytes("VmHWM:") - before) * 1024.0 /
+                                  static_cast<double>(size));
+        state.ResumeTiming();
+    }
+    if (form.List1.count() != 1000000) state.SkipWithError("the bet list was not filled");
+    state.counters["file_MB"] = static_cast<double>(size) / 1e6;
+    state.counters["peak_x_file"] = peak;
+}
+BENCHMARK(BM_KeyReadOfMillionBets)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

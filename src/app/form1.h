@@ -14,6 +14,7 @@
 
 #include "app/dialog.h"
 #include "platform/controls.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 
 namespace kombinator {
@@ -56,6 +57,9 @@ public:
     // Tells the user that a file was left as it was because it could not be written: a save
     // that silently does nothing would pass for one that worked.
     void reportUnwritableFile(const QString& path);
+    // Tells the user that a file was not read because it is too large or no file at all; true
+    // when the read was refused so. A file that is merely missing stays as silent as ever.
+    bool reportRefusedRead(files::ReadFault fault, const QString& path);
     // What a cell of the tip grid or the banker grid shows beyond its text, in Hungarian words
     // for a screen reader: the outcome marker of a team cell ("hazai nyer", "döntetlen", ...) and
     // "nyert" on the odds of a tip marked as won; several words are joined by commas. Empty when

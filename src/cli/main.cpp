@@ -2,7 +2,6 @@
 // same intake and conversion as "Vágólap betöltése" and "Konvertálás"; every option presses the
 // same handler the window's control would.
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -26,17 +25,6 @@ void writeOut(const QString& text) {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
 }
 
-std::optional<QByteArray> readCoupon(const QString& name) {
-    QFile file;
-    if (name == QLatin1String("-")) {
-        if (!file.open(stdin, QIODevice::ReadOnly)) return std::nullopt;
-    } else {
-        file.setFileName(name);
-        if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    }
-    return file.readAll();
-}
-
 // The bet list and the amount list side by side, as the window shows them. After the odds
 // command a bet with a tip without odds has no amount line, and the window pairs the two lists by
 // position regardless; on one printed line that would read as a wrong price, so here every amount
@@ -57,12 +45,15 @@ void printLists(const Form1& form, bool pricedByOdds) {
     writeOut(out);
 }
 
-}  // namespace
+// Output that never reached its target (a full disk, a closed file) is a failure, however well
+// the commands went: a script must not take a cut-short bet list for the whole one.
+int withOutputWritten(int status) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+    std::fputs("A kimenet nem írható.\n", stderr);
+    return 1;
+}
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    // Shares the window's data folder when installed.
-    QCoreApplication::setApplicationName(QStringLiteral("kombinator"));
+int runCommandLine(const QCoreApplication& app) {
     const cli::ParseResult parsed = cli::parseArguments(app.arguments().mid(1));
     if (parsed.help || parsed.version) {
         writeOut(parsed.help ? cli::usage() : cli::versionText() + u'\n');
@@ -78,11 +69,9 @@ int main(int argc, char** argv) {
     if (!options.makeKey.isEmpty()) return cli::makeKey(options.makeKey, options.keyOut);
     if (!options.keyProfile.isEmpty()) return cli::printKeyProfile(options.keyProfile);
 
-    const std::optional<QByteArray> coupon = readCoupon(options.coupon);
-    if (!coupon) {
-        std::fprintf(stderr, "A szelvény nem olvasható: %s\n", options.coupon.toUtf8().constData());
-        return 1;
-    }
+    const std::optional<QByteArray> coupon = cli::readInput(
+        options.coupon, options.coupon == QLatin1String("-"), QStringLiteral("A szelvény nem olvasható: "));
+    if (!coupon) return 1;
 
     cli::CliPlatform platform(files::withCrLf(files::decode(*coupon)));
     Form1 form(platform);
@@ -103,4 +92,13 @@ int main(int argc, char** argv) {
         writeOut(u'\n' + results::formatReturnTable(*table).join(u'\n') + u'\n');
     }
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    // Shares the window's data folder when installed.
+    QCoreApplication::setApplicationName(QStringLiteral("kombinator"));
+    return withOutputWritten(runCommandLine(app));
 }

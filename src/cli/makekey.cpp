@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "cli/options.h"
 #include "keys/keymaker.h"
 #include "keys/keysearch.h"
 #include "keys/keyverdict.h"
@@ -45,14 +46,16 @@ int makeKey(const QString& name, const QString& out) {
 }
 
 int printKeyProfile(const QString& file) {
-    QFile in(file);
     // A key file is a few hundred kilobytes at most; anything far beyond is not one.
     constexpr qint64 kMaxKeyFileBytes = 16 << 20;
-    if (!in.open(QIODevice::ReadOnly) || in.size() > kMaxKeyFileBytes) {
+    const std::optional<QByteArray> key =
+        readInput(file, false, QStringLiteral("A kulcsfájl nem olvasható: "));
+    if (!key) return 1;
+    if (key->size() > kMaxKeyFileBytes) {
         std::fprintf(stderr, "A kulcsfájl nem olvasható: %s\n", file.toUtf8().constData());
         return 1;
     }
-    const std::optional<std::vector<keys::Bet>> bets = keys::keyBets(files::decode(in.readAll()));
+    const std::optional<std::vector<keys::Bet>> bets = keys::keyBets(files::decode(*key));
     const int events = bets ? keys::keyEventCount(QFileInfo(file).fileName(), *bets) : 0;
     const auto rows = bets ? keys::keyProfile(events, *bets) : std::nullopt;
     if (!rows) {

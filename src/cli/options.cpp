@@ -1,6 +1,5 @@
 #include "cli/options.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -264,6 +263,15 @@ int refused(CliPlatform& platform) {
 
 }  // namespace
 
+std::optional<QByteArray> readInput(const QString& name, bool standardInput, const QString& unreadable) {
+    const files::ReadResult read = standardInput ? files::readStandardInput() : files::readFile(name);
+    if (read.ok()) return read.bytes;
+    QString message = files::readRefusal(read.fault, name);
+    if (message.isEmpty()) message = unreadable + name;
+    std::fputs((message + u'\n').toUtf8().constData(), stderr);
+    return std::nullopt;
+}
+
 QString systemRefusal(Form1& form, const QString& system) {
     const std::optional<int> index = calculatorIndex(system);
     if (!index) return QStringLiteral("Ismeretlen rendszer: %1").arg(system);
@@ -300,13 +308,11 @@ int run(Form1& form, CliPlatform& platform, const Options& options) {
         }
         calculatorButton(form, *calculatorIndex(options.system)).click();
     } else if (!options.keyFile.isEmpty()) {
-        QFile file(options.keyFile);
-        if (!file.open(QIODevice::ReadOnly)) {
-            std::fprintf(stderr, "A kulcsfájl nem olvasható: %s\n", options.keyFile.toUtf8().constData());
-            return 1;
-        }
+        const std::optional<QByteArray> key =
+            readInput(options.keyFile, false, QStringLiteral("A kulcsfájl nem olvasható: "));
+        if (!key) return 1;
         const QString description = QFileInfo(options.keyFile).fileName();
-        if (!keys::substituteKeyText(form, description, files::decode(file.readAll()))) return 1;
+        if (!keys::substituteKeyText(form, description, files::decode(*key))) return 1;
     }
     if (refused(platform)) return 1;
 

@@ -1,6 +1,7 @@
 // The command line of kombinator-cli and the run of the window's commands it asks for.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -56,6 +57,10 @@ std::optional<int> calculatorIndex(const QString& system);
 // The refusal of a --system whose calculator button the window keeps disabled for the tips in
 // hand; empty when the window would let it be pressed.
 QString systemRefusal(Form1& form, const QString& system);
+
+// The bytes of an input file, or of standard input; nullopt when it was not read, after telling
+// why on standard error: too large, no file, or `unreadable` followed by the name.
+std::optional<QByteArray> readInput(const QString& name, bool standardInput, const QString& unreadable);
 
 // Runs the commands on the window's models; 0, or 1 when the program refused something.
 int run(Form1& form, CliPlatform& platform, const Options& options);

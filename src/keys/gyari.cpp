@@ -148,8 +148,12 @@ void gyari::Form_Load() {
     // The library is read afresh at every opening; a missing one leaves the dialog empty.
     const std::optional<QString> path = form_.programFile(QString::fromLatin1(kLibraryFile));
     if (!path) return;
-    const std::optional<QStringList> lines = files::readLines(*path);
-    if (!lines) return;
+    files::ReadFault fault = files::ReadFault::None;
+    const std::optional<QStringList> lines = files::readLines(*path, &fault);
+    if (!lines) {
+        form_.reportRefusedRead(fault, *path);
+        return;
+    }
     List1.setLines(*lines);
     showLineCount();
 }
@@ -204,11 +208,11 @@ std::optional<std::pair<int, std::vector<keys::Bet>>> gyari::keyInHand() {
     const QString description = Text1.text();
     const std::optional<QString> path = form_.programFile(keys::keyFileName(description));
     if (description.size() < 12 || !path) return std::nullopt;
-    QFile file(*path);
     // A key file is a few hundred kilobytes at most; anything far beyond is not one.
     constexpr qint64 kMaxKeyFileBytes = 16 << 20;
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxKeyFileBytes) return std::nullopt;
-    const std::optional<std::vector<keys::Bet>> bets = keys::keyBets(files::decode(file.readAll()));
+    const files::ReadResult key = files::readFile(*path);
+    if (!key.ok() || key.bytes.size() > kMaxKeyFileBytes) return std::nullopt;
+    const std::optional<std::vector<keys::Bet>> bets = keys::keyBets(files::decode(key.bytes));
     if (!bets) return std::nullopt;
     return std::make_pair(keys::keyEventCount(description, *bets), *bets);
 }

@@ -146,7 +146,11 @@ std::optional<QString> saveKeyToLibrary(Form1& form, KeyShape shape, const std::
     const std::optional<QString> libraryPath = form.programFile(QString::fromLatin1(gyari::kLibraryFile));
     if (!folder || !libraryPath || !QDir().mkpath(*folder)) return std::nullopt;
 
-    QStringList library = files::readLines(*libraryPath).value_or(QStringList());
+    // A missing library is begun anew; one that was refused (too large, no file) is not replaced
+    // by a library of one line.
+    files::ReadFault fault = files::ReadFault::None;
+    QStringList library = files::readLines(*libraryPath, &fault).value_or(QStringList());
+    if (fault != files::ReadFault::None && fault != files::ReadFault::CannotOpen) return std::nullopt;
     const QString fileName = freeKeyFileName(shape, library, QDir(*folder).entryList(QDir::Files));
     if (fileName.isEmpty()) return std::nullopt;
     const QStringList keyLines = files::splitLines(QString::fromStdString(keyFileText(bets)));

@@ -1,8 +1,6 @@
 // Key substitution: reading a key file's records and turning them into bet lines.
 #include "keys/substitution.h"
 
-#include <QFile>
-
 #include <vector>
 
 #include "app/form1.h"
@@ -136,17 +134,16 @@ bool substituteKey(Form1& form, const ListBox& library, const QString& descripti
     }
     if (!keyFitsTips(form, description)) return false;
 
-    form.List1.clear();
     // A description whose file name would leave the key folder names no key file.
     const std::optional<QString> path = form.programFile(keyFileName(description));
-    if (!path) return false;
-    QFile file(*path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return false;
-    file.close();
+    const files::ReadResult read =
+        path ? files::readFile(*path) : files::ReadResult{{}, files::ReadFault::CannotOpen};
+    // A key file refused as too large or as no file at all leaves the bet list as it was.
+    if (path && form.reportRefusedRead(read.fault, *path)) return false;
+    form.List1.clear();
+    if (!read.ok()) return false;
 
-    fillBetList(form, description, files::decode(bytes));
+    fillBetList(form, description, files::decode(read.bytes));
     return true;
 }
 

@@ -12,13 +12,8 @@ constexpr qint16 kGuardAmountListClick = 3;  // List3's click is selecting a lin
 void Form1::Command3_Click() {
     if (SSTab1.current() != 0) return;  // only while the offer list is in view
     List2.clear();
-    // The list shrinks as lines go: after a removal the same index holds the next line.
-    for (int i = 0; i <= List5.count() - 1; ++i) {
-        if (List5.isSelected(i)) {
-            List5.removeItem(i);
-            --i;
-        }
-    }
+    // Every selected line goes, the others keep their order; one pass, however long the list.
+    List5.removeSelected();
     Label1.setCaption(QString::number(List5.count()));
     List4.setLines(List5.lines());
     Label1.setCaption(QString::number(List5.count()));

@@ -72,9 +72,18 @@ void TabControl::setCurrent(int tab) {
     emit currentChanged(tab);
 }
 
+const QString& TextEdit::text() const {
+    if (typed_) {
+        const std::function<QString()> read = std::move(typed_);
+        typed_ = nullptr;
+        text_ = read();
+    }
+    return text_;
+}
+
 void TextEdit::setText(const QString& text) {
     const QString taken = multiLine_ ? text : withoutLineBreaks(text);
-    if (text_ == taken) return;
+    if (this->text() == taken) return;
     text_ = taken;
     emit textChanged();
 }
@@ -152,6 +161,32 @@ bool ListBox::removeItem(int index) {
     emit linesChanged(index);
     if (selectionMoved) emit selectionChanged();
     return true;
+}
+
+int ListBox::removeSelected() {
+    int kept = 0;
+    int first = -1;
+    int index = listIndex_;
+    for (int i = 0; i < count(); ++i) {
+        if (isSelected(i)) {
+            if (first < 0) first = i;
+            if (i == listIndex_) index = -1;
+            continue;
+        }
+        if (i == listIndex_) index = kept;
+        if (kept != i) lines_[kept] = std::move(lines_[i]);
+        ++kept;
+    }
+    if (first < 0) return 0;
+    const int removed = count() - kept;
+    lines_.resize(kept);
+    if (mode_ == Selection::Extended) selected_.assign(static_cast<size_t>(kept), false);
+    const bool selectionMoved = listIndex_ >= first;
+    listIndex_ = index;
+    clampState();
+    emit linesChanged(first);
+    if (selectionMoved) emit selectionChanged();
+    return removed;
 }
 
 void ListBox::clear() {

@@ -172,11 +172,15 @@ class TextEdit : public Control {
     Q_OBJECT
 public:
     using Control::Control;
-    const QString& text() const { return text_; }
-    // Text typed in the view reaches the model through setText as well; the view hands in
-    // line ends as CR LF. A one-line field takes each line break (a pasted text of several
-    // lines) as a single blank.
+    const QString& text() const;
+    // Text set from code, and text typed in a one-line view; the view hands in line ends as
+    // CR LF. A one-line field takes each line break (a pasted text of several lines) as a
+    // single blank.
     void setText(const QString& text);
+    // A multi-line view keeps what the user types and lends the model a reader for it (giving
+    // the text with CR LF line ends), read once someone asks for the text: a keystroke then
+    // costs the same in a text of any size, where a copy at every keystroke would not.
+    void setTypedText(std::function<QString()> read) { typed_ = std::move(read); }
     static QString withoutLineBreaks(const QString& text);
     void doubleClick() { emit doubleClicked(); }
     bool isMultiLine() const { return multiLine_; }
@@ -186,7 +190,8 @@ signals:
     void doubleClicked();
 
 private:
-    QString text_;
+    mutable QString text_;
+    mutable std::function<QString()> typed_;
     bool multiLine_ = false;
 };
 
@@ -213,6 +218,9 @@ public:
     void addItems(const QStringList& lines);  // one change signal for many lines
     void setLines(const QStringList& lines);
     bool removeItem(int index);  // false when the index names no line
+    // Removes every selected line in one pass, the others keeping their order, and signals the
+    // change once; the number of lines removed.
+    int removeSelected();
     void clear();
 
     // The selected line of a single-selection list, -1 for none.

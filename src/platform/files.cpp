@@ -8,7 +8,10 @@
 #include <QStringEncoder>
 
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace kombinator::files {
@@ -58,7 +61,81 @@ bool writeInPlace(const QString& path, const QByteArray& bytes) {
     return false;
 }
 
+// Reads `fd` to its end, but never more than the cap: one byte beyond it is enough to know.
+ReadResult readCapped(int fd, qint64 expected) {
+    ReadResult result;
+    const qint64 limit = kReadCap + 1;
+    qint64 filled = 0;
+    // A regular file says its size, so it is read in one piece; a stream grows as it comes.
+    result.bytes.resize(std::min(std::max<qint64>(expected, 64 * 1024), limit));
+    for (;;) {
+        if (filled == result.bytes.size()) {
+            if (filled >= limit) break;
+            result.bytes.resize(std::min(filled * 2, limit));
+        }
+        const ssize_t got =
+            ::read(fd, result.bytes.data() + filled, static_cast<size_t>(result.bytes.size() - filled));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            result.bytes.clear();
+            result.fault = ReadFault::CannotOpen;
+            return result;
+        }
+        if (got == 0) break;
+        filled += got;
+    }
+    if (filled > kReadCap) {
+        result.bytes.clear();
+        result.bytes.squeeze();
+        result.fault = ReadFault::TooLarge;
+        return result;
+    }
+    result.bytes.resize(filled);
+    if (result.bytes.capacity() > filled + filled / 4) result.bytes.squeeze();
+    return result;
+}
+
 }  // namespace
+
+ReadResult readFile(const QString& path) {
+    // Opened without waiting, so that a FIFO with no writer cannot hold the program; what the
+    // name leads to is then judged on the opened file itself, not on a name that may change.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return {{}, ReadFault::CannotOpen};
+    struct stat info {};
+    ReadResult result;
+    if (::fstat(fd, &info) != 0) {
+        result.fault = ReadFault::CannotOpen;
+    } else if (!S_ISREG(info.st_mode)) {
+        result.fault = ReadFault::NotAFile;
+    } else if (info.st_size > kReadCap) {
+        result.fault = ReadFault::TooLarge;
+    } else {
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        result = readCapped(fd, static_cast<qint64>(info.st_size) + 1);
+    }
+    ::close(fd);
+    return result;
+}
+
+ReadResult readStandardInput() {
+    struct stat info {};
+    const qint64 expected = ::fstat(STDIN_FILENO, &info) == 0 && S_ISREG(info.st_mode) ? info.st_size + 1 : 0;
+    return readCapped(STDIN_FILENO, expected);
+}
+
+QString readRefusal(ReadFault fault, const QString& name) {
+    switch (fault) {
+        case ReadFault::TooLarge:
+            return QStringLiteral("A fájl túl nagy: ") + name;
+        case ReadFault::NotAFile:
+            return QStringLiteral("Nem fájl: ") + name;
+        case ReadFault::None:
+        case ReadFault::CannotOpen:
+            break;
+    }
+    return {};
+}
 
 std::optional<QString> resolve(const QString& folder, const QString& name) {
     QString relative = name;
@@ -139,12 +216,11 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
-std::optional<QStringList> readLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return splitLines(decode(bytes));
+std::optional<QStringList> readLines(const QString& path, ReadFault* fault) {
+    const ReadResult read = readFile(path);
+    if (fault) *fault = read.fault;
+    if (!read.ok()) return std::nullopt;
+    return splitLines(decode(read.bytes));
 }
 
 void makeWritable(const QString& path) {

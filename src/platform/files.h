@@ -34,8 +34,38 @@ bool fitsWindows1250(const QString& text);
 // it is not empty.
 QStringList splitLines(const QString& text);
 
-// The lines of a text file; nullopt when it cannot be opened or read.
-std::optional<QStringList> readLines(const QString& path);
+// Every read of a file or of standard input stops here. A real coupon, selection, key or library
+// is far smaller (a key of a million bets is about 20 MB); anything larger is a mistake or an
+// attack, and reading it whole would only exhaust the memory.
+constexpr qint64 kReadCap = 64 * 1024 * 1024;
+
+enum class ReadFault {
+    None,
+    CannotOpen,  // missing or unreadable: as silent as it always was
+    NotAFile,    // a device, a FIFO, a folder (also behind a link): reading it might never end
+    TooLarge,    // more than kReadCap bytes
+};
+
+struct ReadResult {
+    QByteArray bytes;
+    ReadFault fault = ReadFault::None;
+    bool ok() const { return fault == ReadFault::None; }
+};
+
+// The whole content of a regular file (a link counts when it leads to one), at most kReadCap
+// bytes. Nothing else is read, and a FIFO is not even waited for.
+ReadResult readFile(const QString& path);
+// Standard input up to its end, at most kReadCap bytes; a pipe or a terminal is fine here.
+ReadResult readStandardInput();
+
+// What the user is told about a refused read of `name`: "A fájl túl nagy: <name>" or
+// "Nem fájl: <name>"; the empty text for a read that is not refused (None, CannotOpen).
+QString readRefusal(ReadFault fault, const QString& name);
+// The caption of every message about the program's own files.
+inline constexpr const char* kFileMessageCaption = "Kombinátor";
+
+// The lines of a text file; nullopt when it cannot be read, with the reason in `fault`.
+std::optional<QStringList> readLines(const QString& path, ReadFault* fault = nullptr);
 
 // Replaces the file with `lines`, each followed by CR LF. The text goes to a temporary file that
 // then takes the old one's place; in a folder where no temporary file can be made, a writable

@@ -34,7 +34,8 @@ public:
     virtual MsgAnswer messageBox(const QString& text, const QString& caption, MsgIcon icon,
                                  MsgButtons buttons) = 0;
 
-    // The clipboard's plain text with every line end as CR LF; nullopt when it cannot be read.
+    // The clipboard's plain text with every line end as CR LF; nullopt when it cannot be read,
+    // and for a text larger than files::kReadCap.
     virtual std::optional<QString> clipboardText() = 0;
 
     // The value of `key` in `section` of the named profile file; the empty text when absent.

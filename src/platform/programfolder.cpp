@@ -30,9 +30,9 @@ bool folderIsWritable(const QString& folder) {
 }
 
 std::optional<QByteArray> readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return file.readAll();
+    files::ReadResult content = files::readFile(path);
+    if (!content.ok()) return std::nullopt;
+    return std::move(content.bytes);
 }
 
 QByteArray sha256(const QByteArray& bytes) {

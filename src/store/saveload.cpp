@@ -76,8 +76,12 @@ void Form1::Command20_Click() {
     }
     if (!source) return;
     // Read the whole file before anything is cleared: a file that cannot be read changes nothing.
-    const std::optional<QStringList> lines = files::readLines(*source);
-    if (!lines) return;
+    files::ReadFault fault = files::ReadFault::None;
+    const std::optional<QStringList> lines = files::readLines(*source, &fault);
+    if (!lines) {
+        reportRefusedRead(fault, *source);
+        return;
+    }
 
     List1.clear();
     List5.clear();

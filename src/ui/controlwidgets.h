@@ -104,8 +104,11 @@ class PlainTextView : public QPlainTextEdit {
     Q_OBJECT
 public:
     using QPlainTextEdit::QPlainTextEdit;
+    ~PlainTextView() override { emit closing(); }
 signals:
     void doubleClicked();
+    // The view is about to go, its text still whole.
+    void closing();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;

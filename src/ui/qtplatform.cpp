@@ -168,7 +168,16 @@ std::optional<QString> QtPlatform::clipboardText() {
     // another form after a request that went unanswered).
     const QString utf8 = QStringLiteral("text/plain;charset=utf-8");
     waited.restart();
-    const QString text = formats.contains(utf8) ? QString::fromUtf8(data->data(utf8)) : data->text();
+    QString text;
+    if (formats.contains(utf8)) {
+        const QByteArray bytes = data->data(utf8);
+        // No coupon or offer comes near the cap of a file read; a larger text is refused whole.
+        if (bytes.size() > files::kReadCap) return std::nullopt;
+        text = QString::fromUtf8(bytes);
+    } else {
+        text = data->text();
+    }
+    if (text.size() > files::kReadCap) return std::nullopt;
     if (text.isEmpty() && waited.elapsed() >= kNoAnswerMs) return std::nullopt;
     return files::withCrLf(text);
 }

@@ -62,11 +62,22 @@ void applyColours(QWidget* widget, const Control::Style& style) {
     widget->setPalette(palette);
 }
 
-// A control's text shows its carriage returns as line breaks.
-QString shownText(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
+// A control's text shows its carriage returns as line breaks. One pass: replacing in place moves
+// the rest of the text at every line end, which an offer of a million lines cannot afford.
+QString shownText(const QString& text) {
+    if (!text.contains(u'\r')) return text;
+    QString shown;
+    shown.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar ch = text.at(i);
+        if (ch != u'\r') {
+            shown += ch;
+        } else if (i + 1 >= n || text.at(i + 1) != u'\n') {
+            shown += u'\n';
+        }
+    }
+    return shown;
 }
 
 // A widget and the function that shows its model's state in it.
@@ -142,6 +153,12 @@ Bound makeCheckBox(CheckBox& model, QWidget* parent) {
 Bound makeTextEdit(TextEdit& model, QWidget* parent) {
     if (model.isMultiLine()) {
         auto* edit = new PlainTextView(parent);
+        // A multi-line field has both scroll bars and does not wrap its lines. Scroll bars that
+        // stay also keep the text's width when a long text is set: a change of width would lay
+        // out every line of it again.
+        edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         // A typed tab would become a blank in the lines anyway; Tab moves on to the buttons.
         edit->setTabChangesFocus(true);
         const auto showText = [edit, &model] {
@@ -151,8 +168,12 @@ Bound makeTextEdit(TextEdit& model, QWidget* parent) {
         };
         QObject::connect(&model, &TextEdit::textChanged, edit, showText);
         QObject::connect(&model, &Control::changed, edit, [edit, &model] { applyState(edit, model); });
+        // The model reads the typed text when it is asked for it, not at every keystroke; a view
+        // that goes away hands it over first.
+        const auto typedText = [edit] { return files::withCrLf(edit->toPlainText()); };
         QObject::connect(edit, &QPlainTextEdit::textChanged, &model,
-                         [edit, &model] { model.setText(files::withCrLf(edit->toPlainText())); });
+                         [&model, typedText] { model.setTypedText(typedText); });
+        QObject::connect(edit, &PlainTextView::closing, &model, [&model] { model.text(); });
         QObject::connect(edit, &PlainTextView::doubleClicked, &model, &TextEdit::doubleClick);
         return {edit, [edit, &model, showText] {
                     showText();

@@ -15,8 +15,9 @@ struct Run {
     QString err;
 };
 
-Run runCli(const QStringList& arguments, const QByteArray& input = {}) {
+Run runCli(const QStringList& arguments, const QByteArray& input = {}, const QString& output = {}) {
     QProcess process;
+    if (!output.isEmpty()) process.setStandardOutputFile(output);
     process.start(QStringLiteral(KOMBINATOR_CLI_PATH), arguments);
     if (!input.isEmpty()) process.write(input);
     process.closeWriteChannel();
@@ -47,6 +48,8 @@ private slots:
     void readsStandardInput();
     void refusalGoesToStandardError_data();
     void refusalGoesToStandardError();
+    void inputsAndOutputsThatFail_data();
+    void inputsAndOutputsThatFail();
     void usageErrors_data();
     void usageErrors();
     void keyFileMustFitTheTips();
@@ -161,6 +164,36 @@ void TestCli::refusalGoesToStandardError() {
     QCOMPARE(run.status, refused ? 1 : 0);
     QCOMPARE(run.out.isEmpty(), refused);
     QVERIFY2((refused ? run.err : run.out).contains(shown), qPrintable(run.out + run.err));
+}
+
+void TestCli::inputsAndOutputsThatFail_data() {
+    // LINK stands for a link to /dev/zero; "-" reads 64 MiB and a byte; the last row writes to a
+    // full disk.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("coupon is a device") << QStringList{"--system", "2", "/dev/zero"} << "Nem fájl: /dev/zero";
+    QTest::newRow("coupon is a link to a device") << QStringList{"--system", "2", "LINK"} << "Nem fájl: LINK";
+    QTest::newRow("key is a link to a device") << QStringList{"--key", "LINK", coupon_} << "Nem fájl: LINK";
+    QTest::newRow("coupon is a folder")
+        << QStringList{"--system", "2", dir_.path()} << "Nem fájl: " + dir_.path();
+    QTest::newRow("standard input over the cap") << QStringList{"--system", "4", "-"} << "A fájl túl nagy: -";
+    QTest::newRow("output to a full disk")
+        << QStringList{"--system", "4", coupon_} << "A kimenet nem írható.";
+}
+
+void TestCli::inputsAndOutputsThatFail() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    const QString link = dir_.filePath("02_04_03.txt");
+    QFile::link(QStringLiteral("/dev/zero"), link);
+    arguments.replaceInStrings(QStringLiteral("LINK"), link);
+    const bool full = error.startsWith(QStringLiteral("A kimenet"));
+    const Run run =
+        runCli(arguments, arguments.contains("-") ? QByteArray((64 << 20) + 1, 'x') : QByteArray(),
+               full ? QStringLiteral("/dev/full") : QString());
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.err, error.replace(QStringLiteral("LINK"), link) + u'\n');
 }
 
 void TestCli::usageErrors_data() {

@@ -1,4 +1,5 @@
 // Key substitution: key file records, bet lines, and the "Kiválaszt" button of the key dialog.
+#include <QDir>
 #include <QTest>
 
 #include "keydesk.h"
@@ -147,7 +148,7 @@ void TestSubstitution::nothingSubstituted_data() {
     QTest::newRow("missing key file") << true << 6 << "04_06_09.txt nincs ilyen"
                                       << "";
     QTest::newRow("folder named like the key") << true << 6 << "05_06_01.txt mappa"
-                                               << "";
+                                               << "Nem fájl: KEYS05_06_01.txt";
     QTest::newRow("blank name") << true << 6 << "  06"
                                 << "";
     // A description may not reach a file outside the key folder.
@@ -188,8 +189,10 @@ void TestSubstitution::nothingSubstituted() {
         QCOMPARE(desk.form.List1.count(), 0);
     } else {
         QCOMPARE(desk.platform.messages.size(), size_t{1});
-        QCOMPARE(desk.platform.messages[0].text, message);
-        QCOMPARE(desk.platform.messages[0].caption, kCaption);
+        const QString keys = QDir::toNativeSeparators(desk.platform.folder + QStringLiteral("/tkulcs/"));
+        QCOMPARE(desk.platform.messages[0].text, message.replace(QStringLiteral("KEYS"), keys));
+        QCOMPARE(desk.platform.messages[0].caption,
+                 message.startsWith(QStringLiteral("Nem fájl")) ? QStringLiteral("Kombinátor") : kCaption);
         QCOMPARE(desk.platform.messages[0].icon, MsgIcon::Stop);
         QCOMPARE(desk.platform.messages[0].buttons, MsgButtons::Ok);
         QCOMPARE(desk.form.List1.lines(), QStringList{QStringLiteral("01 02 03")});

@@ -1,4 +1,5 @@
 // Deleting offer lines, and the bet list and amount list selections moving together.
+#include <QSignalSpy>
 #include <QTest>
 
 #include "app/form1.h"
@@ -39,23 +40,25 @@ private slots:
         QTest::addColumn<QList<int>>("selected");  // line numbers from 1
         QTest::addColumn<QStringList>("remaining");
         QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("changes");  // signals to the view: one for all the lines removed
 
         QTest::newRow("lines 2, 3 and 5")
-            << 0 << QList<int>{2, 3, 5} << QStringList{"L1", "L4", "L6", "L7"} << "4";
+            << 0 << QList<int>{2, 3, 5} << QStringList{"L1", "L4", "L6", "L7"} << "4" << 1;
         QTest::newRow("two adjacent lines")
-            << 0 << QList<int>{4, 5} << QStringList{"L1", "L2", "L3", "L6", "L7"} << "5";
+            << 0 << QList<int>{4, 5} << QStringList{"L1", "L2", "L3", "L6", "L7"} << "5" << 1;
         QTest::newRow("first and last")
-            << 0 << QList<int>{1, 7} << QStringList{"L2", "L3", "L4", "L5", "L6"} << "5";
-        QTest::newRow("every line") << 0 << QList<int>{1, 2, 3, 4, 5, 6, 7} << QStringList{} << "0";
-        QTest::newRow("nothing selected") << 0 << QList<int>{} << numbered("L", 7) << "7";
-        QTest::newRow("tab Kulcs in front") << 1 << QList<int>{2, 3, 5} << numbered("L", 7) << "-";
-        QTest::newRow("tab Klikk in front") << 2 << QList<int>{1} << numbered("L", 7) << "-";
+            << 0 << QList<int>{1, 7} << QStringList{"L2", "L3", "L4", "L5", "L6"} << "5" << 1;
+        QTest::newRow("every line") << 0 << QList<int>{1, 2, 3, 4, 5, 6, 7} << QStringList{} << "0" << 1;
+        QTest::newRow("nothing selected") << 0 << QList<int>{} << numbered("L", 7) << "7" << 0;
+        QTest::newRow("tab Kulcs in front") << 1 << QList<int>{2, 3, 5} << numbered("L", 7) << "-" << 0;
+        QTest::newRow("tab Klikk in front") << 2 << QList<int>{1} << numbered("L", 7) << "-" << 0;
     }
     void deletion() {
         QFETCH(int, tab);
         QFETCH(QList<int>, selected);
         QFETCH(QStringList, remaining);
         QFETCH(QString, label);
+        QFETCH(int, changes);
         Fixture f;
         f.form.List5.setLines(numbered("L", 7));
         f.form.List4.setLines({QStringLiteral("old copy")});
@@ -63,7 +66,9 @@ private slots:
         for (const int line : selected)
             f.form.List5.setSelected(line - 1, true);
         f.form.SSTab1.setCurrent(tab);
+        QSignalSpy changed(&f.form.List5, &ListBox::linesChanged);
         f.form.Command3.click();
+        QCOMPARE(changed.size(), changes);
         QCOMPARE(f.form.List5.lines(), remaining);
         QCOMPARE(f.form.Label1.caption(), label);
         QCOMPARE(f.form.List4.lines(), tab == 0 ? remaining : QStringList{QStringLiteral("old copy")});

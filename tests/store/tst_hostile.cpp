@@ -1,12 +1,16 @@
 // Saved selections and the editor's text as no coupon made them: NUL bytes, bytes that are not
 // UTF-8, lines of a megabyte, a hundred thousand lines.
+#include <QDir>
 #include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include <cstddef>
 
 #include "app/form1.h"
 #include "fakeplatform.h"
+#include "keys/gyari.h"
 #include "store/form2.h"
 #include "testmain.h"
 
@@ -40,6 +44,8 @@ private slots:
     void savedSelectionReadsBack_data();
     void savedSelectionReadsBack();
     void editorTakesAnyText();
+    void refusesWhatIsNoFileOrTooLarge_data();
+    void refusesWhatIsNoFileOrTooLarge();
 };
 
 void HostileStoreTest::loadsAnyBytes_data() {
@@ -118,6 +124,51 @@ void HostileStoreTest::editorTakesAnyText() {
              (QStringList{"A - B", megabyte, QString(QChar(0xD800)), "1,85"}));  // the NUL dropped
     QCOMPARE(form.Label1.caption(), QStringLiteral("4"));
     QCOMPARE(form.form2Dialog(), nullptr);
+}
+
+void HostileStoreTest::refusesWhatIsNoFileOrTooLarge_data() {
+    QTest::addColumn<QString>("file");  // what "Vissza tölt", the key dialog or "Kiválaszt" reads
+    QTest::addColumn<QString>("what");  // a link to /dev/zero, a FIFO, a folder, a file over the cap
+    for (const char* file : {"varkonix.txt", "tkulcs/tippek.inf", "tkulcs/02_03_01.txt"}) {
+        for (const char* what : {"zero", "fifo", "folder", "huge"})
+            QTest::addRow("%s: %s", file, what) << file << what;
+    }
+    QTest::newRow("the cap itself is read") << "varkonix.txt"
+                                            << "cap";
+}
+
+void HostileStoreTest::refusesWhatIsNoFileOrTooLarge() {
+    QFETCH(QString, file);
+    QFETCH(QString, what);
+    FakePlatform platform;
+    const QString path = platform.writeFile(file, {});
+    platform.writeFile("tkulcs/tippek.inf", file.contains("01") ? "02_03_01.txt Kulcs\r\n" : "");
+    QFile::remove(path);
+    QFile made(path);
+    QVERIFY(what != "zero" || QFile::link("/dev/zero", path));
+    QVERIFY(what != "fifo" || mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    QVERIFY(what != "folder" || QDir().mkpath(path));
+    // A sparse file: as large as it says, without taking the disk.
+    if (what == "huge" || what == "cap")
+        QVERIFY(made.open(QIODevice::WriteOnly) && made.resize(files::kReadCap + (what == "huge")));
+    made.close();
+    Form1 form(platform);
+    form.List5.setLines({"offer"});
+    form.List1.setLines({"01 02"});
+    form.module1.tipCount = 3;
+    (file.contains("tkulcs") ? form.Command6 : form.Command20).click();
+    auto* keys = qobject_cast<gyari*>(form.gyariDialog());
+    if (keys && keys->List1.count() == 1 && keys->List1.setListIndex(0)) keys->Command3.click();
+    const QString refusal = what == "cap" ? "" : what == "huge" ? "A fájl túl nagy: " : "Nem fájl: ";
+    QCOMPARE(platform.messages.empty() ? QString() : platform.messages.back().text,
+             refusal.isEmpty() ? refusal : refusal + QDir::toNativeSeparators(path));
+    QVERIFY(refusal.isEmpty() || platform.messages.back().caption == "Kombinátor");
+    QVERIFY(refusal.isEmpty() || platform.messages.back().icon == MsgIcon::Stop);
+    // Refused, nothing changes (the key dialog stays open); the cap itself is read: NUL bytes.
+    QCOMPARE(form.List5.lines().value(0),
+             refusal.isEmpty() && file == "varkonix.txt" ? QString(1 << 26, u'\0') : "offer");
+    QCOMPARE(form.List1.lines().value(0), refusal.isEmpty() ? "" : "01 02");
+    QCOMPARE(form.gyariDialog(), keys);
 }
 
 KOMBINATOR_TEST(HostileStoreTest);

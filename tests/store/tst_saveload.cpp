@@ -213,7 +213,10 @@ private slots:
         QCOMPARE(form.List1.count(), 1);
         QCOMPARE(form.SSTab1.current(), 1);
         QCOMPARE(enabledCalculators(form), 4);
-        QVERIFY(fake.messages.empty());
+        // A folder is no file, and the user is told so; a missing file stays silent.
+        const QString folder = QDir::toNativeSeparators(QDir(fake.folder).filePath(answer));
+        QCOMPARE(fake.messages.empty() ? QString() : fake.messages.back().text,
+                 answer == QLatin1String("mappa") ? QStringLiteral("Nem fájl: ") + folder : QString());
     }
 
     void readOnlyDefaultFileIsReplaced() {

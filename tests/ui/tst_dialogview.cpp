@@ -120,8 +120,11 @@ private slots:
         dialog.Text1.setText(QStringLiteral("Arsenal - Chelsea\r\nArsenal\r\n1,85"));
         QCOMPARE(edit->toPlainText(), QStringLiteral("Arsenal - Chelsea\nArsenal\n1,85"));
         edit->moveCursor(QTextCursor::End);
+        // Keystrokes copy nothing into the model: it reads the text once it is asked for it.
+        QSignalSpy copies(&dialog.Text1, &TextEdit::textChanged);
         QTest::keyClick(edit, Qt::Key_Return);
         QTest::keyClicks(edit, QStringLiteral("Újpest"));
+        QCOMPARE(copies.count(), 0);
         QCOMPARE(dialog.Text1.text(), QStringLiteral("Arsenal - Chelsea\r\nArsenal\r\n1,85\r\nÚjpest"));
 
         QSignalSpy doubles(&dialog.Text1, &TextEdit::doubleClicked);
@@ -133,6 +136,14 @@ private slots:
         QCOMPARE(dialog.Text2.text(), QStringLiteral("Lucky 15"));
         dialog.Text2.setText(QStringLiteral("Yankee"));
         QCOMPARE(line->text(), QStringLiteral("Yankee"));
+
+        // Typed just before the window goes, the text is still handed over.
+        edit->moveCursor(QTextCursor::End);
+        QTest::keyClicks(edit, QStringLiteral(" 2"));
+        const QPointer<QPlainTextEdit> going(edit);
+        emit form.dialogClosing(&dialog);
+        QTRY_VERIFY(going.isNull());
+        QCOMPARE(dialog.Text1.text(), QStringLiteral("Arsenal - Chelsea\r\nArsenal\r\n1,85\r\nÚjpest 2"));
     }
 
     // The key description is one line: a pasted text of several lines becomes one, with a blank
