@@ -11,6 +11,13 @@ QString betCountText(std::int64_t count) {
     return QStringLiteral("%1 fogadás").arg(count);
 }
 
+QString keyPromise(KeyShape shape) {
+    return QStringLiteral("Ha a %1 esemény közül legalább %2 tipp bejön, legalább egy %3 tippes kötés nyer.")
+        .arg(shape.n)
+        .arg(shape.m)
+        .arg(shape.k);
+}
+
 QString keyVerdict(KeyShape s, std::size_t size, bool proven, bool stopped) {
     // Never offered: a key the check rejects would promise what it cannot keep.
     if (!proven) return QStringLiteral("A talált kulcs nem állta ki az ellenőrzést, nem menthető.");

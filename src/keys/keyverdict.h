@@ -17,6 +17,9 @@ namespace kombinator::keys {
 // "56 fogadás"
 QString betCountText(std::int64_t count);
 
+// What a key of this shape guarantees, in the words the key maker shows above its search.
+QString keyPromise(KeyShape shape);
+
 // The status line under a finished search: proven or not, and how its size compares with the
 // proven bound and the best published size.
 QString keyVerdict(KeyShape shape, std::size_t size, bool proven, bool stopped);

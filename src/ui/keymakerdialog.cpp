@@ -136,11 +136,7 @@ void KeyMakerDialog::limitInputs() {
 
 void KeyMakerDialog::showShape() {
     const keys::KeyShape s = shape();
-    promise_->setText(QStringLiteral("Ha a %1 esemény közül legalább %2 tipp bejön, legalább egy %3 tippes "
-                                     "kötés nyer.")
-                          .arg(s.n)
-                          .arg(s.m)
-                          .arg(s.k));
+    promise_->setText(keys::keyPromise(s));
     bound_->setText(betCountText(keys::lowerBound(s)));
     if (!isSearching()) {
         found_->setText(QStringLiteral("–"));
