@@ -13,6 +13,7 @@
 #include "cli/cliplatform.h"
 #include "cli/makekey.h"
 #include "cli/options.h"
+#include "platform/console.h"
 #include "platform/files.h"
 #include "results/returntable.h"
 
@@ -52,6 +53,7 @@ void printLists(Form1& form) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    prepareStandardStreams();
     QCoreApplication app(argc, argv);
     // Shares the window's data folder when installed.
     QCoreApplication::setApplicationName(QStringLiteral("kombinator"));

@@ -5,17 +5,13 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <QStringEncoder>
 
-#include <fcntl.h>
-
-#include <cerrno>
+#include "platform/nativefile.h"
+#include "platform/windows1250.h"
 
 namespace kombinator::files {
 
 namespace {
-
-constexpr const char* kCodePage = "windows-1250";
 
 bool acceptableComponent(const QString& part) {
     if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String("..")) return false;
@@ -44,11 +40,7 @@ bool writeInPlace(const QString& path, const QByteArray& bytes) {
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) return false;
     const QByteArray old = file.readAll();
     if (file.error() != QFileDevice::NoError) return false;
-    if (bytes.size() > old.size()) {
-        const int claimed = posix_fallocate(file.handle(), 0, static_cast<off_t>(bytes.size()));
-        // A file system that cannot claim room ahead is written all the same.
-        if (claimed != 0 && claimed != EOPNOTSUPP && claimed != EINVAL) return false;
-    }
+    if (bytes.size() > old.size() && !reserveSpace(file, bytes.size())) return false;
     const auto writeAll = [&file](const QByteArray& content) {
         return file.seek(0) && file.write(content) == content.size() && file.resize(content.size()) &&
                file.flush();
@@ -81,9 +73,7 @@ QString decode(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) return text;
-    QStringDecoder legacy(kCodePage);
-    QString decoded = legacy.decode(bytes);
-    return decoded;
+    return decodeWindows1250(bytes);
 }
 
 QString withCrLf(const QString& text) {
@@ -99,23 +89,14 @@ QString withCrLf(const QString& text) {
 }
 
 bool fitsWindows1250(const QString& text) {
-    // A fresh encoder each time: the error flag of a used one can survive a reset.
-    QStringEncoder encoder(kCodePage);
-    if (!encoder.isValid()) return false;
-    const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError()) return false;
-    QStringDecoder decoder(kCodePage);
-    const QString back = decoder.decode(bytes);
-    return back == text;
+    return encodeWindows1250(text).has_value();
 }
 
 QByteArray encode(const QString& text) {
-    if (fitsWindows1250(text)) {
-        QStringEncoder encoder(kCodePage);
-        QByteArray bytes = encoder.encode(text);
+    if (const std::optional<QByteArray> bytes = encodeWindows1250(text)) {
         // Some letter pairs of the code page make valid UTF-8 ("Ö°" is D6 B0): the reader would
         // take such a file for UTF-8 and give other letters back. UTF-8 reads back as written.
-        if (decode(bytes) == text) return bytes;
+        if (decode(*bytes) == text) return *bytes;
     }
     // A text that begins with a byte order mark keeps it only behind a second one: the reader
     // drops the first.
