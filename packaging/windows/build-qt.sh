@@ -13,6 +13,14 @@ if [ -f "$stamp" ]; then
     echo "Windows Qt: reusing $prefix ($(cat "$stamp"))"
     exit 0
 fi
+mkdir -p "$work"
+# One build at a time; a second caller waits for the first and then reuses its result.
+exec 9>"$work/.lock"
+flock 9
+if [ -f "$stamp" ]; then
+    echo "Windows Qt: reusing $prefix ($(cat "$stamp"))"
+    exit 0
+fi
 
 # Debian's source packages for the suite this machine runs.
 suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
@@ -46,12 +54,13 @@ qtbase=$(ls -d "$work"/src/qtbase-everywhere-src-* | head -n 1)
 hostcmake=$(dirname "$(dirname "$(find /usr/lib -path '*/cmake/Qt6HostInfo/Qt6HostInfoConfig.cmake' | head -n 1)")")
 
 start=$(date +%s)
-rm -rf "$work/qtbase"
+[ -f "$work/started" ] || echo "$start" >"$work/started"
 mkdir -p "$work/qtbase"
 cd "$work/qtbase"
 # Only what the program and its tests use: Core, Gui, Widgets, Test, and the windows, offscreen and
-# minimal platform plugins. The host's own Qt 6.4 supplies moc, rcc and uic.
-"$qtbase/configure" -prefix "$prefix" -xplatform win32-g++ -qt-host-path /usr \
+# minimal platform plugins. The host's own Qt 6.4 supplies moc, rcc and uic. An interrupted build
+# goes on where it stopped.
+[ -f build.ninja ] || "$qtbase/configure" -prefix "$prefix" -xplatform win32-g++ -qt-host-path /usr \
     -release -shared -opensource -confirm-license -nomake examples -nomake tests \
     -no-opengl -no-icu -no-dbus -no-libjpeg -no-sql-sqlite \
     -qt-zlib -qt-pcre -qt-libpng -qt-harfbuzz -qt-freetype -qt-doubleconversion \
@@ -72,6 +81,8 @@ if [ -n "$charts" ]; then
 fi
 
 elapsed=$(($(date +%s) - start))
+# A build that went on from an interrupted one counts from the first start.
+[ -f "$work/started" ] && elapsed=$(($(date +%s) - $(cat "$work/started")))
 printf 'built %s in %dm%02ds on %s cores\n' "$(date -u +%Y-%m-%dT%H:%MZ)" $((elapsed / 60)) \
     $((elapsed % 60)) "$(nproc)" >"$stamp"
 echo "Windows Qt: $(cat "$stamp")"

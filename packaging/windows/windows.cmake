@@ -116,3 +116,12 @@ add_custom_target(kombinator_portable ${portable_commands}
             ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/${portable}.zip --format=zip ${portable}
     DEPENDS kombinator kombinator-cli
     COMMENT "Making ${portable}.zip")
+
+# The Windows command line prints what the Linux build prints (packaging/windows/build.sh names
+# the Linux kombinator-cli to compare with).
+set(KOMBINATOR_LINUX_CLI "" CACHE FILEPATH "A Linux kombinator-cli whose output the Windows one must match")
+if(KOMBINATOR_TESTS AND KOMBINATOR_LINUX_CLI)
+    add_test(NAME cli-matches-linux COMMAND sh ${PROJECT_SOURCE_DIR}/packaging/windows/compare-cli.sh
+                                            ${KOMBINATOR_LINUX_CLI} $<TARGET_FILE:kombinator-cli>)
+    set_tests_properties(cli-matches-linux PROPERTIES TIMEOUT 600)
+endif()
