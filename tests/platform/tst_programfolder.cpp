@@ -161,6 +161,7 @@ void TestProgramFolder::readOnlyUnpackedFolderIsShipped() {
     QTemporaryDir unpacked, home;
     writeFile(unpacked.filePath("tkulcs/tippek.inf"), "shipped\r\n");
     writeFile(unpacked.filePath("kombinator"), "program");
+    writeFile(unpacked.filePath("platforms/qwindows.DLL"), "library");
     QFile::setPermissions(unpacked.filePath("kombinator"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
     QFile::setPermissions(unpacked.path(), readOnly);
@@ -171,6 +172,7 @@ void TestProgramFolder::readOnlyUnpackedFolderIsShipped() {
     QCOMPARE(folder, user);
     QCOMPARE(readFile(user + "/tkulcs/tippek.inf"), QByteArray("shipped\r\n"));
     QVERIFY(!QFileInfo::exists(user + "/kombinator"));
+    QVERIFY(!QFileInfo::exists(user + "/platforms"));
 }
 
 KOMBINATOR_TEST(TestProgramFolder);
