@@ -239,6 +239,12 @@ void TestFiles::refusesNamesThatLeaveTheFolder_data() {
     QTest::newRow("double backslash") << "\\tkulcs\\\\x";
     QTest::newRow("nul") << QString("\\tkulcs\\a") + QChar(0) + "b";
     QTest::newRow("empty") << "\\";
+#ifdef Q_OS_WIN
+    QTest::newRow("device") << "\\tkulcs\\Con.txt";
+    QTest::newRow("port") << "\\COM1";
+    QTest::newRow("trailing dot") << "\\tkulcs\\x.";
+    QTest::newRow("wildcard") << "\\tkulcs\\*.txt";
+#endif
 }
 
 void TestFiles::refusesNamesThatLeaveTheFolder() {
