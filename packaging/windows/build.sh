@@ -74,6 +74,10 @@ wineboot --init >/dev/null 2>&1 || true
 wine "$out/win64/bin/kombinator-cli.exe" --version
 
 step "Test suite under Wine (QT_QPA_PLATFORM=offscreen)"
+# The offscreen platform of a Windows Qt draws with FreeType from a font folder of its own: the
+# DejaVu fonts the Linux tests see through fontconfig.
+QT_QPA_FONTDIR=$(winepath -w /usr/share/fonts/truetype/dejavu)
+export QT_QPA_FONTDIR
 tests=0
 (cd "$out/win64" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$KOMBINATOR_JOBS") || tests=$?
 # Every skipped test function, with its reason.
