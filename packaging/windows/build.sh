@@ -36,7 +36,7 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis cmake ninja-build
           dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev g++ pkg-config
-          xvfb xauth x11-apps imagemagick fonts-dejavu-core)
+          xvfb xauth imagemagick fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
