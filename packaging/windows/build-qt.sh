@@ -51,6 +51,15 @@ if ! ls -d qtcharts-everywhere-src-* >/dev/null 2>&1; then
     fi
 fi
 qtbase=$(ls -d "$work"/src/qtbase-everywhere-src-* | head -n 1)
+# Debian's qtbase source leaves out the Wintab headers (src/3rdparty/wintab): the windows platform
+# plugin is built without Wintab tablets. Pens still work through Windows' own pointer input.
+win="$qtbase/src/plugins/platforms/windows"
+if [ ! -f "$qtbase/src/3rdparty/wintab/wintab.h" ] && ! grep -q 'no Wintab' "$win/qwindowscontext.cpp"; then
+    sed -i 's|^#if QT_CONFIG(tabletevent)$|#if 0 // no Wintab: QT_CONFIG(tabletevent)|' "$win/qwindowscontext.cpp"
+    sed -i '0,/^#if QT_CONFIG(tabletevent)$/s||#if 0 // no Wintab: QT_CONFIG(tabletevent)|' "$win/qwindowspointerhandler.cpp"
+    sed -i 's|CONDITION QT_FEATURE_tabletevent$|CONDITION QT_FEATURE_tabletevent AND EXISTS ${QtBase_SOURCE_DIR}/src/3rdparty/wintab/wintab.h|' \
+        "$win/CMakeLists.txt"
+fi
 hostcmake=$(dirname "$(dirname "$(find /usr/lib -path '*/cmake/Qt6HostInfo/Qt6HostInfoConfig.cmake' | head -n 1)")")
 
 start=$(date +%s)
