@@ -40,6 +40,24 @@ void BM_IntakeOf20MB(benchmark::State& state) {
 }
 BENCHMARK(BM_IntakeOf20MB)->Unit(benchmark::kMillisecond);
 
+// The same tips as an offer table copies them: a header, then one tab-separated row per tip.
+void BM_IntakeOfOfferTable(benchmark::State& state) {
+    QuietPlatform platform;
+    const QStringList lines = offerLines(180000);
+    QStringList rows{QStringLiteral("Esemény\tTipp\tSzorzó")};
+    for (qsizetype i = 0; i < lines.size(); i += 3)
+        rows << lines.at(i) + u'\t' + lines.at(i + 1) + u'\t' + lines.at(i + 2);
+    platform.clipboard = rows.join(QStringLiteral("\r\n"));
+    Form1 form(platform);
+    for (auto _ : state) {
+        form.Command1.click();
+        benchmark::DoNotOptimize(form.List5.count());
+    }
+    if (form.List5.count() != 540000) state.SkipWithError("the rows were not taken apart");
+    state.SetBytesProcessed(state.iterations() * platform.clipboard.size() * 2);
+}
+BENCHMARK(BM_IntakeOfOfferTable)->Unit(benchmark::kMillisecond);
+
 // "Konvertálás" of 100 002 offer lines (with the empty lines between blocks): refused with
 // "Maximum 50 esemény választható ki!" after the empty lines are dropped.
 void BM_ConversionOf100000Lines(benchmark::State& state) {

@@ -163,6 +163,9 @@ public:
 
     // The address the link label opens: our user guide beside the program.
     static constexpr const char* kGuideFile = "\\kezikonyv.html";
+    // Opens the guide as the link does, but leaves the window as it is (F1): the user asked for
+    // help with what is on the screen.
+    void openGuide();
 
 signals:
     void dialogOpened(Dialog* dialog);

@@ -84,6 +84,10 @@ void Form1::Label5_Click() {
 
 void Form1::Label6_Click() {
     platform_.minimizeMainWindow();
+    openGuide();
+}
+
+void Form1::openGuide() {
     StartURL(programFile(QString::fromLatin1(kGuideFile)).value_or(QString()));
 }
 

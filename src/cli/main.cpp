@@ -15,6 +15,7 @@
 #include "cli/options.h"
 #include "platform/console.h"
 #include "platform/files.h"
+#include "results/betreading.h"
 #include "results/returntable.h"
 
 using namespace kombinator;
@@ -37,16 +38,23 @@ std::optional<QByteArray> readCoupon(const QString& name) {
     return file.readAll();
 }
 
-// The bet list and the amount list side by side, as the window shows them.
-void printLists(Form1& form) {
-    const int lines = std::max(form.List1.count(), form.List3.count());
+// The bet list and the amount list side by side, as the window shows them. After the odds
+// command a bet with a tip without odds has no amount line, and the window pairs the two lists by
+// position regardless; on one printed line that would read as a wrong price, so here every amount
+// stays beside its own bet and such a bet's amount is left empty.
+void printLists(const Form1& form, bool pricedByOdds) {
+    const QStringList amounts = form.List3.lines();
+    qsizetype next = 0;
     QString out;
-    for (int i = 0; i < lines; ++i) {
-        out += form.List1.line(i);
+    for (const QString& bet : form.List1.lines()) {
+        out += bet;
         out += u'\t';
-        out += form.List3.line(i);
+        const bool hasAmount = !pricedByOdds || results::oddsProduct(form, bet) != 0.0f;
+        if (hasAmount && next < amounts.size()) out += amounts.at(next++);
         out += u'\n';
     }
+    for (; next < amounts.size(); ++next)
+        out += u'\t' + amounts.at(next) + u'\n';
     writeOut(out);
 }
 
@@ -70,6 +78,7 @@ int main(int argc, char** argv) {
     }
     const cli::Options& options = *parsed.options;
     if (!options.makeKey.isEmpty()) return cli::makeKey(options.makeKey, options.keyOut);
+    if (!options.keyProfile.isEmpty()) return cli::printKeyProfile(options.keyProfile);
 
     const std::optional<QByteArray> coupon = readCoupon(options.coupon);
     if (!coupon) {
@@ -82,7 +91,10 @@ int main(int argc, char** argv) {
     form.Form_Load();
     const int status = cli::run(form, platform, options);
     if (status != 0) return status;
-    printLists(form);
+    // The amounts are the odds command's when it ran last and took the list.
+    const bool pricedByOdds =
+        options.odds && !options.hasWon && !options.hasVoid && results::betListPriceable(form);
+    printLists(form, pricedByOdds);
     if (options.table) {
         const std::optional<results::ReturnTable> table = results::returnTable(form, options.stake);
         if (!table) {

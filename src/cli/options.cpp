@@ -80,6 +80,9 @@ constexpr OptionHelp kOptionHelp[] = {
      "szelvény helyett kulcs készítése: KK tippes kötések, NN esemény, MM találat\n"
      "esetén legalább egy nyerő kötés"},
     {"--out FÁJL", "a --make-key kulcsfájlja ide kerül (alapértelmezés: szabványos kimenet)"},
+    {"--key-profile FÁJL",
+     "szelvény helyett a kulcs nyerési táblája: a bejövő tippek számára\n"
+     "a legkevesebb és a legtöbb nyerő kötés"},
     {"-h, --help", "ez a súgó"},
     {"--version", "a program neve és változata"},
 };
@@ -88,7 +91,8 @@ QString usage() {
     QString text = QStringLiteral(
         "Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table] "
         "[--void LISTA] [--stake X] SZELVÉNY\n"
-        "          kombinator-cli --make-key KK_NN_MM [--out FÁJL]\n");
+        "          kombinator-cli --make-key KK_NN_MM [--out FÁJL]\n"
+        "          kombinator-cli --key-profile FÁJL\n");
     qsizetype width = 0;
     for (const OptionHelp& row : kOptionHelp)
         width = std::max(width, QString::fromUtf8(row.option).size());
@@ -175,6 +179,9 @@ ParseResult parseArguments(const QStringList& arguments) {
             if (!value(v) || !keys::parseKeyName(v.toStdString()))
                 return {std::nullopt, QStringLiteral("A --make-key értéke KK_NN_MM alakú: %1").arg(v)};
             options.makeKey = v;
+        } else if (arg == QLatin1String("--key-profile")) {
+            if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a --key-profile értéke.")};
+            options.keyProfile = v;
         } else if (arg == QLatin1String("--out")) {
             if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a --out értéke.")};
             options.keyOut = v;
@@ -190,8 +197,22 @@ ParseResult parseArguments(const QStringList& arguments) {
             haveCoupon = true;
         }
     }
-    if (!options.makeKey.isEmpty()) {
-        if (haveCoupon) return {std::nullopt, QStringLiteral("A --make-key mellé nem kell szelvény.")};
+    // A key made or profiled stands alone: no coupon, and none of the coupon's options.
+    const bool couponOptions = !options.banks.empty() || !options.system.isEmpty() ||
+                               !options.keyFile.isEmpty() || options.odds || options.hasWon ||
+                               options.hasVoid || options.table || stakeGiven;
+    if (!options.makeKey.isEmpty() || !options.keyProfile.isEmpty()) {
+        const QString name =
+            options.makeKey.isEmpty() ? QStringLiteral("--key-profile") : QStringLiteral("--make-key");
+        if (!options.makeKey.isEmpty() && !options.keyProfile.isEmpty())
+            return {std::nullopt, QStringLiteral("A --make-key és a --key-profile együtt nem adható meg.")};
+        if (haveCoupon) return {std::nullopt, QStringLiteral("A %1 mellé nem kell szelvény.").arg(name)};
+        if (couponOptions)
+            return {std::nullopt, QStringLiteral("A %1 mellett csak %2 adható meg.")
+                                      .arg(name, options.makeKey.isEmpty() ? QStringLiteral("a kulcsfájl")
+                                                                           : QStringLiteral("a --out"))};
+        if (!options.keyProfile.isEmpty() && !options.keyOut.isEmpty())
+            return {std::nullopt, QStringLiteral("A --out csak a --make-key mellett adható meg.")};
         return {options, QString()};
     }
     if (!options.keyOut.isEmpty())

@@ -32,6 +32,8 @@ struct Options {
     // --make-key KK_NN_MM [--out FILE]: a key made to order instead of a coupon's bets.
     QString makeKey;  // empty for none
     QString keyOut;   // empty for standard output
+    // --key-profile FILE: what the key pays, instead of a coupon's bets.
+    QString keyProfile;  // empty for none
 };
 
 struct ParseResult {

@@ -1,10 +1,13 @@
 // The key library dialog `gyari`.
 #include "keys/gyari.h"
 
+#include <QFile>
+
 #include <algorithm>
 
 #include "app/form1.h"
 #include "calc/output.h"
+#include "keys/keyverdict.h"
 #include "keys/substitution.h"
 #include "platform/files.h"
 
@@ -96,9 +99,12 @@ void gyari::setUpControls() {
     List1.setup("List1", listPlace);
     List1.setSorted(true);
     List1.setAccessible(QStringLiteral("Kulcsok"));
+    // A description is longer than the list is wide; its price stands first, the rest in the tip.
+    List1.setLineToolTips(true);
     List2.setup("List2", listPlace);
     List2.setSorted(true);
     List2.setAccessible(QStringLiteral("Kulcsok események szerint"));
+    List2.setLineToolTips(true);
     List2.setVisible(false);
 
     Option1.setup("Option1", {8640, 120, 1500, 600});
@@ -192,6 +198,19 @@ void gyari::List2_Click() {
             return;
         }
     }
+}
+
+std::optional<std::pair<int, std::vector<keys::Bet>>> gyari::keyInHand() {
+    const QString description = Text1.text();
+    const std::optional<QString> path = form_.programFile(keys::keyFileName(description));
+    if (description.size() < 12 || !path) return std::nullopt;
+    QFile file(*path);
+    // A key file is a few hundred kilobytes at most; anything far beyond is not one.
+    constexpr qint64 kMaxKeyFileBytes = 16 << 20;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxKeyFileBytes) return std::nullopt;
+    const std::optional<std::vector<keys::Bet>> bets = keys::keyBets(files::decode(file.readAll()));
+    if (!bets) return std::nullopt;
+    return std::make_pair(keys::keyEventCount(description, *bets), *bets);
 }
 
 void gyari::Text1_DblClick() {

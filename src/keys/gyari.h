@@ -4,9 +4,12 @@
 
 #include <QString>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/dialog.h"
+#include "keys/keyshape.h"
 #include "platform/controls.h"
 
 namespace kombinator {
@@ -61,6 +64,10 @@ public:
     void Command3_Click();  // "Kiválaszt"
     void Command4_Click();  // "Kilép"
     void Command5_Click();  // "Kulcskészítő…"
+
+    // The key the description in hand names, for what it pays: its events and bets; nullopt when
+    // its file cannot be read or holds no key of up to 24 events.
+    std::optional<std::pair<int, std::vector<keys::Bet>>> keyInHand();
 
     // A key the key maker saved: its library line joins the list. The library file already
     // holds it, so the dialog's own changes are not touched.

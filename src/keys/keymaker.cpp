@@ -1,6 +1,7 @@
 #include "keys/keymaker.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QThread>
@@ -24,8 +25,9 @@ QString fileNameKey(const QString& line) {
 
 }  // namespace
 
-KeySearchJob::KeySearchJob(KeyShape shape, SearchEffort effort, QObject* parent)
-    : QObject(parent), shape_(shape), effort_(effort) {}
+KeySearchJob::KeySearchJob(KeyShape shape, SearchEffort effort, const QString& keyFolder,
+                           std::vector<std::vector<Bet>> starts, QObject* parent)
+    : QObject(parent), shape_(shape), effort_(effort), keyFolder_(keyFolder), starts_(std::move(starts)) {}
 
 KeySearchJob::~KeySearchJob() {
     cancel_ = true;
@@ -38,8 +40,9 @@ void KeySearchJob::start() {
     thread_.reset(QThread::create([this] {
         qulonglong shownSize = 0;
         int shownPercent = -1;
-        std::vector<Bet> bets = searchKey(
-            shape_,
+        const KeyBook book = keyFolder_.isEmpty() ? KeyBook() : readKeyBook(keyFolder_);
+        std::vector<Bet> bets = improveKey(
+            shape_, starts_,
             [&](const SearchStatus& status) {
                 const int percent = static_cast<int>(status.done * 100);
                 if (status.bestSize != shownSize || percent != shownPercent) {
@@ -49,7 +52,7 @@ void KeySearchJob::start() {
                 }
                 return !cancel_;
             },
-            effort_);
+            effort_, book);
         emit checking();
         const bool proven = !bets.empty() && provesGuarantee(shape_, bets);
         // The results are handed over in the job's own thread, after the worker is done with them.
@@ -69,6 +72,51 @@ void KeySearchJob::start() {
 
 void KeySearchJob::cancel() {
     cancel_ = true;
+}
+
+KeyProfileJob::KeyProfileJob(QObject* parent) : QObject(parent) {}
+
+KeyProfileJob::~KeyProfileJob() {
+    if (thread_) thread_->wait();
+}
+
+void KeyProfileJob::request(int events, std::vector<Bet> bets) {
+    pending_ = std::make_pair(events, std::move(bets));
+    if (!thread_) runNext();
+}
+
+void KeyProfileJob::runNext() {
+    if (!pending_) return;
+    auto [events, bets] = std::move(*pending_);
+    pending_.reset();
+    thread_.reset(QThread::create([this, events, bets = std::move(bets)] {
+        std::vector<ProfileRow> rows = keyProfile(events, bets).value_or(std::vector<ProfileRow>());
+        QMetaObject::invokeMethod(
+            this,
+            [this, rows = std::move(rows)] {
+                thread_->wait();
+                thread_.reset();
+                // A newer request makes this answer stale: only the last one is shown.
+                if (pending_) return runNext();
+                emit finished(rows);
+            },
+            Qt::QueuedConnection);
+    }));
+    thread_->start();
+}
+
+KeyBook readKeyBook(const QString& folder) {
+    KeyBook book;
+    const QStringList names = QDir(folder).entryList({QStringLiteral("??_??_??.txt")}, QDir::Files);
+    for (const QString& name : names) {
+        const std::optional<KeyShape> shape = parseKeyName(name.left(8).toStdString());
+        if (!shape || !isMakeable(*shape)) continue;
+        QFile file(QDir(folder).filePath(name));
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        const std::optional<std::vector<Bet>> bets = parseKeyFileText(file.read(1 << 20).toStdString());
+        if (bets && !bets->empty() && provesGuarantee(*shape, *bets)) book[*shape] = *bets;
+    }
+    return book;
 }
 
 QString libraryLine(const QString& fileName, KeyShape shape, std::size_t betCount) {

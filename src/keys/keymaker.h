@@ -10,6 +10,7 @@
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "keys/keysearch.h"
@@ -28,7 +29,10 @@ namespace kombinator::keys {
 class KeySearchJob : public QObject {
     Q_OBJECT
 public:
+    // `keyFolder`: where the search finds keys to build on (the key folder); `starts`: keys of this
+    // shape in hand, such as the one "Tovább javítom" goes on improving.
     explicit KeySearchJob(KeyShape shape, SearchEffort effort = kInteractiveEffort,
+                          const QString& keyFolder = {}, std::vector<std::vector<Bet>> starts = {},
                           QObject* parent = nullptr);
     // Stops a running search and waits for its thread.
     ~KeySearchJob() override;
@@ -54,6 +58,8 @@ signals:
 private:
     KeyShape shape_;
     SearchEffort effort_;
+    QString keyFolder_;
+    std::vector<std::vector<Bet>> starts_;
     std::atomic<bool> cancel_{false};
     bool running_ = false;
     std::unique_ptr<QThread> thread_;
@@ -61,6 +67,31 @@ private:
     bool proven_ = false;
     bool cancelled_ = false;
 };
+
+// What a key pays, worked out on a thread of its own (up to a second for 24 events). A new request
+// replaces one still waiting; results come back in the order asked, the last one always.
+class KeyProfileJob : public QObject {
+    Q_OBJECT
+public:
+    explicit KeyProfileJob(QObject* parent = nullptr);
+    ~KeyProfileJob() override;
+
+    void request(int events, std::vector<Bet> bets);
+
+signals:
+    // Rows for 0 to `events` winners; empty when the key cannot be profiled.
+    void finished(const std::vector<kombinator::keys::ProfileRow>& rows);
+
+private:
+    void runNext();
+
+    std::unique_ptr<QThread> thread_;
+    std::optional<std::pair<int, std::vector<Bet>>> pending_;
+};
+
+// The valid keys of the key folder under their plain names ("04_16_08.txt"), for the search to
+// build on; a file that fails the exhaustive check is left out.
+KeyBook readKeyBook(const QString& folder);
 
 // The library line of a key file: its 12-character name, two blanks and the description.
 QString libraryLine(const QString& fileName, KeyShape shape, std::size_t betCount);

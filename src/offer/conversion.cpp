@@ -18,19 +18,12 @@ struct Teams {
     QString away;
 };
 
-bool isDash(QChar ch) {
-    // Hyphen, en dash, em dash, minus sign: pages write "Arsenal – Chelsea" as often as " - ".
-    return ch == u'-' || ch == QChar(0x2013) || ch == QChar(0x2014) || ch == QChar(0x2212);
-}
-
 // Splits an event line at its first dash with a blank on each side, or failing that at its first
 // hyphen. A line without any hyphen names only the home team. The line's blanks are plain ones.
 Teams splitTeams(const QString& eventLine) {
-    for (qsizetype at = 1; at + 1 < eventLine.size(); ++at) {
-        if (isDash(eventLine.at(at)) && eventLine.at(at - 1) == u' ' && eventLine.at(at + 1) == u' ')
-            return {eventLine.left(at - 1), eventLine.mid(at + 2)};
-    }
-    const qsizetype at = eventLine.indexOf(u'-');
+    qsizetype at = spacedDashAt(eventLine);
+    if (at >= 0) return {eventLine.left(at - 1), eventLine.mid(at + 2)};
+    at = eventLine.indexOf(u'-');
     if (at >= 0) return {eventLine.left(at), eventLine.mid(at + 1)};
     return {eventLine, QString()};
 }
@@ -45,6 +38,27 @@ bool startsWithTeam(const QString& line, const QString& team) {
 
 bool isDigit(QChar ch) {
     return ch >= u'0' && ch <= u'9';
+}
+
+// An outcome line that names the market first ("Végeredmény: MTK Budapest", "1X2: Ferencváros"):
+// the outcome after the label. A colon with no blank after it ("20:45", "2:1") is no label's end.
+QString withoutMarketLabel(const QString& line) {
+    const qsizetype colon = line.indexOf(u':');
+    if (colon <= 0 || (colon + 1 < line.size() && line.at(colon + 1) != u' ')) return line;
+    return trimBlanks(line.mid(colon + 1));
+}
+
+// Why the odds line of tip `tip` prices no tip: it ends in no number, or in odds below 1.00 that
+// no bookmaker pays. Empty when the odds stand. A megabyte line is shown by its start only.
+QString oddsRefusal(int tip, const QString& oddsLine) {
+    const QString odds = oddsText(oddsLine);
+    if (!odds.isEmpty() && odds.toDouble() >= 1.0) return {};
+    constexpr qsizetype kShown = 60;
+    QString shown = trimBlanks(plainLine(oddsLine));
+    if (shown.size() > kShown) shown = shown.left(kShown - 1) + QChar(0x2026);
+    const QString text = odds.isEmpty() ? QStringLiteral("A(z) %1. tipp szorzója hiányzik: „%2”")
+                                        : QStringLiteral("A(z) %1. tipp szorzója 1.00 alatt van: „%2”");
+    return text.arg(QString::number(tip), shown);
 }
 
 }  // namespace
@@ -122,7 +136,9 @@ void placeOutcomeMarkers(Form1& form, const QString& outcome, const Teams& teams
         if (mentions(outcome, teams.home)) setMarker(form, 1, QStringLiteral("\\Xxx.bmp"));
         if (mentions(outcome, teams.away)) setMarker(form, 2, QStringLiteral("\\Xxx.bmp"));
     } else {
-        const QString line = trimBlanks(outcome);
+        QString line = trimBlanks(outcome);
+        if (!doubleChance && !startsWithTeam(line, teams.home) && !startsWithTeam(line, teams.away))
+            line = withoutMarketLabel(line);
         if (startsWithTeam(line, teams.home)) setMarker(form, 1, QStringLiteral("\\xxk.bmp"));
         if (startsWithTeam(line, teams.away)) setMarker(form, 2, QStringLiteral("\\xxk.bmp"));
     }
@@ -162,6 +178,18 @@ void convert(Form1& form, bool keepBankers) {
     if (tips > Form1::kMaxTips) {
         platform.messageBox(QStringLiteral("Maximum 50 esemény választható ki!"), kCaption, MsgIcon::Stop,
                             MsgButtons::Ok);
+        return;
+    }
+
+    // A block without a price stops the whole conversion: its lines are shown selected, and the
+    // grids keep the tips of the last conversion.
+    for (int r = 1; r <= tips; ++r) {
+        const QString refusal = oddsRefusal(r, lines.at(3 * (r - 1) + 2));
+        if (refusal.isEmpty()) continue;
+        for (int i = 3 * (r - 1); i < 3 * r; ++i)
+            form.List5.setSelected(i, true);
+        form.List5.setTopIndex(3 * (r - 1));
+        platform.messageBox(refusal, kCaption, MsgIcon::Stop, MsgButtons::Ok);
         return;
     }
 

@@ -1,6 +1,6 @@
 // Clipboard intake: the copied coupon or offer becomes the lines of the offer list.
 #include "app/form1.h"
-#include "platform/text.h"
+#include "offer/layouts.h"
 
 namespace kombinator {
 
@@ -18,11 +18,7 @@ void Form1::Command1_Click() {
     List5.setToolTip({});
     Command3.setEnabled(true);
 
-    QStringList lines;
-    forEachLine(*clipboard, [&](const QString& line, bool) {
-        if (!line.isEmpty() && line != QLatin1String("B")) lines.append(line);
-    });
-    List5.addItems(lines);
+    List5.addItems(copiedOfferLines(*clipboard));
 
     if (List5.count() == 0) return;
     List4.setLines(List5.lines());

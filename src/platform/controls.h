@@ -227,6 +227,10 @@ public:
     int topIndex() const { return topIndex_; }
     bool setTopIndex(int index);  // fails on an index that names no line
 
+    // Each line shows itself whole as its tooltip, for lines wider than the list.
+    void setLineToolTips(bool lineToolTips) { lineToolTips_ = lineToolTips; }
+    bool hasLineToolTips() const { return lineToolTips_; }
+
     int horizontalExtent() const { return horizontalExtent_; }  // pixels
     void setHorizontalExtent(int pixels);
 
@@ -249,6 +253,7 @@ private:
     int listIndex_ = -1;
     int topIndex_ = 0;
     int horizontalExtent_ = 0;
+    bool lineToolTips_ = false;
 };
 
 struct GridRange {

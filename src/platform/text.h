@@ -24,10 +24,21 @@ inline bool isBlank(QChar ch) {
 }
 
 // Marks without a picture of their own: zero-width space, joiners, word joiner, the left-to-right
-// and right-to-left marks and the byte order mark. Copied text loses them.
+// and right-to-left marks, the byte order mark, the soft hyphen a page puts into long names
+// (&shy;), and every control character but tab, carriage return and line feed (a NUL in the
+// middle of odds would otherwise cut them short). Copied text loses them, so a copied name equals
+// the one typed by hand.
 inline bool isInvisibleMark(QChar ch) {
     const char16_t c = ch.unicode();
-    return (c >= 0x200B && c <= 0x200F) || c == 0x2060 || c == 0xFEFF;
+    if (c < 0x20) return c != u'\t' && c != u'\r' && c != u'\n';
+    return (c >= 0x7F && c <= 0x9F) || c == 0x00AD || (c >= 0x200B && c <= 0x200F) || c == 0x2060 ||
+           c == 0xFEFF;
+}
+
+// The dashes that part two teams when a blank stands on each side: hyphen, en dash, em dash and
+// minus sign (pages write "Arsenal – Chelsea" as often as " - ").
+inline bool isDash(QChar ch) {
+    return ch == u'-' || ch == QChar(0x2013) || ch == QChar(0x2014) || ch == QChar(0x2212);
 }
 
 // The text without the blanks at both ends. Only blanks: a tab is part of the text, as the
@@ -42,6 +53,15 @@ inline QString trimBlanks(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
+// Where an event line parts its teams at a dash with a blank on each side ("Arsenal – Chelsea"):
+// the dash's index, or -1.
+inline qsizetype spacedDashAt(QStringView line) {
+    for (qsizetype at = 1; at + 1 < line.size(); ++at) {
+        if (isDash(line.at(at)) && line.at(at - 1) == u' ' && line.at(at + 1) == u' ') return at;
+    }
+    return -1;
+}
+
 // A line as the program compares it: every blank the plain blank, invisible marks dropped.
 inline QString plainLine(QStringView line) {
     QString plain;
@@ -53,17 +73,22 @@ inline QString plainLine(QStringView line) {
     return plain;
 }
 
+// What a line walk makes of a tab: one plain blank, or a tab kept for a reader of table rows.
+enum class Tabs { AsBlank, Keep };
+
 // Walks pasted or typed text line by line: a carriage return ends a line, a line feed is noise,
 // a tab or any blank becomes one plain blank, invisible marks are dropped. `take` receives every
 // line with its blanks at both ends removed, and whether a carriage return ended it (the last
 // line of a text without a final line end is not).
 template <typename Take>
-void forEachLine(QStringView text, Take&& take) {
+void forEachLine(QStringView text, Take&& take, Tabs tabs = Tabs::AsBlank) {
     QString buffer;
     for (const QChar ch : text) {
         if (ch == u'\r') {
             take(trimBlanks(buffer), true);
             buffer.clear();
+        } else if (ch == u'\t' && tabs == Tabs::Keep) {
+            buffer += ch;
         } else if (ch == u'\t' || isBlank(ch)) {
             buffer += u' ';
         } else if (ch != u'\n' && !isInvisibleMark(ch)) {

@@ -72,7 +72,9 @@ void Form1::Command22_Click() {
 
     // The reconversion empties the amount list whenever it rebuilds the tips; what is left are
     // the moved lines of a reconversion that stopped early, and they return to the offer list.
+    // The amount list only held them: it is left empty, as after every other fix.
     List5.addItems(List3.lines());
+    List3.clear();
     List4.setLines(List5.lines());
     Label1.setCaption(QString::number(List5.count()));
 

@@ -33,6 +33,14 @@ float tipOddsOf(const Form1& form, int tip) {
     return form.tipOdds[static_cast<size_t>(tip)];
 }
 
+float oddsProduct(const Form1& form, QStringView betLine) {
+    float product = 1.0f;
+    const int tips =
+        forEachTipNumber(betLine, [&](int tip) { calc::multiplyInto(product, tipOddsOf(form, tip)); });
+    // A line that names no tip is no bet: it must not be priced as odds 1.
+    return tips == 0 ? 0.0f : product;
+}
+
 bool isCancelled(const Form1& form, int tip) {
     if (tip < 1 || tip > form.module1.tipCount || tip > Form1::kMaxTips) return false;
     return form.resultFlags[static_cast<size_t>(tip)] == Form1::kCancelled;

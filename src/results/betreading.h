@@ -37,6 +37,10 @@ int forEachTipNumber(QStringView betLine, Use use);
 // (00, or beyond the tip count), so a bet naming it never pays.
 float tipOddsOf(const Form1& form, int tip);
 
+// The odds product of one bet line from the tip odds table, rounded after every tip; 0 when the
+// line names no tip or a tip without odds. The odds command gives such a bet no amount line.
+float oddsProduct(const Form1& form, QStringView betLine);
+
 // Whether tip number `tip` names a tip row marked cancelled.
 bool isCancelled(const Form1& form, int tip);
 

@@ -14,11 +14,7 @@ void Form1::Command19_Click() {
     amounts.reserve(List1.count());
     float total = 0.0f;
     for (const QString& line : List1.lines()) {
-        float product = 1.0f;
-        const int tips = results::forEachTipNumber(
-            line, [&](int tip) { calc::multiplyInto(product, results::tipOddsOf(*this, tip)); });
-        // A line that names no tip is no bet: it must not be priced as odds 1.
-        if (tips == 0) product = 0.0f;
+        const float product = results::oddsProduct(*this, line);
         workingProduct = product;
         if (product == 0.0f) continue;  // a bet with a tip without odds gets no amount line
         float amount = product;

@@ -11,7 +11,8 @@ class QWidget;
 namespace kombinator::ui {
 
 // `widget` is presented with `role` (a window as QAccessible::Window or Dialog, a tab page as
-// Pane). Call before the widget is first shown, before any screen reader asks about it.
+// Pane, a label that opens something as Link, pressed through its `click` slot). Call before the
+// widget is first shown, before any screen reader asks about it.
 void setAccessibleRole(QWidget* widget, QAccessible::Role role);
 
 // Whether anyone hears announcements: a screen reader, or a test listening in its place.

@@ -4,10 +4,13 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QShortcut>
+#include <QTableWidget>
 
 #include "app/dialog.h"
 #include "app/form1.h"
+#include "keys/gyari.h"
 #include "ui/accessibility.h"
+#include "ui/keyprofileview.h"
 #include "ui/mainwindow.h"
 #include "ui/twips.h"
 
@@ -31,9 +34,29 @@ DialogView::DialogView(Dialog& dialog) : QWidget(nullptr), dialog_(dialog), buil
     const Twips size = dialog.clientSize();
     setFixedSize(pixels(size.width), pixels(size.height));
     builder_.build(dialog.controls());
+    if (dialog.windowName() == QLatin1String("gyari")) addKeyProfile();
     // Escape closes the window wherever the focus is: a list would take it for a search.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+void DialogView::addKeyProfile() {
+    auto* keyDialog = qobject_cast<gyari*>(&dialog_);
+    if (!keyDialog) return;
+    constexpr int kTableHeight = 150;
+    const int top = height();
+    setFixedSize(width(), top + kTableHeight);
+    QTableWidget* table = newKeyProfileTable(this);
+    const int margin = pixels(120);
+    table->setGeometry(margin, top, width() - 2 * margin, kTableHeight - margin);
+    profileJob_ = std::make_unique<keys::KeyProfileJob>();
+    connect(profileJob_.get(), &keys::KeyProfileJob::finished, table,
+            [table](const std::vector<keys::ProfileRow>& rows) { showKeyProfile(*table, rows); });
+    connect(&keyDialog->Text1, &TextEdit::textChanged, this, [this, keyDialog] {
+        // A description that names no readable key empties the table, after any answer still due.
+        auto key = keyDialog->keyInHand().value_or(std::pair<int, std::vector<keys::Bet>>());
+        profileJob_->request(key.first, std::move(key.second));
+    });
 }
 
 void DialogView::closeEvent(QCloseEvent* event) {

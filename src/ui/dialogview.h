@@ -7,6 +7,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "keys/keymaker.h"
 #include "ui/windowbuilder.h"
 
 namespace kombinator {
@@ -30,8 +31,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The key dialog shows under its controls what the key in hand pays.
+    void addKeyProfile();
+
     Dialog& dialog_;
     WindowBuilder builder_;
+    std::unique_ptr<keys::KeyProfileJob> profileJob_;
 };
 
 // Answers the main window's dialog events with the dialogs' windows.

@@ -14,6 +14,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "ui/accessibility.h"
 #include "ui/gridmodel.h"
@@ -81,6 +83,36 @@ public:
 
 }  // namespace
 
+// The grid decides what is selected, and the view shows it through this model. Any other wish
+// to select or deselect one cell is a screen reader's action on that cell (the user's clicks and
+// keys select nothing here): it is passed on as the cell's click, and the selection stays.
+class CellSelection : public QItemSelectionModel {
+public:
+    CellSelection(QAbstractItemModel* model, QObject* parent, std::function<void(const QModelIndex&)> press)
+        : QItemSelectionModel(model, parent), press_(std::move(press)) {}
+
+    // The selection set by the view from the grid's.
+    template <typename Change>
+    void show(Change change) {
+        showing_ = true;
+        change();
+        showing_ = false;
+    }
+
+    using QItemSelectionModel::select;
+    void select(const QItemSelection& selection, QItemSelectionModel::SelectionFlags command) override {
+        if (showing_) return QItemSelectionModel::select(selection, command);
+        // Clearing (the cell action clears before it selects) leaves the grid's selection alone.
+        if (!(command & (Select | Deselect | Toggle))) return;
+        const QModelIndexList cells = selection.indexes();
+        if (cells.size() == 1) press_(cells.first());
+    }
+
+private:
+    std::function<void(const QModelIndex&)> press_;
+    bool showing_ = false;
+};
+
 GridView::GridView(Grid& grid, QWidget* parent)
     : QTableView(parent), grid_(grid), model_(new GridModel(grid, this)) {
     // Rows and columns the grid leaves at their default need no sizing of their own.
@@ -89,12 +121,19 @@ GridView::GridView(Grid& grid, QWidget* parent)
     verticalHeader()->setDefaultSectionSize(pixels(kDefaultRowHeight));
     horizontalHeader()->setDefaultSectionSize(pixels(kDefaultColWidth));
     setModel(model_);
+    QItemSelectionModel* plain = selectionModel();
+    selection_ = new CellSelection(model_, this, [&grid](const QModelIndex& index) {
+        grid.clickCell(GridModel::gridRow(index), index.column());
+    });
+    setSelectionModel(selection_);
+    plain->deleteLater();
     colWidths_.assign(static_cast<size_t>(model_->columnCount()), pixels(kDefaultColWidth));
     rowHeights_.assign(static_cast<size_t>(model_->rowCount()), pixels(kDefaultRowHeight));
     setItemDelegateForColumn(0, new FixedCellDelegate(this));
     setItemDelegateForColumn(3, new PictureBesideTextDelegate(this));
-    // The grid decides what is selected; the view only shows it.
-    setSelectionMode(QAbstractItemView::NoSelection);
+    // The grid decides what is selected; the view only shows it (see selectionCommand). One cell
+    // at a time can be selected from outside, which a screen reader's cell action needs.
+    setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setCornerButtonEnabled(false);
     setAutoScroll(false);  // moving the current cell from code does not scroll the grid
@@ -225,7 +264,15 @@ void GridView::applySizes() {
     }
 }
 
+QItemSelectionModel::SelectionFlags GridView::selectionCommand(const QModelIndex&, const QEvent*) const {
+    return QItemSelectionModel::NoUpdate;
+}
+
 void GridView::showSelection() {
+    selection_->show([this] { mirrorSelection(); });
+}
+
+void GridView::mirrorSelection() {
     const GridRange range = grid_.selection();
     const int fixed = GridModel::kFixedRows;
     const int rowLast = model_->rowCount() - 1;

@@ -8,6 +8,7 @@
 
 namespace kombinator::ui {
 
+class CellSelection;
 class GridModel;
 
 class GridView : public QTableView {
@@ -28,12 +29,16 @@ protected:
     // Tab leaves the grid; arrows, Home, End and the page keys move the cell in hand; Space or
     // Enter on it does what a click on it does, with Ctrl what a click on its column's header does.
     void keyPressEvent(QKeyEvent* event) override;
+    // The user's clicks and keys move the current cell only; what they select is the grid's to say.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
 
 private:
     bool openCellMenu(const QModelIndex& index, const QPoint& globalPos);
     void openCellMenuAtCurrentCell();
     void applySizes();
     void showSelection();
+    void mirrorSelection();
     void pressCurrentCell(bool columnHeader);
     // A screen reader hears of every cell whose description changed, once the handler that
     // changed it has finished (a result flag may change after the cell's picture).
@@ -42,6 +47,7 @@ private:
 
     Grid& grid_;
     GridModel* model_;
+    CellSelection* selection_ = nullptr;
     std::vector<int> colWidths_;  // pixels last given to the view, to skip unchanged sections
     std::vector<int> rowHeights_;
     int headerHeight_ = -1;

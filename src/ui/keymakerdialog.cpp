@@ -4,23 +4,21 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/form1.h"
+#include "keys/keyverdict.h"
+#include "ui/keyprofileview.h"
 
 namespace kombinator::ui {
 
-namespace {
-
-QString betCount(std::int64_t count) {
-    return QStringLiteral("%1 fogadás").arg(count);
-}
-
-}  // namespace
+using keys::betCountText;
 
 KeyMakerDialog::KeyMakerDialog(Form1& form, QWidget* parent) : QDialog(parent), form_(form) {
     setObjectName(QStringLiteral("Kulcskeszito"));
@@ -67,9 +65,13 @@ KeyMakerDialog::KeyMakerDialog(Form1& form, QWidget* parent) : QDialog(parent), 
     sizes->addWidget(bound_, 1, 1);
     sizes->setColumnStretch(1, 1);
 
+    profile_ = newKeyProfileTable(this);
+
     search_ = new QPushButton(QStringLiteral("Keresés"), this);
     search_->setObjectName(QStringLiteral("search"));
     search_->setDefault(true);
+    improve_ = new QPushButton(QStringLiteral("Tovább javítom"), this);
+    improve_->setObjectName(QStringLiteral("improve"));
     cancel_ = new QPushButton(QStringLiteral("Mégse"), this);
     cancel_->setObjectName(QStringLiteral("cancel"));
     save_ = new QPushButton(QStringLiteral("Mentés a könyvtárba"), this);
@@ -78,6 +80,7 @@ KeyMakerDialog::KeyMakerDialog(Form1& form, QWidget* parent) : QDialog(parent), 
     close_->setObjectName(QStringLiteral("close"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(search_);
+    buttons->addWidget(improve_);
     buttons->addWidget(cancel_);
     buttons->addStretch(1);
     buttons->addWidget(save_);
@@ -89,7 +92,7 @@ KeyMakerDialog::KeyMakerDialog(Form1& form, QWidget* parent) : QDialog(parent), 
     layout->addLayout(sizes);
     layout->addWidget(progress_);
     layout->addWidget(status_);
-    layout->addStretch(1);
+    layout->addWidget(profile_, 1);
     layout->addLayout(buttons);
     setMinimumWidth(460);
 
@@ -99,6 +102,8 @@ KeyMakerDialog::KeyMakerDialog(Form1& form, QWidget* parent) : QDialog(parent), 
             showShape();
         });
     connect(search_, &QPushButton::clicked, this, &KeyMakerDialog::startSearch);
+    connect(improve_, &QPushButton::clicked, this, &KeyMakerDialog::improveFurther);
+    connect(&profileJob_, &keys::KeyProfileJob::finished, this, &KeyMakerDialog::showProfile);
     connect(cancel_, &QPushButton::clicked, this, &KeyMakerDialog::stopSearch);
     connect(save_, &QPushButton::clicked, this, &KeyMakerDialog::saveKey);
     connect(close_, &QPushButton::clicked, this, &QDialog::close);
@@ -136,13 +141,14 @@ void KeyMakerDialog::showShape() {
                           .arg(s.n)
                           .arg(s.m)
                           .arg(s.k));
-    bound_->setText(betCount(keys::lowerBound(s)));
+    bound_->setText(betCountText(keys::lowerBound(s)));
     if (!isSearching()) {
         found_->setText(QStringLiteral("–"));
         progress_->setValue(0);
         status_->clear();
         key_.clear();
-        save_->setEnabled(false);
+        showKeyProfile(*profile_, {});
+        setSearching(false);
     }
 }
 
@@ -150,7 +156,23 @@ void KeyMakerDialog::startSearch() {
     if (isSearching()) return;
     keyShape_ = shape();
     key_.clear();
-    job_ = std::make_unique<keys::KeySearchJob>(keyShape_);
+    rounds_ = 0;
+    showKeyProfile(*profile_, {});
+    runJob(keys::kInteractiveEffort, {});
+}
+
+void KeyMakerDialog::improveFurther() {
+    if (isSearching() || key_.empty()) return;
+    keys::SearchEffort effort = keys::kEndlessEffort;
+    effort.seed += static_cast<std::uint64_t>(++rounds_);
+    // No budget to measure against: the bar only shows that the search runs.
+    progress_->setRange(0, 0);
+    runJob(effort, {key_});
+}
+
+void KeyMakerDialog::runJob(keys::SearchEffort effort, std::vector<std::vector<keys::Bet>> starts) {
+    const QString folder = form_.programFile(QStringLiteral("\\tkulcs")).value_or(QString());
+    job_ = std::make_unique<keys::KeySearchJob>(keyShape_, effort, folder, std::move(starts));
     connect(job_.get(), &keys::KeySearchJob::progress, this, &KeyMakerDialog::showProgress);
     connect(job_.get(), &keys::KeySearchJob::checking, this, &KeyMakerDialog::showChecking);
     connect(job_.get(), &keys::KeySearchJob::finished, this, &KeyMakerDialog::takeResult);
@@ -168,7 +190,7 @@ void KeyMakerDialog::stopSearch() {
 }
 
 void KeyMakerDialog::showProgress(qulonglong bestSize, int percent) {
-    found_->setText(betCount(static_cast<std::int64_t>(bestSize)));
+    found_->setText(betCountText(static_cast<std::int64_t>(bestSize)));
     progress_->setValue(percent);
 }
 
@@ -181,26 +203,15 @@ void KeyMakerDialog::takeResult() {
     if (!job_) return;
     progress_->setValue(100);
     const keys::KeyShape s = job_->shape();
-    if (!job_->proven()) {
-        // Never offered: a key the check rejects would promise what it cannot keep.
-        status_->setText(QStringLiteral("A talált kulcs nem állta ki az ellenőrzést, nem menthető."));
-        save_->setEnabled(false);
-        emit searchFinished();
-        return;
+    const bool proven = job_->proven();
+    if (proven && (key_.empty() || job_->bets().size() < key_.size())) {
+        key_ = job_->bets();
+        saved_ = false;
+        profileJob_.request(s.n, key_);
     }
-    key_ = job_->bets();
-    found_->setText(betCount(static_cast<std::int64_t>(key_.size())));
-    const std::int64_t bound = keys::lowerBound(s);
-    QString verdict =
-        QStringLiteral("Ellenőrizve: a %1 esemény bármely %2 tippje tartalmaz egy kötést.").arg(s.n).arg(s.m);
-    if (static_cast<std::int64_t>(key_.size()) == bound)
-        verdict += QStringLiteral(" Ennél kevesebb fogadással nem lehet.");
-    else if (const auto known = keys::bestKnownSize(s);
-             known && static_cast<std::int64_t>(key_.size()) <= *known)
-        verdict += QStringLiteral(" Ez a legjobb ismert méret.");
-    if (job_->wasCancelled()) verdict = QStringLiteral("Leállítva. ") + verdict;
-    status_->setText(verdict);
-    save_->setEnabled(true);
+    if (!key_.empty()) found_->setText(betCountText(static_cast<std::int64_t>(key_.size())));
+    status_->setText(keys::keyVerdict(s, key_.size(), proven, job_->wasCancelled()));
+    setSearching(false);
     emit searchFinished();
 }
 
@@ -212,15 +223,23 @@ void KeyMakerDialog::saveKey() {
         return;
     }
     status_->setText(QStringLiteral("Mentve: %1").arg(*line));
-    save_->setEnabled(false);
+    saved_ = true;
+    setSearching(false);
+}
+
+void KeyMakerDialog::showProfile(const std::vector<keys::ProfileRow>& rows) {
+    showKeyProfile(*profile_, rows);
 }
 
 void KeyMakerDialog::setSearching(bool searching) {
+    if (!searching) progress_->setRange(0, 100);
     search_->setEnabled(!searching);
+    improve_->setEnabled(!searching && !key_.empty() && keys::isSearchable(keyShape_) &&
+                         static_cast<std::int64_t>(key_.size()) > keys::searchGoal(keyShape_));
     cancel_->setEnabled(searching);
     for (QSpinBox* box : {tipsPerBet_, events_, guarantee_})
         box->setEnabled(!searching);
-    if (searching) save_->setEnabled(false);
+    save_->setEnabled(keys::maySaveKey(!key_.empty(), searching, saved_, key_.size()));
 }
 
 void KeyMakerDialog::closeEvent(QCloseEvent* event) {

@@ -1,7 +1,8 @@
 // The window "Kulcskészítő": a reduction key made to order. The user gives the tips per bet, the
 // number of events and the guarantee; the search runs on a worker thread with the best size so
-// far and a progress bar, "Mégse" stops it keeping the best key, and only a key the exhaustive
-// check has proven can be saved into the library.
+// far and a progress bar, "Mégse" stops it keeping the best key, "Tovább javítom" goes on
+// improving the key until stopped, and only a key the exhaustive check has proven is shown with
+// what it pays and can be saved into the library.
 #pragma once
 
 #include <QDialog>
@@ -15,6 +16,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
+class QTableWidget;
 
 namespace kombinator {
 class Form1;
@@ -31,6 +33,8 @@ public:
     // The search of the shape entered ("Keresés"), stopping it ("Mégse") and saving the proven key
     // ("Mentés a könyvtárba").
     void startSearch();
+    // "Tovább javítom": searches on from the key on offer, without a budget, until stopped.
+    void improveFurther();
     void stopSearch();
     void saveKey();
 
@@ -55,6 +59,8 @@ private:
     void showChecking();
     void takeResult();
     void setSearching(bool searching);
+    void runJob(keys::SearchEffort effort, std::vector<std::vector<keys::Bet>> starts);
+    void showProfile(const std::vector<keys::ProfileRow>& rows);
 
     Form1& form_;
     QSpinBox* tipsPerBet_;
@@ -65,13 +71,18 @@ private:
     QLabel* found_;
     QLabel* status_;
     QProgressBar* progress_;
+    QTableWidget* profile_;
     QPushButton* search_;
+    QPushButton* improve_;
     QPushButton* cancel_;
     QPushButton* save_;
     QPushButton* close_;
     std::unique_ptr<keys::KeySearchJob> job_;
+    keys::KeyProfileJob profileJob_;
     keys::KeyShape keyShape_;
     std::vector<keys::Bet> key_;
+    bool saved_ = false;
+    int rounds_ = 0;  // "Tovább javítom" rounds of this key: each searches with a seed of its own
 };
 
 }  // namespace kombinator::ui

@@ -7,6 +7,7 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/listmodel.h"
 
@@ -87,7 +88,21 @@ void ListBoxView::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
+    clickRaised_ = false;
+    pressedLine_ = -1;
+    if (event->button() == Qt::LeftButton) pressedLine_ = indexAt(event->position().toPoint()).row();
     QListView::mousePressEvent(event);
+}
+
+void ListBoxView::mouseReleaseEvent(QMouseEvent* event) {
+    const int pressed = std::exchange(pressedLine_, -1);
+    QListView::mouseReleaseEvent(event);
+    // A click that left the selection as it was (the line was chosen already) is still a click;
+    // one that chose a line has raised it with the new selection.
+    if (event->button() != Qt::LeftButton || pressed < 0 || clickRaised_) return;
+    if (indexAt(event->position().toPoint()).row() != pressed) return;
+    if (list_.selectionMode() == ListBox::Selection::Single && list_.listIndex() != pressed) return;
+    list_.clickLine(pressed);
 }
 
 void ListBoxView::keyPressEvent(QKeyEvent* event) {
@@ -96,14 +111,25 @@ void ListBoxView::keyPressEvent(QKeyEvent* event) {
         contextMenuPolicy() != Qt::NoContextMenu) {
         event->accept();
         // Where the Menu key opens it: the current line, else the list's corner.
-        const QRect line = visualRect(currentIndex());
-        const QPoint inViewport = line.isValid() ? line.center() : QPoint(4, 4);
-        const QPoint at = viewport()->mapTo(this, inViewport);
+        const QRect line = visibleCurrentLine();
+        const QPoint at = line.isEmpty() ? viewport()->mapTo(this, QPoint(4, 4)) : line.center();
         QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, mapToGlobal(at), event->modifiers());
         QCoreApplication::sendEvent(this, &menu);
         return;
     }
     QListView::keyPressEvent(event);
+}
+
+QRect ListBoxView::visibleCurrentLine() const {
+    const QRect line = visualRect(currentIndex()) & viewport()->rect();
+    if (line.isEmpty()) return {};
+    return line.translated(viewport()->mapTo(this, QPoint(0, 0)));
+}
+
+QVariant ListBoxView::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query != Qt::ImCursorRectangle) return QListView::inputMethodQuery(query);
+    const QRect line = visibleCurrentLine();
+    return line.isEmpty() ? QRect(viewport()->mapTo(this, QPoint(4, 4)), QSize(1, 1)) : line;
 }
 
 void ListBoxView::showTopLine() {
@@ -131,6 +157,7 @@ void ListBoxView::onUserSelection(const QItemSelection& selected, const QItemSel
                 list_.setSelected(row, true);
         }
         reporting_ = false;
+        clickRaised_ = true;
         list_.clickLine(currentIndex().row());
         return;
     }
@@ -139,6 +166,7 @@ void ListBoxView::onUserSelection(const QItemSelection& selected, const QItemSel
         showSelection();  // a single-selection list keeps its line until another is chosen
         return;
     }
+    clickRaised_ = true;
     list_.clickLine(rows.first().row());
 }
 

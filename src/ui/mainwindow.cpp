@@ -72,7 +72,10 @@ MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
         list->addAction(action);
         list->setContextMenuPolicy(Qt::ActionsContextMenu);
     }
-    if (QWidget* link = builder_.widget(QStringLiteral("Label6"))) link->installEventFilter(this);
+    if (QWidget* link = builder_.widget(QStringLiteral("Label6"))) {
+        link->installEventFilter(this);
+        setAccessibleRole(link, QAccessible::Link);
+    }
 
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(shortcut, &QShortcut::activated, this, &MainWindow::showReturnTable);
@@ -155,9 +158,10 @@ void MainWindow::setUpKeyboard() {
     followPanel();
     connect(&form_.Frame1, &Control::changed, dismiss, followPanel);
 
-    // F1 opens the guide from anywhere in the window, as its link does.
+    // F1 opens the guide from anywhere in the window, as its link does, and keeps the window in
+    // sight beside it.
     auto* guide = new QShortcut(QKeySequence::HelpContents, this);
-    connect(guide, &QShortcut::activated, &form_.Label6, &Label::click);
+    connect(guide, &QShortcut::activated, this, [this] { form_.openGuide(); });
 }
 
 ReturnTableDialog* MainWindow::returnTableDialog() const {

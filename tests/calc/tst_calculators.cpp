@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "fakeplatform.h"
 #include "testmain.h"
+#include "tips.h"
 
 using namespace kombinator;
 
@@ -18,8 +19,7 @@ void convertTips(Form1& form, const QStringList& oddsLines) {
         const QString home = QStringLiteral("A%1").arg(i + 1);
         lines << home + QStringLiteral(" - B%1").arg(i + 1) << home << oddsLines.at(i);
     }
-    form.List5.setLines(lines);
-    form.Command2_Click();
+    test::convertOffer(form, lines);
 }
 
 QStringList oddsLines(int tips) {

@@ -45,6 +45,7 @@ private slots:
     void systemNames();
     void bankerMultipliesEveryBet();
     void readsStandardInput();
+    void refusalGoesToStandardError_data();
     void refusalGoesToStandardError();
     void usageErrors_data();
     void usageErrors();
@@ -138,12 +139,28 @@ void TestCli::readsStandardInput() {
     QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts).first(), QStringLiteral("01 02 03 04\t13.50"));
 }
 
+// Doubles of coupons as pages give them; a refusal goes to standard error with status 1.
+void TestCli::refusalGoesToStandardError_data() {
+    QTest::addColumn<QByteArray>("coupon");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("seven lines") << QByteArray("a\nb\nc\nd\ne\nf\ng\n")
+                                 << "Hibás kijelölés (nem 3 sor fogadásonként)!";
+    QTest::newRow("tip without a price") << QByteArray("A - B\nA\nSzorzó: 1,50\nC - D\nC\nSzorzó:\n")
+                                         << "A(z) 2. tipp szorzója hiányzik: „Szorzó:”";
+    // 2.05 x 1.50 = 3.07 (single precision), 2.05 x 3.00 = 6.15, 1.50 x 3.00 = 4.50.
+    QTest::newRow("odds label on its own line")
+        << QByteArray("A - B\nA\nSzorzó:\n▲ 2,05\nC - D\nC\nSzorzó:\n1,50\nE - F\nE\nSzorzó:\n3,00\n")
+        << "01 02\t3.07\n01 03\t6.15\n02 03\t4.50\n\t\n\tÖssz.: 13.72\n";
+}
+
 void TestCli::refusalGoesToStandardError() {
-    const QString seven = write("seven.txt", "a\nb\nc\nd\ne\nf\ng\n");
-    const Run run = runCli({"--system", "2", seven});
-    QCOMPARE(run.status, 1);
-    QVERIFY(run.out.isEmpty());
-    QVERIFY(run.err.contains(QStringLiteral("Hibás kijelölés (nem 3 sor fogadásonként)!")));
+    QFETCH(QByteArray, coupon);
+    QFETCH(QString, shown);
+    const Run run = runCli({"--system", "2", write("page.txt", coupon)});
+    const bool refused = !shown.contains(u'\t');
+    QCOMPARE(run.status, refused ? 1 : 0);
+    QCOMPARE(run.out.isEmpty(), refused);
+    QVERIFY2((refused ? run.err : run.out).contains(shown), qPrintable(run.out + run.err));
 }
 
 void TestCli::usageErrors_data() {
@@ -160,6 +177,12 @@ void TestCli::usageErrors_data() {
     QTest::newRow("stake zero") << QStringList{"--table", "--stake", "0", "x.txt"};
     QTest::newRow("stake with three decimals") << QStringList{"--table", "--stake", "1.005", "x.txt"};
     QTest::newRow("stake without table") << QStringList{"--stake", "100", "x.txt"};
+    QTest::newRow("stake with make-key") << QStringList{"--make-key", "04_16_08", "--stake", "5"};
+    QTest::newRow("system with make-key") << QStringList{"--make-key", "04_16_08", "--system", "2"};
+    QTest::newRow("key profile of a coupon") << QStringList{"--key-profile", "k.txt", "x.txt"};
+    QTest::newRow("key profile with out") << QStringList{"--key-profile", "k.txt", "--out", "o.txt"};
+    QTest::newRow("key profile and make-key")
+        << QStringList{"--key-profile", "k.txt", "--make-key", "03_09_07"};
 }
 
 void TestCli::usageErrors() {
@@ -209,6 +232,10 @@ void TestCli::cancelledTips_data() {
     QTest::newRow("banker cancelled")
         << QStringList{"--bank", "3", "--system", "2", "--won", "1,2", "--void", "f1"}
         << QStringList{"01 02\t3.00", "\t", "\tÖssz.: 3.00", "\tNy/s.: 3.00"};
+    // Tip 4 names no tip row: the odds command gives that bet no amount, and its line stays empty.
+    QTest::newRow("bet without amount")
+        << QStringList{"--key", write("02_03_03.txt", "001 002\r\n001 004\r\n002 003\r\n"), "--odds"}
+        << QStringList{"01 02\t3.00", "01 04\t", "02 03\t5.00", "\t", "\tÖssz.: 8.00", "\tNy/s.: 2.67"};
     QTest::newRow("banker standing") << QStringList{"--bank", "3", "--system", "2", "--won", "1,2"}
                                      << QStringList{"01 02\t7.50", "\t", "\tÖssz.: 7.50", "\tNy/s.: 7.50"};
 }

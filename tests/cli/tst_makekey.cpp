@@ -33,6 +33,8 @@ private slots:
     void numbersOutOfRange_data();
     void numbersOutOfRange();
     void notAKeyName();
+    void keyProfile_data();
+    void keyProfile();
 };
 
 void TestMakeKey::doublesAreTheExactConstruction() {
@@ -74,6 +76,41 @@ void TestMakeKey::numbersOutOfRange() {
     QCOMPARE(made.status, 1);
     QVERIFY(made.out.isEmpty());
     QVERIFY(made.err.contains(QStringLiteral("Ilyen kulcs nem készíthető: ") + name));
+}
+
+void TestMakeKey::keyProfile_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    const QString titles = QStringLiteral("Bejövő tippek\tLegkevesebb nyerő kötés\tLegtöbb nyerő kötés\n");
+    QTest::newRow("groups of three") << "03_09_07.txt"
+                                     << QByteArray("001 002 003\r\n004 005 006\r\n007 008 009\r\n") << 0
+                                     << titles + "7\t1\t2\n8\t2\t2\n9\t3\t3\n";
+    // The name promises a fifth event that no bet holds: four winners of five win one bet or two.
+    QTest::newRow("events from the name")
+        << "02_05_04.txt" << QByteArray("001 002\r\n003 004\r\n") << 0 << titles + "4\t1\t2\n5\t2\t2\n";
+    QTest::newRow("events from the highest tip")
+        << "sajat.txt" << QByteArray("001 002\r\n003 004\r\n") << 0 << titles + "3\t1\t1\n4\t2\t2\n";
+    QTest::newRow("tip 25") << "sajat.txt" << QByteArray("001 025\r\n") << 1 << QString();
+    QTest::newRow("no bet") << "sajat.txt" << QByteArray("\r\n") << 1 << QString();
+}
+
+void TestMakeKey::keyProfile() {
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, key);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(fileName));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(key);
+    file.close();
+    QProcess process;
+    process.start(QStringLiteral(KOMBINATOR_CLI_PATH), {"--key-profile", file.fileName()});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), status);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), out);
 }
 
 void TestMakeKey::notAKeyName() {

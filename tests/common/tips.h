@@ -6,6 +6,7 @@
 
 #include "app/form1.h"
 #include "fakeplatform.h"
+#include "offer/conversion.h"
 
 namespace kombinator::test {
 
@@ -27,10 +28,30 @@ inline QStringList offerLines(const QStringList& odds) {
     return lines;
 }
 
+// Converts tip blocks into the tip grid. An odds line without a number ("x") stands for an odds
+// cell that cannot be read, which the calculators take as odds 1: the conversion prices no such
+// tip, so it is converted at 1.00 and its odds cell emptied afterwards.
+inline void convertOffer(Form1& form, QStringList lines) {
+    std::vector<int> unreadable;
+    for (int r = 1; 3 * r <= lines.size(); ++r) {
+        if (!oddsText(lines.at(3 * r - 1)).isEmpty()) continue;
+        unreadable.push_back(r);
+        lines[3 * r - 1] = QStringLiteral("1,00");
+    }
+    form.List5.setLines(lines);
+    form.Command2.click();
+    for (const int r : unreadable) {
+        form.Grid1.setRow(r);
+        form.Grid1.setCol(3);
+        form.Grid1.setText({});
+    }
+    form.Grid1.setCol(1);
+    form.Grid1.setRow(1);
+}
+
 // Converts one tip per odds text into the tip grid.
 inline void convertTips(Form1& form, const QStringList& odds) {
-    form.List5.setLines(offerLines(odds));
-    form.Command2.click();
+    convertOffer(form, offerLines(odds));
 }
 
 // The user clicks the row header of tip row r, then "Fix megadása".

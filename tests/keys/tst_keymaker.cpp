@@ -4,9 +4,13 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+#include <bit>
+
 #include "keydesk.h"
 #include "keys/keymaker.h"
 #include "keys/keysearch.h"
+#include "keys/keyverdict.h"
 #include "testmain.h"
 
 using namespace kombinator;
@@ -14,6 +18,7 @@ using namespace kombinator::keys;
 using namespace kombinator::test;
 
 Q_DECLARE_METATYPE(kombinator::keys::KeyShape)
+Q_DECLARE_METATYPE(std::vector<kombinator::keys::Bet>)
 
 namespace {
 
@@ -22,7 +27,7 @@ KeyShape shapeOf(const char* name) {
 }
 
 // A quick search: enough for the small shapes the tests make.
-constexpr SearchEffort kQuick{30'000'000, std::chrono::milliseconds(0), 7};
+constexpr SearchEffort kQuick{30'000'000, 0, 7};
 
 }  // namespace
 
@@ -36,6 +41,8 @@ private slots:
     void shapes_data();
     void shapes();
     void texts();
+    void profileMatchesBruteForce_data();
+    void profileMatchesBruteForce();
     void cancelledSearchKeepsAProvenKey();
     void savedKeyIsListedAndSubstitutes();
     void keyFailingTheCheckIsNeverSaved();
@@ -84,8 +91,13 @@ void TestKeyMaker::bounds_data() {
     QTest::newRow("03_10_04: Turán's trebles") << shapeOf("03_10_04") << qint64(39) << qint64(45);
     QTest::newRow("04_13_07") << shapeOf("04_13_07") << qint64(25) << qint64(50);
     QTest::newRow("03_20_07: 3 groups") << shapeOf("03_20_07") << qint64(58) << qint64(90);
-    QTest::newRow("04_18_08") << shapeOf("04_18_08") << qint64(74) << qint64(195);
-    QTest::newRow("06_24_12, too big to search") << shapeOf("06_24_12") << qint64(218) << qint64(1834);
+    QTest::newRow("04_18_08: two keys side by side") << shapeOf("04_18_08") << qint64(74) << qint64(142);
+    QTest::newRow("06_24_12") << shapeOf("06_24_12") << qint64(218) << qint64(1018);
+    QTest::newRow("04_24_12: side by side, without the library")
+        << shapeOf("04_24_12") << qint64(52) << qint64(99);
+    QTest::newRow("03_10_05: Turán's halves, exact") << shapeOf("03_10_05") << qint64(20) << qint64(20);
+    QTest::newRow("03_16_05: exact") << shapeOf("03_16_05") << qint64(112) << qint64(112);
+    QTest::newRow("03_17_05: averaged over 03_16_05") << shapeOf("03_17_05") << qint64(136) << qint64(140);
 }
 
 void TestKeyMaker::bounds() {
@@ -123,23 +135,78 @@ void TestKeyMaker::shapes() {
 void TestKeyMaker::texts() {
     QCOMPARE(QString::fromStdString(keyDescription({4, 18, 8}, 56)),
              QStringLiteral(
-                 "4-es kötések, 18 esemény: ha legalább 8 tipp bejön, legalább egy kötés nyer; 56 fogadás"));
-    QCOMPARE(QString::fromStdString(keyDescription({2, 6, 3}, 6)),
+                 "56 fogadás – 4-es kötések, 18 esemény: ha legalább 8 tipp bejön, legalább egy kötés nyer"));
+    QCOMPARE(QString::fromStdString(keyDescription({2, 4, 3}, 3)),
              QStringLiteral(
-                 "2-es kötések, 6 esemény: ha legalább 3 tipp bejön, legalább egy kötés nyer; 6 fogadás"));
-    QVERIFY(QString::fromStdString(keyDescription({3, 9, 5}, 1)).startsWith(QStringLiteral("3-as kötések")));
-    QVERIFY(QString::fromStdString(keyDescription({5, 9, 5}, 1)).startsWith(QStringLiteral("5-ös kötések")));
-    QVERIFY(QString::fromStdString(keyDescription({6, 9, 6}, 1)).startsWith(QStringLiteral("6-os kötések")));
+                 "3 fogadás – 2-es kötések, 4 esemény: ha legalább 3 tipp bejön, legalább egy kötés nyer"));
+    QVERIFY(QString::fromStdString(keyDescription({3, 9, 5}, 1))
+                .startsWith(QStringLiteral("1 fogadás – 3-as kötések")));
+    QVERIFY(QString::fromStdString(keyDescription({5, 9, 5}, 1))
+                .startsWith(QStringLiteral("1 fogadás – 5-ös kötések")));
+    QVERIFY(QString::fromStdString(keyDescription({6, 9, 6}, 1))
+                .startsWith(QStringLiteral("1 fogadás – 6-os kötések")));
+    QCOMPARE(keyVerdict({3, 10, 5}, 20, true, false),
+             QStringLiteral("Ellenőrizve: a 10 esemény bármely 5 tippje tartalmaz egy kötést. Ennél kevesebb "
+                            "fogadással nem lehet."));
+    QCOMPARE(
+        keyVerdict({4, 14, 6}, 115, true, true),
+        QStringLiteral("Leállítva. Ellenőrizve: a 14 esemény bármely 6 tippje tartalmaz egy kötést. Ez a "
+                       "legjobb ismert méret."));
+    QVERIFY(keyVerdict({4, 14, 6}, 114, true, false).endsWith(QStringLiteral("közölt méretnél (115).")));
+    QVERIFY(keyVerdict({4, 16, 8}, 59, true, false).endsWith(QStringLiteral("kötést.")));
+    QCOMPARE(keyVerdict({4, 16, 8}, 59, false, false),
+             QStringLiteral("A talált kulcs nem állta ki az ellenőrzést, nem menthető."));
+    QVERIFY(maySaveKey(true, false, false, 59) && !maySaveKey(true, true, false, 59) &&
+            !maySaveKey(true, false, true, 59) && !maySaveKey(false, false, false, 59));
     // Lines in the order of their tips, three digits each, CR LF.
     const std::vector<Bet> bets = {0b1010, 0b0011, (Bet{1} << 49) | 1};
     QCOMPARE(QString::fromStdString(keyFileText(bets)), QStringLiteral("001 002\r\n001 050\r\n002 004\r\n"));
     QCOMPARE(libraryLine(QStringLiteral("02_06_03.txt"), {2, 6, 3}, 6),
-             QStringLiteral("02_06_03.txt  2-es kötések, 6 esemény: ha legalább 3 tipp bejön, legalább egy "
-                            "kötés nyer; 6 fogadás"));
+             QStringLiteral("02_06_03.txt  6 fogadás – 2-es kötések, 6 esemény: ha legalább 3 tipp bejön, "
+                            "legalább egy kötés nyer"));
+}
+
+void TestKeyMaker::profileMatchesBruteForce_data() {
+    QTest::addColumn<int>("events");
+    QTest::addColumn<std::vector<Bet>>("bets");
+    QTest::addColumn<int>("guarantee");
+    QTest::newRow("03_09_07") << 9 << searchKey({3, 9, 7}, {}, kQuick) << 7;
+    QTest::newRow("02_06_03, two triangles") << 6 << searchKey({2, 6, 3}, {}, kQuick) << 3;
+    QTest::newRow("04_10_07") << 10 << searchKey({4, 10, 7}, {}, kQuick) << 7;
+    QTest::newRow("03_11_05, a bet twice") << 11 << [] {
+        std::vector<Bet> bets = searchKey({3, 11, 5}, {}, kQuick);
+        bets.push_back(bets.front());
+        return bets;
+    }() << 5;
+    QTest::newRow("a lone double of 5 events") << 5 << std::vector<Bet>{0b11000} << 5;
+}
+
+void TestKeyMaker::profileMatchesBruteForce() {
+    QFETCH(int, events);
+    QFETCH(std::vector<Bet>, bets);
+    QFETCH(int, guarantee);
+    const std::optional<std::vector<ProfileRow>> rows = keyProfile(events, bets);
+    QVERIFY(rows);
+    for (int j = 0; j <= events; ++j) {
+        std::int64_t fewest = INT64_MAX, most = 0;
+        for (Bet winners = 0; winners < bit(events); ++winners) {
+            if (std::popcount(winners) != j) continue;
+            const auto wins =
+                std::count_if(bets.begin(), bets.end(), [&](Bet bet) { return (bet & ~winners) == 0; });
+            fewest = std::min<std::int64_t>(fewest, wins);
+            most = std::max<std::int64_t>(most, wins);
+        }
+        const ProfileRow& row = (*rows)[static_cast<std::size_t>(j)];
+        QCOMPARE(row.winners, j);
+        QCOMPARE(row.fewest, fewest);
+        QCOMPARE(row.most, most);
+    }
+    QCOMPARE(profileGuarantee(*rows), std::optional<int>(guarantee));
+    QCOMPARE(keyProfile(kMaxProfileEvents + 1, bets), std::nullopt);
 }
 
 void TestKeyMaker::cancelledSearchKeepsAProvenKey() {
-    KeySearchJob job({4, 13, 7}, {4'000'000'000, std::chrono::milliseconds(0), 1});
+    KeySearchJob job({4, 13, 7}, {4'000'000'000, 0, 1});
     QSignalSpy progress(&job, &KeySearchJob::progress);
     QSignalSpy finished(&job, &KeySearchJob::finished);
     job.start();
@@ -165,8 +232,8 @@ void TestKeyMaker::savedKeyIsListedAndSubstitutes() {
 
     const std::optional<QString> line = saveKeyToLibrary(desk.form, shape, key);
     const QString expected = QStringLiteral(
-        "03_09_07.txt  3-as kötések, 9 esemény: ha legalább 7 tipp bejön, legalább egy kötés nyer; 3 "
-        "fogadás");
+        "03_09_07.txt  3 fogadás – 3-as kötések, 9 esemény: ha legalább 7 tipp bejön, legalább egy kötés "
+        "nyer");
     QCOMPARE(line, std::optional<QString>(expected));
     QCOMPARE(dialog->List1.lines(), QStringList({QStringLiteral("02_09_03.txt  régi sor"), expected}));
     QCOMPARE(dialog->Label1.caption(), QStringLiteral("2"));

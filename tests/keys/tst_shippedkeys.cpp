@@ -120,7 +120,7 @@ std::optional<QString> decodeWindows1250(const QByteArray& bytes) {
         char16_t letter;
     } kLetters[] = {{0xE1, u'á'}, {0xE9, u'é'}, {0xED, u'í'}, {0xF3, u'ó'}, {0xF6, u'ö'}, {0xF5, u'ő'},
                     {0xFA, u'ú'}, {0xFC, u'ü'}, {0xFB, u'ű'}, {0xC1, u'Á'}, {0xC9, u'É'}, {0xCD, u'Í'},
-                    {0xD3, u'Ó'}, {0xD6, u'Ö'}, {0xD5, u'Ő'}, {0xDA, u'Ú'}, {0xDC, u'Ü'}, {0xDB, u'Ű'}};
+                    {0xD3, u'Ó'}, {0xD6, u'Ö'}, {0xD5, u'Ő'}, {0xDA, u'Ú'}, {0xDC, u'Ü'}, {0xDB, u'Ű'}, {0x96, u'–'}};
     QString text;
     for (char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
@@ -287,8 +287,8 @@ void TestShippedKeys::library() {
     QVERIFY2(std::is_sorted(lines.begin(), lines.end()), "lines not in byte order");
 
     static const QRegularExpression pattern(QStringLiteral(
-        "^(\\d\\d_\\d\\d_\\d\\d\\.txt)  (\\d)-(es|as) kötések, (\\d+) esemény: ha legalább (\\d+) tipp "
-        "bejön, legalább egy kötés nyer; (\\d+) fogadás$"));
+        "^(\\d\\d_\\d\\d_\\d\\d\\.txt)  (\\d+) fogadás – (\\d)-(es|as) kötések, (\\d+) esemény: ha legalább "
+        "(\\d+) tipp bejön, legalább egy kötés nyer$"));
     QStringList listed;
     for (const QByteArray& bytesOfLine : lines) {
         const std::optional<QString> line = decodeWindows1250(bytesOfLine);
@@ -303,12 +303,13 @@ void TestShippedKeys::library() {
         QVERIFY2(shape.has_value(), qPrintable(*line));
         const QByteArray key = readAll(name);
         QVERIFY2(!key.isEmpty(), qPrintable(name + QStringLiteral(" does not exist")));
-        QCOMPARE(match.captured(2).toInt(), shape->k);
-        QCOMPARE(match.captured(3),
+        // The price first, so that the list shows it without scrolling.
+        QCOMPARE(match.captured(2).toInt(), static_cast<int>(parseKey(key, *shape).bets.size()));
+        QCOMPARE(match.captured(3).toInt(), shape->k);
+        QCOMPARE(match.captured(4),
                  shape->k == 3 ? QStringLiteral("as") : QStringLiteral("es"));  // hármas, négyes
-        QCOMPARE(match.captured(4).toInt(), shape->n);
-        QCOMPARE(match.captured(5).toInt(), shape->m);
-        QCOMPARE(match.captured(6).toInt(), static_cast<int>(parseKey(key, *shape).bets.size()));
+        QCOMPARE(match.captured(5).toInt(), shape->n);
+        QCOMPARE(match.captured(6).toInt(), shape->m);
     }
     listed.sort();
     QCOMPARE(listed, keyFileNames());

@@ -73,9 +73,18 @@ private slots:
         QTest::newRow("home win after blanks") << "   Arsenal  "
                                                << "xxk.bmp"
                                                << "";
-        QTest::newRow("team not at the start") << "Győz: Arsenal"
+        QTest::newRow("team not at the start") << "Győz Arsenal"
                                                << ""
                                                << "";
+        QTest::newRow("market label before the home team") << "Győz: Arsenal"
+                                                           << "xxk.bmp"
+                                                           << "";
+        QTest::newRow("kick-off time is no label") << "20:45 Arsenal"
+                                                   << ""
+                                                   << "";
+        QTest::newRow("team first, its colon kept") << "Chelsea: Arsenal"
+                                                    << ""
+                                                    << "xxk.bmp";
         QTest::newRow("draw") << "Döntetlen"
                               << "xx.bmp"
                               << "xx.bmp";
@@ -411,6 +420,43 @@ private slots:
             QCOMPARE(form.Grid1.textAt(2, 1), "A2");                    // the grid is untouched
             QCOMPARE(form.List3.lines(), QStringList({"3.00"}));
         }
+    }
+
+    // A tip without a price stops the conversion at its block: the block is shown selected, the
+    // tips of the last conversion stay.
+    void refusesTipWithoutPrice_data() {
+        QTest::addColumn<QStringList>("offer");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("block");
+        const QStringList first = tipBlocks(1);
+        QTest::newRow("odds label alone") << first + QStringList{"C - D", "", "C", "Szorzó:"}
+                                          << "A(z) 2. tipp szorzója hiányzik: „Szorzó:”" << 3;
+        QTest::newRow("odds below 1.00") << QStringList{"C - D", "C", "Szorzó: 0,95"} + first
+                                         << "A(z) 1. tipp szorzója 1.00 alatt van: „Szorzó: 0,95”" << 0;
+        QTest::newRow("odds 1.00 stand") << first + QStringList{"C - D", "C", "1,00"} << "" << -1;
+    }
+    void refusesTipWithoutPrice() {
+        QFETCH(QStringList, offer);
+        QFETCH(QString, message);
+        QFETCH(int, block);
+        test::FakePlatform platform;
+        Form1 form(platform);
+        form.List5.setLines(tipBlocks(4));
+        form.Command2_Click();
+        form.List3.setLines({"3.00"});
+        form.List5.setLines(offer);
+        form.Command2_Click();
+        QCOMPARE(form.module1.tipCount, block < 0 ? 2 : 4);
+        QCOMPARE(platform.messages.size(), size_t{block < 0 ? 0u : 1u});
+        if (block < 0) return;
+        QCOMPARE(platform.messages[0].text, message);
+        QCOMPARE(platform.messages[0].icon, MsgIcon::Stop);
+        QCOMPARE(platform.messages[0].caption, "Zelko-Soft/2013");
+        for (int i = 0; i < form.List5.count(); ++i)
+            QCOMPARE(form.List5.isSelected(i), i >= block && i < block + 3);
+        QCOMPARE(form.List5.topIndex(), block);
+        QCOMPARE(form.Grid1.textAt(4, 1), "A4");
+        QCOMPARE(form.List3.lines(), QStringList({"3.00"}));
     }
 
     void emptyOfferList() {

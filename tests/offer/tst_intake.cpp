@@ -41,12 +41,27 @@ void TestIntake::takesLines_data() {
         << QString(
                "\u200bArsenal\u00a0\u2013\u00a0Chel\u00adsea\u200e\r\ufeffSzor\u2060zó:\u200f "
                "1,85\u200c\u200d")
-        << QStringList{QString("Arsenal \u2013 Chel\u00adsea"), "Szorzó: 1,85"};
+        << QStringList{QString("Arsenal \u2013 Chelsea"), "Szorzó: 1,85"};
     QTest::newRow("noise line B between page blanks")
         << QString("a\r\u00a0B\u2007\r\u200bB\rb") << QStringList{"a", "b"};
     QTest::newRow("line of page blanks and marks dropped")
         << QString("a\r\u00a0\u200b\u3000\ufeff\rb") << QStringList{"a", "b"};
     QTest::newRow("accents") << "Győri ETO - Újpest\r" << QStringList{"Győri ETO - Újpest"};
+    QTest::newRow("soft hyphens and control characters dropped")
+        << QString("Borussia M\u00f6n\u00adchen\u00adgladbach\u0085\rSzorz\u00f3: 2,") + QChar(0) + "00\x7f\r"
+        << QStringList{"Borussia Mönchengladbach", "Szorzó: 2,00"};
+    // Page layouts written as the tip blocks they stand for.
+    QTest::newRow("odds label before another tip's event")
+        << "Szorzó:\rSchalke 04 - Hannover 96\r" << QStringList{"Szorzó:", "Schalke 04 - Hannover 96"};
+    QTest::newRow("offer table with header and section title")
+        << "Ajánlat\rIdő\tEsemény\tTipp\tSzorzó\rNB I\r18:00\tA \u2013 B\t\tB\t2,60\r"
+           "20:30\tC-D\tDöntetlen\t3,05\rÖsszesen\r"
+        << QStringList{"Ajánlat", "A \u2013 B", "B", "2,60", "C-D", "Döntetlen", "3,05", "Összesen"};
+    QTest::newRow("header row without tip rows kept")
+        << "Esemény\tTipp\tSzorzó\r" << QStringList{"Esemény Tipp Szorzó"};
+    QTest::newRow("row of three prices is no tip")
+        << "A - B\t1,50\t3,40\t5,00\rC - D\tC\t2,00\r"
+        << QStringList{"A - B 1,50 3,40 5,00", "C - D", "C", "2,00"};
 }
 
 void TestIntake::takesLines() {

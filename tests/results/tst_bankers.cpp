@@ -140,6 +140,7 @@ private slots:
         QCOMPARE(f.form.List5.lines(), tipBlock(1, "1.85"));
         QCOMPARE(f.form.List4.lines(), tipBlock(1, "1.85"));
         QCOMPARE(f.form.Label1.caption(), QStringLiteral("3"));
+        QCOMPARE(f.form.List3.count(), 0);  // it only held the moved lines
         verifyFirstCellSelected(f.form.Grid1);
         verifyFirstCellSelected(f.form.Grid2);
     }

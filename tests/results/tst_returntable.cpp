@@ -10,6 +10,7 @@
 #include "keys/substitution.h"
 #include "results/returntable.h"
 #include "testmain.h"
+#include "tips.h"
 
 using namespace kombinator;
 using kombinator::test::FakePlatform;
@@ -23,8 +24,7 @@ void convertTips(Form1& form, const QStringList& odds) {
         const QString home = QStringLiteral("Hazai%1").arg(i + 1);
         offer << home + QStringLiteral(" - Vendég%1").arg(i + 1) << home << odds[i];
     }
-    form.List5.setLines(offer);
-    form.Command2.click();
+    test::convertOffer(form, offer);
 }
 
 void fixBanker(Form1& form, int row) {

@@ -101,7 +101,7 @@ private slots:
         row("Form1", "Picture1", QAccessible::Graphic, "Döntetlen jele", "");
         row("Form1", "Picture3", QAccessible::Graphic, "Nyer vagy döntetlen jele", "");
         row("Form1", "Label1", QAccessible::StaticText, "", "Darabszám");
-        row("Form1", "Label6", QAccessible::StaticText, "Kézikönyv", "A Kombinátor kézikönyve");
+        row("Form1", "Label6", QAccessible::Link, "Kézikönyv", "A Kombinátor kézikönyve");
         row("Form1", "Frame1", QAccessible::StaticText, "Tájékoztató", "");
         row("Form1", "Label5", QAccessible::StaticText, "Tudnivaló",
             "Rendszert a jobb oldali gombokkal választhat, az eredményt az oddsokra kattintva adja meg.");
@@ -152,6 +152,11 @@ private slots:
         QCOMPARE(int(iface->role()), role);
         QCOMPARE(iface->text(QAccessible::Name), name);
         if (!description.isEmpty()) QCOMPARE(iface->text(QAccessible::Description), description);
+        if (role != QAccessible::Link) return;
+        QVERIFY(iface->actionInterface());
+        iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(d.platform.calls.value(0), QStringLiteral("minimize"));  // as a click on it does
+        QVERIFY(d.platform.calls.value(1).endsWith(QStringLiteral("kezikonyv.html")));
     }
 
     // Every window a window or dialog with its title; every control shown in it a role of its
@@ -184,6 +189,9 @@ private slots:
             QVERIFY(window);
             QCOMPARE(window->role(), shown.role);
             QCOMPARE(window->text(QAccessible::Name), shown.title);
+            shown.window->showMinimized();
+            QCOMPARE(window->text(QAccessible::Name), shown.title);
+            shown.window->showNormal();
             for (const QString& name : shown.controls) {
                 QWidget* widget = shown.window == d.window.get()
                                       ? d.window->controlWidget(name)
@@ -240,6 +248,12 @@ private slots:
         QCOMPARE(heard.at(1).first, QAccessible::ValueChanged);
         QCOMPARE(heard.at(0).second, QStringLiteral("hazai nyer"));
         QCOMPARE(heard.at(2).second, QStringLiteral("nyert"));
+
+        // A cell's action is its click: tip 4's odds are marked won.
+        QAccessibleActionInterface* action = cellOf(grid, 4, 3)->actionInterface();
+        QVERIFY(action && !action->actionNames().isEmpty());
+        action->doAction(action->actionNames().first());
+        QCOMPARE(int(d.form->resultFlags[4]), 1);
 
         // The banker grid shows its tip's markers; a banker has no result of its own.
         d.form->Grid1.clickCell(1, 0);

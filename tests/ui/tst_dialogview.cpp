@@ -17,6 +17,8 @@
 #include "app/form1.h"
 #include "fakeplatform.h"
 #include "keys/gyari.h"
+
+#include <QTableWidget>
 #include "testmain.h"
 #include "ui/dialogview.h"
 
@@ -163,6 +165,30 @@ private slots:
         QVERIFY(field->editableTextInterface());
         field->editableTextInterface()->insertText(16, QStringLiteral(" esemény"));
         QCOMPARE(dialog->Text1.text(), QStringLiteral("03_10_02.txt Tíz esemény"));
+    }
+
+    // The key in hand shows what it pays, under the dialog's controls.
+    void keyProfileOfTheKeyInHand() {
+        FakePlatform platform;
+        platform.writeFile(QStringLiteral("tkulcs/tippek.inf"),
+                           "03_09_07.txt  3 fogadás – 3-as kötések, 9 esemény: ha legalább 7 tipp bejön, "
+                           "legalább egy kötés nyer\r\n02_09_03.txt  nincs fájlja\r\n");
+        platform.writeFile(QStringLiteral("tkulcs/03_09_07.txt"),
+                           "001 002 003\r\n004 005 006\r\n007 008 009\r\n");
+        Form1 form(platform);
+        DialogViews views(form);
+        form.module1.tipCount = 9;
+        form.Command6.click();
+        auto* dialog = qobject_cast<gyari*>(form.gyariDialog());
+        DialogView* view = views.view(dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        auto* table = view->findChild<QTableWidget*>(QStringLiteral("keyProfile"));
+        QVERIFY(table);
+        dialog->List1.clickLine(1);
+        QTRY_COMPARE(table->rowCount(), 3);
+        QCOMPARE(table->item(0, 1)->text() + table->item(0, 2)->text(), QStringLiteral("12"));
+        dialog->List1.clickLine(0);
+        QTRY_COMPARE(table->rowCount(), 0);
     }
 
     void closeBoxAsksTheDialog() {

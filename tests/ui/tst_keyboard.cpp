@@ -77,11 +77,12 @@ struct Desk {
     bool ready = false;
 };
 
-// Answers the menu that a key opens: its action texts, then Escape closes it.
-QStringList menuOpenedBy(const std::function<void()>& key) {
+// Answers the menu that a key opens: its action texts (and where it opened), then Escape closes it.
+QStringList menuOpenedBy(const std::function<void()>& key, QPoint* at = nullptr) {
     QStringList texts;
-    QTimer::singleShot(0, [&texts] {
+    QTimer::singleShot(0, [&texts, at] {
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            if (at) *at = menu->pos();
             for (QAction* action : menu->actions())
                 texts << action->text();
             menu->close();
@@ -240,9 +241,8 @@ private slots:
                  (QStringList{"minimize", "open:" + d.form->programFile("\\kezikonyv.html").value()}));
         d.platform.calls.clear();
         d.tabTo("Check1");
-        Desk::press(Qt::Key_F1);
-        QCOMPARE(d.platform.calls.size(), 2);
-        QVERIFY(d.platform.calls.at(1).endsWith("kezikonyv.html"));
+        Desk::press(Qt::Key_F1);  // the guide beside the window, which stays as it is
+        QCOMPARE(d.platform.calls, QStringList{"open:" + d.form->programFile("\\kezikonyv.html").value()});
 
         // Space ticks the check box; Enter and Space press a button.
         Desk::press(Qt::Key_Space);
@@ -292,12 +292,22 @@ private slots:
         d.form->Command12.click();
         const QStringList menu{QStringLiteral("Nyereménytábla…")};
         QCOMPARE(d.tabTo("List3"), 3);
-        QCOMPARE(menuOpenedBy([] { Desk::press(Qt::Key_F10, Qt::ShiftModifier); }), menu);
+        // Both keys open it beside the current line's visible part, not at the middle of a line
+        // as wide as the list's scroll range; the desktop sends the Menu key to the window.
+        QWidget* list = d.widget("List3");
+        const QRect onScreen(list->mapToGlobal(QPoint()), list->size());
+        QPoint at;
+        QCOMPARE(menuOpenedBy([] { Desk::press(Qt::Key_F10, Qt::ShiftModifier); }, &at), menu);
+        QVERIFY(onScreen.contains(at));
+        QVERIFY(d.activate());
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QCOMPARE(
+            menuOpenedBy([&] { QApplication::sendEvent(list->window()->windowHandle(), &menuKey); }, &at),
+            menu);
+        QVERIFY(onScreen.contains(at));
         QVERIFY(d.activate());
         QCOMPARE(Desk::focusName(), QStringLiteral("List3"));
-        // The Menu key reaches the list as the desktop sends it: a context menu event from the
-        // keyboard at the list's cursor.
-        QWidget* list = d.widget("List3");
+        // The Menu key as a context menu event from the keyboard at the list's cursor.
         QCOMPARE(menuOpenedBy([list] {
                      QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
                                              list->mapToGlobal(QPoint(5, 5)));

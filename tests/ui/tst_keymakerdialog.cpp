@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 
 #include <memory>
@@ -150,10 +151,16 @@ void TestKeyMakerDialog::savedKeyIsListedAtOnce() {
     QCOMPARE(f.child<QProgressBar>("progress")->value(), 100);
     QVERIFY(
         f.child<QLabel>("status")->text().endsWith(QStringLiteral("Ennél kevesebb fogadással nem lehet.")));
+    // Groups 1-3, 4-6, 7-9: of 7 winners the two losers hit one group or two.
+    auto* profile = f.child<QTableWidget>("keyProfile");
+    QTRY_COMPARE(profile->rowCount(), 3);
+    QCOMPARE(profile->item(0, 0)->text() + profile->item(0, 1)->text() + profile->item(0, 2)->text(), "712");
+    QCOMPARE(profile->item(2, 0)->text() + profile->item(2, 1)->text() + profile->item(2, 2)->text(), "933");
     f.child<QPushButton>("save")->click();
     QVERIFY(!f.child<QPushButton>("save")->isEnabled());
     QCOMPARE(keyDialog->List1.count(), 2);
-    QVERIFY(keyDialog->List1.line(1).startsWith(QStringLiteral("03_09_07.txt  3-as kötések, 9 esemény")));
+    QVERIFY(keyDialog->List1.line(1).startsWith(
+        QStringLiteral("03_09_07.txt  3 fogadás – 3-as kötések, 9 esemény")));
 }
 
 void TestKeyMakerDialog::escapeStopsTheSearchThenCloses() {

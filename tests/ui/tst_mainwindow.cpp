@@ -288,6 +288,29 @@ private slots:
         QTRY_VERIFY(f.widget("Grid1")->hasFocus());
     }
 
+    // Six tips, "2", amount 5 clicked, "Fogadás" brought to the front, amount 5 clicked again:
+    // the line chosen already still brings the bets forward at bet 5.
+    void amountClickedAgain() {
+        Fixture f;
+        QStringList tips;
+        for (int i = 1; i <= 6; ++i)
+            tips << QStringLiteral("H%1 - V%1").arg(i) << QStringLiteral("H%1").arg(i)
+                 << QStringLiteral("1,50");
+        enterTips(*f.form, tips);
+        f.form->Command8[0].click();
+        f.form->List3.setTopIndex(0);
+        auto* view = f.widget<QListView>("List3");
+        for (int click = 1; click <= 2; ++click) {
+            f.form->SSTab1.setCurrent(0);
+            f.form->List1.setTopIndex(10);
+            const QRect line = view->visualRect(view->model()->index(4, 0));
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                              QPoint(line.left() + 8, line.center().y()));
+            QCOMPARE(f.form->SSTab1.current(), 1);
+            QCOMPARE(f.form->List1.topIndex(), 4);
+        }
+    }
+
     void convertedTipsShow() {
         Fixture f;
         QVERIFY(f.ready);

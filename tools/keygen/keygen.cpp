@@ -1,22 +1,25 @@
 // keygen — builds the reduction keys ("kulcsok") that Kombinátor ships in resources/tkulcs.
 //
-// The search itself is the program's own key maker (src/keys/keysearch): constructions, greedy
-// covers and a weighted local search. The generator adds what only pays off for a whole library:
-// keys hand their structure to their neighbours (one event more or less), in three sweeps over
-// the event counts. Everything is deterministic: seeds are fixed and the search runs on work
-// budgets rather than wall-clock limits, so regenerating the library reproduces the same files.
+// The search itself is the program's own key maker (src/keys): constructions, greedy covers and a
+// weighted local search. The generator adds what only pays off for a whole library: keys hand
+// their structure to their neighbours (one event more or less), in three sweeps over the event
+// counts. The keys already in OUTDIR are where it starts, so a key is only ever replaced by a
+// smaller one. Everything is deterministic: seeds are fixed and the search runs on work budgets
+// rather than time limits, so regenerating the library reproduces the same files.
 //
-// Usage: keygen OUTDIR
+// Usage: keygen [--work N] OUTDIR
 // Writes one file per key (e.g. "03_10_06.txt") and the library "tippek.inf" into OUTDIR, and
-// prints a table of key sizes to stdout.
+// prints a table of key sizes to stdout. --work sets the search effort of a key's first visit.
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <mutex>
 #include <optional>
 #include <stdexcept>
@@ -37,44 +40,21 @@ constexpr int kMinEvents = 4;
 constexpr int kMaxEvents = 16;
 constexpr int kMinTipsPerBet = 2;
 constexpr int kMaxTipsPerBet = 4;
-// Search effort per key and visit, in the search's work units.
+// Search effort per key and visit, in the search's work units; later visits get a quarter.
 constexpr std::int64_t kFirstVisitWork = 1'000'000'000;
-constexpr std::int64_t kLaterVisitWork = 250'000'000;
+std::int64_t firstVisitWork = kFirstVisitWork;
 
 struct KeyResult {
     KeyShape shape;
     std::vector<Bet> bets;
 };
 
-// Dropping one event together with every bet that contains it turns a key for n events into a key
-// for n-1 events with the same guarantee (MM winners avoiding the event still hold a bet, and that
-// bet avoids the event too). Dropping the busiest event leaves the fewest bets. Good large keys are
-// often highly structured, and this hands their structure down to the smaller ones.
-std::vector<Bet> dropBusiestEvent(const std::vector<Bet>& bets, int n) {
-    int busiest = 0;
-    long busiestCount = -1;
-    for (int event = 0; event < n; ++event) {
-        const long count =
-            std::count_if(bets.begin(), bets.end(), [&](Bet bet) { return (bet >> event) & 1; });
-        if (count > busiestCount) {
-            busiest = event;
-            busiestCount = count;
-        }
-    }
-    const Bet below = (Bet{1} << busiest) - 1;
-    std::vector<Bet> result;
-    for (Bet bet : bets) {
-        if (!((bet >> busiest) & 1)) result.push_back((bet & below) | ((bet >> (busiest + 1)) << busiest));
-    }
-    return result;
-}
-
 // The program reads the library as Windows-1250 text. Only these few accented letters occur in it.
 std::string toWindows1250(std::string_view utf8) {
     static constexpr struct {
         std::string_view utf8;
         char cp1250;
-    } kLetters[] = {{"á", '\xE1'}, {"é", '\xE9'}, {"ö", '\xF6'}, {"ő", '\xF5'}};
+    } kLetters[] = {{"á", '\xE1'}, {"é", '\xE9'}, {"ö", '\xF6'}, {"ő", '\xF5'}, {"–", '\x96'}};
     std::string result;
     for (std::size_t i = 0; i < utf8.size();) {
         if (static_cast<unsigned char>(utf8[i]) < 0x80) {
@@ -150,10 +130,11 @@ std::uint64_t seedFor(KeyShape s, int sweep) {
 //   2. upwards: seeded by the keys with one event less, searched again where that seed wins;
 //   3. downwards again, so that improvements from sweep 2 reach the smaller keys.
 // Keys with the same number of events never depend on each other and run in parallel.
-std::vector<KeyResult> buildAll(const std::vector<KeyShape>& shapes) {
+std::vector<KeyResult> buildAll(const std::vector<KeyShape>& shapes, const keys::KeyBook& shipped) {
+    const std::int64_t laterVisitWork = firstVisitWork / 4;
     std::vector<KeyResult> keys;
     for (KeyShape s : shapes)
-        keys.push_back({s, keys::constructKey(s)});
+        keys.push_back({s, keys::constructKey(s, shipped)});
     auto find = [&](int k, int n, int m) -> const KeyResult* {
         for (const KeyResult& key : keys) {
             if (key.shape == KeyShape{k, n, m}) return &key;
@@ -176,7 +157,7 @@ std::vector<KeyResult> buildAll(const std::vector<KeyShape>& shapes) {
     auto improve = [](KeyResult& key, std::vector<Bet> seed, bool anyway, std::int64_t work, int sweep) {
         seed = keys::withoutRedundantBets(key.shape, std::move(seed));
         if (!anyway && seed.size() >= key.bets.size()) return;
-        key.bets = keys::improveKey(key.shape, {key.bets, seed}, {}, {work, {}, seedFor(key.shape, sweep)});
+        key.bets = keys::improveKey(key.shape, {key.bets, seed}, {}, {work, 0, seedFor(key.shape, sweep)});
     };
     auto downwards = [&](int sweep) {
         for (int n = kMaxEvents; n >= kMinEvents; --n) {
@@ -184,8 +165,8 @@ std::vector<KeyResult> buildAll(const std::vector<KeyShape>& shapes) {
                 const KeyShape s = keys[i].shape;
                 std::vector<Bet> seed = keys[i].bets;
                 if (const KeyResult* larger = find(s.k, s.n + 1, s.m))
-                    seed = dropBusiestEvent(larger->bets, s.n + 1);
-                improve(keys[i], seed, sweep == 1, sweep == 1 ? kFirstVisitWork : kLaterVisitWork, sweep);
+                    seed = keys::dropBusiestEvent(larger->bets, s.n + 1);
+                improve(keys[i], seed, sweep == 1, sweep == 1 ? firstVisitWork : laterVisitWork, sweep);
             });
         }
     };
@@ -197,7 +178,7 @@ std::vector<KeyResult> buildAll(const std::vector<KeyShape>& shapes) {
             const KeyResult* same = find(s.k, s.n - 1, s.m);
             const KeyResult* oneTipLess = find(s.k - 1, s.n - 1, s.m - 1);
             if (!same || !oneTipLess) return;
-            improve(keys[i], keys::extendByEvent(same->bets, oneTipLess->bets, s.n), false, kLaterVisitWork,
+            improve(keys[i], keys::extendByEvent(same->bets, oneTipLess->bets, s.n), false, laterVisitWork,
                     2);
         });
     }
@@ -205,19 +186,35 @@ std::vector<KeyResult> buildAll(const std::vector<KeyShape>& shapes) {
     return keys;
 }
 
+// The valid keys already in the folder, by shape.
+keys::KeyBook readKeys(const std::filesystem::path& dir) {
+    keys::KeyBook book;
+    for (KeyShape s : allShapes()) {
+        std::ifstream in(dir / (keys::keyName(s) + ".txt"), std::ios::binary);
+        if (!in) continue;
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::optional<std::vector<Bet>> bets = keys::parseKeyFileText(text);
+        if (bets && keys::provesGuarantee(s, *bets)) book[s] = *bets;
+    }
+    return book;
+}
+
 int run(const std::filesystem::path& outDir) {
     const auto start = std::chrono::steady_clock::now();
-    std::vector<KeyResult> results = buildAll(allShapes());
+    const keys::KeyBook shipped = readKeys(outDir);
+    std::vector<KeyResult> results = buildAll(allShapes(), shipped);
 
     std::filesystem::create_directories(outDir);
     std::vector<std::string> library;
     bool allValid = true;
-    std::printf("%2s %2s %2s %5s %5s %5s\n", "KK", "NN", "MM", "size", "best", "bound");
+    std::printf("%2s %2s %2s %5s %5s %5s %5s\n", "KK", "NN", "MM", "size", "was", "best", "bound");
     for (const KeyResult& r : results) {
         const KeyShape s = r.shape;
         if (static_cast<std::int64_t>(r.bets.size()) >= keys::binomial(s.n, s.k)) continue;  // no saving
         const std::optional<std::int64_t> best = keys::bestKnownSize(s);
-        std::printf("%2d %2d %2d %5zu %5s %5lld%s\n", s.k, s.n, s.m, r.bets.size(),
+        const auto was = shipped.find(s);
+        std::printf("%2d %2d %2d %5zu %5s %5s %5lld%s\n", s.k, s.n, s.m, r.bets.size(),
+                    was == shipped.end() ? "-" : std::to_string(was->second.size()).c_str(),
                     best ? std::to_string(*best).c_str() : "-", static_cast<long long>(keys::lowerBound(s)),
                     best && static_cast<std::int64_t>(r.bets.size()) > *best ? "  ABOVE BEST KNOWN" : "");
         if (!keys::provesGuarantee(s, r.bets)) {
@@ -242,12 +239,14 @@ int run(const std::filesystem::path& outDir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argc > 0 ? argv[0] : "keygen");
+    const std::vector<std::string_view> args(argv + std::min(argc, 1), argv + argc);
+    if (args.size() == 3 && args[0] == "--work") firstVisitWork = std::atoll(argv[2]);
+    if ((args.size() != 1 && args.size() != 3) || firstVisitWork <= 0) {
+        std::fprintf(stderr, "usage: %s [--work N] OUTDIR\n", argc > 0 ? argv[0] : "keygen");
         return 2;
     }
     try {
-        return run(argv[1]);
+        return run(std::string(args.back()));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "keygen: %s\n", e.what());
         return 1;

@@ -1,0 +1,75 @@
+#include "keys/keyverdict.h"
+
+#include <bit>
+
+#include "keys/keybounds.h"
+#include "keys/substitution.h"
+
+namespace kombinator::keys {
+
+QString betCountText(std::int64_t count) {
+    return QStringLiteral("%1 fogadás").arg(count);
+}
+
+QString keyVerdict(KeyShape s, std::size_t size, bool proven, bool stopped) {
+    // Never offered: a key the check rejects would promise what it cannot keep.
+    if (!proven) return QStringLiteral("A talált kulcs nem állta ki az ellenőrzést, nem menthető.");
+    QString verdict =
+        QStringLiteral("Ellenőrizve: a %1 esemény bármely %2 tippje tartalmaz egy kötést.").arg(s.n).arg(s.m);
+    const auto count = static_cast<std::int64_t>(size);
+    if (count <= lowerBound(s))
+        verdict += QStringLiteral(" Ennél kevesebb fogadással nem lehet.");
+    else if (const auto known = bestKnownSize(s); known && count < *known)
+        verdict += QStringLiteral(" Kisebb a legjobb eddig közölt méretnél (%1).").arg(*known);
+    else if (known && count == *known)
+        verdict += QStringLiteral(" Ez a legjobb ismert méret.");
+    return stopped ? QStringLiteral("Leállítva. ") + verdict : verdict;
+}
+
+bool maySaveKey(bool proven, bool searching, bool alreadySaved, std::size_t size) {
+    return proven && !searching && !alreadySaved && size > 0;
+}
+
+QStringList profileTitles() {
+    return {QStringLiteral("Bejövő tippek"), QStringLiteral("Legkevesebb nyerő kötés"),
+            QStringLiteral("Legtöbb nyerő kötés")};
+}
+
+std::vector<ProfileRow> shownProfileRows(const std::vector<ProfileRow>& rows) {
+    const std::optional<int> from = profileGuarantee(rows);
+    if (!from) return {};
+    return {rows.begin() + *from, rows.end()};
+}
+
+QStringList profileLines(const std::vector<ProfileRow>& rows) {
+    QStringList lines = {profileTitles().join(u'\t')};
+    for (const ProfileRow& row : shownProfileRows(rows))
+        lines << QStringLiteral("%1\t%2\t%3").arg(row.winners).arg(row.fewest).arg(row.most);
+    return lines;
+}
+
+std::optional<std::vector<Bet>> keyBets(QStringView text) {
+    std::vector<Bet> bets;
+    for (const QString& line : keyBetLines(text)) {
+        Bet bet = 0;
+        for (const QStringView tip : QStringView(line).split(u' ', Qt::SkipEmptyParts)) {
+            const int number = tip.toInt();
+            if (number < 1 || number > kMaxProfileEvents) return std::nullopt;
+            bet |= bit(number - 1);
+        }
+        if (bet != 0) bets.push_back(bet);
+    }
+    if (bets.empty()) return std::nullopt;
+    return bets;
+}
+
+int keyEventCount(const QString& name, const std::vector<Bet>& bets) {
+    Bet all = 0;
+    for (Bet bet : bets)
+        all |= bet;
+    const int highest = static_cast<int>(std::bit_width(all));
+    const std::optional<KeyShape> shape = parseKeyName(name.left(8).toStdString());
+    return shape ? std::max(shape->n, highest) : highest;
+}
+
+}  // namespace kombinator::keys
