@@ -51,6 +51,13 @@ if ! ls -d qtcharts-everywhere-src-* >/dev/null 2>&1; then
     fi
 fi
 qtbase=$(ls -d "$work"/src/qtbase-everywhere-src-* | head -n 1)
+# Qt 6.4 builds its DirectWrite font database only along with Direct2D, which the program does not
+# need, while the windows plugin asks for it all the same: the plugin keeps to the GDI one.
+if ! grep -q 'QT_CONFIG(directwrite3) && QT_CONFIG(direct2d)' \
+    "$qtbase/src/plugins/platforms/windows/qwindowsintegration.cpp"; then
+    sed -i 's|^#if QT_CONFIG(directwrite3)$|#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)|' \
+        "$qtbase/src/plugins/platforms/windows/qwindowsintegration.cpp"
+fi
 # Debian's qtbase source leaves out the Wintab headers (src/3rdparty/wintab): the windows platform
 # plugin is built without Wintab tablets. Pens still work through Windows' own pointer input.
 win="$qtbase/src/plugins/platforms/windows"
