@@ -80,9 +80,10 @@ QT_QPA_FONTDIR=$(winepath -w /usr/share/fonts/truetype/dejavu)
 export QT_QPA_FONTDIR
 tests=0
 (cd "$out/win64" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$KOMBINATOR_JOBS") || tests=$?
-# Every skipped test function, with its reason.
+# Every skipped test function, with its reason (Qt Test under Wine writes its log to a file).
 for t in "$out"/win64/bin/tst_*.exe; do
-    QT_QPA_PLATFORM=offscreen wine "$t" 2>/dev/null | grep '^SKIP' | sed "s|^|$(basename "$t" .exe): |" || true
+    QT_QPA_PLATFORM=offscreen wine "$t" -o "$(winepath -w "$out/test.txt"),txt" >/dev/null 2>&1 || true
+    grep '^SKIP' "$out/test.txt" | sed "s|^|$(basename "$t" .exe): |" || true
 done | tee "$out/skipped.txt"
 
 step "Screenshot of kombinator.exe under Wine and Xvfb"

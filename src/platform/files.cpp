@@ -45,7 +45,10 @@ bool acceptableComponent(const QString& part) {
 
 // The entry of `dir` whose name equals `part` without regard to case; `part` itself when none does.
 QString matchEntry(const QDir& dir, const QString& part) {
+#ifndef Q_OS_WIN
     if (QFileInfo::exists(dir.filePath(part))) return part;
+#endif
+    // Windows answers for any spelling: the listing has the one on the disk.
     const QStringList entries =
         dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
