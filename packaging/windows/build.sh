@@ -76,8 +76,10 @@ wine "$out/win64/bin/kombinator-cli.exe" --version
 step "Test suite under Wine (QT_QPA_PLATFORM=offscreen)"
 # The offscreen platform of a Windows Qt draws with FreeType from a font folder of its own: the
 # DejaVu fonts the Linux tests see through fontconfig.
+# Wine hands a Windows program the environment of its prefix's registry, not the shell's.
 QT_QPA_FONTDIR=$(winepath -w /usr/share/fonts/truetype/dejavu)
-export QT_QPA_FONTDIR
+wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d "$QT_QPA_FONTDIR" /f >/dev/null
+wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d offscreen /f >/dev/null
 tests=0
 (cd "$out/win64" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$KOMBINATOR_JOBS") || tests=$?
 # Every skipped test function, with its reason (Qt Test under Wine writes its log to a file).
@@ -85,6 +87,8 @@ for t in "$out"/win64/bin/tst_*.exe; do
     QT_QPA_PLATFORM=offscreen wine "$t" -o "$(winepath -w "$out/test.txt"),txt" >/dev/null 2>&1 || true
     grep '^SKIP' "$out/test.txt" | sed "s|^|$(basename "$t" .exe): |" || true
 done | tee "$out/skipped.txt"
+
+wine reg delete 'HKCU\Environment' /v QT_QPA_PLATFORM /f >/dev/null
 
 step "Screenshot of kombinator.exe under Wine and Xvfb"
 shot="$out/kombinator-wine.png"
