@@ -106,15 +106,20 @@ setup=$(ls "$out"/win64/Kombinator-*-win64-setup.exe)
 zip=$(ls "$out"/win64/Kombinator-*-win64-portable.zip)
 
 step "The installer under Wine, silently, and the installed copy"
+# NSIS makes a 32-bit setup program: Wine runs it only with its 32-bit half (wine32, i386).
 target='C:\Kombinator'
-wine "$setup" /S "/D=$target"
 installed=$(winepath -u "$target")
-wine "$installed/bin/kombinator-cli.exe" --version
-appdata=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')")
-rm -rf "$appdata/kombinator"
-wine "$installed/bin/kombinator-cli.exe" --system trixie "$(winepath -w "$repo/resources/varkonix.txt")" || true
-[ -f "$appdata/kombinator/tkulcs/tippek.inf" ] && echo "installed copy keeps its files in %APPDATA%\\kombinator"
-wine "$installed/Uninstall.exe" /S || true
+wine "$setup" /S "/D=$target" || true
+if [ -x "$installed/bin/kombinator-cli.exe" ]; then
+    wine "$installed/bin/kombinator-cli.exe" --version
+    appdata=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')")
+    rm -rf "$appdata/kombinator"
+    wine "$installed/bin/kombinator-cli.exe" --system trixie "$(winepath -w "$repo/resources/varkonix.txt")" || true
+    [ -f "$appdata/kombinator/tkulcs/tippek.inf" ] && echo "installed copy keeps its files in %APPDATA%\\kombinator"
+    wine "$installed/Uninstall.exe" /S || true
+else
+    echo "setup program did not run under this Wine (a 32-bit program: needs wine32)"
+fi
 
 step "Summary"
 cat "$KOMBINATOR_WIN_QT/kombinator-qt.stamp"
