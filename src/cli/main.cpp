@@ -12,6 +12,7 @@
 #include "cli/cliplatform.h"
 #include "cli/makekey.h"
 #include "cli/options.h"
+#include "platform/console.h"
 #include "platform/files.h"
 #include "results/betreading.h"
 #include "results/returntable.h"
@@ -97,6 +98,7 @@ int runCommandLine(const QCoreApplication& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    prepareStandardStreams();
     QCoreApplication app(argc, argv);
     // Shares the window's data folder when installed.
     QCoreApplication::setApplicationName(QStringLiteral("kombinator"));

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,23 +13,49 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "platform/nativefile.h"
+#include "platform/windows1250.h"
+
 namespace kombinator::files {
 
 namespace {
 
-constexpr const char* kCodePage = "windows-1250";
+#ifdef Q_OS_WIN
+// Whether Windows would take the name for something else than a file of its folder: a device
+// (CON, NUL, COM1, ... also with an extension), or a name whose trailing dots or blanks it drops.
+bool windowsTakesOtherwise(const QString& part) {
+    if (part.endsWith(u'.') || part.endsWith(u' ')) return true;
+    for (const QChar ch : part) {
+        if (ch.unicode() < 0x20 || QStringView(u"<>\"|?*").contains(ch)) return true;
+    }
+    const QString base = part.section(u'.', 0, 0).trimmed().toUpper();
+    static const QStringList devices = {QStringLiteral("CON"),    QStringLiteral("PRN"),
+                                        QStringLiteral("AUX"),    QStringLiteral("NUL"),
+                                        QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
+    if (devices.contains(base)) return true;
+    return base.size() == 4 &&
+           (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT"))) &&
+           base.at(3) >= u'1' && base.at(3) <= u'9';
+}
+#endif
 
 bool acceptableComponent(const QString& part) {
     if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String("..")) return false;
     for (QChar ch : part) {
         if (ch == u'/' || ch == u':' || ch.unicode() == 0) return false;
     }
+#ifdef Q_OS_WIN
+    if (windowsTakesOtherwise(part)) return false;
+#endif
     return true;
 }
 
 // The entry of `dir` whose name equals `part` without regard to case; `part` itself when none does.
 QString matchEntry(const QDir& dir, const QString& part) {
+#ifndef Q_OS_WIN
     if (QFileInfo::exists(dir.filePath(part))) return part;
+#endif
+    // Windows answers for any spelling: the listing has the one on the disk.
     const QStringList entries =
         dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
@@ -47,11 +72,7 @@ bool writeInPlace(const QString& path, const QByteArray& bytes) {
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) return false;
     const QByteArray old = file.readAll();
     if (file.error() != QFileDevice::NoError) return false;
-    if (bytes.size() > old.size()) {
-        const int claimed = posix_fallocate(file.handle(), 0, static_cast<off_t>(bytes.size()));
-        // A file system that cannot claim room ahead is written all the same.
-        if (claimed != 0 && claimed != EOPNOTSUPP && claimed != EINVAL) return false;
-    }
+    if (bytes.size() > old.size() && !reserveSpace(file, bytes.size())) return false;
     const auto writeAll = [&file](const QByteArray& content) {
         return file.seek(0) && file.write(content) == content.size() && file.resize(content.size()) &&
                file.flush();
@@ -158,9 +179,7 @@ QString decode(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) return text;
-    QStringDecoder legacy(kCodePage);
-    QString decoded = legacy.decode(bytes);
-    return decoded;
+    return decodeWindows1250(bytes);
 }
 
 QString withCrLf(const QString& text) {
@@ -176,23 +195,14 @@ QString withCrLf(const QString& text) {
 }
 
 bool fitsWindows1250(const QString& text) {
-    // A fresh encoder each time: the error flag of a used one can survive a reset.
-    QStringEncoder encoder(kCodePage);
-    if (!encoder.isValid()) return false;
-    const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError()) return false;
-    QStringDecoder decoder(kCodePage);
-    const QString back = decoder.decode(bytes);
-    return back == text;
+    return encodeWindows1250(text).has_value();
 }
 
 QByteArray encode(const QString& text) {
-    if (fitsWindows1250(text)) {
-        QStringEncoder encoder(kCodePage);
-        QByteArray bytes = encoder.encode(text);
+    if (const std::optional<QByteArray> bytes = encodeWindows1250(text)) {
         // Some letter pairs of the code page make valid UTF-8 ("Ö°" is D6 B0): the reader would
         // take such a file for UTF-8 and give other letters back. UTF-8 reads back as written.
-        if (decode(bytes) == text) return bytes;
+        if (decode(*bytes) == text) return *bytes;
     }
     // A text that begins with a byte order mark keeps it only behind a second one: the reader
     // drops the first.

@@ -144,8 +144,10 @@ void refreshShippedFiles(const QString& shippedFolder, const QString& userFolder
     QDirIterator it(shippedFolder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString from = it.next();
-        // The programs themselves live beside the data of an unpacked folder; they are no data.
-        if (it.fileInfo().isExecutable()) continue;
+        // The programs themselves live beside the data of an unpacked folder, on Windows with
+        // their libraries and plugins; they are no data.
+        if (it.fileInfo().isExecutable() || it.fileInfo().suffix().compare(u"dll", Qt::CaseInsensitive) == 0)
+            continue;
         const std::optional<QByteArray> bytes = readAll(from);
         if (!bytes) continue;
         const QString relative = shipped.relativeFilePath(from);

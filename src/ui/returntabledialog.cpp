@@ -1,22 +1,25 @@
 #include "ui/returntabledialog.h"
 
 #include <QApplication>
-#include <QChart>
-#include <QChartView>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLegend>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValidator>
+
+#ifdef KOMBINATOR_CHARTS
+#include <QChart>
+#include <QChartView>
+#include <QLegend>
+#include <QLineSeries>
 #include <QValueAxis>
+#endif
 
 #include <algorithm>
 
@@ -32,6 +35,11 @@ QString shownLine(const QString& line) {
     return text;
 }
 
+const QString kMinReturnLine = QStringLiteral("Legkisebb visszatérés");
+const QString kMaxReturnLine = QStringLiteral("Legnagyobb visszatérés");
+const QString kStakeLine = QStringLiteral("Tét");
+
+#ifdef KOMBINATOR_CHARTS
 QLineSeries* addLine(QChart* chart, const QString& name, const QColor& colour, Qt::PenStyle style) {
     auto* series = new QLineSeries(chart);
     series->setName(name);
@@ -42,6 +50,7 @@ QLineSeries* addLine(QChart* chart, const QString& name, const QColor& colour, Q
     chart->addSeries(series);
     return series;
 }
+#endif
 
 // Lets into the stake field only what the return table's stake rule can still take.
 class StakeValidator : public QValidator {
@@ -59,7 +68,6 @@ ReturnTableDialog::ReturnTableDialog(QWidget* parent)
       table_(new QTableWidget(this)),
       somePaysBack_(new QLabel(this)),
       everyPaysBack_(new QLabel(this)),
-      chartView_(new QChartView(this)),
       stake_(new QLineEdit(this)),
       totalStake_(new QLabel(this)) {
     setObjectName(QStringLiteral("ReturnTable"));
@@ -83,36 +91,6 @@ ReturnTableDialog::ReturnTableDialog(QWidget* parent)
 
     somePaysBack_->setObjectName(QStringLiteral("somePaysBack"));
     everyPaysBack_->setObjectName(QStringLiteral("everyPaysBack"));
-
-    chartView_->setObjectName(QStringLiteral("chart"));
-    chartView_->setAccessibleName(QStringLiteral("Visszatérés a nyertes tippek száma szerint"));
-    chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setMinimumHeight(260);
-    QChart* chart = chartView_->chart();  // owned by the view
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    minReturn_ =
-        addLine(chart, QStringLiteral("Legkisebb visszatérés"), QColor(0xc0, 0x39, 0x2b), Qt::SolidLine);
-    maxReturn_ =
-        addLine(chart, QStringLiteral("Legnagyobb visszatérés"), QColor(0x1f, 0x6f, 0xb4), Qt::SolidLine);
-    stakeLine_ = addLine(chart, QStringLiteral("Tét"), QColor(0x70, 0x70, 0x70), Qt::DashLine);
-    minReturn_->setPointsVisible(true);
-    maxReturn_->setPointsVisible(true);
-
-    wonAxis_ = new QValueAxis(chart);
-    wonAxis_->setTitleText(QStringLiteral("Nyertes tippek száma"));
-    wonAxis_->setLabelFormat(QStringLiteral("%d"));
-    wonAxis_->setTickType(QValueAxis::TicksDynamic);
-    wonAxis_->setTickAnchor(0);
-    wonAxis_->setMinorTickCount(0);
-    returnAxis_ = new QValueAxis(chart);
-    returnAxis_->setTitleText(QStringLiteral("Visszatérés"));
-    chart->addAxis(wonAxis_, Qt::AlignBottom);
-    chart->addAxis(returnAxis_, Qt::AlignLeft);
-    for (QLineSeries* series : {minReturn_, maxReturn_, stakeLine_}) {
-        series->attachAxis(wonAxis_);
-        series->attachAxis(returnAxis_);
-    }
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* copy = buttons->addButton(QStringLiteral("Másolás"), QDialogButtonBox::ActionRole);
@@ -149,10 +127,49 @@ ReturnTableDialog::ReturnTableDialog(QWidget* parent)
     layout->addWidget(table_, 3);
     layout->addWidget(somePaysBack_);
     layout->addWidget(everyPaysBack_);
-    layout->addWidget(chartView_, 4);
-    layout->addWidget(buttons);
+#ifdef KOMBINATOR_CHARTS
+    layout->addWidget(makeChart(), 4);
     resize(760, 720);
+#else
+    resize(760, 460);
+#endif
+    layout->addWidget(buttons);
 }
+
+#ifdef KOMBINATOR_CHARTS
+QWidget* ReturnTableDialog::makeChart() {
+    chartView_ = new QChartView(this);
+    chartView_->setObjectName(QStringLiteral("chart"));
+    chartView_->setAccessibleName(QStringLiteral("Visszatérés a nyertes tippek száma szerint"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setMinimumHeight(260);
+    QChart* chart = chartView_->chart();  // owned by the view
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    minReturn_ = addLine(chart, kMinReturnLine, QColor(0xc0, 0x39, 0x2b), Qt::SolidLine);
+    maxReturn_ = addLine(chart, kMaxReturnLine, QColor(0x1f, 0x6f, 0xb4), Qt::SolidLine);
+    stakeLine_ = addLine(chart, kStakeLine, QColor(0x70, 0x70, 0x70), Qt::DashLine);
+    minReturn_->setPointsVisible(true);
+    maxReturn_->setPointsVisible(true);
+
+    wonAxis_ = new QValueAxis(chart);
+    wonAxis_->setTitleText(QStringLiteral("Nyertes tippek száma"));
+    wonAxis_->setLabelFormat(QStringLiteral("%d"));
+    wonAxis_->setTickType(QValueAxis::TicksDynamic);
+    wonAxis_->setTickAnchor(0);
+    wonAxis_->setMinorTickCount(0);
+    returnAxis_ = new QValueAxis(chart);
+    returnAxis_->setTitleText(QStringLiteral("Visszatérés"));
+    chart->addAxis(wonAxis_, Qt::AlignBottom);
+    chart->addAxis(returnAxis_, Qt::AlignLeft);
+    for (QLineSeries* series : {minReturn_, maxReturn_, stakeLine_}) {
+        series->attachAxis(wonAxis_);
+        series->attachAxis(returnAxis_);
+    }
+
+    return chartView_;
+}
+#endif
 
 void ReturnTableDialog::showBets(const results::ReturnBets& bets) {
     bets_ = bets;
@@ -197,16 +214,21 @@ void ReturnTableDialog::showChart(const results::ReturnTable& table) {
     QList<QPointF> lows;
     QList<QPointF> highs;
     const double stake = table.totalStake();
-    double top = stake;
     for (const results::ReturnRow& row : table.rows) {
         lows.append(QPointF(row.won, row.minReturn));
         highs.append(QPointF(row.won, row.maxReturn));
-        top = std::max(top, row.maxReturn);
     }
-    minReturn_->replace(lows);
-    maxReturn_->replace(highs);
     const int tips = std::max(table.tips, 1);
-    stakeLine_->replace(QList<QPointF>{QPointF(0, stake), QPointF(tips, stake)});
+    chartLines_ = {{kMinReturnLine, lows},
+                   {kMaxReturnLine, highs},
+                   {kStakeLine, QList<QPointF>{QPointF(0, stake), QPointF(tips, stake)}}};
+#ifdef KOMBINATOR_CHARTS
+    minReturn_->replace(chartLines_[0].points);
+    maxReturn_->replace(chartLines_[1].points);
+    stakeLine_->replace(chartLines_[2].points);
+    double top = stake;
+    for (const results::ReturnRow& row : table.rows)
+        top = std::max(top, row.maxReturn);
 
     wonAxis_->setRange(0, tips);
     // A tick for every number of won tips while they fit; every second one beyond.
@@ -214,6 +236,7 @@ void ReturnTableDialog::showChart(const results::ReturnTable& table) {
     returnAxis_->setRange(0, top > 0 ? top * 1.05 : 1.0);
     returnAxis_->applyNiceNumbers();
     returnAxis_->setLabelFormat(returnAxis_->max() >= 20 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
+#endif
 }
 
 QString ReturnTableDialog::tableText() const {
@@ -221,10 +244,7 @@ QString ReturnTableDialog::tableText() const {
 }
 
 std::vector<ReturnTableDialog::ChartLine> ReturnTableDialog::chartLines() const {
-    std::vector<ChartLine> lines;
-    for (const QLineSeries* series : {minReturn_, maxReturn_, stakeLine_})
-        lines.push_back({series->name(), series->points()});
-    return lines;
+    return chartLines_;
 }
 
 void ReturnTableDialog::copyTable() {

@@ -35,7 +35,8 @@ public:
     // The table as "Másolás" copies it: tab-separated lines, each ended by a line feed.
     QString tableText() const;
 
-    // A line of the chart as drawn: its legend name and its points (won tips, amount).
+    // A line of the chart as drawn (where the program is built with Qt Charts): its legend name
+    // and its points (won tips, amount).
     struct ChartLine {
         QString name;
         QList<QPointF> points;
@@ -43,6 +44,7 @@ public:
     std::vector<ChartLine> chartLines() const;
 
 private:
+    QWidget* makeChart();
     void showChart(const results::ReturnTable& table);
     void copyTable();
     void stakeEdited(const QString& text);
@@ -51,12 +53,13 @@ private:
     QTableWidget* table_;
     QLabel* somePaysBack_;
     QLabel* everyPaysBack_;
-    QChartView* chartView_;
-    QLineSeries* minReturn_;
-    QLineSeries* maxReturn_;
-    QLineSeries* stakeLine_;
-    QValueAxis* wonAxis_;
-    QValueAxis* returnAxis_;
+    std::vector<ChartLine> chartLines_;
+    QChartView* chartView_ = nullptr;
+    QLineSeries* minReturn_ = nullptr;
+    QLineSeries* maxReturn_ = nullptr;
+    QLineSeries* stakeLine_ = nullptr;
+    QValueAxis* wonAxis_ = nullptr;
+    QValueAxis* returnAxis_ = nullptr;
     results::ReturnBets bets_;
     qint64 stakePerBet_ = results::kUnitStake;  // in hundredths
     QLineEdit* stake_;

@@ -26,6 +26,9 @@ private:
 };
 
 void TestInstalled::initTestCase() {
+#ifdef Q_OS_WIN
+    QSKIP("the layout of a Linux installation; Windows installs with its own installer");
+#endif
     QVERIFY(prefix_.isValid() && home_.isValid());
     const ProgramRun install = runProgram(QStringLiteral(CMAKE_COMMAND_PATH),
                                           {"--install", KOMBINATOR_BUILD_DIR, "--prefix", prefix_.path()});

@@ -2,12 +2,11 @@
 #pragma once
 
 #include <QFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include "app/form1.h"
 #include "fakeplatform.h"
 #include "keys/gyari.h"
+#include "platform/windows1250.h"
 
 namespace kombinator::test {
 
@@ -35,9 +34,7 @@ struct KeyDesk {
     }
 
     static QByteArray cp1250(const QString& text) {
-        QStringEncoder encoder("windows-1250");
-        QByteArray bytes = encoder.encode(text);
-        return bytes;
+        return files::encodeWindows1250(text).value_or(QByteArray());
     }
 };
 

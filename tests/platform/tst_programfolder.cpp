@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <unistd.h>
+#include "diskfaults.h"
 
 #include "platform/programfolder.h"
 #include "testmain.h"
@@ -179,10 +179,11 @@ void TestProgramFolder::upgradeRefreshesOnlyUntouchedFiles() {
 // An unpacked folder the user may not write (unpacked by root into /opt, say): its data is
 // what was shipped, the programs beside it are not.
 void TestProgramFolder::readOnlyUnpackedFolderIsShipped() {
-    if (::geteuid() == 0) QSKIP("root writes into any folder");
+    if (const char* why = test::unstageable(test::Fault::ReadOnlyFolder)) QSKIP(why);
     QTemporaryDir unpacked, home;
     writeFile(unpacked.filePath("tkulcs/tippek.inf"), "shipped\r\n");
     writeFile(unpacked.filePath("kombinator"), "program");
+    writeFile(unpacked.filePath("platforms/qwindows.DLL"), "library");
     QFile::setPermissions(unpacked.filePath("kombinator"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
     QFile::setPermissions(unpacked.path(), readOnly);
@@ -193,6 +194,7 @@ void TestProgramFolder::readOnlyUnpackedFolderIsShipped() {
     QCOMPARE(folder, user);
     QCOMPARE(readFile(user + "/tkulcs/tippek.inf"), QByteArray("shipped\r\n"));
     QVERIFY(!QFileInfo::exists(user + "/kombinator"));
+    QVERIFY(!QFileInfo::exists(user + "/platforms"));
 }
 
 KOMBINATOR_TEST(TestProgramFolder);

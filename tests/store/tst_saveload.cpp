@@ -314,8 +314,9 @@ private slots:
     void failedSaveKeepsTheEarlierFile() {
         QFETCH(QString, failure);
         QFETCH(bool, written);
-        if (failure == "read-only folder" && !test::permissionsBind())
-            QSKIP("file permissions do not bind root");
+        const test::Fault fault =
+            failure == "read-only folder" ? test::Fault::ReadOnlyFolder : test::Fault::DiskFull;
+        if (const char* why = test::unstageable(fault); why && failure != "folder") QSKIP(why);
         FakePlatform fake;
         Form1 form(fake);
         const QString path = QDir(fake.folder).filePath("varkonixx.txt");
@@ -370,7 +371,7 @@ private slots:
     void readOnlyFiles() {
         QFETCH(int, check2);
         QFETCH(bool, written);
-        if (!test::permissionsBind()) QSKIP("file permissions do not bind root");
+        if (const char* why = test::unstageable(test::Fault::ReadOnlyFile)) QSKIP(why);
         FakePlatform fake;
         Form1 form(fake);
         const QString path = fake.writeFile(check2 ? "fogadas.txt" : "varkonixx.txt", "old\r\n");

@@ -17,7 +17,9 @@
 
 #include <QTimer>
 
+#ifdef Q_OS_UNIX
 #include <signal.h>
+#endif
 
 #include <cstdio>
 
@@ -167,7 +169,8 @@ private slots:
         QTemporaryDir dir;
         // A copy that was killed leaves its lock file behind: its process id is no longer alive.
         QProcess gone;
-        gone.start(QStringLiteral("true"));
+        gone.start(QCoreApplication::applicationFilePath(),
+                   {QStringLiteral("--child"), QStringLiteral("none")});
         QVERIFY(gone.waitForStarted());
         const qint64 deadPid = gone.processId();
         QVERIFY(gone.waitForFinished());
@@ -369,6 +372,16 @@ public:
 
 }  // namespace
 
+// Stops or resumes the clipboard's owner, as a hung program would stand (X11 only).
+static void setStopped(qint64 pid, bool stopped) {
+#ifdef Q_OS_UNIX
+    ::kill(static_cast<pid_t>(pid), stopped ? SIGSTOP : SIGCONT);
+#else
+    Q_UNUSED(pid);
+    Q_UNUSED(stopped);
+#endif
+}
+
 // A clipboard whose owner stopped answering: the read fails after Qt's one bounded wait, with the
 // message of a failed read, and the offer list keeps its lines. Needs a real X11 clipboard, so it
 // runs under Xvfb (CTest's "ui-x11-clipboard").
@@ -384,7 +397,7 @@ private slots:
             {QStringLiteral("--child"), QStringLiteral("clipboard-owner"), QStringLiteral("Arsenal")});
         QVERIFY(owner.waitForReadyRead(10000));
         QCOMPARE(owner.readAllStandardOutput().trimmed(), QByteArray("owner"));
-        ::kill(static_cast<pid_t>(owner.processId()), SIGSTOP);
+        setStopped(owner.processId(), true);
 
         DesktopClipboard platform;
         Form1 form(platform);
@@ -395,7 +408,7 @@ private slots:
         waited.start();
         form.Command1.click();
         const qint64 ms = waited.elapsed();
-        ::kill(static_cast<pid_t>(owner.processId()), SIGCONT);
+        setStopped(owner.processId(), false);
         owner.kill();
         owner.waitForFinished();
 
