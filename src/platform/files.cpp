@@ -6,12 +6,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 
 #include "platform/nativefile.h"
 #include "platform/windows1250.h"
@@ -82,8 +77,8 @@ bool writeInPlace(const QString& path, const QByteArray& bytes) {
     return false;
 }
 
-// Reads `fd` to its end, but never more than the cap: one byte beyond it is enough to know.
-ReadResult readCapped(int fd, qint64 expected) {
+// Reads the file to its end, but never more than the cap: one byte beyond it is enough to know.
+ReadResult readCapped(NativeReader& file, qint64 expected) {
     ReadResult result;
     const qint64 limit = kReadCap + 1;
     qint64 filled = 0;
@@ -94,9 +89,7 @@ ReadResult readCapped(int fd, qint64 expected) {
             if (filled >= limit) break;
             result.bytes.resize(std::min(filled * 2, limit));
         }
-        const ssize_t got =
-            ::read(fd, result.bytes.data() + filled, static_cast<size_t>(result.bytes.size() - filled));
-        if (got < 0 && errno == EINTR) continue;
+        const qint64 got = file.read(result.bytes.data() + filled, result.bytes.size() - filled);
         if (got < 0) {
             result.bytes.clear();
             result.fault = ReadFault::CannotOpen;
@@ -119,30 +112,17 @@ ReadResult readCapped(int fd, qint64 expected) {
 }  // namespace
 
 ReadResult readFile(const QString& path) {
-    // Opened without waiting, so that a FIFO with no writer cannot hold the program; what the
-    // name leads to is then judged on the opened file itself, not on a name that may change.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return {{}, ReadFault::CannotOpen};
-    struct stat info {};
-    ReadResult result;
-    if (::fstat(fd, &info) != 0) {
-        result.fault = ReadFault::CannotOpen;
-    } else if (!S_ISREG(info.st_mode)) {
-        result.fault = ReadFault::NotAFile;
-    } else if (info.st_size > kReadCap) {
-        result.fault = ReadFault::TooLarge;
-    } else {
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-        result = readCapped(fd, static_cast<qint64>(info.st_size) + 1);
-    }
-    ::close(fd);
-    return result;
+    NativeReader file(path);
+    if (!file.isOpen()) return {{}, ReadFault::CannotOpen};
+    if (!file.isRegularFile()) return {{}, ReadFault::NotAFile};
+    const qint64 size = file.size();
+    if (size > kReadCap) return {{}, ReadFault::TooLarge};
+    return readCapped(file, size + 1);
 }
 
 ReadResult readStandardInput() {
-    struct stat info {};
-    const qint64 expected = ::fstat(STDIN_FILENO, &info) == 0 && S_ISREG(info.st_mode) ? info.st_size + 1 : 0;
-    return readCapped(STDIN_FILENO, expected);
+    NativeReader input = NativeReader::standardInput();
+    return readCapped(input, input.isRegularFile() ? input.size() + 1 : 0);
 }
 
 QString readRefusal(ReadFault fault, const QString& name) {

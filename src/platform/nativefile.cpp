@@ -5,9 +5,14 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #endif
+
+#include <algorithm>
+#include <utility>
 
 namespace kombinator::files {
 
@@ -23,6 +28,49 @@ bool reserveSpace(QFile& file, qint64 size) {
     return error != ERROR_DISK_FULL && error != ERROR_HANDLE_DISK_FULL;
 }
 
+NativeReader::NativeReader(const QString& path) {
+    const HANDLE handle = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return;
+    handle_ = reinterpret_cast<qintptr>(handle);
+    owned_ = true;
+}
+
+NativeReader NativeReader::standardInput() {
+    NativeReader reader;
+    const HANDLE handle = GetStdHandle(STD_INPUT_HANDLE);
+    if (handle != INVALID_HANDLE_VALUE && handle != nullptr)
+        reader.handle_ = reinterpret_cast<qintptr>(handle);
+    return reader;
+}
+
+NativeReader::~NativeReader() {
+    if (owned_ && isOpen()) CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
+
+bool NativeReader::isRegularFile() const {
+    if (!isOpen()) return false;
+    const auto handle = reinterpret_cast<HANDLE>(handle_);
+    BY_HANDLE_FILE_INFORMATION info{};
+    return GetFileType(handle) == FILE_TYPE_DISK && GetFileInformationByHandle(handle, &info) &&
+           !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+qint64 NativeReader::size() const {
+    LARGE_INTEGER size{};
+    if (!isRegularFile() || !GetFileSizeEx(reinterpret_cast<HANDLE>(handle_), &size)) return 0;
+    return size.QuadPart;
+}
+
+qint64 NativeReader::read(char* into, qint64 max) {
+    DWORD got = 0;
+    const auto wanted = static_cast<DWORD>(std::min<qint64>(max, 1 << 30));
+    if (ReadFile(reinterpret_cast<HANDLE>(handle_), into, wanted, &got, nullptr)) return got;
+    // A pipe whose writer has gone is at its end, not broken.
+    return GetLastError() == ERROR_BROKEN_PIPE ? 0 : -1;
+}
+
 #else
 
 bool reserveSpace(QFile& file, qint64 size) {
@@ -30,6 +78,51 @@ bool reserveSpace(QFile& file, qint64 size) {
     return claimed == 0 || claimed == EOPNOTSUPP || claimed == EINVAL;
 }
 
+NativeReader::NativeReader(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return;
+    handle_ = fd;
+    owned_ = true;
+    // Once judged a regular file, it is read as one: waiting, where a read may wait at all.
+    if (isRegularFile()) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+}
+
+NativeReader NativeReader::standardInput() {
+    NativeReader reader;
+    reader.handle_ = STDIN_FILENO;
+    return reader;
+}
+
+NativeReader::~NativeReader() {
+    if (owned_ && isOpen()) ::close(static_cast<int>(handle_));
+}
+
+bool NativeReader::isRegularFile() const {
+    struct stat info {};
+    return isOpen() && ::fstat(static_cast<int>(handle_), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+qint64 NativeReader::size() const {
+    struct stat info {};
+    if (!isOpen() || ::fstat(static_cast<int>(handle_), &info) != 0 || !S_ISREG(info.st_mode)) return 0;
+    return static_cast<qint64>(info.st_size);
+}
+
+qint64 NativeReader::read(char* into, qint64 max) {
+    for (;;) {
+        const ssize_t got = ::read(static_cast<int>(handle_), into, static_cast<size_t>(max));
+        if (got < 0 && errno == EINTR) continue;
+        return got;
+    }
+}
+
 #endif
+
+NativeReader::NativeReader(NativeReader&& other) noexcept
+    : handle_(std::exchange(other.handle_, -1)), owned_(std::exchange(other.owned_, false)) {}
+
+bool NativeReader::isOpen() const {
+    return handle_ != -1;
+}
 
 }  // namespace kombinator::files

@@ -11,4 +11,32 @@ namespace kombinator::files {
 // or when the file system cannot claim room ahead (it is written all the same).
 bool reserveSpace(QFile& file, qint64 size);
 
+// A file opened for the capped read, through the system's own calls. It is opened without waiting,
+// so that a pipe with no writer cannot hold the program, and what the name leads to is judged on
+// the opened file itself, not on a name that may change meanwhile.
+class NativeReader {
+public:
+    explicit NativeReader(const QString& path);
+    // Standard input, as the program was given it; it is not closed.
+    static NativeReader standardInput();
+    ~NativeReader();
+    NativeReader(const NativeReader&) = delete;
+    NativeReader& operator=(const NativeReader&) = delete;
+    NativeReader(NativeReader&& other) noexcept;
+    NativeReader& operator=(NativeReader&&) = delete;
+
+    bool isOpen() const;
+    // A regular file of a disk: not a folder, a device or a pipe.
+    bool isRegularFile() const;
+    // The size a regular file says it has; 0 for anything else.
+    qint64 size() const;
+    // Reads up to `max` bytes: how many came, 0 at the end, -1 on a failure.
+    qint64 read(char* into, qint64 max);
+
+private:
+    NativeReader() = default;
+    qintptr handle_ = -1;
+    bool owned_ = false;
+};
+
 }  // namespace kombinator::files
