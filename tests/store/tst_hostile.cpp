@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QTest>
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
+#endif
 
 #include <cstddef>
 
@@ -145,8 +147,12 @@ void HostileStoreTest::refusesWhatIsNoFileOrTooLarge() {
     platform.writeFile("tkulcs/tippek.inf", file.contains("01") ? "02_03_01.txt Kulcs\r\n" : "");
     QFile::remove(path);
     QFile made(path);
+#ifdef Q_OS_WIN
+    if (what == "zero" || what == "fifo") QSKIP("Windows has no /dev/zero and no FIFO in a folder");
+#else
     QVERIFY(what != "zero" || QFile::link("/dev/zero", path));
     QVERIFY(what != "fifo" || mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+#endif
     QVERIFY(what != "folder" || QDir().mkpath(path));
     // A sparse file: as large as it says, without taking the disk.
     if (what == "huge" || what == "cap")
