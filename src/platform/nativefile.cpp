@@ -1,5 +1,7 @@
 #include "platform/nativefile.h"
 
+#include <QDir>
+
 #ifdef Q_OS_WIN
 #include <io.h>
 #include <windows.h>
@@ -29,9 +31,10 @@ bool reserveSpace(QFile& file, qint64 size) {
 }
 
 NativeReader::NativeReader(const QString& path) {
-    const HANDLE handle = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ,
+    // A folder opens too (backup semantics), so that it is refused as no file, not as unreadable.
+    const HANDLE handle = CreateFileW(QDir::toNativeSeparators(path).toStdWString().c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return;
     handle_ = reinterpret_cast<qintptr>(handle);
     owned_ = true;
