@@ -107,8 +107,13 @@ void KeyProfileJob::runNext() {
 
 KeyBook readKeyBook(const QString& folder) {
     KeyBook book;
-    const QStringList names = QDir(folder).entryList({QStringLiteral("??_??_??.txt")}, QDir::Files);
+    // The names are matched by hand, not by a QDir name filter: the filter's pattern matcher keeps
+    // a cache per thread, and a search thread that ends with one left behind hangs the Windows
+    // build when the program exits.
+    const QStringList names = QDir(folder).entryList(QDir::Files);
     for (const QString& name : names) {
+        if (name.size() != kFileNameLength || !name.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
+            continue;
         const std::optional<KeyShape> shape = parseKeyName(name.left(8).toStdString());
         if (!shape || !isMakeable(*shape)) continue;
         QFile file(QDir(folder).filePath(name));
