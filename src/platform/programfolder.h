@@ -30,7 +30,8 @@ QString chooseProgramFolder(const QString& executableFolder, const QString& inst
 // the user's own, and the lines the user never touched take their new text.
 void refreshShippedFiles(const QString& shippedFolder, const QString& userFolder);
 
-// The user's data folder of the program, ~/.local/share/kombinator, whatever name started it.
+// The user's data folder of the program, ~/.local/share/kombinator (on Windows
+// %APPDATA%\kombinator), whatever name started it.
 QString userDataFolder();
 
 // chooseProgramFolder for this process: the executable's folder, the installed data folder
