@@ -7,8 +7,9 @@
 #  4. cross-builds kombinator.exe, kombinator-cli.exe and the test programs;
 #  5. runs the test suite under Wine with the offscreen platform;
 #  6. takes a screenshot of kombinator.exe under Wine and Xvfb;
-#  7. makes Kombinator-<version>-win64-setup.exe (NSIS) and the portable zip, and installs the
-#     setup program silently under Wine to start the installed copy once.
+#  7. makes Kombinator-<version>-win64-setup.exe (NSIS) and the portable zip, installs the setup
+#     program silently under Wine, checks the installed copy (its programs, its start-menu entry,
+#     its data folder in %APPDATA%) and uninstalls it silently again.
 # Run as root (or with sudo) from anywhere: packaging/windows/build.sh. Takes hours the first time
 # (Qt), minutes after. Everything lands in build-windows/ of the repository; the log there too.
 #   KOMBINATOR_WIN_QT    the Windows Qt's cache folder (default /var/cache/kombinator-win/qt-6.4.2)
@@ -34,7 +35,13 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 step "Packages"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis cmake ninja-build
+# NSIS makes a 32-bit setup program, which Wine runs only with its 32-bit half: wine32 from the
+# i386 architecture.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+    $sudo apt-get update -qq
+fi
+packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 wine32:i386 nsis cmake ninja-build
           dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev g++ pkg-config
           xvfb xauth imagemagick fonts-dejavu-core)
 missing=()
@@ -70,6 +77,13 @@ nice cmake --build "$out/win64" -j"$KOMBINATOR_JOBS"
 ls -l "$out/win64/bin/"*.exe
 
 step "Wine"
+# A prefix made before wine32 was installed has no 32-bit Windows (syswow64) and cannot get one by
+# updating: it is made anew. It holds nothing but what this script puts there.
+if [ -d "$WINEPREFIX" ] && [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+    echo "the Wine prefix $WINEPREFIX has no 32-bit half: making it anew"
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+fi
 wineboot --init >/dev/null 2>&1 || true
 wine "$out/win64/bin/kombinator-cli.exe" --version
 
@@ -82,10 +96,16 @@ wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d "$QT_QPA_FONTDIR" /f >/dev/
 wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d offscreen /f >/dev/null
 tests=0
 (cd "$out/win64" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$KOMBINATOR_JOBS") || tests=$?
-# Every skipped test function, with its reason (Qt Test under Wine writes its log to a file).
+# Every skipped test function, with its reason. Qt Test under Wine writes its log to a file only,
+# and each test class starts that file anew: the classes run one by one.
 for t in "$out"/win64/bin/tst_*.exe; do
-    QT_QPA_PLATFORM=offscreen wine "$t" -o "$(winepath -w "$out/test.txt"),txt" >/dev/null 2>&1 || true
-    grep '^SKIP' "$out/test.txt" | sed "s|^|$(basename "$t" .exe): |" || true
+    folder=$(basename "$t" .exe)
+    folder=${folder#tst_}
+    for class in $(sed -n 's/^KOMBINATOR_TEST(\(.*\));$/\1/p' "$repo/tests/$folder"/tst_*.cpp); do
+        rm -f "$out/test.txt"
+        wine "$t" --class "$class" -o "$(winepath -w "$out/test.txt"),txt" >/dev/null 2>&1 || true
+        grep '^SKIP' "$out/test.txt" 2>/dev/null | sed "s|^|tst_$folder: |" || true
+    done
 done | tee "$out/skipped.txt"
 
 wine reg delete 'HKCU\Environment' /v QT_QPA_PLATFORM /f >/dev/null
@@ -106,28 +126,43 @@ setup=$(ls "$out"/win64/Kombinator-*-win64-setup.exe)
 zip=$(ls "$out"/win64/Kombinator-*-win64-portable.zip)
 
 step "The installer under Wine, silently, and the installed copy"
-# NSIS makes a 32-bit setup program: Wine runs it only with its 32-bit half (wine32, i386).
-target='C:\Kombinator'
-installed=$(winepath -u "$target")
-wine "$setup" /S "/D=$target" || true
-if [ -x "$installed/bin/kombinator-cli.exe" ]; then
-    wine "$installed/bin/kombinator-cli.exe" --version
-    appdata=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')")
-    rm -rf "$appdata/kombinator"
-    wine "$installed/bin/kombinator-cli.exe" --system trixie "$(winepath -w "$repo/resources/varkonix.txt")" || true
-    [ -f "$appdata/kombinator/tkulcs/tippek.inf" ] && echo "installed copy keeps its files in %APPDATA%\\kombinator"
-    wine "$installed/Uninstall.exe" /S || true
-else
-    echo "setup program did not run under this Wine (a 32-bit program: needs wine32)"
-fi
+# As a user installs it: into Program Files, with its start-menu entry, the user's files in
+# %APPDATA%\kombinator; uninstalling takes the program and its entry and leaves the user's files.
+installer=0
+verify() {
+    local what=$1
+    shift
+    if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; installer=1; fi
+}
+installed=$(winepath -u 'C:\Program Files\Kombinator')
+menu="$(winepath -u 'C:\ProgramData')/Microsoft/Windows/Start Menu/Programs/Kombinátor"
+appdata=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')")
+rm -rf "$appdata/kombinator"
+verify "the setup program ran silently" wine "$setup" /S
+verify "the programs are in Program Files\Kombinator\bin" \
+    test -f "$installed/bin/kombinator.exe" -a -f "$installed/bin/kombinator-cli.exe"
+verify "the start menu has Kombinátor\Kombinátor and its uninstaller" \
+    test -f "$menu/Kombinátor.lnk" -a -f "$menu/Uninstall.lnk"
+verify "the installed kombinator-cli.exe runs" wine "$installed/bin/kombinator-cli.exe" --version
+wine "$installed/bin/kombinator-cli.exe" --system trixie "$(winepath -w "$repo/resources/varkonix.txt")" || true
+verify "the installed copy keeps the user's files in %APPDATA%\kombinator" \
+    test -f "$appdata/kombinator/tkulcs/tippek.inf"
+verify "nothing landed beside the installed program" test ! -e "$installed/bin/tkulcs"
+wine "$installed/Uninstall.exe" /S || true
+# The uninstaller copies itself away and works on after it returns.
+for _ in $(seq 30); do [ -e "$installed" ] || break; sleep 1; done
+verify "uninstalling removed the program" test ! -e "$installed"
+verify "uninstalling removed the start-menu entry" test ! -e "$menu"
+verify "uninstalling left the user's files" test -f "$appdata/kombinator/tkulcs/tippek.inf"
 
 step "Summary"
 cat "$KOMBINATOR_WIN_QT/kombinator-qt.stamp"
 if [ "$tests" -eq 0 ]; then echo "tests under Wine: all passed"; else echo "tests under Wine: FAILED"; fi
+if [ "$installer" -eq 0 ]; then echo "installer under Wine: all checks passed"; else echo "installer under Wine: FAILED"; fi
 echo "skipped under Wine: $(wc -l <"$out/skipped.txt") test rows (build-windows/skipped.txt)"
 for f in "$setup" "$zip"; do
     size=$(stat -c %s "$f")
     printf '%s: %d bytes (%d.%d MB)\n' "$(basename "$f")" "$size" $((size / 1048576)) $((size % 1048576 * 10 / 1048576))
 done
 echo "this run: $((($(date +%s) - started) / 60)) min"
-exit "$tests"
+[ "$tests" -eq 0 ] && [ "$installer" -eq 0 ]
