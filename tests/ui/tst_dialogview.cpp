@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,11 +20,13 @@
 #include <QTableWidget>
 #include "testmain.h"
 #include "ui/dialogview.h"
+#include "ui/linesedit.h"
 
 using namespace kombinator;
 using kombinator::test::FakePlatform;
 using kombinator::ui::DialogView;
 using kombinator::ui::DialogViews;
+using kombinator::ui::LinesEdit;
 
 namespace {
 
@@ -90,7 +91,7 @@ private slots:
         QCOMPARE(view->windowTitle(), QStringLiteral("Kulcsok"));
         QCOMPARE(view->size(), QSize(320, 220));
         QCOMPARE(view->controlWidget("List1")->geometry(), QRect(8, 8, 200, 100));
-        QVERIFY(qobject_cast<QPlainTextEdit*>(view->controlWidget("Text1")));
+        QVERIFY(qobject_cast<LinesEdit*>(view->controlWidget("Text1")));
         QVERIFY(qobject_cast<QLineEdit*>(view->controlWidget("Text2")));
         QCOMPARE(qobject_cast<QLabel*>(view->controlWidget("Label1"))->text(), QStringLiteral("Kulcsok:"));
 
@@ -115,11 +116,11 @@ private slots:
         emit form.dialogOpened(&dialog);
         DialogView* view = views.view(&dialog);
         QVERIFY(QTest::qWaitForWindowExposed(view));
-        auto* edit = qobject_cast<QPlainTextEdit*>(view->controlWidget("Text1"));
+        auto* edit = qobject_cast<LinesEdit*>(view->controlWidget("Text1"));
 
         dialog.Text1.setText(QStringLiteral("Arsenal - Chelsea\r\nArsenal\r\n1,85"));
-        QCOMPARE(edit->toPlainText(), QStringLiteral("Arsenal - Chelsea\nArsenal\n1,85"));
-        edit->moveCursor(QTextCursor::End);
+        QCOMPARE(edit->text(), QStringLiteral("Arsenal - Chelsea\nArsenal\n1,85"));
+        QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
         // Keystrokes copy nothing into the model: it reads the text once it is asked for it.
         QSignalSpy copies(&dialog.Text1, &TextEdit::textChanged);
         QTest::keyClick(edit, Qt::Key_Return);
@@ -138,9 +139,9 @@ private slots:
         QCOMPARE(line->text(), QStringLiteral("Yankee"));
 
         // Typed just before the window goes, the text is still handed over.
-        edit->moveCursor(QTextCursor::End);
+        QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(edit, QStringLiteral(" 2"));
-        const QPointer<QPlainTextEdit> going(edit);
+        const QPointer<LinesEdit> going(edit);
         emit form.dialogClosing(&dialog);
         QTRY_VERIFY(going.isNull());
         QCOMPARE(dialog.Text1.text(), QStringLiteral("Arsenal - Chelsea\r\nArsenal\r\n1,85\r\nÚjpest 2"));
