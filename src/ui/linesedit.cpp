@@ -759,7 +759,8 @@ LinesEdit::Position LinesEdit::replaceRange(Position from, Position to, const QS
         widen(lines_.at(from.line));
     } else {
         QStringList pieces = text.split(u'\n');
-        end = {from.line + static_cast<int>(pieces.size()) - 1, static_cast<int>(pieces.constLast().size())};
+        end = {from.line + static_cast<int>(pieces.size()) - 1,
+               static_cast<int>(pieces.constLast().size()) + (pieces.size() == 1 ? from.column : 0)};
         pieces.first().prepend(QStringView(lines_.at(from.line)).left(from.column));
         pieces.last().append(QStringView(lines_.at(to.line)).mid(to.column));
         const int replaced = to.line - from.line + 1;
