@@ -178,11 +178,6 @@ TabControlWidget::TabControlWidget(QWidget* parent) : QTabWidget(parent) {
     setTabBar(bar);
 }
 
-void PlainTextView::mouseDoubleClickEvent(QMouseEvent* event) {
-    QPlainTextEdit::mouseDoubleClickEvent(event);
-    emit doubleClicked();
-}
-
 void LineView::mouseDoubleClickEvent(QMouseEvent* event) {
     QLineEdit::mouseDoubleClickEvent(event);
     emit doubleClicked();

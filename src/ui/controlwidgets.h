@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
@@ -98,20 +97,6 @@ class TabControlWidget : public QTabWidget {
 public:
     static constexpr int kStripHeight = 20;
     explicit TabControlWidget(QWidget* parent = nullptr);
-};
-
-class PlainTextView : public QPlainTextEdit {
-    Q_OBJECT
-public:
-    using QPlainTextEdit::QPlainTextEdit;
-    ~PlainTextView() override { emit closing(); }
-signals:
-    void doubleClicked();
-    // The view is about to go, its text still whole.
-    void closing();
-
-protected:
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 class LineView : public QLineEdit {

@@ -1,7 +1,5 @@
 #include "ui/windowbuilder.h"
 
-#include "platform/files.h"
-
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QPixmap>
@@ -15,6 +13,7 @@
 #include "ui/accessibility.h"
 #include "ui/controlwidgets.h"
 #include "ui/gridview.h"
+#include "ui/linesedit.h"
 #include "ui/listview.h"
 #include "ui/looks.h"
 #include "ui/qtplatform.h"
@@ -152,29 +151,17 @@ Bound makeCheckBox(CheckBox& model, QWidget* parent) {
 
 Bound makeTextEdit(TextEdit& model, QWidget* parent) {
     if (model.isMultiLine()) {
-        auto* edit = new PlainTextView(parent);
-        // A multi-line field has both scroll bars and does not wrap its lines. Scroll bars that
-        // stay also keep the text's width when a long text is set: a change of width would lay
-        // out every line of it again.
-        edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        // A typed tab would become a blank in the lines anyway; Tab moves on to the buttons.
-        edit->setTabChangesFocus(true);
-        const auto showText = [edit, &model] {
-            // Only a change of its own: setting the same text again would move the caret.
-            const QString text = shownText(model.text());
-            if (edit->toPlainText() != text) edit->setPlainText(text);
-        };
+        auto* edit = new LinesEdit(parent);
+        const auto showText = [edit, &model] { edit->setText(model.text()); };
         QObject::connect(&model, &TextEdit::textChanged, edit, showText);
         QObject::connect(&model, &Control::changed, edit, [edit, &model] { applyState(edit, model); });
         // The model reads the typed text when it is asked for it, not at every keystroke; a view
         // that goes away hands it over first.
-        const auto typedText = [edit] { return files::withCrLf(edit->toPlainText()); };
-        QObject::connect(edit, &QPlainTextEdit::textChanged, &model,
+        const auto typedText = [edit] { return edit->text(u"\r\n"); };
+        QObject::connect(edit, &LinesEdit::textChanged, &model,
                          [&model, typedText] { model.setTypedText(typedText); });
-        QObject::connect(edit, &PlainTextView::closing, &model, [&model] { model.text(); });
-        QObject::connect(edit, &PlainTextView::doubleClicked, &model, &TextEdit::doubleClick);
+        QObject::connect(edit, &LinesEdit::closing, &model, [&model] { model.text(); });
+        QObject::connect(edit, &LinesEdit::doubleClicked, &model, &TextEdit::doubleClick);
         return {edit, [edit, &model, showText] {
                     showText();
                     applyState(edit, model);

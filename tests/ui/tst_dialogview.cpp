@@ -7,10 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -21,11 +21,13 @@
 #include <QTableWidget>
 #include "testmain.h"
 #include "ui/dialogview.h"
+#include "ui/linesedit.h"
 
 using namespace kombinator;
 using kombinator::test::FakePlatform;
 using kombinator::ui::DialogView;
 using kombinator::ui::DialogViews;
+using kombinator::ui::LinesEdit;
 
 namespace {
 
@@ -90,7 +92,7 @@ private slots:
         QCOMPARE(view->windowTitle(), QStringLiteral("Kulcsok"));
         QCOMPARE(view->size(), QSize(320, 220));
         QCOMPARE(view->controlWidget("List1")->geometry(), QRect(8, 8, 200, 100));
-        QVERIFY(qobject_cast<QPlainTextEdit*>(view->controlWidget("Text1")));
+        QVERIFY(qobject_cast<LinesEdit*>(view->controlWidget("Text1")));
         QVERIFY(qobject_cast<QLineEdit*>(view->controlWidget("Text2")));
         QCOMPARE(qobject_cast<QLabel*>(view->controlWidget("Label1"))->text(), QStringLiteral("Kulcsok:"));
 
@@ -115,11 +117,11 @@ private slots:
         emit form.dialogOpened(&dialog);
         DialogView* view = views.view(&dialog);
         QVERIFY(QTest::qWaitForWindowExposed(view));
-        auto* edit = qobject_cast<QPlainTextEdit*>(view->controlWidget("Text1"));
+        auto* edit = qobject_cast<LinesEdit*>(view->controlWidget("Text1"));
 
         dialog.Text1.setText(QStringLiteral("Arsenal - Chelsea\r\nArsenal\r\n1,85"));
-        QCOMPARE(edit->toPlainText(), QStringLiteral("Arsenal - Chelsea\nArsenal\n1,85"));
-        edit->moveCursor(QTextCursor::End);
+        QCOMPARE(edit->text(), QStringLiteral("Arsenal - Chelsea\nArsenal\n1,85"));
+        QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
         // Keystrokes copy nothing into the model: it reads the text once it is asked for it.
         QSignalSpy copies(&dialog.Text1, &TextEdit::textChanged);
         QTest::keyClick(edit, Qt::Key_Return);
@@ -138,12 +140,94 @@ private slots:
         QCOMPARE(line->text(), QStringLiteral("Yankee"));
 
         // Typed just before the window goes, the text is still handed over.
-        edit->moveCursor(QTextCursor::End);
+        QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(edit, QStringLiteral(" 2"));
-        const QPointer<QPlainTextEdit> going(edit);
+        const QPointer<LinesEdit> going(edit);
         emit form.dialogClosing(&dialog);
         QTRY_VERIFY(going.isNull());
         QCOMPARE(dialog.Text1.text(), QStringLiteral("Arsenal - Chelsea\r\nArsenal\r\n1,85\r\nÚjpest 2"));
+    }
+
+    // Keys in the offer text, written as typed text with {Key}, {S-Key} (Shift) and {C-Key}
+    // (Ctrl) among it; the caret as line:column. A screen reader reads the same text and caret.
+    void editingTheLines_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("caret");
+        const QString match = QStringLiteral("Arsenal - Chelsea");
+        QTest::newRow("Enter splits the line") << match << 0 << 7 << "{Return}"
+                                               << "Arsenal\n - Chelsea"
+                                               << "1:0";
+        QTest::newRow("Backspace joins lines") << "Arsenal\nChelsea" << 1 << 0 << "{Backspace}"
+                                               << "ArsenalChelsea"
+                                               << "0:7";
+        QTest::newRow("Delete at a line end joins") << "1,85\n\nMTK" << 0 << 4 << "{Delete}{Delete}"
+                                                    << "1,85MTK"
+                                                    << "0:4";
+        QTest::newRow("typing replaces the selection") << match << 0 << 0 << "{S-End}Újpest"
+                                                       << "Újpest"
+                                                       << "0:6";
+        QTest::newRow("a typed word is undone whole") << match << 0 << 17 << " ő{C-Z}" << match << "0:17";
+        QTest::newRow("undo gives the selection back")
+            << match << 0 << 0 << "{S-C-Right}x{C-Z}{C-Z}" << match << "0:10";
+        QTest::newRow("undo of a line break") << match << 0 << 7 << "{Return}{C-Z}" << match << "0:7";
+        QTest::newRow("Ctrl+Right to the next word") << match << 0 << 0 << "{C-Right}" << match << "0:10";
+        QTest::newRow("Ctrl+Backspace a word") << match << 0 << 17 << "{C-Backspace}"
+                                               << "Arsenal - "
+                                               << "0:10";
+        QTest::newRow("Ctrl+Shift+Home up to the start")
+            << "Arsenal\nChelsea" << 1 << 3 << "{S-C-Home}{Backspace}"
+            << "lsea"
+            << "0:0";
+        QTest::newRow("down past a short line keeps the place")
+            << match + "\n1\n" + match << 0 << 10 << "{Down}{Down}" << match + "\n1\n" + match << "2:10";
+        QTest::newRow("down on the last line goes to its end")
+            << match << 0 << 3 << "{Down}" << match << "0:17";
+        QTest::newRow("Ctrl+A and typing") << "Arsenal\r\nChelsea\r\n"
+                                           << 0 << 0 << "{C-A}x"
+                                           << "x"
+                                           << "0:1";
+        QTest::newRow("CR LF, CR and LF end lines") << "a\r\nb\rc\nd" << 3 << 1 << "{C-Home}{C-End}"
+                                                    << "a\nb\nc\nd"
+                                                    << "3:1";
+        QTest::newRow("a character beyond the basic plane is one") << "a😀b" << 0 << 1 << "{Right}{Backspace}"
+                                                                   << "ab"
+                                                                   << "0:1";
+        QTest::newRow("a caret past the end is clamped") << "ab\ncd" << 7 << 9 << "{Left}"
+                                                         << "ab\ncd"
+                                                         << "1:1";
+    }
+    void editingTheLines() {
+        QFETCH(QString, text);
+        QFETCH(int, line);
+        QFETCH(int, column);
+        QFETCH(QString, keys);
+        LinesEdit edit;
+        edit.resize(240, 120);
+        edit.setText(text);
+        edit.setCursorPosition({line, column});
+        static const QRegularExpression key(QStringLiteral(R"(\{(S-)?(C-)?(\w+)\}|(.))"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+        for (auto it = key.globalMatch(keys); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            if (m.hasCaptured(4)) {
+                QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, m.captured(4), Qt::NoModifier);
+                continue;
+            }
+            const Qt::KeyboardModifiers mods((m.hasCaptured(1) ? Qt::ShiftModifier : Qt::NoModifier) |
+                                             (m.hasCaptured(2) ? Qt::ControlModifier : Qt::NoModifier));
+            const QKeySequence named(m.captured(3));
+            QTest::keyClick(&edit, named.isEmpty() ? Qt::Key_unknown : Qt::Key(named[0].key()), mods);
+        }
+        QTEST(edit.text(), "result");
+        const auto [at, col] = std::pair(edit.cursorPosition().line, edit.cursorPosition().column);
+        QTEST(QStringLiteral("%1:%2").arg(at).arg(col), "caret");
+        QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(&edit)->textInterface();
+        QCOMPARE(reader->text(0, reader->characterCount()), edit.text());
+        QCOMPARE(reader->cursorPosition(), edit.offsetOf(edit.cursorPosition()));
     }
 
     // The key description is one line: a pasted text of several lines becomes one, with a blank

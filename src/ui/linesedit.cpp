@@ -1,0 +1,982 @@
+#include "ui/linesedit.h"
+
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleHints>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kombinator::ui {
+
+namespace {
+
+constexpr int kMargin = 4;   // between the frame and the text, as a plain text field has it
+constexpr int kTabStop = 4;  // a tab shows as wide as this many blanks
+
+// The lines of `text`: CR LF, a lone CR and a lone LF each end one. Always at least one line.
+QStringList splitLines(QStringView text) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar ch = text[i];
+        if (ch != u'\n' && ch != u'\r') continue;
+        lines.append(text.mid(start, i - start).toString());
+        if (ch == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+        start = i + 1;
+    }
+    lines.append(text.mid(start).toString());
+    return lines;
+}
+
+// The same text with LF alone ending its lines.
+QString withLf(const QString& text) {
+    if (!text.contains(u'\r')) return text;
+    return splitLines(text).join(u'\n');
+}
+
+LinesEdit::Position endAfter(LinesEdit::Position from, const QString& text) {
+    const qsizetype lastBreak = text.lastIndexOf(u'\n');
+    if (lastBreak < 0) return {from.line, from.column + static_cast<int>(text.size())};
+    return {from.line + static_cast<int>(text.count(u'\n')), static_cast<int>(text.size() - lastBreak - 1)};
+}
+
+bool isWordCharacter(QChar ch) {
+    return ch.isLetterOrNumber() || ch == u'_' || ch.isMark();
+}
+
+// How a screen reader reads and edits the field: its text by offsets, with the caret and the
+// selection, as it reads any multi-line text field.
+class LinesEditInterface : public QAccessibleWidget,
+                           public QAccessibleTextInterface,
+                           public QAccessibleEditableTextInterface {
+public:
+    explicit LinesEditInterface(LinesEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = true;
+        state.multiLine = true;
+        state.selectableText = true;
+        return state;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return edit()->text();
+        return QAccessibleWidget::text(t);
+    }
+    void setText(QAccessible::Text t, const QString& text) override {
+        if (t != QAccessible::Value) return QAccessibleWidget::setText(t, text);
+        replaceText(0, characterCount(), text);
+    }
+
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index != 0 || !edit()->hasSelection()) return;
+        const auto [from, to] = std::minmax(edit()->anchorPosition(), edit()->cursorPosition());
+        *start = offset(from);
+        *end = offset(to);
+    }
+    int selectionCount() const override { return edit()->hasSelection() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int index) override {
+        if (index == 0) edit()->setCursorPosition(edit()->cursorPosition());
+    }
+    void setSelection(int index, int start, int end) override {
+        if (index != 0) return;
+        edit()->setCursorPosition(edit()->positionAt(start));
+        edit()->setCursorPosition(edit()->positionAt(end), true);
+    }
+    int cursorPosition() const override { return offset(edit()->cursorPosition()); }
+    void setCursorPosition(int position) override { edit()->setCursorPosition(edit()->positionAt(position)); }
+    QString text(int start, int end) const override {
+        return edit()->textBetween(edit()->positionAt(start), edit()->positionAt(end));
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                             int* end) const override {
+        const auto [atStart, atEnd] = unitAt(offset, type);
+        return unitText(atStart > 0 ? atStart - 1 : -1, type, start, end);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                            int* end) const override {
+        const auto [atStart, atEnd] = unitAt(offset, type);
+        return unitText(atEnd < characterCount() && atEnd > offset ? atEnd : -1, type, start, end);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                         int* end) const override {
+        return unitText(offset, type, start, end);
+    }
+    int characterCount() const override { return static_cast<int>(edit()->characterCount()); }
+    QRect characterRect(int offset) const override {
+        const QRect rect = edit()->characterRect(edit()->positionAt(offset));
+        return QRect(edit()->viewport()->mapToGlobal(rect.topLeft()), rect.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        const QPoint at = edit()->viewport()->mapFromGlobal(point);
+        if (!edit()->viewport()->rect().contains(at)) return -1;
+        return offset(edit()->positionAtPoint(at));
+    }
+    void scrollToSubstring(int start, int end) override {
+        edit()->ensureVisible(edit()->positionAt(end));
+        edit()->ensureVisible(edit()->positionAt(start));
+    }
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+
+    void deleteText(int start, int end) override { replaceText(start, end, {}); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override {
+        edit()->replace(edit()->positionAt(start), edit()->positionAt(end), text);
+    }
+
+private:
+    LinesEdit* edit() const { return static_cast<LinesEdit*>(widget()); }
+    int offset(LinesEdit::Position position) const { return static_cast<int>(edit()->offsetOf(position)); }
+
+    // The stretch of the unit (character, word, line, whole text) that holds `offset`.
+    std::pair<int, int> unitAt(int offset, QAccessible::TextBoundaryType type) const {
+        const int count = characterCount();
+        if (offset < 0 || offset > count) return {-1, -1};
+        if (type == QAccessible::NoBoundary) return {0, count};
+        const LinesEdit::Position at = edit()->positionAt(offset);
+        const int lineStart = offset - at.column;
+        const QString& line = edit()->line(at.line);
+        const int lineEnd = lineStart + static_cast<int>(line.size());
+        if (type == QAccessible::CharBoundary) {
+            if (offset >= count) return {count, count};
+            const bool pair = at.column + 1 < line.size() && line.at(at.column).isHighSurrogate();
+            return {offset, offset + (pair ? 2 : 1)};
+        }
+        if (type == QAccessible::WordBoundary) {
+            if (at.column >= line.size()) return {offset, std::min(offset + 1, count)};
+            QTextBoundaryFinder words(QTextBoundaryFinder::Word, line);
+            words.setPosition(at.column + 1);
+            const qsizetype from = words.toPreviousBoundary();
+            words.setPosition(at.column);
+            const qsizetype to = words.toNextBoundary();
+            return {lineStart + static_cast<int>(std::max<qsizetype>(from, 0)),
+                    to < 0 ? lineEnd : lineStart + static_cast<int>(to)};
+        }
+        // A sentence, a paragraph and a line are all one line here, with its line end.
+        return {lineStart, std::min(lineEnd + 1, count)};
+    }
+    QString unitText(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const {
+        *start = *end = -1;
+        const auto [from, to] = unitAt(offset, type);
+        if (from < 0) return {};
+        *start = from;
+        *end = to;
+        return text(from, to);
+    }
+};
+
+QAccessibleInterface* linesEditInterface(const QString& className, QObject* object) {
+    if (className != QLatin1String(LinesEdit::staticMetaObject.className())) return nullptr;
+    return new LinesEditInterface(static_cast<LinesEdit*>(object));
+}
+
+}  // namespace
+
+LinesEdit::LinesEdit(QWidget* parent) : QAbstractScrollArea(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(linesEditInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    viewport()->setCursor(Qt::IBeamCursor);
+    // Carets and selections are placed by adding up character widths, which kerning would shift.
+    QFont plain = font();
+    plain.setKerning(false);
+    setFont(plain);
+    measureAll();
+}
+
+LinesEdit::~LinesEdit() {
+    emit closing();
+}
+
+QString LinesEdit::text(QStringView lineEnd) const {
+    return lines_.join(lineEnd);
+}
+
+void LinesEdit::setText(QStringView text) {
+    QStringList lines = splitLines(text);
+    if (lines == lines_) return;
+    lines_ = std::move(lines);
+    caret_ = anchor_ = {};
+    goalX_ = -1;
+    undo_.clear();
+    redo_.clear();
+    starts_.clear();
+    measureAll();
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+    viewport()->update();
+    emit textChanged();
+    emit cursorPositionChanged();
+}
+
+void LinesEdit::setCursorPosition(Position position, bool keepAnchor) {
+    goalX_ = -1;
+    moveCaret(position, keepAnchor);
+}
+
+QString LinesEdit::selectedText() const {
+    const auto [from, to] = std::minmax(anchor_, caret_);
+    return textBetween(from, to);
+}
+
+void LinesEdit::insertText(const QString& text) {
+    const auto [from, to] = std::minmax(anchor_, caret_);
+    replace(from, to, text);
+}
+
+qsizetype LinesEdit::characterCount() const {
+    return offsetOf({lineCount() - 1, static_cast<int>(lines_.constLast().size())});
+}
+
+qsizetype LinesEdit::offsetOf(Position position) const {
+    if (starts_.empty()) {
+        starts_.reserve(lines_.size());
+        qsizetype start = 0;
+        for (const QString& line : lines_) {
+            starts_.push_back(start);
+            start += line.size() + 1;
+        }
+    }
+    const Position at = clamped(position);
+    return starts_[at.line] + at.column;
+}
+
+LinesEdit::Position LinesEdit::positionAt(qsizetype offset) const {
+    offsetOf({});  // the line starts, up to date
+    offset = std::clamp<qsizetype>(offset, 0, characterCount());
+    const auto after = std::upper_bound(starts_.begin(), starts_.end(), offset);
+    const int line = static_cast<int>(after - starts_.begin()) - 1;
+    return {line, static_cast<int>(offset - starts_[line])};
+}
+
+QString LinesEdit::textBetween(Position from, Position to) const {
+    from = clamped(from);
+    to = clamped(to);
+    if (to < from) std::swap(from, to);
+    if (from.line == to.line) return lines_.at(from.line).mid(from.column, to.column - from.column);
+    QString text = lines_.at(from.line).mid(from.column);
+    for (int line = from.line + 1; line < to.line; ++line)
+        text += u'\n' + lines_.at(line);
+    text += u'\n' + lines_.at(to.line).left(to.column);
+    return text;
+}
+
+void LinesEdit::replace(Position from, Position to, const QString& text) {
+    from = clamped(from);
+    to = clamped(to);
+    if (to < from) std::swap(from, to);
+    const QString inserted = withLf(text);
+    if (from == to && inserted.isEmpty()) return;
+    Edit edit{from, textBetween(from, to), inserted, caret_, anchor_};
+    const Position end = replaceRange(from, to, inserted);
+    record(std::move(edit));
+    moveCaret(end, false);
+}
+
+QRect LinesEdit::characterRect(Position position) const {
+    const Position at = clamped(position);
+    const QString& line = lines_.at(at.line);
+    const qreal left = kMargin - horizontalScrollBar()->value() + xOf(line, at.column);
+    const qreal width = at.column < line.size() ? advance(line, at.column) : 1;
+    const int top = kMargin + (at.line - verticalScrollBar()->value()) * lineHeight();
+    return QRectF(left, top, width, lineHeight()).toAlignedRect();
+}
+
+LinesEdit::Position LinesEdit::positionAtPoint(const QPoint& point) const {
+    const int row = point.y() < kMargin ? -1 : (point.y() - kMargin) / lineHeight();
+    const int line = std::clamp(verticalScrollBar()->value() + row, 0, lineCount() - 1);
+    const qreal x = point.x() - kMargin + horizontalScrollBar()->value();
+    return {line, columnAt(lines_.at(line), x)};
+}
+
+void LinesEdit::ensureVisible(Position position) {
+    const Position at = clamped(position);
+    QScrollBar* vertical = verticalScrollBar();
+    const int rows = std::max(1, visibleRows());
+    if (at.line < vertical->value()) {
+        vertical->setValue(at.line);
+    } else if (at.line >= vertical->value() + rows) {
+        vertical->setValue(at.line - rows + 1);
+    }
+    QScrollBar* horizontal = horizontalScrollBar();
+    const int x = static_cast<int>(std::lround(xOf(lines_.at(at.line), at.column)));
+    const int width = viewport()->width() - 2 * kMargin;
+    if (x < horizontal->value()) {
+        horizontal->setValue(std::max(0, x - width / 3));
+    } else if (x > horizontal->value() + width - 1) {
+        horizontal->setValue(x - width + width / 3);
+    }
+}
+
+void LinesEdit::undo() {
+    if (undo_.empty()) return;
+    Edit edit = std::move(undo_.back());
+    undo_.pop_back();
+    replaceRange(edit.from, endAfter(edit.from, edit.inserted), edit.removed);
+    const Position caret = edit.caretBefore;
+    const Position anchor = edit.anchorBefore;
+    edit.typed = false;
+    redo_.push_back(std::move(edit));
+    moveCaret(anchor, false);
+    moveCaret(caret, true);
+}
+
+void LinesEdit::redo() {
+    if (redo_.empty()) return;
+    Edit edit = std::move(redo_.back());
+    redo_.pop_back();
+    const Position end = replaceRange(edit.from, endAfter(edit.from, edit.removed), edit.inserted);
+    undo_.push_back(std::move(edit));
+    moveCaret(end, false);
+}
+
+void LinesEdit::cut() {
+    if (!hasSelection()) return;
+    copy();
+    insertText({});
+}
+
+void LinesEdit::copy() const {
+    if (hasSelection()) QGuiApplication::clipboard()->setText(selectedText());
+}
+
+void LinesEdit::paste() {
+    const QString text = QGuiApplication::clipboard()->text();
+    if (!text.isEmpty()) insertText(text);
+}
+
+void LinesEdit::selectAll() {
+    goalX_ = -1;
+    moveCaret({}, false);
+    moveCaret({lineCount() - 1, static_cast<int>(lines_.constLast().size())}, true);
+}
+
+bool LinesEdit::event(QEvent* event) {
+    // The field's own keys come before any shortcut of the window.
+    if (event->type() == QEvent::ShortcutOverride && isEditingKey(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+void LinesEdit::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    const QPalette::ColorGroup group =
+        !isEnabled() ? QPalette::Disabled : (hasFocus() ? QPalette::Active : QPalette::Inactive);
+    const QPalette& colours = palette();
+    const int height = lineHeight();
+    const int ascent = fontMetrics().ascent();
+    const qreal left = kMargin - horizontalScrollBar()->value();
+    const auto [from, to] = std::minmax(anchor_, caret_);
+    const int first = verticalScrollBar()->value();
+    const int last = std::min(lineCount() - 1, first + event->rect().bottom() / height + 1);
+    for (int line = first; line <= last; ++line) {
+        const QString& text = lines_.at(line);
+        const int top = kMargin + (line - first) * height;
+        painter.setPen(colours.color(group, QPalette::Text));
+        drawLine(painter, text, left, top + ascent);
+        if (line < from.line || line > to.line || from == to) continue;
+        // The selected part again, in the selection's colours; a selected line end shows as a
+        // blank's width.
+        const qreal x0 = left + (line == from.line ? xOf(text, from.column) : 0);
+        qreal x1 = left + (line == to.line ? xOf(text, to.column) : widthOf(text));
+        if (line != to.line) x1 += advance(QStringLiteral(" "), 0);
+        const QRectF band(x0, top, x1 - x0, height);
+        painter.save();
+        painter.fillRect(band, colours.brush(group, QPalette::Highlight));
+        painter.setClipRect(band);
+        painter.setPen(colours.color(group, QPalette::HighlightedText));
+        drawLine(painter, text, left, top + ascent);
+        painter.restore();
+    }
+    if (caretShown_ && caret_.line >= first && caret_.line <= last) {
+        const qreal x = left + xOf(lines_.at(caret_.line), caret_.column);
+        painter.fillRect(QRectF(x, kMargin + (caret_.line - first) * height, 1, height),
+                         colours.color(group, QPalette::Text));
+    }
+}
+
+void LinesEdit::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void LinesEdit::keyPressEvent(QKeyEvent* event) {
+    if (handleKey(event)) {
+        event->accept();
+        restartBlink();
+        return;
+    }
+    event->ignore();  // Escape, Return in a dialog's other keys: the window's
+}
+
+void LinesEdit::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        setCursorPosition(positionAtPoint(event->position().toPoint()),
+                          event->modifiers().testFlag(Qt::ShiftModifier));
+        selecting_ = true;
+        restartBlink();
+    } else if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        setCursorPosition(positionAtPoint(event->position().toPoint()));
+        const QString text = QGuiApplication::clipboard()->text(QClipboard::Selection);
+        if (!text.isEmpty()) insertText(text);
+    }
+}
+
+void LinesEdit::mouseMoveEvent(QMouseEvent* event) {
+    if (!selecting_ || !(event->buttons() & Qt::LeftButton)) return;
+    goalX_ = -1;
+    moveCaret(positionAtPoint(event->position().toPoint()), true);
+    ensureVisible(caret_);
+}
+
+void LinesEdit::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    selecting_ = false;
+    if (hasSelection() && QGuiApplication::clipboard()->supportsSelection())
+        QGuiApplication::clipboard()->setText(selectedText(), QClipboard::Selection);
+}
+
+void LinesEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        // The word under the pointer, selected.
+        const Position at = positionAtPoint(event->position().toPoint());
+        const QString& line = lines_.at(at.line);
+        int start = at.column;
+        int end = at.column;
+        while (start > 0 && isWordCharacter(line.at(start - 1)))
+            --start;
+        while (end < line.size() && isWordCharacter(line.at(end)))
+            ++end;
+        setCursorPosition({at.line, start});
+        setCursorPosition({at.line, end}, true);
+    }
+    emit doubleClicked();
+}
+
+void LinesEdit::contextMenuEvent(QContextMenuEvent* event) {
+    // Qt's own words for a text field's menu, in the desktop's language where Qt has them.
+    const auto word = [](const char* text) {
+        return QCoreApplication::translate("QWidgetTextControl", text);
+    };
+    QMenu menu(this);
+    const auto add = [&](const char* text, QKeySequence::StandardKey key, bool enabled, auto slot) {
+        QAction* action =
+            menu.addAction(word(text) + u'\t' + QKeySequence(key).toString(QKeySequence::NativeText));
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, slot);
+    };
+    add("&Undo", QKeySequence::Undo, !undo_.empty(), &LinesEdit::undo);
+    add("&Redo", QKeySequence::Redo, !redo_.empty(), &LinesEdit::redo);
+    menu.addSeparator();
+    add("Cu&t", QKeySequence::Cut, hasSelection(), &LinesEdit::cut);
+    add("&Copy", QKeySequence::Copy, hasSelection(), &LinesEdit::copy);
+    add("&Paste", QKeySequence::Paste, !QGuiApplication::clipboard()->text().isEmpty(), &LinesEdit::paste);
+    add("Delete", QKeySequence::Delete, hasSelection(), [this] { insertText({}); });
+    menu.addSeparator();
+    add("Select All", QKeySequence::SelectAll, true, &LinesEdit::selectAll);
+    menu.exec(event->globalPos());
+}
+
+void LinesEdit::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    restartBlink();
+    viewport()->update();
+}
+
+void LinesEdit::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    blink_.stop();
+    caretShown_ = false;
+    viewport()->update();
+}
+
+void LinesEdit::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != blink_.timerId()) return QAbstractScrollArea::timerEvent(event);
+    caretShown_ = !caretShown_;
+    viewport()->update(characterRect(caret_).adjusted(-1, 0, 1, 0));
+}
+
+void LinesEdit::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        if (font().kerning()) {
+            QFont plain = font();
+            plain.setKerning(false);
+            setFont(plain);
+            return;
+        }
+        measureAll();
+    }
+}
+
+void LinesEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (!event->commitString().isEmpty() || event->replacementLength() > 0) typeText(event->commitString());
+    event->accept();
+}
+
+QVariant LinesEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
+    switch (query) {
+        case Qt::ImEnabled:
+            return true;
+        case Qt::ImCursorRectangle:
+            return characterRect(caret_);
+        case Qt::ImFont:
+            return font();
+        case Qt::ImCursorPosition:
+            return caret_.column;
+        case Qt::ImAnchorPosition:
+            return anchor_.line == caret_.line ? anchor_.column : caret_.column;
+        case Qt::ImSurroundingText:
+            return lines_.at(caret_.line);
+        case Qt::ImCurrentSelection:
+            return selectedText();
+        case Qt::ImHints:
+            return static_cast<int>(Qt::ImhMultiLine);
+        default:
+            return QAbstractScrollArea::inputMethodQuery(query);
+    }
+}
+
+void LinesEdit::scrollContentsBy(int, int) {
+    viewport()->update();
+}
+
+bool LinesEdit::isEditingKey(QKeyEvent* event) const {
+    static const QKeySequence::StandardKey keys[] = {QKeySequence::Undo,
+                                                     QKeySequence::Redo,
+                                                     QKeySequence::Cut,
+                                                     QKeySequence::Copy,
+                                                     QKeySequence::Paste,
+                                                     QKeySequence::Delete,
+                                                     QKeySequence::Backspace,
+                                                     QKeySequence::SelectAll,
+                                                     QKeySequence::DeleteStartOfWord,
+                                                     QKeySequence::DeleteEndOfWord,
+                                                     QKeySequence::MoveToNextChar,
+                                                     QKeySequence::MoveToPreviousChar,
+                                                     QKeySequence::MoveToNextWord,
+                                                     QKeySequence::MoveToPreviousWord,
+                                                     QKeySequence::MoveToStartOfLine,
+                                                     QKeySequence::MoveToEndOfLine,
+                                                     QKeySequence::MoveToNextLine,
+                                                     QKeySequence::MoveToPreviousLine,
+                                                     QKeySequence::MoveToNextPage,
+                                                     QKeySequence::MoveToPreviousPage,
+                                                     QKeySequence::MoveToStartOfDocument,
+                                                     QKeySequence::MoveToEndOfDocument,
+                                                     QKeySequence::SelectNextChar,
+                                                     QKeySequence::SelectPreviousChar,
+                                                     QKeySequence::SelectNextWord,
+                                                     QKeySequence::SelectPreviousWord,
+                                                     QKeySequence::SelectStartOfLine,
+                                                     QKeySequence::SelectEndOfLine,
+                                                     QKeySequence::SelectNextLine,
+                                                     QKeySequence::SelectPreviousLine,
+                                                     QKeySequence::SelectNextPage,
+                                                     QKeySequence::SelectPreviousPage,
+                                                     QKeySequence::SelectStartOfDocument,
+                                                     QKeySequence::SelectEndOfDocument};
+    for (QKeySequence::StandardKey key : keys) {
+        if (event->matches(key)) return true;
+    }
+    const QString text = event->text();
+    const bool typed = !text.isEmpty() && text.at(0).isPrint() &&
+                       !event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::MetaModifier);
+    return typed || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+bool LinesEdit::handleKey(QKeyEvent* event) {
+    struct Move {
+        QKeySequence::StandardKey move;
+        QKeySequence::StandardKey select;
+        Position (LinesEdit::*to)(Position) const;
+    };
+    const Position lineStart{caret_.line, 0};
+    const Position lineEnd{caret_.line, static_cast<int>(lines_.at(caret_.line).size())};
+    static const Move moves[] = {
+        {QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar, &LinesEdit::nextCharacter},
+        {QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar, &LinesEdit::previousCharacter},
+        {QKeySequence::MoveToNextWord, QKeySequence::SelectNextWord, &LinesEdit::nextWord},
+        {QKeySequence::MoveToPreviousWord, QKeySequence::SelectPreviousWord, &LinesEdit::previousWord},
+    };
+    for (const Move& move : moves) {
+        const bool select = event->matches(move.select);
+        if (!select && !event->matches(move.move)) continue;
+        // An arrow over a selection, without Shift, lands at that side of it.
+        if (!select && hasSelection() &&
+            (move.to == &LinesEdit::nextCharacter || move.to == &LinesEdit::previousCharacter)) {
+            const auto [from, to] = std::minmax(anchor_, caret_);
+            setCursorPosition(move.to == &LinesEdit::nextCharacter ? to : from);
+        } else {
+            setCursorPosition((this->*move.to)(caret_), select);
+        }
+        ensureVisible(caret_);
+        return true;
+    }
+    const auto moveTo = [this](Position to, bool select) {
+        setCursorPosition(to, select);
+        ensureVisible(caret_);
+        return true;
+    };
+    const auto vertically = [this](int lines, bool select) {
+        if (goalX_ < 0) goalX_ = xOf(lines_.at(caret_.line), caret_.column);
+        const qreal goal = goalX_;
+        moveCaret(lineMoved(caret_, lines), select);
+        goalX_ = goal;
+        ensureVisible(caret_);
+        return true;
+    };
+    const int page = std::max(1, visibleRows() - 1);
+    const Position end{lineCount() - 1, static_cast<int>(lines_.constLast().size())};
+    if (event->matches(QKeySequence::MoveToStartOfLine)) return moveTo(lineStart, false);
+    if (event->matches(QKeySequence::SelectStartOfLine)) return moveTo(lineStart, true);
+    if (event->matches(QKeySequence::MoveToEndOfLine)) return moveTo(lineEnd, false);
+    if (event->matches(QKeySequence::SelectEndOfLine)) return moveTo(lineEnd, true);
+    if (event->matches(QKeySequence::MoveToStartOfDocument)) return moveTo({}, false);
+    if (event->matches(QKeySequence::SelectStartOfDocument)) return moveTo({}, true);
+    if (event->matches(QKeySequence::MoveToEndOfDocument)) return moveTo(end, false);
+    if (event->matches(QKeySequence::SelectEndOfDocument)) return moveTo(end, true);
+    if (event->matches(QKeySequence::MoveToNextLine)) return vertically(1, false);
+    if (event->matches(QKeySequence::SelectNextLine)) return vertically(1, true);
+    if (event->matches(QKeySequence::MoveToPreviousLine)) return vertically(-1, false);
+    if (event->matches(QKeySequence::SelectPreviousLine)) return vertically(-1, true);
+    if (event->matches(QKeySequence::MoveToNextPage)) return vertically(page, false);
+    if (event->matches(QKeySequence::SelectNextPage)) return vertically(page, true);
+    if (event->matches(QKeySequence::MoveToPreviousPage)) return vertically(-page, false);
+    if (event->matches(QKeySequence::SelectPreviousPage)) return vertically(-page, true);
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+        return true;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        copy();
+        return true;
+    }
+    const auto edited = [this](auto&& edit) {
+        edit();
+        ensureVisible(caret_);
+        return true;
+    };
+    if (event->matches(QKeySequence::Cut)) return edited([this] { cut(); });
+    if (event->matches(QKeySequence::Paste)) return edited([this] { paste(); });
+    if (event->matches(QKeySequence::Undo)) return edited([this] { undo(); });
+    if (event->matches(QKeySequence::Redo)) return edited([this] { redo(); });
+    if (event->matches(QKeySequence::Delete))
+        return edited([this] { deleteSelectionOr(nextCharacter(caret_)); });
+    if (event->matches(QKeySequence::DeleteEndOfWord))
+        return edited([this] { deleteSelectionOr(nextWord(caret_)); });
+    if (event->matches(QKeySequence::DeleteStartOfWord))
+        return edited([this] { deleteSelectionOr(previousWord(caret_)); });
+    if (event->key() == Qt::Key_Backspace &&
+        !event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier))
+        return edited([this] { deleteSelectionOr(previousCharacter(caret_)); });
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return edited([this] { typeText(QStringLiteral("\n")); });
+    const QString text = event->text();
+    if (!text.isEmpty() && text.at(0).isPrint() &&
+        !event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::MetaModifier)) {
+        return edited([this, &text] { typeText(text); });
+    }
+    return false;
+}
+
+void LinesEdit::moveCaret(Position position, bool keepAnchor) {
+    const Position to = clamped(position);
+    const Position oldAnchor = anchor_;
+    const Position oldCaret = caret_;
+    if (!keepAnchor) anchor_ = to;
+    caret_ = to;
+    goalX_ = -1;
+    if (caret_ == oldCaret && anchor_ == oldAnchor) return;
+    viewport()->update();
+    if (hasSelection() && QGuiApplication::clipboard()->supportsSelection() && !selecting_ && keepAnchor)
+        QGuiApplication::clipboard()->setText(selectedText(), QClipboard::Selection);
+    notifyCaret();
+    emit cursorPositionChanged();
+}
+
+void LinesEdit::typeText(const QString& text) {
+    // A character typed right after the last one typed joins its step, as a word is undone whole.
+    const auto [from, to] = std::minmax(anchor_, caret_);
+    const bool joins = from == to && !undo_.empty() && undo_.back().typed && !text.contains(u'\n') &&
+                       endAfter(undo_.back().from, undo_.back().inserted) == from;
+    if (!joins) {
+        replace(from, to, text);
+        if (!undo_.empty() && !text.contains(u'\n')) undo_.back().typed = true;
+        return;
+    }
+    undo_.back().inserted += text;
+    redo_.clear();
+    moveCaret(replaceRange(from, from, text), false);
+}
+
+void LinesEdit::record(Edit edit) {
+    undo_.push_back(std::move(edit));
+    redo_.clear();
+}
+
+LinesEdit::Position LinesEdit::replaceRange(Position from, Position to, const QString& text) {
+    const qsizetype offset = QAccessible::isActive() ? offsetOf(from) : -1;
+    const QString removed = offset >= 0 ? textBetween(from, to) : QString();
+    Position end;
+    if (from.line == to.line && !text.contains(u'\n')) {
+        // Within one line: that line alone changes.
+        lines_[from.line].replace(from.column, to.column - from.column, text);
+        end = {from.line, from.column + static_cast<int>(text.size())};
+        widen(lines_.at(from.line));
+    } else {
+        QStringList pieces = text.split(u'\n');
+        end = {from.line + static_cast<int>(pieces.size()) - 1,
+               static_cast<int>(pieces.constLast().size()) + (pieces.size() == 1 ? from.column : 0)};
+        pieces.first().prepend(QStringView(lines_.at(from.line)).left(from.column));
+        pieces.last().append(QStringView(lines_.at(to.line)).mid(to.column));
+        const int replaced = to.line - from.line + 1;
+        const int kept = std::min<int>(replaced, static_cast<int>(pieces.size()));
+        for (int i = 0; i < kept; ++i)
+            lines_[from.line + i] = std::move(pieces[i]);
+        if (pieces.size() > replaced) {
+            lines_.insert(from.line + replaced, pieces.size() - replaced, QString());
+            for (qsizetype i = replaced; i < pieces.size(); ++i)
+                lines_[from.line + i] = std::move(pieces[i]);
+        } else if (pieces.size() < replaced) {
+            lines_.remove(from.line + kept, replaced - kept);
+        }
+        for (int line = from.line; line <= end.line; ++line)
+            widen(lines_.at(line));
+        updateScrollBars();
+    }
+    starts_.clear();
+    viewport()->update();
+    if (offset >= 0) notifyChange(offset, removed, text);
+    emit textChanged();
+    return end;
+}
+
+void LinesEdit::deleteSelectionOr(Position other) {
+    if (hasSelection()) {
+        insertText({});
+    } else {
+        replace(caret_, other, {});
+    }
+}
+
+LinesEdit::Position LinesEdit::clamped(Position position) const {
+    const int line = std::clamp(position.line, 0, lineCount() - 1);
+    const QString& text = lines_.at(line);
+    int column = std::clamp(position.column, 0, static_cast<int>(text.size()));
+    // Never between the two halves of a character beyond the basic plane.
+    if (column > 0 && column < text.size() && text.at(column).isLowSurrogate() &&
+        text.at(column - 1).isHighSurrogate())
+        --column;
+    return {line, column};
+}
+
+LinesEdit::Position LinesEdit::nextCharacter(Position at) const {
+    const QString& text = lines_.at(at.line);
+    if (at.column >= text.size()) return at.line + 1 < lineCount() ? Position{at.line + 1, 0} : at;
+    const bool pair = at.column + 1 < text.size() && text.at(at.column).isHighSurrogate();
+    return {at.line, at.column + (pair ? 2 : 1)};
+}
+
+LinesEdit::Position LinesEdit::previousCharacter(Position at) const {
+    if (at.column == 0)
+        return at.line > 0 ? Position{at.line - 1, static_cast<int>(lines_.at(at.line - 1).size())} : at;
+    const QString& text = lines_.at(at.line);
+    const bool pair = at.column >= 2 && text.at(at.column - 1).isLowSurrogate();
+    return {at.line, at.column - (pair ? 2 : 1)};
+}
+
+// The start of the next word, or the end of the line, as Ctrl+Right moves in a text field.
+LinesEdit::Position LinesEdit::nextWord(Position at) const {
+    const QString& text = lines_.at(at.line);
+    if (at.column >= text.size()) return nextCharacter(at);
+    int column = at.column;
+    while (column < text.size() && isWordCharacter(text.at(column)))
+        ++column;
+    while (column < text.size() && !isWordCharacter(text.at(column)))
+        ++column;
+    return {at.line, column};
+}
+
+LinesEdit::Position LinesEdit::previousWord(Position at) const {
+    if (at.column == 0) return previousCharacter(at);
+    const QString& text = lines_.at(at.line);
+    int column = at.column;
+    while (column > 0 && !isWordCharacter(text.at(column - 1)))
+        --column;
+    while (column > 0 && isWordCharacter(text.at(column - 1)))
+        --column;
+    return {at.line, column};
+}
+
+LinesEdit::Position LinesEdit::lineMoved(Position at, int lines) const {
+    const int line = std::clamp(at.line + lines, 0, lineCount() - 1);
+    if (line == at.line)
+        return lines < 0 ? Position{line, 0} : Position{line, static_cast<int>(lines_.at(line).size())};
+    const qreal goal = goalX_ >= 0 ? goalX_ : xOf(lines_.at(at.line), at.column);
+    return {line, columnAt(lines_.at(line), goal)};
+}
+
+int LinesEdit::visibleRows() const {
+    return std::max(0, (viewport()->height() - kMargin) / lineHeight());
+}
+
+int LinesEdit::lineHeight() const {
+    return std::max(1, fontMetrics().lineSpacing());
+}
+
+qreal LinesEdit::advance(const QString& text, int index) const {
+    const QChar ch = text.at(index);
+    float& known = advances_[ch.unicode()];
+    if (known >= 0 && !ch.isSurrogate()) return known;
+    if (ch.isLowSurrogate() && index > 0 && text.at(index - 1).isHighSurrogate()) return 0;
+    const QFontMetricsF metrics(font());
+    if (ch.isHighSurrogate() && index + 1 < text.size()) return metrics.horizontalAdvance(text.mid(index, 2));
+    known = ch == u'\t' ? kTabStop * metrics.horizontalAdvance(u' ') : metrics.horizontalAdvance(ch);
+    return known;
+}
+
+qreal LinesEdit::xOf(const QString& text, int column) const {
+    qreal x = 0;
+    for (int i = 0; i < column && i < text.size(); ++i)
+        x += advance(text, i);
+    return x;
+}
+
+int LinesEdit::columnAt(const QString& text, qreal x) const {
+    qreal at = 0;
+    const int n = static_cast<int>(text.size());
+    for (int i = 0; i < n; ++i) {
+        const qreal width = advance(text, i);
+        if (width > 0 && x < at + width / 2) return i;
+        at += width;
+    }
+    return n;
+}
+
+void LinesEdit::drawLine(QPainter& painter, const QString& text, qreal left, int baseline) const {
+    // Runs between tabs, each at its own place; in a long line only the part in view.
+    const qreal right = viewport()->width();
+    qreal x = left;
+    qreal runX = left;
+    int runStart = 0;
+    const int n = static_cast<int>(text.size());
+    for (int i = 0; i <= n; ++i) {
+        const bool past = x > right;
+        if (i == n || past || text.at(i) == u'\t') {
+            if (i > runStart) painter.drawText(QPointF(runX, baseline), text.mid(runStart, i - runStart));
+            if (i == n || past) break;
+            x += advance(text, i);
+            runStart = i + 1;
+            runX = x;
+            continue;
+        }
+        const qreal width = advance(text, i);
+        if (runStart == i && x + 2 * width < 0 && i + 1 < n && !text.at(i + 1).isLowSurrogate() &&
+            !text.at(i + 1).isMark()) {
+            runStart = i + 1;  // wholly left of the view
+            runX = x + width;
+        }
+        x += width;
+    }
+}
+
+void LinesEdit::measureAll() {
+    advances_.assign(0x10000, -1.0f);
+    const QFontMetricsF metrics(font());
+    widestCharacter_ = std::max(metrics.maxWidth(), kTabStop * metrics.horizontalAdvance(u' '));
+    widest_ = 0;
+    for (const QString& line : lines_)
+        widen(line);
+    updateScrollBars();
+    viewport()->update();
+}
+
+void LinesEdit::widen(const QString& text) {
+    // A line too short to be wider than the widest so far is not measured.
+    qreal x = 0;
+    const int n = static_cast<int>(text.size());
+    if (n * widestCharacter_ < widest_) return;
+    for (int i = 0; i < n; ++i)
+        x += advance(text, i);
+    widest_ = std::max(widest_, x);
+}
+
+void LinesEdit::updateScrollBars() {
+    QScrollBar* vertical = verticalScrollBar();
+    const int rows = std::max(1, visibleRows());
+    vertical->setRange(0, std::max(0, lineCount() - rows));
+    vertical->setPageStep(rows);
+    vertical->setSingleStep(1);
+    QScrollBar* horizontal = horizontalScrollBar();
+    const int width = std::max(0, viewport()->width() - 2 * kMargin);
+    horizontal->setRange(0, std::max(0, static_cast<int>(std::ceil(widest_)) + 1 - width));
+    horizontal->setPageStep(width);
+    horizontal->setSingleStep(std::max(1, fontMetrics().averageCharWidth() * 2));
+}
+
+void LinesEdit::restartBlink() {
+    if (!hasFocus()) return;
+    caretShown_ = true;
+    const int flash = QGuiApplication::styleHints()->cursorFlashTime();
+    if (flash >= 2) {
+        blink_.start(flash / 2, this);
+    } else {
+        blink_.stop();
+    }
+    viewport()->update();
+}
+
+void LinesEdit::notifyChange(qsizetype offset, const QString& removed, const QString& inserted) {
+    QAccessibleTextUpdateEvent change(this, static_cast<int>(offset), removed, inserted);
+    QAccessible::updateAccessibility(&change);
+}
+
+void LinesEdit::notifyCaret() {
+    if (!QAccessible::isActive()) return;
+    if (hasSelection()) {
+        const auto [from, to] = std::minmax(anchor_, caret_);
+        QAccessibleTextSelectionEvent selection(this, static_cast<int>(offsetOf(from)),
+                                                static_cast<int>(offsetOf(to)));
+        selection.setCursorPosition(static_cast<int>(offsetOf(caret_)));
+        QAccessible::updateAccessibility(&selection);
+        return;
+    }
+    QAccessibleTextCursorEvent moved(this, static_cast<int>(offsetOf(caret_)));
+    QAccessible::updateAccessibility(&moved);
+}
+
+}  // namespace kombinator::ui
