@@ -1,7 +1,9 @@
 // The key maker: keys made to order are proven by the exhaustive check, the bound says when no
 // smaller key exists, a stopped search still ends with a proven key, and a saved key is listed by
 // the key dialog and substitutes like a shipped one.
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -40,6 +42,8 @@ private slots:
     void bounds();
     void shapes_data();
     void shapes();
+    void keyBookFileNames_data();
+    void keyBookFileNames();
     void texts();
     void profileMatchesBruteForce_data();
     void profileMatchesBruteForce();
@@ -130,6 +134,24 @@ void TestKeyMaker::shapes() {
     const std::optional<KeyShape> shape = parseKeyName(name.toStdString());
     QCOMPARE(shape.has_value() && isMakeable(*shape), makeable);
     if (makeable) QCOMPARE(QString::fromStdString(keyName(*shape)), name);
+}
+
+void TestKeyMaker::keyBookFileNames_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("key") << "03_09_07.txt" << true;
+    QTest::newRow("capital suffix") << "03_09_07.TXT" << true;
+    QTest::newRow("numbered copy") << "03_09_07.001" << false;
+}
+
+void TestKeyMaker::keyBookFileNames() {
+    QFETCH(QString, file);
+    QFETCH(bool, read);
+    QTemporaryDir dir;
+    QFile key(dir.filePath(file));
+    QVERIFY(key.open(QIODevice::WriteOnly) && key.write("001 002 003\r\n004 005 006\r\n007 008 009\r\n") > 0);
+    key.close();
+    QCOMPARE(readKeyBook(dir.path()).count(shapeOf("03_09_07")), read ? 1u : 0u);
 }
 
 void TestKeyMaker::texts() {
