@@ -43,7 +43,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 wine32:i386 nsis cmake ninja-build
           dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev g++ pkg-config
-          xvfb xauth imagemagick fonts-dejavu-core)
+          xvfb xauth x11-utils imagemagick fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -113,11 +113,15 @@ wine reg delete 'HKCU\Environment' /v QT_QPA_PLATFORM /f >/dev/null
 step "Screenshot of kombinator.exe under Wine and Xvfb"
 shot="$out/kombinator-wine.png"
 rm -f "$shot"
+# Wine's first window on a display can take a minute on a busy machine (it sets up its desktop
+# and fonts): the picture is taken once the window is there and has had time to draw itself.
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -c "
-    wine '$out/win64/bin/kombinator.exe' & sleep 25
-    import -window root '$shot'
+    wine '$out/win64/bin/kombinator.exe' &
+    for i in \$(seq 120); do xwininfo -root -tree | grep -q '\"Kombinátor\"' && break; sleep 1; done
+    sleep 5
+    xwininfo -root -tree | grep -q '\"Kombinátor\"' && import -window root '$shot'
     wineserver -k" >/dev/null 2>&1 || true
-[ -f "$shot" ] && echo "screenshot: $shot" || echo "screenshot: none taken"
+[ -f "$shot" ] && echo "screenshot: $shot" || echo "screenshot: none taken (the window did not open)"
 
 step "Installer and portable zip"
 (cd "$out/win64" && cpack -G NSIS)
