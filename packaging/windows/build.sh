@@ -43,7 +43,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 wine32:i386 nsis cmake ninja-build
           dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev g++ pkg-config
-          xvfb xauth x11-utils imagemagick fonts-dejavu-core)
+          xvfb xauth xdotool xclip imagemagick fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -111,15 +111,26 @@ done | tee "$out/skipped.txt"
 wine reg delete 'HKCU\Environment' /v QT_QPA_PLATFORM /f >/dev/null
 
 step "Screenshot of kombinator.exe under Wine and Xvfb"
+# Three tips brought in as a user does (a coupon on the clipboard, "Vágólap betöltése", then
+# "Konvertálás"), so that the picture shows the outcome markers in the grid, accented names and the
+# systems the tips allow. Wine's first window on a display can take a minute on a busy machine: the
+# clicks wait for the window to open.
 shot="$out/kombinator-wine.png"
 rm -f "$shot"
-# Wine's first window on a display can take a minute on a busy machine (it sets up its desktop
-# and fonts): the picture is taken once the window is there and has had time to draw itself.
+printf '%s\n' "Arsenal - Chelsea" Arsenal 1,50 "Barcelona - Real Madrid" Döntetlen 1,80 \
+    "Ferencváros - Újpest" Újpest 2,10 >"$out/coupon.txt"
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -c "
     wine '$out/win64/bin/kombinator.exe' &
-    for i in \$(seq 120); do xwininfo -root -tree | grep -q '\"Kombinátor\"' && break; sleep 1; done
-    sleep 5
-    xwininfo -root -tree | grep -q '\"Kombinátor\"' && import -window root '$shot'
+    for i in \$(seq 120); do w=\$(xdotool search --name '^Kombinátor\$' | head -n 1); [ -n \"\$w\" ] && break; sleep 1; done
+    [ -n \"\$w\" ] || { wineserver -k; exit 1; }
+    sleep 4
+    xclip -selection clipboard -i '$out/coupon.txt' &
+    sleep 1
+    xdotool mousemove --window \$w 360 303 click 1
+    sleep 2
+    xdotool mousemove --window \$w 383 370 click 1
+    sleep 3
+    import -window root '$shot'
     wineserver -k" >/dev/null 2>&1 || true
 [ -f "$shot" ] && echo "screenshot: $shot" || echo "screenshot: none taken (the window did not open)"
 
