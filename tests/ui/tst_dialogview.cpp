@@ -196,6 +196,12 @@ private slots:
         QTest::newRow("a character beyond the basic plane is one") << "a😀b" << 0 << 1 << "{Right}{Backspace}"
                                                                    << "ab"
                                                                    << "0:1";
+        QTest::newRow("pasting CR LF lines")
+            << match << 0 << 17 << "{Return}{C-V}" << match + "\nÚjpest\n1,85"
+            << "2:4";
+        QTest::newRow("cut and paste moves a word") << match << 0 << 17 << "{S-C-Left}{C-X}{C-Home}{C-V}"
+                                                    << "ChelseaArsenal - "
+                                                    << "0:7";
         QTest::newRow("a caret past the end is clamped") << "ab\ncd" << 7 << 9 << "{Left}"
                                                          << "ab\ncd"
                                                          << "1:1";
@@ -209,6 +215,7 @@ private slots:
         edit.resize(240, 120);
         edit.setText(text);
         edit.setCursorPosition({line, column});
+        QGuiApplication::clipboard()->setText(QStringLiteral("Újpest\r\n1,85"));
         static const QRegularExpression key(QStringLiteral(R"(\{(S-)?(C-)?(\w+)\}|(.))"),
                                             QRegularExpression::UseUnicodePropertiesOption);
         for (auto it = key.globalMatch(keys); it.hasNext();) {
@@ -228,6 +235,45 @@ private slots:
         QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(&edit)->textInterface();
         QCOMPARE(reader->text(0, reader->characterCount()), edit.text());
         QCOMPARE(reader->cursorPosition(), edit.offsetOf(edit.cursorPosition()));
+    }
+
+    // What a screen reader reads around an offset: a character, a word, a line with its line end.
+    void screenReaderUnits_data() {
+        QTest::addColumn<int>("boundary");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("before");  // -1 at, 0 before, 1 after the offset's unit
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        const int line = QAccessible::LineBoundary;
+        const int word = QAccessible::WordBoundary;
+        QTest::newRow("line at") << line << 3 << -1 << "Arsenal - Chelsea\n" << 0 << 18;
+        QTest::newRow("last line") << line << 20 << -1 << "Újpest" << 18 << 24;
+        QTest::newRow("line before") << line << 20 << 0 << "Arsenal - Chelsea\n" << 0 << 18;
+        QTest::newRow("line after") << line << 3 << 1 << "Újpest" << 18 << 24;
+        QTest::newRow("no line before the first") << line << 3 << 0 << "" << -1 << -1;
+        QTest::newRow("word at") << word << 12 << -1 << "Chelsea" << 10 << 17;
+        QTest::newRow("word on the next line") << word << 19 << -1 << "Újpest" << 18 << 24;
+        QTest::newRow("character") << int(QAccessible::CharBoundary) << 18 << -1 << "Ú" << 18 << 19;
+        QTest::newRow("whole text") << int(QAccessible::NoBoundary) << 5 << -1 << "Arsenal - Chelsea\nÚjpest"
+                                    << 0 << 24;
+    }
+    void screenReaderUnits() {
+        QFETCH(int, boundary);
+        QFETCH(int, offset);
+        QFETCH(int, before);
+        LinesEdit edit;
+        edit.setText(u"Arsenal - Chelsea\r\nÚjpest");
+        QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(&edit)->textInterface();
+        const auto type = static_cast<QAccessible::TextBoundaryType>(boundary);
+        int start = 0;
+        int end = 0;
+        const QString unit = before < 0    ? reader->textAtOffset(offset, type, &start, &end)
+                             : before == 0 ? reader->textBeforeOffset(offset, type, &start, &end)
+                                           : reader->textAfterOffset(offset, type, &start, &end);
+        QTEST(unit, "unit");
+        QTEST(start, "start");
+        QTEST(end, "end");
     }
 
     // The key description is one line: a pasted text of several lines becomes one, with a blank
