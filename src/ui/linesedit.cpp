@@ -574,58 +574,24 @@ void LinesEdit::scrollContentsBy(int, int) {
     viewport()->update();
 }
 
-bool LinesEdit::isEditingKey(QKeyEvent* event) const {
-    static const QKeySequence::StandardKey keys[] = {QKeySequence::Undo,
-                                                     QKeySequence::Redo,
-                                                     QKeySequence::Cut,
-                                                     QKeySequence::Copy,
-                                                     QKeySequence::Paste,
-                                                     QKeySequence::Delete,
-                                                     QKeySequence::Backspace,
-                                                     QKeySequence::SelectAll,
-                                                     QKeySequence::DeleteStartOfWord,
-                                                     QKeySequence::DeleteEndOfWord,
-                                                     QKeySequence::MoveToNextChar,
-                                                     QKeySequence::MoveToPreviousChar,
-                                                     QKeySequence::MoveToNextWord,
-                                                     QKeySequence::MoveToPreviousWord,
-                                                     QKeySequence::MoveToStartOfLine,
-                                                     QKeySequence::MoveToEndOfLine,
-                                                     QKeySequence::MoveToNextLine,
-                                                     QKeySequence::MoveToPreviousLine,
-                                                     QKeySequence::MoveToNextPage,
-                                                     QKeySequence::MoveToPreviousPage,
-                                                     QKeySequence::MoveToStartOfDocument,
-                                                     QKeySequence::MoveToEndOfDocument,
-                                                     QKeySequence::SelectNextChar,
-                                                     QKeySequence::SelectPreviousChar,
-                                                     QKeySequence::SelectNextWord,
-                                                     QKeySequence::SelectPreviousWord,
-                                                     QKeySequence::SelectStartOfLine,
-                                                     QKeySequence::SelectEndOfLine,
-                                                     QKeySequence::SelectNextLine,
-                                                     QKeySequence::SelectPreviousLine,
-                                                     QKeySequence::SelectNextPage,
-                                                     QKeySequence::SelectPreviousPage,
-                                                     QKeySequence::SelectStartOfDocument,
-                                                     QKeySequence::SelectEndOfDocument};
-    for (QKeySequence::StandardKey key : keys) {
-        if (event->matches(key)) return true;
-    }
-    const QString text = event->text();
-    const bool typed = !text.isEmpty() && text.at(0).isPrint() &&
-                       !event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::MetaModifier);
-    return typed || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+bool LinesEdit::isEditingKey(QKeyEvent* event) {
+    return static_cast<bool>(keyAction(event));
 }
 
 bool LinesEdit::handleKey(QKeyEvent* event) {
+    const std::function<void()> action = keyAction(event);
+    if (action) action();
+    return static_cast<bool>(action);
+}
+
+// What a key does in the field, or nothing when the key is not the field's: the one list that both
+// takes the key from the window's shortcuts and acts on it.
+std::function<void()> LinesEdit::keyAction(QKeyEvent* event) {
     struct Move {
         QKeySequence::StandardKey move;
         QKeySequence::StandardKey select;
         Position (LinesEdit::*to)(Position) const;
     };
-    const Position lineStart{caret_.line, 0};
-    const Position lineEnd{caret_.line, static_cast<int>(lines_.at(caret_.line).size())};
     static const Move moves[] = {
         {QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar, &LinesEdit::nextCharacter},
         {QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar, &LinesEdit::previousCharacter},
@@ -635,38 +601,49 @@ bool LinesEdit::handleKey(QKeyEvent* event) {
     for (const Move& move : moves) {
         const bool select = event->matches(move.select);
         if (!select && !event->matches(move.move)) continue;
-        // An arrow over a selection, without Shift, lands at that side of it.
-        if (!select && hasSelection() &&
-            (move.to == &LinesEdit::nextCharacter || move.to == &LinesEdit::previousCharacter)) {
-            const auto [from, to] = std::minmax(anchor_, caret_);
-            setCursorPosition(move.to == &LinesEdit::nextCharacter ? to : from);
-        } else {
-            setCursorPosition((this->*move.to)(caret_), select);
-        }
-        ensureVisible(caret_);
-        return true;
+        return [this, move, select] {
+            // An arrow over a selection, without Shift, lands at that side of it.
+            if (!select && hasSelection() &&
+                (move.to == &LinesEdit::nextCharacter || move.to == &LinesEdit::previousCharacter)) {
+                const auto [from, to] = std::minmax(anchor_, caret_);
+                setCursorPosition(move.to == &LinesEdit::nextCharacter ? to : from);
+            } else {
+                setCursorPosition((this->*move.to)(caret_), select);
+            }
+            ensureVisible(caret_);
+        };
     }
-    const auto moveTo = [this](Position to, bool select) {
-        setCursorPosition(to, select);
-        ensureVisible(caret_);
-        return true;
+    // Each of these moves the caret to a place worked out when the key comes.
+    const auto moveTo = [this](auto place, bool select) -> std::function<void()> {
+        return [this, place, select] {
+            setCursorPosition(place(), select);
+            ensureVisible(caret_);
+        };
     };
-    const auto vertically = [this](int lines, bool select) {
-        if (goalX_ < 0) goalX_ = xOf(lines_.at(caret_.line), caret_.column);
-        const qreal goal = goalX_;
-        moveCaret(lineMoved(caret_, lines), select);
-        goalX_ = goal;
-        ensureVisible(caret_);
-        return true;
+    const auto lineStart = [this] { return Position{caret_.line, 0}; };
+    const auto lineEnd = [this] {
+        return Position{caret_.line, static_cast<int>(lines_.at(caret_.line).size())};
+    };
+    const auto start = [] { return Position{}; };
+    const auto end = [this] {
+        return Position{lineCount() - 1, static_cast<int>(lines_.constLast().size())};
+    };
+    const auto vertically = [this](int lines, bool select) -> std::function<void()> {
+        return [this, lines, select] {
+            if (goalX_ < 0) goalX_ = xOf(lines_.at(caret_.line), caret_.column);
+            const qreal goal = goalX_;
+            moveCaret(lineMoved(caret_, lines), select);
+            goalX_ = goal;
+            ensureVisible(caret_);
+        };
     };
     const int page = std::max(1, visibleRows() - 1);
-    const Position end{lineCount() - 1, static_cast<int>(lines_.constLast().size())};
     if (event->matches(QKeySequence::MoveToStartOfLine)) return moveTo(lineStart, false);
     if (event->matches(QKeySequence::SelectStartOfLine)) return moveTo(lineStart, true);
     if (event->matches(QKeySequence::MoveToEndOfLine)) return moveTo(lineEnd, false);
     if (event->matches(QKeySequence::SelectEndOfLine)) return moveTo(lineEnd, true);
-    if (event->matches(QKeySequence::MoveToStartOfDocument)) return moveTo({}, false);
-    if (event->matches(QKeySequence::SelectStartOfDocument)) return moveTo({}, true);
+    if (event->matches(QKeySequence::MoveToStartOfDocument)) return moveTo(start, false);
+    if (event->matches(QKeySequence::SelectStartOfDocument)) return moveTo(start, true);
     if (event->matches(QKeySequence::MoveToEndOfDocument)) return moveTo(end, false);
     if (event->matches(QKeySequence::SelectEndOfDocument)) return moveTo(end, true);
     if (event->matches(QKeySequence::MoveToNextLine)) return vertically(1, false);
@@ -677,18 +654,14 @@ bool LinesEdit::handleKey(QKeyEvent* event) {
     if (event->matches(QKeySequence::SelectNextPage)) return vertically(page, true);
     if (event->matches(QKeySequence::MoveToPreviousPage)) return vertically(-page, false);
     if (event->matches(QKeySequence::SelectPreviousPage)) return vertically(-page, true);
-    if (event->matches(QKeySequence::SelectAll)) {
-        selectAll();
-        return true;
-    }
-    if (event->matches(QKeySequence::Copy)) {
-        copy();
-        return true;
-    }
-    const auto edited = [this](auto&& edit) {
-        edit();
-        ensureVisible(caret_);
-        return true;
+    if (event->matches(QKeySequence::SelectAll)) return [this] { selectAll(); };
+    if (event->matches(QKeySequence::Copy)) return [this] { copy(); };
+    // An edit shows where it happened.
+    const auto edited = [this](auto edit) -> std::function<void()> {
+        return [this, edit] {
+            edit();
+            ensureVisible(caret_);
+        };
     };
     if (event->matches(QKeySequence::Cut)) return edited([this] { cut(); });
     if (event->matches(QKeySequence::Paste)) return edited([this] { paste(); });
@@ -708,9 +681,9 @@ bool LinesEdit::handleKey(QKeyEvent* event) {
     const QString text = event->text();
     if (!text.isEmpty() && text.at(0).isPrint() &&
         !event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::MetaModifier)) {
-        return edited([this, &text] { typeText(text); });
+        return edited([this, text] { typeText(text); });
     }
-    return false;
+    return {};
 }
 
 void LinesEdit::moveCaret(Position position, bool keepAnchor) {

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <compare>
+#include <functional>
 #include <vector>
 
 namespace kombinator::ui {
@@ -103,7 +104,8 @@ private:
     };
 
     bool handleKey(QKeyEvent* event);
-    bool isEditingKey(QKeyEvent* event) const;
+    bool isEditingKey(QKeyEvent* event);
+    std::function<void()> keyAction(QKeyEvent* event);
     void moveCaret(Position position, bool keepAnchor);
     void typeText(const QString& text);
     void record(Edit edit);
