@@ -1,0 +1,703 @@
+#!/usr/bin/env python3
+"""Composes bet-slip and offer pages the way bookmakers build them, for copying in real browsers.
+
+Every page is put together at random from the blocks bookmakers use: cards, flex and grid rows,
+tables with and without a header, definition lists, lists, badges, buttons, kick-off, league and
+market lines, slip titles and summaries. Beside each page NAME.html goes NAME.tips, what a careful
+reader takes from it, one tip a line:
+
+    home|away|home marker|away marker|odds
+
+or the single line "refused" when the page cannot be read safely: a price drawn by the page's
+style (a copy never carries it), an old and a new price with nothing saying which holds, or an
+offer row whose backed price is told only by its colour.
+
+    slipgen.py generate --seed 28 --count 320 --out DIR
+    slipgen.py collect DIR --out tests/offer/generated/copies.json
+
+"collect" gathers the browsers' copies (DIR/NAME.chromium.txt, DIR/NAME.firefox.txt, made by
+tools/browsercopy/copy-pages-session.sh) with the tips into one table, and checks that no copy is
+empty and that every price of a readable page is in its copy.
+"""
+
+import argparse
+import html
+import json
+import os
+import random
+import sys
+
+# Team, country. Pairs are drawn from one country, or across countries for the cups.
+TEAMS = [
+    ("Ferencváros", "hu"), ("Újpest FC", "hu"), ("Győri ETO", "hu"), ("Fehérvár", "hu"),
+    ("MTK Budapest", "hu"), ("Debreceni VSC", "hu"), ("Paksi FC", "hu"), ("Puskás Akadémia", "hu"),
+    ("Kisvárda", "hu"), ("Zalaegerszeg", "hu"), ("Diósgyőr", "hu"), ("Kecskemét", "hu"),
+    ("Nyíregyháza Spartacus", "hu"), ("Szeged-Csanád Grosics Akadémia", "hu"), ("Mezőkövesd", "hu"),
+    ("Budapest Honvéd", "hu"), ("Vasas", "hu"), ("Szombathelyi Haladás", "hu"), ("Soroksár", "hu"),
+    ("Kazincbarcika", "hu"),
+    ("Arsenal", "en"), ("Chelsea", "en"), ("Liverpool", "en"), ("Everton", "en"),
+    ("Manchester United", "en"), ("Manchester City", "en"), ("Tottenham Hotspur", "en"),
+    ("Brighton & Hove Albion", "en"), ("Nott'm Forest", "en"), ("Wolverhampton Wanderers", "en"),
+    ("Aston Villa", "en"), ("Newcastle United", "en"), ("West Ham United", "en"), ("Crystal Palace", "en"),
+    ("Bayern München", "de"), ("Borussia Dortmund", "de"), ("Borussia M'gladbach", "de"),
+    ("Schalke 04", "de"), ("Darmstadt 98", "de"), ("SC Paderborn 07", "de"), ("1. FC Köln", "de"),
+    ("FC 08 Homburg", "de"), ("Bayer Leverkusen", "de"), ("Eintracht Frankfurt", "de"),
+    ("VfB Stuttgart", "de"), ("RB Leipzig", "de"), ("1. FSV Mainz 05", "de"), ("Werder Bremen", "de"),
+    ("Real Madrid", "es"), ("Barcelona", "es"), ("Atlético Madrid", "es"), ("Sevilla FC", "es"),
+    ("Real Betis", "es"), ("Villarreal", "es"), ("Athletic Club", "es"), ("Real Sociedad", "es"),
+    ("Juventus", "it"), ("Internazionale", "it"), ("AC Milan", "it"), ("Napoli", "it"),
+    ("AS Roma", "it"), ("Lazio", "it"), ("Atalanta", "it"), ("Fiorentina", "it"),
+    ("Paris Saint-Germain", "fr"), ("AS Saint-Étienne", "fr"), ("Olympique Lyon", "fr"),
+    ("Olympique de Marseille", "fr"), ("AS Monaco", "fr"), ("LOSC Lille", "fr"),
+    ("Ajax", "nl"), ("PSV", "nl"), ("Feyenoord", "nl"), ("AZ Alkmaar", "nl"),
+    ("Benfica", "pt"), ("FC Porto", "pt"), ("Sporting CP", "pt"),
+    ("Celtic", "sc"), ("Rangers", "sc"),
+    ("Galatasaray", "eu"), ("Fenerbahçe", "eu"), ("Slavia Praha", "eu"), ("Sparta Praha", "eu"),
+    ("Dinamo Zagreb", "eu"), ("Crvena zvezda", "eu"), ("Red Bull Salzburg", "eu"), ("Club Brugge", "eu"),
+]
+
+# How a country's league is named on a page: short, with the country, with the round.
+LEAGUES = {
+    "hu": ["NB I", "Magyarország - NB I", "NB I - 15. forduló", "OTP Bank Liga", "Magyar Kupa"],
+    "en": ["Premier League", "Anglia - Premier League", "Premier League - 17. forduló", "FA Kupa"],
+    "de": ["Bundesliga", "Németország - Bundesliga", "DFB-Pokal", "Bundesliga - 14. forduló"],
+    "es": ["LaLiga", "Spanyolország - LaLiga", "Copa del Rey"],
+    "it": ["Serie A", "Olaszország - Serie A", "Serie A - 16. forduló"],
+    "fr": ["Ligue 1", "Franciaország - Ligue 1", "Coupe de France"],
+    "nl": ["Eredivisie", "Hollandia - Eredivisie"],
+    "pt": ["Liga Portugal", "Portugália - Liga Portugal"],
+    "sc": ["Premiership", "Skócia - Premiership"],
+    "eu": ["Bajnokok Ligája", "Európa-liga", "Konferencia-liga", "Nemzetközi - Európa-liga"],
+}
+# Leagues written without a dash, for places where a dash would read as an event.
+PLAIN_LEAGUES = {
+    "hu": ["NB I", "OTP Bank Liga"], "en": ["Premier League"], "de": ["Bundesliga"], "es": ["LaLiga"],
+    "it": ["Serie A"], "fr": ["Ligue 1"], "nl": ["Eredivisie"], "pt": ["Liga Portugal"],
+    "sc": ["Premiership"], "eu": ["Bajnokok Ligája", "Konferencia-liga"],
+}
+SPORTS = ["Labdarúgás", "Foci", "Labdarúgás"]
+DAYS = ["h", "k", "sze", "cs", "p", "szo", "v"]
+SEPARATORS = [" - ", " – ", " — ", " v ", " vs ", " vs. ", "-"]
+BADGES = ["Élő", "Új", "Boost", "Top", "Szuperszorzó", "Népszerű"]
+MARKS = ["▲", "▼", "↑", "↓"]
+# Thousands groups: the gap, and the decimal mark that goes with it ("" = the page's own).
+GROUPS = [(" ", ""), ("\u00a0", ""), ("\u202f", ""), ("\u2009", ""), ("'", "."), (".", ",")]
+
+# Markers: the picture of each side for the outcome backed.
+MARKERS = {
+    "1": ("xxk.bmp", ""), "2": ("", "xxk.bmp"), "X": ("xx.bmp", "xx.bmp"),
+    "1X": ("Xxx.bmp", "xx.bmp"), "X2": ("xx.bmp", "Xxx.bmp"), "12": ("xxk.bmp", "xxk.bmp"),
+}
+
+CSS = """
+body { font-family: sans-serif; max-width: 720px; margin: 8px; }
+.tip { border: 1px solid #bbb; border-radius: 4px; margin: 6px 0; padding: 4px 8px; }
+.row { display: flex; gap: 12px; align-items: center; border-bottom: 1px solid #ddd; padding: 4px 0; }
+.row > div:first-child { flex: 1; }
+.grid { display: grid; gap: 4px 12px; border-top: 1px solid #ddd; }
+.badge { display: inline-block; background: #c22; color: #fff; border-radius: 3px; padding: 0 4px; font-size: 80%; }
+.meta { color: #666; font-size: 85%; }
+.event { font-weight: 600; }
+.price { font-weight: 700; color: #063; }
+.sel { background: #fd3; }
+table { border-collapse: collapse; }
+td, th { border: 1px solid #ccc; padding: 2px 8px; text-align: left; }
+dd { margin-left: 16px; }
+ul.parts { list-style: none; padding-left: 4px; }
+s, del { color: #999; }
+button { margin: 2px; }
+.summary { margin-top: 10px; border-top: 2px solid #333; }
+"""
+
+
+def esc(text):
+    return html.escape(text, quote=False)
+
+
+class Tip:
+    def __init__(self, rng, home, away, country, dec, whole_ok):
+        self.home, self.away, self.country = home, away, country
+        self.kind = rng.choices(["1", "X", "2", "1X", "X2", "12"], [30, 18, 25, 10, 10, 7])[0]
+        self.league = rng.choice(LEAGUES[country])
+        self.plain_league = rng.choice(PLAIN_LEAGUES[country])
+        self.sport = rng.choice(SPORTS)
+        self.when = kickoff(rng)
+        self.market = rng.choice(["Kétesély"] if len(self.kind) == 2 else ["Végeredmény", "1X2"])
+        self.odds, self.price = price(rng, self.kind, dec, whole_ok)
+        self.old = None  # an earlier price, shown beside the current one
+        self.badges = rng.sample(BADGES, rng.choice([1, 1, 2])) if rng.random() < 0.25 else []
+
+    def truth(self):
+        hm, am = MARKERS[self.kind]
+        return f"{self.home}|{self.away}|{hm}|{am}|{self.odds}"
+
+
+def kickoff(rng):
+    hour, minute = rng.choice(range(12, 23)), rng.choice(["00", "15", "30", "45"])
+    day, month = rng.randint(1, 28), rng.randint(1, 12)
+    return rng.choice([
+        f"{rng.choice(DAYS)} {month:02}.{day:02}. {hour}:{minute}",
+        f"Ma {hour}:{minute}",
+        f"Holnap {hour}:{minute}",
+        f"2026-{month:02}-{day:02} {hour}:{minute}",
+        f"{month:02}.{day:02}. {hour}:{minute}",
+        f"{hour}:{minute}",
+    ])
+
+
+def price(rng, kind, dec, whole_ok=False):
+    """The price as the truth writes it (point, no groups) and as the page shows it. A price
+    without decimals is shown only where a label or a column heading says it is one, and a
+    price in thousands always with its decimals, so that "1.500" is never left to guess."""
+    roll = rng.random()
+    if roll < 0.05 and len(kind) == 1:
+        whole = rng.choice([1001, 1250, 1500, 2000, 2500, 5000, 10000, 12500])
+    elif roll < 0.12:
+        whole = rng.randint(10, 150)
+    elif len(kind) == 2:
+        whole = 1
+    else:
+        whole = rng.choice([1, 1, 1, 2, 2, 3, 4, 5, 6, 8])
+    places = rng.choices([2, 1, 0], [84, 12, 4])[0]
+    if whole >= 1000 or (places == 0 and (whole == 1 or not whole_ok)):
+        places = 2
+    digits = "".join(rng.choice("0123456789") for _ in range(places))
+    if whole >= 10:
+        # Long shots are priced in round steps.
+        digits = rng.choice(["0", "5"]) + "0" * (places - 1) if places else ""
+    if whole == 1 and digits.strip("0") == "":
+        digits = "0" * (places - 1) + "1" if places else ""
+    mark, text = dec, str(whole)
+    if whole >= 1000:
+        gap, mark = rng.choice(GROUPS)
+        mark = mark or dec
+        text = f"{whole:,}".replace(",", gap)
+    shown = text + (mark + digits if places else "")
+    odds = str(whole) + ("." + digits if places else "")
+    return odds, shown
+
+
+def pair(rng, used):
+    """Two teams not yet on the page, mostly from one country."""
+    free = [t for t in TEAMS if t[0] not in used]
+    first = rng.choice(free)
+    same = [t for t in free if t[1] == first[1] and t != first]
+    if same and rng.random() < 0.85:
+        second = rng.choice(same)
+        country = first[1]
+    else:
+        second = rng.choice([t for t in free if t != first])
+        country = first[1] if first[1] == second[1] else "eu"
+    used.update((first[0], second[0]))
+    return (first, second) if rng.random() < 0.5 else (second, first), country
+
+
+class Page:
+    """One page's look: the choices a bookmaker makes once for the whole page."""
+
+    def __init__(self, rng, name):
+        self.rng, self.name = rng, name
+        self.kind = rng.choices(["slip", "offer"], [65, 35])[0]
+        self.layout = rng.choices(
+            ["card", "flex", "grid", "table", "bare-table", "dl", "ul"], [22, 16, 13, 15, 14, 10, 10])[0]
+        self.dec = "," if rng.random() < 0.78 else "."
+        self.sep = rng.choice(SEPARATORS)
+        self.names_in_spans = rng.random() < 0.4
+        self.market = rng.choices(["none", "label", "line"], [45, 30, 25])[0]
+        self.price_label = rng.choices(["", "Szorzó: ", "Odds: ", "mark", "@"], [45, 20, 10, 15, 10])[0]
+        self.mark_after = rng.random() < 0.5
+        self.moving = rng.random() < 0.15  # prices labelled old → new
+        self.meta = rng.choices(["none", "when", "league", "sportline", "both"], [30, 20, 15, 20, 15])[0]
+        self.order = "EOP"
+        self.buttons = rng.random() < 0.4
+        self.refusal = None
+        self.uid = 0
+
+    # --- parts of a tip ---
+    def event(self, tip):
+        sep = self.sep
+        if sep == "-" and ("-" in tip.home or "-" in tip.away):
+            sep = " - "
+        if self.names_in_spans:
+            return f'<span class="team">{esc(tip.home)}</span>{esc(sep)}<span class="team">{esc(tip.away)}</span>'
+        return esc(tip.home + sep + tip.away)
+
+    def outcome(self, tip, with_label):
+        rng, home, away = self.rng, tip.home, tip.away
+        forms = {
+            "1": [home, "1", "H"], "X": ["Döntetlen", "X", "D"], "2": [away, "2", "V"],
+            "1X": ["1X", f"{home} vagy döntetlen", f"Kétesély: {home} vagy Döntetlen"],
+            "X2": ["X2", f"{away} vagy döntetlen", f"Kétesély: {away} vagy Döntetlen"],
+            "12": ["12", f"{home} vagy {away}"],
+        }[tip.kind]
+        text = rng.choice(forms)
+        if with_label and not text.startswith("Kétesély"):
+            label = rng.choice(["Tipp: ", tip.market + ": "])
+            text = label + text
+        return esc(text)
+
+    def price_html(self, tip):
+        shown = esc(tip.price)
+        if self.moving and tip.old:
+            return f'Szorzó (régi → új): <s>{esc(tip.old)}</s> → <span class="price">{shown}</span>'
+        label = self.price_label
+        if label == "mark":
+            mark = self.rng.choice(MARKS)
+            gap = self.rng.choice([" ", ""])
+            return f"{shown}{gap}{mark}" if self.mark_after else f"{mark}{gap}{shown}"
+        if label == "@":
+            return "@" + self.rng.choice([" ", ""]) + shown
+        return esc(label) + f'<span class="price">{shown}</span>'
+
+    def meta_lines(self, tip):
+        # Before an outcome that comes first, a league with a dash would read as the event.
+        league = tip.league if self.order[0] == "E" else tip.plain_league
+        return {
+            "none": [], "when": [tip.when], "league": [league],
+            "sportline": [f"{tip.sport} · {tip.plain_league} · {tip.when}"],
+            "both": [league, tip.when],
+        }[self.meta]
+
+    def labels_prices(self):
+        return self.price_label in ("Szorzó: ", "Odds: ") or self.layout == "table"
+
+    def badges(self, tip):
+        return "".join(f'<span class="badge">{esc(b)}</span> ' for b in tip.badges).strip()
+
+
+def refuse_price(page, tip, html_price):
+    """The ways a page hides which price holds; the page's CSS gets what they need."""
+    kind = page.refusal
+    page.uid += 1
+    if kind == "before":
+        side = page.rng.choice(["before", "after"])
+        cls = f"p{page.uid}"
+        page.extra_css.append(f'.{cls}::{side} {{ content: "{tip.price}"; }}')
+        label = esc(page.price_label) if page.price_label in ("Szorzó: ", "Odds: ") else ""
+        return f'{label}<span class="price {cls}"></span>'
+    if kind == "attr":
+        page.extra_css.append("[data-odds]::after { content: attr(data-odds); }")
+        return f'<span class="price" data-odds="{esc(tip.price)}"></span>'
+    if kind == "strike":
+        tag = page.rng.choice(["s", "del"])
+        label = esc(page.price_label) if page.price_label in ("Szorzó: ", "Odds: ") else ""
+        return f'{label}<{tag}>{esc(tip.old)}</{tag}> <b class="price">{esc(tip.price)}</b>'
+    return html_price
+
+
+def offer_prices(page, tip):
+    """The three prices of the result market, the backed one told only by its colour."""
+    rng = page.rng
+    others = [f"{rng.randint(1, 7)}{page.dec}{rng.randint(0, 99):02}" for _ in range(3)]
+    slot = {"1": 0, "X": 1, "2": 2}[tip.kind]
+    others[slot] = tip.price
+    return [f'<span class="{"sel" if i == slot else "odd"}">{esc(p)}</span>' for i, p in enumerate(others)]
+
+
+def build(seed, index):
+    rng = random.Random(f"{seed}:{index}")
+    name = f"g{index:04}"
+    page = Page(rng, name)
+    page.extra_css = []
+    refused = rng.random() < 0.2
+    count = rng.choices(range(1, 9), [10, 14, 16, 16, 14, 12, 10, 8])[0]
+    used = set()
+    tips = []
+    for _ in range(count):
+        ((home, hc), (away, ac)), country = pair(rng, used)
+        tips.append(Tip(rng, home, away, country, page.dec, page.labels_prices()))
+    for tip in tips:
+        if page.moving or refused:
+            tip.old = price(rng, tip.kind, page.dec)[1]
+            while tip.old == tip.price:
+                tip.old = price(rng, tip.kind, page.dec)[1]
+    hidden = set()
+    if refused:
+        choices = ["before", "attr", "strike"]
+        if page.kind == "offer":
+            choices += ["1x2", "1x2"]
+        page.refusal = rng.choice(choices)
+        if page.refusal == "1x2":
+            for tip in tips:
+                tip.kind = rng.choice(["1", "X", "2"])
+            if page.layout == "dl":
+                page.layout = "table"
+        # An offer page marks every backed price by colour alone; the other faults hit one tip
+        # or, now and then, all of them.
+        many = rng.random() < 0.3 or page.refusal == "1x2"
+        hidden = set(range(count)) if many else {rng.randrange(count)}
+    if page.layout == "card":
+        page.order = rng.choices(["EOP", "OEP", "EPO"], [70, 20, 10])[0]
+    elif page.layout == "flex":
+        page.order = rng.choices(["EOP", "OEP"], [80, 20])[0]
+
+    body = []
+    if page.kind == "slip":
+        title = rng.choice(["Fogadószelvény", "Szelvény", "Szelvényem", f"Kötés ({count})", "Fogadószelvény – Kötés"])
+        body.append(f"<h2>{esc(title)}</h2>")
+        if rng.random() < 0.3:
+            kind = "Egyszeres" if count == 1 else rng.choice(["Kötés", "Kombináció"])
+            body.append(f'<div class="meta">{kind}: {count} esemény</div>')
+    else:
+        body.append(f"<h2>{esc(rng.choice(['Ajánlat', 'Sportfogadás', 'Labdarúgás – ajánlat', 'Kiemelt események']))}</h2>")
+
+    render = {"card": cards, "flex": flex_rows, "grid": grid_rows, "table": header_table,
+              "bare-table": bare_table, "dl": def_lists, "ul": part_lists}[page.layout]
+    body.extend(render(page, tips, hidden))
+
+    if page.kind == "slip":
+        body.extend(summary(page, tips))
+    truth = ["refused"] if refused else [t.truth() for t in tips]
+    prices = [] if refused else [t.price for t in tips]
+    css = CSS + "\n".join(dict.fromkeys(page.extra_css))
+    text = (f'<!DOCTYPE html>\n<html lang="hu">\n<head>\n<meta charset="utf-8">\n'
+            f"<title>{name} – {esc(body_title(page))}</title>\n<style>{css}\n</style>\n</head>\n<body>\n"
+            + "\n".join(body) + "\n</body>\n</html>\n")
+    info = {"page": name, "kind": page.kind, "layout": page.layout, "refusal": page.refusal,
+            "tips": truth, "prices": prices}
+    return text, info
+
+
+def body_title(page):
+    return "Fogadószelvény" if page.kind == "slip" else "Ajánlat"
+
+
+def price_of(page, tip, hidden, i):
+    normal = page.price_html(tip)
+    return refuse_price(page, tip, normal) if i in hidden else normal
+
+
+def parts(page, tip, i, hidden, label_outcome=None):
+    """Event, outcome and price, each the inner HTML of a block of its own."""
+    label = page.market == "label" if label_outcome is None else label_outcome
+    return {"E": page.event(tip), "O": page.outcome(tip, label), "P": price_of(page, tip, hidden, i)}
+
+
+def use_1x2(page, i, hidden):
+    return page.refusal == "1x2" and i in hidden
+
+
+def cards(page, tips, hidden):
+    rng, out = page.rng, []
+    for i, tip in enumerate(tips):
+        p = parts(page, tip, i, hidden)
+        lines = []
+        if tip.badges:
+            lines.append(f"<div>{page.badges(tip)}</div>")
+        lines += [f'<div class="meta">{esc(m)}</div>' for m in page.meta_lines(tip)]
+        if use_1x2(page, i, hidden):
+            lines.append(f'<div class="event">{p["E"]}</div>')
+            lines += [f"<div>{c}</div>" for c in offer_prices(page, tip)]
+        else:
+            for key in page.order:
+                if key == "O" and page.market == "line":
+                    lines.append(f'<div class="meta">{esc(tip.market)}</div>')
+                cls = {"E": "event", "O": "pick", "P": "odds"}[key]
+                lines.append(f'<div class="{cls}">{p[key]}</div>')
+        if page.buttons:
+            lines.append(f"<div><button>{rng.choice(['×', 'Törlés'])}</button></div>")
+        out.append('<div class="tip">\n ' + "\n ".join(lines) + "\n</div>")
+    return out
+
+
+def group_headings(page, tips):
+    """On offer pages a league heading goes before the first tip of each league."""
+    shown, heads = None, {}
+    for i, tip in enumerate(tips):
+        if page.kind == "offer" and tip.league != shown and page.meta != "league":
+            heads[i] = tip.league
+            shown = tip.league
+    return heads
+
+
+def flex_rows(page, tips, hidden):
+    rng, out = page.rng, []
+    heads = group_headings(page, tips) if page.order[0] == "E" else {}
+    for i, tip in enumerate(tips):
+        if i in heads:
+            out.append(f"<h3>{esc(heads[i])}</h3>")
+        p = parts(page, tip, i, hidden)
+        items = []
+        if tip.badges:
+            items.append(f"<div>{page.badges(tip)}</div>")
+        meta = page.meta_lines(tip)
+        if use_1x2(page, i, hidden):
+            items.append(f'<div class="event">{p["E"]}</div>')
+            items += [f"<div>{c}</div>" for c in offer_prices(page, tip)]
+        else:
+            for key in page.order:
+                if key == "E" and meta:
+                    # The event with its league and kick-off under it, one box in the row.
+                    inner = "".join(f'<div class="meta">{esc(m)}</div>' for m in meta)
+                    items.append(f'<div>{inner}<div class="event">{p["E"]}</div></div>')
+                    continue
+                if key == "O" and page.market == "line":
+                    items.append(f'<div><div class="meta">{esc(tip.market)}</div><div>{p["O"]}</div></div>')
+                    continue
+                items.append(f"<div>{p[key]}</div>")
+        if page.buttons:
+            items.append(f"<div><button>{rng.choice(['×', 'Törlés'])}</button></div>")
+        out.append('<div class="row">\n ' + "\n ".join(items) + "\n</div>")
+    return out
+
+
+def columns(page, bare):
+    """The page's columns, in its own order: E (or H and A), O, P, and maybe more."""
+    rng = page.rng
+    core = ["E", "O", "P"]
+    if not bare and rng.random() < 0.35:
+        core = ["H", "A", "O", "P"]
+    extra = []
+    if rng.random() < 0.45:
+        extra.append("T")
+    if page.market == "line" or rng.random() < 0.2:
+        extra.append("M")
+    if not bare:
+        if rng.random() < 0.25:
+            extra.append("S")
+        if rng.random() < 0.3:
+            extra.append("L")
+    cols = core + extra
+    if bare:
+        rng.shuffle(cols)
+    else:
+        roll = rng.random()
+        if roll < 0.5:
+            # Typical: time and league in front, the event, then market, tip and price.
+            rank = {"T": 0, "S": 1, "L": 2, "E": 3, "H": 3, "A": 4, "M": 5, "O": 6, "P": 7}
+            cols.sort(key=rank.get)
+        else:
+            rng.shuffle(cols)
+            if "H" in cols:
+                cols.remove("A")
+                cols.insert(cols.index("H") + 1, "A")
+    return cols
+
+
+HEADERS = {"E": ["Esemény", "Mérkőzés"], "H": ["Hazai"], "A": ["Vendég"], "O": ["Tipp", "Kimenet"],
+           "P": ["Szorzó", "Odds"], "T": ["Idő", "Kezdés"], "M": ["Piac"], "S": ["Sport"], "L": ["Liga"],
+           "B": [""]}
+
+
+def cell_texts(page, tip, i, hidden, cols, bare):
+    p = parts(page, tip, i, hidden, label_outcome=page.market == "label" and "M" not in cols)
+    if "H" in cols:
+        p["H"], p["A"] = esc(tip.home), esc(tip.away)
+    p["T"] = esc(tip.when)
+    p["M"] = esc(tip.market)
+    p["S"] = esc(tip.sport)
+    p["L"] = esc(tip.plain_league if bare else tip.league)
+    p["B"] = page.badges(tip)
+    return p
+
+
+def header_table(page, tips, hidden):
+    rng = page.rng
+    cols = columns(page, bare=False)
+    one_x_two = page.refusal == "1x2"
+    if one_x_two:
+        cols = [c for c in cols if c not in "OPM"] + ["1", "X", "2"]
+    if any(t.badges for t in tips):
+        cols.append("B")
+    head = "".join(f"<th>{esc(rng.choice(HEADERS.get(c, [c])))}</th>" for c in cols)
+    if page.buttons:
+        head += "<th></th>"
+    rows = []
+    for i, tip in enumerate(tips):
+        p = cell_texts(page, tip, i, hidden, cols, bare=False)
+        if one_x_two:
+            p["1"], p["X"], p["2"] = offer_prices(page, tip)
+        cells = "".join(f"<td>{p[c]}</td>" for c in cols)
+        if page.buttons:
+            cells += f"<td><button>{rng.choice(['×', 'Törlés'])}</button></td>"
+        rows.append(f"<tr>{cells}</tr>")
+    out = ["<table>", f"<thead><tr>{head}</tr></thead>", "<tbody>"] + rows + ["</tbody>", "</table>"]
+    return out
+
+
+def bare_table(page, tips, hidden):
+    rng = page.rng
+    cols = columns(page, bare=True)
+    if page.refusal == "1x2":
+        cols = [c for c in cols if c not in "OPM"]
+        cols.insert(cols.index("E") + 1, "3")
+    if any(t.badges for t in tips):
+        cols.insert(rng.randrange(len(cols) + 1), "B")
+    rows = []
+    for i, tip in enumerate(tips):
+        p = cell_texts(page, tip, i, hidden, cols, bare=True)
+        if page.refusal == "1x2":
+            p["3"] = "</td><td>".join(offer_prices(page, tip))
+        cells = "".join(f"<td>{p[c]}</td>" for c in cols)
+        if page.buttons:
+            cells += f"<td><button>{rng.choice(['×', 'Törlés'])}</button></td>"
+        rows.append(f"<tr>{cells}</tr>")
+    return ["<table>"] + rows + ["</table>"]
+
+
+def grid_rows(page, tips, hidden):
+    rng = page.rng
+    cols = ["E"] + (["M"] if page.market == "line" else []) + ["O", "P"]
+    if rng.random() < 0.4:
+        cols.insert(0, "T")
+    if page.refusal == "1x2":
+        cols = [c for c in cols if c not in "OPM"] + ["1", "X", "2"]
+    if any(t.badges for t in tips):
+        cols.append("B")
+    header = rng.random() < 0.5
+    cells = []
+    if header:
+        cells += [f"<div><b>{esc(rng.choice(HEADERS.get(c, [c])))}</b></div>" for c in cols]
+    for i, tip in enumerate(tips):
+        p = cell_texts(page, tip, i, hidden, cols, bare=True)
+        if page.refusal == "1x2":
+            p["1"], p["X"], p["2"] = offer_prices(page, tip)
+        cells += [f"<div>{p[c]}</div>" for c in cols]
+    template = " ".join("minmax(0, 3fr)" if c == "E" else "auto" for c in cols)
+    out = [f'<div class="grid" style="grid-template-columns: {template}">']
+    out += [" " + c for c in cells]
+    out.append("</div>")
+    return out
+
+
+def def_lists(page, tips, hidden):
+    rng, out = page.rng, []
+    labelled = rng.random() < 0.5
+    one_list = not labelled and rng.random() < 0.5
+    if one_list:
+        out.append("<dl>")
+    for i, tip in enumerate(tips):
+        p = parts(page, tip, i, hidden, label_outcome=page.market == "label" and labelled is False)
+        if labelled:
+            items = []
+            if page.meta in ("when", "both", "sportline"):
+                items.append(("Kezdés", esc(tip.when)))
+            if page.market == "line":
+                items.append(("Piac", esc(tip.market)))
+            items += [(rng.choice(HEADERS["E"]), p["E"]), (rng.choice(HEADERS["O"]), p["O"]),
+                      (rng.choice(HEADERS["P"]), p["P"])]
+            inner = "".join(f"<dt>{esc(k)}</dt><dd>{v}</dd>" for k, v in items)
+            out.append(f'<dl class="tip">{inner}</dl>')
+        else:
+            inner = f'<dt>{p["E"]}</dt>'
+            if page.market == "line":
+                inner += f"<dd>{esc(tip.market)}</dd>"
+            inner += f'<dd>{p["O"]}</dd><dd>{p["P"]}</dd>'
+            out.append(inner if one_list else f"<dl>{inner}</dl>")
+    if one_list:
+        out.append("</dl>")
+    return out
+
+
+def part_lists(page, tips, hidden):
+    rng, out = page.rng, []
+    heads = group_headings(page, tips)
+    for i, tip in enumerate(tips):
+        if i in heads:
+            out.append(f"<h3>{esc(heads[i])}</h3>")
+        p = parts(page, tip, i, hidden)
+        items = []
+        if tip.badges:
+            items.append(page.badges(tip))
+        items += [esc(m) for m in page.meta_lines(tip)]
+        items.append(p["E"])
+        if use_1x2(page, i, hidden):
+            items += offer_prices(page, tip)
+        else:
+            if page.market == "line":
+                items.append(esc(tip.market))
+            items += [p["O"], p["P"]]
+        lis = "".join(f"<li>{x}</li>" for x in items)
+        button = f"<button>{rng.choice(['×', 'Törlés'])}</button>" if page.buttons else ""
+        out.append(f'<div class="tip"><ul class="parts">{lis}</ul>{button}</div>')
+    return out
+
+
+def group(number, dec):
+    whole, _, frac = f"{number:.2f}".partition(".")
+    return f"{int(whole):,}".replace(",", " ") + dec + frac
+
+
+def summary(page, tips):
+    rng = page.rng
+    total = 1.0
+    for tip in tips:
+        total *= float(tip.odds)
+    stake = rng.choice([200, 500, 1000, 2000, 5000, 10000])
+    lines = []
+    if rng.random() < 0.8:
+        label = rng.choice(["Eredő szorzó", "Össz. szorzó", "Összesített szorzó"])
+        lines.append(f"<div>{label}: {group(total, page.dec)}</div>")
+    if rng.random() < 0.7:
+        lines.append(f"<div>Tét: {f'{stake:,}'.replace(',', ' ')} Ft</div>")
+        lines.append(f"<div>Lehetséges nyeremény: {f'{round(stake * total):,}'.replace(',', ' ')} Ft</div>")
+    buttons = [b for b in ["Elfogad", "Fogadás leadása"] if rng.random() < 0.6]
+    if buttons:
+        lines.append("<div>" + " ".join(f"<button>{b}</button>" for b in buttons) + "</div>")
+    return ['<div class="summary">'] + lines + ["</div>"] if lines else []
+
+
+def generate(args):
+    os.makedirs(args.out, exist_ok=True)
+    manifest = []
+    for index in range(1, args.count + 1):
+        text, info = build(args.seed, index)
+        with open(os.path.join(args.out, info["page"] + ".html"), "w", encoding="utf-8") as f:
+            f.write(text)
+        with open(os.path.join(args.out, info["page"] + ".tips"), "w", encoding="utf-8") as f:
+            f.write("\n".join(info["tips"]) + "\n")
+        manifest.append(info)
+    with open(os.path.join(args.out, "pages.json"), "w", encoding="utf-8") as f:
+        json.dump(manifest, f, ensure_ascii=False, indent=0)
+    refused = sum(1 for m in manifest if m["tips"] == ["refused"])
+    print(f"{len(manifest)} pages, {refused} refused, in {args.out}", file=sys.stderr)
+
+
+def collect(args):
+    with open(os.path.join(args.dir, "pages.json"), encoding="utf-8") as f:
+        manifest = json.load(f)
+    rows, faults = [], []
+    for info in manifest:
+        for browser in ("chromium", "firefox"):
+            path = os.path.join(args.dir, f"{info['page']}.{browser}.txt")
+            try:
+                with open(path, "rb") as f:
+                    copy = f.read().decode("utf-8")
+            except OSError:
+                faults.append(f"{path}: missing")
+                continue
+            if not copy.strip():
+                faults.append(f"{path}: empty")
+            # The browsers copy a no-break space as a plain one.
+            flat = copy.replace("\u00a0", " ")
+            for shown in info["prices"]:
+                if shown.replace("\u00a0", " ") not in flat:
+                    faults.append(f"{path}: price {shown!r} not copied")
+            rows.append({"page": info["page"], "browser": browser, "copy": copy, "tips": info["tips"]})
+    for fault in faults:
+        print(fault, file=sys.stderr)
+    if faults:
+        sys.exit(1)
+    os.makedirs(os.path.dirname(os.path.abspath(args.out)), exist_ok=True)
+    with open(args.out, "w", encoding="utf-8") as f:
+        # One copy a line, so that a change of one page is a change of two lines.
+        f.write("[\n" + ",\n".join(json.dumps(r, ensure_ascii=False) for r in rows) + "\n]\n")
+    print(f"{len(rows)} copies in {args.out}", file=sys.stderr)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    sub = parser.add_subparsers(dest="command", required=True)
+    gen = sub.add_parser("generate", help="write NAME.html and NAME.tips for every page")
+    gen.add_argument("--seed", type=int, default=28)
+    gen.add_argument("--count", type=int, default=320)
+    gen.add_argument("--out", required=True)
+    col = sub.add_parser("collect", help="gather the copies and tips into one JSON table")
+    col.add_argument("dir")
+    col.add_argument("--out", required=True)
+    args = parser.parse_args()
+    {"generate": generate, "collect": collect}[args.command](args)
+
+
+if __name__ == "__main__":
+    main()
