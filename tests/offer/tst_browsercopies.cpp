@@ -1,8 +1,12 @@
-// Coupons copied from real browsers (tests/offer/browser): every copy goes through the clipboard
-// intake and the conversion, and the tip grid must show what the page shows.
+// Coupons copied from real browsers (tests/offer/browser, and the generated pages' copies in
+// tests/offer/generated/copies.json): every copy goes through the clipboard intake and the
+// conversion, and the tip grid must show what the page shows.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 #include "app/form1.h"
@@ -15,6 +19,7 @@ using namespace kombinator;
 namespace {
 
 const QString kFolder = QStringLiteral(KOMBINATOR_SOURCE_DIR "/tests/offer/browser/");
+const QString kGenerated = QStringLiteral(KOMBINATOR_SOURCE_DIR "/tests/offer/generated/copies.json");
 
 QString pictureName(const Form1& form, int row, int col) {
     const QString path = form.Grid1.pictureAt(row, col);
@@ -25,6 +30,39 @@ QStringList readUtf8Lines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+// Pastes a copy as the desktop's clipboard hands it over (the browser's text with CR LF line ends)
+// and checks the tip grid against the page's tips: home|away|home marker|away marker|odds a line.
+// "refused|MESSAGE" wants that one message; a bare "refused" wants one stop message. A refused
+// copy brings in no tip.
+void convertsTo(const QString& copy, const QStringList& tips) {
+    test::FakePlatform platform;
+    platform.installResources({"xxk.bmp", "xx.bmp", "Xxx.bmp"});
+    platform.clipboard = files::withCrLf(copy);
+    Form1 form(platform);
+    form.Command1_Click();
+    form.Command2_Click();
+
+    if (tips.first() == "refused" || tips.first().startsWith("refused|")) {
+        QCOMPARE(platform.messages.size(), size_t{1});
+        if (tips.first() == "refused")
+            QCOMPARE(platform.messages[0].icon, MsgIcon::Stop);
+        else
+            QCOMPARE(platform.messages[0].text, tips.first().mid(8));
+        QCOMPARE(int(form.module1.tipCount), 0);
+        return;
+    }
+    const QString shown = platform.messages.empty() ? QString() : platform.messages[0].text;
+    QVERIFY2(platform.messages.empty(), qPrintable(shown));
+    QCOMPARE(int(form.module1.tipCount), int(tips.size()));
+    for (int r = 1; r <= tips.size(); ++r) {
+        const QStringList want = tips.at(r - 1).split(u'|');
+        QCOMPARE(want.size(), 5);
+        const QStringList got{form.Grid1.textAt(r, 1), form.Grid1.textAt(r, 2), pictureName(form, r, 1),
+                              pictureName(form, r, 2), form.Grid1.textAt(r, 3)};
+        QCOMPARE(got, want);
+    }
 }
 
 }  // namespace
@@ -53,29 +91,33 @@ private slots:
         QFETCH(QStringList, tips);
         QFile file(kFolder + copy);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        test::FakePlatform platform;
-        platform.installResources({"xxk.bmp", "xx.bmp", "Xxx.bmp"});
-        // What the desktop's clipboard hands the program: the browser's text with CR LF line ends.
-        platform.clipboard = files::withCrLf(QString::fromUtf8(file.readAll()));
-        Form1 form(platform);
-        form.Command1_Click();
-        form.Command2_Click();
+        convertsTo(QString::fromUtf8(file.readAll()), tips);
+    }
 
-        if (tips.first().startsWith("refused|")) {
-            QCOMPARE(platform.messages.size(), size_t{1});
-            QCOMPARE(platform.messages[0].text, tips.first().mid(8));
-            QCOMPARE(int(form.module1.tipCount), 0);
-            return;
+    // Pages composed by tools/slipgen and copied in both browsers; see tests/offer/generated/README.
+    void convertsGeneratedPages_data() {
+        QTest::addColumn<QString>("copy");
+        QTest::addColumn<QStringList>("tips");
+        QFile file(kGenerated);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(kGenerated));
+        QJsonParseError error;
+        const QJsonArray rows = QJsonDocument::fromJson(file.readAll(), &error).array();
+        QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+        QVERIFY(rows.size() >= 640);
+        for (const QJsonValue& value : rows) {
+            const QJsonObject row = value.toObject();
+            QStringList tips;
+            for (const QJsonValue& tip : row["tips"].toArray())
+                tips.append(tip.toString());
+            QVERIFY2(!tips.isEmpty(), qPrintable(row["page"].toString()));
+            const QString name = row["page"].toString() + u'.' + row["browser"].toString();
+            QTest::newRow(qPrintable(name)) << row["copy"].toString() << tips;
         }
-        QVERIFY(platform.messages.empty());
-        QCOMPARE(int(form.module1.tipCount), int(tips.size()));
-        for (int r = 1; r <= tips.size(); ++r) {
-            const QStringList want = tips.at(r - 1).split(u'|');
-            QCOMPARE(want.size(), 5);
-            const QStringList got{form.Grid1.textAt(r, 1), form.Grid1.textAt(r, 2), pictureName(form, r, 1),
-                                  pictureName(form, r, 2), form.Grid1.textAt(r, 3)};
-            QCOMPARE(got, want);
-        }
+    }
+    void convertsGeneratedPages() {
+        QFETCH(QString, copy);
+        QFETCH(QStringList, tips);
+        convertsTo(copy, tips);
     }
 };
 
