@@ -103,6 +103,10 @@ public:
     std::array<float, kGridRows> tipOdds{};  // odds of each tip row, refreshed before use
     std::array<QString, 4> headerTexts;
     float workingProduct = 0.0f;  // odds product of the bet in hand
+    // The offer lines as the last intake copied them, a table row's cells parted by tabs. The
+    // offer list shows a tab as a blank; the conversion reads these while the list still holds
+    // exactly those lines, so that a table it could not read is told by its cells.
+    QStringList copiedCells;
 
     // --- Dialogs (created on demand, discarded when they close) ---
     Dialog* gyariDialog() const { return gyari_.get(); }

@@ -3,6 +3,7 @@
 #include "offer/conversion.h"
 
 #include "app/form1.h"
+#include "offer/slipreader.h"
 #include "platform/text.h"
 
 namespace kombinator {
@@ -10,55 +11,9 @@ namespace kombinator {
 namespace {
 
 const QString kCaption = QStringLiteral("Zelko-Soft/2013");
-const QString kDraw = QStringLiteral("Döntetlen");
-const QString kDoubleChance = QStringLiteral("Kétesély");
-
-struct Teams {
-    QString home;
-    QString away;
-};
-
-// Splits an event line at its first dash with a blank on each side, or failing that at its first
-// hyphen. A line without any hyphen names only the home team. The line's blanks are plain ones.
-Teams splitTeams(const QString& eventLine) {
-    qsizetype at = spacedDashAt(eventLine);
-    if (at >= 0) return {eventLine.left(at - 1), eventLine.mid(at + 2)};
-    at = eventLine.indexOf(u'-');
-    if (at >= 0) return {eventLine.left(at), eventLine.mid(at + 1)};
-    return {eventLine, QString()};
-}
-
-// An empty team name (an event line without a second team) never matches an outcome line.
-bool mentions(const QString& line, const QString& team) {
-    return !team.isEmpty() && line.contains(team);
-}
-bool startsWithTeam(const QString& line, const QString& team) {
-    return !team.isEmpty() && line.startsWith(team);
-}
 
 bool isDigit(QChar ch) {
     return ch >= u'0' && ch <= u'9';
-}
-
-// An outcome line that names the market first ("Végeredmény: MTK Budapest", "1X2: Ferencváros"):
-// the outcome after the label. A colon with no blank after it ("20:45", "2:1") is no label's end.
-QString withoutMarketLabel(const QString& line) {
-    const qsizetype colon = line.indexOf(u':');
-    if (colon <= 0 || (colon + 1 < line.size() && line.at(colon + 1) != u' ')) return line;
-    return trimBlanks(line.mid(colon + 1));
-}
-
-// Why the odds line of tip `tip` prices no tip: it ends in no number, or in odds below 1.00 that
-// no bookmaker pays. Empty when the odds stand. A megabyte line is shown by its start only.
-QString oddsRefusal(int tip, const QString& oddsLine) {
-    const QString odds = oddsText(oddsLine);
-    if (!odds.isEmpty() && odds.toDouble() >= 1.0) return {};
-    constexpr qsizetype kShown = 60;
-    QString shown = trimBlanks(plainLine(oddsLine));
-    if (shown.size() > kShown) shown = shown.left(kShown - 1) + QChar(0x2026);
-    const QString text = odds.isEmpty() ? QStringLiteral("A(z) %1. tipp szorzója hiányzik: „%2”")
-                                        : QStringLiteral("A(z) %1. tipp szorzója 1.00 alatt van: „%2”");
-    return text.arg(QString::number(tip), shown);
 }
 
 }  // namespace
@@ -96,36 +51,44 @@ QString oddsText(const QString& copiedLine) {
 
 namespace {
 
-void setMarker(Form1& form, int col, const QString& file) {
-    const QString picture = form.loadPicture(file);
+QString markerFile(OutcomeMarker marker) {
+    switch (marker) {
+        case OutcomeMarker::Win:
+            return QStringLiteral("\\xxk.bmp");
+        case OutcomeMarker::Draw:
+            return QStringLiteral("\\xx.bmp");
+        case OutcomeMarker::WinOrDraw:
+            return QStringLiteral("\\Xxx.bmp");
+        case OutcomeMarker::None:
+            break;
+    }
+    return {};
+}
+
+// A missing win-or-draw picture leaves the draw marker, as the cell showed before it was replaced.
+void setMarker(Form1& form, int col, OutcomeMarker marker) {
+    if (marker == OutcomeMarker::None) return;
+    QString picture = form.loadPicture(markerFile(marker));
+    if (picture.isEmpty() && marker == OutcomeMarker::WinOrDraw)
+        picture = form.loadPicture(markerFile(OutcomeMarker::Draw));
     if (picture.isEmpty()) return;  // a missing marker file leaves the cell as it is
     form.Grid1.setCol(col);
     form.Grid1.setPicture(picture);
 }
 
-// The outcome markers of the current row of the tip grid, from the outcome line.
-void placeOutcomeMarkers(Form1& form, const QString& outcome, const Teams& teams) {
-    const bool draw = outcome.contains(kDraw);
-    const bool doubleChance = outcome.contains(kDoubleChance);
-    if (draw) {
-        setMarker(form, 1, QStringLiteral("\\xx.bmp"));
-        setMarker(form, 2, QStringLiteral("\\xx.bmp"));
-    }
-    if (doubleChance) {
-        const QString marker = draw ? QStringLiteral("\\xx.bmp") : QStringLiteral("\\xxk.bmp");
-        setMarker(form, 1, marker);
-        setMarker(form, 2, marker);
-    }
-    if (draw && doubleChance) {
-        if (mentions(outcome, teams.home)) setMarker(form, 1, QStringLiteral("\\Xxx.bmp"));
-        if (mentions(outcome, teams.away)) setMarker(form, 2, QStringLiteral("\\Xxx.bmp"));
-    } else {
-        QString line = trimBlanks(outcome);
-        if (!doubleChance && !startsWithTeam(line, teams.home) && !startsWithTeam(line, teams.away))
-            line = withoutMarketLabel(line);
-        if (startsWithTeam(line, teams.home)) setMarker(form, 1, QStringLiteral("\\xxk.bmp"));
-        if (startsWithTeam(line, teams.away)) setMarker(form, 2, QStringLiteral("\\xxk.bmp"));
-    }
+// The lines the reader takes: the copied cells of a table while the offer list still shows them.
+// Lines loaded from a file or set by another command may still carry a page's blanks and marks.
+QStringList readableLines(const Form1& form, const QStringList& lines) {
+    const QStringList& cells = form.copiedCells;
+    bool copied = cells.size() == lines.size();
+    for (qsizetype i = 0; copied && i < lines.size(); ++i)
+        copied = trimBlanks(QString(cells.at(i)).replace(u'\t', u' ')) == lines.at(i);
+    if (copied) return cells;
+    QStringList plain;
+    plain.reserve(lines.size());
+    for (const QString& line : lines)
+        plain.append(plainLine(line));
+    return plain;
 }
 
 void clearGrid(Grid& grid, int firstCol) {
@@ -152,30 +115,37 @@ void convert(Form1& form, bool keepBankers) {
     form.List5.setLines(form.List2.lines());
     const int n = static_cast<int>(lines.size());
 
+    // The reader takes a tip only when every part of it is certain; anything else stops the whole
+    // conversion at its block, shown selected, and the grids keep the tips of the last one.
     Platform& platform = form.platform();
-    if (n % 3 != 0) {
-        platform.messageBox(QStringLiteral("Hibás kijelölés (nem 3 sor fogadásonként)!"), kCaption,
-                            MsgIcon::Stop, MsgButtons::Ok);
+    const SlipReading reading = readSlip(readableLines(form, lines));
+    if (!reading.refusal.isEmpty()) {
+        // Lines without any event, or that stop inside a tip, are told by their count.
+        if (!reading.eventSeen || reading.endedInsideTip) {
+            if (n % 3 != 0) {
+                platform.messageBox(QStringLiteral("Hibás kijelölés (nem 3 sor fogadásonként)!"), kCaption,
+                                    MsgIcon::Stop, MsgButtons::Ok);
+                return;
+            }
+            if (n / 3 > Form1::kMaxTips) {
+                platform.messageBox(QStringLiteral("Maximum 50 esemény választható ki!"), kCaption,
+                                    MsgIcon::Stop, MsgButtons::Ok);
+                return;
+            }
+        }
+        for (qsizetype i = reading.refusedFirst; i <= reading.refusedLast; ++i)
+            form.List5.setSelected(static_cast<int>(i), true);
+        form.List5.setTopIndex(static_cast<int>(reading.refusedFirst));
+        platform.messageBox(reading.refusal, kCaption, MsgIcon::Stop, MsgButtons::Ok);
         return;
     }
-    const int tips = n / 3;
+    const int tips = static_cast<int>(reading.tips.size());
     if (tips > Form1::kMaxTips) {
         platform.messageBox(QStringLiteral("Maximum 50 esemény választható ki!"), kCaption, MsgIcon::Stop,
                             MsgButtons::Ok);
         return;
     }
-
-    // A block without a price stops the whole conversion: its lines are shown selected, and the
-    // grids keep the tips of the last conversion.
-    for (int r = 1; r <= tips; ++r) {
-        const QString refusal = oddsRefusal(r, lines.at(3 * (r - 1) + 2));
-        if (refusal.isEmpty()) continue;
-        for (int i = 3 * (r - 1); i < 3 * r; ++i)
-            form.List5.setSelected(i, true);
-        form.List5.setTopIndex(3 * (r - 1));
-        platform.messageBox(refusal, kCaption, MsgIcon::Stop, MsgButtons::Ok);
-        return;
-    }
+    form.copiedCells.clear();
 
     clearGrid(form.Grid1, keepBankers ? 1 : 0);
     if (!keepBankers) {
@@ -186,21 +156,18 @@ void convert(Form1& form, bool keepBankers) {
 
     Grid& grid = form.Grid1;
     for (int r = 1; r <= tips; ++r) {
-        // Lines loaded from a file or set by another command may still carry a page's blanks.
-        const QString eventLine = plainLine(lines.at(3 * (r - 1)));
-        const QString outcomeLine = plainLine(lines.at(3 * (r - 1) + 1));
-        const QString& oddsLine = lines.at(3 * (r - 1) + 2);
-        const Teams teams = splitTeams(eventLine);
+        const SlipTip& tip = reading.tips.at(r - 1);
         grid.setRow(r);
         grid.setCol(0);
         grid.setText(QString::number(r));
         grid.setCol(1);
-        grid.setText(teams.home);
+        grid.setText(tip.home);
         grid.setCol(2);
-        grid.setText(teams.away);
-        placeOutcomeMarkers(form, outcomeLine, teams);
+        grid.setText(tip.away);
+        setMarker(form, 1, tip.homeMarker);
+        setMarker(form, 2, tip.awayMarker);
         grid.setCol(3);
-        grid.setText(oddsText(oddsLine));
+        grid.setText(tip.odds);
     }
 
     form.module1.tipCount = static_cast<qint16>(tips);
@@ -208,12 +175,13 @@ void convert(Form1& form, bool keepBankers) {
     form.enableCalculators(tips);
     form.resultFlags.fill(0);
 
-    // Regroup: one empty line between tip blocks, so tip r starts at line 4 * (r - 1).
+    // Regroup: the tip blocks as read, one empty line between them, so tip r starts at line
+    // 4 * (r - 1).
     QStringList grouped;
-    grouped.reserve(n + tips);
-    for (int i = 0; i < n; ++i) {
-        if (i > 0 && i % 3 == 0) grouped.append(QString());
-        grouped.append(lines.at(i));
+    grouped.reserve(4 * tips);
+    for (const SlipTip& tip : reading.tips) {
+        if (!grouped.isEmpty()) grouped.append(QString());
+        grouped << tip.eventLine << tip.outcomeLine << tip.priceLine;
     }
     form.List2.clear();
     form.List5.setLines(grouped);

@@ -1,8 +1,19 @@
 // Clipboard intake: the copied coupon or offer becomes the lines of the offer list.
 #include "app/form1.h"
-#include "offer/layouts.h"
+#include "offer/slipreader.h"
+#include "platform/text.h"
 
 namespace kombinator {
+
+namespace {
+
+// A copied line as the offer list shows it: a tab is one blank.
+QString shownLine(QString cells) {
+    cells.replace(u'\t', u' ');
+    return trimBlanks(cells);
+}
+
+}  // namespace
 
 void Form1::Command1_Click() {
     const std::optional<QString> clipboard = platform_.clipboardText();
@@ -18,7 +29,32 @@ void Form1::Command1_Click() {
     List5.setToolTip({});
     Command3.setEnabled(true);
 
-    List5.addItems(copiedOfferLines(*clipboard));
+    // Blank lines and the noise line "B" go; a table row keeps its cells for the reader.
+    QStringList cells;
+    QStringList lines;
+    forEachLine(
+        *clipboard,
+        [&](const QString& line, bool) {
+            QString shown = line.contains(u'\t') ? shownLine(line) : line;
+            if (shown.isEmpty() || shown == QLatin1String("B")) return;
+            cells.append(line);
+            lines.append(std::move(shown));
+        },
+        Tabs::Keep);
+
+    // A copy that reads as tips becomes their blocks, headings and buttons left out; any other
+    // stays line by line, for the conversion to name what stops it.
+    const SlipReading reading = readSlip(cells);
+    copiedCells.clear();
+    if (reading.refusal.isEmpty()) {
+        lines.clear();
+        lines.reserve(reading.tips.size() * 3);
+        for (const SlipTip& tip : reading.tips)
+            lines << tip.eventLine << tip.outcomeLine << tip.priceLine;
+    } else if (cells != lines) {
+        copiedCells = cells;
+    }
+    List5.addItems(lines);
 
     if (List5.count() == 0) return;
     List4.setLines(List5.lines());

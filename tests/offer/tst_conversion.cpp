@@ -92,11 +92,36 @@ private slots:
                                               << "xx.bmp"
                                               << "xx.bmp";
         QTest::newRow("draw in lower case") << "döntetlen"
-                                            << ""
-                                            << "";
-        QTest::newRow("draw, home team first") << "Arsenal vagy Döntetlen"
-                                               << "xxk.bmp"
-                                               << "xx.bmp";
+                                            << "xx.bmp"
+                                            << "xx.bmp";
+        // A team or the draw is a double chance, whatever the case of its words.
+        QTest::newRow("home or draw, home team first") << "Arsenal vagy Döntetlen"
+                                                       << "Xxx.bmp"
+                                                       << "xx.bmp";
+        QTest::newRow("away or draw in lower case") << "Chelsea vagy döntetlen"
+                                                    << "xx.bmp"
+                                                    << "Xxx.bmp";
+        QTest::newRow("home or away") << "Arsenal vagy Chelsea"
+                                      << "xxk.bmp"
+                                      << "xxk.bmp";
+        QTest::newRow("market label, code 1") << "1X2: 1"
+                                              << "xxk.bmp"
+                                              << "";
+        QTest::newRow("code X") << "X"
+                                << "xx.bmp"
+                                << "xx.bmp";
+        QTest::newRow("code V") << "V"
+                                << ""
+                                << "xxk.bmp";
+        QTest::newRow("code X2") << "Tipp: X2"
+                                 << "xx.bmp"
+                                 << "Xxx.bmp";
+        QTest::newRow("start of the away team") << "Chel"
+                                                << ""
+                                                << "";
+        QTest::newRow("other market") << "Gólok: több mint 2,5"
+                                      << ""
+                                      << "";
         QTest::newRow("double chance 12") << "Kétesély 12"
                                           << "xxk.bmp"
                                           << "xxk.bmp";
@@ -112,9 +137,9 @@ private slots:
         QTest::newRow("double chance and draw only") << "Kétesély Döntetlen"
                                                      << "xx.bmp"
                                                      << "xx.bmp";
-        QTest::newRow("nothing known") << "1X"
-                                       << ""
-                                       << "";
+        QTest::newRow("code 1X") << "1X"
+                                 << "Xxx.bmp"
+                                 << "xx.bmp";
     }
     void outcomeMarkers() {
         QFETCH(QString, outcome);
@@ -250,9 +275,22 @@ private slots:
         QTest::newRow("blank on one side, not trimmed") << "Arsenal -Chelsea"
                                                         << "Arsenal "
                                                         << "Chelsea";
+        // An event that does not tell its two teams makes no tip (empty names: refused).
         QTest::newRow("no hyphen") << "Arsenal Chelsea"
-                                   << "Arsenal Chelsea"
+                                   << ""
                                    << "";
+        QTest::newRow("two bare hyphens") << "Saint-Étienne-Lyon"
+                                          << ""
+                                          << "";
+        QTest::newRow("v between names with hyphens") << "AS Saint-Étienne v Paris Saint-Germain"
+                                                      << "AS Saint-Étienne"
+                                                      << "Paris Saint-Germain";
+        QTest::newRow("vs.") << "Wolverhampton Wanderers vs. Nottingham Forest"
+                             << "Wolverhampton Wanderers"
+                             << "Nottingham Forest";
+        QTest::newRow("kick-off before the teams") << "20:45 Arsenal - Chelsea"
+                                                   << "Arsenal"
+                                                   << "Chelsea";
         // Dashes and blanks as web pages write them.
         QTest::newRow("en dash") << QString("Arsenal \u2013 Chelsea") << "Arsenal"
                                  << "Chelsea";
@@ -270,8 +308,8 @@ private slots:
             << "Paris - B";
         QTest::newRow("hyphen before en dash")
             << QString("Arsenal - Chelsea \u2013 B") << "Arsenal" << QString("Chelsea \u2013 B");
-        QTest::newRow("bare en dash is no separator")
-            << QString("Arsenal\u2013Chelsea") << QString("Arsenal\u2013Chelsea") << "";
+        QTest::newRow("bare en dash is no separator") << QString("Arsenal\u2013Chelsea") << ""
+                                                      << "";
         QTest::newRow("en dash with a blank on one side, hyphen later")
             << QString("A \u2013B-C") << QString("A \u2013B") << "C";
     }
@@ -283,7 +321,8 @@ private slots:
         Form1 form(platform);
         form.List5.setLines({event, "X", "2,00"});
         form.Command2_Click();
-        QCOMPARE(form.Grid1.textAt(1, 0), "1");
+        QCOMPARE(platform.messages.size(), size_t{home.isEmpty() ? 1u : 0u});
+        QCOMPARE(form.Grid1.textAt(1, 0), home.isEmpty() ? "" : "1");
         QCOMPARE(form.Grid1.textAt(1, 1), home);
         QCOMPARE(form.Grid1.textAt(1, 2), away);
     }

@@ -1,9 +1,13 @@
 // Intake and conversion of text no coupon ever held: huge clipboards, a hundred thousand offer
 // lines, lines of a megabyte, NUL characters and broken UTF-16.
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <algorithm>
 
 #include "app/form1.h"
 #include "fakeplatform.h"
+#include "offer/slipreader.h"
 #include "testmain.h"
 
 using namespace kombinator;
@@ -39,6 +43,8 @@ private slots:
     void conversionRefusesTooManyLines_data();
     void conversionRefusesTooManyLines();
     void conversionOfMegabyteLines();
+    void everyPriceFromItsLine_data();
+    void everyPriceFromItsLine();
 };
 
 void HostileOfferTest::intakeTakesAnyText_data() {
@@ -133,7 +139,7 @@ void HostileOfferTest::conversionOfMegabyteLines() {
     QString nul = QStringLiteral("Nul");
     nul += QChar(0);
     form.List5.setLines({half + " - " + away, half + " (H)", QString(1 << 20, u'x') + " 2,50",  //
-                         nul + " - Vendég", nul, digits,                                        //
+                         nul + " - Vendég", nul, digits + ",5",                                 //
                          "Hazai - Vendég", "Döntetlen", QString(1 << 20, u'-')});
     form.Command2.click();
     // A megabyte of dashes is no price: the message shows the line's start, and no tip is made.
@@ -153,12 +159,65 @@ void HostileOfferTest::conversionOfMegabyteLines() {
     QCOMPARE(form.Grid1.textAt(2, 1), QStringLiteral("Nul"));  // the NUL dropped
     QVERIFY(!form.Grid1.pictureAt(2, 1).isEmpty());
     // Odds of a million digits are kept whole; they read as no number.
-    QCOMPARE(oddsAt(form, 2), digits);
+    QCOMPARE(oddsAt(form, 2), digits + ".5");
 
     // The calculators take odds too long to read as odds 1.
     form.Command8[0].click();
     QCOMPARE(form.List1.lines(), (QStringList{"01 02"}));
     QCOMPARE(form.List3.lines(), QStringList{"2.50"});
+}
+
+// Texts put together at random from the lines of slips, whole or torn, in any order: whatever
+// the reader makes of them, each tip's price stands on the line it came from, and that line is
+// neither its event nor its outcome.
+void HostileOfferTest::everyPriceFromItsLine_data() {
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<bool>("torn");  // parts dropped and lines shuffled
+    QTest::newRow("whole tips") << 1u << false;
+    QTest::newRow("torn tips") << 2u << true;
+    QTest::newRow("torn tips, another seed") << 3u << true;
+}
+
+void HostileOfferTest::everyPriceFromItsLine() {
+    QFETCH(quint32, seed);
+    QFETCH(bool, torn);
+    const QStringList names{"Schalke 04",      "Darmstadt 98",  "1. FC Köln", "Paris Saint-Germain",
+                            "Brighton & Hove", "Nott'm Forest", "Győri ETO",  "FC 08 Homburg"};
+    const QStringList separators{" - ", " – ", " v ", " vs. ", "\t", "-"};
+    const QStringList outcomes{
+        "1", "X", "2", "1X", "Döntetlen", "Tipp: X2", "%1", "%1 vagy döntetlen", "Gólok: 2,5"};
+    const QStringList prices{"1,85",     "Szorzó: 2.10",    "▲ 3,05", "@ 12,5",
+                             "1 001,00", "Odds: 1,80 1,95", "0,95",   "07"};
+    const QStringList noise{"Labdarúgás · NB I · szo 12.12. 20:00",
+                            "×",
+                            "Eredő szorzó: 5,55",
+                            "Tét: 1 000 Ft",
+                            "Végeredmény",
+                            "Anglia - Premier League",
+                            "20:45",
+                            "Élő"};
+    QRandomGenerator random(seed);
+    const auto pick = [&](const QStringList& list) { return list.at(random.bounded(int(list.size()))); };
+    for (int text = 0; text < 400; ++text) {
+        QStringList lines;
+        for (int tip = random.bounded(1, 6); tip > 0; --tip) {
+            const QString home = pick(names);
+            const QString away = pick(names);
+            QStringList block{home + pick(separators) + away, pick(outcomes).arg(home), pick(prices)};
+            if (random.bounded(3) == 0) block.insert(random.bounded(4), pick(noise));
+            if (torn && random.bounded(2) == 0) block.removeAt(random.bounded(int(block.size())));
+            lines += block;
+        }
+        if (torn) std::shuffle(lines.begin(), lines.end(), random);
+        for (const SlipTip& tip : readSlip(lines).tips) {
+            QString digits = lines.at(tip.lastLine);
+            digits.removeIf([](QChar ch) { return !ch.isDigit(); });
+            QVERIFY2(digits.contains(QString(tip.odds).remove(u'.')), qPrintable(lines.join(u'|')));
+            QVERIFY2(tip.firstLine < tip.lastLine || lines.at(tip.lastLine).contains(u'\t'),
+                     qPrintable(lines.join(u'|')));
+            QVERIFY(tip.priceLine != tip.eventLine && tip.priceLine != tip.outcomeLine);
+        }
+    }
 }
 
 KOMBINATOR_TEST(HostileOfferTest);

@@ -1,4 +1,5 @@
 // Clipboard intake: what the copied text becomes in the offer list.
+#include <QFileInfo>
 #include <QTest>
 
 #include "app/form1.h"
@@ -17,6 +18,8 @@ private slots:
     void unreadableClipboardChangesNothing();
     void replacesOfferAndClearsBankerLines();
     void keepsTipsOfEarlierConversion();
+    void readsSlips_data();
+    void readsSlips();
 };
 
 void TestIntake::takesLines_data() {
@@ -56,12 +59,11 @@ void TestIntake::takesLines_data() {
     QTest::newRow("offer table with header and section title")
         << "Ajánlat\rIdő\tEsemény\tTipp\tSzorzó\rNB I\r18:00\tA \u2013 B\t\tB\t2,60\r"
            "20:30\tC-D\tDöntetlen\t3,05\rÖsszesen\r"
-        << QStringList{"Ajánlat", "A \u2013 B", "B", "2,60", "C-D", "Döntetlen", "3,05", "Összesen"};
+        << QStringList{"A \u2013 B", "B", "2,60", "C-D", "Döntetlen", "3,05"};
     QTest::newRow("header row without tip rows kept")
         << "Esemény\tTipp\tSzorzó\r" << QStringList{"Esemény Tipp Szorzó"};
-    QTest::newRow("row of three prices is no tip")
-        << "A - B\t1,50\t3,40\t5,00\rC - D\tC\t2,00\r"
-        << QStringList{"A - B 1,50 3,40 5,00", "C - D", "C", "2,00"};
+    QTest::newRow("row of three prices is no tip, left as copied")
+        << "A - B\t1,50\t3,40\t5,00\rC - D\tC\t2,00\r" << QStringList{"A - B 1,50 3,40 5,00", "C - D C 2,00"};
 }
 
 void TestIntake::takesLines() {
@@ -149,6 +151,66 @@ void TestIntake::keepsTipsOfEarlierConversion() {
     QCOMPARE(form.Grid1.textAt(2, 3), QStringLiteral("2.00"));
     QCOMPARE(form.module1.tipCount, qint16(2));
     QCOMPARE(form.List5.lines(), QStringList{"E - F"});
+}
+
+// Copied slips through intake and conversion: the tips as "home|away|home marker|away
+// marker|odds", or the one message that refuses them.
+void TestIntake::readsSlips_data() {
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QStringList>("tips");
+    QTest::newRow("code after the market, price first")
+        << "1,85\tFerencváros - Újpest FC\t1X2\t1\r" << QStringList{"Ferencváros|Újpest FC|xxk.bmp||1.85"};
+    QTest::newRow("prices not copied, digits in names")
+        << "Schalke 04 - Hannover 96\rSchalke 04\rDarmstadt 98 - SC Paderborn 07\rSC Paderborn 07\r"
+        << QStringList{"A(z) 1. tipp szorzója hiányzik: „Darmstadt 98 - SC Paderborn 07”"};
+    QTest::newRow("thousands groups")
+        << QString("A - B\rA\rSzorzó: 1\u00a0001,00\rC - D\rD\r1\u202f250,00\rE - F\rX\r2.500,5\r")
+        << QStringList{"A|B|xxk.bmp||1001.00", "C|D||xxk.bmp|1250.00", "E|F|xx.bmp|xx.bmp|2500.5"};
+    QTest::newRow("hyphens inside names, v")
+        << "AS Saint-Étienne v Paris Saint-Germain\rParis Saint-Germain\r2,10\r"
+           "Wolverhampton Wanderers v Nottingham Forest\rDöntetlen\r3,30\r"
+        << QStringList{"AS Saint-Étienne|Paris Saint-Germain||xxk.bmp|2.10",
+                       "Wolverhampton Wanderers|Nottingham Forest|xx.bmp|xx.bmp|3.30"};
+    QTest::newRow("draw code in the last cell") << "Esemény\tSzorzó\tTipp\rA - B\t3,40\tX\rC - D\t1,50\t1\r"
+                                                << QStringList{"A|B|xx.bmp|xx.bmp|3.40", "C|D|xxk.bmp||1.50"};
+    QTest::newRow("league line and badges between the parts")
+        << "Fogadószelvény\rArsenal - Chelsea\rLabdarúgás · NB I · szo 12.12. 20:00\rVégeredmény\rArsenal "
+           "vagy "
+           "döntetlen\r▲ 1,25\r×\rEredő szorzó: 1,25\rTét: 1 000 Ft\r"
+        << QStringList{"Arsenal|Chelsea|Xxx.bmp|xx.bmp|1.25"};
+    QTest::newRow("old and new price with their label")
+        << "Alfa vs Béta\rBéta\rSzorzó (régi → új): 1,80 → 1,95\r" << QStringList{"Alfa|Béta||xxk.bmp|1.95"};
+    QTest::newRow("two prices in a line")
+        << "A - B\rA\rSzorzó: 1,80 1,95\r"
+        << QStringList{"A(z) 1. tipp: két szorzó egy sorban: „Szorzó: 1,80 1,95”"};
+    QTest::newRow("struck price on a line of its own")
+        << "A - B\rA\r1,80\r1,95\rC - D\rC\r2,00\r"
+        << QStringList{"A(z) 1. tipp után még egy szorzó áll: „1,95”"};
+    QTest::newRow("event without two teams")
+        << "Arsenal Chelsea\rArsenal\r1,85\r"
+        << QStringList{"A(z) 1. tipp eseményében nincs két csapat: „Arsenal Chelsea”"};
+    QTest::newRow("outcome missing") << "A - B\r1,85\r"
+                                     << QStringList{"A(z) 1. tipp kimenete hiányzik: „A - B”"};
+}
+
+void TestIntake::readsSlips() {
+    QFETCH(QString, clipboard);
+    QFETCH(QStringList, tips);
+    FakePlatform platform;
+    platform.installResources({"xxk.bmp", "xx.bmp", "Xxx.bmp"});
+    platform.clipboard = clipboard;
+    Form1 form(platform);
+    form.Command1.click();
+    form.Command2.click();
+    QStringList got;
+    for (const auto& message : platform.messages)
+        got << message.text;
+    const auto picture = [&](int r, int c) { return QFileInfo(form.Grid1.pictureAt(r, c)).fileName(); };
+    for (int r = 1; r <= form.module1.tipCount; ++r)
+        got << QStringList{form.Grid1.textAt(r, 1), form.Grid1.textAt(r, 2), picture(r, 1), picture(r, 2),
+                           form.Grid1.textAt(r, 3)}
+                   .join(u'|');
+    QCOMPARE(got, tips);
 }
 
 KOMBINATOR_TEST(TestIntake);
