@@ -191,7 +191,9 @@ PriceRead readPrice(QStringView line) {
     QStringView s = trimmed(line);
     bool labelled = false;
     bool oldToNew = false;
+    // Most lines begin with a digit or a mark: the labels are looked for only after a letter.
     for (const QStringView label : kPriceLabels) {
+        if (s.isEmpty() || !s.front().isLetter()) break;
         if (!startsWithWord(s, label)) continue;
         labelled = true;
         s = trimmed(s.sliced(label.size()));
