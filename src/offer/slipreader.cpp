@@ -493,7 +493,7 @@ EventRead readEvent(QStringView line) {
     return read;
 }
 
-// How the spec of the offer list parts an event line: the first dash between blanks, else the
+// How the offer list has always parted an event line: the first dash between blanks, else the
 // first hyphen. Where the reader parts it otherwise, the block is written with " - ".
 bool partsAsWritten(QStringView line, const QString& home, const QString& away) {
     const qsizetype dash = spacedDashAt(line);
