@@ -31,14 +31,19 @@ void Form1::Command1_Click() {
 
     // Blank lines and the noise line "B" go; a table row keeps its cells for the reader.
     QStringList cells;
-    QStringList lines;
+    bool table = false;
     forEachLine(
         *clipboard,
         [&](const QString& line, bool) {
-            QString shown = line.contains(u'\t') ? shownLine(line) : line;
-            if (shown.isEmpty() || shown == QLatin1String("B")) return;
+            const bool row = line.contains(u'\t');
+            if (row) {
+                const QString shown = shownLine(line);
+                if (shown.isEmpty() || shown == QLatin1String("B")) return;
+            } else if (line.isEmpty() || line == QLatin1String("B")) {
+                return;
+            }
+            table = table || row;
             cells.append(line);
-            lines.append(std::move(shown));
         },
         Tabs::Keep);
 
@@ -46,13 +51,17 @@ void Form1::Command1_Click() {
     // stays line by line, for the conversion to name what stops it.
     const SlipReading reading = readSlip(cells);
     copiedCells.clear();
+    QStringList lines;
     if (reading.refusal.isEmpty()) {
-        lines.clear();
         lines.reserve(reading.tips.size() * 3);
         for (const SlipTip& tip : reading.tips)
             lines << tip.eventLine << tip.outcomeLine << tip.priceLine;
-    } else if (cells != lines) {
+    } else if (table) {
+        for (const QString& line : cells)
+            lines.append(shownLine(line));
         copiedCells = cells;
+    } else {
+        lines = cells;
     }
     List5.addItems(lines);
 

@@ -79,8 +79,11 @@ const QHash<QString, unsigned>& wordKinds() {
 unsigned kindsOf(QStringView word) {
     static thread_local QString key;  // reused: a slip has hundreds of thousands of words
     key.resize(word.size());
-    for (qsizetype i = 0; i < word.size(); ++i)
-        key[i] = word.at(i).toCaseFolded();
+    QChar* folded = key.data();
+    for (const QChar ch : word) {
+        const char16_t c = ch.unicode();
+        *folded++ = c < 0x80 ? QChar(c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c) : ch.toCaseFolded();
+    }
     return wordKinds().value(key, 0);
 }
 
@@ -115,10 +118,27 @@ struct PriceRead {
     bool labelOnly = false;  // "Szorzó:" with its price elsewhere
 };
 
+// A number as it stands in the line: its whole part (with any group marks) and its decimals.
 struct Number {
     qsizetype end = 0;
-    QString digits;
+    QStringView whole;
+    QChar groupMark;  // the mark between thousands groups, or none
+    QStringView decimals;
     bool decimal = false;
+
+    // The digits with a point: "1 001,00" gives "1001.00".
+    QString odds() const {
+        QString odds;
+        odds.reserve(whole.size() + 1 + decimals.size());
+        for (const QChar ch : whole) {
+            if (ch != groupMark) odds += ch;
+        }
+        if (decimal) {
+            odds += u'.';
+            odds += decimals;
+        }
+        return odds;
+    }
 };
 
 qsizetype digitRun(QStringView s, qsizetype at) {
@@ -137,30 +157,26 @@ bool isGroupMark(QChar ch) {
 Number numberAt(QStringView s, qsizetype at) {
     Number n;
     qsizetype i = at + digitRun(s, at);
-    QString digits = s.sliced(at, i - at).toString();
     // Thousands groups: a mark, then exactly three digits, the same mark each time. A point or
     // comma groups only when the other one parts the decimals after the groups.
     if (i - at <= 3 && i + 4 <= s.size() && isGroupMark(s.at(i))) {
         const QChar mark = s.at(i);
         qsizetype j = i;
-        QString grouped = digits;
-        while (j + 4 <= s.size() && s.at(j) == mark && digitRun(s, j + 1) == 3) {
-            grouped += s.sliced(j + 1, 3);
+        while (j + 4 <= s.size() && s.at(j) == mark && digitRun(s, j + 1) == 3)
             j += 4;
-        }
         const bool decimalFollows = j + 1 < s.size() && (s.at(j) == u',' || s.at(j) == u'.') &&
                                     s.at(j) != mark && isDigit(s.at(j + 1));
         const bool markIsSeparator = mark == u'.' || mark == u',';
         if (j > i && (!markIsSeparator || decimalFollows)) {
-            digits = grouped;
+            n.groupMark = mark;
             i = j;
         }
     }
+    n.whole = s.sliced(at, i - at);
     if (i < s.size() && (s.at(i) == u',' || s.at(i) == u'.')) {
         const qsizetype decimals = digitRun(s, i + 1);
         if (decimals > 0) {
-            digits += u'.';
-            digits += s.sliced(i + 1, decimals);
+            n.decimals = s.sliced(i + 1, decimals);
             n.decimal = true;
             i += 1 + decimals;
         } else if (i + 1 == s.size() || s.at(i + 1) == u' ') {
@@ -168,7 +184,6 @@ Number numberAt(QStringView s, qsizetype at) {
         }
     }
     n.end = i;
-    n.digits = digits;
     return n;
 }
 
@@ -207,7 +222,7 @@ PriceRead readPrice(QStringView line) {
         if (s.startsWith(u':')) s = trimmed(s.sliced(1));
         break;
     }
-    QList<Number> numbers;
+    QVarLengthArray<Number, 4> numbers;
     bool arrow = false;
     bool wholeNumber = false;
     for (qsizetype i = 0; i < s.size();) {
@@ -235,14 +250,14 @@ PriceRead readPrice(QStringView line) {
     }
     // A whole number is a price only after a label; beside a decimal one it is something else.
     if (!labelled && wholeNumber) return read;
-    const Number* price = &numbers.first();
+    const Number* price = &numbers.front();
     if (numbers.size() == 2 && oldToNew && arrow) {
-        price = &numbers.last();
+        price = &numbers.back();
     } else if (numbers.size() > 1) {
         read.kind = PriceKind::Two;
         return read;
     }
-    read.odds = price->digits;
+    read.odds = price->odds();
     read.kind = isBelowOne(read.odds) ? PriceKind::Low : PriceKind::One;
     return read;
 }
@@ -281,16 +296,19 @@ QVarLengthArray<QStringView, 16> words(QStringView text) {
     return list;
 }
 
+// "I", "II", "IV": the division of a league ("NB I").
 bool isRomanNumeral(QStringView word) {
-    return isOneOf(word, std::initializer_list<QStringView>{u"I", u"II", u"III", u"IV", u"V"});
+    if (word.isEmpty() || word.size() > 3) return false;
+    for (const QChar ch : word) {
+        if (ch != u'I' && ch != u'V') return false;
+    }
+    return true;
 }
 
 bool isWordOfHeading(QStringView word) {
     return (kindsOf(word) & (kSportWord | kLeagueWord | kCountryWord)) != 0;
 }
 
-// A segment of a heading: sports, leagues, countries, days, dates, times and numbers, with at
-// least one word that says which (a number or a day letter alone says nothing).
 enum class HeadingWord { No, Telling, Dated, Neutral };
 
 // A word of a heading: a sport, league or country says what the line is, a date or a time too;
@@ -315,25 +333,27 @@ HeadingWord headingWord(QStringView word) {
     return HeadingWord::No;
 }
 
+// A segment of a heading: a title or a market ("Fogadószelvény – Kötés"), a league with any
+// name around its word ("OTP Bank Liga", "Coupe de France"), or sports, countries, days, dates,
+// times and numbers with at least one word that says which (a number or a day alone says nothing).
 bool isHeadingSegment(QStringView segment) {
-    if ((kindsOf(segment) & (kButtonLine | kMarketLine)) != 0) return true;  // "Fogadószelvény – Kötés"
-    for (const QStringView word : words(segment)) {
-        if ((kindsOf(word) & kLeagueWord) != 0) return true;  // "OTP Bank Liga", "Coupe de France"
-    }
+    if ((kindsOf(segment) & (kButtonLine | kMarketLine)) != 0) return true;
+    bool league = false;
+    bool unknown = false;
     bool telling = false;
     for (const QStringView word : words(segment)) {
+        league = league || (kindsOf(word) & kLeagueWord) != 0;
         const HeadingWord kind = headingWord(word);
-        if (kind == HeadingWord::No) return false;
+        unknown = unknown || kind == HeadingWord::No;
         telling = telling || kind == HeadingWord::Telling || kind == HeadingWord::Dated;
     }
-    return telling;
+    return league || (telling && !unknown);
 }
 
-// The parts of a heading line: "Labdarúgás · NB I · szo 12.12. 20:00", "Anglia - Premier League".
-using Segments = QVarLengthArray<QStringView, 8>;
-
-Segments headingSegments(QStringView line) {
-    Segments segments;
+// Calls `take` with each part of a heading line ("Labdarúgás · NB I · szo 12.12. 20:00",
+// "Anglia - Premier League") until it returns false; false when a part did.
+template <typename Take>
+bool forEachSegment(QStringView line, Take&& take) {
     qsizetype from = 0;
     for (qsizetype i = 0; i <= line.size(); ++i) {
         const bool end = i == line.size();
@@ -343,38 +363,40 @@ Segments headingSegments(QStringView line) {
             (isDash(ch) && i > 0 && i + 1 < line.size() && line.at(i - 1) == u' ' && line.at(i + 1) == u' ');
         if (!cut) continue;
         const QStringView segment = trimmed(line.sliced(from, i - from));
-        if (!segment.isEmpty()) segments.append(segment);
+        if (!segment.isEmpty() && !take(segment)) return false;
         from = i + 1;
     }
-    return segments;
+    return true;
 }
 
 bool isHeading(QStringView line) {
-    // Most lines fail on their first word: look at it before cutting the line up.
-    qsizetype firstEnd = 0;
-    while (firstEnd < line.size() && line.at(firstEnd) != u' ' && line.at(firstEnd) != u'·' &&
-           line.at(firstEnd) != u'|')
-        ++firstEnd;
-    if (headingWord(line.first(firstEnd)) == HeadingWord::No &&
-        (kindsOf(line.first(firstEnd)) & (kButtonLine | kMarketLine)) == 0)
-        return false;
-    const Segments segments = headingSegments(line);
-    if (segments.isEmpty()) return false;
-    for (const QStringView segment : segments) {
-        if (!isHeadingSegment(segment)) return false;
-    }
-    return true;
+    bool any = false;
+    return forEachSegment(line, [&](QStringView segment) { return any = isHeadingSegment(segment); }) && any;
+}
+
+// An event line that is a heading: its first word already says so ("Anglia - Premier League").
+// One whose heading word comes later is told by the event that follows it.
+bool startsHeading(QStringView line) {
+    qsizetype end = 0;
+    while (end < line.size() && line.at(end) != u' ' && line.at(end) != u'·' && line.at(end) != u'|')
+        ++end;
+    const QStringView first = line.first(end);
+    const QStringView bare = first.chopped(first.endsWith(u'.') ? 1 : 0);
+    const bool maybe = (kindsOf(bare) & ~unsigned(kHeaderWord)) != 0 || isDateOrTime(first) ||
+                       digitRun(bare, 0) == bare.size() || isRomanNumeral(first) || first.contains(u'-');
+    return maybe && isHeading(line);
 }
 
 // Some part of the line names a sport, a league or a country: an event candidate that is only a
 // heading when another event follows it ("Anglia - Premier League", then the match).
 bool namesHeading(QStringView line) {
-    for (const QStringView segment : headingSegments(line)) {
+    return !forEachSegment(line, [](QStringView segment) {
+        if ((kindsOf(segment) & (kButtonLine | kMarketLine)) != 0) return false;
         for (const QStringView word : words(segment)) {
-            if (isWordOfHeading(word)) return true;
+            if (isWordOfHeading(word)) return false;
         }
-    }
-    return false;
+        return true;
+    });
 }
 
 bool isSummary(QStringView line) {
@@ -393,7 +415,7 @@ bool isHeaderWord(QStringView word) {
 
 bool isHeaderLine(QStringView line) {
     bool any = false;
-    for (const QStringView word : line.split(u' ', Qt::SkipEmptyParts)) {
+    for (const QStringView word : words(line)) {
         if (!isHeaderWord(word)) return false;
         any = true;
     }
@@ -429,6 +451,9 @@ struct EventRead {
     EventKind kind = EventKind::None;
     QString home;
     QString away;
+    // The line parts its teams the way the offer list always has (the first dash between blanks,
+    // else the one hyphen), so its block keeps it as it is; any other is written with " - ".
+    bool asWritten = false;
 };
 
 // A kick-off written before the teams ("20:45 Arsenal - Chelsea") is not part of a name.
@@ -474,7 +499,11 @@ EventRead readEvent(QStringView line) {
         return teams(names.at(0), names.at(1));
     }
     const qsizetype dash = spacedDashAt(line);
-    if (dash >= 0) return teams(line.first(dash - 1).toString(), line.sliced(dash + 2).toString());
+    if (dash >= 0) {
+        EventRead read = teams(line.first(dash - 1).toString(), line.sliced(dash + 2).toString());
+        read.asWritten = read.home.size() == dash - 1;  // no kick-off taken off the home team
+        return read;
+    }
     qsizetype length = 0;
     const qsizetype versus = versusAt(line, length);
     if (versus >= 0)
@@ -490,16 +519,8 @@ EventRead readEvent(QStringView line) {
     if (dashes == 0 || bare == 0 || bare + 1 == line.size()) return {};
     EventRead read = teams(line.first(bare).toString(), line.sliced(bare + 1).toString());
     if (read.kind == EventKind::Teams && dashes > 1) read.kind = EventKind::Unclear;
+    read.asWritten = read.home.size() == bare;
     return read;
-}
-
-// How the offer list has always parted an event line: the first dash between blanks, else the
-// first hyphen. Where the reader parts it otherwise, the block is written with " - ".
-bool partsAsWritten(QStringView line, const QString& home, const QString& away) {
-    const qsizetype dash = spacedDashAt(line);
-    if (dash >= 0) return line.first(dash - 1) == home && line.sliced(dash + 2) == away;
-    const qsizetype hyphen = line.indexOf(u'-');
-    return hyphen >= 0 && line.first(hyphen) == home && line.sliced(hyphen + 1) == away;
 }
 
 // ---- Outcomes
@@ -583,6 +604,7 @@ OutcomeRead readOutcome(QStringView line, const QString& home, const QString& aw
                          sideOf(outcome.sliced(at + word.size()), home, away));
         if (read.certain) return read;
     }
+    if (isMarket(whole)) return {};  // "Kétesély" alone names the bet, not its outcome
     // The draw and double chance words anywhere in the line, and a team at its start.
     const bool draw = whole.contains(u"Döntetlen");
     const bool doubleChance = whole.contains(u"Kétesély");
@@ -643,8 +665,7 @@ public:
             reading_.endedInsideTip = true;
             refuse(kPriceMissing, lines_.at(afterOutcome_ >= 0 ? afterOutcome_ : outcomeAt_), last);
         } else if (reading_.tips.isEmpty() && !lines_.isEmpty()) {
-            refuse(kNoTeams,
-                   lines_.isEmpty() ? QString() : lines_.at(skipped_.isEmpty() ? 0 : skipped_.first()), last);
+            refuse(kNoTeams, lines_.at(skipped_.isEmpty() ? 0 : skipped_.first()), last);
         }
         return reading_;
     }
@@ -662,8 +683,8 @@ private:
 
     int tipNumber() const { return static_cast<int>(reading_.tips.size()) + 1; }
 
-    void refuse(const QString& text, QStringView quoted, qsizetype lastLine, int tip = 0) {
-        reading_.refusal = text.arg(QString::number(tip > 0 ? tip : tipNumber()), shown(quoted));
+    void refuse(const QString& text, QStringView quoted, qsizetype lastLine) {
+        reading_.refusal = text.arg(QString::number(tipNumber()), shown(quoted));
         reading_.refusedFirst = slot_ == Slot::Event ? blockStart_ : eventAt_;
         reading_.refusedLast = lastLine;
     }
@@ -673,9 +694,7 @@ private:
         reading_.eventSeen = true;
         tip_.home = event.home;
         tip_.away = event.away;
-        tip_.eventLine = partsAsWritten(text, event.home, event.away)
-                             ? text
-                             : event.home + QStringLiteral(" - ") + event.away;
+        tip_.eventLine = event.asWritten ? text : event.home + QStringLiteral(" - ") + event.away;
         tip_.firstLine = i;
         eventAt_ = i;
         slot_ = Slot::Outcome;
@@ -721,7 +740,7 @@ private:
         switch (slot_) {
             case Slot::Event: {
                 const EventRead event = readEvent(text);
-                if (event.kind == EventKind::Teams && !isHeading(text)) return takeEvent(i, text, event);
+                if (event.kind == EventKind::Teams && !startsHeading(text)) return takeEvent(i, text, event);
                 if (event.kind == EventKind::Unclear) return refuse(kTeamsUnclear, text, i);
                 const PriceRead price = readPrice(text);
                 if (price.kind == PriceKind::One || price.kind == PriceKind::Two) return strayPrice(i, text);
@@ -730,7 +749,6 @@ private:
                 return;
             }
             case Slot::Outcome: {
-                if (isMarket(text)) return;  // "Kétesély" names the bet; its outcome follows
                 const OutcomeRead outcome = readOutcome(text, tip_.home, tip_.away);
                 if (outcome.certain) return takeOutcome(i, text, outcome);
                 if (isNoise(text)) return;
@@ -753,7 +771,7 @@ private:
                         if (below.contains(u'\t')) break;
                         const OutcomeRead read = readOutcome(below, tip_.home, tip_.away);
                         if (read.certain && readEvent(below).kind == EventKind::None &&
-                            readPrice(below).kind == PriceKind::None && !isMarket(below)) {
+                            readPrice(below).kind == PriceKind::None) {
                             takeOutcome(j, below, read);
                             takePrice(i, text, readPrice(text).odds);
                             next_ = j + 1;
@@ -901,7 +919,7 @@ private:
             const EventRead read = readEvent(cells.at(c));
             if (read.kind == EventKind::Unclear && (eventColumn < 0 || eventColumn == c))
                 return refuse(kTeamsUnclear, cells.at(c), i);
-            if (read.kind == EventKind::Teams && !isHeading(cells.at(c))) events.append(c);
+            if (read.kind == EventKind::Teams && !startsHeading(cells.at(c))) events.append(c);
         }
         if (eventColumn >= 0 && events.contains(eventColumn)) events = {eventColumn};
         if (homeColumn >= 0 && awayColumn >= 0 && !cells.at(homeColumn).isEmpty() &&
@@ -948,7 +966,6 @@ private:
             QList<qsizetype> other;
             for (const qsizetype c : rest) {
                 if (columnOf(c, n) == Column::Other && columns_.size() == n) continue;
-                if (isMarket(cells.at(c))) continue;
                 if (readOutcome(cells.at(c), event.home, event.away).certain)
                     certain.append(c);
                 else if (!isNoise(cells.at(c)))
@@ -984,11 +1001,6 @@ private:
 
 SlipReading readSlip(const QStringList& lines) {
     return Reader(lines).read();
-}
-
-QString priceOf(QStringView line) {
-    const PriceRead read = readPrice(line);
-    return read.kind == PriceKind::One ? read.odds : QString();
 }
 
 }  // namespace kombinator

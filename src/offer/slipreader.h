@@ -41,8 +41,4 @@ struct SlipReading {
 // Reads lines as the line walk gives them; a tab parts the cells of a table row.
 SlipReading readSlip(const QStringList& lines);
 
-// The price a line holds, digits with a point ("Szorzó: 1 001,00" gives "1001.00"), or "" when the
-// line is no price line.
-QString priceOf(QStringView line);
-
 }  // namespace kombinator
