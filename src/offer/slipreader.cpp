@@ -4,7 +4,7 @@
 // own: its cells are told apart by the table's header or by what each holds.
 #include "offer/slipreader.h"
 
-#include <optional>
+#include <iterator>
 
 #include <QHash>
 #include <QVarLengthArray>
@@ -201,14 +201,17 @@ bool isPriceMark(QChar ch) {
 }
 
 // A price line: an optional label ("Szorzó:", "Szorzó (régi → új):"), marks, and one number.
-PriceRead readPrice(QStringView line) {
+// `inPriceColumn`: the cell stands under a table's price header, which labels it as well.
+PriceRead readPrice(QStringView line, bool inPriceColumn = false) {
     PriceRead read;
     QStringView s = trimmed(line);
-    bool labelled = false;
+    bool labelled = inPriceColumn;
     bool oldToNew = false;
-    // Most lines begin with a digit or a mark: the labels are looked for only after a letter.
-    for (const QStringView label : kPriceLabels) {
-        if (s.isEmpty() || !s.front().isLetter()) break;
+    // Labels, one or more ("Odds Szorzó (régi → új):" under a header); most lines begin with a
+    // digit or a mark, and are not searched for one.
+    for (qsizetype l = 0; l < qsizetype(std::size(kPriceLabels)) && !s.isEmpty() && s.front().isLetter();
+         ++l) {
+        const QStringView label = kPriceLabels[l];
         if (!startsWithWord(s, label)) continue;
         labelled = true;
         s = trimmed(s.sliced(label.size()));
@@ -220,7 +223,7 @@ PriceRead readPrice(QStringView line) {
             s = trimmed(s.sliced(close + 1));
         }
         if (s.startsWith(u':')) s = trimmed(s.sliced(1));
-        break;
+        l = -1;  // another label may follow
     }
     QVarLengthArray<Number, 4> numbers;
     bool arrow = false;
@@ -454,6 +457,7 @@ struct EventRead {
     // The line parts its teams the way the offer list always has (the first dash between blanks,
     // else the one hyphen), so its block keeps it as it is; any other is written with " - ".
     bool asWritten = false;
+    bool bare = false;  // parted at a bare hyphen: the weakest of separators
 };
 
 // A kick-off written before the teams ("20:45 Arsenal - Chelsea") is not part of a name.
@@ -520,6 +524,7 @@ EventRead readEvent(QStringView line) {
     EventRead read = teams(line.first(bare).toString(), line.sliced(bare + 1).toString());
     if (read.kind == EventKind::Teams && dashes > 1) read.kind = EventKind::Unclear;
     read.asWritten = read.home.size() == bare;
+    read.bare = true;
     return read;
 }
 
@@ -741,7 +746,8 @@ private:
             case Slot::Event: {
                 const EventRead event = readEvent(text);
                 if (event.kind == EventKind::Teams && !startsHeading(text)) return takeEvent(i, text, event);
-                if (event.kind == EventKind::Unclear) return refuse(kTeamsUnclear, text, i);
+                if (event.kind == EventKind::Unclear && !isHeading(text))
+                    return refuse(kTeamsUnclear, text, i);
                 const PriceRead price = readPrice(text);
                 if (price.kind == PriceKind::One || price.kind == PriceKind::Two) return strayPrice(i, text);
                 if (!isNoise(text)) skipped_.append(i);
@@ -811,24 +817,23 @@ private:
 
     // A header row: every cell a header word. Its columns tell the cells of the rows below.
     bool header(const QList<QStringView>& cells) {
-        int words = 0;
-        for (const QStringView cell : cells) {
-            if (cell.isEmpty()) continue;
-            QStringView word = cell;
-            if (word.endsWith(u':')) word.chop(1);
-            if (!isHeaderWord(word) && !isHeaderLine(word)) return false;
-            ++words;
-        }
-        if (words < 2) return false;
-        columns_.clear();
-        for (const QStringView cell : cells) {
+        QList<Column> columns;
+        int named = 0;
+        for (QStringView cell : cells) {
+            if (cell.endsWith(u':')) cell.chop(1);
             Column column = Column::Other;
-            for (const HeaderWord& word : kHeaderWords) {
-                if (same(cell, word.word) || same(cell.chopped(cell.endsWith(u':') ? 1 : 0), word.word))
-                    column = word.column;
+            if (!cell.isEmpty()) {
+                if (!isHeaderLine(cell)) return false;
+                ++named;
+                for (const HeaderWord& word : kHeaderWords) {
+                    if (same(cell, word.word)) column = word.column;
+                }
+                if (column == Column::Price) priceHeader_ = cell.toString();
             }
-            columns_.append(column);
+            columns.append(column);
         }
+        if (named < 2) return false;
+        columns_ = columns;
         return true;
     }
 
@@ -854,7 +859,7 @@ private:
         QList<qsizetype> others;
         for (qsizetype c = 0; c < n; ++c) {
             if (cells.at(c).isEmpty()) continue;
-            const PriceKind kind = readPrice(cells.at(c)).kind;
+            const PriceKind kind = readPrice(cells.at(c), columnOf(c, n) == Column::Price).kind;
             if (kind == PriceKind::One || kind == PriceKind::Two ||
                 (kind == PriceKind::Low && columnOf(c, n) == Column::Price))
                 prices.append(c);
@@ -903,7 +908,7 @@ private:
 
         qsizetype priceCell = prices.size() == 1 ? prices.first() : cellOfColumn(Column::Price, n);
         if (priceCell < 0 || !prices.contains(priceCell)) return refuse(kTwoPricesInLine, text, i);
-        const PriceRead price = readPrice(cells.at(priceCell));
+        const PriceRead price = readPrice(cells.at(priceCell), columnOf(priceCell, n) == Column::Price);
         if (price.kind == PriceKind::Two) return refuse(kTwoPricesInLine, text, i);
         if (price.kind == PriceKind::Low) return refuse(kPriceLow, text, i);
 
@@ -914,14 +919,21 @@ private:
         const qsizetype eventColumn = cellOfColumn(Column::Event, n);
         const qsizetype homeColumn = cellOfColumn(Column::Home, n);
         const qsizetype awayColumn = cellOfColumn(Column::Away, n);
+        // A cell parted by a spaced separator is the event before one parted at a bare hyphen
+        // ("AS Saint-Étienne vagy AS Monaco" beside "AS Saint-Étienne vs AS Monaco").
         QList<qsizetype> events;
+        QList<qsizetype> spaced;
+        qsizetype unclear = -1;
         for (const qsizetype c : others) {
             const EventRead read = readEvent(cells.at(c));
-            if (read.kind == EventKind::Unclear && (eventColumn < 0 || eventColumn == c))
-                return refuse(kTeamsUnclear, cells.at(c), i);
-            if (read.kind == EventKind::Teams && !startsHeading(cells.at(c))) events.append(c);
+            if (read.kind == EventKind::Unclear && (eventColumn < 0 || eventColumn == c)) unclear = c;
+            if (read.kind != EventKind::Teams || startsHeading(cells.at(c))) continue;
+            events.append(c);
+            if (!read.bare) spaced.append(c);
         }
         if (eventColumn >= 0 && events.contains(eventColumn)) events = {eventColumn};
+        if (events.size() > 1 && spaced.size() == 1) events = spaced;
+        if (events.isEmpty() && unclear >= 0) return refuse(kTeamsUnclear, cells.at(unclear), i);
         if (homeColumn >= 0 && awayColumn >= 0 && !cells.at(homeColumn).isEmpty() &&
             !cells.at(awayColumn).isEmpty()) {
             event = teams(cells.at(homeColumn).toString(), cells.at(awayColumn).toString());
@@ -978,7 +990,11 @@ private:
             outcome = readOutcome(cells.at(outcomeCell), event.home, event.away);
         }
         takeOutcome(i, cells.at(outcomeCell).toString(), outcome);
-        takePrice(i, cells.at(priceCell).toString(), price.odds);
+        // A whole number is a price only under the header's word, which its block keeps.
+        const QString priceLine = readPrice(cells.at(priceCell)).kind == PriceKind::One
+                                      ? cells.at(priceCell).toString()
+                                      : priceHeader_ + QStringLiteral(": ") + cells.at(priceCell).toString();
+        takePrice(i, priceLine, price.odds);
     }
 
     const QStringList& lines_;
@@ -995,6 +1011,7 @@ private:
     qsizetype next_ = 0;        // the line read next
     QList<qsizetype> skipped_;  // lines between tips that are neither noise nor a tip's part
     QList<Column> columns_;     // the last header row's columns
+    QString priceHeader_;       // its word over the prices
 };
 
 }  // namespace
