@@ -120,8 +120,8 @@ void convert(Form1& form, bool keepBankers) {
     Platform& platform = form.platform();
     const SlipReading reading = readSlip(readableLines(form, lines));
     if (!reading.refusal.isEmpty()) {
-        // Lines without any event, or that stop inside a tip, are told by their count.
-        if (!reading.eventSeen || reading.endedInsideTip) {
+        // Lines that hold no tip's part, or stop inside a tip, are told by their count.
+        if (reading.nothingRead || reading.endedInsideTip) {
             if (n % 3 != 0) {
                 platform.messageBox(QStringLiteral("Hibás kijelölés (nem 3 sor fogadásonként)!"), kCaption,
                                     MsgIcon::Stop, MsgButtons::Ok);

@@ -471,7 +471,7 @@ QString withoutKickOff(QString name) {
 
 EventRead teams(QString home, QString away) {
     home = withoutKickOff(home);
-    if (!hasLetter(home) || !hasLetter(away)) return {};
+    if (!hasLetter(home) || !hasLetter(away) || home == away) return {};  // no team plays itself
     return {EventKind::Teams, home, away};
 }
 
@@ -544,6 +544,13 @@ bool isStartOf(QStringView part, const QString& team) {
     return team.size() == part.size() || !team.at(part.size()).isLetterOrNumber();
 }
 
+// The outcome begins with the team's whole name: "Arsenal (H)", but not "Boost" for a team "B".
+bool startsWithTeam(QStringView outcome, const QString& team) {
+    if (team.isEmpty() || !outcome.startsWith(team)) return false;
+    return outcome.size() == team.size() || !outcome.at(team.size()).isLetterOrNumber() ||
+           !team.back().isLetterOrNumber();
+}
+
 Side sideOf(QStringView part, const QString& home, const QString& away) {
     part = trimmed(part);
     if (part == home || isStartOf(part, home)) return Side::Home;
@@ -595,8 +602,7 @@ QStringView withoutMarketLabel(QStringView line) {
 
 OutcomeRead readOutcome(QStringView line, const QString& home, const QString& away) {
     const QStringView whole = trimmed(line);
-    const bool teamFirst =
-        (!home.isEmpty() && whole.startsWith(home)) || (!away.isEmpty() && whole.startsWith(away));
+    const bool teamFirst = startsWithTeam(whole, home) || startsWithTeam(whole, away);
     const QStringView outcome = teamFirst ? whole : withoutMarketLabel(whole);
 
     OutcomeRead read = codeOutcome(outcome, home, away);
@@ -622,8 +628,8 @@ OutcomeRead readOutcome(QStringView line, const QString& home, const QString& aw
         if (!away.isEmpty() && whole.contains(away)) read.away = OutcomeMarker::WinOrDraw;
         return read;
     }
-    const bool homeFirst = !home.isEmpty() && outcome.startsWith(home);
-    const bool awayFirst = !away.isEmpty() && outcome.startsWith(away);
+    const bool homeFirst = startsWithTeam(outcome, home);
+    const bool awayFirst = startsWithTeam(outcome, away);
     if (homeFirst) read.home = OutcomeMarker::Win;
     if (awayFirst) read.away = OutcomeMarker::Win;
     if (homeFirst || awayFirst || read.certain) {
@@ -671,6 +677,7 @@ public:
             refuse(kPriceMissing, lines_.at(afterOutcome_ >= 0 ? afterOutcome_ : outcomeAt_), last);
         } else if (reading_.tips.isEmpty() && !lines_.isEmpty()) {
             refuse(kNoTeams, lines_.at(skipped_.isEmpty() ? 0 : skipped_.first()), last);
+            reading_.nothingRead = true;
         }
         return reading_;
     }
@@ -696,7 +703,6 @@ private:
 
     void takeEvent(qsizetype i, const QString& text, const EventRead& event) {
         tip_ = SlipTip();
-        reading_.eventSeen = true;
         tip_.home = event.home;
         tip_.away = event.away;
         tip_.eventLine = event.asWritten ? text : event.home + QStringLiteral(" - ") + event.away;

@@ -35,7 +35,7 @@ struct SlipReading {
     qsizetype refusedFirst = -1;  // the lines of the refused block
     qsizetype refusedLast = -1;
     bool endedInsideTip = false;  // the text stops after an event or an outcome
-    bool eventSeen = false;       // some line read as an event of two teams
+    bool nothingRead = false;     // no line read as part of a tip
 };
 
 // Reads lines as the line walk gives them; a tab parts the cells of a table row.

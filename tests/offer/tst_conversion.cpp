@@ -119,6 +119,9 @@ private slots:
         QTest::newRow("start of the away team") << "Chel"
                                                 << ""
                                                 << "";
+        QTest::newRow("a longer word is not the team") << "Arsenalista"
+                                                       << ""
+                                                       << "";
         QTest::newRow("other market") << "Gólok: több mint 2,5"
                                       << ""
                                       << "";
@@ -279,6 +282,9 @@ private slots:
         QTest::newRow("no hyphen") << "Arsenal Chelsea"
                                    << ""
                                    << "";
+        QTest::newRow("a team against itself") << "Arsenal - Arsenal"
+                                               << ""
+                                               << "";
         QTest::newRow("two bare hyphens") << "Saint-Étienne-Lyon"
                                           << ""
                                           << "";

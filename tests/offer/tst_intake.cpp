@@ -189,6 +189,47 @@ void TestIntake::readsSlips_data() {
     QTest::newRow("event without two teams")
         << "Arsenal Chelsea\rArsenal\r1,85\r"
         << QStringList{"A(z) 1. tipp eseményében nincs két csapat: „Arsenal Chelsea”"};
+    QTest::newRow("price forms")
+        << QString(
+               "A - B\rA\r@ 1.85\rC – D\rD\r1,85 ▼\rE — F\rF\r↑ 2,05\rG vs H\rG\r1'001.00\r"
+               "I - J\rJ\r1.001,00\rK - L\rK\r1,001.00\rM - N\rN\r1\u2009001,00\rO - P\rO\rOdds: 12,5\r"
+               "Q - R\rQ\rSzorzó: 3\r")
+        << QStringList{"A|B|xxk.bmp||1.85",    "C|D||xxk.bmp|1.85",    "E|F||xxk.bmp|2.05",
+                       "G|H|xxk.bmp||1001.00", "I|J||xxk.bmp|1001.00", "K|L|xxk.bmp||1001.00",
+                       "M|N||xxk.bmp|1001.00", "O|P|xxk.bmp||12.5",    "Q|R|xxk.bmp||3"};
+    QTest::newRow("outcome forms")
+        << "A - B\rH\r1,10\rA - B\rD\r1,20\rA - B\rV\r1,30\rA - B\rX2\r1,40\rA - B\r12\r1,50\r"
+           "Alfa - Béta\rTipp: 1\r1,60\rAlfa - Béta\rVégeredmény: Béta\r1,70\rAlfa - Béta\rAlfa vagy "
+           "Béta\r1,80\r"
+           "Alfa - Béta\rGólok száma: több mint 2,5\r1,90\rSzeged-Csanád Grosics Akadémia - Újpest "
+           "FC\rSzeged\r2,00\r"
+        << QStringList{"A|B|xxk.bmp||1.10",        "A|B|xx.bmp|xx.bmp|1.20",
+                       "A|B||xxk.bmp|1.30",        "A|B|xx.bmp|Xxx.bmp|1.40",
+                       "A|B|xxk.bmp|xxk.bmp|1.50", "Alfa|Béta|xxk.bmp||1.60",
+                       "Alfa|Béta||xxk.bmp|1.70",  "Alfa|Béta|xxk.bmp|xxk.bmp|1.80",
+                       "Alfa|Béta|||1.90",         "Szeged-Csanád Grosics Akadémia|Újpest FC|xxk.bmp||2.00"};
+    QTest::newRow("noise around the parts")
+        << "Élő\rKezdés: 20:45\rA - B\rMa 18:30\rBoost\rA\r2026-12-12 20:00\r1,85\rTörlés\rFogadás leadása\r"
+           "Lehetséges nyeremény: 1 850 Ft\r"
+        << QStringList{"A|B|xxk.bmp||1.85"};
+    QTest::newRow("table: header in another order, home and away cells")
+        << "Szorzó\tTipp\tVendég\tHazai\tIdő\r1,85\tDöntetlen\tB\tA\t20:00\r2,10\tC\tD\tC\t21:00\r"
+        << QStringList{"A|B|xx.bmp|xx.bmp|1.85", "C|D|xxk.bmp||2.10"};
+    QTest::newRow("table: no header, cells in any order")
+        << "20:00\tA vs B\tVégeredmény\tB\t1,85\rCelta\tDepor\tCelta\t2,10\r"
+        << QStringList{"A|B||xxk.bmp|1.85", "Celta|Depor|xxk.bmp||2.10"};
+    QTest::newRow("table row without its price")
+        << "Esemény\tTipp\tSzorzó\rA - B\tA\tSzorzó:\r"
+        << QStringList{"A(z) 1. tipp szorzója hiányzik: „A - B A Szorzó:”"};
+    QTest::newRow("table row of three prices")
+        << "A - B\t1,50\t3,40\t5,00\r"
+        << QStringList{"A(z) 1. tipp: két szorzó egy sorban: „A - B 1,50 3,40 5,00”"};
+    QTest::newRow("outcome above its event, price before its outcome")
+        << "Tipp: 2\rA - B\r1,85\rC - D\r2,10\rC vagy döntetlen\r"
+        << QStringList{"A|B||xxk.bmp|1.85", "C|D|Xxx.bmp|xx.bmp|2.10"};
+    QTest::newRow("heading that looks like an event")
+        << "Anglia - Premier League\rArsenal - Chelsea\rArsenal\r1,85\r"
+        << QStringList{"Arsenal|Chelsea|xxk.bmp||1.85"};
     QTest::newRow("outcome missing") << "A - B\r1,85\r"
                                      << QStringList{"A(z) 1. tipp kimenete hiányzik: „A - B”"};
 }
