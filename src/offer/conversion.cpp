@@ -12,10 +12,6 @@ namespace {
 
 const QString kCaption = QStringLiteral("Zelko-Soft/2013");
 
-bool isDigit(QChar ch) {
-    return ch >= u'0' && ch <= u'9';
-}
-
 }  // namespace
 
 // The odds at the end of an odds line: the longest run at its end (trailing blanks ignored) made
@@ -28,14 +24,14 @@ QString oddsText(const QString& copiedLine) {
     while (end > 0 && oddsLine.at(end - 1) == u' ')
         --end;
     if (end > 1 && (oddsLine.at(end - 1) == u',' || oddsLine.at(end - 1) == u'.') &&
-        isDigit(oddsLine.at(end - 2)))
+        isAsciiDigit(oddsLine.at(end - 2)))
         --end;
-    if (end == 0 || !isDigit(oddsLine.at(end - 1))) return {};
+    if (end == 0 || !isAsciiDigit(oddsLine.at(end - 1))) return {};
     qsizetype begin = end;
     bool separatorSeen = false;
     while (begin > 0) {
         const QChar ch = oddsLine.at(begin - 1);
-        if (isDigit(ch)) {
+        if (isAsciiDigit(ch)) {
             --begin;
         } else if ((ch == u',' || ch == u'.') && !separatorSeen) {
             separatorSeen = true;

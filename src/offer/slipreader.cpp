@@ -29,10 +29,6 @@ const QString kTeamsUnclear =
 const QString kOutcomeMissing = QStringLiteral("A(z) %1. tipp kimenete hiányzik: „%2”");
 const QString kOutcomeUnclear = QStringLiteral("A(z) %1. tipp kimenete nem egyértelmű: „%2”");
 
-bool isDigit(QChar ch) {
-    return ch >= u'0' && ch <= u'9';
-}
-
 bool same(QStringView a, QStringView b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -143,7 +139,7 @@ struct Number {
 
 qsizetype digitRun(QStringView s, qsizetype at) {
     qsizetype end = at;
-    while (end < s.size() && isDigit(s.at(end)))
+    while (end < s.size() && isAsciiDigit(s.at(end)))
         ++end;
     return end - at;
 }
@@ -165,7 +161,7 @@ Number numberAt(QStringView s, qsizetype at) {
         while (j + 4 <= s.size() && s.at(j) == mark && digitRun(s, j + 1) == 3)
             j += 4;
         const bool decimalFollows = j + 1 < s.size() && (s.at(j) == u',' || s.at(j) == u'.') &&
-                                    s.at(j) != mark && isDigit(s.at(j + 1));
+                                    s.at(j) != mark && isAsciiDigit(s.at(j + 1));
         const bool markIsSeparator = mark == u'.' || mark == u',';
         if (j > i && (!markIsSeparator || decimalFollows)) {
             n.groupMark = mark;
@@ -230,7 +226,7 @@ PriceRead readPrice(QStringView line, bool inPriceColumn = false) {
     bool wholeNumber = false;
     for (qsizetype i = 0; i < s.size();) {
         const QChar ch = s.at(i);
-        if (isDigit(ch)) {
+        if (isAsciiDigit(ch)) {
             const Number n = numberAt(s, i);
             wholeNumber = wholeNumber || !n.decimal;
             numbers.append(n);
@@ -273,7 +269,7 @@ bool isDateOrTime(QStringView word) {
     int marks = 0;
     bool digit = false;
     for (const QChar ch : word) {
-        if (isDigit(ch)) {
+        if (isAsciiDigit(ch)) {
             digit = true;
         } else if (ch == u'.' || ch == u':' || ch == u'/' || ch == u'-') {
             ++marks;
