@@ -155,6 +155,20 @@ void TestCli::refusalGoesToStandardError_data() {
     QTest::newRow("odds label on its own line")
         << QByteArray("A - B\nA\nSzorzó:\n▲ 2,05\nC - D\nC\nSzorzó:\n1,50\nE - F\nE\nSzorzó:\n3,00\n")
         << "01 02\t3.07\n01 03\t6.15\n02 03\t4.50\n\t\n\tÖssz.: 13.72\n";
+    // Slips as the reader takes them: 1.85 x 1001.00 = 1851.85 (single precision).
+    QTest::newRow("code after the market, a thousand with a blank")
+        << QByteArray(
+               "1,85\tFerencváros - Újpest FC\t1X2\t1\nEredő szorzó: 1 851,85\n"
+               "AS Saint-Étienne v Paris Saint-Germain\nLabdarúgás · Ligue 1 · szo 12.12. 20:00\n"
+               "Paris Saint-Germain\nSzorzó: 1 001,00\n")
+        << "01 02\t1851.85\n";
+    QTest::newRow("digits of names are no price")
+        << QByteArray(
+               "Schalke 04 - Hannover 96\nSchalke 04\nDarmstadt 98 - SC Paderborn 07\nSC Paderborn 07\n")
+        << "A(z) 1. tipp szorzója hiányzik: „Darmstadt 98 - SC Paderborn 07”";
+    QTest::newRow("old and new price in a line")
+        << QByteArray("A - B\nA\nSzorzó: 1,80 1,95\nC - D\nC\n2,00\n")
+        << "A(z) 1. tipp: két szorzó egy sorban: „Szorzó: 1,80 1,95”";
 }
 
 void TestCli::refusalGoesToStandardError() {

@@ -473,17 +473,34 @@ private slots:
         QTest::addColumn<QStringList>("offer");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("block");
+        QTest::addColumn<int>("size");  // the lines shown selected
         const QStringList first = tipBlocks(1);
         QTest::newRow("odds label alone") << first + QStringList{"C - D", "", "C", "Szorzó:"}
-                                          << "A(z) 2. tipp szorzója hiányzik: „Szorzó:”" << 3;
+                                          << "A(z) 2. tipp szorzója hiányzik: „Szorzó:”" << 3 << 3;
         QTest::newRow("odds below 1.00") << QStringList{"C - D", "C", "Szorzó: 0,95"} + first
-                                         << "A(z) 1. tipp szorzója 1.00 alatt van: „Szorzó: 0,95”" << 0;
-        QTest::newRow("odds 1.00 stand") << first + QStringList{"C - D", "C", "1,00"} << "" << -1;
+                                         << "A(z) 1. tipp szorzója 1.00 alatt van: „Szorzó: 0,95”" << 0 << 3;
+        QTest::newRow("odds 1.00 stand") << first + QStringList{"C - D", "C", "1,00"} << "" << -1 << 0;
+        QTest::newRow("two prices in a line")
+            << first + QStringList{"C - D", "C", "Szorzó: 1,80 1,95"}
+            << "A(z) 2. tipp: két szorzó egy sorban: „Szorzó: 1,80 1,95”" << 3 << 3;
+        QTest::newRow("event without two teams")
+            << first + QStringList{"C D", "C", "1,50"} << "A(z) 2. tipp eseményében nincs két csapat: „C D”"
+            << 3 << 3;
+        QTest::newRow("a second price after a tip")
+            << first + QStringList{"1,95", "C - D", "C", "2,00"}
+            << "A(z) 1. tipp után még egy szorzó áll: „1,95”" << 0 << 4;
+        // Words before the odds are taken only in whole three-line blocks.
+        QTest::newRow("words before the odds, after a heading")
+            << first + QStringList{"Élő", "C - D", "C", "Tipp 2,50"}
+            << "A(z) 2. tipp szorzója hiányzik: „Tipp 2,50”" << 4 << 3;
+        QTest::newRow("words before the odds in a whole block")
+            << first + QStringList{"C - D", "C", "Tipp 2,50"} << "" << -1 << 0;
     }
     void refusesTipWithoutPrice() {
         QFETCH(QStringList, offer);
         QFETCH(QString, message);
         QFETCH(int, block);
+        QFETCH(int, size);
         test::FakePlatform platform;
         Form1 form(platform);
         form.List5.setLines(tipBlocks(4));
@@ -498,7 +515,7 @@ private slots:
         QCOMPARE(platform.messages[0].icon, MsgIcon::Stop);
         QCOMPARE(platform.messages[0].caption, "Zelko-Soft/2013");
         for (int i = 0; i < form.List5.count(); ++i)
-            QCOMPARE(form.List5.isSelected(i), i >= block && i < block + 3);
+            QCOMPARE(form.List5.isSelected(i), i >= block && i < block + size);
         QCOMPARE(form.List5.topIndex(), block);
         QCOMPARE(form.Grid1.textAt(4, 1), "A4");
         QCOMPARE(form.List3.lines(), QStringList({"3.00"}));

@@ -63,6 +63,13 @@ void HostileOfferTest::intakeTakesAnyText_data() {
     const QString megabyte(1 << 20, u'a');
     // The tab at its end becomes a blank, and goes with the trimming.
     QTest::newRow("megabyte line") << "  " + megabyte + "\t\r\nB\r\n1,85" << 2 << megabyte << "1,85";
+    // A table row of a hundred thousand prices is no tip: it stays one line, its tabs blanks.
+    const QString prices = QStringLiteral(" 1,85").repeated(100000);
+    QTest::newRow("row of a hundred thousand cells")
+        << QString("A - B" + prices)
+               .replace(u' ', u'\t')
+               .replace(QStringLiteral("A\t-\tB"), QStringLiteral("A - B"))
+        << 1 << "A - B" + prices << "A - B" + prices;
     QString withNul = QStringLiteral("Arsenal - Chelsea\r\n");
     withNul += QChar(0);
     withNul += QStringLiteral("Arsenal\r\n");

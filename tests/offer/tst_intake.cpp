@@ -60,6 +60,16 @@ void TestIntake::takesLines_data() {
         << "Ajánlat\rIdő\tEsemény\tTipp\tSzorzó\rNB I\r18:00\tA \u2013 B\t\tB\t2,60\r"
            "20:30\tC-D\tDöntetlen\t3,05\rÖsszesen\r"
         << QStringList{"A \u2013 B", "B", "2,60", "C-D", "Döntetlen", "3,05"};
+    QTest::newRow("label and price on two lines make one price line")
+        << "A - B\rA\rSzorzó:\r1,65\r" << QStringList{"A - B", "A", "Szorzó: 1,65"};
+    QTest::newRow("teams parted by v written with a dash")
+        << "Alfa v Béta\rBéta\r2,10\r" << QStringList{"Alfa - Béta", "Béta", "2,10"};
+    QTest::newRow("teams in two cells")
+        << "Alfa\tBéta\rDöntetlen\r3,10\r" << QStringList{"Alfa - Béta", "Döntetlen", "3,10"};
+    QTest::newRow("whole number under the price header keeps the header's word")
+        << "Esemény\tTipp\tSzorzó\rA - C\tA\t3\r" << QStringList{"A - C", "A", "Szorzó: 3"};
+    QTest::newRow("outcome above its event written below it")
+        << "Tipp: 2\rA - C\r1,85\r" << QStringList{"A - C", "Tipp: 2", "1,85"};
     QTest::newRow("header row without tip rows kept")
         << "Esemény\tTipp\tSzorzó\r" << QStringList{"Esemény Tipp Szorzó"};
     QTest::newRow("row of three prices is no tip, left as copied")
