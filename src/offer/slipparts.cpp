@@ -1,0 +1,602 @@
+// The parts of a copied slip, each told by what it holds: prices, events of two teams, outcomes,
+// and the headings, dates, buttons and summaries around them.
+#include "offer/slipparts.h"
+
+#include <iterator>
+
+#include <QHash>
+#include <QVarLengthArray>
+
+#include "offer/slipwords.h"
+#include "platform/text.h"
+
+namespace kombinator::slip {
+
+using namespace slipwords;
+
+bool same(QStringView a, QStringView b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+template <typename List>
+bool isOneOf(QStringView word, const List& list) {
+    for (const QStringView item : list) {
+        if (same(word, item)) return true;
+    }
+    return false;
+}
+
+// What a word or a whole line is to the words of slipwords.h, looked up once per word.
+enum WordKind : unsigned {
+    kSportWord = 1,
+    kLeagueWord = 2,
+    kCountryWord = 4,
+    kDayWord = 8,
+    kHeaderWord = 16,
+    kButtonLine = 32,
+    kMarketLine = 64,
+};
+
+const QHash<QString, unsigned>& wordKinds() {
+    static const QHash<QString, unsigned> kinds = [] {
+        QHash<QString, unsigned> map;
+        const auto add = [&](const auto& list, unsigned kind) {
+            for (const QStringView word : list)
+                map[word.toString().toCaseFolded()] |= kind;
+        };
+        add(kSports, kSportWord);
+        add(kLeagueWords, kLeagueWord);
+        add(kCountries, kCountryWord);
+        add(kDayWords, kDayWord);
+        add(kButtons, kButtonLine);
+        add(kMarkets, kMarketLine);
+        for (const HeaderWord& header : kHeaderWords)
+            map[header.word.toString().toCaseFolded()] |= kHeaderWord;
+        return map;
+    }();
+    return kinds;
+}
+
+unsigned kindsOf(QStringView word) {
+    static thread_local QString key;  // reused: a slip has hundreds of thousands of words
+    key.resize(word.size());
+    QChar* folded = key.data();
+    for (const QChar ch : word) {
+        const char16_t c = ch.unicode();
+        *folded++ = c < 0x80 ? QChar(c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c) : ch.toCaseFolded();
+    }
+    return wordKinds().value(key, 0);
+}
+
+bool hasLetter(QStringView text) {
+    for (const QChar ch : text) {
+        if (ch.isLetter()) return true;
+    }
+    return false;
+}
+
+QStringView trimmed(QStringView text) {
+    while (!text.isEmpty() && (isBlank(text.front()) || text.front() == u'\t'))
+        text = text.sliced(1);
+    while (!text.isEmpty() && (isBlank(text.back()) || text.back() == u'\t'))
+        text.chop(1);
+    return text;
+}
+
+// `text` begins with `word` as a whole word (what follows is no letter).
+bool startsWithWord(QStringView text, QStringView word) {
+    return text.startsWith(word, Qt::CaseInsensitive) &&
+           (text.size() == word.size() || !text.at(word.size()).isLetter());
+}
+
+// ---- Prices
+
+// A number as it stands in the line: its whole part (with any group marks) and its decimals.
+struct Number {
+    qsizetype end = 0;
+    QStringView whole;
+    QChar groupMark;  // the mark between thousands groups, or none
+    QStringView decimals;
+    bool decimal = false;
+
+    // The digits with a point: "1 001,00" gives "1001.00".
+    QString odds() const {
+        QString odds;
+        odds.reserve(whole.size() + 1 + decimals.size());
+        for (const QChar ch : whole) {
+            if (ch != groupMark) odds += ch;
+        }
+        if (decimal) {
+            odds += u'.';
+            odds += decimals;
+        }
+        return odds;
+    }
+};
+
+qsizetype digitRun(QStringView s, qsizetype at) {
+    qsizetype end = at;
+    while (end < s.size() && isAsciiDigit(s.at(end)))
+        ++end;
+    return end - at;
+}
+
+bool isGroupMark(QChar ch) {
+    return ch == u' ' || ch == u'\'' || ch == QChar(0x2019) || ch == u'.' || ch == u',';
+}
+
+// The number at `at`: digits, thousands groups ("1 001", "1'001", "1.001,00", "1,001.00") and
+// one decimal comma or point. A separator after the last digit is a number cut short.
+Number numberAt(QStringView s, qsizetype at) {
+    Number n;
+    qsizetype i = at + digitRun(s, at);
+    // Thousands groups: a mark, then exactly three digits, the same mark each time. A point or
+    // comma groups only when the other one parts the decimals after the groups.
+    if (i - at <= 3 && i + 4 <= s.size() && isGroupMark(s.at(i))) {
+        const QChar mark = s.at(i);
+        qsizetype j = i;
+        while (j + 4 <= s.size() && s.at(j) == mark && digitRun(s, j + 1) == 3)
+            j += 4;
+        const bool decimalFollows = j + 1 < s.size() && (s.at(j) == u',' || s.at(j) == u'.') &&
+                                    s.at(j) != mark && isAsciiDigit(s.at(j + 1));
+        const bool markIsSeparator = mark == u'.' || mark == u',';
+        if (j > i && (!markIsSeparator || decimalFollows)) {
+            n.groupMark = mark;
+            i = j;
+        }
+    }
+    n.whole = s.sliced(at, i - at);
+    if (i < s.size() && (s.at(i) == u',' || s.at(i) == u'.')) {
+        const qsizetype decimals = digitRun(s, i + 1);
+        if (decimals > 0) {
+            n.decimals = s.sliced(i + 1, decimals);
+            n.decimal = true;
+            i += 1 + decimals;
+        } else if (i + 1 == s.size() || s.at(i + 1) == u' ') {
+            ++i;  // "3," and "12. ": cut short after the digits
+        }
+    }
+    n.end = i;
+    return n;
+}
+
+// Odds digits with a point whose whole part is zero.
+bool isBelowOne(QStringView odds) {
+    for (const QChar ch : odds) {
+        if (ch == u'.') break;
+        if (ch != u'0') return false;
+    }
+    return true;
+}
+
+bool isPriceMark(QChar ch) {
+    return kPriceMarks.contains(ch);
+}
+
+// A price line: an optional label ("Szorzó:", "Szorzó (régi → új):"), marks, and one number.
+// `inPriceColumn`: the cell stands under a table's price header, which labels it as well.
+PriceRead readPrice(QStringView line, bool inPriceColumn) {
+    PriceRead read;
+    QStringView s = trimmed(line);
+    bool labelled = inPriceColumn;
+    bool oldToNew = false;
+    // Labels, one or more ("Odds Szorzó (régi → új):" under a header); most lines begin with a
+    // digit or a mark, and are not searched for one.
+    for (qsizetype l = 0; l < qsizetype(std::size(kPriceLabels)) && !s.isEmpty() && s.front().isLetter();
+         ++l) {
+        const QStringView label = kPriceLabels[l];
+        if (!startsWithWord(s, label)) continue;
+        labelled = true;
+        s = trimmed(s.sliced(label.size()));
+        if (s.startsWith(u'(')) {
+            const qsizetype close = s.indexOf(u')');
+            if (close < 0) return read;
+            const QStringView note = s.sliced(1, close - 1);
+            oldToNew = note.contains(u'→') || note.contains(u"->");
+            s = trimmed(s.sliced(close + 1));
+        }
+        if (s.startsWith(u':')) s = trimmed(s.sliced(1));
+        l = -1;  // another label may follow
+    }
+    QVarLengthArray<Number, 4> numbers;
+    bool arrow = false;
+    bool wholeNumber = false;
+    for (qsizetype i = 0; i < s.size();) {
+        const QChar ch = s.at(i);
+        if (isAsciiDigit(ch)) {
+            const Number n = numberAt(s, i);
+            wholeNumber = wholeNumber || !n.decimal;
+            numbers.append(n);
+            i = n.end;
+        } else if (ch == u'→' || ch == u'➝') {
+            arrow = true;
+            ++i;
+        } else if (ch == u'-' && i + 1 < s.size() && s.at(i + 1) == u'>') {
+            arrow = true;
+            i += 2;
+        } else if (ch == u' ' || isPriceMark(ch)) {
+            ++i;
+        } else {
+            return read;
+        }
+    }
+    if (numbers.isEmpty()) {
+        read.labelOnly = labelled && !arrow;
+        return read;
+    }
+    // A whole number is a price only after a label; beside a decimal one it is something else.
+    if (!labelled && wholeNumber) return read;
+    const Number* price = &numbers.front();
+    if (numbers.size() == 2 && oldToNew && arrow) {
+        price = &numbers.back();
+    } else if (numbers.size() > 1) {
+        read.kind = PriceKind::Two;
+        return read;
+    }
+    read.odds = price->odds();
+    read.kind = isBelowOne(read.odds) ? PriceKind::Low : PriceKind::One;
+    return read;
+}
+
+// ---- Headings, dates, buttons, summaries
+
+// "20:45", "12.12.", "2026-12-12", "12/12": digits and the marks of dates and times, but not a
+// number with one decimal mark (that could be a price).
+bool isDateOrTime(QStringView word) {
+    int marks = 0;
+    bool digit = false;
+    for (const QChar ch : word) {
+        if (isAsciiDigit(ch)) {
+            digit = true;
+        } else if (ch == u'.' || ch == u':' || ch == u'/' || ch == u'-') {
+            ++marks;
+        } else {
+            return false;
+        }
+    }
+    if (!digit || marks == 0) return false;
+    // "12.12." is a date, "1." of "1. FC Köln" is not.
+    return word.contains(u':') || word.contains(u'/') || word.contains(u'-') ||
+           (word.endsWith(u'.') && marks >= 2);
+}
+
+// The words of a text between blanks, without a list on the heap for the few a line holds.
+QVarLengthArray<QStringView, 16> words(QStringView text) {
+    QVarLengthArray<QStringView, 16> list;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text.at(i) != u' ') continue;
+        if (i > from) list.append(text.sliced(from, i - from));
+        from = i + 1;
+    }
+    return list;
+}
+
+// "I", "II", "IV": the division of a league ("NB I").
+bool isRomanNumeral(QStringView word) {
+    if (word.isEmpty() || word.size() > 3) return false;
+    for (const QChar ch : word) {
+        if (ch != u'I' && ch != u'V') return false;
+    }
+    return true;
+}
+
+bool isWordOfHeading(QStringView word) {
+    return (kindsOf(word) & (kSportWord | kLeagueWord | kCountryWord)) != 0;
+}
+
+enum class HeadingWord { No, Telling, Dated, Neutral };
+
+// A word of a heading: a sport, league or country says what the line is, a date or a time too;
+// a number, a day or a roman numeral says nothing on its own.
+HeadingWord headingWord(QStringView word) {
+    while (!word.isEmpty() && (word.back() == u',' || word.back() == u'(' || word.back() == u')'))
+        word.chop(1);
+    while (!word.isEmpty() && (word.front() == u'(' || word.front() == u')'))
+        word = word.sliced(1);
+    if (word.isEmpty()) return HeadingWord::Neutral;
+    if (isDateOrTime(word)) return HeadingWord::Dated;
+    const QStringView bare = word.chopped(word.endsWith(u'.') ? 1 : 0);
+    const unsigned kinds = kindsOf(bare);
+    if ((kinds & (kSportWord | kLeagueWord | kCountryWord)) != 0) return HeadingWord::Telling;
+    if ((kinds & kDayWord) != 0 || digitRun(bare, 0) == bare.size() || isRomanNumeral(word))
+        return HeadingWord::Neutral;
+    if (word.contains(u'-')) {
+        for (const QStringView part : word.split(u'-')) {
+            if (isWordOfHeading(part)) return HeadingWord::Telling;  // "Európa-liga"
+        }
+    }
+    return HeadingWord::No;
+}
+
+// A segment of a heading: a title or a market ("Fogadószelvény – Kötés"), a league with any
+// name around its word ("OTP Bank Liga", "Coupe de France"), or sports, countries, days, dates,
+// times and numbers with at least one word that says which (a number or a day alone says nothing).
+bool isHeadingSegment(QStringView segment) {
+    if ((kindsOf(segment) & (kButtonLine | kMarketLine)) != 0) return true;
+    bool league = false;
+    bool unknown = false;
+    bool telling = false;
+    for (const QStringView word : words(segment)) {
+        league = league || (kindsOf(word) & kLeagueWord) != 0;
+        const HeadingWord kind = headingWord(word);
+        unknown = unknown || kind == HeadingWord::No;
+        telling = telling || kind == HeadingWord::Telling || kind == HeadingWord::Dated;
+    }
+    return league || (telling && !unknown);
+}
+
+// Calls `take` with each part of a heading line ("Labdarúgás · NB I · szo 12.12. 20:00",
+// "Anglia - Premier League") until it returns false; false when a part did.
+template <typename Take>
+bool forEachSegment(QStringView line, Take&& take) {
+    qsizetype from = 0;
+    for (qsizetype i = 0; i <= line.size(); ++i) {
+        const bool end = i == line.size();
+        const QChar ch = end ? QChar() : line.at(i);
+        const bool cut =
+            end || ch == u'·' || ch == u'•' || ch == u'|' || ch == u'/' || ch == u',' ||
+            (isDash(ch) && i > 0 && i + 1 < line.size() && line.at(i - 1) == u' ' && line.at(i + 1) == u' ');
+        if (!cut) continue;
+        const QStringView segment = trimmed(line.sliced(from, i - from));
+        if (!segment.isEmpty() && !take(segment)) return false;
+        from = i + 1;
+    }
+    return true;
+}
+
+bool isHeading(QStringView line) {
+    bool any = false;
+    return forEachSegment(line, [&](QStringView segment) { return any = isHeadingSegment(segment); }) && any;
+}
+
+// An event line that is a heading: its first word already says so ("Anglia - Premier League").
+// One whose heading word comes later is told by the event that follows it.
+bool startsHeading(QStringView line) {
+    qsizetype end = 0;
+    while (end < line.size() && line.at(end) != u' ' && line.at(end) != u'·' && line.at(end) != u'|')
+        ++end;
+    const QStringView first = line.first(end);
+    const QStringView bare = first.chopped(first.endsWith(u'.') ? 1 : 0);
+    const bool maybe = (kindsOf(bare) & ~unsigned(kHeaderWord)) != 0 || isDateOrTime(first) ||
+                       digitRun(bare, 0) == bare.size() || isRomanNumeral(first) || first.contains(u'-');
+    return maybe && isHeading(line);
+}
+
+// Some part of the line names a sport, a league or a country: an event candidate that is only a
+// heading when another event follows it ("Anglia - Premier League", then the match).
+bool namesHeading(QStringView line) {
+    return !forEachSegment(line, [](QStringView segment) {
+        if ((kindsOf(segment) & (kButtonLine | kMarketLine)) != 0) return false;
+        for (const QStringView word : words(segment)) {
+            if (isWordOfHeading(word)) return false;
+        }
+        return true;
+    });
+}
+
+bool isSummary(QStringView line) {
+    for (const QStringView word : kSummaries) {
+        if (!line.startsWith(word, Qt::CaseInsensitive)) continue;
+        if (line.size() == word.size()) return true;
+        const QChar next = line.at(word.size());
+        if (!next.isLetter()) return true;
+    }
+    return false;
+}
+
+bool isHeaderWord(QStringView word) {
+    return (kindsOf(word) & kHeaderWord) != 0;
+}
+
+bool isHeaderLine(QStringView line) {
+    bool any = false;
+    for (const QStringView word : words(line)) {
+        if (!isHeaderWord(word)) return false;
+        any = true;
+    }
+    return any;
+}
+
+bool isMarket(QStringView line) {
+    QStringView text = trimmed(line);
+    if (text.endsWith(u':')) text.chop(1);
+    return (kindsOf(text) & kMarketLine) != 0;
+}
+
+// A line that is no part of a tip.
+bool isNoise(QStringView line) {
+    QStringView text = trimmed(line);
+    while (!text.isEmpty() && text.back() == u':')
+        text = trimmed(text.chopped(1));
+    if (text.isEmpty()) return true;
+    if ((kindsOf(text) & (kButtonLine | kMarketLine)) != 0 || isSummary(text)) return true;
+    if (isHeaderLine(text) || isHeading(text)) return true;
+    bool buttons = true;  // "Élő Top", "Elfogad Törlés"
+    for (const QStringView word : words(text))
+        buttons = buttons && (kindsOf(word) & kButtonLine) != 0;
+    if (buttons) return true;
+    return readPrice(text).labelOnly;
+}
+
+// ---- Events
+
+// A kick-off written before the teams ("20:45 Arsenal - Chelsea") is not part of a name.
+QString withoutKickOff(QString name) {
+    for (;;) {
+        const qsizetype blank = name.indexOf(u' ');
+        if (blank <= 0 || !isDateOrTime(QStringView(name).first(blank))) return name;
+        name = trimBlanks(name.mid(blank + 1));
+    }
+}
+
+EventRead teams(QString home, QString away) {
+    home = withoutKickOff(home);
+    if (!hasLetter(home) || !hasLetter(away) || home == away) return {};  // no team plays itself
+    return {EventKind::Teams, home, away};
+}
+
+qsizetype versusAt(QStringView line, qsizetype& length) {
+    qsizetype best = -1;
+    for (const QStringView word : kVersusWords) {
+        const qsizetype at = line.indexOf(word, 0, word == u" v " ? Qt::CaseSensitive : Qt::CaseInsensitive);
+        if (at > 0 && (best < 0 || at < best)) {
+            best = at;
+            length = word.size();
+        }
+    }
+    return best;
+}
+
+// Two teams around a dash between blanks, "v", "vs", "vs.", a tab, or, where none of those
+// stands, one bare hyphen. A hyphen inside a name never parts the teams when a spaced separator
+// does, and a line of two bare dashes does not tell where the first name ends.
+EventRead readEvent(QStringView line) {
+    line = trimmed(line);
+    if (line.contains(u'\t')) {
+        QStringList names;
+        for (const QStringView cell : line.split(u'\t')) {
+            if (!trimmed(cell).isEmpty()) names.append(trimmed(cell).toString());
+        }
+        if (names.size() != 2 || readPrice(names.at(0)).kind != PriceKind::None ||
+            readPrice(names.at(1)).kind != PriceKind::None)
+            return {};
+        return teams(names.at(0), names.at(1));
+    }
+    const qsizetype dash = spacedDashAt(line);
+    if (dash >= 0) {
+        EventRead read = teams(line.first(dash - 1).toString(), line.sliced(dash + 2).toString());
+        read.asWritten = read.home.size() == dash - 1;  // no kick-off taken off the home team
+        return read;
+    }
+    qsizetype length = 0;
+    const qsizetype versus = versusAt(line, length);
+    if (versus >= 0)
+        return teams(trimBlanks(line.first(versus).toString()),
+                     trimBlanks(line.sliced(versus + length).toString()));
+    qsizetype bare = -1;
+    int dashes = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line.at(i) != u'-') continue;
+        ++dashes;
+        if (bare < 0) bare = i;
+    }
+    if (dashes == 0 || bare == 0 || bare + 1 == line.size()) return {};
+    EventRead read = teams(line.first(bare).toString(), line.sliced(bare + 1).toString());
+    if (read.kind == EventKind::Teams && dashes > 1) read.kind = EventKind::Unclear;
+    read.asWritten = read.home.size() == bare;
+    read.bare = true;
+    return read;
+}
+
+// ---- Outcomes
+
+enum class Side { None, Home, Away, Draw };
+
+// `part` is the start of `team` up to a word's end ("Szeged" of "Szeged-Csanád Grosics Akadémia").
+bool isStartOf(QStringView part, const QString& team) {
+    if (part.size() < 3 || team.isEmpty() || !team.startsWith(part)) return false;
+    return team.size() == part.size() || !team.at(part.size()).isLetterOrNumber();
+}
+
+// The outcome begins with the team's whole name: "Arsenal (H)", but not "Boost" for a team "B".
+bool startsWithTeam(QStringView outcome, const QString& team) {
+    if (team.isEmpty() || !outcome.startsWith(team)) return false;
+    return outcome.size() == team.size() || !outcome.at(team.size()).isLetterOrNumber() ||
+           !team.back().isLetterOrNumber();
+}
+
+Side sideOf(QStringView part, const QString& home, const QString& away) {
+    part = trimmed(part);
+    if (part == home || isStartOf(part, home)) return Side::Home;
+    if (part == away || isStartOf(part, away)) return Side::Away;
+    if (isOneOf(part, kHomeCodes)) return Side::Home;
+    if (isOneOf(part, kAwayCodes)) return Side::Away;
+    if (part == u"X" || part == u"x" || part == u"D" ||
+        isOneOf(part, std::initializer_list<QStringView>{u"Döntetlen", u"Draw"}))
+        return Side::Draw;
+    return Side::None;
+}
+
+OutcomeRead markersOf(Side a, Side b) {
+    if (a == b) {
+        if (a == Side::Home) return {true, OutcomeMarker::Win, OutcomeMarker::None};
+        if (a == Side::Away) return {true, OutcomeMarker::None, OutcomeMarker::Win};
+        if (a == Side::Draw) return {true, OutcomeMarker::Draw, OutcomeMarker::Draw};
+        return {};
+    }
+    if (a == Side::None || b == Side::None) return {};
+    if (a != Side::Draw && b != Side::Draw) return {true, OutcomeMarker::Win, OutcomeMarker::Win};
+    const Side team = a == Side::Draw ? b : a;
+    if (team == Side::Home) return {true, OutcomeMarker::WinOrDraw, OutcomeMarker::Draw};
+    return {true, OutcomeMarker::Draw, OutcomeMarker::WinOrDraw};
+}
+
+// The codes of the 1X2 and double chance markets: "1", "X", "2", "1X", "X2", "12", "H", "D", "V".
+OutcomeRead codeOutcome(QStringView code, const QString& home, const QString& away) {
+    if (code.size() == 2 && code != u"XX" && code != u"xx") {
+        const auto side = [&](QChar ch) { return sideOf(QStringView(&ch, 1), home, away); };
+        const Side a = side(code.at(0));
+        const Side b = side(code.at(1));
+        if (a != Side::None && b != Side::None && a != b && (code.at(0).isDigit() || code.at(1).isDigit()))
+            return markersOf(a, b);
+        return {};
+    }
+    const Side side = sideOf(code, home, away);
+    if (side == Side::None) return {};
+    return markersOf(side, side);
+}
+
+// An outcome line that names the market first ("Végeredmény: MTK", "1X2: 1"): the outcome after
+// the label. A colon with no blank after it ("20:45", "2:1") ends no label.
+QStringView withoutMarketLabel(QStringView line) {
+    const qsizetype colon = line.indexOf(u':');
+    if (colon <= 0 || colon + 1 == line.size() || line.at(colon + 1) != u' ') return line;
+    return trimmed(line.sliced(colon + 1));
+}
+
+OutcomeRead readOutcome(QStringView line, const QString& home, const QString& away) {
+    const QStringView whole = trimmed(line);
+    const bool teamFirst = startsWithTeam(whole, home) || startsWithTeam(whole, away);
+    const QStringView outcome = teamFirst ? whole : withoutMarketLabel(whole);
+
+    OutcomeRead read = codeOutcome(outcome, home, away);
+    if (read.certain) return read;
+    // "Ferencváros vagy döntetlen", "Arsenal or Draw", "Arsenal vagy Chelsea".
+    for (const QStringView word : kOrWords) {
+        const qsizetype at = outcome.indexOf(word, 0, Qt::CaseInsensitive);
+        if (at <= 0) continue;
+        read = markersOf(sideOf(outcome.first(at), home, away),
+                         sideOf(outcome.sliced(at + word.size()), home, away));
+        if (read.certain) return read;
+    }
+    if (isMarket(whole)) return {};  // "Kétesély" alone names the bet, not its outcome
+    // The draw and double chance words anywhere in the line, and a team at its start.
+    const bool draw = whole.contains(u"Döntetlen");
+    const bool doubleChance = whole.contains(u"Kétesély");
+    if (draw || doubleChance) {
+        read.certain = true;
+        read.home = read.away = draw ? OutcomeMarker::Draw : OutcomeMarker::Win;
+    }
+    if (draw && doubleChance) {
+        if (!home.isEmpty() && whole.contains(home)) read.home = OutcomeMarker::WinOrDraw;
+        if (!away.isEmpty() && whole.contains(away)) read.away = OutcomeMarker::WinOrDraw;
+        return read;
+    }
+    const bool homeFirst = startsWithTeam(outcome, home);
+    const bool awayFirst = startsWithTeam(outcome, away);
+    if (homeFirst) read.home = OutcomeMarker::Win;
+    if (awayFirst) read.away = OutcomeMarker::Win;
+    if (homeFirst || awayFirst || read.certain) {
+        read.certain = true;
+        return read;
+    }
+    // A team named by its start; a start that fits both teams names neither.
+    const bool homeStart = isStartOf(outcome, home);
+    const bool awayStart = isStartOf(outcome, away);
+    if (homeStart != awayStart)
+        return markersOf(homeStart ? Side::Home : Side::Away, homeStart ? Side::Home : Side::Away);
+    return {};
+}
+
+}  // namespace kombinator::slip

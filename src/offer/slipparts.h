@@ -1,0 +1,62 @@
+// The parts of a copied slip, each told by what it holds. The slip reader puts them together
+// into tips; the words they go by are slipwords.h's.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include "offer/slipreader.h"
+
+namespace kombinator::slip {
+
+bool same(QStringView a, QStringView b);  // equal but for letter case
+bool hasLetter(QStringView text);
+QStringView trimmed(QStringView text);  // without blanks and tabs at both ends
+
+enum class PriceKind { None, One, Two, Low };
+
+struct PriceRead {
+    PriceKind kind = PriceKind::None;
+    QString odds;
+    bool labelOnly = false;  // "Szorzó:" with its price elsewhere
+};
+
+// A price line: an optional label ("Szorzó:", "Szorzó (régi → új):"), marks, and one number.
+// `inPriceColumn`: the cell stands under a table's price header, which labels it as well.
+PriceRead readPrice(QStringView line, bool inPriceColumn = false);
+
+enum class EventKind { None, Teams, Unclear };
+
+struct EventRead {
+    EventKind kind = EventKind::None;
+    QString home;
+    QString away;
+    // The line parts its teams the way the offer list always has (the first dash between blanks,
+    // else the one hyphen), so its block keeps it as it is; any other is written with " - ".
+    bool asWritten = false;
+    bool bare = false;  // parted at a bare hyphen: the weakest of separators
+};
+
+// Two teams around a dash between blanks, "v", "vs", "vs.", a tab, or one bare hyphen.
+EventRead readEvent(QStringView line);
+EventRead teams(QString home, QString away);  // two names, checked as readEvent checks them
+
+struct OutcomeRead {
+    bool certain = false;  // the outcome names a team of the event, the draw or a code
+    OutcomeMarker home = OutcomeMarker::None;
+    OutcomeMarker away = OutcomeMarker::None;
+};
+
+// What an outcome line backs of the event of `home` and `away`.
+OutcomeRead readOutcome(QStringView line, const QString& home, const QString& away);
+// The codes of the 1X2 and double chance markets: "1", "X", "2", "1X", "X2", "12", "H", "D", "V".
+OutcomeRead codeOutcome(QStringView code, const QString& home, const QString& away);
+
+bool isNoise(QStringView line);        // no part of a tip: heading, date, button, summary, label
+bool isHeading(QStringView line);      // sports, leagues, countries, dates, titles
+bool startsHeading(QStringView line);  // an event line whose first word makes it a heading
+bool namesHeading(QStringView line);   // some part names a sport, a league, a country or a title
+bool isHeaderLine(QStringView line);   // every word a table header's
+bool isMarket(QStringView line);       // a market's name alone: "Kétesély", "1X2"
+
+}  // namespace kombinator::slip
