@@ -51,6 +51,18 @@ void requireAmountList(const Form1& form) {
     }
 }
 
+QString digitsOf(QString text) {
+    text.removeIf([](QChar ch) { return ch < u'0' || ch > u'9'; });
+    return text;
+}
+
+// Every tip's odds stand on the price line of its block in the offer list: a price is never
+// taken from an event, an outcome or a line beside them.
+void requireOddsFromTheirLine(const Form1& form) {
+    for (int r = 1; r <= form.module1.tipCount; ++r)
+        require(digitsOf(form.List5.line(4 * (r - 1) + 2)).contains(digitsOf(form.Grid1.textAt(r, 3))));
+}
+
 Button* calculator(Form1& form, int index) {
     if (index == kCalculators - 1) return &form.Command24;
     return form.calculatorButtons().at(static_cast<std::size_t>(index));
@@ -140,6 +152,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (form.List5.count() > 0) require(form.Label1.caption() == QString::number(form.List5.count()));
     form.Command2.click();
     require(form.module1.tipCount >= 0 && form.module1.tipCount <= Form1::kMaxTips);
+    requireOddsFromTheirLine(form);
     pressCalculator(form, header[0] % kCalculators);
     for (std::size_t i = 2; i + 1 < kHeader; i += 2)
         click(form, header[i], header[i + 1]);
