@@ -3,10 +3,13 @@
 #include "offer/conversion.h"
 
 #include "app/form1.h"
+#include "offer/slipparts.h"
 #include "offer/slipreader.h"
 #include "platform/text.h"
 
 namespace kombinator {
+
+using slip::isAsciiDigit;
 
 namespace {
 

@@ -9,6 +9,11 @@
 
 namespace kombinator::slip {
 
+// The digits of odds: 0 to 9 only, whatever else Unicode counts as a digit.
+inline bool isAsciiDigit(QChar ch) {
+    return ch >= u'0' && ch <= u'9';
+}
+
 bool same(QStringView a, QStringView b);  // equal but for letter case
 bool hasLetter(QStringView text);
 QStringView trimmed(QStringView text);  // without blanks and tabs at both ends

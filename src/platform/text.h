@@ -14,11 +14,6 @@ namespace kombinator {
 // the desktop's locale says.
 inline constexpr char16_t kNumberDecimalSeparator = u'.';
 
-// The digits of odds and amounts: 0 to 9 only, whatever else Unicode counts as a digit.
-inline bool isAsciiDigit(QChar ch) {
-    return ch >= u'0' && ch <= u'9';
-}
-
 // A blank: the plain blank or any other space separator (no-break space U+00A0, the spaces
 // U+2000 to U+200A, narrow no-break space U+202F, medium mathematical space U+205F, ideographic
 // space U+3000). A tab is not a blank here; the line readers turn it into one themselves.
