@@ -13,7 +13,14 @@ style (a copy never carries it), an old and a new price with nothing saying whic
 offer row whose backed price is told only by its colour.
 
     slipgen.py generate --seed 28 --count 320 --out DIR
+    slipgen.py generate --family new --seed 29 --count 160 --out DIR
     slipgen.py collect DIR --out tests/offer/generated/copies.json
+
+"--family new" builds pages (h0001...) from layouts, sports and outcome forms the first family
+never uses, to see how the reader does on pages it was not shaped on; the first family's pages
+stay as they were for a seed. Its refused pages hide a price as a picture or in a read-only box,
+cut an event short with "…", keep a removed tip on the slip, or set other offers' prices beside
+or among the slip's tips.
 
 "collect" gathers the browsers' copies (DIR/NAME.chromium.txt, DIR/NAME.firefox.txt, made by
 tools/browsercopy/copy-pages-session.sh) with the tips into one table, and checks that no copy is
@@ -21,6 +28,7 @@ empty and that every price of a readable page is in its copy.
 """
 
 import argparse
+import base64
 import html
 import json
 import os
@@ -636,12 +644,611 @@ def summary(page, tips):
         lines.append("<div>" + " ".join(f"<button>{b}</button>" for b in buttons) + "</div>")
     return ['<div class="summary">'] + lines + ["</div>"] if lines else []
 
+# --- The new family: other sports, other outcome forms and other layouts -------------------------
+#
+# Pages of layouts the first family never builds: a bet history with a status per tip, a phone
+# slip of nested boxes, a printed receipt, a two-column table of labels and values, an offer row
+# whose backed outcome is said under its prices, a slip beside a column of other offers, a slip
+# with a removed tip, and English words among the Hungarian ones. Its tips come from football,
+# national teams, tennis, darts, basketball and ice hockey, and some back another market than the
+# result (goals over or under, both teams to score, handicap): such a tip has no markers.
+
+# Name, the shorter name a page may give the outcome by (None: only the full name).
+CLUBS = [
+    ("Ferencvárosi TC", "Ferencváros"), ("Újpest FC", "Újpest"), ("Debreceni VSC", "Debrecen"),
+    ("Paksi FC", "Paks"), ("Győri ETO FC", "Győr"), ("Puskás Akadémia", None), ("MTK Budapest", None),
+    ("Nyíregyháza Spartacus FC", "Nyíregyháza"), ("Szeged-Csanád Grosics Akadémia", None),
+    ("Inter (ITA)", None), ("Young Boys (SUI)", None), ("Viktoria Plzeň (CZE)", None),
+    ("Ludogorets (BUL)", None), ("Real Sociedad (ESP)", None), ("St. Pauli", None),
+    ("Sankt Pölten", None), ("St. Mirren", None), ("Dundee Utd.", None), ("Ath. Bilbao", None),
+    ("Bor. Mönchengladbach", None), ("Sp. Gijón", None), ("FC St. Gallen", None),
+    ("Wolverhampton Wanderers", "Wolverhampton"), ("Tottenham Hotspur", "Tottenham"),
+    ("Olympique de Marseille", "Marseille"), ("Borussia Dortmund", "Dortmund"),
+    ("Bayern München", "Bayern"), ("Brighton & Hove Albion", "Brighton"),
+    ("1. FC Union Berlin", "Union Berlin"), ("Sturm Graz", None), ("Rapid Wien", None),
+    ("Slovan Bratislava", None), ("Legia Warszawa", None), ("West Bromwich Albion", "West Brom"),
+]
+NATIONS = [
+    "Magyarország", "Portugália", "Németország", "Franciaország", "Anglia", "Spanyolország",
+    "Olaszország", "Hollandia", "Szerbia", "Horvátország", "Ausztria", "Szlovákia", "Románia",
+    "Lengyelország", "Bosznia-Hercegovina", "Észak-Írország", "Írország", "Csehország",
+    "Törökország", "Skócia", "Wales", "Belgium", "Svájc", "Ukrajna",
+]
+# Player, the surname a page may give the winner by.
+TENNIS = [
+    [("Novak Djokovic", "Djokovic"), ("Carlos Alcaraz", "Alcaraz"), ("Jannik Sinner", "Sinner"),
+     ("Daniil Medvedev", "Medvedev"), ("Alexander Zverev", "Zverev"), ("Fucsovics Márton", "Fucsovics"),
+     ("Stefanos Tsitsipas", "Tsitsipas"), ("Holger Rune", "Rune"), ("Casper Ruud", "Ruud"),
+     ("Taylor Fritz", "Fritz"), ("Alex de Minaur", "de Minaur"), ("Marozsán Fábián", "Marozsán"),
+     ("Félix Auger-Aliassime", "Auger-Aliassime"), ("Jan-Lennard Struff", "Struff")],
+    [("Iga Świątek", "Świątek"), ("Aryna Sabalenka", "Sabalenka"), ("Coco Gauff", "Gauff"),
+     ("Elena Rybakina", "Rybakina"), ("Udvardy Panna", "Udvardy"), ("Jasmine Paolini", "Paolini"),
+     ("Qinwen Zheng", "Zheng"), ("Jessica Pegula", "Pegula")],
+]
+DARTS = ["M. van Gerwen", "L. Humphries", "L. Littler", "G. Price", "P. Wright", "M. Smith",
+         "R. Cross", "D. van Duijvenbode", "N. Aspinall", "J. Clayton", "D. Chisnall",
+         "G. Anderson", "S. Bunting", "J. de Sousa"]
+BASKETBALL = [
+    ("Los Angeles Lakers", "Lakers"), ("Boston Celtics", "Celtics"), ("Golden State Warriors", "Warriors"),
+    ("Denver Nuggets", "Nuggets"), ("Milwaukee Bucks", "Bucks"), ("Phoenix Suns", "Suns"),
+    ("New York Knicks", "Knicks"), ("Falco-Vulcano Szombathely", "Szombathely"), ("Alba Fehérvár", None),
+    ("Szolnoki Olajbányász", "Szolnok"), ("Partizan Mozzart Bet", "Partizan"), ("Fenerbahçe Beko", None),
+    ("Panathinaikos", None), ("Žalgiris Kaunas", "Žalgiris"),
+]
+HOCKEY = [
+    ("FTC-Telekom", None), ("Fehérvár AV19", None), ("DVTK Jegesmedvék", None), ("UTE", None),
+    ("Toronto Maple Leafs", "Toronto"), ("Montreal Canadiens", "Montreal"), ("Edmonton Oilers", "Edmonton"),
+    ("New York Rangers", None), ("EC Red Bull Salzburg", None), ("HC Bozen", None),
+    ("Vienna Capitals", None), ("Black Wings Linz", None), ("Gyergyói HK", None),
+    ("Csíkszeredai Sportklub", None),
+]
+# Sport: its name in Hungarian and English, its leagues (no dashes), whether a draw is an outcome.
+SPORTS_NEW = {
+    "football": (("Labdarúgás", "Football"), ["NB I", "Bundesliga", "Premier League", "Európa-liga",
+                                               "Konferencia-liga", "Bajnokok Ligája"], True),
+    "nations": (("Labdarúgás", "Football"), ["Nemzetek Ligája", "EB-selejtező", "VB-selejtező",
+                                              "Barátságos mérkőzés"], True),
+    "tennis": (("Tenisz", "Tennis"), ["ATP Madrid", "Wimbledon", "Roland Garros", "WTA Róma"], False),
+    "darts": (("Darts", "Darts"), ["PDC Premier League", "PDC World Championship", "World Matchplay"], False),
+    "basketball": (("Kosárlabda", "Basketball"), ["NBA", "Euroliga", "NB I/A"], False),
+    "hockey": (("Jégkorong", "Ice Hockey"), ["NHL", "ICE Hockey League", "Erste Liga"], True),
+}
+# Markets other than the result, "{h}"/"{a}" for the teams and "{d}" for the page's decimal mark.
+OTHER_MARKETS = {
+    "football": [("Gólok száma", "több mint 2{d}5", "Total Goals", "Over 2{d}5"),
+                 ("Gólok száma", "kevesebb mint 3{d}5", "Total Goals", "Under 3{d}5"),
+                 ("Mindkét csapat szerez gólt", "Igen", "Both Teams To Score", "Yes"),
+                 ("Mindkét csapat szerez gólt", "Nem", "Both Teams To Score", "No"),
+                 ("Hendikep", "{h} (-1)", "Handicap", "{h} (-1)"),
+                 ("Hendikep", "{a} (+1)", "Handicap", "{a} (+1)"),
+                 ("Szögletek száma", "több mint 9{d}5", "Corners", "Over 9{d}5"),
+                 ("1. félidő eredménye", "Döntetlen", "Half Time Result", "Draw")],
+    "tennis": [("Szettek száma", "több mint 3{d}5", "Total Sets", "Over 3{d}5"),
+               ("Játékok száma", "kevesebb mint 22{d}5", "Total Games", "Under 22{d}5"),
+               ("Szetthendikep", "{h} (-1{d}5)", "Set Handicap", "{h} (-1{d}5)")],
+    "darts": [("180-asok száma", "több mint 7{d}5", "Total 180s", "Over 7{d}5"),
+              ("Leghendikep", "{a} (+2{d}5)", "Leg Handicap", "{a} (+2{d}5)")],
+    "basketball": [("Pontok száma", "több mint 221{d}5", "Total Points", "Over 221{d}5"),
+                   ("Hendikep", "{h} (-4{d}5)", "Handicap", "{h} (-4{d}5)")],
+    "hockey": [("Gólok száma", "több mint 5{d}5", "Total Goals", "Over 5{d}5"),
+               ("Mindkét csapat szerez gólt", "Igen", "Both Teams To Score", "Yes")],
+}
+OTHER_MARKETS["nations"] = OTHER_MARKETS["football"]
+
+NEW_LAYOUTS = ["history", "mobile", "receipt", "keyvalue", "picked", "sidebar", "undo"]
+NEW_CSS = """
+.status { font-weight: 700; }
+.m-sel { border: 1px solid #bbb; border-radius: 10px; margin: 8px 0; padding: 6px; }
+.ico { display: inline-block; width: 12px; height: 12px; background: #3a3; border-radius: 6px; }
+.clip { display: block; max-width: 220px; overflow: hidden; white-space: nowrap; text-overflow: ellipsis; }
+.kv td:first-child { color: #666; }
+.odds3 span { margin-right: 6px; }
+.lab { color: #888; }
+.side { border: 1px dashed #999; padding: 4px; margin: 8px 0; background: #f6f6f6; }
+.gone { color: #aaa; }
+pre { font-size: 13px; }
+input.odd { width: 4em; border: none; font-weight: 700; }
+"""
+
+
+class NewTip:
+    def __init__(self, rng, sport, home, away, dec, english):
+        self.sport, self.dec, self.english = sport, dec, english
+        (self.home, self.home_short), (self.away, self.away_short) = home, away
+        draw = SPORTS_NEW[sport][2]
+        if draw:
+            kinds, weights = ["1", "X", "2", "1X", "X2", "12", "other"], [26, 14, 22, 8, 8, 5, 17]
+        else:
+            kinds, weights = ["1", "2", "other"], [40, 35, 25]
+        self.kind = rng.choices(kinds, weights)[0]
+        self.league = rng.choice(SPORTS_NEW[sport][1])
+        self.when = kickoff(rng)
+        self.other = None
+        if self.kind == "other":
+            self.other = rng.choice(OTHER_MARKETS[sport])
+        self.reprice(rng, True)
+
+    def reprice(self, rng, whole_ok, below=None):
+        kind = "1X" if self.kind in ("1X", "X2", "12") else "1"
+        while True:
+            self.odds, self.price = price(rng, kind, self.dec, whole_ok)
+            if self.kind == "other" and float(self.odds) >= 10:
+                continue
+            if below is None or float(self.odds) < below:
+                return
+
+    def shorts(self):
+        """The short names a page may use, when neither can be taken for the other team."""
+        hs, as_ = self.home_short, self.away_short
+        ok = lambda s, other: s and s.lower() not in other.lower()
+        return (hs if ok(hs, self.away) else None), (as_ if ok(as_, self.home) else None)
+
+    def truth(self):
+        hm, am = ("", "") if self.kind == "other" else MARKERS[self.kind]
+        return f"{self.home}|{self.away}|{hm}|{am}|{self.odds}"
+
+    def market_name(self):
+        """The market's name and the selection within it, as the page's language says them."""
+        if self.kind == "other":
+            hu_m, hu_s, en_m, en_s = self.other
+            m, s = (en_m, en_s) if self.english else (hu_m, hu_s)
+            return m, s.format(h=self.home, a=self.away, d=self.dec)
+        two_way = not SPORTS_NEW[self.sport][2]
+        if self.english:
+            m = "Match Winner" if two_way else ("Double Chance" if len(self.kind) == 2 else "Match Result")
+        elif two_way:
+            m = "Győztes"
+        elif self.sport == "hockey" and len(self.kind) == 1:
+            m = "Rendes játékidő"
+        else:
+            m = "Kétesély" if len(self.kind) == 2 else "Végeredmény"
+        return m, None
+
+    def outcome(self, rng, labelled):
+        """The backed outcome as one text, "Market: selection" when labelled or when another
+        market is backed (the selection alone, "Igen" or "több mint 2,5", says nothing)."""
+        market, sel = self.market_name()
+        if sel is not None:
+            return f"{market}: {sel}"
+        text = rng.choice(self.selection_forms())
+        if labelled and ":" not in text:
+            text = f"{market}: {text}"
+        return text
+
+    def selection_forms(self):
+        home, away, en = self.home, self.away, self.english
+        hs, as_ = self.shorts()
+        two_way = not SPORTS_NEW[self.sport][2]
+        if two_way:
+            if self.sport == "tennis":
+                hs, as_ = self.home_short, self.away_short  # a player's surname
+            win = {"1": (home, hs), "2": (away, as_)}[self.kind]
+            forms = [win[0], "Győztes: " + win[0]] if not en else [win[0], "Winner: " + win[0]]
+            if win[1]:
+                forms.append(("Winner: " if en else "Győztes: ") + win[1])
+            if self.sport == "basketball" and not en:
+                forms.append(f"Győztes (hosszabbítással): {win[0]}")
+            return forms
+        if en:
+            return {"1": [home, "Home", "1"], "X": ["Draw", "X"], "2": [away, "Away", "2"],
+                    "1X": ["1X", f"{home} or Draw"], "X2": ["X2", f"{away} or Draw"],
+                    "12": ["12", f"{home} or {away}"]}[self.kind]
+        forms = {"1": [home, "1", f"{home} (H)", "Hazai győzelem"] + ([hs] if hs else []),
+                 "X": ["Döntetlen", "X", "Döntetlen (X)"],
+                 "2": [away, "2", f"{away} (V)", "Vendéggyőzelem"] + ([as_] if as_ else []),
+                 "1X": ["1X", f"{home} vagy döntetlen", f"Kétesély: {home} vagy döntetlen"],
+                 "X2": ["X2", f"{away} vagy döntetlen", f"Kétesély: {away} vagy döntetlen"],
+                 "12": ["12", f"{home} vagy {away}"]}[self.kind]
+        return forms
+
+
+def new_pair(rng, used):
+    """Two sides of one sport not yet on the page."""
+    sport = rng.choices(list(SPORTS_NEW), [30, 14, 16, 12, 14, 14])[0]
+    if sport == "football":
+        pool = CLUBS + [(t, None) for t, _ in TEAMS[::3]]
+    elif sport == "nations":
+        pool = [(n, None) for n in NATIONS]
+    elif sport == "tennis":
+        pool = rng.choice(TENNIS)
+    elif sport == "darts":
+        pool = [(n, None) for n in DARTS]
+    elif sport == "basketball":
+        pool = BASKETBALL
+    else:
+        pool = HOCKEY
+    free = [p for p in pool if p[0] not in used]
+    home, away = rng.sample(free, 2)
+    used.update((home[0], away[0]))
+    return sport, home, away
+
+
+class NewPage:
+    def __init__(self, rng, name, layout):
+        self.rng, self.name, self.layout = rng, name, layout
+        self.english = rng.random() < 0.3
+        self.dec = "." if (self.english and rng.random() < 0.6) or rng.random() < 0.15 else ","
+        self.sep = rng.choice(SEPARATORS)
+        self.labelled = rng.random() < 0.45
+        self.price_label = rng.choices(["", "Szorzó: ", "Odds: ", "@"], [50, 20, 15, 15])[0]
+        if self.english and self.price_label == "Szorzó: ":
+            self.price_label = "Odds: "
+        self.refusal = None
+        self.extra_css = []
+        self.uid = 0
+
+    def word(self, hu, en):
+        return en if self.english else hu
+
+    def event_text(self, tip):
+        sep = self.sep
+        if sep == "-" and ("-" in tip.home or "-" in tip.away):
+            sep = " - "
+        return tip.home + sep + tip.away
+
+    def event(self, tip, spans=False):
+        if spans:
+            sep = self.event_text(tip)[len(tip.home):-len(tip.away)]
+            return (f'<span class="t">{esc(tip.home)}</span><span></span><span class="vs">{esc(sep)}</span>'
+                    f'<span class="t">{esc(tip.away)}</span>')
+        return esc(self.event_text(tip))
+
+    def price_html(self, tip, label=None):
+        label = self.price_label if label is None else label
+        return esc(label) + f'<span class="price">{esc(tip.price)}</span>'
+
+
+def hidden_price(page, tip):
+    """A price the copy does not carry: a picture of it, or the value of a read-only box."""
+    if page.refusal == "image":
+        svg = (f'<svg xmlns="http://www.w3.org/2000/svg" width="48" height="18"><text x="2" y="14" '
+               f'font-family="sans-serif" font-size="14" font-weight="bold">{esc(tip.price)}</text></svg>')
+        data = base64.b64encode(svg.encode("utf-8")).decode("ascii")
+        return f'<img class="odd" alt="" src="data:image/svg+xml;base64,{data}">'
+    return f'<input class="odd" readonly value="{html.escape(tip.price)}" size="6">'
+
+
+def cut_event(page, tip):
+    """The event line shortened by the page: the away side breaks off in an ellipsis."""
+    text = page.event_text(tip)
+    keep = len(text) - len(tip.away) + max(1, len(tip.away) // 2)
+    return esc(text[:keep].rstrip() + "…")
+
+
+def tip_parts(page, tip, hidden, spans=False):
+    """Event, outcome and price as inner HTML; a hidden tip loses what the page's fault takes."""
+    e = page.event(tip, spans)
+    o = esc(tip.outcome(page.rng, page.labelled))
+    p = page.price_html(tip)
+    if hidden:
+        if page.refusal in ("image", "input"):
+            p = esc(page.price_label) + hidden_price(page, tip)
+        elif page.refusal == "ellipsis":
+            e = cut_event(page, tip)
+    return e, o, p
+
+
+def meta_line(page, tip):
+    sport = SPORTS_NEW[tip.sport][0][1 if page.english else 0]
+    return page.rng.choice([f"{sport} · {tip.league} · {tip.when}", tip.when, f"{sport} · {tip.league}"])
+
+
+def slip_title(page, count):
+    return page.rng.choice([page.word("Fogadószelvény", "Bet slip"), page.word("Szelvény", "Betslip"),
+                            page.word(f"Kötés ({count})", f"Accumulator ({count})")])
+
+
+def slip_summary(page, tips):
+    rng = page.rng
+    total = 1.0
+    for tip in tips:
+        total *= float(tip.odds)
+    stake = rng.choice([200, 500, 1000, 2000, 5000])
+    lines = [f"<div>{page.word('Eredő szorzó', 'Total odds')}: {group(total, page.dec)}</div>",
+             f"<div>{page.word('Tét', 'Stake')}: {f'{stake:,}'.replace(',', ' ')} Ft</div>"]
+    if rng.random() < 0.6:
+        lines.append(f"<button>{page.word('Fogadás leadása', 'Place bet')}</button>")
+    return ['<div class="summary">'] + lines + ["</div>"]
+
+
+def history(page, tips, hidden):
+    rng, out = page.rng, []
+    out.append(f"<h2>{esc(rng.choice([page.word('Fogadásaim', 'My bets'), page.word('Fogadási előzmények', 'Bet history')]))}</h2>")
+    ticket = f"{rng.randint(1000, 9999)}-{rng.randint(1000, 9999)}-{rng.randint(100, 999)}"
+    out.append(f'<div class="meta">{page.word("Szelvényszám", "Ticket")}: {ticket} · '
+               f'{page.word("Leadva", "Placed")}: 2026.{rng.randint(1, 12):02}.{rng.randint(1, 28):02}. '
+               f'{rng.randint(10, 23)}:{rng.choice(["05", "22", "41"])}</div>')
+    words = [page.word("Nyert", "Won"), page.word("Vesztett", "Lost"), page.word("Folyamatban", "Open")]
+    where = rng.choice(["before", "after-outcome", "after-price"])
+    for i, tip in enumerate(tips):
+        e, o, p = tip_parts(page, tip, i in hidden)
+        status = rng.choice(words)
+        items = [f'<div class="meta">{esc(meta_line(page, tip))}</div>'] if rng.random() < 0.6 else []
+        if where == "before":
+            items.append(f'<div class="status">{esc(status)}</div>')
+        items.append(f'<div class="event">{e}</div>')
+        items.append(f"<div>{o}</div>")
+        if where == "after-outcome":
+            items.append(f'<div class="status">{esc(status)}</div>')
+        items.append(f"<div>{p}</div>")
+        if where == "after-price":
+            items.append(f'<div class="status">{esc(status)}</div>')
+        if status != words[2] and rng.random() < 0.5:
+            items.append(f'<div class="meta">{page.word("Eredmény", "Score")}: {rng.randint(0, 4)}:{rng.randint(0, 4)}</div>')
+        out.append('<div class="tip">\n ' + "\n ".join(items) + "\n</div>")
+    out += slip_summary(page, tips)
+    out.append(f'<div class="meta">{page.word("Állapot", "Status")}: {esc(rng.choice(words))}</div>')
+    return out
+
+
+def mobile(page, tips, hidden):
+    rng, out = page.rng, [f"<h2>{esc(slip_title(page, len(tips)))}</h2>"]
+    stacked = rng.random() < 0.3
+    clip = not stacked and rng.random() < 0.3
+    for i, tip in enumerate(tips):
+        e, o, p = tip_parts(page, tip, i in hidden, spans=True)
+        if stacked and not (i in hidden and page.refusal == "ellipsis"):
+            sep = page.event_text(tip)[len(tip.home):-len(tip.away)].strip() or "-"
+            ev = (f'<div><span class="t">{esc(tip.home)}</span></div><div><span class="vs">{esc(sep)}</span></div>'
+                  f'<div><span class="t">{esc(tip.away)}</span></div>')
+        elif clip:
+            ev = f'<div class="clip">{e}</div>'
+        else:
+            ev = f"<div>{e}</div>"
+        sport = SPORTS_NEW[tip.sport][0][1 if page.english else 0]
+        out.append(
+            '<div class="m-sel">\n'
+            f' <div class="m-top"><span class="ico"></span><span></span><span class="meta">{esc(sport)}</span><span></span></div>\n'
+            f' <div class="m-ev"><div>{ev}</div></div>\n'
+            f' <div class="m-mid"><div><span></span><span class="o">{o}</span></div></div>\n'
+            f' <div class="m-odd"><div><span></span><span>{p}</span><span></span></div></div>\n'
+            f' <div><button aria-label="{page.word("Törlés", "Remove")}"></button></div>\n'
+            "</div>")
+    return out + slip_summary(page, tips)
+
+
+def receipt(page, tips, hidden):
+    rng = page.rng
+    shape = rng.choice(["lines", "pair", "columns"])
+    width = 44
+    lines = ["=" * width, page.word("  SPORTFOGADÁS – SZELVÉNY", "  SPORTS BETTING – RECEIPT"),
+             f"  {page.word('Szelvényszám', 'Ticket')}: {rng.randint(100000, 999999)}",
+             f"  {page.word('Terminál', 'Terminal')}: {rng.randint(10, 99)}  2026.{rng.randint(1, 12):02}.{rng.randint(1, 28):02}. {rng.randint(10, 23)}:15",
+             "-" * width]
+    rows = []
+    for i, tip in enumerate(tips):
+        e, o, p = tip_parts(page, tip, i in hidden)
+        rows.append((html.unescape(e), html.unescape(o), p))
+    if shape == "columns":
+        we = max(len(r[0]) for r in rows) + 4
+        wo = max(max(len(r[1]) for r in rows), 6) + 4
+        lines.append(page.word("Esemény", "Event").ljust(we) + page.word("Tipp", "Pick").ljust(wo) + page.word("Szorzó", "Odds"))
+    body = [esc(x) for x in lines]
+    for n, (e, o, p) in enumerate(rows):
+        if shape == "lines":
+            body += [f"{n + 1})  {esc(e)}", f"     {esc(o)}", f"     {p}"]
+        elif shape == "pair":
+            body += [f"{n + 1})  {esc(e)}", f"     {esc(o.ljust(max(len(o) + 4, 30)))}{p}"]
+        else:
+            body.append(esc(e.ljust(we)) + esc(o.ljust(wo)) + p)
+    total = 1.0
+    for tip in tips:
+        total *= float(tip.odds)
+    body += [esc("-" * width), f"{page.word('Eredő szorzó', 'Total odds')}:  {group(total, page.dec)}",
+             f"{page.word('Tét', 'Stake')}:  {rng.choice(['500', '1 000', '2 000'])} Ft", esc("=" * width)]
+    return ["<pre>" + "\n".join(body) + "</pre>"]
+
+
+KV_LABELS = {"E": ("Esemény:", "Event:"), "O": ("Tipp:", "Selection:"), "P": ("Szorzó:", "Odds:"),
+             "M": ("Piac:", "Market:"), "T": ("Kezdés:", "Kick-off:"), "S": ("Sportág:", "Sport:")}
+
+
+def keyvalue(page, tips, hidden):
+    rng, out = page.rng, [f"<h2>{esc(slip_title(page, len(tips)))}</h2>"]
+    extra = [k for k in "TSM" if rng.random() < 0.4]
+    one_table = rng.random() < 0.5
+    headed = rng.random() < 0.5
+    rows_all = []
+    for i, tip in enumerate(tips):
+        e, o, p = tip_parts(page, tip, i in hidden)
+        p = p[len(esc(page.price_label)):] if p.startswith(esc(page.price_label)) else p
+        values = {"E": e, "O": o, "P": p}
+        if "M" in extra:
+            market, sel = tip.market_name()
+            values["M"] = esc(market)
+            if sel is not None:
+                values["O"] = esc(sel)
+            elif ":" in html.unescape(o):
+                values["O"] = esc(html.unescape(o).split(": ", 1)[1])
+        values["T"] = esc(tip.when)
+        values["S"] = esc(SPORTS_NEW[tip.sport][0][1 if page.english else 0])
+        keys = [k for k in "TSEMOP" if k in "EOP" or k in extra]
+        rows = [f"<tr><th colspan=\"2\">{i + 1}. {page.word('tipp', 'selection')}</th></tr>"] if headed else []
+        rows += [f"<tr><td>{KV_LABELS[k][1 if page.english else 0]}</td><td>{values[k]}</td></tr>" for k in keys]
+        if one_table:
+            rows_all += rows
+        else:
+            out.append('<table class="kv">' + "".join(rows) + "</table>")
+    if one_table:
+        out.append('<table class="kv">\n' + "\n".join(rows_all) + "\n</table>")
+    return out + slip_summary(page, tips)
+
+
+def picked(page, tips, hidden):
+    """Offer rows with every price of the result beside its outcome, and the backed outcome said
+    in words under them; on a refused page one row says nothing (its pick is only coloured)."""
+    rng, out = page.rng, [f"<h2>{esc(page.word('Ajánlat', 'Offers'))}</h2>"]
+    as_table = rng.random() < 0.4
+    silent = {rng.randrange(len(tips))} if page.refusal == "nopick" else set()
+    if as_table:
+        out.append("<table>")
+    for i, tip in enumerate(tips):
+        draw = SPORTS_NEW[tip.sport][2]
+        labels = ["1", "X", "2"] if draw else ["1", "2"]
+        prices = []
+        for lab in labels:
+            if lab == tip.kind:
+                prices.append(tip.price)
+                continue
+            while True:
+                other = f"{rng.randint(1, 9)}{page.dec}{rng.randint(0, 99):02}"
+                if other != tip.price and other not in prices:
+                    break
+            prices.append(other)
+        cells = []
+        for lab, shown in zip(labels, prices):
+            cls = "sel" if lab == tip.kind else "odd"
+            if lab == tip.kind and i in hidden and page.refusal in ("image", "input"):
+                inner = hidden_price(page, tip)
+            else:
+                inner = f'<span class="{cls}">{esc(shown)}</span>'
+            cells.append((lab, inner))
+        name = {"1": tip.home, "X": page.word("Döntetlen", "Draw"), "2": tip.away}[tip.kind]
+        said = rng.choice([name, tip.kind])
+        with_price = rng.random() < 0.4 and not (i in hidden and page.refusal in ("image", "input"))
+        pick = rng.choice([page.word("Kiválasztva", "Selected"), page.word("Az Ön tippje", "Your pick")])
+        statement = f"{pick}: {said}" + (f" ({tip.price})" if with_price else "")
+        e = cut_event(page, tip) if i in hidden and page.refusal == "ellipsis" else page.event(tip)
+        if as_table:
+            out.append(f"<tr><td>{esc(tip.when)}</td><td>{e}</td>"
+                       + "".join(f'<td><span class="lab">{l}</span> {c}</td>' for l, c in cells) + "</tr>")
+            if i not in silent:
+                out.append(f'<tr><td></td><td colspan="{len(cells) + 1}">{esc(statement)}</td></tr>')
+        else:
+            row = " ".join(f'<span class="lab">{l}</span> {c}' for l, c in cells)
+            items = [f'<div class="meta">{esc(meta_line(page, tip))}</div>', f'<div class="event">{e}</div>',
+                     f'<div class="odds3">{row}</div>']
+            if i not in silent:
+                items.append(f'<div class="picked">{esc(statement)}</div>')
+            out.append('<div class="tip">\n ' + "\n ".join(items) + "\n</div>")
+    if as_table:
+        out.append("</table>")
+    return out
+
+
+def plain_tips(page, tips, hidden, start=0):
+    out = []
+    for i, tip in enumerate(tips):
+        e, o, p = tip_parts(page, tip, start + i in hidden)
+        out.append(f'<div class="tip">\n <div class="event">{e}</div>\n <div>{o}</div>\n <div>{p}</div>\n</div>')
+    return out
+
+
+def side_column(page, used, offers):
+    """Another column of the page: other offers with their own prices, or promotions."""
+    rng = page.rng
+    out = [f'<div class="side"><h3>{esc(rng.choice([page.word("Népszerű most", "Popular now"), page.word("Kiemelt ajánlatok", "Top offers")]))}</h3>']
+    if offers:
+        for _ in range(rng.randint(2, 4)):
+            sport, home, away = new_pair(rng, used)
+            prices = " ".join(f"{rng.randint(1, 6)}{page.dec}{rng.randint(0, 99):02}" for _ in range(3 if SPORTS_NEW[sport][2] else 2))
+            out.append(f"<div>{esc(home[0] + page.sep + away[0])}</div><div>{prices}</div>")
+    else:
+        out.append(f"<div>{page.word('Üdvözlő bónusz: 100% akár 50 000 Ft-ig', 'Welcome bonus: 100% up to 50 000 Ft')}</div>")
+        out.append(f"<div>{page.word('Napi kötés', 'Daily accumulator')} · 4 {page.word('esemény', 'events')} · "
+                   f"{page.word('Eredő szorzó', 'Total odds')}: {rng.randint(8, 30)}{page.dec}{rng.randint(0, 99):02}</div>")
+        out.append(f"<div>{page.word('Készpénzes kivezetés elérhető', 'Cash out available')}</div>")
+    out.append("</div>")
+    return out
+
+
+def sidebar(page, tips, hidden, used, offers, where):
+    out = [f"<h2>{esc(slip_title(page, len(tips)))}</h2>"]
+    side = side_column(page, used, offers)
+    if where == "between":
+        cut = page.rng.randrange(1, len(tips))
+        return out + plain_tips(page, tips[:cut], hidden) + side + plain_tips(page, tips[cut:], hidden, cut) + slip_summary(page, tips)
+    body = out + plain_tips(page, tips, hidden) + slip_summary(page, tips)
+    return side + body if where == "before" else body + side
+
+
+def undo(page, tips, hidden, removed, shown):
+    """A slip with one tip taken off: the place it held offers to put it back, and a refused page
+    still shows the removed tip's event, outcome and price there."""
+    rng, out = page.rng, [f"<h2>{esc(slip_title(page, len(tips)))}</h2>"]
+    body = plain_tips(page, tips, hidden)
+    if shown:
+        e, o, p = tip_parts(page, removed, False)
+        note = (f'<div class="tip gone">\n <div class="event">{e}</div>\n <div>{o}</div>\n <div>{p}</div>\n'
+                f' <div>{page.word("Törölve", "Removed")} <button>{page.word("Visszaállít", "Undo")}</button></div>\n</div>')
+    else:
+        note = (f'<div class="tip gone">{page.word("A tipp eltávolítva.", "Selection removed.")} '
+                f'<button>{page.word("Visszaállít", "Undo")}</button></div>')
+    body.insert(rng.randrange(len(body) + 1), note)
+    return out + body + slip_summary(page, tips)
+
+
+def build_new(seed, index):
+    rng = random.Random(f"new:{seed}:{index}")
+    name = f"h{index:04}"
+    layout = NEW_LAYOUTS[(index - 1) % len(NEW_LAYOUTS)] if rng.random() < 0.5 else rng.choice(NEW_LAYOUTS)
+    page = NewPage(rng, name, layout)
+    count = rng.choices(range(1, 7), [8, 16, 18, 16, 12, 8])[0]
+    if layout in ("sidebar", "undo"):
+        count = max(count, 2)
+    used = set()
+    tips = []
+    for _ in range(count):
+        sport, home, away = new_pair(rng, used)
+        tip = NewTip(rng, sport, home, away, page.dec, page.english)
+        if layout == "picked" and tip.kind not in ("1", "X", "2"):
+            tip.kind = rng.choice(["1", "X", "2"] if SPORTS_NEW[sport][2] else ["1", "2"])
+            tip.other = None
+        # A printed column and a row of three prices hold no price in thousands.
+        labelled_price = page.price_label in ("Szorzó: ", "Odds: ") or layout == "keyvalue"
+        tip.reprice(rng, labelled_price and layout not in ("receipt", "picked"),
+                    below=1000 if layout in ("receipt", "picked") else None)
+        tips.append(tip)
+    refused = rng.random() < 0.22
+    hidden = set()
+    if refused:
+        kinds = ["image", "input", "ellipsis"]
+        if layout == "receipt":
+            kinds = ["ellipsis"]
+        if layout == "picked":
+            kinds.append("nopick")
+        page.refusal = rng.choice(kinds)
+        hidden = set(range(count)) if rng.random() < 0.3 else {rng.randrange(count)}
+    # Chromium copies a box's value (Firefox does not), so there a page whose only fault is
+    # such a box is read like any other.
+    boxed_only = page.refusal == "input"
+    body = []
+    if layout == "sidebar":
+        offers, where = rng.random() < 0.4, rng.choice(["before", "after", "between"])
+        if offers or where == "between":
+            boxed_only = False
+            refused, page.refusal = True, page.refusal or ("side-offers" if offers else "side-between")
+        body = sidebar(page, tips, hidden, used, offers, where)
+    elif layout == "undo":
+        sport, home, away = new_pair(rng, used)
+        removed = NewTip(rng, sport, home, away, page.dec, page.english)
+        shown = rng.random() < 0.35
+        if shown:
+            boxed_only = False
+            refused, page.refusal = True, page.refusal or "removed-shown"
+        body = undo(page, tips, hidden, removed, shown)
+    else:
+        body = {"history": history, "mobile": mobile, "receipt": receipt, "keyvalue": keyvalue,
+                "picked": picked}[layout](page, tips, hidden)
+    truth = ["refused"] if refused else [t.truth() for t in tips]
+    prices = [] if refused else [t.price for t in tips]
+    title = page.word("Fogadószelvény", "Bet slip") if layout != "picked" else page.word("Ajánlat", "Offers")
+    css = CSS + NEW_CSS + "\n".join(dict.fromkeys(page.extra_css))
+    text = (f'<!DOCTYPE html>\n<html lang="hu">\n<head>\n<meta charset="utf-8">\n'
+            f"<title>{name} – {esc(title)}</title>\n<style>{css}\n</style>\n</head>\n<body>\n"
+            + "\n".join(body) + "\n</body>\n</html>\n")
+    info = {"page": name, "kind": "offer" if layout == "picked" else "slip", "layout": layout,
+            "refusal": page.refusal, "tips": truth, "prices": prices}
+    if boxed_only:
+        info["browsers"] = {"chromium": {"tips": [t.truth() for t in tips], "prices": [t.price for t in tips]}}
+    return text, info
+
 
 def generate(args):
     os.makedirs(args.out, exist_ok=True)
     manifest = []
     for index in range(1, args.count + 1):
-        text, info = build(args.seed, index)
+        text, info = (build_new if args.family == "new" else build)(args.seed, index)
         with open(os.path.join(args.out, info["page"] + ".html"), "w", encoding="utf-8") as f:
             f.write(text)
         with open(os.path.join(args.out, info["page"] + ".tips"), "w", encoding="utf-8") as f:
@@ -668,12 +1275,14 @@ def collect(args):
                 continue
             if not copy.strip():
                 faults.append(f"{path}: empty")
+            # A page may read otherwise in one browser (see "browsers" in build_new).
+            own = info.get("browsers", {}).get(browser, info)
             # The browsers copy a no-break space as a plain one.
             flat = copy.replace("\u00a0", " ")
-            for shown in info["prices"]:
+            for shown in own["prices"]:
                 if shown.replace("\u00a0", " ") not in flat:
                     faults.append(f"{path}: price {shown!r} not copied")
-            rows.append({"page": info["page"], "browser": browser, "copy": copy, "tips": info["tips"]})
+            rows.append({"page": info["page"], "browser": browser, "copy": copy, "tips": own["tips"]})
     for fault in faults:
         print(fault, file=sys.stderr)
     if faults:
@@ -691,6 +1300,8 @@ def main():
     gen = sub.add_parser("generate", help="write NAME.html and NAME.tips for every page")
     gen.add_argument("--seed", type=int, default=28)
     gen.add_argument("--count", type=int, default=320)
+    gen.add_argument("--family", choices=["first", "new"], default="first",
+                     help="new: the layouts, sports and outcome forms of the second family")
     gen.add_argument("--out", required=True)
     col = sub.add_parser("collect", help="gather the copies and tips into one JSON table")
     col.add_argument("dir")
