@@ -298,12 +298,15 @@ HeadingWord headingWord(QStringView word) {
     if (isDateOrTime(word)) return HeadingWord::Dated;
     const QStringView bare = word.chopped(word.endsWith(u'.') ? 1 : 0);
     const unsigned kinds = kindsOf(bare);
-    if ((kinds & (kSportWord | kLeagueWord | kCountryWord)) != 0) return HeadingWord::Telling;
-    if ((kinds & kDayWord) != 0 || digitRun(bare, 0) == bare.size() || isRomanNumeral(word))
+    // A country goes with a league ("Anglia - Premier League") but also names a national team
+    // ("Skócia - Írország"): on its own it says nothing.
+    if ((kinds & (kSportWord | kLeagueWord)) != 0) return HeadingWord::Telling;
+    if ((kinds & (kDayWord | kCountryWord)) != 0 || digitRun(bare, 0) == bare.size() || isRomanNumeral(word))
         return HeadingWord::Neutral;
     if (word.contains(u'-')) {
         for (const QStringView part : word.split(u'-')) {
-            if (isWordOfHeading(part)) return HeadingWord::Telling;  // "Európa-liga"
+            if ((kindsOf(part) & (kSportWord | kLeagueWord)) != 0)
+                return HeadingWord::Telling;  // "Európa-liga"
         }
     }
     return HeadingWord::No;
@@ -312,8 +315,10 @@ HeadingWord headingWord(QStringView word) {
 // A segment of a heading: a title or a market ("Fogadószelvény – Kötés"), a league with any
 // name around its word ("OTP Bank Liga", "Coupe de France"), or sports, countries, days, dates,
 // times and numbers with at least one word that says which (a number or a day alone says nothing).
-bool isHeadingSegment(QStringView segment) {
-    if ((kindsOf(segment) & (kButtonLine | kMarketLine)) != 0) return true;
+enum class Segment { No, Neutral, Heading };
+
+Segment headingSegment(QStringView segment) {
+    if ((kindsOf(segment) & (kButtonLine | kMarketLine)) != 0) return Segment::Heading;
     bool league = false;
     bool unknown = false;
     bool telling = false;
@@ -323,7 +328,8 @@ bool isHeadingSegment(QStringView segment) {
         unknown = unknown || kind == HeadingWord::No;
         telling = telling || kind == HeadingWord::Telling || kind == HeadingWord::Dated;
     }
-    return league || (telling && !unknown);
+    if (league || (telling && !unknown)) return Segment::Heading;
+    return unknown ? Segment::No : Segment::Neutral;  // a country, a number: heading only beside one
 }
 
 // Calls `take` with each part of a heading line ("Labdarúgás · NB I · szo 12.12. 20:00",
@@ -346,8 +352,13 @@ bool forEachSegment(QStringView line, Take&& take) {
 }
 
 bool isHeading(QStringView line) {
-    bool any = false;
-    return forEachSegment(line, [&](QStringView segment) { return any = isHeadingSegment(segment); }) && any;
+    bool telling = false;
+    const bool known = forEachSegment(line, [&](QStringView segment) {
+        const Segment kind = headingSegment(segment);
+        telling = telling || kind == Segment::Heading;
+        return kind != Segment::No;
+    });
+    return known && telling;
 }
 
 // An event line that is a heading: its first word already says so ("Anglia - Premier League").
@@ -404,6 +415,16 @@ bool isMarket(QStringView line) {
     return (kindsOf(text) & kMarketLine) != 0;
 }
 
+bool isRemovalNotice(QStringView line) {
+    for (const QStringView word : words(line)) {
+        QStringView bare = word;
+        while (!bare.isEmpty() && !bare.back().isLetter())
+            bare.chop(1);
+        if (isOneOf(bare, kRemovedMarks)) return true;
+    }
+    return false;
+}
+
 // A line that is no part of a tip.
 bool isNoise(QStringView line) {
     QStringView text = trimmed(line);
@@ -422,10 +443,24 @@ bool isNoise(QStringView line) {
 // ---- Events
 
 // A kick-off written before the teams ("20:45 Arsenal - Chelsea") is not part of a name.
+// A tip's number on a receipt ("1)", "(2)", "#3", "4." before two blanks) is no part of a name
+// either; "1. FC Köln" keeps its "1.".
+bool isTipNumber(QStringView word, QStringView after) {
+    QStringView digits = word;
+    if (digits.startsWith(u'#') || digits.startsWith(u'(')) digits = digits.sliced(1);
+    const bool closed = digits.endsWith(u')');
+    const bool dotted = digits.endsWith(u'.') && after.startsWith(u' ');
+    if (closed || dotted) digits.chop(1);
+    return !digits.isEmpty() && digitRun(digits, 0) == digits.size() &&
+           (closed || dotted || word.startsWith(u'#'));
+}
+
 QString withoutKickOff(QString name) {
     for (;;) {
         const qsizetype blank = name.indexOf(u' ');
-        if (blank <= 0 || !isDateOrTime(QStringView(name).first(blank))) return name;
+        if (blank <= 0) return name;
+        const QStringView first = QStringView(name).first(blank);
+        if (!isDateOrTime(first) && !isTipNumber(first, QStringView(name).sliced(blank + 1))) return name;
         name = trimBlanks(name.mid(blank + 1));
     }
 }
@@ -433,6 +468,11 @@ QString withoutKickOff(QString name) {
 EventRead teams(QString home, QString away) {
     home = withoutKickOff(home);
     if (!hasLetter(home) || !hasLetter(away) || home == away) return {};  // no team plays itself
+    // A name the page cut short ("Real…") cannot be told from another team's.
+    const auto cut = [](const QString& name) {
+        return name.endsWith(QChar(0x2026)) || name.endsWith(u"...");
+    };
+    if (cut(home) || cut(away)) return {EventKind::Cut, home, away};
     return {EventKind::Teams, home, away};
 }
 
@@ -494,9 +534,17 @@ EventRead readEvent(QStringView line) {
 enum class Side { None, Home, Away, Draw };
 
 // `part` is the start of `team` up to a word's end ("Szeged" of "Szeged-Csanád Grosics Akadémia").
+// A start of five letters or more needs no word's end ("Szolnok" of "Szolnoki Olajbányász").
 bool isStartOf(QStringView part, const QString& team) {
     if (part.size() < 3 || team.isEmpty() || !team.startsWith(part)) return false;
-    return team.size() == part.size() || !team.at(part.size()).isLetterOrNumber();
+    return team.size() == part.size() || !team.at(part.size()).isLetterOrNumber() || part.size() >= 5;
+}
+
+// `part` is the end of `team` from a word's start ("Alcaraz" of "Carlos Alcaraz").
+bool isEndOf(QStringView part, const QString& team) {
+    if (part.size() < 3 || team.size() <= part.size() || !team.endsWith(part)) return false;
+    const QChar before = team.at(team.size() - part.size() - 1);
+    return before == u' ' || before == u'-' || before == u'.';
 }
 
 // The outcome begins with the team's whole name: "Arsenal (H)", but not "Boost" for a team "B".
@@ -508,13 +556,12 @@ bool startsWithTeam(QStringView outcome, const QString& team) {
 
 Side sideOf(QStringView part, const QString& home, const QString& away) {
     part = trimmed(part);
-    if (part == home || isStartOf(part, home)) return Side::Home;
-    if (part == away || isStartOf(part, away)) return Side::Away;
+    const bool homeSide = part == home || isStartOf(part, home) || isEndOf(part, home);
+    const bool awaySide = part == away || isStartOf(part, away) || isEndOf(part, away);
+    if (homeSide != awaySide) return homeSide ? Side::Home : Side::Away;
     if (isOneOf(part, kHomeCodes)) return Side::Home;
     if (isOneOf(part, kAwayCodes)) return Side::Away;
-    if (part == u"X" || part == u"x" || part == u"D" ||
-        isOneOf(part, std::initializer_list<QStringView>{u"Döntetlen", u"Draw"}))
-        return Side::Draw;
+    if (isOneOf(part, kDrawWords)) return Side::Draw;
     return Side::None;
 }
 
@@ -555,8 +602,41 @@ QStringView withoutMarketLabel(QStringView line) {
     return trimmed(line.sliced(colon + 1));
 }
 
+// "Végeredmény", "Győztes (hosszabbítással)": a label of the match's result.
+bool isResultLabel(QStringView label) {
+    for (const QStringView word : kResultLabels) {
+        if (startsWithWord(label, word)) return true;
+    }
+    return false;
+}
+
+// A handicap or a line: a signed number ("(+1)", "-1,5") beside the team.
+bool hasSignedNumber(QStringView outcome) {
+    for (qsizetype i = 0; i + 1 < outcome.size(); ++i) {
+        const QChar sign = outcome.at(i);
+        if ((sign == u'+' || sign == u'-' || sign == QChar(0x2212)) && isAsciiDigit(outcome.at(i + 1)) &&
+            (i == 0 || outcome.at(i - 1) == u' ' || outcome.at(i - 1) == u'('))
+            return true;
+    }
+    return false;
+}
+
+OutcomeRead sideOfOutcome(QStringView whole, const QString& home, const QString& away);
+
 OutcomeRead readOutcome(QStringView line, const QString& home, const QString& away) {
     const QStringView whole = trimmed(line);
+    OutcomeRead read = sideOfOutcome(whole, home, away);
+    // The markers show who wins the match: not a half, a set, a handicap or another market.
+    const QStringView outcome = withoutMarketLabel(whole);
+    const bool foreignLabel = outcome.size() != whole.size() && !startsWithTeam(whole, home) &&
+                              !startsWithTeam(whole, away) &&
+                              !isResultLabel(trimmed(whole.first(whole.indexOf(u':'))));
+    if (foreignLabel || hasSignedNumber(outcome)) read.home = read.away = OutcomeMarker::None;
+    return read;
+}
+
+// What side of the event an outcome names, whatever its market.
+OutcomeRead sideOfOutcome(QStringView whole, const QString& home, const QString& away) {
     const bool teamFirst = startsWithTeam(whole, home) || startsWithTeam(whole, away);
     const QStringView outcome = teamFirst ? whole : withoutMarketLabel(whole);
 

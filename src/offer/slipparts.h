@@ -30,7 +30,7 @@ struct PriceRead {
 // `inPriceColumn`: the cell stands under a table's price header, which labels it as well.
 PriceRead readPrice(QStringView line, bool inPriceColumn = false);
 
-enum class EventKind { None, Teams, Unclear };
+enum class EventKind { None, Teams, Unclear, Cut };
 
 struct EventRead {
     EventKind kind = EventKind::None;
@@ -57,11 +57,12 @@ OutcomeRead readOutcome(QStringView line, const QString& home, const QString& aw
 // The codes of the 1X2 and double chance markets: "1", "X", "2", "1X", "X2", "12", "H", "D", "V".
 OutcomeRead codeOutcome(QStringView code, const QString& home, const QString& away);
 
-bool isNoise(QStringView line);        // no part of a tip: heading, date, button, summary, label
-bool isHeading(QStringView line);      // sports, leagues, countries, dates, titles
-bool startsHeading(QStringView line);  // an event line whose first word makes it a heading
-bool namesHeading(QStringView line);   // some part names a sport, a league, a country or a title
-bool isHeaderLine(QStringView line);   // every word a table header's
-bool isMarket(QStringView line);       // a market's name alone: "Kétesély", "1X2"
+bool isNoise(QStringView line);          // no part of a tip: heading, date, button, summary, label
+bool isHeading(QStringView line);        // sports, leagues, countries, dates, titles
+bool startsHeading(QStringView line);    // an event line whose first word makes it a heading
+bool namesHeading(QStringView line);     // some part names a sport, a league, a country or a title
+bool isHeaderLine(QStringView line);     // every word a table header's
+bool isMarket(QStringView line);         // a market's name alone: "Kétesély", "1X2"
+bool isRemovalNotice(QStringView line);  // "Törölve", "Visszaállít": a tip taken off the slip
 
 }  // namespace kombinator::slip

@@ -23,6 +23,8 @@ const QString kExtraPrice = QStringLiteral("A(z) %1. tipp után még egy szorzó
 const QString kNoTeams = QStringLiteral("A(z) %1. tipp eseményében nincs két csapat: „%2”");
 const QString kTeamsUnclear =
     QStringLiteral("A(z) %1. tipp eseményében nem egyértelmű, hol válik el a két csapat: „%2”");
+const QString kTeamsCut = QStringLiteral("A(z) %1. tipp eseményében csonka a csapat neve: „%2”");
+const QString kRemoved = QStringLiteral("A(z) %1. tipp mellett törölt tipp is áll: „%2”");
 const QString kOutcomeMissing = QStringLiteral("A(z) %1. tipp kimenete hiányzik: „%2”");
 const QString kOutcomeUnclear = QStringLiteral("A(z) %1. tipp kimenete nem egyértelmű: „%2”");
 
@@ -114,6 +116,14 @@ private:
         lastPriceAt_ = i;
     }
 
+    // A notice of a tip taken off the slip: which tip it was, the copy does not tell.
+    void refuseRemoved(qsizetype i, const QString& text) {
+        reading_.refusal =
+            kRemoved.arg(QString::number(std::max<qsizetype>(1, reading_.tips.size())), shown(text));
+        reading_.refusedFirst = reading_.tips.isEmpty() ? blockStart_ : reading_.tips.last().firstLine;
+        reading_.refusedLast = i;
+    }
+
     // A price where an event should stand: a second price of the last tip, or the price of a tip
     // whose event was not read.
     void strayPrice(qsizetype i, const QString& text) {
@@ -123,6 +133,7 @@ private:
             reading_.refusedLast = i;
             return;
         }
+        if (skipped_.contains(unclearAt_)) return refuse(kTeamsUnclear, lines_.at(unclearAt_), i);
         const QString& quoted = skipped_.size() >= 2 ? lines_.at(skipped_.at(skipped_.size() - 2))
                                 : skipped_.isEmpty() ? text
                                                      : lines_.at(skipped_.last());
@@ -134,12 +145,16 @@ private:
             case Slot::Event: {
                 const EventRead event = readEvent(text);
                 if (event.kind == EventKind::Teams && !startsHeading(text)) return takeEvent(i, text, event);
-                if (event.kind == EventKind::Unclear && !isHeading(text))
-                    return refuse(kTeamsUnclear, text, i);
+                if (event.kind == EventKind::Cut) return refuse(kTeamsCut, text, i);
+                // A line of several bare hyphens ("Szelvényszám: 7403-6309-445") is an event only
+                // if a tip's outcome and price follow it; then it is refused for its unclear teams.
+                if (event.kind == EventKind::Unclear && !isHeading(text)) unclearAt_ = i;
                 const PriceRead price = readPrice(text);
                 if (price.kind == PriceKind::One || price.kind == PriceKind::Two) return strayPrice(i, text);
-                if (!isNoise(text)) skipped_.append(i);
                 plain_ = false;
+                if (isNoise(text)) return;
+                if (isRemovalNotice(text)) return refuseRemoved(i, text);
+                skipped_.append(i);
                 return;
             }
             case Slot::Outcome: {
@@ -176,6 +191,7 @@ private:
                 }
                 if (event.kind != EventKind::None || price != PriceKind::None)
                     return refuse(kOutcomeMissing, lines_.at(eventAt_), i);
+                if (isRemovalNotice(text)) return refuseRemoved(i, text);
                 return takeOutcome(i, text, outcome);
             }
             case Slot::Price: {
@@ -314,6 +330,7 @@ private:
         qsizetype unclear = -1;
         for (const qsizetype c : others) {
             const EventRead read = readEvent(cells.at(c));
+            if (read.kind == EventKind::Cut) return refuse(kTeamsCut, cells.at(c), i);
             if (read.kind == EventKind::Unclear && (eventColumn < 0 || eventColumn == c)) unclear = c;
             if (read.kind != EventKind::Teams || startsHeading(cells.at(c))) continue;
             events.append(c);
@@ -396,6 +413,7 @@ private:
     qsizetype lastPriceAt_ = -1;
     bool outcomeCertain_ = false;
     bool plain_ = true;         // no line skipped, no table row
+    qsizetype unclearAt_ = -1;  // the last line of several bare hyphens
     qsizetype next_ = 0;        // the line read next
     QList<qsizetype> skipped_;  // lines between tips that are neither noise nor a tip's part
     QList<Column> columns_;     // the last header row's columns

@@ -15,8 +15,50 @@ inline constexpr QStringView kPriceMarks = u"▲▼△▽↑↓⬆⬇↗↘⇧�
 
 // The words that name the draw and the double chance in an outcome.
 inline constexpr QStringView kDrawWords[] = {u"Döntetlen", u"Draw", u"X", u"D"};
-inline constexpr QStringView kHomeCodes[] = {u"1", u"H", u"Hazai", u"Home"};
-inline constexpr QStringView kAwayCodes[] = {u"2", u"V", u"Vendég", u"Away"};
+inline constexpr QStringView kHomeCodes[] = {u"1",         u"H",       u"Hazai", u"Home", u"Hazai győzelem",
+                                             u"Hazai gy.", u"Home win"};
+inline constexpr QStringView kAwayCodes[] = {
+    u"2", u"V", u"Vendég", u"Away", u"Vendég győzelem", u"Vendéggyőzelem", u"Vendég gy.", u"Away win"};
+
+// The labels of the markets whose outcome the grid's markers show: who wins, or the draw. An
+// outcome after any other label ("Félidő: Döntetlen", "Hendikep: Arsenal (+1)") is a tip of
+// another market, shown without markers.
+inline constexpr QStringView kResultLabels[] = {u"Végeredmény",
+                                                u"1X2",
+                                                u"Tipp",
+                                                u"Tippek",
+                                                u"Kétesély",
+                                                u"Dupla esély",
+                                                u"Mérkőzés végeredménye",
+                                                u"Mérkőzés győztese",
+                                                u"Mérkőzés",
+                                                u"Győztes",
+                                                u"Győz",
+                                                u"Rendes játékidő",
+                                                u"90 perc",
+                                                u"Eredmény",
+                                                u"Kimenet",
+                                                u"Kimenetel",
+                                                u"Választás",
+                                                u"Az Ön tippje",
+                                                u"Kiválasztva",
+                                                u"Match Result",
+                                                u"Full Time Result",
+                                                u"Match Odds",
+                                                u"Match Winner",
+                                                u"Winner",
+                                                u"Moneyline",
+                                                u"Double Chance",
+                                                u"Selection",
+                                                u"Pick",
+                                                u"Your pick",
+                                                u"Result",
+                                                u"Tip"};
+
+// Words that a slip shows beside a tip taken off it: the copy cannot tell which tip they belong
+// to, so a slip that shows them is read by nobody with certainty.
+inline constexpr QStringView kRemovedMarks[] = {u"Törölve", u"Visszaállít", u"Eltávolítva", u"Removed",
+                                                u"Undo"};
 inline constexpr QStringView kOrWords[] = {u" vagy ", u" or ", u"/"};
 
 // Separators between the two teams of an event, besides a dash with a blank on each side.
