@@ -221,7 +221,7 @@ PriceRead readPrice(QStringView line, bool inPriceColumn) {
         }
     }
     if (numbers.isEmpty()) {
-        read.labelOnly = labelled && !arrow;
+        read.labelOnly = (labelled || !s.isEmpty()) && !arrow;  // "Szorzó:", or a mark alone ("@")
         return read;
     }
     // A whole number is a price only after a label; beside a decimal one it is something else.
@@ -413,6 +413,12 @@ bool isMarket(QStringView line) {
     QStringView text = trimmed(line);
     if (text.endsWith(u':')) text.chop(1);
     return (kindsOf(text) & kMarketLine) != 0;
+}
+
+bool isSeparatorAlone(QStringView line) {
+    line = trimmed(line);
+    return (line.size() == 1 && isDash(line.front())) || line == u"v" || same(line, u"vs") ||
+           same(line, u"vs.");
 }
 
 bool isRemovalNotice(QStringView line) {

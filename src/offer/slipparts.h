@@ -57,12 +57,14 @@ OutcomeRead readOutcome(QStringView line, const QString& home, const QString& aw
 // The codes of the 1X2 and double chance markets: "1", "X", "2", "1X", "X2", "12", "H", "D", "V".
 OutcomeRead codeOutcome(QStringView code, const QString& home, const QString& away);
 
-bool isNoise(QStringView line);          // no part of a tip: heading, date, button, summary, label
-bool isHeading(QStringView line);        // sports, leagues, countries, dates, titles
-bool startsHeading(QStringView line);    // an event line whose first word makes it a heading
-bool namesHeading(QStringView line);     // some part names a sport, a league, a country or a title
-bool isHeaderLine(QStringView line);     // every word a table header's
-bool isMarket(QStringView line);         // a market's name alone: "Kétesély", "1X2"
-bool isRemovalNotice(QStringView line);  // "Törölve", "Visszaállít": a tip taken off the slip
+bool isNoise(QStringView line);        // no part of a tip: heading, date, button, summary, label
+bool isHeading(QStringView line);      // sports, leagues, countries, dates, titles
+bool startsHeading(QStringView line);  // an event line whose first word makes it a heading
+bool namesHeading(QStringView line);   // some part names a sport, a league, a country or a title
+bool isHeaderLine(QStringView line);   // every word a table header's
+bool isMarket(QStringView line);       // a market's name alone: "Kétesély", "1X2"
+bool isRemovalNotice(QStringView line);
+bool isSeparatorAlone(QStringView line);  // "-", "–", "v", "vs": the teams above and below it  // "Törölve",
+                                          // "Visszaállít": a tip taken off the slip
 
 }  // namespace kombinator::slip

@@ -38,6 +38,21 @@ QString shown(QStringView line) {
     return text;
 }
 
+// A line of a printed receipt, its columns parted by runs of three blanks or more, as a table row.
+QString columnsOf(const QString& line) {
+    QString row = line;
+    qsizetype run = 0;
+    for (qsizetype i = row.size() - 1; i >= -1; --i) {
+        if (i >= 0 && row.at(i) == u' ') {
+            ++run;
+            continue;
+        }
+        if (run >= 3) row.replace(i + 1, run, u'\t');
+        run = 0;
+    }
+    return row;
+}
+
 class Reader {
 public:
     explicit Reader(const QStringList& lines) : lines_(lines) {}
@@ -47,7 +62,9 @@ public:
             next_ = i + 1;
             const QString& line = lines_.at(i);
             if (line.contains(u'\t'))
-                row(i);
+                row(i, line);
+            else if (line.contains(QLatin1String("   ")))
+                row(i, columnsOf(line));  // a receipt's columns, set with blanks
             else
                 this->line(i, line);
         }
@@ -116,6 +133,16 @@ private:
         lastPriceAt_ = i;
     }
 
+    // Teams one under the other with their separator between ("Arsenal", "-", "Chelsea").
+    void stackedEvent(qsizetype i) {
+        const EventRead event = teams(trimBlanks(lines_.at(i - 1)), trimBlanks(lines_.at(i + 1)));
+        if (event.kind == EventKind::Cut) return refuse(kTeamsCut, lines_.at(i + 1), i + 1);
+        if (event.kind != EventKind::Teams) return;
+        skipped_.removeLast();
+        takeEvent(i - 1, event.home + QStringLiteral(" - ") + event.away, event);
+        next_ = i + 2;
+    }
+
     // A notice of a tip taken off the slip: which tip it was, the copy does not tell.
     void refuseRemoved(qsizetype i, const QString& text) {
         reading_.refusal =
@@ -146,6 +173,9 @@ private:
                 const EventRead event = readEvent(text);
                 if (event.kind == EventKind::Teams && !startsHeading(text)) return takeEvent(i, text, event);
                 if (event.kind == EventKind::Cut) return refuse(kTeamsCut, text, i);
+                if (isSeparatorAlone(text) && !skipped_.isEmpty() && skipped_.last() == i - 1 &&
+                    i + 1 < lines_.size())
+                    return stackedEvent(i);
                 // A line of several bare hyphens ("Szelvényszám: 7403-6309-445") is an event only
                 // if a tip's outcome and price follow it; then it is refused for its unclear teams.
                 if (event.kind == EventKind::Unclear && !isHeading(text)) unclearAt_ = i;
@@ -250,9 +280,8 @@ private:
         return columns_.indexOf(column);
     }
 
-    void row(qsizetype i) {
+    void row(qsizetype i, const QString& text) {
         plain_ = false;
-        const QString& text = lines_.at(i);
         QList<QStringView> cells;
         for (const QStringView cell : QStringView(text).split(u'\t'))
             cells.append(trimmed(cell));
@@ -284,6 +313,9 @@ private:
                 blockStart_ = i;
                 return refuse(kPriceMissing, text, i);
             }
+            // "Szorzó:⇥4": a label's cell and its value's.
+            const QString joined = trimBlanks(QString(text).replace(u'\t', u' '));
+            if (readPrice(joined).kind != PriceKind::None) return line(i, joined);
             QStringList parts;
             for (const qsizetype c : others) {
                 if (!isNoise(cells.at(c))) parts.append(cells.at(c).toString());
