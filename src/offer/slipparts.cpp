@@ -431,6 +431,21 @@ bool isRemovalNotice(QStringView line) {
     return false;
 }
 
+// "2:1", "4-2": a match's score.
+bool isScore(QStringView text) {
+    const qsizetype mark = text.indexOf(u':') >= 0 ? text.indexOf(u':') : text.indexOf(u'-');
+    return mark > 0 && digitRun(text, 0) == mark && digitRun(text, mark + 1) == text.size() - mark - 1 &&
+           mark + 1 < text.size();
+}
+
+bool isMetaLine(QStringView line) {
+    const qsizetype colon = line.indexOf(u':');
+    if (colon <= 0) return false;
+    const QStringView label = trimmed(line.first(colon));
+    if (isOneOf(label, kMetaLabels)) return true;
+    return isOneOf(label, kScoreLabels) && isScore(trimmed(line.sliced(colon + 1)));
+}
+
 // A line that is no part of a tip.
 bool isNoise(QStringView line) {
     QStringView text = trimmed(line);
@@ -438,7 +453,7 @@ bool isNoise(QStringView line) {
         text = trimmed(text.chopped(1));
     if (text.isEmpty()) return true;
     if ((kindsOf(text) & (kButtonLine | kMarketLine)) != 0 || isSummary(text)) return true;
-    if (isHeaderLine(text) || isHeading(text)) return true;
+    if (isHeaderLine(text) || isHeading(text) || isMetaLine(text)) return true;
     bool buttons = true;  // "Élő Top", "Elfogad Törlés"
     for (const QStringView word : words(text))
         buttons = buttons && (kindsOf(word) & kButtonLine) != 0;
@@ -528,6 +543,14 @@ EventRead readEvent(QStringView line) {
         if (bare < 0) bare = i;
     }
     if (dashes == 0 || bare == 0 || bare + 1 == line.size()) return {};
+    // Names either side of a bare hyphen begin as names do: "Arsenal-Chelsea", not "Ft-ig".
+    const auto capital = [](QStringView name) {
+        for (const QChar ch : name) {
+            if (ch.isLetterOrNumber()) return !ch.isLower();
+        }
+        return false;
+    };
+    if (!capital(line.first(bare)) || !capital(line.sliced(bare + 1))) return {};
     EventRead read = teams(line.first(bare).toString(), line.sliced(bare + 1).toString());
     if (read.kind == EventKind::Teams && dashes > 1) read.kind = EventKind::Unclear;
     read.asWritten = read.home.size() == bare;

@@ -25,6 +25,7 @@ const QString kTeamsUnclear =
     QStringLiteral("A(z) %1. tipp eseményében nem egyértelmű, hol válik el a két csapat: „%2”");
 const QString kTeamsCut = QStringLiteral("A(z) %1. tipp eseményében csonka a csapat neve: „%2”");
 const QString kRemoved = QStringLiteral("A(z) %1. tipp mellett törölt tipp is áll: „%2”");
+const QString kUnknownLine = QStringLiteral("A(z) %1. tipp előtt ismeretlen sor áll: „%2”");
 const QString kOutcomeMissing = QStringLiteral("A(z) %1. tipp kimenete hiányzik: „%2”");
 const QString kOutcomeUnclear = QStringLiteral("A(z) %1. tipp kimenete nem egyértelmű: „%2”");
 
@@ -102,6 +103,20 @@ private:
         reading_.refusedLast = lastLine;
     }
 
+    // A line between two tips that is neither noise nor the next tip's outcome written above its
+    // event: the reader does not drop what it cannot name.
+    bool unknownBetweenTips(qsizetype i, const EventRead& event) {
+        if (reading_.tips.isEmpty()) return false;
+        for (const qsizetype at : std::as_const(skipped_)) {
+            if (readOutcome(lines_.at(at), event.home, event.away).certain) continue;
+            reading_.refusal = kUnknownLine.arg(QString::number(tipNumber()), shown(lines_.at(at)));
+            reading_.refusedFirst = at;
+            reading_.refusedLast = i;
+            return true;
+        }
+        return false;
+    }
+
     void takeEvent(qsizetype i, const QString& text, const EventRead& event) {
         tip_ = SlipTip();
         tip_.home = event.home;
@@ -139,6 +154,7 @@ private:
         if (event.kind == EventKind::Cut) return refuse(kTeamsCut, lines_.at(i + 1), i + 1);
         if (event.kind != EventKind::Teams) return;
         skipped_.removeLast();
+        if (unknownBetweenTips(i - 1, event)) return;
         takeEvent(i - 1, event.home + QStringLiteral(" - ") + event.away, event);
         next_ = i + 2;
     }
@@ -171,7 +187,10 @@ private:
         switch (slot_) {
             case Slot::Event: {
                 const EventRead event = readEvent(text);
-                if (event.kind == EventKind::Teams && !startsHeading(text)) return takeEvent(i, text, event);
+                if (event.kind == EventKind::Teams && !startsHeading(text)) {
+                    if (unknownBetweenTips(i, event)) return;
+                    return takeEvent(i, text, event);
+                }
                 if (event.kind == EventKind::Cut) return refuse(kTeamsCut, text, i);
                 if (isSeparatorAlone(text) && !skipped_.isEmpty() && skipped_.last() == i - 1 &&
                     i + 1 < lines_.size())
@@ -316,6 +335,11 @@ private:
             // "Szorzó:⇥4": a label's cell and its value's.
             const QString joined = trimBlanks(QString(text).replace(u'\t', u' '));
             if (readPrice(joined).kind != PriceKind::None) return line(i, joined);
+            // "Selection:⇥Home": a label's cell and its value's, which is read whatever it says.
+            if (others.size() == 2 && cells.at(others.first()).endsWith(u':')) {
+                if (isMetaLine(joined)) return;  // "Piac:⇥Hendikep", "Kezdés:⇥20:45"
+                return line(i, cells.at(others.last()).toString());
+            }
             QStringList parts;
             for (const qsizetype c : others) {
                 if (!isNoise(cells.at(c))) parts.append(cells.at(c).toString());
@@ -400,6 +424,7 @@ private:
         }
         if (event.kind != EventKind::Teams) return refuse(kNoTeams, text, i);
         if (eventLine.isEmpty()) eventLine = event.home + QStringLiteral(" - ") + event.away;
+        if (unknownBetweenTips(i, event)) return;
         takeEvent(i, eventLine, event);
 
         // The outcome: the header's column, or the one cell that names a side, or the one cell
