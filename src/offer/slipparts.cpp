@@ -312,9 +312,10 @@ HeadingWord headingWord(QStringView word) {
     return HeadingWord::No;
 }
 
-// A segment of a heading: a title or a market ("Fogadószelvény – Kötés"), a league with any
-// name around its word ("OTP Bank Liga", "Coupe de France"), or sports, countries, days, dates,
-// times and numbers with at least one word that says which (a number or a day alone says nothing).
+// A segment of a heading: a title or a market ("Fogadószelvény – Kötés"), a league or a sport
+// with any name around its word ("OTP Bank Liga", "Coupe de France", "Ice Hockey"), or sports, countries,
+// days, dates, times and numbers with at least one word that says which (a number or a day alone says
+// nothing).
 enum class Segment { No, Neutral, Heading };
 
 Segment headingSegment(QStringView segment) {
@@ -323,7 +324,7 @@ Segment headingSegment(QStringView segment) {
     bool unknown = false;
     bool telling = false;
     for (const QStringView word : words(segment)) {
-        league = league || (kindsOf(word) & kLeagueWord) != 0;
+        league = league || (kindsOf(word) & (kLeagueWord | kSportWord)) != 0;  // "Ice Hockey"
         const HeadingWord kind = headingWord(word);
         unknown = unknown || kind == HeadingWord::No;
         telling = telling || kind == HeadingWord::Telling || kind == HeadingWord::Dated;
@@ -446,6 +447,13 @@ bool isMetaLine(QStringView line) {
     return isOneOf(label, kScoreLabels) && isScore(trimmed(line.sliced(colon + 1)));
 }
 
+// "2. tipp", "1. selection": the heading over a tip's lines.
+bool isTipHeading(QStringView line) {
+    const auto list = words(line);
+    return list.size() == 2 && list[0].endsWith(u'.') && digitRun(list[0], 0) == list[0].size() - 1 &&
+           isOneOf(list[1], kTipWords);
+}
+
 // A line that is no part of a tip.
 bool isNoise(QStringView line) {
     QStringView text = trimmed(line);
@@ -453,7 +461,7 @@ bool isNoise(QStringView line) {
         text = trimmed(text.chopped(1));
     if (text.isEmpty()) return true;
     if ((kindsOf(text) & (kButtonLine | kMarketLine)) != 0 || isSummary(text)) return true;
-    if (isHeaderLine(text) || isHeading(text) || isMetaLine(text)) return true;
+    if (isHeaderLine(text) || isHeading(text) || isMetaLine(text) || isTipHeading(text)) return true;
     bool buttons = true;  // "Élő Top", "Elfogad Törlés"
     for (const QStringView word : words(text))
         buttons = buttons && (kindsOf(word) & kButtonLine) != 0;
