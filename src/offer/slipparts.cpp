@@ -370,8 +370,15 @@ bool startsHeading(QStringView line) {
         ++end;
     const QStringView first = line.first(end);
     const QStringView bare = first.chopped(first.endsWith(u'.') ? 1 : 0);
-    const bool maybe = (kindsOf(bare) & ~unsigned(kHeaderWord)) != 0 || isDateOrTime(first) ||
-                       digitRun(bare, 0) == bare.size() || isRomanNumeral(first) || first.contains(u'-');
+    bool maybe = (kindsOf(bare) & ~unsigned(kHeaderWord)) != 0 || isDateOrTime(first) ||
+                 digitRun(bare, 0) == bare.size() || isRomanNumeral(first) || first.contains(u'-');
+    // A title of several words ("SPORTS BETTING – RECEIPT") says so by its first part.
+    if (!maybe) {
+        forEachSegment(line, [&](QStringView segment) {
+            maybe = (kindsOf(segment) & (kButtonLine | kMarketLine)) != 0;
+            return false;
+        });
+    }
     return maybe && isHeading(line);
 }
 
@@ -461,6 +468,10 @@ bool isNoise(QStringView line) {
         text = trimmed(text.chopped(1));
     if (text.isEmpty()) return true;
     if ((kindsOf(text) & (kButtonLine | kMarketLine)) != 0 || isSummary(text)) return true;
+    bool drawn = true;  // a rule drawn with signs ("=====", "-----")
+    for (const QChar ch : text)
+        drawn = drawn && !ch.isLetterOrNumber();
+    if (drawn) return true;
     if (isHeaderLine(text) || isHeading(text) || isMetaLine(text) || isTipHeading(text)) return true;
     bool buttons = true;  // "Élő Top", "Elfogad Törlés"
     for (const QStringView word : words(text))

@@ -273,7 +273,7 @@ private:
         QList<Column> columns;
         int named = 0;
         for (QStringView cell : cells) {
-            if (cell.endsWith(u':')) cell.chop(1);
+            if (cell.endsWith(u':')) return false;  // "Selection:⇥Home" is a label and its value
             Column column = Column::Other;
             if (!cell.isEmpty()) {
                 if (!isHeaderLine(cell)) return false;
@@ -360,6 +360,21 @@ private:
                 return line(i, readPrice(joined).kind == PriceKind::One
                                    ? joined
                                    : cells.at(prices.first()).toString());
+            }
+        }
+        // The outcome and its price side by side, under the event's line ("Arsenal      @1,85").
+        if (slot_ == Slot::Outcome && prices.size() == 1) {
+            QList<qsizetype> named;
+            for (const qsizetype c : others) {
+                if (!isNoise(cells.at(c))) named.append(c);
+            }
+            if (named.size() == 1) {
+                const PriceRead price = readPrice(cells.at(prices.first()));
+                const QString outcome = cells.at(named.first()).toString();
+                if (price.kind == PriceKind::One && readEvent(outcome).kind == EventKind::None) {
+                    takeOutcome(i, outcome, readOutcome(outcome, tip_.home, tip_.away));
+                    return takePrice(i, cells.at(prices.first()).toString(), price.odds);
+                }
             }
         }
         if (slot_ == Slot::Outcome) return refuse(kOutcomeMissing, lines_.at(eventAt_), i);
