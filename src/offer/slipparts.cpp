@@ -353,6 +353,12 @@ bool forEachSegment(QStringView line, Take&& take) {
 }
 
 bool isHeading(QStringView line) {
+    // "Tenisz · Wimbledon · 12.19. 22:30": a line of dotted parts led by a sport or a league names
+    // its competition whatever the rest is called.
+    if (line.contains(u'·')) {
+        const QStringView first = trimmed(line.first(line.indexOf(u'·')));
+        if (!first.isEmpty() && headingSegment(first) == Segment::Heading) return true;
+    }
     bool telling = false;
     const bool known = forEachSegment(line, [&](QStringView segment) {
         const Segment kind = headingSegment(segment);

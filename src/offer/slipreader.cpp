@@ -364,15 +364,18 @@ private:
         }
         // The outcome and its price side by side, under the event's line ("Arsenal      @1,85").
         if (slot_ == Slot::Outcome && prices.size() == 1) {
-            QList<qsizetype> named;
+            QList<qsizetype> named;  // "Away" is a header's word too, but here it is the outcome
             for (const qsizetype c : others) {
-                if (!isNoise(cells.at(c))) named.append(c);
+                if (readOutcome(cells.at(c), tip_.home, tip_.away).certain || !isNoise(cells.at(c)))
+                    named.append(c);
             }
             if (named.size() == 1) {
                 const PriceRead price = readPrice(cells.at(prices.first()));
                 const QString outcome = cells.at(named.first()).toString();
-                if (price.kind == PriceKind::One && readEvent(outcome).kind == EventKind::None) {
-                    takeOutcome(i, outcome, readOutcome(outcome, tip_.home, tip_.away));
+                const OutcomeRead read = readOutcome(outcome, tip_.home, tip_.away);
+                if (price.kind == PriceKind::One &&
+                    (read.certain || readEvent(outcome).kind == EventKind::None)) {
+                    takeOutcome(i, outcome, read);
                     return takePrice(i, cells.at(prices.first()).toString(), price.odds);
                 }
             }
