@@ -240,6 +240,39 @@ void TestIntake::readsSlips_data() {
     QTest::newRow("heading that looks like an event")
         << "Anglia - Premier League\rArsenal - Chelsea\rArsenal\r1,85\r"
         << QStringList{"Arsenal|Chelsea|xxk.bmp||1.85"};
+    QTest::newRow("markers only for the match's result")
+        << "A - B\rFélidő: Döntetlen\r2,10\rA - B\rHendikep: A (-1,5)\r2,20\rA - B\rGyőztes "
+           "(hosszabbítással): B\r"
+           "2,30\rA - B\rA (+1)\r2,40\r"
+        << QStringList{"A|B|||2.10", "A|B|||2.20", "A|B||xxk.bmp|2.30", "A|B|||2.40"};
+    QTest::newRow("players by surname, a team by its start, home win in words")
+        << "Carlos Alcaraz - Jannik Sinner\rGyőztes: Sinner\r1,90\rSzolnoki Olajbányász - Alba Fehérvár\r"
+           "Winner: Szolnok\r1,80\rUkrajna - Szlovákia\rHazai győzelem\r2,68\r"
+        << QStringList{"Carlos Alcaraz|Jannik Sinner||xxk.bmp|1.90",
+                       "Szolnoki Olajbányász|Alba Fehérvár|xxk.bmp||1.80", "Ukrajna|Szlovákia|xxk.bmp||2.68"};
+    QTest::newRow("a receipt: numbers, columns of blanks, a rule of signs")
+        << "==========\rSzelvényszám: 7403-6309-445\r----------\r1)  Rangers — Bayern München\r"
+           "     Döntetlen (X)         3,4\rEsemény                Tipp          Szorzó\rC - D               "
+           "   D             @1,83\r"
+        << QStringList{"Rangers|Bayern München|xx.bmp|xx.bmp|3.4", "C|D||xxk.bmp|1.83"};
+    QTest::newRow("teams stacked around their separator, labels with values")
+        << "New York Rangers\r-\rGyergyói HK\rX\r1,35\rEvent:\tSkócia - Wales\rSelection:\tHome\rOdds:\t4\r"
+        << QStringList{"New York Rangers|Gyergyói HK|xx.bmp|xx.bmp|1.35", "Skócia|Wales|xxk.bmp||4"};
+    QTest::newRow("a slip's number, state and score between tips")
+        << "A - B\rA\r1,50\rEredmény: 2:1\rNyert\rTicket: 5784-4559-564 · Placed: 2026.06.20. 15:41\r"
+           "Tenisz · Wimbledon · 12.19. 22:30\r2. tipp\rC - D\rD\r2,50\r"
+        << QStringList{"A|B|xxk.bmp||1.50", "C|D||xxk.bmp|2.50"};
+    QTest::newRow("an unknown line between tips")
+        << "A - B\rA\r1,50\rKiemelt ajánlatok\rC - D\rD\r2,50\r"
+        << QStringList{"A(z) 2. tipp előtt ismeretlen sor áll: „Kiemelt ajánlatok”"};
+    QTest::newRow("a removed tip shown")
+        << "A - B\rA\r1,50\rTörölve Visszaállít\rC - D\rD\r2,50\r"
+        << QStringList{"A(z) 1. tipp mellett törölt tipp is áll: „Törölve Visszaállít”"};
+    QTest::newRow("a name cut short")
+        << "LOSC Lille — Real…\rLOSC Lille\r1,90\r"
+        << QStringList{"A(z) 1. tipp eseményében csonka a csapat neve: „LOSC Lille — Real…”"};
+    QTest::newRow("a bare hyphen inside words is no event")
+        << "A - B\rA\r1,50\rÜdvözlő bónusz: 100% akár 50 000 Ft-ig\r" << QStringList{"A|B|xxk.bmp||1.50"};
     QTest::newRow("outcome missing") << "A - B\r1,85\r"
                                      << QStringList{"A(z) 1. tipp kimenete hiányzik: „A - B”"};
 }
