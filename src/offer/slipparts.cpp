@@ -733,4 +733,12 @@ OutcomeRead sideOfOutcome(QStringView whole, const QString& home, const QString&
     return {};
 }
 
+QStringView otherMarketOf(QStringView line) {
+    const qsizetype colon = line.indexOf(u':');
+    if (colon <= 0 || !isOneOf(trimmed(line.first(colon)), kMarketLabels)) return {};
+    const QStringView market = trimmed(line.sliced(colon + 1));
+    if (market.isEmpty() || isResultLabel(market) || isMarket(market)) return {};
+    return market;
+}
+
 }  // namespace kombinator::slip

@@ -64,7 +64,10 @@ bool namesHeading(QStringView line);   // some part names a sport, a league, a c
 bool isHeaderLine(QStringView line);   // every word a table header's
 bool isMarket(QStringView line);       // a market's name alone: "Kétesély", "1X2"
 bool isRemovalNotice(QStringView line);
-bool isMetaLine(QStringView line);        // "Szelvényszám: 1234", "Piac: Hendikep", "Eredmény: 2:1"
+bool isMetaLine(QStringView line);
+// "Piac: Hendikep": the market, one whose outcome has no markers; empty for any other line.
+QStringView otherMarketOf(QStringView line);  //
+                                              // "Szelvényszám: 1234", "Piac: Hendikep", "Eredmény: 2:1"
 bool isSeparatorAlone(QStringView line);  // "-", "–", "v", "vs": the teams above and below it  // "Törölve",
                                           // "Visszaállít": a tip taken off the slip
 

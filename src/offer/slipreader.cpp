@@ -124,13 +124,26 @@ private:
         tip_.eventLine = event.asWritten ? text : event.home + QStringLiteral(" - ") + event.away;
         tip_.firstLine = i;
         eventAt_ = i;
+        eventBare_ = event.bare;
         slot_ = Slot::Outcome;
+    }
+
+    // A market named on a line of its own, for the outcome that follows it.
+    void noteMarket(QStringView line) {
+        const QStringView market = otherMarketOf(line);
+        if (!market.isEmpty()) otherMarket_ = market.toString();
     }
 
     void takeOutcome(qsizetype i, const QString& text, const OutcomeRead& outcome) {
         tip_.outcomeLine = QString(text).replace(u'\t', u' ');
         tip_.homeMarker = outcome.home;
         tip_.awayMarker = outcome.away;
+        // The block keeps the market it was told on another line, so that it reads the same again.
+        if (!otherMarket_.isEmpty() &&
+            (outcome.home != OutcomeMarker::None || outcome.away != OutcomeMarker::None)) {
+            tip_.outcomeLine = otherMarket_ + QStringLiteral(": ") + trimBlanks(tip_.outcomeLine);
+            tip_.homeMarker = tip_.awayMarker = OutcomeMarker::None;
+        }
         outcomeCertain_ = outcome.certain;
         outcomeAt_ = i;
         afterOutcome_ = -1;
@@ -145,6 +158,7 @@ private:
         slot_ = Slot::Event;
         blockStart_ = i + 1;
         skipped_.clear();
+        otherMarket_.clear();
         lastPriceAt_ = i;
     }
 
@@ -201,15 +215,25 @@ private:
                 const PriceRead price = readPrice(text);
                 if (price.kind == PriceKind::One || price.kind == PriceKind::Two) return strayPrice(i, text);
                 plain_ = false;
-                if (isNoise(text)) return;
+                if (isNoise(text)) return noteMarket(text);
                 if (isRemovalNotice(text)) return refuseRemoved(i, text);
                 skipped_.append(i);
                 return;
             }
             case Slot::Outcome: {
+                // A name of a bare hyphen ("Szeged-Csanád Grosics Akadémia") above the event
+                // written with a spaced separator was that event's outcome, not an event.
+                if (eventBare_) {
+                    const EventRead spaced = readEvent(text);
+                    if (spaced.kind == EventKind::Teams && !spaced.bare) {
+                        skipped_.append(eventAt_);
+                        if (unknownBetweenTips(i, spaced)) return;
+                        return takeEvent(i, text, spaced);
+                    }
+                }
                 const OutcomeRead outcome = readOutcome(text, tip_.home, tip_.away);
                 if (outcome.certain) return takeOutcome(i, text, outcome);
-                if (isNoise(text)) return;
+                if (isNoise(text)) return noteMarket(text);
                 const EventRead event = readEvent(text);
                 if (event.kind == EventKind::Teams && namesHeading(lines_.at(eventAt_)))
                     return takeEvent(i, text, event);
@@ -337,7 +361,7 @@ private:
             if (readPrice(joined).kind != PriceKind::None) return line(i, joined);
             // "Selection:⇥Home": a label's cell and its value's, which is read whatever it says.
             if (others.size() == 2 && cells.at(others.first()).endsWith(u':')) {
-                if (isMetaLine(joined)) return;  // "Piac:⇥Hendikep", "Kezdés:⇥20:45"
+                if (isMetaLine(joined)) return noteMarket(joined);  // "Piac:⇥Hendikep", "Kezdés:⇥20:45"
                 return line(i, cells.at(others.last()).toString());
             }
             QStringList parts;
@@ -488,6 +512,8 @@ private:
     qsizetype lastPriceAt_ = -1;
     bool outcomeCertain_ = false;
     bool plain_ = true;         // no line skipped, no table row
+    bool eventBare_ = false;    // the event in hand was parted at a bare hyphen
+    QString otherMarket_;       // the market without markers named for the tip in hand
     qsizetype unclearAt_ = -1;  // the last line of several bare hyphens
     qsizetype next_ = 0;        // the line read next
     QList<qsizetype> skipped_;  // lines between tips that are neither noise nor a tip's part

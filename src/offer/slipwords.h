@@ -73,6 +73,8 @@ inline constexpr QStringView kMetaLabels[] = {u"Szelvényszám", u"Szelvény azo
                                               u"Státusz",      u"Status",
                                               u"Score",        u"Állás"};
 inline constexpr QStringView kScoreLabels[] = {u"Eredmény", u"Result"};
+// The labels that name a tip's market on a line of their own ("Piac: 1. félidő eredménye").
+inline constexpr QStringView kMarketLabels[] = {u"Piac", u"Market", u"Fogadási típus", u"Bet type"};
 // What the heading over a tip calls it: "2. tipp", "1. selection".
 inline constexpr QStringView kTipWords[] = {u"tipp", u"esemény",   u"választás", u"fogadás",
                                             u"tip",  u"selection", u"leg"};
