@@ -1,26 +1,26 @@
 #!/bin/bash
-# Copies every coupon page of a folder the way a user does: the page opens in a real browser,
-# Ctrl+A selects it, Ctrl+C copies it, and the clipboard's text is saved beside the page as
-# PAGE.chromium.txt and PAGE.firefox.txt, exactly as the browser gave it.
+# Copies many coupon pages the way a user does, with each browser started only once: the browser
+# opens the pages one after another from its address bar (Ctrl+L, the file:// address, Return),
+# and on each page a click, Ctrl+A and Ctrl+C copy it. The clipboard's text is saved beside the
+# page as PAGE.chromium.txt and PAGE.firefox.txt, exactly as the browser gave it.
 #
-#   tools/browsercopy/copy-pages.sh [PAGE.html...]   (default: every page in tests/offer/browser)
+#   tools/browsercopy/copy-pages.sh PAGE.html...
 #   BROWSERS=firefox tools/browsercopy/copy-pages.sh ...   (default: chromium firefox)
 #
-# Needs Debian's chromium, firefox-esr, xvfb, xdotool and xclip. Runs on its own X display, so
-# it neither needs nor disturbs a desktop.
+# Each browser runs on an X display of its own, so the two copy side by side without sharing a
+# clipboard. Starting a browser takes seconds; a page takes about one, which is what makes
+# hundreds of pages practical. Needs Debian's chromium, firefox-esr, xvfb, xdotool and xclip.
 set -euo pipefail
 
-if [ $# -eq 0 ]; then set -- "$(dirname "$0")"/../../tests/offer/browser/*.html; fi
+[ $# -gt 0 ] || { echo "usage: $0 PAGE.html..." >&2; exit 2; }
+pages=()
+for page in "$@"; do pages+=("$(realpath "$page")"); done
 work=$(mktemp -d)
-display=:$((90 + RANDOM % 100))
-trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+children=()
+trap 'for p in "${children[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-sleep 1
-
-# Firefox without its first-run pages, update checks and reports.
+# Firefox without its first-run pages, update checks, reports and address-bar completion (which
+# could turn a typed address into another page's).
 mkdir -p "$work/firefox"
 cat >"$work/firefox/user.js" <<'PREFS'
 user_pref("browser.shell.checkDefaultBrowser", false);
@@ -31,56 +31,112 @@ user_pref("toolkit.telemetry.reportingpolicy.firstRun", false);
 user_pref("browser.aboutwelcome.enabled", false);
 user_pref("app.update.enabled", false);
 user_pref("browser.tabs.warnOnClose", false);
+user_pref("browser.urlbar.autoFill", false);
+user_pref("browser.urlbar.suggest.history", false);
+user_pref("browser.sessionstore.resume_from_crash", false);
+user_pref("network.captive-portal-service.enabled", false);
+user_pref("extensions.update.enabled", false);
 PREFS
 
-start_browser() {  # browser page
-    case $1 in
+# The page's <title>, which the browser puts in its window name once the page is shown.
+page_title() {
+    python3 - "$1" <<'PY'
+import html, re, sys
+text = open(sys.argv[1], encoding="utf-8", errors="replace").read()
+m = re.search(r"<title>(.*?)</title>", text, re.S | re.I)
+print(" ".join(html.unescape(m.group(1)).split()) if m else "")
+PY
+}
+
+# Waits until the clipboard holds something other than the empty text it was cleared to.
+wait_clipboard() {  # out
+    for _ in $(seq 30); do
+        xclip -o -selection clipboard -t UTF8_STRING >"$1" 2>/dev/null || true
+        [ -s "$1" ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+session() {  # browser
+    local browser=$1 class window="" pid title out previous="$work/$1.previous" tries shown
+    export DISPLAY=:$2
+    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    local xvfb=$!
+    sleep 1
+    case $browser in
     chromium)
+        class=chromium
         chromium --no-sandbox --user-data-dir="$work/chromium" --no-first-run --disable-gpu \
-            --window-position=0,0 --window-size=1200,900 "file://$2" >/dev/null 2>&1 &
+            --disable-background-networking --disable-component-update --disable-sync \
+            --window-position=0,0 --window-size=1200,900 about:blank >/dev/null 2>&1 &
         ;;
     firefox)
+        class=firefox
         firefox-esr --no-remote --profile "$work/firefox" --width 1200 --height 900 \
-            "file://$2" >/dev/null 2>&1 &
+            about:blank >/dev/null 2>&1 &
         ;;
     esac
     pid=$!
-}
-
-copy_page() {  # browser page
-    local class=$1 page=$2 out=${2%.html}.$1.txt window=""
-    [ "$class" = chromium ] || class=firefox
-    printf '' | xclip -i -selection clipboard
-    start_browser "$1" "$page"
     for _ in $(seq 60); do
         window=$(xdotool search --onlyvisible --class "$class" 2>/dev/null | head -1 || true)
         [ -n "$window" ] && break
         sleep 1
     done
-    [ -n "$window" ] || { echo "$1 showed no window for $page" >&2; return 1; }
-    sleep "$settle"  # the page is laid out and the browser ready for keys
-    # A click on the empty page gives it the focus; then select all and copy.
-    xdotool mousemove 1150 850 click 1
-    sleep 0.5
-    xdotool key --clearmodifiers ctrl+a
-    sleep 0.5
-    xdotool key --clearmodifiers ctrl+c
-    sleep 1
-    xclip -o -selection clipboard -t UTF8_STRING >"$out"
+    [ -n "$window" ] || { echo "$browser showed no window" >&2; kill "$pid" "$xvfb"; return 1; }
+    sleep 5  # the freshly started browser is ready for keys
+    : >"$previous"
+    for page in "${pages[@]}"; do
+        out=${page%.html}.$browser.txt
+        title=$(page_title "$page")
+        for tries in 1 2 3 4 5; do
+            printf '' | xclip -i -selection clipboard
+            # The pointer stays on the window, so the keys go to it without a window manager.
+            xdotool mousemove 1150 850
+            xdotool key --clearmodifiers ctrl+l
+            sleep 0.3
+            xdotool type --clearmodifiers --delay 4 "file://$page"
+            xdotool key --clearmodifiers Return
+            # Shown once the window bears the page's title; a page without one is given time.
+            shown=0
+            for _ in $(seq 100); do
+                sleep 0.1
+                if [ -n "$title" ] && xdotool getwindowname "$window" 2>/dev/null | grep -qF -- "$title"; then
+                    shown=1
+                    break
+                fi
+            done
+            [ "$shown" = 1 ] || sleep $((tries))
+            sleep $((tries > 1 ? tries : 0)).3
+            # A click on the page's empty right side gives the page the focus from the address bar.
+            xdotool click 1
+            sleep 0.2
+            xdotool key --clearmodifiers ctrl+a
+            sleep 0.2
+            xdotool key --clearmodifiers ctrl+c
+            # An empty copy, or the previous page's, means the keys went elsewhere: visit again.
+            if wait_clipboard "$out" && ! cmp -s "$out" "$previous"; then
+                cp "$out" "$previous"
+                echo "$out"
+                continue 2
+            fi
+        done
+        echo "$browser could not copy $page" >&2
+        kill "$pid" "$xvfb" 2>/dev/null || true
+        return 1
+    done
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    sleep 1
-    [ -s "$out" ] || { echo "$1 copied nothing from $page" >&2; return 1; }
-    echo "$out"
+    kill "$xvfb" 2>/dev/null || true
 }
 
-# A browser that has just started sometimes swallows the first keys: try again, waiting longer.
+display=$((90 + RANDOM % 100))
 for browser in ${BROWSERS:-chromium firefox}; do
-    for page in "$@"; do
-        page=$(realpath "$page")
-        for settle in 4 8 15; do
-            copy_page "$browser" "$page" && break
-            [ "$settle" = 15 ] && exit 1
-        done
-    done
+    session "$browser" "$display" &
+    children+=($!)
+    display=$((display + 1))
 done
+status=0
+for child in "${children[@]}"; do wait "$child" || status=1; done
+children=()
+exit $status

@@ -23,7 +23,7 @@ cut an event short with "…", keep a removed tip on the slip, or set other offe
 or among the slip's tips.
 
 "collect" gathers the browsers' copies (DIR/NAME.chromium.txt, DIR/NAME.firefox.txt, made by
-tools/browsercopy/copy-pages-session.sh) with the tips into one table, and checks that no copy is
+tools/browsercopy/copy-pages.sh) with the tips into one table, and checks that no copy is
 empty and that every price of a readable page is in its copy.
 """
 
