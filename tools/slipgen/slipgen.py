@@ -394,8 +394,7 @@ def cards(page, tips, hidden):
             lines.append(f"<div>{page.badges(tip)}</div>")
         lines += [f'<div class="meta">{esc(m)}</div>' for m in page.meta_lines(tip)]
         if use_1x2(page, i, hidden):
-            lines.append(f'<div class="event">{p["E"]}</div>')
-            lines += [f"<div>{c}</div>" for c in offer_prices(page, tip)]
+            lines += offer_boxes(page, tip, p)
         else:
             for key in page.order:
                 if key == "O" and page.market == "line":
@@ -403,9 +402,18 @@ def cards(page, tips, hidden):
                 cls = {"E": "event", "O": "pick", "P": "odds"}[key]
                 lines.append(f'<div class="{cls}">{p[key]}</div>')
         if page.buttons:
-            lines.append(f"<div><button>{rng.choice(['×', 'Törlés'])}</button></div>")
+            lines.append(button_box(rng))
         out.append('<div class="tip">\n ' + "\n ".join(lines) + "\n</div>")
     return out
+
+
+def offer_boxes(page, tip, p):
+    """An offer row's boxes: the event, then each outcome's price."""
+    return [f'<div class="event">{p["E"]}</div>'] + [f"<div>{c}</div>" for c in offer_prices(page, tip)]
+
+
+def button_box(rng):
+    return f"<div><button>{rng.choice(['×', 'Törlés'])}</button></div>"
 
 
 def group_headings(page, tips):
@@ -430,8 +438,7 @@ def flex_rows(page, tips, hidden):
             items.append(f"<div>{page.badges(tip)}</div>")
         meta = page.meta_lines(tip)
         if use_1x2(page, i, hidden):
-            items.append(f'<div class="event">{p["E"]}</div>')
-            items += [f"<div>{c}</div>" for c in offer_prices(page, tip)]
+            items += offer_boxes(page, tip, p)
         else:
             for key in page.order:
                 if key == "E" and meta:
@@ -444,7 +451,7 @@ def flex_rows(page, tips, hidden):
                     continue
                 items.append(f"<div>{p[key]}</div>")
         if page.buttons:
-            items.append(f"<div><button>{rng.choice(['×', 'Törlés'])}</button></div>")
+            items.append(button_box(rng))
         out.append('<div class="row">\n ' + "\n ".join(items) + "\n</div>")
     return out
 
