@@ -117,7 +117,8 @@ void convert(Form1& form, bool keepBankers) {
     // The reader takes a tip only when every part of it is certain; anything else stops the whole
     // conversion at its block, shown selected, and the grids keep the tips of the last one.
     Platform& platform = form.platform();
-    const SlipReading reading = readSlip(readableLines(form, lines));
+    const QStringList readable = readableLines(form, lines);  // the tips' names are views into it
+    const SlipReading reading = readSlip(readable);
     if (!reading.refusal.isEmpty()) {
         // Lines that hold no tip's part, or stop inside a tip, are told by their count.
         if (reading.nothingRead || reading.endedInsideTip) {
@@ -160,9 +161,9 @@ void convert(Form1& form, bool keepBankers) {
         grid.setCol(0);
         grid.setText(QString::number(r));
         grid.setCol(1);
-        grid.setText(tip.home);
+        grid.setText(tip.home.toString());
         grid.setCol(2);
-        grid.setText(tip.away);
+        grid.setText(tip.away.toString());
         setMarker(form, 1, tip.homeMarker);
         setMarker(form, 2, tip.awayMarker);
         grid.setCol(3);

@@ -35,6 +35,7 @@ enum WordKind : unsigned {
     kHeaderWord = 16,
     kButtonLine = 32,
     kMarketLine = 64,
+    kPhraseStart = 128,  // the first word of a title or market of several words
 };
 
 const QHash<QString, unsigned>& wordKinds() {
@@ -50,6 +51,14 @@ const QHash<QString, unsigned>& wordKinds() {
         add(kDayWords, kDayWord);
         add(kButtons, kButtonLine);
         add(kMarkets, kMarketLine);
+        const auto phraseStarts = [&](const auto& list) {
+            for (const QStringView phrase : list) {
+                const qsizetype blank = phrase.indexOf(u' ');
+                if (blank > 0) map[phrase.first(blank).toString().toCaseFolded()] |= kPhraseStart;
+            }
+        };
+        phraseStarts(kButtons);
+        phraseStarts(kMarkets);
         for (const HeaderWord& header : kHeaderWords)
             map[header.word.toString().toCaseFolded()] |= kHeaderWord;
         return map;
@@ -376,15 +385,9 @@ bool startsHeading(QStringView line) {
         ++end;
     const QStringView first = line.first(end);
     const QStringView bare = first.chopped(first.endsWith(u'.') ? 1 : 0);
-    bool maybe = (kindsOf(bare) & ~unsigned(kHeaderWord)) != 0 || isDateOrTime(first) ||
-                 digitRun(bare, 0) == bare.size() || isRomanNumeral(first) || first.contains(u'-');
-    // A title of several words ("SPORTS BETTING – RECEIPT") says so by its first part.
-    if (!maybe) {
-        forEachSegment(line, [&](QStringView segment) {
-            maybe = (kindsOf(segment) & (kButtonLine | kMarketLine)) != 0;
-            return false;
-        });
-    }
+    // A title of several words ("SPORTS BETTING – RECEIPT") is told by its first word too.
+    const bool maybe = (kindsOf(bare) & ~unsigned(kHeaderWord)) != 0 || isDateOrTime(first) ||
+                       digitRun(bare, 0) == bare.size() || isRomanNumeral(first) || first.contains(u'-');
     return maybe && isHeading(line);
 }
 
@@ -501,23 +504,21 @@ bool isTipNumber(QStringView word, QStringView after) {
            (closed || dotted || word.startsWith(u'#'));
 }
 
-QString withoutKickOff(QString name) {
+QStringView withoutKickOff(QStringView name) {
     for (;;) {
         const qsizetype blank = name.indexOf(u' ');
         if (blank <= 0) return name;
-        const QStringView first = QStringView(name).first(blank);
-        if (!isDateOrTime(first) && !isTipNumber(first, QStringView(name).sliced(blank + 1))) return name;
-        name = trimBlanks(name.mid(blank + 1));
+        const QStringView first = name.first(blank);
+        if (!isDateOrTime(first) && !isTipNumber(first, name.sliced(blank + 1))) return name;
+        name = trimmed(name.sliced(blank + 1));
     }
 }
 
-EventRead teams(QString home, QString away) {
+EventRead teams(QStringView home, QStringView away) {
     home = withoutKickOff(home);
     if (!hasLetter(home) || !hasLetter(away) || home == away) return {};  // no team plays itself
     // A name the page cut short ("Real…") cannot be told from another team's.
-    const auto cut = [](const QString& name) {
-        return name.endsWith(QChar(0x2026)) || name.endsWith(u"...");
-    };
+    const auto cut = [](QStringView name) { return name.endsWith(QChar(0x2026)) || name.endsWith(u"..."); };
     if (cut(home) || cut(away)) return {EventKind::Cut, home, away};
     return {EventKind::Teams, home, away};
 }
@@ -540,26 +541,24 @@ qsizetype versusAt(QStringView line, qsizetype& length) {
 EventRead readEvent(QStringView line) {
     line = trimmed(line);
     if (line.contains(u'\t')) {
-        QStringList names;
+        QVarLengthArray<QStringView, 4> names;
         for (const QStringView cell : line.split(u'\t')) {
-            if (!trimmed(cell).isEmpty()) names.append(trimmed(cell).toString());
+            if (!trimmed(cell).isEmpty()) names.append(trimmed(cell));
         }
-        if (names.size() != 2 || readPrice(names.at(0)).kind != PriceKind::None ||
-            readPrice(names.at(1)).kind != PriceKind::None)
+        if (names.size() != 2 || readPrice(names[0]).kind != PriceKind::None ||
+            readPrice(names[1]).kind != PriceKind::None)
             return {};
-        return teams(names.at(0), names.at(1));
+        return teams(names[0], names[1]);
     }
     const qsizetype dash = spacedDashAt(line);
     if (dash >= 0) {
-        EventRead read = teams(line.first(dash - 1).toString(), line.sliced(dash + 2).toString());
+        EventRead read = teams(line.first(dash - 1), line.sliced(dash + 2));
         read.asWritten = read.home.size() == dash - 1;  // no kick-off taken off the home team
         return read;
     }
     qsizetype length = 0;
     const qsizetype versus = versusAt(line, length);
-    if (versus >= 0)
-        return teams(trimBlanks(line.first(versus).toString()),
-                     trimBlanks(line.sliced(versus + length).toString()));
+    if (versus >= 0) return teams(trimmed(line.first(versus)), trimmed(line.sliced(versus + length)));
     qsizetype bare = -1;
     int dashes = 0;
     for (qsizetype i = 0; i < line.size(); ++i) {
@@ -576,7 +575,7 @@ EventRead readEvent(QStringView line) {
         return false;
     };
     if (!capital(line.first(bare)) || !capital(line.sliced(bare + 1))) return {};
-    EventRead read = teams(line.first(bare).toString(), line.sliced(bare + 1).toString());
+    EventRead read = teams(line.first(bare), line.sliced(bare + 1));
     if (read.kind == EventKind::Teams && dashes > 1) read.kind = EventKind::Unclear;
     read.asWritten = read.home.size() == bare;
     read.bare = true;
@@ -589,26 +588,26 @@ enum class Side { None, Home, Away, Draw };
 
 // `part` is the start of `team` up to a word's end ("Szeged" of "Szeged-Csanád Grosics Akadémia").
 // A start of five letters or more needs no word's end ("Szolnok" of "Szolnoki Olajbányász").
-bool isStartOf(QStringView part, const QString& team) {
+bool isStartOf(QStringView part, QStringView team) {
     if (part.size() < 3 || team.isEmpty() || !team.startsWith(part)) return false;
     return team.size() == part.size() || !team.at(part.size()).isLetterOrNumber() || part.size() >= 5;
 }
 
 // `part` is the end of `team` from a word's start ("Alcaraz" of "Carlos Alcaraz").
-bool isEndOf(QStringView part, const QString& team) {
+bool isEndOf(QStringView part, QStringView team) {
     if (part.size() < 3 || team.size() <= part.size() || !team.endsWith(part)) return false;
     const QChar before = team.at(team.size() - part.size() - 1);
     return before == u' ' || before == u'-' || before == u'.';
 }
 
 // The outcome begins with the team's whole name: "Arsenal (H)", but not "Boost" for a team "B".
-bool startsWithTeam(QStringView outcome, const QString& team) {
+bool startsWithTeam(QStringView outcome, QStringView team) {
     if (team.isEmpty() || !outcome.startsWith(team)) return false;
     return outcome.size() == team.size() || !outcome.at(team.size()).isLetterOrNumber() ||
            !team.back().isLetterOrNumber();
 }
 
-Side sideOf(QStringView part, const QString& home, const QString& away) {
+Side sideOf(QStringView part, QStringView home, QStringView away) {
     part = trimmed(part);
     const bool homeSide = part == home || isStartOf(part, home) || isEndOf(part, home);
     const bool awaySide = part == away || isStartOf(part, away) || isEndOf(part, away);
@@ -634,7 +633,7 @@ OutcomeRead markersOf(Side a, Side b) {
 }
 
 // The codes of the 1X2 and double chance markets: "1", "X", "2", "1X", "X2", "12", "H", "D", "V".
-OutcomeRead codeOutcome(QStringView code, const QString& home, const QString& away) {
+OutcomeRead codeOutcome(QStringView code, QStringView home, QStringView away) {
     if (code.size() == 2 && code != u"XX" && code != u"xx") {
         const auto side = [&](QChar ch) { return sideOf(QStringView(&ch, 1), home, away); };
         const Side a = side(code.at(0));
@@ -675,9 +674,9 @@ bool hasSignedNumber(QStringView outcome) {
     return false;
 }
 
-OutcomeRead sideOfOutcome(QStringView whole, const QString& home, const QString& away);
+OutcomeRead sideOfOutcome(QStringView whole, QStringView home, QStringView away);
 
-OutcomeRead readOutcome(QStringView line, const QString& home, const QString& away) {
+OutcomeRead readOutcome(QStringView line, QStringView home, QStringView away) {
     const QStringView whole = trimmed(line);
     OutcomeRead read = sideOfOutcome(whole, home, away);
     // The markers show who wins the match: not a half, a set, a handicap or another market.
@@ -690,7 +689,7 @@ OutcomeRead readOutcome(QStringView line, const QString& home, const QString& aw
 }
 
 // What side of the event an outcome names, whatever its market.
-OutcomeRead sideOfOutcome(QStringView whole, const QString& home, const QString& away) {
+OutcomeRead sideOfOutcome(QStringView whole, QStringView home, QStringView away) {
     const bool teamFirst = startsWithTeam(whole, home) || startsWithTeam(whole, away);
     const QStringView outcome = teamFirst ? whole : withoutMarketLabel(whole);
 

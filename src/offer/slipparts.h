@@ -34,8 +34,8 @@ enum class EventKind { None, Teams, Unclear, Cut };
 
 struct EventRead {
     EventKind kind = EventKind::None;
-    QString home;
-    QString away;
+    QStringView home;  // the names as the line writes them
+    QStringView away;
     // The line parts its teams the way the offer list always has (the first dash between blanks,
     // else the one hyphen), so its block keeps it as it is; any other is written with " - ".
     bool asWritten = false;
@@ -44,7 +44,7 @@ struct EventRead {
 
 // Two teams around a dash between blanks, "v", "vs", "vs.", a tab, or one bare hyphen.
 EventRead readEvent(QStringView line);
-EventRead teams(QString home, QString away);  // two names, checked as readEvent checks them
+EventRead teams(QStringView home, QStringView away);  // two names, checked as readEvent checks them
 
 struct OutcomeRead {
     bool certain = false;  // the outcome names a team of the event, the draw or a code
@@ -53,9 +53,9 @@ struct OutcomeRead {
 };
 
 // What an outcome line backs of the event of `home` and `away`.
-OutcomeRead readOutcome(QStringView line, const QString& home, const QString& away);
+OutcomeRead readOutcome(QStringView line, QStringView home, QStringView away);
 // The codes of the 1X2 and double chance markets: "1", "X", "2", "1X", "X2", "12", "H", "D", "V".
-OutcomeRead codeOutcome(QStringView code, const QString& home, const QString& away);
+OutcomeRead codeOutcome(QStringView code, QStringView home, QStringView away);
 
 bool isNoise(QStringView line);        // no part of a tip: heading, date, button, summary, label
 bool isHeading(QStringView line);      // sports, leagues, countries, dates, titles

@@ -4,6 +4,8 @@
 // own: its cells are told apart by the table's header or by what each holds.
 #include "offer/slipreader.h"
 
+#include <list>
+
 #include "offer/conversion.h"
 #include "offer/slipparts.h"
 #include "offer/slipwords.h"
@@ -39,6 +41,24 @@ QString shown(QStringView line) {
     return text;
 }
 
+// Three blanks or more between words: the columns of a printed receipt.
+bool hasColumnGap(QStringView line) {
+    int run = 0;
+    for (const QChar ch : line) {
+        run = ch == u' ' ? run + 1 : 0;
+        if (run == 3) return true;
+    }
+    return false;
+}
+
+// An event line the way the offer list parts it: "home - away".
+QString written(const EventRead& event) {
+    QString line = event.home.toString();
+    line += QStringLiteral(" - ");
+    line += event.away;
+    return line;
+}
+
 // A line of a printed receipt, its columns parted by runs of three blanks or more, as a table row.
 QString columnsOf(const QString& line) {
     QString row = line;
@@ -56,7 +76,7 @@ QString columnsOf(const QString& line) {
 
 class Reader {
 public:
-    explicit Reader(const QStringList& lines) : lines_(lines) {}
+    explicit Reader(const QStringList& lines) : lines_(lines) { reading_.tips.reserve(lines.size() / 3); }
 
     SlipReading read() {
         for (qsizetype i = 0; i < lines_.size() && reading_.refusal.isEmpty(); i = next_) {
@@ -64,8 +84,8 @@ public:
             const QString& line = lines_.at(i);
             if (line.contains(u'\t'))
                 row(i, line);
-            else if (line.contains(QLatin1String("   ")))
-                row(i, columnsOf(line));  // a receipt's columns, set with blanks
+            else if (hasColumnGap(line))
+                row(i, rewritten_.emplace_back(columnsOf(line)));  // a receipt's columns, set with blanks
             else
                 this->line(i, line);
         }
@@ -121,7 +141,7 @@ private:
         tip_ = SlipTip();
         tip_.home = event.home;
         tip_.away = event.away;
-        tip_.eventLine = event.asWritten ? text : event.home + QStringLiteral(" - ") + event.away;
+        tip_.eventLine = event.asWritten ? text : written(event);
         tip_.firstLine = i;
         eventAt_ = i;
         eventBare_ = event.bare;
@@ -154,7 +174,7 @@ private:
         tip_.priceLine = QString(text).replace(u'\t', u' ');
         tip_.odds = odds;
         tip_.lastLine = i;
-        reading_.tips.append(tip_);
+        reading_.tips.append(std::move(tip_));
         slot_ = Slot::Event;
         blockStart_ = i + 1;
         skipped_.clear();
@@ -164,12 +184,12 @@ private:
 
     // Teams one under the other with their separator between ("Arsenal", "-", "Chelsea").
     void stackedEvent(qsizetype i) {
-        const EventRead event = teams(trimBlanks(lines_.at(i - 1)), trimBlanks(lines_.at(i + 1)));
+        const EventRead event = teams(trimmed(lines_.at(i - 1)), trimmed(lines_.at(i + 1)));
         if (event.kind == EventKind::Cut) return refuse(kTeamsCut, lines_.at(i + 1), i + 1);
         if (event.kind != EventKind::Teams) return;
         skipped_.removeLast();
         if (unknownBetweenTips(i - 1, event)) return;
-        takeEvent(i - 1, event.home + QStringLiteral(" - ") + event.away, event);
+        takeEvent(i - 1, written(event), event);
         next_ = i + 2;
     }
 
@@ -439,7 +459,7 @@ private:
         if (events.isEmpty() && unclear >= 0) return refuse(kTeamsUnclear, cells.at(unclear), i);
         if (homeColumn >= 0 && awayColumn >= 0 && !cells.at(homeColumn).isEmpty() &&
             !cells.at(awayColumn).isEmpty()) {
-            event = teams(cells.at(homeColumn).toString(), cells.at(awayColumn).toString());
+            event = teams(cells.at(homeColumn), cells.at(awayColumn));
             for (const qsizetype c : others) {
                 if (c != homeColumn && c != awayColumn) rest.append(c);
             }
@@ -459,13 +479,13 @@ private:
                     names.append(c);
             }
             if (names.size() < 2) return refuse(kNoTeams, text, i);
-            event = teams(cells.at(names.at(0)).toString(), cells.at(names.at(1)).toString());
+            event = teams(cells.at(names.at(0)), cells.at(names.at(1)));
             for (const qsizetype c : others) {
                 if (c != names.at(0) && c != names.at(1)) rest.append(c);
             }
         }
         if (event.kind != EventKind::Teams) return refuse(kNoTeams, text, i);
-        if (eventLine.isEmpty()) eventLine = event.home + QStringLiteral(" - ") + event.away;
+        if (eventLine.isEmpty()) eventLine = written(event);
         if (unknownBetweenTips(i, event)) return;
         takeEvent(i, eventLine, event);
 
@@ -511,14 +531,15 @@ private:
     qsizetype blockStart_ = 0;
     qsizetype lastPriceAt_ = -1;
     bool outcomeCertain_ = false;
-    bool plain_ = true;         // no line skipped, no table row
-    bool eventBare_ = false;    // the event in hand was parted at a bare hyphen
-    QString otherMarket_;       // the market without markers named for the tip in hand
-    qsizetype unclearAt_ = -1;  // the last line of several bare hyphens
-    qsizetype next_ = 0;        // the line read next
-    QList<qsizetype> skipped_;  // lines between tips that are neither noise nor a tip's part
-    QList<Column> columns_;     // the last header row's columns
-    QString priceHeader_;       // its word over the prices
+    bool plain_ = true;             // no line skipped, no table row
+    bool eventBare_ = false;        // the event in hand was parted at a bare hyphen
+    QString otherMarket_;           // the market without markers named for the tip in hand
+    qsizetype unclearAt_ = -1;      // the last line of several bare hyphens
+    qsizetype next_ = 0;            // the line read next
+    QList<qsizetype> skipped_;      // lines between tips that are neither noise nor a tip's part
+    QList<Column> columns_;         // the last header row's columns
+    QString priceHeader_;           // its word over the prices
+    std::list<QString> rewritten_;  // receipt lines as rows: the tips' names are views into them
 };
 
 }  // namespace

@@ -20,8 +20,8 @@ struct SlipTip {
     QString eventLine;
     QString outcomeLine;
     QString priceLine;
-    QString home;
-    QString away;
+    QStringView home;  // the teams as the lines the reading read write them
+    QStringView away;
     OutcomeMarker homeMarker = OutcomeMarker::None;
     OutcomeMarker awayMarker = OutcomeMarker::None;
     QString odds;             // digits with a point, thousands groups removed: "1001.00"
@@ -38,7 +38,8 @@ struct SlipReading {
     bool nothingRead = false;     // no line read as part of a tip
 };
 
-// Reads lines as the line walk gives them; a tab parts the cells of a table row.
+// Reads lines as the line walk gives them; a tab parts the cells of a table row. The tips' team
+// names are views into `lines`, which must outlive the reading.
 SlipReading readSlip(const QStringList& lines);
 
 }  // namespace kombinator
