@@ -85,7 +85,7 @@ public:
             if (line.contains(u'\t'))
                 row(i, line);
             else if (hasColumnGap(line))
-                row(i, rewritten_.emplace_back(columnsOf(line)));  // a receipt's columns, set with blanks
+                row(i, keep(columnsOf(line)));  // a receipt's columns, set with blanks
             else
                 this->line(i, line);
         }
@@ -192,6 +192,10 @@ private:
         takeEvent(i - 1, written(event), event);
         next_ = i + 2;
     }
+
+    // A line the reader made (a row's cells joined, a receipt's columns): the tips' names are views
+    // into it, so it lives as long as the reading.
+    const QString& keep(QString text) { return rewritten_.emplace_back(std::move(text)); }
 
     // A notice of a tip taken off the slip: which tip it was, the copy does not tell.
     void refuseRemoved(qsizetype i, const QString& text) {
@@ -378,11 +382,11 @@ private:
             }
             // "Szorzó:⇥4": a label's cell and its value's.
             const QString joined = trimBlanks(QString(text).replace(u'\t', u' '));
-            if (readPrice(joined).kind != PriceKind::None) return line(i, joined);
+            if (readPrice(joined).kind != PriceKind::None) return line(i, keep(joined));
             // "Selection:⇥Home": a label's cell and its value's, which is read whatever it says.
             if (others.size() == 2 && cells.at(others.first()).endsWith(u':')) {
                 if (isMetaLine(joined)) return noteMarket(joined);  // "Piac:⇥Hendikep", "Kezdés:⇥20:45"
-                return line(i, cells.at(others.last()).toString());
+                return line(i, keep(cells.at(others.last()).toString()));
             }
             QStringList parts;
             for (const qsizetype c : others) {
@@ -391,7 +395,7 @@ private:
             if (parts.isEmpty()) return;
             const bool twoNames = parts.size() == 2 && readEvent(parts.at(0)).kind == EventKind::None &&
                                   readEvent(parts.at(1)).kind == EventKind::None;
-            return line(i, parts.join(twoNames ? u'\t' : u' '));
+            return line(i, keep(parts.join(twoNames ? u'\t' : u' ')));
         }
         // A price row for a tip read from the lines above: the price alone, or with noise.
         if (slot_ == Slot::Price) {
@@ -401,9 +405,9 @@ private:
             if (alone) {
                 // "Szorzó:⇥1,65" stays one price line with its label.
                 const QString joined = trimBlanks(QString(text).replace(u'\t', u' '));
-                return line(i, readPrice(joined).kind == PriceKind::One
-                                   ? joined
-                                   : cells.at(prices.first()).toString());
+                return line(
+                    i, keep(readPrice(joined).kind == PriceKind::One ? joined
+                                                                     : cells.at(prices.first()).toString()));
             }
         }
         // The outcome and its price side by side, under the event's line ("Arsenal      @1,85").
