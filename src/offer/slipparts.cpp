@@ -2,6 +2,7 @@
 // and the headings, dates, buttons and summaries around them.
 #include "offer/slipparts.h"
 
+#include <array>
 #include <iterator>
 
 #include <QHash>
@@ -66,6 +67,21 @@ const QHash<QString, unsigned>& wordKinds() {
     return kinds;
 }
 
+// A first look at a word before the table: the first letters (folded) and lengths of the words that
+// make a heading, a title or a market. Most names fail it without being looked up.
+bool mayBeHeadingWord(QStringView word) {
+    static const std::array<quint64, 64> seen = [] {
+        std::array<quint64, 64> bits{};
+        for (auto it = wordKinds().cbegin(); it != wordKinds().cend(); ++it) {
+            if ((it.value() & ~unsigned(kHeaderWord)) == 0 || it.key().isEmpty()) continue;
+            bits[it.key().front().unicode() % 64] |= quint64(1) << std::min<qsizetype>(it.key().size(), 63);
+        }
+        return bits;
+    }();
+    if (word.isEmpty()) return false;
+    return (seen[word.front().toCaseFolded().unicode() % 64] >> std::min<qsizetype>(word.size(), 63)) & 1;
+}
+
 unsigned kindsOf(QStringView word) {
     static thread_local QString key;  // reused: a slip has hundreds of thousands of words
     key.resize(word.size());
@@ -94,8 +110,13 @@ QStringView trimmed(QStringView text) {
 
 // `text` begins with `word` as a whole word (what follows is no letter).
 bool startsWithWord(QStringView text, QStringView word) {
-    return text.startsWith(word, Qt::CaseInsensitive) &&
-           (text.size() == word.size() || !text.at(word.size()).isLetter());
+    if (text.size() < word.size()) return false;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const QChar a = text.at(i);
+        const QChar b = word.at(i);
+        if (a != b && a.toCaseFolded() != b.toCaseFolded()) return false;
+    }
+    return text.size() == word.size() || !text.at(word.size()).isLetter();
 }
 
 // ---- Prices
@@ -386,8 +407,9 @@ bool startsHeading(QStringView line) {
     const QStringView first = line.first(end);
     const QStringView bare = first.chopped(first.endsWith(u'.') ? 1 : 0);
     // A title of several words ("SPORTS BETTING – RECEIPT") is told by its first word too.
-    const bool maybe = (kindsOf(bare) & ~unsigned(kHeaderWord)) != 0 || isDateOrTime(first) ||
-                       digitRun(bare, 0) == bare.size() || isRomanNumeral(first) || first.contains(u'-');
+    const bool maybe = isDateOrTime(first) || digitRun(bare, 0) == bare.size() || isRomanNumeral(first) ||
+                       first.contains(u'-') ||
+                       (mayBeHeadingWord(bare) && (kindsOf(bare) & ~unsigned(kHeaderWord)) != 0);
     return maybe && isHeading(line);
 }
 
@@ -678,6 +700,10 @@ OutcomeRead sideOfOutcome(QStringView whole, QStringView home, QStringView away)
 
 OutcomeRead readOutcome(QStringView line, QStringView home, QStringView away) {
     const QStringView whole = trimmed(line);
+    // Most outcomes are a team's name as the event writes it.
+    if (!home.isEmpty() && whole == home && whole != away)
+        return {true, OutcomeMarker::Win, OutcomeMarker::None};
+    if (!away.isEmpty() && whole == away) return {true, OutcomeMarker::None, OutcomeMarker::Win};
     OutcomeRead read = sideOfOutcome(whole, home, away);
     // The markers show who wins the match: not a half, a set, a handicap or another market.
     const QStringView outcome = withoutMarketLabel(whole);

@@ -41,14 +41,19 @@ QString shown(QStringView line) {
     return text;
 }
 
-// Three blanks or more between words: the columns of a printed receipt.
-bool hasColumnGap(QStringView line) {
+// A table row (a tab parts its cells), a printed receipt's line (three blanks or more part its
+// columns), or a plain line; one look at each character.
+enum class Shape { Line, Row, Columns };
+
+Shape shapeOf(QStringView line) {
     int run = 0;
+    bool columns = false;
     for (const QChar ch : line) {
+        if (ch == u'\t') return Shape::Row;
         run = ch == u' ' ? run + 1 : 0;
-        if (run == 3) return true;
+        columns = columns || run == 3;
     }
-    return false;
+    return columns ? Shape::Columns : Shape::Line;
 }
 
 // An event line the way the offer list parts it: "home - away".
@@ -82,9 +87,10 @@ public:
         for (qsizetype i = 0; i < lines_.size() && reading_.refusal.isEmpty(); i = next_) {
             next_ = i + 1;
             const QString& line = lines_.at(i);
-            if (line.contains(u'\t'))
+            const Shape shape = shapeOf(line);
+            if (shape == Shape::Row)
                 row(i, line);
-            else if (hasColumnGap(line))
+            else if (shape == Shape::Columns)
                 row(i, keep(columnsOf(line)));  // a receipt's columns, set with blanks
             else
                 this->line(i, line);
