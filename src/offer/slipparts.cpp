@@ -766,4 +766,34 @@ QStringView otherMarketOf(QStringView line) {
     return market;
 }
 
+// "1 6,19 X 3,40 2 1,87": an offer's codes each with its price. Empty for any other text, and
+// for fewer than `least` pairs.
+QList<OfferedPrice> offeredPrices(QStringView text, qsizetype least) {
+    QList<OfferedPrice> offer;
+    QVarLengthArray<QStringView, 8> tokens;
+    for (const QStringView token : text.split(u' ', Qt::SkipEmptyParts))
+        tokens.append(token);
+    if (tokens.size() % 2 != 0 || tokens.size() < 2 * least) return {};
+    for (qsizetype t = 0; t < tokens.size(); t += 2) {
+        const QStringView code = tokens[t];
+        if (!isOneOf(code, std::initializer_list<QStringView>{u"1", u"X", u"2", u"1X", u"X2", u"12"}))
+            return {};
+        const PriceRead price = readPrice(tokens[t + 1]);
+        if (price.kind != PriceKind::One) return {};
+        offer.append({code.toString().toUpper(), tokens[t + 1].toString(), price.odds});
+    }
+    return offer;
+}
+
+QString codeOf(const OutcomeRead& outcome) {
+    using M = OutcomeMarker;
+    if (outcome.home == M::Win && outcome.away == M::None) return QStringLiteral("1");
+    if (outcome.home == M::None && outcome.away == M::Win) return QStringLiteral("2");
+    if (outcome.home == M::Draw && outcome.away == M::Draw) return QStringLiteral("X");
+    if (outcome.home == M::WinOrDraw) return QStringLiteral("1X");
+    if (outcome.away == M::WinOrDraw) return QStringLiteral("X2");
+    if (outcome.home == M::Win && outcome.away == M::Win) return QStringLiteral("12");
+    return {};
+}
+
 }  // namespace kombinator::slip

@@ -2,6 +2,7 @@
 // into tips; the words they go by are slipwords.h's.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -56,6 +57,15 @@ struct OutcomeRead {
 OutcomeRead readOutcome(QStringView line, QStringView home, QStringView away);
 // The codes of the 1X2 and double chance markets: "1", "X", "2", "1X", "X2", "12", "H", "D", "V".
 OutcomeRead codeOutcome(QStringView code, QStringView home, QStringView away);
+
+// An offer's price for one outcome code: "2 1,87" is {"2", "1,87", "1.87"}.
+struct OfferedPrice {
+    QString code;
+    QString written;
+    QString odds;
+};
+QList<OfferedPrice> offeredPrices(QStringView text, qsizetype least = 2);
+QString codeOf(const OutcomeRead& outcome);  // "1", "X2": the code of the outcome's markers
 
 bool isNoise(QStringView line);        // no part of a tip: heading, date, button, summary, label
 bool isHeading(QStringView line);      // sports, leagues, countries, dates, titles

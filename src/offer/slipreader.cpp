@@ -4,6 +4,7 @@
 // own: its cells are told apart by the table's header or by what each holds.
 #include "offer/slipreader.h"
 
+#include <algorithm>
 #include <list>
 
 #include "offer/conversion.h"
@@ -28,6 +29,7 @@ const QString kTeamsUnclear =
 const QString kTeamsCut = QStringLiteral("A(z) %1. tipp eseményében csonka a csapat neve: „%2”");
 const QString kRemoved = QStringLiteral("A(z) %1. tipp mellett törölt tipp is áll: „%2”");
 const QString kUnknownLine = QStringLiteral("A(z) %1. tipp előtt ismeretlen sor áll: „%2”");
+const QString kPickUnclear = QStringLiteral("A(z) %1. tipp választott szorzója nem egyezik: „%2”");
 const QString kOutcomeMissing = QStringLiteral("A(z) %1. tipp kimenete hiányzik: „%2”");
 const QString kOutcomeUnclear = QStringLiteral("A(z) %1. tipp kimenete nem egyértelmű: „%2”");
 
@@ -160,6 +162,26 @@ private:
         if (!market.isEmpty()) otherMarket_ = market.toString();
     }
 
+    // The stated pick of an offer ("Az Ön tippje: 2", "Kiválasztva: Arsenal (1,85)") takes the price
+    // the offer shows for its code; a price stated with the pick must be that one.
+    void takePick(qsizetype i, const QString& text, const OutcomeRead& outcome) {
+        const QString code = codeOf(outcome);
+        const auto offered = std::find_if(offer_.cbegin(), offer_.cend(),
+                                          [&](const OfferedPrice& price) { return price.code == code; });
+        if (code.isEmpty() || offered == offer_.cend()) return refuse(kOutcomeUnclear, text, i);
+        const qsizetype open = text.lastIndexOf(u'(');
+        if (open >= 0 && text.endsWith(u')')) {
+            const QString stated = text.mid(open + 1, text.size() - open - 2);
+            if (readPrice(stated).kind == PriceKind::One && readPrice(stated).odds != offered->odds)
+                return refuse(kPickUnclear, text, i);
+        }
+        const OfferedPrice price = *offered;
+        const qsizetype offerAt = offerAt_;
+        takeOutcome(i, text, outcome);
+        takePrice(offerAt, price.written, price.odds);
+        blockStart_ = i + 1;
+    }
+
     void takeOutcome(qsizetype i, const QString& text, const OutcomeRead& outcome) {
         tip_.outcomeLine = QString(text).replace(u'\t', u' ');
         tip_.homeMarker = outcome.home;
@@ -184,6 +206,7 @@ private:
         slot_ = Slot::Event;
         blockStart_ = i + 1;
         skipped_.clear();
+        offer_.clear();
         otherMarket_.clear();
         lastPriceAt_ = i;
     }
@@ -197,6 +220,35 @@ private:
         if (unknownBetweenTips(i - 1, event)) return;
         takeEvent(i - 1, written(event), event);
         next_ = i + 2;
+    }
+
+    // An offer's row: its event and a cell for each outcome's price ("1 3,27", "X 7,45"); the pick is
+    // stated on the line below.
+    bool offeredRow(qsizetype i, const QList<QStringView>& cells, const QList<qsizetype>& others) {
+        QList<OfferedPrice> offer;
+        qsizetype eventCell = -1;
+        EventRead event;
+        for (const qsizetype c : others) {
+            const QList<OfferedPrice> pair = offeredPrices(cells.at(c), 1);
+            if (!pair.isEmpty()) {
+                offer += pair;
+                continue;
+            }
+            const EventRead read = readEvent(cells.at(c));
+            if (read.kind == EventKind::Teams && !startsHeading(cells.at(c))) {
+                if (eventCell >= 0) return false;
+                eventCell = c;
+                event = read;
+            } else if (!isNoise(cells.at(c))) {
+                return false;
+            }
+        }
+        if (eventCell < 0 || offer.size() < 2) return false;
+        if (unknownBetweenTips(i, event)) return true;
+        takeEvent(i, event.asWritten ? keep(cells.at(eventCell).toString()) : written(event), event);
+        offer_ = offer;
+        offerAt_ = i;
+        return true;
     }
 
     // A line the reader made (a row's cells joined, a receipt's columns): the tips' names are views
@@ -262,8 +314,14 @@ private:
                     }
                 }
                 const OutcomeRead outcome = readOutcome(text, tip_.home, tip_.away);
-                if (outcome.certain) return takeOutcome(i, text, outcome);
+                if (outcome.certain)
+                    return offer_.isEmpty() ? takeOutcome(i, text, outcome) : takePick(i, text, outcome);
                 if (isNoise(text)) return noteMarket(text);
+                // An offer's prices under the event, its pick stated on the line after them.
+                if (offer_.isEmpty() && (offer_ = offeredPrices(text)).size() > 0) {
+                    offerAt_ = i;
+                    return;
+                }
                 const EventRead event = readEvent(text);
                 if (event.kind == EventKind::Teams && namesHeading(lines_.at(eventAt_)))
                     return takeEvent(i, text, event);
@@ -374,6 +432,7 @@ private:
         }
         // A row without a price is a line: an event of two cells, or a heading. A tip's row whose
         // price the copy did not carry ("Szorzó:" alone, an empty price column) is refused.
+        if (prices.isEmpty() && slot_ == Slot::Event && offeredRow(i, cells, others)) return;
         if (prices.isEmpty()) {
             bool tipRow = cellOfColumn(Column::Price, n) >= 0;
             bool event = false;
@@ -541,9 +600,11 @@ private:
     qsizetype blockStart_ = 0;
     qsizetype lastPriceAt_ = -1;
     bool outcomeCertain_ = false;
-    bool plain_ = true;             // no line skipped, no table row
-    bool eventBare_ = false;        // the event in hand was parted at a bare hyphen
-    QString otherMarket_;           // the market without markers named for the tip in hand
+    bool plain_ = true;          // no line skipped, no table row
+    bool eventBare_ = false;     // the event in hand was parted at a bare hyphen
+    QString otherMarket_;        // the market without markers named for the tip in hand
+    QList<OfferedPrice> offer_;  // the prices an offer shows under the event in hand
+    qsizetype offerAt_ = -1;
     qsizetype unclearAt_ = -1;      // the last line of several bare hyphens
     qsizetype next_ = 0;            // the line read next
     QList<qsizetype> skipped_;      // lines between tips that are neither noise nor a tip's part

@@ -273,6 +273,17 @@ void TestIntake::readsSlips_data() {
         << QStringList{"A(z) 1. tipp eseményében csonka a csapat neve: „LOSC Lille — Real…”"};
     QTest::newRow("a bare hyphen inside words is no event")
         << "A - B\rA\r1,50\rÜdvözlő bónusz: 100% akár 50 000 Ft-ig\r" << QStringList{"A|B|xxk.bmp||1.50"};
+    QTest::newRow("an offer's prices with the pick stated under them")
+        << "Pegula - Sabalenka\r1 6,19 2 1,87\rAz Ön tippje: 2\rMa 21:30\tA v B\t1 3,27\tX 7,45\t2 6,91\r"
+           "Kiválasztva: A (3,27)\rC - D\r1 2,06 X 3,36 2 4,87\rAz Ön tippje: D (4,00)\r"
+        << QStringList{"A(z) 3. tipp választott szorzója nem egyezik: „Az Ön tippje: D (4,00)”"};
+    QTest::newRow("an offer's prices and the pick")
+        << "Pegula - Sabalenka\r1 6,19 2 1,87\rAz Ön tippje: 2\rMa 21:30\tA v B\t1 3,27\tX 7,45\t2 6,91\r"
+           "Kiválasztva: A (3,27)\r"
+        << QStringList{"Pegula|Sabalenka||xxk.bmp|1.87", "A|B|xxk.bmp||3.27"};
+    QTest::newRow("an offer's prices without a pick")
+        << "C - D\r1 2,06 X 3,36 2 4,87\rE - F\rE\r1,50\r"
+        << QStringList{"A(z) 1. tipp kimenete hiányzik: „C - D”"};
     QTest::newRow("outcome missing") << "A - B\r1,85\r"
                                      << QStringList{"A(z) 1. tipp kimenete hiányzik: „A - B”"};
 }
