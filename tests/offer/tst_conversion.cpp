@@ -119,6 +119,30 @@ private slots:
         QTest::newRow("start of the away team") << "Chel"
                                                 << ""
                                                 << "";
+        QTest::newRow("home win in words") << "Hazai győzelem"
+                                           << "xxk.bmp"
+                                           << "";
+        QTest::newRow("away win in English") << "Away win"
+                                             << ""
+                                             << "xxk.bmp";
+        QTest::newRow("draw in English") << "Match Result: Draw"
+                                         << "xx.bmp"
+                                         << "xx.bmp";
+        QTest::newRow("winner by five letters of the name") << "Winner: Chels"
+                                                            << ""
+                                                            << "xxk.bmp";
+        QTest::newRow("a half's draw has no markers") << "Félidő: Döntetlen"
+                                                      << ""
+                                                      << "";
+        QTest::newRow("a handicap has no markers") << "Hendikep: Arsenal (-1)"
+                                                   << ""
+                                                   << "";
+        QTest::newRow("a line beside the team has no markers") << "Arsenal (+1,5)"
+                                                               << ""
+                                                               << "";
+        QTest::newRow("the result with its overtime") << "Győztes (hosszabbítással): Chelsea"
+                                                      << ""
+                                                      << "xxk.bmp";
         QTest::newRow("a longer word is not the team") << "Arsenalista"
                                                        << ""
                                                        << "";
@@ -282,6 +306,14 @@ private slots:
         QTest::newRow("no hyphen") << "Arsenal Chelsea"
                                    << ""
                                    << "";
+        QTest::newRow("a receipt's tip number") << "1)  Arsenal - Chelsea"
+                                                << "Arsenal"
+                                                << "Chelsea";
+        QTest::newRow("a name cut short") << QString("Arsenal - Chel\u2026") << ""
+                                          << "";
+        QTest::newRow("a bare hyphen before a small letter") << "Arsenal-chelsea"
+                                                             << ""
+                                                             << "";
         QTest::newRow("a team against itself") << "Arsenal - Arsenal"
                                                << ""
                                                << "";
