@@ -13,6 +13,20 @@ QString shownLine(QString cells) {
     return trimBlanks(cells);
 }
 
+// The copy is its tips' blocks already, line for line (plain text of three lines a tip): the
+// offer list takes it as it is, without writing the blocks anew.
+bool isCopiedAsRead(const QStringList& lines, const SlipReading& reading) {
+    if (lines.size() != 3 * reading.tips.size()) return false;
+    for (qsizetype r = 0; r < reading.tips.size(); ++r) {
+        const SlipTip& tip = reading.tips.at(r);
+        if (!tip.eventLine.isSharedWith(lines.at(3 * r)) ||
+            !tip.outcomeLine.isSharedWith(lines.at(3 * r + 1)) ||
+            !tip.priceLine.isSharedWith(lines.at(3 * r + 2)))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void Form1::Command1_Click() {
@@ -52,7 +66,9 @@ void Form1::Command1_Click() {
     const SlipReading reading = readSlip(cells);
     copiedCells.clear();
     QStringList lines;
-    if (reading.refusal.isEmpty()) {
+    if (reading.refusal.isEmpty() && isCopiedAsRead(cells, reading)) {
+        lines = cells;
+    } else if (reading.refusal.isEmpty()) {
         lines.reserve(reading.tips.size() * 3);
         for (const SlipTip& tip : reading.tips)
             lines << tip.eventLine << tip.outcomeLine << tip.priceLine;
