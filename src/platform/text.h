@@ -62,6 +62,11 @@ inline qsizetype spacedDashAt(QStringView line) {
     return -1;
 }
 
+// A letter that a line as the program compares it keeps as it is.
+inline bool isPlain(QChar ch) {
+    return !isInvisibleMark(ch) && (ch == u' ' || !isBlank(ch));
+}
+
 // A line as the program compares it: every blank the plain blank, invisible marks dropped.
 inline QString plainLine(QStringView line) {
     QString plain;
@@ -73,8 +78,25 @@ inline QString plainLine(QStringView line) {
     return plain;
 }
 
+// The same for a line that is most often plain already, and then shared rather than copied.
+inline QString plainLine(const QString& line) {
+    for (const QChar ch : line) {
+        if (!isPlain(ch)) return plainLine(QStringView(line));
+    }
+    return line;
+}
+
 // What a line walk makes of a tab: one plain blank, or a tab kept for a reader of table rows.
 enum class Tabs { AsBlank, Keep };
+
+// The view without the blanks at both ends.
+inline QStringView blanksTrimmed(QStringView text) {
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
+}
 
 // Walks pasted or typed text line by line: a carriage return ends a line, a line feed is noise,
 // a tab or any blank becomes one plain blank, invisible marks are dropped. `take` receives every
@@ -82,20 +104,39 @@ enum class Tabs { AsBlank, Keep };
 // line of a text without a final line end is not).
 template <typename Take>
 void forEachLine(QStringView text, Take&& take, Tabs tabs = Tabs::AsBlank) {
-    QString buffer;
-    for (const QChar ch : text) {
-        if (ch == u'\r') {
-            take(trimBlanks(buffer), true);
-            buffer.clear();
-        } else if (ch == u'\t' && tabs == Tabs::Keep) {
-            buffer += ch;
-        } else if (ch == u'\t' || isBlank(ch)) {
-            buffer += u' ';
-        } else if (ch != u'\n' && !isInvisibleMark(ch)) {
-            buffer += ch;
+    const auto changes = [tabs](QChar ch) {
+        return ch == u'\n' || (ch == u'\t' && tabs == Tabs::AsBlank) || !isPlain(ch);
+    };
+    qsizetype start = 0;
+    for (;;) {
+        // Most lines hold nothing to change and are taken in one piece; a pasted offer of
+        // hundreds of thousands of lines is walked without building each line letter by letter.
+        while (start < text.size() && text[start] == u'\n')
+            ++start;  // the line feed of a CR LF pair
+        qsizetype end = start;
+        bool plain = true;
+        for (; end < text.size() && text[end] != u'\r'; ++end)
+            plain = plain && !changes(text[end]);
+        const bool ended = end < text.size();
+        const QStringView line = text.sliced(start, end - start);
+        if (plain) {
+            take(blanksTrimmed(line).toString(), ended);
+        } else {
+            QString buffer;
+            buffer.reserve(line.size());
+            for (const QChar ch : line) {
+                if (ch == u'\t' && tabs == Tabs::Keep)
+                    buffer += ch;
+                else if (ch == u'\t' || isBlank(ch))
+                    buffer += u' ';
+                else if (ch != u'\n' && !isInvisibleMark(ch))
+                    buffer += ch;
+            }
+            take(blanksTrimmed(buffer).toString(), ended);
         }
+        if (!ended) return;
+        start = end + 1;
     }
-    take(trimBlanks(buffer), false);
 }
 
 }  // namespace kombinator

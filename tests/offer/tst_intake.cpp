@@ -35,6 +35,8 @@ void TestIntake::takesLines_data() {
     QTest::newRow("no carriage return") << "Arsenal - Chelsea" << QStringList{"Arsenal - Chelsea"};
     QTest::newRow("two carriage returns") << "a\r\rb" << QStringList{"a", "b"};
     QTest::newRow("last line without end") << "a\r\nb" << QStringList{"a", "b"};
+    QTest::newRow("line feeds after a line end and inside a line")
+        << QString("a\r\n\nb\n c\u00a0\r\n") << QStringList{"a", "b c"};
     // A web page's blanks and invisible marks.
     QTest::newRow("no-break space is a blank") << QString("a\u00a0\r") << QStringList{"a"};
     QTest::newRow("page blanks become plain blanks")
