@@ -118,7 +118,7 @@ void convert(Form1& form, bool keepBankers) {
     // conversion at its block, shown selected, and the grids keep the tips of the last one.
     Platform& platform = form.platform();
     const QStringList readable = readableLines(form, lines);  // the tips' names are views into it
-    const SlipReading reading = readSlip(readable);
+    const SlipReading reading = readSlip(readable, Form1::kMaxTips + 1);
     if (!reading.refusal.isEmpty()) {
         // Lines that hold no tip's part, or stop inside a tip, are told by their count.
         if (reading.nothingRead || reading.endedInsideTip) {
@@ -141,6 +141,14 @@ void convert(Form1& form, bool keepBankers) {
     }
     const int tips = static_cast<int>(reading.tips.size());
     if (tips > Form1::kMaxTips) {
+        // The reading stops at the first tip too many. An offer of plain three-line blocks is
+        // first told that its lines do not come in threes, as a shorter one is.
+        const bool blocks = reading.tips.last().lastLine == 3 * qsizetype{tips} - 1;
+        if (blocks && n % 3 != 0) {
+            platform.messageBox(QStringLiteral("Hibás kijelölés (nem 3 sor fogadásonként)!"), kCaption,
+                                MsgIcon::Stop, MsgButtons::Ok);
+            return;
+        }
         platform.messageBox(QStringLiteral("Maximum 50 esemény választható ki!"), kCaption, MsgIcon::Stop,
                             MsgButtons::Ok);
         return;

@@ -83,10 +83,13 @@ QString columnsOf(const QString& line) {
 
 class Reader {
 public:
-    explicit Reader(const QStringList& lines) : lines_(lines) { reading_.tips.reserve(lines.size() / 3); }
+    Reader(const QStringList& lines, qsizetype enough) : lines_(lines), enough_(enough) {
+        reading_.tips.reserve(std::min(lines.size() / 3, enough));
+    }
 
     SlipReading read() {
-        for (qsizetype i = 0; i < lines_.size() && reading_.refusal.isEmpty(); i = next_) {
+        for (qsizetype i = 0;
+             i < lines_.size() && reading_.refusal.isEmpty() && reading_.tips.size() < enough_; i = next_) {
             next_ = i + 1;
             const QString& line = lines_.at(i);
             const Shape shape = shapeOf(line);
@@ -97,7 +100,7 @@ public:
             else
                 this->line(i, line);
         }
-        if (!reading_.refusal.isEmpty()) return reading_;
+        if (!reading_.refusal.isEmpty() || reading_.tips.size() >= enough_) return reading_;
         const qsizetype last = lines_.size() - 1;
         if (slot_ == Slot::Outcome) {
             reading_.endedInsideTip = true;
@@ -591,6 +594,7 @@ private:
     }
 
     const QStringList& lines_;
+    const qsizetype enough_;
     SlipReading reading_;
     Slot slot_ = Slot::Event;
     SlipTip tip_;
@@ -615,8 +619,8 @@ private:
 
 }  // namespace
 
-SlipReading readSlip(const QStringList& lines) {
-    return Reader(lines).read();
+SlipReading readSlip(const QStringList& lines, qsizetype enough) {
+    return Reader(lines, enough).read();
 }
 
 }  // namespace kombinator

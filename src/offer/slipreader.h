@@ -5,6 +5,8 @@
 // stops it.
 #pragma once
 
+#include <limits>
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -39,7 +41,8 @@ struct SlipReading {
 };
 
 // Reads lines as the line walk gives them; a tab parts the cells of a table row. The tips' team
-// names are views into `lines`, which must outlive the reading.
-SlipReading readSlip(const QStringList& lines);
+// names are views into `lines`, which must outlive the reading. The reading stops once it holds
+// `enough` tips, for a caller that refuses more than it can take.
+SlipReading readSlip(const QStringList& lines, qsizetype enough = std::numeric_limits<qsizetype>::max());
 
 }  // namespace kombinator

@@ -460,6 +460,7 @@ private slots:
         QTest::addColumn<int>("tips");
         QTest::newRow("150 lines") << 150 << "" << 50;
         QTest::newRow("153 lines") << 153 << "Maximum 50 esemény választható ki!" << 2;
+        QTest::newRow("154 lines") << 154 << "Hibás kijelölés (nem 3 sor fogadásonként)!" << 2;
         QTest::newRow("7 lines") << 7 << "Hibás kijelölés (nem 3 sor fogadásonként)!" << 2;
         QTest::newRow("1 line") << 1 << "Hibás kijelölés (nem 3 sor fogadásonként)!" << 2;
     }
@@ -473,7 +474,7 @@ private slots:
         form.Command2_Click();  // two tips stand in the grid before
         form.List3.setLines({"3.00"});
 
-        QStringList offer = tipBlocks(51).mid(0, lines);
+        QStringList offer = tipBlocks(52).mid(0, lines);
         offer.insert(std::min<qsizetype>(3, offer.size()),
                      QString());  // empty lines are dropped before counting
         offer.append(QString());
@@ -493,7 +494,7 @@ private slots:
             QCOMPARE(platform.messages[0].caption, "Zelko-Soft/2013");
             QCOMPARE(platform.messages[0].icon, MsgIcon::Stop);
             QCOMPARE(platform.messages[0].buttons, MsgButtons::Ok);
-            QCOMPARE(form.List5.lines(), tipBlocks(51).mid(0, lines));  // only the empty lines went
+            QCOMPARE(form.List5.lines(), tipBlocks(52).mid(0, lines));  // only the empty lines went
             QCOMPARE(form.Grid1.textAt(2, 1), "A2");                    // the grid is untouched
             QCOMPARE(form.List3.lines(), QStringList({"3.00"}));
         }
