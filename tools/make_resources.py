@@ -17,6 +17,9 @@ Files written into resources/:
     xxz.bmp            16x16  result marker (red dot: tip marked as won)
     xxt.bmp            16x16  cancelled marker (grey struck-through ring:
                               event cancelled, settled at odds 1.00)
+    xxf.bmp            16x16  half won marker (raspberry ring, left half filled)
+    xxv.bmp            16x16  half lost marker (violet ring, right half filled)
+    xxh.bmp            16x16  dead heat marker (two teal dots side by side)
     picture2.bmp       18x18  legend for "Nyer"
     picture1.bmp       18x18  legend for "Döntetlen"
     picture3.bmp       36x18  legend for "Nyer vagy döntetlen"
@@ -108,6 +111,12 @@ class Shape:
                max(a.box[2], b.box[2]), max(a.box[3], b.box[3]))
         return Shape(lambda x, y: a.inside(x, y) or b.inside(x, y), box)
 
+    def __and__(self, other):
+        a, b = self, other
+        box = (max(a.box[0], b.box[0]), max(a.box[1], b.box[1]),
+               min(a.box[2], b.box[2]), min(a.box[3], b.box[3]))
+        return Shape(lambda x, y: a.inside(x, y) and b.inside(x, y), box)
+
     def scaled(self, s, dx=0.0, dy=0.0):
         """The shape mapped by (x, y) -> (x * s + dx, y * s + dy)."""
         inner = self.inside
@@ -143,6 +152,11 @@ def polyline(points, r):
 def disc(cx, cy, r):
     return Shape(lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r,
                  (cx - r, cy - r, cx + r, cy + r))
+
+
+def strip(x0, x1, y0=0.0, y1=16.0):
+    """The upright band x0 <= x <= x1, cut to y0..y1 to keep it finite."""
+    return Shape(lambda x, y: x0 <= x <= x1, (x0, y0, x1, y1))
 
 
 def rounded_rect(x0, y0, x1, y1, r):
@@ -264,6 +278,12 @@ RED = rgb("#E0221B")
 RED_DARK = rgb("#7E0C08")
 RED_LIGHT = rgb("#FF9A90")
 GREY = rgb("#5F6773")
+RASPBERRY = rgb("#E8437F")
+RASPBERRY_DARK = rgb("#640A2B")
+VIOLET = rgb("#9866EA")
+VIOLET_DARK = rgb("#351070")
+TEAL = rgb("#109488")
+TEAL_DARK = rgb("#07514B")
 
 
 def outlined(img, shape_of, colour, outline, width, s=1.0, dx=0.0, dy=0.0):
@@ -317,6 +337,37 @@ def draw_void(img, s=1.0, dx=0.0, dy=0.0):
     # that it never passes for the red dot of a won tip.
     shape = ring(8.0, 8.0, 4.4, 6.4) | capsule(4.1, 11.9, 11.9, 4.1, 1.05)
     paint(img, shape.scaled(s, dx, dy), GREY)
+
+
+def draw_half_dot(img, colour, outline, filled_left, s=1.0, dx=0.0, dy=0.0):
+    """A ring with one half filled: the stake was split, one half settled
+    at the odds and the other half handed back."""
+    # The dividing rim fills one whole pixel column, so the empty half
+    # starts on a crisp edge instead of a pale half-covered column.
+    def shape_of(g):
+        half = strip(-1.0, 7.0 + g) if filled_left else strip(9.0 - g, 17.0)
+        return ring(8.0, 8.0, 5.0, 6.0 + g) | (disc(8.0, 8.0, 6.0 + g) & half)
+    outlined(img, shape_of, colour, outline, 1.0, s, dx, dy)
+
+
+def draw_half_won(img, s=1.0, dx=0.0, dy=0.0):
+    # The left half filled, like the left half of the won dot; raspberry
+    # rather than the won red, so it is never taken for a fully won tip.
+    draw_half_dot(img, RASPBERRY, RASPBERRY_DARK, True, s, dx, dy)
+
+
+def draw_half_lost(img, s=1.0, dx=0.0, dy=0.0):
+    # Mirrored from half won and in violet: the filled half is the part of
+    # the stake that came back, the empty half the part that was lost.
+    draw_half_dot(img, VIOLET, VIOLET_DARK, False, s, dx, dy)
+
+
+def draw_dead_heat(img, s=1.0, dx=0.0, dy=0.0):
+    # Two equal dots side by side for the runners tied for the place; the
+    # right one overlaps the left so its rim keeps the two apart.
+    for cx in (4.8, 11.2):
+        outlined(img, lambda g, cx=cx: disc(cx, 8.0, 3.5 + g),
+                 TEAL, TEAL_DARK, 0.8, s, dx, dy)
 
 
 def marker(draw, size=(16, 16)):
@@ -495,6 +546,9 @@ def main(argv):
         "Xxx.bmp": marker(lambda im: draw_tick_equals(im, BLUE, BLUE_DARK)),
         "xxz.bmp": marker(draw_dot),
         "xxt.bmp": marker(draw_void),
+        "xxf.bmp": marker(draw_half_won),
+        "xxv.bmp": marker(draw_half_lost),
+        "xxh.bmp": marker(draw_dead_heat),
         "picture2.bmp": marker(
             lambda im: draw_tick(im, GREEN, GREEN_DARK, 1, 1, 1), (18, 18)),
         "picture1.bmp": marker(

@@ -44,8 +44,9 @@ void Form1::setUpControls() {
     Grid1.setAccessible(QStringLiteral("Tippek"));
     Grid2.setAccessible(QStringLiteral("Fix tippek"));
     for (Grid* grid : {&Grid1, &Grid2}) {
-        grid->setCellMenu(
-            3, {QStringLiteral("Nyert"), QStringLiteral("Törölt (1,00)"), QStringLiteral("Nincs eredmény")});
+        grid->setCellMenu(3, {QStringLiteral("Nyert"), QStringLiteral("Félig nyert"),
+                              QStringLiteral("Félig vesztett"), QStringLiteral("Holtverseny…"),
+                              QStringLiteral("Törölt (1,00)"), QStringLiteral("Nincs eredmény")});
     }
     Grid1.setCellDescriber([this](int row, int col) { return cellDescription(Grid1, row, col); });
     Grid2.setCellDescriber([this](int row, int col) { return cellDescription(Grid2, row, col); });

@@ -93,12 +93,19 @@ public:
 
     // --- Shared state ---
     Module1 module1;
-    // A tip row's result: 0 none, 1 won, 2 cancelled (the event did not take place; bookmakers
-    // settle it as won at odds 1.00).
+    // A tip row's result: 0 none (lost), 1 won, 2 cancelled (the event did not take place;
+    // bookmakers settle it as won at odds 1.00), 3 half won and 4 half lost (a quarter line: half
+    // the stake on each of two lines), and kDeadHeat + K for a dead heat among K tied for a place
+    // that pays once. What each result counts for in a bet is decided in src/results.
     static constexpr qint16 kWon = 1;
     static constexpr qint16 kCancelled = 2;
+    static constexpr qint16 kHalfWon = 3;
+    static constexpr qint16 kHalfLost = 4;
+    static constexpr qint16 kDeadHeat = 100;
+    static constexpr int kMinTied = 2;  // the number tied in a dead heat
+    static constexpr int kMaxTied = 20;
     std::array<qint16, kGridRows> resultFlags{};
-    // Bankers count as won whatever is clicked for them; a cancelled one (2) counts as odds 1.00.
+    // Bankers count as won unless marked otherwise; they take every other result a tip takes.
     std::array<qint16, kGridRows> bankerFlags{};
     std::array<float, kGridRows> tipOdds{};  // odds of each tip row, refreshed before use
     std::array<QString, 4> headerTexts;
@@ -159,7 +166,14 @@ public:
 
     void Grid1_Click();
     // The entries of the odds cells' context menu, in their order.
-    enum ResultChoice { kChooseWon = 0, kChooseCancelled = 1, kChooseNoResult = 2 };
+    enum ResultChoice {
+        kChooseWon,
+        kChooseHalfWon,
+        kChooseHalfLost,
+        kChooseDeadHeat,
+        kChooseCancelled,
+        kChooseNoResult
+    };
     void Grid1_MenuChosen(int entry);
     void Grid2_MenuChosen(int entry);
     void Command22_Click();

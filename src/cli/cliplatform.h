@@ -15,6 +15,11 @@ public:
     std::optional<QString> clipboardText() override { return clipboard_; }
     QString programFolder() override;
     QString programName() override { return QStringLiteral("kombinator-cli"); }
+    // The number the command line gave for the next number question (a dead heat's tied count).
+    std::optional<int> askNumber(const NumberQuestion& question) override {
+        return numberAnswer.value_or(question.value);
+    }
+    std::optional<int> numberAnswer;
 
     // A refusal (a message with the stop icon) was shown since the last call.
     bool takeRefusal() {

@@ -81,7 +81,7 @@ int runCommandLine(const QCoreApplication& app) {
     if (status != 0) return status;
     // The amounts are the odds command's when it ran last and took the list.
     const bool pricedByOdds =
-        options.odds && !options.hasWon && !options.hasVoid && results::betListPriceable(form);
+        options.odds && !options.settles() && results::betListPriceable(form);
     printLists(form, pricedByOdds);
     if (options.table) {
         const std::optional<results::ReturnTable> table = results::returnTable(form, options.stake);

@@ -33,16 +33,70 @@ std::optional<std::vector<int>> numberList(const QString& text) {
     return numbers;
 }
 
-// A --void list: tip numbers, and banker numbers written with an F before them ("2,F1").
-bool voidList(const QString& text, Options& options) {
+// The options that give tips or bankers a settled result, each an entry of the odds cells' menu,
+// with the result's word in a refusal.
+struct SettleOption {
+    const char* option;
+    Form1::ResultChoice choice;
+    const char* word;
+};
+constexpr SettleOption kSettleOptions[] = {
+    {"--void", Form1::kChooseCancelled, "törölt"},
+    {"--half-won", Form1::kChooseHalfWon, "félig nyert"},
+    {"--half-lost", Form1::kChooseHalfLost, "félig vesztett"},
+    {"--dead-heat", Form1::kChooseDeadHeat, "holtversenyes"},
+};
+
+// A list of tip numbers, and banker numbers written with an F before them ("2,F1"); with
+// --dead-heat each with the number tied after a colon ("4:3,F1:2").
+bool markList(const QString& text, const SettleOption& setting, Options& options) {
+    const bool deadHeat = setting.choice == Form1::kChooseDeadHeat;
     for (const QString& raw : text.split(u',', Qt::SkipEmptyParts)) {
-        const QString part = raw.trimmed();
-        const bool banker = part.startsWith(u'F', Qt::CaseInsensitive);
-        const std::optional<int> n = positiveNumber(banker ? part.mid(1) : part);
+        QString part = raw.trimmed();
+        ResultMark mark;
+        mark.choice = setting.choice;
+        if (deadHeat) {
+            const qsizetype colon = part.indexOf(u':');
+            if (colon < 0) return false;
+            bool ok = false;
+            mark.tied = part.mid(colon + 1).trimmed().toInt(&ok);
+            if (!ok || mark.tied < Form1::kMinTied || mark.tied > Form1::kMaxTied) return false;
+            part = part.left(colon).trimmed();
+        }
+        mark.banker = part.startsWith(u'F', Qt::CaseInsensitive);
+        const std::optional<int> n = positiveNumber(mark.banker ? part.mid(1) : part);
         if (!n) return false;
-        (banker ? options.voidedBanks : options.voided).push_back(*n);
+        mark.row = *n;
+        options.marks.push_back(mark);
     }
     return true;
+}
+
+QString resultWord(const ResultMark& mark) {
+    for (const SettleOption& setting : kSettleOptions) {
+        if (setting.choice == mark.choice) return QString::fromUtf8(setting.word);
+    }
+    return {};
+}
+
+// The refusal of a tip or banker given two results; empty when none is.
+QString doubleResult(const Options& options) {
+    const auto refusal = [](const ResultMark& mark, const QString& one, const QString& other) {
+        return (mark.banker ? QStringLiteral("Az F%1 fix tipp nem lehet egyszerre %2 és %3.")
+                            : QStringLiteral("A %1. tipp nem lehet egyszerre %2 és %3."))
+            .arg(QString::number(mark.row), one, other);
+    };
+    for (auto mark = options.marks.begin(); mark != options.marks.end(); ++mark) {
+        if (!mark->banker &&
+            std::find(options.won.begin(), options.won.end(), mark->row) != options.won.end())
+            return refusal(*mark, QStringLiteral("nyertes"), resultWord(*mark));
+        for (auto other = options.marks.begin(); other != mark; ++other) {
+            if (other->row == mark->row && other->banker == mark->banker &&
+                (other->choice != mark->choice || other->tied != mark->tied))
+                return refusal(*mark, resultWord(*other), resultWord(*mark));
+        }
+    }
+    return {};
 }
 
 QString withoutTrailingDigits(QString name) {
@@ -70,6 +124,15 @@ constexpr OptionHelp kOptionHelp[] = {
     {"--void LISTA",
      "törölt (1,00-s szorzóval elszámolt) tippek (pl. 2,5), F1 az 1. fix tipp;\n"
      "majd az eredmény kiértékelése"},
+    {"--half-won LISTA",
+     "félig nyert tippek (a tét fele az oddson nyer, a fele visszajár),\n"
+     "pl. 2,F1; majd az eredmény kiértékelése"},
+    {"--half-lost LISTA",
+     "félig vesztett tippek (a tét fele visszajár, a fele elvész), pl. 3;\n"
+     "majd az eredmény kiértékelése"},
+    {"--dead-heat N:K,...",
+     "holtverseny: az N. tipp K-ad magával végzett holtversenyben (K 2 és 20\n"
+     "között; a tét K-ad része nyer az oddson), pl. 4:3,F1:2; majd kiértékelés"},
     {"--stake X", "a nyereménytábla téte fogadásonként (pl. 100 vagy 2,50; alapértelmezés 1)"},
     {"--make-key KK_NN_MM",
      "szelvény helyett kulcs készítése: KK tippes kötések, NN esemény, MM találat\n"
@@ -108,7 +171,8 @@ QString systemHelp() {
 QString usage() {
     QString text = QStringLiteral(
         "Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table] "
-        "[--void LISTA] [--stake X] SZELVÉNY\n"
+        "[--void LISTA]\n"
+        "          [--half-won LISTA] [--half-lost LISTA] [--dead-heat N:K,...] [--stake X] SZELVÉNY\n"
         "          kombinator-cli --make-key KK_NN_MM [--out FÁJL]\n"
         "          kombinator-cli --key-profile FÁJL\n");
     qsizetype width = 0;
@@ -185,10 +249,18 @@ ParseResult parseArguments(const QStringList& arguments) {
             options.hasWon = true;
         } else if (arg == QLatin1String("--table")) {
             options.table = true;
-        } else if (arg == QLatin1String("--void")) {
-            if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a --void értéke.")};
-            if (!voidList(v, options)) return {std::nullopt, QStringLiteral("Hibás tipplista: %1").arg(v)};
-            options.hasVoid = true;
+        } else if (const auto setting =
+                       std::find_if(std::begin(kSettleOptions), std::end(kSettleOptions),
+                                    [&](const SettleOption& s) { return arg == QLatin1String(s.option); });
+                   setting != std::end(kSettleOptions)) {
+            if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a %1 értéke.").arg(arg)};
+            if (!markList(v, *setting, options)) {
+                if (setting->choice != Form1::kChooseDeadHeat)
+                    return {std::nullopt, QStringLiteral("Hibás tipplista: %1").arg(v)};
+                static_assert(Form1::kMinTied == 2 && Form1::kMaxTied == 20, "the texts name the range");
+                return {std::nullopt,
+                        QStringLiteral("Hibás holtverseny: %1 (N:K alakú, K 2 és 20 között)").arg(v)};
+            }
         } else if (arg == QLatin1String("--stake")) {
             if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a --stake értéke.")};
             const std::optional<qint64> stake = results::parseStake(v);
@@ -219,8 +291,8 @@ ParseResult parseArguments(const QStringList& arguments) {
     }
     // A key made or profiled stands alone: no coupon, and none of the coupon's options.
     const bool couponOptions = !options.banks.empty() || !options.system.isEmpty() ||
-                               !options.keyFile.isEmpty() || options.odds || options.hasWon ||
-                               options.hasVoid || options.table || stakeGiven;
+                               !options.keyFile.isEmpty() || options.odds || options.settles() ||
+                               options.table || stakeGiven;
     if (!options.makeKey.isEmpty() || !options.keyProfile.isEmpty()) {
         const QString name =
             options.makeKey.isEmpty() ? QStringLiteral("--key-profile") : QStringLiteral("--make-key");
@@ -238,11 +310,7 @@ ParseResult parseArguments(const QStringList& arguments) {
     if (!options.keyOut.isEmpty())
         return {std::nullopt, QStringLiteral("A --out csak a --make-key mellett adható meg.")};
     if (!haveCoupon) return {std::nullopt, QStringLiteral("Hiányzik a szelvény.")};
-    for (const int row : options.voided) {
-        if (std::find(options.won.begin(), options.won.end(), row) != options.won.end())
-            return {std::nullopt,
-                    QStringLiteral("A %1. tipp nem lehet egyszerre nyertes és törölt.").arg(row)};
-    }
+    if (const QString refusal = doubleResult(options); !refusal.isEmpty()) return {std::nullopt, refusal};
     if (stakeGiven && !options.table)
         return {std::nullopt, QStringLiteral("A --stake csak a --table mellett adható meg.")};
     if (!options.system.isEmpty() && !options.keyFile.isEmpty())
@@ -327,24 +395,18 @@ int run(Form1& form, CliPlatform& platform, const Options& options) {
             if (form.resultFlags[static_cast<size_t>(row)] == 0) form.Grid1.clickCell(row, 3);
         }
     }
-    if (options.hasVoid) {
-        // Marked through the odds cells' context menu, as the user marks them.
-        for (const int row : options.voided) {
-            if (row > form.module1.tipCount) {
-                std::fprintf(stderr, "Nincs %d. tipp.\n", row);
-                return 1;
-            }
-            form.Grid1.chooseMenuEntry(row, 3, Form1::kChooseCancelled);
+    // Marked through the odds cells' context menu, as the user marks them; a dead heat's dialog
+    // is answered with the number given.
+    for (const ResultMark& mark : options.marks) {
+        if (mark.row > (mark.banker ? form.module1.bankerCount : form.module1.tipCount)) {
+            std::fprintf(stderr, mark.banker ? "Nincs %d. fix tipp.\n" : "Nincs %d. tipp.\n", mark.row);
+            return 1;
         }
-        for (const int row : options.voidedBanks) {
-            if (row > form.module1.bankerCount) {
-                std::fprintf(stderr, "Nincs %d. fix tipp.\n", row);
-                return 1;
-            }
-            form.Grid2.chooseMenuEntry(row, 3, Form1::kChooseCancelled);
-        }
+        platform.numberAnswer = mark.tied;
+        (mark.banker ? form.Grid2 : form.Grid1).chooseMenuEntry(mark.row, 3, mark.choice);
+        platform.numberAnswer.reset();
     }
-    if (options.hasWon || options.hasVoid) form.Command21.click();
+    if (options.settles()) form.Command21.click();
     return refused(platform);
 }
 

@@ -16,6 +16,15 @@ namespace kombinator::cli {
 
 class CliPlatform;
 
+// A settled result given on the command line for a tip or a banker: the entry of the odds cell's
+// menu that gives it, and a dead heat's number tied.
+struct ResultMark {
+    int row = 0;
+    bool banker = false;  // "F2": the second banker
+    int choice = 0;       // a Form1::ResultChoice
+    int tied = 0;
+};
+
 struct Options {
     std::vector<int> banks;  // tip rows fixed as bankers, in the order given
     QString system;          // a calculator's caption ("2", "Lucky 15"), empty for none
@@ -23,9 +32,9 @@ struct Options {
     bool odds = false;
     std::vector<int> won;  // tip rows marked as won
     bool hasWon = false;
-    std::vector<int> voided;       // tip rows marked cancelled
-    std::vector<int> voidedBanks;  // banker rows marked cancelled ("F2" in the list)
-    bool hasVoid = false;
+    std::vector<ResultMark> marks;  // --void, --half-won, --half-lost and --dead-heat, in order
+    // Whether the bet list is settled against the results given.
+    bool settles() const { return hasWon || !marks.empty(); }
     bool table = false;
     qint64 stake = 100;  // the table's stake per bet, in hundredths
     QString coupon;      // a file, or "-" for standard input

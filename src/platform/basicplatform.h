@@ -1,5 +1,6 @@
-// The answers of a desktop with nothing on it: every question is answered OK, no clipboard, no
-// dialogs, no other instance, no windows to place, and the program's own decimal separator.
+// The answers of a desktop with nothing on it: every question is answered OK (a number question
+// with the number it shows), no clipboard, no dialogs, no other instance, no windows to place,
+// and the program's own decimal separator.
 // The stand-ins (tests, command line, benchmarks, fuzz targets) and the real desktop start from
 // it and write only what they change.
 #pragma once
@@ -28,6 +29,7 @@ public:
     int openAddress(const QString&) override { return 0; }
     // Any non-empty file: the handlers only place a picture's name.
     bool isPicture(const QString& path) override;
+    std::optional<int> askNumber(const NumberQuestion& question) override { return question.value; }
     std::optional<QString> openFileName(const FileDialogSetup&) override { return std::nullopt; }
     std::optional<QString> saveFileName(const FileDialogSetup&) override { return std::nullopt; }
 };

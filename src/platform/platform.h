@@ -26,6 +26,16 @@ struct FileDialogSetup {
 
 enum class Pointer { Default, Link };
 
+// A whole number asked for in a small dialog: a spin box from `min` to `max`, showing `value` at
+// first, with OK and "Mégse".
+struct NumberQuestion {
+    QString text;
+    QString caption;
+    int min = 0;
+    int max = 0;
+    int value = 0;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -67,6 +77,9 @@ public:
 
     // Whether the file at `path` is a picture that can be shown.
     virtual bool isPicture(const QString& path) = 0;
+
+    // The number the user chose; nullopt when the user cancels.
+    virtual std::optional<int> askNumber(const NumberQuestion& question) = 0;
 
     // The common file dialog; nullopt when the user cancels.
     virtual std::optional<QString> openFileName(const FileDialogSetup& setup) = 0;

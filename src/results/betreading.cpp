@@ -41,28 +41,47 @@ float oddsProduct(const Form1& form, QStringView betLine) {
     return tips == 0 ? 0.0f : product;
 }
 
-bool isCancelled(const Form1& form, int tip) {
-    if (tip < 1 || tip > form.module1.tipCount || tip > Form1::kMaxTips) return false;
-    return form.resultFlags[static_cast<size_t>(tip)] == Form1::kCancelled;
+float settledFactor(qint16 result, float odds) {
+    if (result == Form1::kCancelled) return 1.0f;
+    if (result == Form1::kHalfLost) return 0.5f;
+    if (odds == 0.0f) return 0.0f;
+    if (result == Form1::kWon) return odds;
+    if (result == Form1::kHalfWon) return (odds + 1.0f) / 2.0f;
+    if (const int tied = tiedOf(result)) return odds / static_cast<float>(tied);
+    return 0.0f;
+}
+
+int tiedOf(qint16 result) {
+    const int tied = result - Form1::kDeadHeat;
+    return tied >= Form1::kMinTied && tied <= Form1::kMaxTied ? tied : 0;
+}
+
+namespace {
+
+qint16 resultOf(const Form1& form, int tip) {
+    if (tip < 1 || tip > form.module1.tipCount || tip > Form1::kMaxTips) return 0;
+    return form.resultFlags[static_cast<size_t>(tip)];
+}
+
+}  // namespace
+
+bool isSettled(const Form1& form, int tip) {
+    const qint16 result = resultOf(form, tip);
+    return result != 0 && result != Form1::kWon;
 }
 
 float settledOddsOf(const Form1& form, int tip) {
-    if (isCancelled(form, tip)) return 1.0f;
-    const float odds = tipOddsOf(form, tip);
-    // A number that names no tip row has odds 0 already; its flag does not matter.
-    const bool won =
-        tip >= 1 && tip <= Form1::kMaxTips && form.resultFlags[static_cast<size_t>(tip)] == Form1::kWon;
-    return won ? odds : 0.0f;
+    return settledFactor(resultOf(form, tip), tipOddsOf(form, tip));
 }
 
 float settledBankerOdds(const Form1& form) {
     float product = 1.0f;
     const int bankers = std::min<int>(form.module1.bankerCount, Form1::kMaxTips);
     for (int m = 1; m <= bankers; ++m) {
-        if (form.bankerFlags[static_cast<size_t>(m)] == Form1::kCancelled) continue;
+        const qint16 result = form.bankerFlags[static_cast<size_t>(m)];
         // A banker whose odds do not convert counts as 1, as in every banker product.
-        if (const std::optional<float> odds = calc::parseOdds(form.Grid2.textAt(m, 3)))
-            calc::multiplyInto(product, *odds);
+        const float odds = calc::parseOdds(form.Grid2.textAt(m, 3)).value_or(1.0f);
+        calc::multiplyInto(product, settledFactor(result == 0 ? Form1::kWon : result, odds));
     }
     return product;
 }

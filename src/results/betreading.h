@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <QtGlobal>
 
 #include <optional>
 
@@ -41,14 +42,26 @@ float tipOddsOf(const Form1& form, int tip);
 // line names no tip or a tip without odds. The odds command gives such a bet no amount line.
 float oddsProduct(const Form1& form, QStringView betLine);
 
-// Whether tip number `tip` names a tip row marked cancelled.
-bool isCancelled(const Form1& form, int tip);
+// What a tip or banker of odds `odds` counts for in a settled bet, by its result flag: won, its
+// odds; lost (no result), 0; cancelled, 1.00; half won, (odds + 1) / 2; half lost, 0.50; a dead
+// heat among K, odds / K. Each in single precision, as the bet's product is. Odds 0 (none could
+// be read) pay nothing where the result needs them. Public calculators settle quarter lines and
+// dead heats the same way: a leg counts its won share at the odds and its void share at 1.
+float settledFactor(qint16 result, float odds);
 
-// What tip number `tip` counts for in a settled bet: its odds when it is marked won, 1 when it is
-// cancelled (whatever its odds), 0 when it is not marked, has no odds or names no tip row.
+// The number tied in a dead heat result, 0 for any other result.
+int tiedOf(qint16 result);
+
+// Whether tip number `tip` names a tip row whose result is settled whatever happens to the
+// other tips: cancelled, half won, half lost or a dead heat. A won mark is an assumed result.
+bool isSettled(const Form1& form, int tip);
+
+// What tip number `tip` counts for in a settled bet (settledFactor of its result and odds); 0
+// for a number that names no tip row.
 float settledOddsOf(const Form1& form, int tip);
 
-// The banker product of a settlement: every banker counts as won, a cancelled one as odds 1.
+// The banker product of a settlement: every banker counts as won unless marked with another
+// result; a banker whose odds do not convert counts as odds 1.
 float settledBankerOdds(const Form1& form);
 
 // How the bet list is priced: with the odds the grids hold now (the odds command), or settled

@@ -1,18 +1,54 @@
 // Result marking on the tip grid: a click on a row header shows the tip's offer lines, a click on
 // a team cell sets or removes an outcome marker, a click on an odds cell marks the tip as won or
-// takes the mark back. The odds cells' context menu also marks a tip or a banker cancelled.
+// takes the mark back. The odds cells' context menu also gives a tip or a banker a settled result:
+// half won, half lost, a dead heat or cancelled.
 #include <QFileInfo>
 #include <QStringList>
 
+#include <optional>
+
 #include "app/form1.h"
+#include "results/betreading.h"
 
 namespace kombinator {
 
 namespace {
 
 constexpr int kOddsCol = 3;
-const QString kResultMarker = QStringLiteral("\\xxz.bmp");
-const QString kCancelledMarker = QStringLiteral("\\xxt.bmp");
+// How a result shows in an odds cell: its marker picture, and its word for a screen reader (a
+// dead heat's with the number tied).
+struct ResultLook {
+    qint16 result;
+    const char* marker;
+    const char* word;
+};
+constexpr ResultLook kResultLooks[] = {
+    {Form1::kWon, "\\xxz.bmp", "nyert"},
+    {Form1::kCancelled, "\\xxt.bmp", "törölt"},
+    {Form1::kHalfWon, "\\xxf.bmp", "félig nyert"},
+    {Form1::kHalfLost, "\\xxv.bmp", "félig vesztett"},
+    {Form1::kDeadHeat, "\\xxh.bmp", "holtverseny (%1)"},
+};
+
+const ResultLook* lookOf(qint16 result) {
+    const qint16 kind = results::tiedOf(result) ? Form1::kDeadHeat : result;
+    for (const ResultLook& look : kResultLooks) {
+        if (look.result == kind) return &look;
+    }
+    return nullptr;
+}
+
+QString markerOf(qint16 result) {
+    return QString::fromUtf8(lookOf(result)->marker);
+}
+
+QString wordOf(qint16 result) {
+    const ResultLook* look = lookOf(result);
+    if (!look) return {};
+    const QString word = QString::fromUtf8(look->word);
+    const int tied = results::tiedOf(result);
+    return tied ? word.arg(tied) : word;
+}
 
 // The grid selects a whole row's data cells when its header is clicked.
 bool isWholeRow(const GridRange& selection) {
@@ -62,7 +98,7 @@ void markAllTips(Form1& form) {
     Grid& grid = form.Grid1;
     for (int r = 1; r <= form.module1.tipCount; ++r) {
         grid.setRow(r);
-        const QString picture = form.loadPicture(kResultMarker);
+        const QString picture = form.loadPicture(markerOf(Form1::kWon));
         if (!picture.isEmpty()) grid.setPicture(picture);
         form.resultFlags[static_cast<size_t>(r)] = 1;
     }
@@ -80,7 +116,7 @@ void toggleResult(Form1& form) {
         flag = 0;
         return;
     }
-    const QString picture = form.loadPicture(kResultMarker);
+    const QString picture = form.loadPicture(markerOf(Form1::kWon));
     if (!picture.isEmpty()) {
         grid.setPicture(picture);
         flag = 1;
@@ -100,18 +136,46 @@ qint16* flagOfCurrentRow(const Grid& grid, std::array<qint16, Form1::kGridRows>&
     return &flags[static_cast<size_t>(r)];
 }
 
-// The current odds cell's row marked cancelled: its own marker in place of any other, then the
-// flag. Without the marker file the cell shows no marker rather than a wrong one.
-void markCancelled(Form1& form, Grid& grid, qint16& flag) {
-    grid.setPicture(form.loadPicture(kCancelledMarker));
-    flag = Form1::kCancelled;
+// A result settled whatever else happens: cancelled, half won, half lost or a dead heat.
+bool isSettledResult(qint16 flag) {
+    return flag != 0 && flag != Form1::kWon;
 }
 
-// A cancelled row's mark taken back: the row has no result again.
-void clearCancelled(Grid& grid, qint16& flag) {
-    if (flag != Form1::kCancelled) return;
+// The current odds cell's row given a settled result: its own marker in place of any other, then
+// the flag. Without the marker file the cell shows no marker rather than a wrong one.
+void markSettled(Form1& form, Grid& grid, qint16& flag, qint16 result) {
+    grid.setPicture(form.loadPicture(markerOf(result)));
+    flag = result;
+}
+
+// A settled row's mark taken back: the row has no result again.
+void clearSettled(Grid& grid, qint16& flag) {
+    if (!isSettledResult(flag)) return;
     grid.setPicture({});
     flag = 0;
+}
+
+// The settled result a menu entry asks for; a dead heat asks for the number tied, showing the
+// number given before. nullopt for another entry, or when the user cancels.
+std::optional<qint16> chosenSettlement(Form1& form, int entry, qint16 flag) {
+    switch (entry) {
+        case Form1::kChooseHalfWon:
+            return Form1::kHalfWon;
+        case Form1::kChooseHalfLost:
+            return Form1::kHalfLost;
+        case Form1::kChooseCancelled:
+            return Form1::kCancelled;
+        case Form1::kChooseDeadHeat: {
+            const int before = results::tiedOf(flag);
+            const std::optional<int> tied = form.platform().askNumber(
+                {QStringLiteral("Hányan végeztek holtversenyben?"), QStringLiteral("Holtverseny"),
+                 Form1::kMinTied, Form1::kMaxTied, before ? before : Form1::kMinTied});
+            if (!tied || *tied < Form1::kMinTied || *tied > Form1::kMaxTied) return std::nullopt;
+            return static_cast<qint16>(Form1::kDeadHeat + *tied);
+        }
+        default:
+            return std::nullopt;
+    }
 }
 
 // The marker a cell's picture is, by its file's name: the pictures are loaded by name from the
@@ -134,34 +198,28 @@ QString outcomeWords(const QString& marker, int col) {
 void Form1::Grid1_MenuChosen(int entry) {
     qint16* flag = flagOfCurrentRow(Grid1, resultFlags);
     if (!flag) return;
-    switch (entry) {
-        case kChooseWon:
-            // A click marks the tip won, clearing a cancelled mark first.
-            if (*flag != kWon) Grid1_Click();
-            break;
-        case kChooseCancelled:
-            markCancelled(*this, Grid1, *flag);
-            break;
-        case kChooseNoResult:
-            if (*flag == kCancelled) {
-                clearCancelled(Grid1, *flag);
-            } else if (*flag == kWon) {
-                Grid1_Click();  // a click takes the won mark back
-            }
-            break;
-        default:
-            break;
+    if (entry == kChooseWon) {
+        // A click marks the tip won, clearing a settled mark first.
+        if (*flag != kWon) Grid1_Click();
+    } else if (entry == kChooseNoResult) {
+        if (isSettledResult(*flag)) {
+            clearSettled(Grid1, *flag);
+        } else if (*flag == kWon) {
+            Grid1_Click();  // a click takes the won mark back
+        }
+    } else if (const std::optional<qint16> result = chosenSettlement(*this, entry, *flag)) {
+        markSettled(*this, Grid1, *flag, *result);
     }
 }
 
 void Form1::Grid2_MenuChosen(int entry) {
-    // A banker has no won mark of its own: it counts as won unless it is cancelled.
+    // A banker has no won mark of its own: it counts as won unless it is marked otherwise.
     qint16* flag = flagOfCurrentRow(Grid2, bankerFlags);
     if (!flag) return;
-    if (entry == kChooseCancelled) {
-        markCancelled(*this, Grid2, *flag);
-    } else if (entry == kChooseWon || entry == kChooseNoResult) {
-        clearCancelled(Grid2, *flag);
+    if (entry == kChooseWon || entry == kChooseNoResult) {
+        clearSettled(Grid2, *flag);
+    } else if (const std::optional<qint16> result = chosenSettlement(*this, entry, *flag)) {
+        markSettled(*this, Grid2, *flag, *result);
     }
 }
 
@@ -173,11 +231,10 @@ QString Form1::cellDescription(const Grid& grid, int row, int col) const {
         const QString outcome = outcomeWords(markerName(grid.pictureAt(row, col)), col);
         if (!outcome.isEmpty()) words << outcome;
     } else if (col == kOddsCol && row <= kMaxTips) {
-        // A banker counts as won unless it is cancelled: only a tip's odds carry a won mark.
-        const bool tips = &grid == &Grid1;
-        const qint16 flag = (tips ? resultFlags : bankerFlags)[static_cast<size_t>(row)];
-        if (tips && flag == kWon) words << QStringLiteral("nyert");
-        if (flag == kCancelled) words << QStringLiteral("törölt");
+        // A banker counts as won unless marked otherwise: only a tip's odds carry a won mark.
+        const qint16 flag = (&grid == &Grid1 ? resultFlags : bankerFlags)[static_cast<size_t>(row)];
+        const QString word = wordOf(flag);
+        if (!word.isEmpty()) words << word;
     }
     return words.join(QStringLiteral(", "));
 }
@@ -191,8 +248,8 @@ void Form1::Grid1_Click() {
         if (isWholeColumn(Grid1.selection())) {
             markAllTips(*this);
         } else {
-            // A click on a cancelled tip first takes the cancelled mark back, then marks as ever.
-            if (qint16* flag = flagOfCurrentRow(Grid1, resultFlags)) clearCancelled(Grid1, *flag);
+            // A click on a settled tip first takes the settled mark back, then marks as ever.
+            if (qint16* flag = flagOfCurrentRow(Grid1, resultFlags)) clearSettled(Grid1, *flag);
             toggleResult(*this);
         }
     }

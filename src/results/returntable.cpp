@@ -113,18 +113,19 @@ ReturnTable computeReturnTable(int tips, const std::vector<MaskedBet>& bets, qin
 
 std::optional<ReturnBets> returnBets(Form1& form) {
     const int tipCount = form.module1.tipCount;
-    // The tips still open get the bits of the masks in their order; a cancelled tip is settled.
+    // The tips still open get the bits of the masks in their order; a cancelled, half won, half
+    // lost or dead-heat tip is settled already.
     std::vector<int> bitOf(static_cast<std::size_t>(std::max(tipCount, 0)) + 1, -1);
     int open = 0;
     for (int tip = 1; tip <= tipCount; ++tip) {
-        if (!isCancelled(form, tip)) bitOf[static_cast<std::size_t>(tip)] = open++;
+        if (!isSettled(form, tip)) bitOf[static_cast<std::size_t>(tip)] = open++;
     }
     if (open > kMaxTableTips) return std::nullopt;
 
     // The odds command's reading, step by step: the tip odds table afresh, each bet's product over
-    // its tip numbers (0 for a number that names no tip or a tip without odds, 1 for a cancelled
-    // tip), the bankers on top of a bet that can pay. The banker grid's current cell is left where
-    // the user put it.
+    // its tip numbers (0 for a number that names no tip or a tip without odds, a settled tip's
+    // factor for a settled one, in its place in the line as the evaluation takes it), the bankers on top of a
+    // bet that can pay. The banker grid's current cell is left where the user put it.
     refreshTipOdds(form);
     const float bankers = form.module1.bankerCount > 0 ? settledBankerOdds(form) : 1.0f;
 
@@ -135,7 +136,10 @@ std::optional<ReturnBets> returnBets(Form1& form) {
         MaskedBet bet;
         float product = 1.0f;
         const int named = forEachTipNumber(line, [&](int tip) {
-            if (isCancelled(form, tip)) return;
+            if (isSettled(form, tip)) {
+                calc::multiplyInto(product, settledOddsOf(form, tip));
+                return;
+            }
             calc::multiplyInto(product, tipOddsOf(form, tip));
             if (tip >= 1 && tip <= tipCount)
                 bet.mask |= std::uint32_t{1} << bitOf[static_cast<std::size_t>(tip)];

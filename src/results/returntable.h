@@ -1,8 +1,8 @@
 // The return table: for every number of won tips, the smallest and largest return, number of
 // winning bets and profit over all outcomes with exactly that many won tips, the same stake on
 // every bet (one unit unless the bettor names another). Computed exactly with a subset-sum
-// transform over the tips' bit masks. Cancelled tips are settled already, at odds 1: the table
-// runs over the other tips.
+// transform over the tips' bit masks. Cancelled, half won, half lost and dead-heat tips are
+// settled already, each at its factor: the table runs over the other tips.
 #pragma once
 
 #include <QStringList>
@@ -65,7 +65,7 @@ struct ReturnBets {
 
 // The bets of the bet list as it stands on the window, read with the odds command's rules: a tip
 // whose odds do not convert, or a number outside 1 to the tip count, never wins; a line that
-// names no tip is no bet. A cancelled tip or banker counts as odds 1 and is no longer open.
+// names no tip is no bet. A settled tip or banker counts at its factor and is no longer open.
 // nullopt when more tips are open than the table can take.
 std::optional<ReturnBets> returnBets(Form1& form);
 // The user's request for the bets of the table: beyond kMaxTableTips open tips the message that

@@ -8,21 +8,26 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QLabel>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QThread>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace kombinator::ui {
@@ -268,6 +273,30 @@ bool QtPlatform::isPicture(const QString& path) {
     if (path.isEmpty()) return false;
     QImageReader reader(path);
     return reader.canRead();
+}
+
+std::optional<int> QtPlatform::askNumber(const NumberQuestion& question) {
+    QDialog dialog(ownerWindow());
+    dialog.setObjectName(QStringLiteral("numberDialog"));
+    dialog.setWindowTitle(question.caption);
+    auto* label = new QLabel(question.text, &dialog);
+    auto* number = new QSpinBox(&dialog);
+    number->setRange(question.min, question.max);
+    number->setValue(question.value);
+    label->setBuddy(number);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Mégse"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(label);
+    layout->addWidget(number);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    number->selectAll();
+    if (!ownerWindow() && !topmost_.isEmpty()) dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return number->value();
 }
 
 std::optional<QString> QtPlatform::openFileName(const FileDialogSetup& setup) {

@@ -38,6 +38,7 @@ public:
     void setPointer(Pointer pointer, const QString& cursorFile = {}) override;
     int openAddress(const QString& address) override;
     bool isPicture(const QString& path) override;
+    std::optional<int> askNumber(const NumberQuestion& question) override;
     std::optional<QString> openFileName(const FileDialogSetup& setup) override;
     std::optional<QString> saveFileName(const FileDialogSetup& setup) override;
 

@@ -43,6 +43,14 @@ std::optional<QString> FakePlatform::openFileName(const FileDialogSetup& setup) 
     return answer;
 }
 
+std::optional<int> FakePlatform::askNumber(const NumberQuestion& question) {
+    numberQuestions.push_back(question);
+    if (numberAnswers.empty()) return question.value;
+    const std::optional<int> answer = numberAnswers.front();
+    numberAnswers.pop_front();
+    return answer;
+}
+
 std::optional<QString> FakePlatform::saveFileName(const FileDialogSetup& setup) {
     return openFileName(setup);
 }

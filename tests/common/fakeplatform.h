@@ -38,6 +38,7 @@ public:
     void quit() override { quitRequested = true; }
     void setPointer(Pointer p, const QString& cursorFile) override;
     int openAddress(const QString& address) override;
+    std::optional<int> askNumber(const NumberQuestion& question) override;
     std::optional<QString> openFileName(const FileDialogSetup& setup) override;
     std::optional<QString> saveFileName(const FileDialogSetup& setup) override;
 
@@ -52,8 +53,9 @@ public:
     bool otherInstance = false;
     QString name = QStringLiteral("kombinator");
     QString title = QStringLiteral("Kombinátor");
-    std::deque<MsgAnswer> answers;    // for OK/Cancel questions; OK when empty
-    std::deque<QString> fileAnswers;  // for the file dialogs; a null text or none left: cancel
+    std::deque<MsgAnswer> answers;                 // for OK/Cancel questions; OK when empty
+    std::deque<QString> fileAnswers;               // for the file dialogs; a null text or none left: cancel
+    std::deque<std::optional<int>> numberAnswers;  // nullopt: cancel; none left: OK as shown
 
     // --- record ---
     QTemporaryDir dir;
@@ -65,6 +67,7 @@ public:
     Pointer pointer = Pointer::Default;
     QString pointerFile;
     std::vector<FileDialogSetup> fileDialogs;
+    std::vector<NumberQuestion> numberQuestions;
 };
 
 }  // namespace kombinator::test

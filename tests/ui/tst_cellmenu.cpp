@@ -24,7 +24,8 @@ using kombinator::ui::MainWindow;
 
 namespace {
 
-const QStringList kEntries{"Nyert", "Törölt (1,00)", "Nincs eredmény"};
+const QStringList kEntries{"Nyert",        "Félig nyert",   "Félig vesztett",
+                           "Holtverseny…", "Törölt (1,00)", "Nincs eredmény"};
 
 struct Fixture {
     Fixture() {
