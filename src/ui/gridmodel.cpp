@@ -34,6 +34,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         case Qt::AccessibleTextRole:
             return grid_->textAt(row, col);
         case Qt::AccessibleDescriptionRole:
+        case Qt::ToolTipRole:  // the marks say it in pictures; a dead heat's number only in words
             return grid_->cellDescription(row, col);
         case Qt::DecorationRole: {
             const QString path = grid_->pictureAt(row, col);

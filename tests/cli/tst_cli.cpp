@@ -226,6 +226,14 @@ void TestCli::usageErrors_data() {
     QTest::newRow("two coupons") << QStringList{"a.txt", "b.txt"};
     QTest::newRow("tip both won and void") << QStringList{"--won", "1,2", "--void", "3,2", "x.txt"};
     QTest::newRow("bad void list") << QStringList{"--void", "2,Fx", "x.txt"};
+    QTest::newRow("tip half won and half lost")
+        << QStringList{"--half-won", "2", "--half-lost", "1,2", "x.txt"};
+    QTest::newRow("tip won and in a dead heat") << QStringList{"--won", "4", "--dead-heat", "4:2", "x.txt"};
+    QTest::newRow("banker in two dead heats") << QStringList{"--dead-heat", "F1:2,F1:3", "x.txt"};
+    QTest::newRow("dead heat without the number tied") << QStringList{"--dead-heat", "2", "x.txt"};
+    QTest::newRow("dead heat of one") << QStringList{"--dead-heat", "2:1", "x.txt"};
+    QTest::newRow("dead heat of 21") << QStringList{"--dead-heat", "2:21", "x.txt"};
+    QTest::newRow("bad half lost list") << QStringList{"--half-lost", "0", "x.txt"};
     QTest::newRow("stake zero") << QStringList{"--table", "--stake", "0", "x.txt"};
     QTest::newRow("stake with three decimals") << QStringList{"--table", "--stake", "1.005", "x.txt"};
     QTest::newRow("stake without table") << QStringList{"--stake", "100", "x.txt"};
@@ -288,6 +296,19 @@ void TestCli::cancelledTips_data() {
     QTest::newRow("bet without amount")
         << QStringList{"--key", write("02_03_03.txt", "001 002\r\n001 004\r\n002 003\r\n"), "--odds"}
         << QStringList{"01 02\t3.00", "01 04\t", "02 03\t5.00", "\t", "\tÖssz.: 8.00", "\tNy/s.: 2.67"};
+    // Tip 1 counts 1.25, tip 3 0.50, as in the window's settlement.
+    QTest::newRow("half won and half lost")
+        << QStringList{"--system", "trixie", "--won", "2", "--half-won", "1", "--half-lost", "3"}
+        << QStringList{"01 02\t2.50", "01 03\t0.63",   "02 03\t1.00",  "01 02 03\t1.25",
+                       "\t",          "\tÖssz.: 5.38", "\tNy/s.: 1.34"};
+    // Banker 1 (tip 3, 2.50) half lost counts 0.50: 1.50 x 1.50 x 0.50 = 1.125.
+    QTest::newRow("banker half lost")
+        << QStringList{"--bank", "3", "--system", "2", "--won", "1", "--half-won", "2", "--half-lost", "F1"}
+        << QStringList{"01 02\t1.13", "\t", "\tÖssz.: 1.13", "\tNy/s.: 1.13"};
+    // 1.50 x 2.00 / 2 x 2.50 / 5.
+    QTest::newRow("dead heats of a tip and a banker")
+        << QStringList{"--bank", "3", "--system", "2", "--won", "1", "--dead-heat", "2:2,f1:5"}
+        << QStringList{"01 02\t0.75", "\t", "\tÖssz.: 0.75", "\tNy/s.: 0.75"};
     QTest::newRow("banker standing") << QStringList{"--bank", "3", "--system", "2", "--won", "1,2"}
                                      << QStringList{"01 02\t7.50", "\t", "\tÖssz.: 7.50", "\tNy/s.: 7.50"};
 }

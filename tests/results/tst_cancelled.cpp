@@ -1,5 +1,6 @@
-// Cancelled events: marked through the odds cells' context menu, settled at odds 1.00 by the
-// evaluation, left alone by the odds command, and cleared with the won marks.
+// Settled results: cancelled, half won, half lost and dead heats, marked through the odds cells'
+// context menu, settled at their factors by the evaluation, left alone by the odds command, and
+// cleared with the won marks.
 #include <QFile>
 #include <QTest>
 
@@ -26,20 +27,30 @@ struct Fixture {
     FakePlatform platform;
     Form1 form{platform};
     explicit Fixture(const QStringList& odds) {
-        platform.installResources(kMarkerFiles + QStringList{QStringLiteral("xxt.bmp")});
+        platform.installResources(kMarkerFiles + QStringList{"xxt.bmp", "xxf.bmp", "xxv.bmp", "xxh.bmp"});
         convertTips(form, odds);
     }
     QString marker(const char* name) { return form.loadPicture(QString::fromLatin1(name)); }
     void choose(Grid& grid, int row, Form1::ResultChoice choice) { grid.chooseMenuEntry(row, 3, choice); }
-    // "c" clicks the odds cell of tip 2, "h" the "odds" header; "W", "V" and "N" choose "Nyert",
-    // "Törölt (1,00)" and "Nincs eredmény" from tip 2's menu.
+    // "c" clicks the odds cell of tip 2, "h" the "odds" header; "W", "H", "L", "V" and "N" choose
+    // "Nyert", "Félig nyert", "Félig vesztett", "Törölt (1,00)" and "Nincs eredmény" from tip 2's
+    // menu, "D" "Holtverseny…", answering its dialog with the number after it (0: "Mégse"; none:
+    // OK as the dialog shows it).
     void play(const QString& steps) {
-        for (const QChar step : steps) {
+        const QString choices = QStringLiteral("WHLDVN");
+        for (qsizetype i = 0; i < steps.size(); ++i) {
+            const QChar step = steps.at(i);
             if (step == u'c') form.Grid1.clickCell(2, 3);
             if (step == u'h') form.Grid1.clickCell(0, 3);
-            if (step == u'W') choose(form.Grid1, 2, Form1::kChooseWon);
-            if (step == u'V') choose(form.Grid1, 2, Form1::kChooseCancelled);
-            if (step == u'N') choose(form.Grid1, 2, Form1::kChooseNoResult);
+            if (step == u'D') {
+                qsizetype digits = i + 1;
+                while (digits < steps.size() && steps.at(digits).isDigit())
+                    ++digits;
+                const int tied = steps.mid(i + 1, digits - i - 1).toInt();
+                if (digits > i + 1) platform.numberAnswers = {tied ? std::optional<int>(tied) : std::nullopt};
+                i = digits - 1;
+            }
+            if (choices.contains(step)) choose(form.Grid1, 2, Form1::ResultChoice(choices.indexOf(step)));
         }
     }
 };
@@ -52,7 +63,7 @@ private slots:
     void menuAndClicks_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<int>("flag");
-        QTest::addColumn<QString>("picture");  // "" none, "xxz" won, "xxt" cancelled
+        QTest::addColumn<QString>("picture");  // "" none, "xxz" won, "xxt" cancelled, ...
         QTest::newRow("cancelled") << "V" << 2 << "xxt";
         QTest::newRow("won") << "W" << 1 << "xxz";
         QTest::newRow("won twice stays won") << "WW" << 1 << "xxz";
@@ -65,6 +76,18 @@ private slots:
         QTest::newRow("click, no result") << "cN" << 0 << "";
         QTest::newRow("click twice after cancelled") << "Vcc" << 0 << "";
         QTest::newRow("odds header marks every tip won") << "Vh" << 1 << "xxz";
+        QTest::newRow("half won") << "H" << 3 << "xxf";
+        QTest::newRow("half lost") << "L" << 4 << "xxv";
+        QTest::newRow("dead heat of two, as the dialog shows it") << "D" << 102 << "xxh";
+        QTest::newRow("dead heat of twenty") << "D20" << 120 << "xxh";
+        QTest::newRow("dialog shows the number given before") << "D7D" << 107 << "xxh";
+        QTest::newRow("dead heat cancelled keeps the mark before") << "HD0" << 3 << "xxf";
+        QTest::newRow("half lost replaces half won") << "HL" << 4 << "xxv";
+        QTest::newRow("won replaces a dead heat") << "D3W" << 1 << "xxz";
+        QTest::newRow("dead heat replaces won") << "WD3" << 103 << "xxh";
+        QTest::newRow("click on half lost marks won") << "Lc" << 1 << "xxz";
+        QTest::newRow("dead heat, no result") << "D3N" << 0 << "";
+        QTest::newRow("header marks a half won tip won") << "Hh" << 1 << "xxz";
     }
     void menuAndClicks() {
         QFETCH(QString, steps);
@@ -78,57 +101,133 @@ private slots:
         QCOMPARE(f.form.Grid1.textAt(2, 3), QStringLiteral("2.00"));
         const int others = steps.contains(u'h') ? 2 : 0;  // untouched but by the header
         QCOMPARE(int(f.form.resultFlags[1]) + int(f.form.resultFlags[3]), others);
+        for (const NumberQuestion& asked : f.platform.numberQuestions) {
+            QCOMPARE(asked.caption, QStringLiteral("Holtverseny"));
+            QCOMPARE(asked.min, 2);
+            QCOMPARE(asked.max, 20);
+        }
     }
 
+    // Results, one word per tip or banker: "-" none (a tip lost, a banker standing), W won,
+    // V cancelled, H half won, L half lost, a number K a dead heat among K.
     void settlement_data() {
         QTest::addColumn<QStringList>("odds");
-        QTest::addColumn<QString>("banker");  // odds of one banker, fixed after the tips
-        QTest::addColumn<bool>("cancelBanker");
-        QTest::addColumn<QList<int>>("won");
-        QTest::addColumn<QList<int>>("cancelled");
+        QTest::addColumn<QStringList>("bankers");  // odds of the bankers, fixed after the tips
+        QTest::addColumn<QString>("results");
+        QTest::addColumn<QString>("bankerResults");
         QTest::addColumn<QStringList>("bets");
         QTest::addColumn<QStringList>("returns");
         const QStringList trixie{"01 02", "01 03", "02 03", "01 02 03"};
+        const QStringList patent = trixie + QStringList{"01", "02", "03"};
+        const QStringList yankee{"01 02",    "01 03",    "01 04",    "02 03",    "02 04",      "03 04",
+                                 "01 02 03", "01 02 04", "01 03 04", "02 03 04", "01 02 03 04"};
+        const QStringList four{"1.80", "2.20", "1.50", "3.00"};
         // 1.50 x 1.00; 1.50 x 2.50; 1.00 x 2.50; 1.50 x 1.00 x 2.50.
         QTest::newRow("trixie, tip 2 cancelled")
-            << kThree << "" << false << QList<int>{1, 3} << QList<int>{2} << trixie
-            << withSummary({"1.50", "3.75", "2.50", "3.75"}, "11.50", "2.88");
+            << kThree << QStringList() << "W V W"
+            << "" << trixie << withSummary({"1.50", "3.75", "2.50", "3.75"}, "11.50", "2.88");
         QTest::newRow("trixie, tip 2 cancelled, tip 3 lost")
-            << kThree << "" << false << QList<int>{1} << QList<int>{2} << trixie
-            << withSummary({"1.50", "0.00", "0.00", "0.00"}, "1.50", "0.38");
+            << kThree << QStringList() << "W V -"
+            << "" << trixie << withSummary({"1.50", "0.00", "0.00", "0.00"}, "1.50", "0.38");
         QTest::newRow("trixie, every tip cancelled")
-            << kThree << "" << false << QList<int>{} << QList<int>{1, 2, 3} << trixie
-            << withSummary({"1.00", "1.00", "1.00", "1.00"}, "4.00", "1.00");
+            << kThree << QStringList() << "V V V"
+            << "" << trixie << withSummary({"1.00", "1.00", "1.00", "1.00"}, "4.00", "1.00");
         // The cancelled banker's 3.00 drops out of every bet; the won banker's stays.
         QTest::newRow("banker 3.00 cancelled")
-            << kThree << "3.00" << true << QList<int>{1, 2, 3} << QList<int>{} << trixie
-            << withSummary({"3.00", "3.75", "5.00", "7.50"}, "19.25", "4.81");
+            << kThree << QStringList{"3.00"} << "W W W"
+            << "V" << trixie << withSummary({"3.00", "3.75", "5.00", "7.50"}, "19.25", "4.81");
         QTest::newRow("banker 3.00 standing, tip 2 cancelled")
-            << kThree << "3.00" << false << QList<int>{1, 3} << QList<int>{2} << trixie
-            << withSummary({"4.50", "11.25", "7.50", "11.25"}, "34.50", "8.63");
+            << kThree << QStringList{"3.00"} << "W V W"
+            << "-" << trixie << withSummary({"4.50", "11.25", "7.50", "11.25"}, "34.50", "8.63");
         // A key's list: 1.50 x 2.00 x 2.50; 1.50 x 1 x 1; 2.00 x 1 x 1.10.
         QTest::newRow("key list, tips 4 and 5 cancelled")
-            << kSix << "" << false << QList<int>{1, 2, 3, 6} << QList<int>{4, 5} << kKey
-            << withSummary({"7.50", "1.50", "2.20"}, "11.20", "3.73");
+            << kSix << QStringList() << "W W W V V W"
+            << "" << kKey << withSummary({"7.50", "1.50", "2.20"}, "11.20", "3.73");
         QTest::newRow("key list, tip 1 cancelled, 4 to 6 lost")
-            << kSix << "" << false << QList<int>{2, 3} << QList<int>{1} << kKey
-            << withSummary({"5.00", "0.00", "0.00"}, "5.00", "1.67");
+            << kSix << QStringList() << "V W W - - -"
+            << "" << kKey << withSummary({"5.00", "0.00", "0.00"}, "5.00", "1.67");
+        // Singles at 2.00: half won 1.50, half lost 0.50, a dead heat of two 1.00; the doubles
+        // 1.50 x 0.50, 1.50 x 1.00, 0.50 x 1.00, the treble 0.75; 6.50 in all, 6.50 / 7 = 0.93.
+        QTest::newRow("patent on 2.00: half won, half lost, dead heat of two")
+            << QStringList{"2.00", "2.00", "2.00"} << QStringList() << "H L 2"
+            << "" << patent
+            << withSummary({"0.75", "1.50", "0.50", "0.75", "1.50", "0.50", "1.00"}, "6.50", "0.93");
+        // 1.80 x (2.20 + 1) / 2 = 1.80 x 1.60.
+        QTest::newRow("double, second leg half won")
+            << QStringList{"1.80", "2.20"} << QStringList() << "W H"
+            << "" << QStringList{"01 02"} << withSummary({"2.88"}, "2.88", "2.88");
+        // 0.50 x 2.00 x 3.00 / 3.
+        QTest::newRow("treble: half lost, won, dead heat of three")
+            << QStringList{"1.50", "2.00", "3.00"} << QStringList() << "L W 3"
+            << "" << QStringList{"01 02 03"} << withSummary({"1.00"}, "1.00", "1.00");
+        // Tip 1 counts 1.25, tip 3 0.50: 1.25 x 2.00; 1.25 x 0.50 = 0.625; 2.00 x 0.50; 2.50 x 0.50.
+        QTest::newRow("trixie, half won and half lost")
+            << kThree << QStringList() << "H W L"
+            << "" << trixie << withSummary({"2.50", "0.63", "1.00", "1.25"}, "5.38", "1.34");
+        // Tip 2 counts 2.00 / 4 = 0.50; tip 1 lost takes every bet it is in.
+        QTest::newRow("trixie, dead heat of four beside a lost tip")
+            << kThree << QStringList() << "- 4 W"
+            << "" << trixie << withSummary({"0.00", "0.00", "1.25", "0.00"}, "1.25", "0.31");
+        // 1.80, 1.60, 0.50 and 3.00 / 5 = 0.60: 1.80 x 1.60 x 0.60 = 1.728.
+        QTest::newRow("yankee: won, half won, half lost, dead heat of five")
+            << four << QStringList() << "W H L 5"
+            << "" << yankee
+            << withSummary(
+                   {"2.88", "0.90", "1.08", "0.80", "0.96", "0.30", "1.44", "1.73", "0.54", "0.48", "0.86"},
+                   "11.97", "1.09");
+        // 1.00, 2.20 / 2 = 1.10, 1.50 and (3.00 + 1) / 2 = 2.00.
+        QTest::newRow("yankee: cancelled, dead heat of two, won, half won")
+            << four << QStringList() << "V 2 W H"
+            << "" << yankee
+            << withSummary(
+                   {"1.10", "1.50", "2.00", "1.65", "2.20", "3.00", "1.65", "2.20", "3.00", "3.30", "3.30"},
+                   "24.90", "2.26");
+        // The banker counts (3.00 + 1) / 2 = 2.00 in every bet.
+        QTest::newRow("banker half won")
+            << kThree << QStringList{"3.00"} << "W W W"
+            << "H" << trixie << withSummary({"6.00", "7.50", "10.00", "15.00"}, "38.50", "9.63");
+        // The banker counts 0.50, tip 2 1.50: 2.25 x 0.50 = 1.125; 3.75 x 0.50; 5.625 x 0.50.
+        QTest::newRow("banker half lost, tip 2 half won")
+            << kThree << QStringList{"3.00"} << "W H W"
+            << "L" << trixie << withSummary({"1.13", "1.88", "1.88", "2.81"}, "7.69", "1.92");
+        // Bankers 3.00 / 2 and 2.00 standing: 1.50 x 2.00 x 1.50 x 2.00.
+        QTest::newRow("banker in a dead heat of two beside a standing one")
+            << kThree << QStringList{"3.00", "2.00"} << "W W -"
+            << "2 -" << trixie << withSummary({"9.00", "0.00", "0.00", "0.00"}, "9.00", "2.25");
+        // 1.80 x 1.60 x 0.50 x 1.00 x 1.25.
+        QTest::newRow("every result in one fivefold")
+            << (four + QStringList{"2.50"}) << QStringList() << "W H L V 2"
+            << "" << QStringList{"01 02 03 04 05"} << withSummary({"1.80"}, "1.80", "1.80");
+        QTest::newRow("dead heat of twenty")
+            << QStringList{"20.00", "1.50"} << QStringList() << "20 W"
+            << "" << QStringList{"01 02"} << withSummary({"1.50"}, "1.50", "1.50");
     }
     void settlement() {
         QFETCH(QStringList, odds);
-        QFETCH(QString, banker);
-        QFETCH(bool, cancelBanker);
-        QFETCH(QList<int>, won);
-        QFETCH(QList<int>, cancelled);
+        QFETCH(QStringList, bankers);
+        QFETCH(QString, results);
+        QFETCH(QString, bankerResults);
         QFETCH(QStringList, bets);
         QFETCH(QStringList, returns);
-        Fixture f(banker.isEmpty() ? odds : odds + QStringList{banker});
-        if (!banker.isEmpty()) fixBanker(f.form, static_cast<int>(odds.size()) + 1);
-        if (cancelBanker) f.choose(f.form.Grid2, 1, Form1::kChooseCancelled);
-        for (const int r : won)
-            f.form.Grid1.clickCell(r, 3);
-        for (const int r : cancelled)
-            f.choose(f.form.Grid1, r, Form1::kChooseCancelled);
+        Fixture f(odds + bankers);
+        for (qsizetype i = 0; i < bankers.size(); ++i)
+            fixBanker(f.form, static_cast<int>(odds.size()) + 1);
+        const auto mark = [&](Grid& grid, const QString& words) {
+            const QStringList list = words.split(u' ', Qt::SkipEmptyParts);
+            for (int r = 1; r <= list.size(); ++r) {
+                const QString& word = list.at(r - 1);
+                if (word == u'W') grid.clickCell(r, 3);
+                if (word == u'V') f.choose(grid, r, Form1::kChooseCancelled);
+                if (word == u'H') f.choose(grid, r, Form1::kChooseHalfWon);
+                if (word == u'L') f.choose(grid, r, Form1::kChooseHalfLost);
+                if (word.toInt() > 0) {
+                    f.platform.numberAnswers = {word.toInt()};
+                    f.choose(grid, r, Form1::kChooseDeadHeat);
+                }
+            }
+        };
+        mark(f.form.Grid2, bankerResults);
+        mark(f.form.Grid1, results);
         f.form.List1.setLines(bets);
         f.form.Command21.click();
         QCOMPARE(f.form.List3.lines(), returns);

@@ -346,18 +346,22 @@ void TestReturnTable::formatsTable() {
     QCOMPARE(lines[5], QStringLiteral("Minden kimenet megtérül:\t2 nyertes tipptől"));
 }
 
-// A Trixie on 1.50 / 2.00 / 2.50 with tip 2 cancelled: the table runs over tips 1 and 3 only,
-// tip 2 counting 1.00 in every bet; the won mark of tip 1 fixes nothing.
+// A Trixie on 1.50 / 2.00 / 2.50 with tip 2 settled (cancelled unless the row says otherwise): the
+// table runs over tips 1 and 3 only, tip 2 counting its factor in every bet; the won mark of
+// tip 1 fixes nothing.
 void TestReturnTable::cancelledTipAndStake_data() {
     QTest::addColumn<qint64>("stake");
     QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("choice");  // tip 2's result, from its odds cell's menu
+    QTest::addColumn<int>("tied");
     const QString paysBack = QStringLiteral("Van megtérülő kimenet:\t2 nyertes tipptől");
     const QString allPayBack = QStringLiteral("Minden kimenet megtérül:\t2 nyertes tipptől");
     // One won: 1.50 (1-2) or 2.50 (2-3); both: 1.50 + 3.75 + 2.50 + 3.75.
     QTest::newRow("unit stake") << qint64{100}
                                 << QStringList{"0\t0.00\t0.00\t0\t0\t-4.00\t-4.00",
                                                "1\t1.50\t2.50\t1\t1\t-2.50\t-1.50",
-                                               "2\t11.50\t11.50\t4\t4\t7.50\t7.50", paysBack, allPayBack};
+                                               "2\t11.50\t11.50\t4\t4\t7.50\t7.50", paysBack, allPayBack}
+                                << int(Form1::kChooseCancelled) << 0;
     QTest::newRow("stake 100") << qint64{10000}
                                << QStringList{"0\t0.00\t0.00\t0\t0\t-400.00\t-400.00",
                                               "1\t150.00\t250.00\t1\t1\t-250.00\t-150.00",
@@ -365,7 +369,8 @@ void TestReturnTable::cancelledTipAndStake_data() {
                                               paysBack,
                                               allPayBack,
                                               "Tét / kötés:\t100.00",
-                                              "Össztét:\t400.00"};
+                                              "Össztét:\t400.00"}
+                               << int(Form1::kChooseCancelled) << 0;
     // Each bet is paid to the hundredth: 3.75 x 2.50 = 9.375 pays 9.38, twice.
     QTest::newRow("stake 2.50") << qint64{250}
                                 << QStringList{"0\t0.00\t0.00\t0\t0\t-10.00\t-10.00",
@@ -374,18 +379,36 @@ void TestReturnTable::cancelledTipAndStake_data() {
                                                paysBack,
                                                allPayBack,
                                                "Tét / kötés:\t2.50",
-                                               "Össztét:\t10.00"};
+                                               "Össztét:\t10.00"}
+                                << int(Form1::kChooseCancelled) << 0;
+    // Tip 2 half won counts 1.50: tip 1 alone 2.25, tip 3 alone 3.75; both 2.25 + 3.75 + 3.75 +
+    // 5.625, paid 5.63.
+    QTest::newRow("tip 2 half won") << qint64{100}
+                                    << QStringList{"0\t0.00\t0.00\t0\t0\t-4.00\t-4.00",
+                                                   "1\t2.25\t3.75\t1\t1\t-1.75\t-0.25",
+                                                   "2\t15.38\t15.38\t4\t4\t11.38\t11.38", paysBack,
+                                                   allPayBack}
+                                    << int(Form1::kChooseHalfWon) << 0;
+    // Tip 2 in a dead heat of four counts 0.50: 0.75 or 1.25 alone; 0.75 + 3.75 + 1.25 + 1.875.
+    QTest::newRow("tip 2 in a dead heat of four")
+        << qint64{100}
+        << QStringList{"0\t0.00\t0.00\t0\t0\t-4.00\t-4.00", "1\t0.75\t1.25\t1\t1\t-3.25\t-2.75",
+                       "2\t7.63\t7.63\t4\t4\t3.63\t3.63", paysBack, allPayBack}
+        << int(Form1::kChooseDeadHeat) << 4;
 }
 
 void TestReturnTable::cancelledTipAndStake() {
     QFETCH(qint64, stake);
     QFETCH(QStringList, lines);
+    QFETCH(int, choice);
+    QFETCH(int, tied);
     FakePlatform platform;
+    platform.numberAnswers = {tied};
     Form1 form(platform);
     form.Form_Load();
     convertTips(form, {"1,50", "2,00", "2,50"});
     form.List1.setLines({"01 02", "01 03", "02 03", "01 02 03"});
-    form.Grid1.chooseMenuEntry(2, 3, Form1::kChooseCancelled);
+    form.Grid1.chooseMenuEntry(2, 3, choice);
     form.Grid1.clickCell(1, 3);
     const results::ReturnTable table = results::returnTable(form, stake).value();
     QCOMPARE(table.tips, 2);

@@ -29,7 +29,8 @@ const QStringList kEntries{"Nyert",        "Félig nyert",   "Félig vesztett",
 
 struct Fixture {
     Fixture() {
-        platform.installResources({"xxk.bmp", "xx.bmp", "Xxx.bmp", "xxz.bmp", "xxt.bmp"});
+        platform.installResources(
+            {"xxk.bmp", "xx.bmp", "Xxx.bmp", "xxz.bmp", "xxt.bmp", "xxf.bmp", "xxv.bmp", "xxh.bmp"});
         form = std::make_unique<Form1>(platform);
         window = std::make_unique<MainWindow>(*form);
         form->Form_Load();
@@ -141,6 +142,39 @@ private slots:
         };
         QCOMPARE(f.menu(menuKey, "Nyert"), kEntries);
         QCOMPARE(int(f.form->resultFlags[3]), 1);
+    }
+
+    // Each settled result from the menu of a tip's or a banker's odds: its flag, its marker, and the
+    // words a screen reader and the tooltip give.
+    void settledResults_data() {
+        QTest::addColumn<bool>("banker");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("answer");  // the dead heat dialog's number, 0 for "Mégse"
+        QTest::addColumn<int>("flag");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("half won") << false << "Félig nyert" << 0 << 3 << "félig nyert";
+        QTest::newRow("half lost") << false << "Félig vesztett" << 0 << 4 << "félig vesztett";
+        QTest::newRow("dead heat of three") << false << "Holtverseny…" << 3 << 103 << "holtverseny (3)";
+        QTest::newRow("dead heat cancelled") << false << "Holtverseny…" << 0 << 0 << "";
+        QTest::newRow("banker in a dead heat of twenty")
+            << true << "Holtverseny…" << 20 << 120 << "holtverseny (20)";
+        QTest::newRow("banker half lost") << true << "Félig vesztett" << 0 << 4 << "félig vesztett";
+    }
+    void settledResults() {
+        QFETCH(bool, banker);
+        QFETCH(QString, entry);
+        QFETCH(int, answer);
+        QFETCH(int, flag);
+        QFETCH(QString, words);
+        Fixture f;
+        QVERIFY(f.ready);
+        f.platform.numberAnswers = {answer ? std::optional<int>(answer) : std::nullopt};
+        QTableView* view = banker ? f.bankers : f.tips;
+        QCOMPARE(f.menu([&] { f.rightClick(view, 1, 3); }, entry), kEntries);
+        QCOMPARE(int((banker ? f.form->bankerFlags : f.form->resultFlags)[1]), flag);
+        QCOMPARE(f.showsPicture(view, 1, 3), flag != 0);
+        QCOMPARE(f.description(view, 1, 3), words);
+        QCOMPARE(view->model()->index(0, 3).data(Qt::ToolTipRole).toString(), words);
     }
 
     void bankersOdds() {

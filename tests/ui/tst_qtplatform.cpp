@@ -2,15 +2,18 @@
 // the single-instance lock, topmost windows, the pointer, and the modal boxes closed by a timer.
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -298,6 +301,44 @@ private slots:
         QCOMPARE(shownTitle, QStringLiteral("Zelko-Soft/2014"));
         QCOMPARE(shownIcon, expectedIcon);
         QCOMPARE(buttonCount, MsgButtons(buttons) == MsgButtons::OkCancel ? 2 : 1);
+    }
+
+    void askNumber_data() {
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<int>("answer");  // -1: nothing
+        QTest::newRow("OK after typing 7") << false << 7;
+        QTest::newRow("Mégse") << true << -1;
+    }
+    void askNumber() {
+        QFETCH(bool, cancel);
+        QFETCH(int, answer);
+        QtPlatform platform(lockDir.path());
+        QString title, text, cancelText;
+        int min = -1, max = -1, shown = -1;
+        whenModalOpens([&](QWidget* modal) {
+            auto* number = modal->findChild<QSpinBox*>();
+            auto* buttons = modal->findChild<QDialogButtonBox*>();
+            auto* label = modal->findChild<QLabel*>();
+            if (!number || !buttons || !label) return modal->close();
+            title = modal->windowTitle();
+            text = label->text();
+            min = number->minimum();
+            max = number->maximum();
+            shown = number->value();
+            cancelText = buttons->button(QDialogButtonBox::Cancel)->text();
+            QTest::keyClicks(number, QStringLiteral("7"));  // typed over the selected number
+            buttons->button(cancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
+            return true;
+        });
+        const std::optional<int> got = platform.askNumber(
+            {QStringLiteral("Hányan végeztek holtversenyben?"), QStringLiteral("Holtverseny"), 2, 20, 3});
+        QCOMPARE(got.value_or(-1), answer);
+        QCOMPARE(title, QStringLiteral("Holtverseny"));
+        QCOMPARE(text, QStringLiteral("Hányan végeztek holtversenyben?"));
+        QCOMPARE(min, 2);
+        QCOMPARE(max, 20);
+        QCOMPARE(shown, 3);
+        QCOMPARE(cancelText, QStringLiteral("Mégse"));
     }
 
     void saveDialogSetUp() {
