@@ -89,7 +89,7 @@ public:
     void selection(int index, int* start, int* end) const override {
         *start = *end = 0;
         if (index != 0 || !edit()->hasSelection()) return;
-        const auto [from, to] = std::minmax(edit()->anchorPosition(), edit()->cursorPosition());
+        const auto [from, to] = edit()->selectionEnds();
         *start = offset(from);
         *end = offset(to);
     }
@@ -246,12 +246,12 @@ void LinesEdit::setCursorPosition(Position position, bool keepAnchor) {
 }
 
 QString LinesEdit::selectedText() const {
-    const auto [from, to] = std::minmax(anchor_, caret_);
+    const auto [from, to] = selectionEnds();
     return textBetween(from, to);
 }
 
 void LinesEdit::insertText(const QString& text) {
-    const auto [from, to] = std::minmax(anchor_, caret_);
+    const auto [from, to] = selectionEnds();
     replace(from, to, text);
 }
 
@@ -399,7 +399,7 @@ void LinesEdit::paintEvent(QPaintEvent* event) {
     const int height = lineHeight();
     const int ascent = fontMetrics().ascent();
     const qreal left = kMargin - horizontalScrollBar()->value();
-    const auto [from, to] = std::minmax(anchor_, caret_);
+    const auto [from, to] = selectionEnds();
     const int first = verticalScrollBar()->value();
     const int last = std::min(lineCount() - 1, first + event->rect().bottom() / height + 1);
     for (int line = first; line <= last; ++line) {
@@ -605,7 +605,7 @@ std::function<void()> LinesEdit::keyAction(QKeyEvent* event) {
             // An arrow over a selection, without Shift, lands at that side of it.
             if (!select && hasSelection() &&
                 (move.to == &LinesEdit::nextCharacter || move.to == &LinesEdit::previousCharacter)) {
-                const auto [from, to] = std::minmax(anchor_, caret_);
+                const auto [from, to] = selectionEnds();
                 setCursorPosition(move.to == &LinesEdit::nextCharacter ? to : from);
             } else {
                 setCursorPosition((this->*move.to)(caret_), select);
@@ -703,7 +703,7 @@ void LinesEdit::moveCaret(Position position, bool keepAnchor) {
 
 void LinesEdit::typeText(const QString& text) {
     // A character typed right after the last one typed joins its step, as a word is undone whole.
-    const auto [from, to] = std::minmax(anchor_, caret_);
+    const auto [from, to] = selectionEnds();
     const bool joins = from == to && !undo_.empty() && undo_.back().typed && !text.contains(u'\n') &&
                        endAfter(undo_.back().from, undo_.back().inserted) == from;
     if (!joins) {
@@ -941,7 +941,7 @@ void LinesEdit::notifyChange(qsizetype offset, const QString& removed, const QSt
 void LinesEdit::notifyCaret() {
     if (!QAccessible::isActive()) return;
     if (hasSelection()) {
-        const auto [from, to] = std::minmax(anchor_, caret_);
+        const auto [from, to] = selectionEnds();
         QAccessibleTextSelectionEvent selection(this, static_cast<int>(offsetOf(from)),
                                                 static_cast<int>(offsetOf(to)));
         selection.setCursorPosition(static_cast<int>(offsetOf(caret_)));

@@ -10,6 +10,7 @@
 
 #include <compare>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace kombinator::ui {
@@ -42,6 +43,11 @@ public:
     // anchor to it.
     void setCursorPosition(Position position, bool keepAnchor = false);
     bool hasSelection() const { return caret_ != anchor_; }
+    // The selection's ends in text order, as copies: the caret and the anchor move while the
+    // ends are still in use.
+    std::pair<Position, Position> selectionEnds() const {
+        return caret_ < anchor_ ? std::pair{caret_, anchor_} : std::pair{anchor_, caret_};
+    }
     QString selectedText() const;
     // Puts `text` in place of the selection, as typing or pasting it does: one step to undo.
     void insertText(const QString& text);

@@ -202,6 +202,14 @@ private slots:
         QTest::newRow("cut and paste moves a word") << match << 0 << 17 << "{S-C-Left}{C-X}{C-Home}{C-V}"
                                                     << "ChelseaArsenal - "
                                                     << "0:7";
+        QTest::newRow("Shift and arrows select") << "Arsenal\nArsenal" << 0 << 2 << "{S-Right}{S-Down}"
+                                                 << "Arsenal\nArsenal"
+                                                 << "1:3";
+        QTest::newRow("Shift and Left select backwards")
+            << match << 0 << 5 << "{S-Left}{S-Left}" << match << "0:3";
+        QTest::newRow("Ctrl+A selects the whole text") << "Arsenal\nChelsea" << 0 << 2 << "{C-A}"
+                                                       << "Arsenal\nChelsea"
+                                                       << "1:7";
         QTest::newRow("a caret past the end is clamped") << "ab\ncd" << 7 << 9 << "{Left}"
                                                          << "ab\ncd"
                                                          << "1:1";
@@ -235,6 +243,19 @@ private slots:
         QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(&edit)->textInterface();
         QCOMPARE(reader->text(0, reader->characterCount()), edit.text());
         QCOMPARE(reader->cursorPosition(), edit.offsetOf(edit.cursorPosition()));
+        // The selection as a screen reader gets it, and as it sets one.
+        const auto selected = [reader] {
+            int from = -1;
+            int to = -1;
+            reader->selection(0, &from, &to);
+            return std::pair(from, to);
+        };
+        const auto [first, last] = edit.selectionEnds();
+        QCOMPARE(selected(), edit.hasSelection()
+                                 ? std::pair(int(edit.offsetOf(first)), int(edit.offsetOf(last)))
+                                 : std::pair(0, 0));
+        reader->setSelection(0, 0, 1);
+        QCOMPARE(selected(), std::pair(0, 1));
     }
 
     // What a screen reader reads around an offset: a character, a word, a line with its line end.
