@@ -87,7 +87,9 @@ void KeyProfileJob::request(int events, std::vector<Bet> bets) {
 
 void KeyProfileJob::runNext() {
     if (!pending_) return;
-    auto [events, bets] = std::move(*pending_);
+    // Plain names, not a structured binding: the lambda captures them (clang 14 cannot).
+    const int events = pending_->first;
+    std::vector<Bet> bets = std::move(pending_->second);
     pending_.reset();
     thread_.reset(QThread::create([this, events, bets = std::move(bets)] {
         std::vector<ProfileRow> rows = keyProfile(events, bets).value_or(std::vector<ProfileRow>());
