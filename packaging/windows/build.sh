@@ -42,7 +42,8 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $sudo apt-get update -qq
 fi
 packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 wine32:i386 nsis cmake ninja-build
-          dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev g++ pkg-config
+          dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-l10n-tools qt6-translations-l10n
+          libgl-dev g++ pkg-config
           xvfb xauth xdotool xclip imagemagick fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do

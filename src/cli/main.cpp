@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/form1.h"
+#include "app/language.h"
 #include "cli/cliplatform.h"
 #include "cli/makekey.h"
 #include "cli/options.h"
@@ -55,6 +56,7 @@ int withOutputWritten(int status) {
 }
 
 int runCommandLine(const QCoreApplication& app) {
+    useLanguage(chooseLanguage(languageOption(app.arguments()).language, std::nullopt, interfaceLocale()));
     const cli::ParseResult parsed = cli::parseArguments(app.arguments().mid(1));
     if (parsed.help || parsed.version) {
         writeOut(parsed.help ? cli::usage() : cli::versionText() + u'\n');
@@ -80,8 +82,7 @@ int runCommandLine(const QCoreApplication& app) {
     const int status = cli::run(form, platform, options);
     if (status != 0) return status;
     // The amounts are the odds command's when it ran last and took the list.
-    const bool pricedByOdds =
-        options.odds && !options.settles() && results::betListPriceable(form);
+    const bool pricedByOdds = options.odds && !options.settles() && results::betListPriceable(form);
     printLists(form, pricedByOdds);
     if (options.table) {
         const std::optional<results::ReturnTable> table = results::returnTable(form, options.stake);

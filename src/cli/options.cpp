@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/form1.h"
+#include "app/language.h"
 #include "calc/fullcover.h"
 #include "cli/cliplatform.h"
 #include "keys/keysearch.h"
@@ -141,6 +142,9 @@ constexpr OptionHelp kOptionHelp[] = {
     {"--key-profile FÁJL",
      "szelvény helyett a kulcs nyerési táblája: a bejövő tippek számára\n"
      "a legkevesebb és a legtöbb nyerő kötés"},
+    {"--lang NYELV",
+     "a szövegek nyelve: hu (magyar) vagy en (angol); alapértelmezés a\n"
+     "környezet nyelve (angol az en_* nyelvi környezetben, különben magyar)"},
     {"-h, --help", "ez a súgó"},
     {"--version", "a program neve és változata"},
 };
@@ -172,7 +176,8 @@ QString usage() {
     QString text = QStringLiteral(
         "Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table] "
         "[--void LISTA]\n"
-        "          [--half-won LISTA] [--half-lost LISTA] [--dead-heat N:K,...] [--stake X] SZELVÉNY\n"
+        "          [--half-won LISTA] [--half-lost LISTA] [--dead-heat N:K,...] [--stake X] [--lang NYELV]\n"
+        "          SZELVÉNY\n"
         "          kombinator-cli --make-key KK_NN_MM [--out FÁJL]\n"
         "          kombinator-cli --key-profile FÁJL\n");
     qsizetype width = 0;
@@ -277,6 +282,12 @@ ParseResult parseArguments(const QStringList& arguments) {
         } else if (arg == QLatin1String("--out")) {
             if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a --out értéke.")};
             options.keyOut = v;
+        } else if (arg == QLatin1String("--lang") || arg.startsWith(QLatin1String("--lang="))) {
+            // Read by the program before the arguments, so that every text is in that language.
+            const QString code =
+                arg.startsWith(QLatin1String("--lang=")) ? arg.mid(7) : (value(v) ? v : QString());
+            if (!languageOfCode(code))
+                return {std::nullopt, QStringLiteral("Ismeretlen nyelv: %1 (hu vagy en)").arg(code)};
         } else if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
             return {std::nullopt, QString(), true, false};
         } else if (arg == QLatin1String("--version")) {

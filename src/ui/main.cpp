@@ -1,7 +1,6 @@
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstdio>
@@ -10,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "app/language.h"
 #include "ui/mainwindow.h"
 #include "ui/program.h"
 #include "ui/qtplatform.h"
@@ -23,18 +23,35 @@ struct OptionHelp {
     const char* text;
 };
 constexpr OptionHelp kOptionHelp[] = {
-    {"-h, --help", "ez a súgó"},
-    {"--version", "a program neve és változata"},
+    {"--lang NYELV",
+     QT_TRANSLATE_NOOP("kombinator", "a szövegek nyelve: hu vagy en (az ablakban is megadható)")},
+    {"-h, --help", QT_TRANSLATE_NOOP("kombinator", "ez a súgó")},
+    {"--version", QT_TRANSLATE_NOOP("kombinator", "a program neve és változata")},
 };
 
+QString text(const char* source) {
+    return QCoreApplication::translate("kombinator", source);
+}
+
 void printUsage(std::FILE* to) {
-    std::fputs(
+    QString usage = text(
         "Használat: kombinator [KAPCSOLÓ]\n"
-        "A Kombinátor rendszerfogadás-kalkulátor ablaka; kapcsoló nélkül elindítja a programot.\n",
-        to);
+        "A Kombinátor rendszerfogadás-kalkulátor ablaka; kapcsoló nélkül elindítja a programot.\n");
     for (const OptionHelp& row : kOptionHelp)
-        std::fprintf(to, "  %-12s%s\n", row.option, row.text);
-    std::fputs("A Qt szokásos kapcsolói (pl. -platform, -style) is megadhatók.\n", to);
+        usage += QStringLiteral("  %1%2\n").arg(text(row.option).leftJustified(14), text(row.text));
+    usage += text("A Qt szokásos kapcsolói (pl. -platform, -style) is megadhatók.\n");
+    std::fputs(usage.toUtf8().constData(), to);
+}
+
+void printUnknown(const QString& argument) {
+    std::fputs((text("Ismeretlen kapcsoló: %1\n").arg(argument)).toUtf8().constData(), stderr);
+    printUsage(stderr);
+}
+
+// The language the window's texts are shown in, from --lang, the user's choice and the locale.
+kombinator::Language chosenLanguage(const QStringList& arguments) {
+    return kombinator::chooseLanguage(kombinator::languageOption(arguments).language,
+                                      kombinator::savedLanguage(), kombinator::interfaceLocale());
 }
 
 // Qt's own options, which the window takes before the program sees its arguments; those with a
@@ -67,6 +84,10 @@ const char* unknownArgument(int argc, char** argv) {
         const std::size_t equals = name.find('=');
         const bool valueGiven = equals != std::string::npos;
         if (valueGiven) name.resize(equals);
+        if (std::strcmp(arg, "--lang") == 0 || (valueGiven && name == "lang" && arg[1] == '-')) {
+            if (!valueGiven) ++i;  // its value is judged once the texts can be shown
+            continue;
+        }
         const auto named = [&name](const char* option) { return name == option; };
         if (!valueGiven && std::any_of(std::begin(kQtSwitches), std::end(kQtSwitches), named)) continue;
         if (!std::any_of(std::begin(kQtOptionsWithValue), std::end(kQtOptionsWithValue), named)) return arg;
@@ -78,11 +99,19 @@ const char* unknownArgument(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Answered before any window system is needed, so they work without a display too.
+    // Answered before any window system is needed, so they work without a display too; their
+    // texts come in the chosen language from an application of their own.
+    const auto early = [&](const auto& say) {
+        QCoreApplication texts(argc, argv);
+        kombinator::useLanguage(chosenLanguage(texts.arguments()));
+        return say(texts.arguments());
+    };
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            printUsage(stdout);
-            return 0;
+            return early([](const QStringList&) {
+                printUsage(stdout);
+                return 0;
+            });
         }
         if (std::strcmp(argv[i], "--version") == 0) {
             std::puts("kombinator " KOMBINATOR_VERSION);
@@ -90,29 +119,41 @@ int main(int argc, char** argv) {
         }
     }
     if (const char* unknown = unknownArgument(argc, argv)) {
-        std::fprintf(stderr, "Ismeretlen kapcsoló: %s\n", unknown);
+        return early([unknown](const QStringList&) {
+            printUnknown(QString::fromLocal8Bit(unknown));
+            return 2;
+        });
+    }
+    const auto badLanguage = [](const QStringList& arguments) {
+        const kombinator::LanguageOption option = kombinator::languageOption(arguments);
+        if (!option.bad) return 0;
+        std::fputs(text("Ismeretlen nyelv: %1 (hu vagy en)\n").arg(option.value).toUtf8().constData(),
+                   stderr);
         printUsage(stderr);
         return 2;
-    }
+    };
+    if (const int refused = early(badLanguage)) return refused;
 
     QApplication app(argc, argv);
-    // What Qt did not take for itself is not ours either.
-    if (app.arguments().size() > 1) {
-        std::fprintf(stderr, "Ismeretlen kapcsoló: %s\n", app.arguments().at(1).toUtf8().constData());
-        printUsage(stderr);
+    // What Qt did not take for itself is not ours either, but for the language.
+    QStringList rest;
+    const QStringList given = app.arguments();
+    for (qsizetype i = 1; i < given.size(); ++i) {
+        if (given.at(i) == QLatin1String("--lang"))
+            ++i;
+        else if (!given.at(i).startsWith(QLatin1String("--lang=")))
+            rest << given.at(i);
+    }
+    // The texts, Qt's own words (message box and file dialog buttons) with them.
+    kombinator::useLanguage(chosenLanguage(app.arguments()));
+    if (!rest.isEmpty()) {
+        printUnknown(rest.first());
         return 2;
     }
     // The menu entry and the AppStream data carry this name; the desktop finds the window's icon by it.
     QGuiApplication::setDesktopFileName(QStringLiteral(KOMBINATOR_APP_ID));
     // The application name stays the executable's: the single-instance lock recognises a live
     // owner by it.
-
-    // Qt's own texts (message box and file dialog buttons) in Hungarian, like the program's.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
-    }
 
     kombinator::ui::QtPlatform platform;
     if (!kombinator::ui::selfCheckRequested()) return kombinator::ui::runProgram(platform);

@@ -26,6 +26,7 @@
 #include <cstdio>
 
 #include "app/form1.h"
+#include "app/language.h"
 #include "fakeplatform.h"
 #include "platform/files.h"
 #include "testmain.h"
@@ -278,7 +279,10 @@ private slots:
         QFETCH(int, expectedIcon);
         QFETCH(int, answer);
         QtPlatform platform(lockDir.path());
+        // Qt's words come from the catalogue embedded in the program, whatever the system has.
+        QVERIFY(useLanguage(Language::Hungarian));
         QString shownText, shownTitle;
+        QStringList buttonTexts;
         int shownIcon = -1;
         int buttonCount = 0;
         whenModalOpens([&](QWidget* modal) {
@@ -288,6 +292,8 @@ private slots:
             shownTitle = box->windowTitle();
             shownIcon = box->icon();
             buttonCount = static_cast<int>(box->buttons().size());
+            for (QAbstractButton* button : box->buttons())
+                buttonTexts << button->text();
             box->button(cancel ? QMessageBox::Cancel : QMessageBox::Ok)->click();
             return true;
         });
@@ -301,6 +307,11 @@ private slots:
         QCOMPARE(shownTitle, QStringLiteral("Zelko-Soft/2014"));
         QCOMPARE(shownIcon, expectedIcon);
         QCOMPARE(buttonCount, MsgButtons(buttons) == MsgButtons::OkCancel ? 2 : 1);
+        QVERIFY(!buttonTexts.contains(QStringLiteral("&Cancel")) &&
+                !buttonTexts.contains(QStringLiteral("Cancel")));
+        if (buttonCount == 2)
+            QVERIFY(buttonTexts.contains(QStringLiteral("&Mégse")) ||
+                    buttonTexts.contains(QStringLiteral("Mégse")));
     }
 
     void askNumber_data() {
