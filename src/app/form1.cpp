@@ -41,30 +41,29 @@ void Form1::setUpControls() {
         grid->setColWidth(0, kHeaderColumnWidth);
         grid->setStyle({.bold = false, .underline = false, .foreground = 0, .background = 0});
     }
-    Grid1.setAccessible(QStringLiteral("Tippek"));
-    Grid2.setAccessible(QStringLiteral("Fix tippek"));
+    Grid1.setAccessible(tr("Tippek"));
+    Grid2.setAccessible(tr("Fix tippek"));
     for (Grid* grid : {&Grid1, &Grid2}) {
-        grid->setCellMenu(3, {QStringLiteral("Nyert"), QStringLiteral("Félig nyert"),
-                              QStringLiteral("Félig vesztett"), QStringLiteral("Holtverseny…"),
-                              QStringLiteral("Törölt (1,00)"), QStringLiteral("Nincs eredmény")});
+        grid->setCellMenu(3, {tr("Nyert"), tr("Félig nyert"), tr("Félig vesztett"), tr("Holtverseny…"),
+                              tr("Törölt (1,00)"), tr("Nincs eredmény")});
     }
     Grid1.setCellDescriber([this](int row, int col) { return cellDescription(Grid1, row, col); });
     Grid2.setCellDescriber([this](int row, int col) { return cellDescription(Grid2, row, col); });
 
     SSTab1.setup("SSTab1", {150, 4365, 4245, 2340});
-    SSTab1.setTabs({QStringLiteral("Fogadás"), QStringLiteral("Kulcs"), QStringLiteral("Klikk")});
-    SSTab1.setAccessible(QStringLiteral("Fülek"));
+    SSTab1.setTabs({tr("Fogadás"), tr("Kulcs"), tr("Klikk")});
+    SSTab1.setAccessible(tr("Fülek"));
 
     List5.setup("List5", {55, 405, 4065, 1815}, {}, kTab0);
     List5.setSelectionMode(ListBox::Selection::Extended);
-    List5.setAccessible(QStringLiteral("Ajánlat"));
+    List5.setAccessible(tr("Ajánlat"));
     List1.setup("List1", {55, 405, 4065, 1815}, {}, kTab1);
-    List1.setAccessible(QStringLiteral("Fogadások"));
+    List1.setAccessible(tr("Fogadások"));
 
     Option1.setup("Option1", {1710, 750, 1935, 1125}, {}, kTab2);
-    Option1.addOption(QStringLiteral("Nyer"), {1710, 750, 1425, 225});
-    Option1.addOption(QStringLiteral("Döntetlen"), {1710, 1200, 1140, 225});
-    Option1.addOption(QStringLiteral("Nyer vagy döntetlen"), {1710, 1650, 1935, 225});
+    Option1.addOption(tr("Nyer"), {1710, 750, 1425, 225});
+    Option1.addOption(tr("Döntetlen"), {1710, 1200, 1140, 225});
+    Option1.addOption(tr("Nyer vagy döntetlen"), {1710, 1650, 1935, 225});
     Option1.select(0);
 
     Picture2.setup("Picture2", {1260, 705, 330, 330}, {}, kTab2);
@@ -74,60 +73,59 @@ void Form1::setUpControls() {
     Picture1.setPicture(loadPicture(QStringLiteral("\\picture1.bmp")));
     Picture3.setPicture(loadPicture(QStringLiteral("\\picture3.bmp")));
     // The legend pictures show the markers a click sets; a screen reader names them instead.
-    Picture2.setAccessible(QStringLiteral("Nyer jele"));
-    Picture1.setAccessible(QStringLiteral("Döntetlen jele"));
-    Picture3.setAccessible(QStringLiteral("Nyer vagy döntetlen jele"));
+    Picture2.setAccessible(tr("Nyer jele"));
+    Picture1.setAccessible(tr("Döntetlen jele"));
+    Picture3.setAccessible(tr("Nyer vagy döntetlen jele"));
 
     List3.setup("List3", {6555, 4875, 1485, 1815});
-    List3.setAccessible(QStringLiteral("Összegek"));
+    List3.setAccessible(tr("Összegek"));
 
     Label1.setup("Label1", {2025, 6900, 525, 255});
     Label1.setStyle({.bold = true, .underline = false, .foreground = kBlue, .background = 0});
-    Label1.setAccessible({}, QStringLiteral("Darabszám"));
-    Label2.setup("Label2", {8550, 105, 420, 195}, QStringLiteral("Kötés"));
+    Label1.setAccessible({}, tr("Darabszám"));
+    Label2.setup("Label2", {8550, 105, 420, 195}, tr("Kötés"));
     Label2.setStyle({.bold = false, .underline = false, .foreground = kMagenta, .background = 0});
     Label3.setup("Label3", {2475, 105, 5985, 195},
-                 QStringLiteral(
-                     "Az oddsokra történő klikkeléssel megadhatjuk a valós /  feltételezett eredményeket! "));
+                 tr("Az oddsokra történő klikkeléssel megadhatjuk a valós /  feltételezett eredményeket! "));
     Label3.setStyle({.bold = false, .underline = false, .foreground = kGreen, .background = 0});
-    Label6.setup("Label6", {75, 105, 2280, 195}, QStringLiteral("Kézikönyv"));
+    Label6.setup("Label6", {75, 105, 2280, 195}, tr("Kézikönyv"));
     Label6.setStyle({.bold = false, .underline = true, .foreground = kBlue, .background = 0});
-    Label6.setToolTip(QStringLiteral("A Kombinátor kézikönyve"));
+    Label6.setToolTip(tr("A Kombinátor kézikönyve"));
 
     Frame1.setup("Frame1", {3000, 2460, 4635, 2175});
-    Frame1.setAccessible(QStringLiteral("Tájékoztató"));
-    const QString welcome = QStringLiteral(
-        "Üdvözöljük a Kombinátorban!\n"
-        "Másolja a szelvényt vagy az ajánlatot a vágólapra, töltse be, majd "
-        "konvertálja tippekké. Minden tipp három sor: esemény, kimenet, odds.");
-    const QString hint = QStringLiteral(
-        "Rendszert a jobb oldali gombokkal választhat, az eredményt "
-        "az oddsokra kattintva adja meg.");
+    Frame1.setAccessible(tr("Tájékoztató"));
+    const QString welcome =
+        tr("Üdvözöljük a Kombinátorban!\n"
+           "Másolja a szelvényt vagy az ajánlatot a vágólapra, töltse be, majd "
+           "konvertálja tippekké. Minden tipp három sor: esemény, kimenet, odds.");
+    const QString hint =
+        tr("Rendszert a jobb oldali gombokkal választhat, az eredményt "
+           "az oddsokra kattintva adja meg.");
     Label4.setup("Label4", {85, 180, 4425, 1080}, welcome, "Frame1");
     Label5.setup("Label5", {90, 1335, 4425, 735}, hint, "Frame1");
     // The panel is read from its first label, which also takes the keys that dismiss it.
-    Label4.setAccessible(QStringLiteral("Tájékoztató"),
-                         welcome + QStringLiteral(" (Enter vagy Escape: a tájékoztató eltűnik.)"));
-    Label5.setAccessible(QStringLiteral("Tudnivaló"), hint);
+    Label4.setAccessible(tr("Tájékoztató"),
+                         tr("%1 (Enter vagy Escape: a tájékoztató eltűnik.)").arg(welcome));
+    Label5.setAccessible(tr("Tudnivaló"), hint);
     for (Label* label : {&Label4, &Label5}) {
         label->setStyle({.bold = false, .underline = false, .foreground = 0, .background = kWhite});
-        label->setToolTip(QStringLiteral(" Klikkelésre eltűnik! "));
+        label->setToolTip(tr(" Klikkelésre eltűnik! "));
     }
 
-    Command1.setup("Command1", {4575, 4380, 1680, 360}, QStringLiteral("Vágólap betöltése"));
-    Command22.setup("Command22", {6435, 4380, 1680, 360}, QStringLiteral("Fix megadása"));
-    Command3.setup("Command3", {4575, 4875, 1680, 360}, QStringLiteral("Sor töröl"));
-    Command7.setup("Command7", {4575, 5370, 630, 360}, QStringLiteral("Edit"));
-    Command2.setup("Command2", {5235, 5370, 1020, 360}, QStringLiteral("Konvertálás"));
-    Command6.setup("Command6", {4575, 5850, 1680, 360}, QStringLiteral("Kulcs behelyettesítés"));
-    Command21.setup("Command21", {4575, 6330, 1680, 360}, QStringLiteral("Eredményt megadva "));
-    Command4.setup("Command4", {300, 6810, 1680, 360}, QStringLiteral("Mentés"));
-    Command20.setup("Command20", {2670, 6825, 1680, 360}, QStringLiteral("Vissza tölt"));
-    Command19.setup("Command19", {6435, 6825, 1680, 360}, QStringLiteral("Odds"));
-    Command5.setup("Command5", {8358, 6825, 1620, 360}, QStringLiteral("Kilép"));
+    Command1.setup("Command1", {4575, 4380, 1680, 360}, tr("Vágólap betöltése"));
+    Command22.setup("Command22", {6435, 4380, 1680, 360}, tr("Fix megadása"));
+    Command3.setup("Command3", {4575, 4875, 1680, 360}, tr("Sor töröl"));
+    Command7.setup("Command7", {4575, 5370, 630, 360}, tr("Edit"));
+    Command2.setup("Command2", {5235, 5370, 1020, 360}, tr("Konvertálás"));
+    Command6.setup("Command6", {4575, 5850, 1680, 360}, tr("Kulcs behelyettesítés"));
+    Command21.setup("Command21", {4575, 6330, 1680, 360}, tr("Eredményt megadva "));
+    Command4.setup("Command4", {300, 6810, 1680, 360}, tr("Mentés"));
+    Command20.setup("Command20", {2670, 6825, 1680, 360}, tr("Vissza tölt"));
+    Command19.setup("Command19", {6435, 6825, 1680, 360}, tr("Odds"));
+    Command5.setup("Command5", {8358, 6825, 1620, 360}, tr("Kilép"));
     Command5.setStyle({.bold = true, .underline = false, .foreground = 0, .background = 0});
-    Check2.setup("Check2", {4605, 6885, 1635, 240}, QStringLiteral("Fájl név megadás"));
-    Check1.setup("Check1", {8358, 6265, 1620, 345}, QStringLiteral("Törli a kulcs és az odds listát"));
+    Check2.setup("Check2", {4605, 6885, 1635, 240}, tr("Fájl név megadás"));
+    Check1.setup("Check1", {8358, 6265, 1620, 345}, tr("Törli a kulcs és az odds listát"));
     Check1.setStyle({.bold = false, .underline = false, .foreground = kBlue, .background = 0});
     Check1.setValue(1);
 
@@ -231,7 +229,7 @@ QString Form1::loadPicture(const QString& name) {
 }
 
 void Form1::reportUnwritableFile(const QString& path) {
-    platform_.messageBox(QStringLiteral("A fájl nem írható: ") + QDir::toNativeSeparators(path),
+    platform_.messageBox(tr("A fájl nem írható: %1").arg(QDir::toNativeSeparators(path)),
                          QString::fromUtf8(files::kFileMessageCaption), MsgIcon::Stop, MsgButtons::Ok);
 }
 

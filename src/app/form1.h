@@ -60,10 +60,10 @@ public:
     // Tells the user that a file was not read because it is too large or no file at all; true
     // when the read was refused so. A file that is merely missing stays as silent as ever.
     bool reportRefusedRead(files::ReadFault fault, const QString& path);
-    // What a cell of the tip grid or the banker grid shows beyond its text, in Hungarian words
-    // for a screen reader: the outcome marker of a team cell ("hazai nyer", "döntetlen", ...) and
-    // "nyert" on the odds of a tip marked as won; several words are joined by commas. Empty when
-    // the cell shows nothing more.
+    // What a cell of the tip grid or the banker grid shows beyond its text, in words for a screen
+    // reader, in the program's language: the outcome marker of a team cell ("hazai nyer",
+    // "döntetlen", ...) and "nyert" on the odds of a tip marked as won; several words are joined
+    // by commas. Empty when the cell shows nothing more.
     QString cellDescription(const Grid& grid, int row, int col) const;
 
     // --- Controls ---

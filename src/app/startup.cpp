@@ -8,12 +8,13 @@ namespace kombinator {
 
 namespace {
 
-// Lays out a tip or banker grid: the " Ssz." header, the three column headers with their widths
-// and alignments; data rows of the tip grid get their fixed height.
-void setUpGrid(Grid& grid, const std::array<QString, 4>& headerTexts, bool tipGrid) {
+// Lays out a tip or banker grid: the row number column's header (" Ssz."), the three column
+// headers with their widths and alignments; data rows of the tip grid get their fixed height.
+void setUpGrid(Grid& grid, const QString& numberHeader, const std::array<QString, 4>& headerTexts,
+               bool tipGrid) {
     grid.setRow(0);
     grid.setCol(0);
-    grid.setText(QStringLiteral(" Ssz."));
+    grid.setText(numberHeader);
     grid.setFixedAlignment(0, Align::Center);
     grid.setRowHeight(0, 320);
     grid.setColWidth(1, 3000);
@@ -35,8 +36,8 @@ void setUpGrid(Grid& grid, const std::array<QString, 4>& headerTexts, bool tipGr
 
 void Form1::Form_Load() {
     if (platform_.anotherInstanceRunning()) {
-        platform_.messageBox(platform_.programName() + QStringLiteral(" márt fut ! "),
-                             platform_.applicationTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
+        platform_.messageBox(tr("%1 márt fut ! ").arg(platform_.programName()), platform_.applicationTitle(),
+                             MsgIcon::Exclamation, MsgButtons::Ok);
         platform_.quit();
         return;
     }
@@ -50,18 +51,19 @@ void Form1::Form_Load() {
     List1.setHorizontalExtent(qRound(range));
     List3.setHorizontalExtent(qRound(static_cast<float>(range * 1.4f)));
 
-    headerTexts[1] = QStringLiteral("hazai");
-    headerTexts[2] = QStringLiteral("vendég");
-    headerTexts[3] = QStringLiteral("odds");
-    setUpGrid(Grid1, headerTexts, true);
-    setUpGrid(Grid2, headerTexts, false);
+    headerTexts[1] = tr("hazai");
+    headerTexts[2] = tr("vendég");
+    headerTexts[3] = tr("odds");
+    const QString numberHeader = tr(" Ssz.");
+    setUpGrid(Grid1, numberHeader, headerTexts, true);
+    setUpGrid(Grid2, numberHeader, headerTexts, false);
 
     // The whole program writes odds with a point; warn once when the user's separator differs.
     const QString separator = Module1::profileString(platform_, QStringLiteral("intl"),
                                                      QStringLiteral("sdecimal"), QStringLiteral("win.ini"));
     if (separator != QString(QChar(kNumberDecimalSeparator))) {
         platform_.messageBox(
-            QStringLiteral("     A tizedes pont nem PONT (.) !\rAz oddsok megadása nem fog jól működni !"),
+            tr("     A tizedes pont nem PONT (.) !\rAz oddsok megadása nem fog jól működni !"),
             QStringLiteral("Zelko-Soft/2014"), MsgIcon::Exclamation, MsgButtons::Ok);
     }
 }

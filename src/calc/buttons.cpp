@@ -1,21 +1,39 @@
 // The calculator buttons: what each says and builds, and which of them fit the tips in hand.
 // The window and the command line read the buttons' state, so both follow one rule.
+#include <QCoreApplication>
+
+#include <iterator>
+
 #include "app/form1.h"
 #include "calc/fullcover.h"
 
 namespace kombinator {
 
+namespace {
+
+// What the k-fold buttons "2" to "13" build, in words. Each number has its own: the suffix of
+// "2-es", "3-as", "5-ös", ... follows the vowel harmony of the number's name, and other languages
+// name a double or a treble apart.
+constexpr const char* kFoldDescriptions[] = {
+    QT_TRANSLATE_NOOP("calc", "2-es kötések"),  QT_TRANSLATE_NOOP("calc", "3-as kötések"),
+    QT_TRANSLATE_NOOP("calc", "4-es kötések"),  QT_TRANSLATE_NOOP("calc", "5-ös kötések"),
+    QT_TRANSLATE_NOOP("calc", "6-os kötések"),  QT_TRANSLATE_NOOP("calc", "7-es kötések"),
+    QT_TRANSLATE_NOOP("calc", "8-as kötések"),  QT_TRANSLATE_NOOP("calc", "9-es kötések"),
+    QT_TRANSLATE_NOOP("calc", "10-es kötések"), QT_TRANSLATE_NOOP("calc", "11-es kötések"),
+    QT_TRANSLATE_NOOP("calc", "12-es kötések"), QT_TRANSLATE_NOOP("calc", "13-as kötések"),
+};
+
+}  // namespace
+
 void Form1::describeCalculators() {
     // A screen reader hears a button's caption; what system it builds is its description.
-    Command24.setAccessible({}, QStringLiteral("1-es kötések (szimplák)"));
-    // The suffix of "2-es", "3-as", "5-ös", ... follows the vowel harmony of the number's name.
-    const char* const suffixes[] = {"es", "as", "es", "ös", "os", "es", "as", "es", "es", "es", "es", "as"};
+    Command24.setAccessible({}, tr("1-es kötések (szimplák)"));
     const std::vector<Button*> buttons = calculatorButtons();
+    static_assert(std::size(kFoldDescriptions) == calc::kMaxFoldTips - 1, "one description per button");
     for (int i = 0; i < 12; ++i) {
         Button& button = *buttons[static_cast<size_t>(i)];
         button.setCaption(QString::number(i + 2));
-        button.setAccessible({},
-                             QStringLiteral("%1-%2 kötések").arg(i + 2).arg(QString::fromUtf8(suffixes[i])));
+        button.setAccessible({}, QCoreApplication::translate("calc", kFoldDescriptions[i]));
     }
     for (size_t i = 0; i < calc::kFullCoverSystems.size(); ++i) {
         Button& button = *buttons[12 + i];

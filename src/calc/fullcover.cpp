@@ -1,4 +1,6 @@
 // The full-cover multiples of the systems' table: captions, descriptions and bet lines.
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -51,7 +53,10 @@ QString FullCoverSystem::caption() const {
 }
 
 QString FullCoverSystem::description() const {
-    return QStringLiteral("%1: %2 tipp, %3 fogadás").arg(QString::fromUtf8(name)).arg(tips).arg(bets);
+    return QCoreApplication::translate("calc", "%1: %2 tipp, %3 fogadás")
+        .arg(QString::fromUtf8(name))
+        .arg(tips)
+        .arg(bets);
 }
 
 }  // namespace kombinator::calc

@@ -1,5 +1,7 @@
 #include "calc/output.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 #include <cmath>
 
@@ -31,6 +33,16 @@ QString formatAmount(float value) {
     } while (rest > 0);
     if (whole < 0) *--at = '-';
     return QString::fromLatin1(at, buffer + sizeof buffer - at);
+}
+
+QString totalLine(float total) {
+    //: The total of a bet list's amounts, written right before it.
+    return QCoreApplication::translate("calc", "Össz.: ") + formatAmount(total);
+}
+
+QString perBetLine(float mean) {
+    //: The mean amount per bet of a bet list, written right before it.
+    return QCoreApplication::translate("calc", "Ny/s.: ") + formatAmount(mean);
 }
 
 QString betLine(std::span<const int> rows) {
@@ -202,9 +214,9 @@ void Output::close() {
         form_.workingProduct = bankerProduct(form_);
         multiplyInto(total_, form_.workingProduct);
     }
-    summary.append(QStringLiteral("Össz.: ") + formatAmount(total_));
+    summary.append(totalLine(total_));
     const int bets = form_.List1.count();
-    if (bets > 0) summary.append(QStringLiteral("Ny/s.: ") + formatAmount(total_ / static_cast<float>(bets)));
+    if (bets > 0) summary.append(perBetLine(total_ / static_cast<float>(bets)));
     form_.List3.addItems(summary);
     form_.Label1.setCaption(QString::number(bets));
 }

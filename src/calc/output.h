@@ -22,6 +22,11 @@ namespace kombinator::calc {
 // A value halfway between two hundredths rounds away from zero.
 QString formatAmount(float value);
 
+// The summary lines under the amounts of a bet list: "Össz.: " and the total of its bets, and
+// "Ny/s.: " and the mean amount per bet.
+QString totalLine(float total);
+QString perBetLine(float mean);
+
 // The bet line of tip rows r1 < r2 < ...: each number with at least two digits, single blanks
 // between them ("01 03 07").
 QString betLine(std::span<const int> rows);

@@ -51,7 +51,7 @@ void printLists(const Form1& form, bool pricedByOdds) {
 // the commands went: a script must not take a cut-short bet list for the whole one.
 int withOutputWritten(int status) {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
-    std::fputs("A kimenet nem írható.\n", stderr);
+    cli::writeError(QCoreApplication::translate("cli", "A kimenet nem írható."));
     return 1;
 }
 
@@ -63,8 +63,7 @@ int runCommandLine(const QCoreApplication& app) {
         return 0;
     }
     if (!parsed.options) {
-        std::fputs(parsed.error.toUtf8().constData(), stderr);
-        std::fputs("\n", stderr);
+        cli::writeError(parsed.error);
         std::fputs(cli::usage().toUtf8().constData(), stderr);
         return 2;
     }
@@ -73,7 +72,8 @@ int runCommandLine(const QCoreApplication& app) {
     if (!options.keyProfile.isEmpty()) return cli::printKeyProfile(options.keyProfile);
 
     const std::optional<QByteArray> coupon = cli::readInput(
-        options.coupon, options.coupon == QLatin1String("-"), QStringLiteral("A szelvény nem olvasható: "));
+        options.coupon, options.coupon == QLatin1String("-"),
+        QCoreApplication::translate("cli", "A szelvény nem olvasható: %1").arg(options.coupon));
     if (!coupon) return 1;
 
     cli::CliPlatform platform(files::withCrLf(files::decode(*coupon)));
@@ -87,7 +87,7 @@ int runCommandLine(const QCoreApplication& app) {
     if (options.table) {
         const std::optional<results::ReturnTable> table = results::returnTable(form, options.stake);
         if (!table) {
-            std::fputs("A nyereménytábla legfeljebb 20 tippre számítható.\n", stderr);
+            cli::writeError(results::tooManyTipsText());
             return 1;
         }
         // An empty line parts the table from the lists, as a paragraph would.

@@ -1,5 +1,6 @@
 #include "cli/makekey.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -18,10 +19,11 @@ namespace kombinator::cli {
 int makeKey(const QString& name, const QString& out) {
     const std::optional<keys::KeyShape> shape = keys::parseKeyName(name.toStdString());
     if (!shape || !keys::isMakeable(*shape)) {
-        std::fprintf(stderr,
-                     "Ilyen kulcs nem készíthető: %s (2 <= KK <= 6, KK <= MM < NN, NN legfeljebb %d, "
-                     "kettes kötésekre %d)\n",
-                     name.toUtf8().constData(), keys::kMaxEvents, keys::kMaxEventsForDoubles);
+        writeError(
+            QCoreApplication::translate("cli",
+                                        "Ilyen kulcs nem készíthető: %1 (2 <= KK <= 6, KK <= MM < NN, NN "
+                                        "legfeljebb %2, kettes kötésekre %3)")
+                .arg(name, QString::number(keys::kMaxEvents), QString::number(keys::kMaxEventsForDoubles)));
         return 1;
     }
     const std::optional<QString> folder =
@@ -30,37 +32,36 @@ int makeKey(const QString& name, const QString& out) {
     const std::vector<keys::Bet> bets = keys::searchKey(*shape, {}, keys::kInteractiveEffort, book);
     // A key goes out only when the exhaustive check has proven it.
     if (!keys::provesGuarantee(*shape, bets)) {
-        std::fprintf(stderr, "A kulcs nem állta ki az ellenőrzést: %s\n", name.toUtf8().constData());
+        writeError(QCoreApplication::translate("cli", "A kulcs nem állta ki az ellenőrzést: %1").arg(name));
         return 1;
     }
     const std::string text = keys::keyFileText(bets);
     if (out.isEmpty()) {
         std::fwrite(text.data(), 1, text.size(), stdout);
     } else if (!files::writeLines(out, files::splitLines(QString::fromStdString(text)))) {
-        std::fprintf(stderr, "A kulcsfájl nem írható: %s\n", out.toUtf8().constData());
+        writeError(QCoreApplication::translate("cli", "A kulcsfájl nem írható: %1").arg(out));
         return 1;
     }
-    std::fprintf(stderr, "%s: %zu fogadás, bizonyított alsó korlát: %lld\n", name.toUtf8().constData(),
-                 bets.size(), static_cast<long long>(keys::lowerBound(*shape)));
+    writeError(QCoreApplication::translate("cli", "%1: %2 fogadás, bizonyított alsó korlát: %3")
+                   .arg(name, QString::number(bets.size()), QString::number(keys::lowerBound(*shape))));
     return 0;
 }
 
 int printKeyProfile(const QString& file) {
     // A key file is a few hundred kilobytes at most; anything far beyond is not one.
     constexpr qint64 kMaxKeyFileBytes = 16 << 20;
-    const std::optional<QByteArray> key =
-        readInput(file, false, QStringLiteral("A kulcsfájl nem olvasható: "));
+    const std::optional<QByteArray> key = readInput(file, false, unreadableKeyFile(file));
     if (!key) return 1;
     if (key->size() > kMaxKeyFileBytes) {
-        std::fprintf(stderr, "A kulcsfájl nem olvasható: %s\n", file.toUtf8().constData());
+        writeError(unreadableKeyFile(file));
         return 1;
     }
     const std::optional<std::vector<keys::Bet>> bets = keys::keyBets(files::decode(*key));
     const int events = bets ? keys::keyEventCount(QFileInfo(file).fileName(), *bets) : 0;
     const auto rows = bets ? keys::keyProfile(events, *bets) : std::nullopt;
     if (!rows) {
-        std::fprintf(stderr, "Nem kulcs legfeljebb %d eseményre: %s\n", keys::kMaxProfileEvents,
-                     file.toUtf8().constData());
+        writeError(QCoreApplication::translate("cli", "Nem kulcs legfeljebb %1 eseményre: %2")
+                       .arg(QString::number(keys::kMaxProfileEvents), file));
         return 1;
     }
     const QByteArray text = (keys::profileLines(*rows).join(u'\n') + u'\n').toUtf8();

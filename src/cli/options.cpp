@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -42,11 +43,28 @@ struct SettleOption {
     const char* word;
 };
 constexpr SettleOption kSettleOptions[] = {
-    {"--void", Form1::kChooseCancelled, "törölt"},
-    {"--half-won", Form1::kChooseHalfWon, "félig nyert"},
-    {"--half-lost", Form1::kChooseHalfLost, "félig vesztett"},
-    {"--dead-heat", Form1::kChooseDeadHeat, "holtversenyes"},
+    {"--void", Form1::kChooseCancelled, QT_TRANSLATE_NOOP("cli", "törölt")},
+    {"--half-won", Form1::kChooseHalfWon, QT_TRANSLATE_NOOP("cli", "félig nyert")},
+    {"--half-lost", Form1::kChooseHalfLost, QT_TRANSLATE_NOOP("cli", "félig vesztett")},
+    {"--dead-heat", Form1::kChooseDeadHeat, QT_TRANSLATE_NOOP("cli", "holtversenyes")},
 };
+
+// The refusals that more than one option or command gives.
+QString missingValue(const QString& option) {
+    return QCoreApplication::translate("cli", "Hiányzik a %1 értéke.").arg(option);
+}
+
+QString badTipList(const QString& list) {
+    return QCoreApplication::translate("cli", "Hibás tipplista: %1").arg(list);
+}
+
+QString unknownSystem(const QString& system) {
+    return QCoreApplication::translate("cli", "Ismeretlen rendszer: %1").arg(system);
+}
+
+QString outWithoutMakeKey() {
+    return QCoreApplication::translate("cli", "A --out csak a --make-key mellett adható meg.");
+}
 
 // A list of tip numbers, and banker numbers written with an F before them ("2,F1"); with
 // --dead-heat each with the number tied after a colon ("4:3,F1:2").
@@ -75,7 +93,7 @@ bool markList(const QString& text, const SettleOption& setting, Options& options
 
 QString resultWord(const ResultMark& mark) {
     for (const SettleOption& setting : kSettleOptions) {
-        if (setting.choice == mark.choice) return QString::fromUtf8(setting.word);
+        if (setting.choice == mark.choice) return QCoreApplication::translate("cli", setting.word);
     }
     return {};
 }
@@ -83,14 +101,15 @@ QString resultWord(const ResultMark& mark) {
 // The refusal of a tip or banker given two results; empty when none is.
 QString doubleResult(const Options& options) {
     const auto refusal = [](const ResultMark& mark, const QString& one, const QString& other) {
-        return (mark.banker ? QStringLiteral("Az F%1 fix tipp nem lehet egyszerre %2 és %3.")
-                            : QStringLiteral("A %1. tipp nem lehet egyszerre %2 és %3."))
+        return (mark.banker
+                    ? QCoreApplication::translate("cli", "Az F%1 fix tipp nem lehet egyszerre %2 és %3.")
+                    : QCoreApplication::translate("cli", "A %1. tipp nem lehet egyszerre %2 és %3."))
             .arg(QString::number(mark.row), one, other);
     };
     for (auto mark = options.marks.begin(); mark != options.marks.end(); ++mark) {
         if (!mark->banker &&
             std::find(options.won.begin(), options.won.end(), mark->row) != options.won.end())
-            return refusal(*mark, QStringLiteral("nyertes"), resultWord(*mark));
+            return refusal(*mark, QCoreApplication::translate("cli", "nyertes"), resultWord(*mark));
         for (auto other = options.marks.begin(); other != mark; ++other) {
             if (other->row == mark->row && other->banker == mark->banker &&
                 (other->choice != mark->choice || other->tied != mark->tied))
@@ -109,44 +128,58 @@ QString withoutTrailingDigits(QString name) {
 }  // namespace
 
 // One row per option: what the user types and what it does. Continuation lines of a long
-// explanation start with a line feed.
+// explanation start with a line feed. An option's value is named in the language of the texts
+// ("FÁJL"); option names and the values' letters ("N", "KK_NN_MM") are the same in every one.
 struct OptionHelp {
     const char* option;
     const char* text;
 };
 constexpr OptionHelp kOptionHelp[] = {
-    {"SZELVÉNY", "a bemásolt szelvény szövegfájlja, vagy - a szabványos bemenethez"},
-    {"--bank N", "az N. tipp fix lesz (többször is megadható, a megadás sorrendjében)"},
+    {QT_TRANSLATE_NOOP("cli", "SZELVÉNY"),
+     QT_TRANSLATE_NOOP("cli", "a bemásolt szelvény szövegfájlja, vagy - a szabványos bemenethez")},
+    {"--bank N",
+     QT_TRANSLATE_NOOP("cli", "az N. tipp fix lesz (többször is megadható, a megadás sorrendjében)")},
     {"--system S", nullptr},  // the systems' names, see systemHelp()
-    {"--key FÁJL", "kulcs behelyettesítése (a fájlnév 4-5. karaktere az események száma)"},
-    {"--odds", "a fogadások árazása az aktuális oddsokkal"},
-    {"--won LISTA", "nyertes tippek (pl. 1,3,4), majd az eredmény kiértékelése"},
-    {"--table", "nyereménytábla a nyertes tippek száma szerint"},
-    {"--void LISTA",
-     "törölt (1,00-s szorzóval elszámolt) tippek (pl. 2,5), F1 az 1. fix tipp;\n"
-     "majd az eredmény kiértékelése"},
-    {"--half-won LISTA",
-     "félig nyert tippek (a tét fele az oddson nyer, a fele visszajár),\n"
-     "pl. 2,F1; majd az eredmény kiértékelése"},
-    {"--half-lost LISTA",
-     "félig vesztett tippek (a tét fele visszajár, a fele elvész), pl. 3;\n"
-     "majd az eredmény kiértékelése"},
+    {QT_TRANSLATE_NOOP("cli", "--key FÁJL"),
+     QT_TRANSLATE_NOOP("cli", "kulcs behelyettesítése (a fájlnév 4-5. karaktere az események száma)")},
+    {"--odds", QT_TRANSLATE_NOOP("cli", "a fogadások árazása az aktuális oddsokkal")},
+    {QT_TRANSLATE_NOOP("cli", "--won LISTA"),
+     QT_TRANSLATE_NOOP("cli", "nyertes tippek (pl. 1,3,4), majd az eredmény kiértékelése")},
+    {"--table", QT_TRANSLATE_NOOP("cli", "nyereménytábla a nyertes tippek száma szerint")},
+    {QT_TRANSLATE_NOOP("cli", "--void LISTA"),
+     QT_TRANSLATE_NOOP("cli",
+                       "törölt (1,00-s szorzóval elszámolt) tippek (pl. 2,5), F1 az 1. fix tipp;\n"
+                       "majd az eredmény kiértékelése")},
+    {QT_TRANSLATE_NOOP("cli", "--half-won LISTA"),
+     QT_TRANSLATE_NOOP("cli",
+                       "félig nyert tippek (a tét fele az oddson nyer, a fele visszajár),\n"
+                       "pl. 2,F1; majd az eredmény kiértékelése")},
+    {QT_TRANSLATE_NOOP("cli", "--half-lost LISTA"),
+     QT_TRANSLATE_NOOP("cli",
+                       "félig vesztett tippek (a tét fele visszajár, a fele elvész), pl. 3;\n"
+                       "majd az eredmény kiértékelése")},
     {"--dead-heat N:K,...",
-     "holtverseny: az N. tipp K-ad magával végzett holtversenyben (K 2 és 20\n"
-     "között; a tét K-ad része nyer az oddson), pl. 4:3,F1:2; majd kiértékelés"},
-    {"--stake X", "a nyereménytábla téte fogadásonként (pl. 100 vagy 2,50; alapértelmezés 1)"},
+     QT_TRANSLATE_NOOP("cli",
+                       "holtverseny: az N. tipp K-ad magával végzett holtversenyben (K 2 és 20\n"
+                       "között; a tét K-ad része nyer az oddson), pl. 4:3,F1:2; majd kiértékelés")},
+    {"--stake X",
+     QT_TRANSLATE_NOOP("cli", "a nyereménytábla téte fogadásonként (pl. 100 vagy 2,50; alapértelmezés 1)")},
     {"--make-key KK_NN_MM",
-     "szelvény helyett kulcs készítése: KK tippes kötések, NN esemény, MM találat\n"
-     "esetén legalább egy nyerő kötés"},
-    {"--out FÁJL", "a --make-key kulcsfájlja ide kerül (alapértelmezés: szabványos kimenet)"},
-    {"--key-profile FÁJL",
-     "szelvény helyett a kulcs nyerési táblája: a bejövő tippek számára\n"
-     "a legkevesebb és a legtöbb nyerő kötés"},
-    {"--lang NYELV",
-     "a szövegek nyelve: hu (magyar) vagy en (angol); alapértelmezés a\n"
-     "környezet nyelve (angol az en_* nyelvi környezetben, különben magyar)"},
-    {"-h, --help", "ez a súgó"},
-    {"--version", "a program neve és változata"},
+     QT_TRANSLATE_NOOP("cli",
+                       "szelvény helyett kulcs készítése: KK tippes kötések, NN esemény, MM találat\n"
+                       "esetén legalább egy nyerő kötés")},
+    {QT_TRANSLATE_NOOP("cli", "--out FÁJL"),
+     QT_TRANSLATE_NOOP("cli", "a --make-key kulcsfájlja ide kerül (alapértelmezés: szabványos kimenet)")},
+    {QT_TRANSLATE_NOOP("cli", "--key-profile FÁJL"),
+     QT_TRANSLATE_NOOP("cli",
+                       "szelvény helyett a kulcs nyerési táblája: a bejövő tippek számára\n"
+                       "a legkevesebb és a legtöbb nyerő kötés")},
+    {QT_TRANSLATE_NOOP("cli", "--lang NYELV"),
+     QT_TRANSLATE_NOOP("cli",
+                       "a szövegek nyelve: hu (magyar) vagy en (angol); alapértelmezés a\n"
+                       "környezet nyelve (angol az en_* nyelvi környezetben, különben magyar)")},
+    {"-h, --help", QT_TRANSLATE_NOOP("cli", "ez a súgó")},
+    {"--version", QT_TRANSLATE_NOOP("cli", "a program neve és változata")},
 };
 
 namespace {
@@ -154,7 +187,7 @@ namespace {
 // The --system row: the k-fold numbers, then the full-cover names, wrapped like the other rows.
 QString systemHelp() {
     constexpr qsizetype kWidth = 72;
-    QString text = QStringLiteral("rendszer: 1 … %1, vagy").arg(calc::kMaxFoldTips);
+    QString text = QCoreApplication::translate("cli", "rendszer: 1 … %1, vagy").arg(calc::kMaxFoldTips);
     qsizetype lineStart = 0;
     for (size_t i = 0; i < calc::kFullCoverSystems.size(); ++i) {
         const QString word = QString::fromUtf8(calc::kFullCoverSystems[i].name) +
@@ -173,20 +206,26 @@ QString systemHelp() {
 }  // namespace
 
 QString usage() {
-    QString text = QStringLiteral(
+    QString text = QCoreApplication::translate(
+        "cli",
         "Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table] "
         "[--void LISTA]\n"
         "          [--half-won LISTA] [--half-lost LISTA] [--dead-heat N:K,...] [--stake X] [--lang NYELV]\n"
         "          SZELVÉNY\n"
         "          kombinator-cli --make-key KK_NN_MM [--out FÁJL]\n"
         "          kombinator-cli --key-profile FÁJL\n");
-    qsizetype width = 0;
+    QStringList options;
     for (const OptionHelp& row : kOptionHelp)
-        width = std::max(width, QString::fromUtf8(row.option).size());
+        options.append(QCoreApplication::translate("cli", row.option));
+    qsizetype width = 0;
+    for (const QString& option : options)
+        width = std::max(width, option.size());
     const QString indent(2 + width + 2, u' ');
-    for (const OptionHelp& row : kOptionHelp) {
-        const QStringList lines = (row.text ? QString::fromUtf8(row.text) : systemHelp()).split(u'\n');
-        text += QStringLiteral("  ") + QString::fromUtf8(row.option).leftJustified(width) +
+    for (size_t r = 0; r < std::size(kOptionHelp); ++r) {
+        const OptionHelp& row = kOptionHelp[r];
+        const QStringList lines =
+            (row.text ? QCoreApplication::translate("cli", row.text) : systemHelp()).split(u'\n');
+        text += QStringLiteral("  ") + options.at(static_cast<qsizetype>(r)).leftJustified(width) +
                 QStringLiteral("  ") + lines.front() + u'\n';
         for (qsizetype i = 1; i < lines.size(); ++i)
             text += indent + lines[i] + u'\n';
@@ -233,23 +272,22 @@ ParseResult parseArguments(const QStringList& arguments) {
         };
         QString v;
         if (arg == QLatin1String("--bank")) {
-            if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a --bank értéke.")};
+            if (!value(v)) return {std::nullopt, missingValue(arg)};
             const std::optional<int> n = positiveNumber(v);
-            if (!n) return {std::nullopt, QStringLiteral("Hibás sorszám: %1").arg(v)};
+            if (!n) return {std::nullopt, QCoreApplication::translate("cli", "Hibás sorszám: %1").arg(v)};
             options.banks.push_back(*n);
         } else if (arg == QLatin1String("--system")) {
-            if (!value(v) || !calculatorIndex(v))
-                return {std::nullopt, QStringLiteral("Ismeretlen rendszer: %1").arg(v)};
+            if (!value(v) || !calculatorIndex(v)) return {std::nullopt, unknownSystem(v)};
             options.system = v;
         } else if (arg == QLatin1String("--key")) {
-            if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a --key értéke.")};
+            if (!value(v)) return {std::nullopt, missingValue(arg)};
             options.keyFile = v;
         } else if (arg == QLatin1String("--odds")) {
             options.odds = true;
         } else if (arg == QLatin1String("--won")) {
-            if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a --won értéke.")};
+            if (!value(v)) return {std::nullopt, missingValue(arg)};
             const std::optional<std::vector<int>> rows = numberList(v);
-            if (!rows) return {std::nullopt, QStringLiteral("Hibás tipplista: %1").arg(v)};
+            if (!rows) return {std::nullopt, badTipList(v)};
             options.won = *rows;
             options.hasWon = true;
         } else if (arg == QLatin1String("--table")) {
@@ -258,44 +296,47 @@ ParseResult parseArguments(const QStringList& arguments) {
                        std::find_if(std::begin(kSettleOptions), std::end(kSettleOptions),
                                     [&](const SettleOption& s) { return arg == QLatin1String(s.option); });
                    setting != std::end(kSettleOptions)) {
-            if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a %1 értéke.").arg(arg)};
+            if (!value(v)) return {std::nullopt, missingValue(arg)};
             if (!markList(v, *setting, options)) {
-                if (setting->choice != Form1::kChooseDeadHeat)
-                    return {std::nullopt, QStringLiteral("Hibás tipplista: %1").arg(v)};
+                if (setting->choice != Form1::kChooseDeadHeat) return {std::nullopt, badTipList(v)};
                 static_assert(Form1::kMinTied == 2 && Form1::kMaxTied == 20, "the texts name the range");
-                return {std::nullopt,
-                        QStringLiteral("Hibás holtverseny: %1 (N:K alakú, K 2 és 20 között)").arg(v)};
+                return {std::nullopt, QCoreApplication::translate(
+                                          "cli", "Hibás holtverseny: %1 (N:K alakú, K 2 és 20 között)")
+                                          .arg(v)};
             }
         } else if (arg == QLatin1String("--stake")) {
-            if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a --stake értéke.")};
+            if (!value(v)) return {std::nullopt, missingValue(arg)};
             const std::optional<qint64> stake = results::parseStake(v);
-            if (!stake) return {std::nullopt, QStringLiteral("Hibás tét: %1").arg(v)};
+            if (!stake) return {std::nullopt, QCoreApplication::translate("cli", "Hibás tét: %1").arg(v)};
             options.stake = *stake;
             stakeGiven = true;
         } else if (arg == QLatin1String("--make-key")) {
             if (!value(v) || !keys::parseKeyName(v.toStdString()))
-                return {std::nullopt, QStringLiteral("A --make-key értéke KK_NN_MM alakú: %1").arg(v)};
+                return {std::nullopt,
+                        QCoreApplication::translate("cli", "A --make-key értéke KK_NN_MM alakú: %1").arg(v)};
             options.makeKey = v;
         } else if (arg == QLatin1String("--key-profile")) {
-            if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a --key-profile értéke.")};
+            if (!value(v)) return {std::nullopt, missingValue(arg)};
             options.keyProfile = v;
         } else if (arg == QLatin1String("--out")) {
-            if (!value(v)) return {std::nullopt, QStringLiteral("Hiányzik a --out értéke.")};
+            if (!value(v)) return {std::nullopt, missingValue(arg)};
             options.keyOut = v;
         } else if (arg == QLatin1String("--lang") || arg.startsWith(QLatin1String("--lang="))) {
             // Read by the program before the arguments, so that every text is in that language.
             const QString code =
                 arg.startsWith(QLatin1String("--lang=")) ? arg.mid(7) : (value(v) ? v : QString());
             if (!languageOfCode(code))
-                return {std::nullopt, QStringLiteral("Ismeretlen nyelv: %1 (hu vagy en)").arg(code)};
+                return {std::nullopt,
+                        QCoreApplication::translate("cli", "Ismeretlen nyelv: %1 (hu vagy en)").arg(code)};
         } else if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
             return {std::nullopt, QString(), true, false};
         } else if (arg == QLatin1String("--version")) {
             return {std::nullopt, QString(), false, true};
         } else if (arg.startsWith(u'-') && arg != QLatin1String("-")) {
-            return {std::nullopt, QStringLiteral("Ismeretlen kapcsoló: %1").arg(arg)};
+            return {std::nullopt, QCoreApplication::translate("cli", "Ismeretlen kapcsoló: %1").arg(arg)};
         } else {
-            if (haveCoupon) return {std::nullopt, QStringLiteral("Csak egy szelvény adható meg.")};
+            if (haveCoupon)
+                return {std::nullopt, QCoreApplication::translate("cli", "Csak egy szelvény adható meg.")};
             options.coupon = arg;
             haveCoupon = true;
         }
@@ -308,24 +349,32 @@ ParseResult parseArguments(const QStringList& arguments) {
         const QString name =
             options.makeKey.isEmpty() ? QStringLiteral("--key-profile") : QStringLiteral("--make-key");
         if (!options.makeKey.isEmpty() && !options.keyProfile.isEmpty())
-            return {std::nullopt, QStringLiteral("A --make-key és a --key-profile együtt nem adható meg.")};
-        if (haveCoupon) return {std::nullopt, QStringLiteral("A %1 mellé nem kell szelvény.").arg(name)};
-        if (couponOptions)
-            return {std::nullopt, QStringLiteral("A %1 mellett csak %2 adható meg.")
-                                      .arg(name, options.makeKey.isEmpty() ? QStringLiteral("a kulcsfájl")
-                                                                           : QStringLiteral("a --out"))};
+            return {std::nullopt, QCoreApplication::translate(
+                                      "cli", "A --make-key és a --key-profile együtt nem adható meg.")};
+        if (haveCoupon)
+            return {std::nullopt,
+                    QCoreApplication::translate("cli", "A %1 mellé nem kell szelvény.").arg(name)};
+        if (couponOptions) {
+            return {
+                std::nullopt,
+                options.makeKey.isEmpty()
+                    ? QCoreApplication::translate("cli", "A %1 mellett csak a kulcsfájl adható meg.")
+                          .arg(name)
+                    : QCoreApplication::translate("cli", "A %1 mellett csak a --out adható meg.").arg(name)};
+        }
         if (!options.keyProfile.isEmpty() && !options.keyOut.isEmpty())
-            return {std::nullopt, QStringLiteral("A --out csak a --make-key mellett adható meg.")};
+            return {std::nullopt, outWithoutMakeKey()};
         return {options, QString()};
     }
-    if (!options.keyOut.isEmpty())
-        return {std::nullopt, QStringLiteral("A --out csak a --make-key mellett adható meg.")};
-    if (!haveCoupon) return {std::nullopt, QStringLiteral("Hiányzik a szelvény.")};
+    if (!options.keyOut.isEmpty()) return {std::nullopt, outWithoutMakeKey()};
+    if (!haveCoupon) return {std::nullopt, QCoreApplication::translate("cli", "Hiányzik a szelvény.")};
     if (const QString refusal = doubleResult(options); !refusal.isEmpty()) return {std::nullopt, refusal};
     if (stakeGiven && !options.table)
-        return {std::nullopt, QStringLiteral("A --stake csak a --table mellett adható meg.")};
+        return {std::nullopt,
+                QCoreApplication::translate("cli", "A --stake csak a --table mellett adható meg.")};
     if (!options.system.isEmpty() && !options.keyFile.isEmpty())
-        return {std::nullopt, QStringLiteral("A --system és a --key együtt nem adható meg.")};
+        return {std::nullopt,
+                QCoreApplication::translate("cli", "A --system és a --key együtt nem adható meg.")};
     return {options, QString()};
 }
 
@@ -340,23 +389,39 @@ int refused(CliPlatform& platform) {
     return platform.takeRefusal() ? 1 : 0;
 }
 
+// A tip or banker number beyond those in hand: told on standard error, and the run ends with 1.
+int noSuchTip(int row, bool banker) {
+    const QString text = banker ? QCoreApplication::translate("cli", "Nincs %1. fix tipp.").arg(row)
+                                : QCoreApplication::translate("cli", "Nincs %1. tipp.").arg(row);
+    writeError(text);
+    return 1;
+}
+
 }  // namespace
+
+void writeError(const QString& line) {
+    std::fputs((line + u'\n').toUtf8().constData(), stderr);
+}
+
+QString unreadableKeyFile(const QString& name) {
+    return QCoreApplication::translate("cli", "A kulcsfájl nem olvasható: %1").arg(name);
+}
 
 std::optional<QByteArray> readInput(const QString& name, bool standardInput, const QString& unreadable) {
     const files::ReadResult read = standardInput ? files::readStandardInput() : files::readFile(name);
     if (read.ok()) return read.bytes;
     QString message = files::readRefusal(read.fault, name);
-    if (message.isEmpty()) message = unreadable + name;
-    std::fputs((message + u'\n').toUtf8().constData(), stderr);
+    if (message.isEmpty()) message = unreadable;
+    writeError(message);
     return std::nullopt;
 }
 
 QString systemRefusal(Form1& form, const QString& system) {
     const std::optional<int> index = calculatorIndex(system);
-    if (!index) return QStringLiteral("Ismeretlen rendszer: %1").arg(system);
+    if (!index) return unknownSystem(system);
     const Button& button = calculatorButton(form, *index);
     if (button.isEnabled()) return {};
-    return QStringLiteral("A(z) „%1” rendszer %2 tippre nem választható.")
+    return QCoreApplication::translate("cli", "A(z) „%1” rendszer %2 tippre nem választható.")
         .arg(button.caption())
         .arg(form.module1.tipCount);
 }
@@ -368,10 +433,7 @@ int run(Form1& form, CliPlatform& platform, const Options& options) {
     if (refused(platform)) return 1;
 
     for (const int row : options.banks) {
-        if (row > form.module1.tipCount) {
-            std::fprintf(stderr, "Nincs %d. tipp.\n", row);
-            return 1;
-        }
+        if (row > form.module1.tipCount) return noSuchTip(row, false);
         form.Grid1.clickCell(row, 0);
         form.Command22.click();
         if (refused(platform)) return 1;
@@ -382,13 +444,13 @@ int run(Form1& form, CliPlatform& platform, const Options& options) {
         // enabled exactly the calculators that fit the tips in hand.
         const QString refusal = systemRefusal(form, options.system);
         if (!refusal.isEmpty()) {
-            std::fprintf(stderr, "%s\n", refusal.toUtf8().constData());
+            writeError(refusal);
             return 1;
         }
         calculatorButton(form, *calculatorIndex(options.system)).click();
     } else if (!options.keyFile.isEmpty()) {
         const std::optional<QByteArray> key =
-            readInput(options.keyFile, false, QStringLiteral("A kulcsfájl nem olvasható: "));
+            readInput(options.keyFile, false, unreadableKeyFile(options.keyFile));
         if (!key) return 1;
         const QString description = QFileInfo(options.keyFile).fileName();
         if (!keys::substituteKeyText(form, description, files::decode(*key))) return 1;
@@ -398,10 +460,7 @@ int run(Form1& form, CliPlatform& platform, const Options& options) {
     if (options.odds) form.Command19.click();
     if (options.hasWon) {
         for (const int row : options.won) {
-            if (row > form.module1.tipCount) {
-                std::fprintf(stderr, "Nincs %d. tipp.\n", row);
-                return 1;
-            }
+            if (row > form.module1.tipCount) return noSuchTip(row, false);
             // A won tip is marked once, however often the list names it.
             if (form.resultFlags[static_cast<size_t>(row)] == 0) form.Grid1.clickCell(row, 3);
         }
@@ -409,10 +468,8 @@ int run(Form1& form, CliPlatform& platform, const Options& options) {
     // Marked through the odds cells' context menu, as the user marks them; a dead heat's dialog
     // is answered with the number given.
     for (const ResultMark& mark : options.marks) {
-        if (mark.row > (mark.banker ? form.module1.bankerCount : form.module1.tipCount)) {
-            std::fprintf(stderr, mark.banker ? "Nincs %d. fix tipp.\n" : "Nincs %d. tipp.\n", mark.row);
-            return 1;
-        }
+        if (mark.row > (mark.banker ? form.module1.bankerCount : form.module1.tipCount))
+            return noSuchTip(mark.row, mark.banker);
         platform.numberAnswer = mark.tied;
         (mark.banker ? form.Grid2 : form.Grid1).chooseMenuEntry(mark.row, 3, mark.choice);
         platform.numberAnswer.reset();

@@ -67,9 +67,14 @@ std::optional<int> calculatorIndex(const QString& system);
 // hand; empty when the window would let it be pressed.
 QString systemRefusal(Form1& form, const QString& system);
 
+// Writes `line` and a line feed to standard error, where every refusal of the command line goes.
+void writeError(const QString& line);
+
 // The bytes of an input file, or of standard input; nullopt when it was not read, after telling
-// why on standard error: too large, no file, or `unreadable` followed by the name.
+// why on standard error: too large, no file, or else the message `unreadable`.
 std::optional<QByteArray> readInput(const QString& name, bool standardInput, const QString& unreadable);
+// "A kulcsfájl nem olvasható: <name>": a key file given on the command line that was not read.
+QString unreadableKeyFile(const QString& name);
 
 // Runs the commands on the window's models; 0, or 1 when the program refused something.
 int run(Form1& form, CliPlatform& platform, const Options& options);

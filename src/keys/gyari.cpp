@@ -77,7 +77,7 @@ QString gyari::windowName() const {
 }
 
 QString gyari::caption() const {
-    return QStringLiteral(" Eddigi beépített kulcsok !");
+    return tr(" Eddigi beépített kulcsok !");
 }
 
 Twips gyari::clientSize() const {
@@ -98,32 +98,32 @@ void gyari::setUpControls() {
     const Twips listPlace{120, 120, 8340, 3480};
     List1.setup("List1", listPlace);
     List1.setSorted(true);
-    List1.setAccessible(QStringLiteral("Kulcsok"));
+    List1.setAccessible(tr("Kulcsok"));
     // A description is longer than the list is wide; its price stands first, the rest in the tip.
     List1.setLineToolTips(true);
     List2.setup("List2", listPlace);
     List2.setSorted(true);
-    List2.setAccessible(QStringLiteral("Kulcsok események szerint"));
+    List2.setAccessible(tr("Kulcsok események szerint"));
     List2.setLineToolTips(true);
     List2.setVisible(false);
 
     Option1.setup("Option1", {8640, 120, 1500, 600});
-    Option1.addOption(QStringLiteral("Típus"), {8640, 120, 1500, 255});
-    Option1.addOption(QStringLiteral("Esemény"), {8640, 420, 1500, 255});
+    Option1.addOption(tr("Típus"), {8640, 120, 1500, 255});
+    Option1.addOption(tr("Esemény"), {8640, 420, 1500, 255});
     Option1.select(0);
 
     Label1.setup("Label1", {8640, 840, 1500, 255});
-    Label1.setAccessible({}, QStringLiteral("Kulcsok száma"));
+    Label1.setAccessible({}, tr("Kulcsok száma"));
 
-    Command1.setup("Command1", {8640, 1260, 1500, 360}, QStringLiteral("Töröl"));
-    Command2.setup("Command2", {8640, 1740, 1500, 360}, QStringLiteral("Hozzáad"));
-    Command3.setup("Command3", {8640, 2220, 1500, 360}, QStringLiteral("Kiválaszt"));
-    Command4.setup("Command4", {8640, 3240, 1500, 360}, QStringLiteral("Kilép"));
+    Command1.setup("Command1", {8640, 1260, 1500, 360}, tr("Töröl"));
+    Command2.setup("Command2", {8640, 1740, 1500, 360}, tr("Hozzáad"));
+    Command3.setup("Command3", {8640, 2220, 1500, 360}, tr("Kiválaszt"));
+    Command4.setup("Command4", {8640, 3240, 1500, 360}, tr("Kilép"));
     // In the free space between "Kiválaszt" and "Kilép".
-    Command5.setup("Command5", {8640, 2700, 1500, 360}, QStringLiteral("Kulcskészítő…"));
+    Command5.setup("Command5", {8640, 2700, 1500, 360}, tr("Kulcskészítő…"));
 
     Text1.setup("Text1", {120, 3840, 10020, 330});
-    Text1.setAccessible(QStringLiteral("Kulcsleírás"));
+    Text1.setAccessible(tr("Kulcsleírás"));
 }
 
 void gyari::wireHandlers() {
@@ -225,12 +225,11 @@ void gyari::Command1_Click() {
     Platform& platform = form_.platform();
     const int selected = List1.listIndex();
     if (selected < 0) {
-        platform.messageBox(QStringLiteral("Nincs listasor kiválasztva "), kCaption, MsgIcon::Stop,
-                            MsgButtons::Ok);
+        platform.messageBox(tr("Nincs listasor kiválasztva "), kCaption, MsgIcon::Stop, MsgButtons::Ok);
         return;
     }
-    if (platform.messageBox(QStringLiteral("Biztos, hogy törölni akarja a kiválasztott kulcsleírást ?"),
-                            kCaption, MsgIcon::Question, MsgButtons::OkCancel) == MsgAnswer::Cancel)
+    if (platform.messageBox(tr("Biztos, hogy törölni akarja a kiválasztott kulcsleírást ?"), kCaption,
+                            MsgIcon::Question, MsgButtons::OkCancel) == MsgAnswer::Cancel)
         return;
     List1.removeItem(selected);
     showLineCount();
@@ -239,7 +238,7 @@ void gyari::Command1_Click() {
 
 void gyari::Command2_Click() {
     if (Text1.text().isEmpty()) return;
-    if (form_.platform().messageBox(QStringLiteral("Biztos, hogy új kulcsleírást akar megadni ?"), kCaption,
+    if (form_.platform().messageBox(tr("Biztos, hogy új kulcsleírást akar megadni ?"), kCaption,
                                     MsgIcon::Question, MsgButtons::OkCancel) == MsgAnswer::Cancel)
         return;
     List1.addItem(Text1.text());

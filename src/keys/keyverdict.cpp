@@ -1,5 +1,7 @@
 #include "keys/keyverdict.h"
 
+#include <QCoreApplication>
+
 #include <bit>
 
 #include "keys/keybounds.h"
@@ -8,11 +10,15 @@
 namespace kombinator::keys {
 
 QString betCountText(std::int64_t count) {
-    return QStringLiteral("%1 fogadás").arg(count);
+    // English says "1 bet" but "2 bets". A key's bets are far fewer than an int holds; the cast
+    // stands apart from the call, as lupdate skips a translate() whose arguments hold one.
+    const int bets = static_cast<int>(count);
+    return QCoreApplication::translate("keymaker", "%n fogadás", nullptr, bets);
 }
 
 QString keyPromise(KeyShape shape) {
-    return QStringLiteral("Ha a %1 esemény közül legalább %2 tipp bejön, legalább egy %3 tippes kötés nyer.")
+    return QCoreApplication::translate(
+               "keymaker", "Ha a %1 esemény közül legalább %2 tipp bejön, legalább egy %3 tippes kötés nyer.")
         .arg(shape.n)
         .arg(shape.m)
         .arg(shape.k);
@@ -20,17 +26,22 @@ QString keyPromise(KeyShape shape) {
 
 QString keyVerdict(KeyShape s, std::size_t size, bool proven, bool stopped) {
     // Never offered: a key the check rejects would promise what it cannot keep.
-    if (!proven) return QStringLiteral("A talált kulcs nem állta ki az ellenőrzést, nem menthető.");
-    QString verdict =
-        QStringLiteral("Ellenőrizve: a %1 esemény bármely %2 tippje tartalmaz egy kötést.").arg(s.n).arg(s.m);
+    if (!proven)
+        return QCoreApplication::translate("keymaker",
+                                           "A talált kulcs nem állta ki az ellenőrzést, nem menthető.");
+    QString verdict = QCoreApplication::translate(
+                          "keymaker", "Ellenőrizve: a %1 esemény bármely %2 tippje tartalmaz egy kötést.")
+                          .arg(s.n)
+                          .arg(s.m);
     const auto count = static_cast<std::int64_t>(size);
     if (count <= lowerBound(s))
-        verdict += QStringLiteral(" Ennél kevesebb fogadással nem lehet.");
+        verdict += QCoreApplication::translate("keymaker", " Ennél kevesebb fogadással nem lehet.");
     else if (const auto known = bestKnownSize(s); known && count < *known)
-        verdict += QStringLiteral(" Kisebb a legjobb eddig közölt méretnél (%1).").arg(*known);
+        verdict += QCoreApplication::translate("keymaker", " Kisebb a legjobb eddig közölt méretnél (%1).")
+                       .arg(*known);
     else if (known && count == *known)
-        verdict += QStringLiteral(" Ez a legjobb ismert méret.");
-    return stopped ? QStringLiteral("Leállítva. ") + verdict : verdict;
+        verdict += QCoreApplication::translate("keymaker", " Ez a legjobb ismert méret.");
+    return stopped ? QCoreApplication::translate("keymaker", "Leállítva. ") + verdict : verdict;
 }
 
 bool maySaveKey(bool proven, bool searching, bool alreadySaved, std::size_t size) {
@@ -38,8 +49,9 @@ bool maySaveKey(bool proven, bool searching, bool alreadySaved, std::size_t size
 }
 
 QStringList profileTitles() {
-    return {QStringLiteral("Bejövő tippek"), QStringLiteral("Legkevesebb nyerő kötés"),
-            QStringLiteral("Legtöbb nyerő kötés")};
+    return {QCoreApplication::translate("keymaker", "Bejövő tippek"),
+            QCoreApplication::translate("keymaker", "Legkevesebb nyerő kötés"),
+            QCoreApplication::translate("keymaker", "Legtöbb nyerő kötés")};
 }
 
 std::vector<ProfileRow> shownProfileRows(const std::vector<ProfileRow>& rows) {

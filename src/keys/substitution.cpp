@@ -1,6 +1,8 @@
 // Key substitution: reading a key file's records and turning them into bet lines.
 #include "keys/substitution.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 #include "app/form1.h"
@@ -112,9 +114,9 @@ namespace {
 bool keyFitsTips(Form1& form, const QString& description) {
     const int tips = form.module1.tipCount;
     if (keyEvents(description) == tips) return true;
-    form.platform().messageBox(QStringLiteral("A kulcs nem felel meg az esemény számnak, ami ") +
-                                   QString::number(tips) + QStringLiteral(" !"),
-                               kCaption, MsgIcon::Stop, MsgButtons::Ok);
+    form.platform().messageBox(
+        QCoreApplication::translate("keys", "A kulcs nem felel meg az esemény számnak, ami %1 !").arg(tips),
+        kCaption, MsgIcon::Stop, MsgButtons::Ok);
     return false;
 }
 
@@ -128,8 +130,8 @@ void fillBetList(Form1& form, const QString& description, QStringView keyText) {
 
 bool substituteKey(Form1& form, const ListBox& library, const QString& description) {
     if (library.listIndex() < 0) {
-        form.platform().messageBox(QStringLiteral("Nincs kulcs kiválasztva !"), kCaption, MsgIcon::Stop,
-                                   MsgButtons::Ok);
+        form.platform().messageBox(QCoreApplication::translate("keys", "Nincs kulcs kiválasztva !"), kCaption,
+                                   MsgIcon::Stop, MsgButtons::Ok);
         return false;
     }
     if (!keyFitsTips(form, description)) return false;

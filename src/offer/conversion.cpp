@@ -2,6 +2,8 @@
 // the tip grid.
 #include "offer/conversion.h"
 
+#include <QCoreApplication>
+
 #include "app/form1.h"
 #include "offer/slipparts.h"
 #include "offer/slipreader.h"
@@ -14,6 +16,20 @@ using slip::isAsciiDigit;
 namespace {
 
 const QString kCaption = QStringLiteral("Zelko-Soft/2013");
+
+// Lines that do not come in the three of a tip, and an offer of more tips than the grid holds.
+constexpr const char* kNotThreeLines =
+    QT_TRANSLATE_NOOP("offer", "Hibás kijelölés (nem 3 sor fogadásonként)!");
+constexpr const char* kTooManyTips = QT_TRANSLATE_NOOP("offer", "Maximum 50 esemény választható ki!");
+static_assert(Form1::kMaxTips == 50, "the message names the limit");
+
+void refuse(Platform& platform, const QString& text) {
+    platform.messageBox(text, kCaption, MsgIcon::Stop, MsgButtons::Ok);
+}
+
+void refuse(Platform& platform, const char* text) {
+    refuse(platform, QCoreApplication::translate("offer", text));
+}
 
 }  // namespace
 
@@ -122,36 +138,20 @@ void convert(Form1& form, bool keepBankers) {
     if (!reading.refusal.isEmpty()) {
         // Lines that hold no tip's part, or stop inside a tip, are told by their count.
         if (reading.nothingRead || reading.endedInsideTip) {
-            if (n % 3 != 0) {
-                platform.messageBox(QStringLiteral("Hibás kijelölés (nem 3 sor fogadásonként)!"), kCaption,
-                                    MsgIcon::Stop, MsgButtons::Ok);
-                return;
-            }
-            if (n / 3 > Form1::kMaxTips) {
-                platform.messageBox(QStringLiteral("Maximum 50 esemény választható ki!"), kCaption,
-                                    MsgIcon::Stop, MsgButtons::Ok);
-                return;
-            }
+            if (n % 3 != 0) return refuse(platform, kNotThreeLines);
+            if (n / 3 > Form1::kMaxTips) return refuse(platform, kTooManyTips);
         }
         for (qsizetype i = reading.refusedFirst; i <= reading.refusedLast; ++i)
             form.List5.setSelected(static_cast<int>(i), true);
         form.List5.setTopIndex(static_cast<int>(reading.refusedFirst));
-        platform.messageBox(reading.refusal, kCaption, MsgIcon::Stop, MsgButtons::Ok);
-        return;
+        return refuse(platform, reading.refusal);
     }
     const int tips = static_cast<int>(reading.tips.size());
     if (tips > Form1::kMaxTips) {
         // The reading stops at the first tip too many. An offer of plain three-line blocks is
         // first told that its lines do not come in threes, as a shorter one is.
         const bool blocks = reading.tips.last().lastLine == 3 * qsizetype{tips} - 1;
-        if (blocks && n % 3 != 0) {
-            platform.messageBox(QStringLiteral("Hibás kijelölés (nem 3 sor fogadásonként)!"), kCaption,
-                                MsgIcon::Stop, MsgButtons::Ok);
-            return;
-        }
-        platform.messageBox(QStringLiteral("Maximum 50 esemény választható ki!"), kCaption, MsgIcon::Stop,
-                            MsgButtons::Ok);
-        return;
+        return refuse(platform, blocks && n % 3 != 0 ? kNotThreeLines : kTooManyTips);
     }
     form.copiedCells.clear();
 

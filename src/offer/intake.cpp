@@ -32,8 +32,8 @@ bool isCopiedAsRead(const QStringList& lines, const SlipReading& reading) {
 void Form1::Command1_Click() {
     const std::optional<QString> clipboard = platform_.clipboardText();
     if (!clipboard) {
-        platform_.messageBox(QStringLiteral("Hiba a *Vágólap* megnyitásakor"),
-                             QStringLiteral("Zelko-Soft/2013"), MsgIcon::Stop, MsgButtons::Ok);
+        platform_.messageBox(tr("Hiba a *Vágólap* megnyitásakor"), QStringLiteral("Zelko-Soft/2013"),
+                             MsgIcon::Stop, MsgButtons::Ok);
         return;
     }
 

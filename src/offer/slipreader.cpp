@@ -4,6 +4,8 @@
 // own: its cells are told apart by the table's header or by what each holds.
 #include "offer/slipreader.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <list>
 
@@ -19,19 +21,26 @@ namespace {
 using namespace slipwords;
 using namespace slip;
 
-const QString kPriceMissing = QStringLiteral("A(z) %1. tipp szorzója hiányzik: „%2”");
-const QString kPriceLow = QStringLiteral("A(z) %1. tipp szorzója 1.00 alatt van: „%2”");
-const QString kTwoPricesInLine = QStringLiteral("A(z) %1. tipp: két szorzó egy sorban: „%2”");
-const QString kExtraPrice = QStringLiteral("A(z) %1. tipp után még egy szorzó áll: „%2”");
-const QString kNoTeams = QStringLiteral("A(z) %1. tipp eseményében nincs két csapat: „%2”");
-const QString kTeamsUnclear =
-    QStringLiteral("A(z) %1. tipp eseményében nem egyértelmű, hol válik el a két csapat: „%2”");
-const QString kTeamsCut = QStringLiteral("A(z) %1. tipp eseményében csonka a csapat neve: „%2”");
-const QString kRemoved = QStringLiteral("A(z) %1. tipp mellett törölt tipp is áll: „%2”");
-const QString kUnknownLine = QStringLiteral("A(z) %1. tipp előtt ismeretlen sor áll: „%2”");
-const QString kPickUnclear = QStringLiteral("A(z) %1. tipp választott szorzója nem egyezik: „%2”");
-const QString kOutcomeMissing = QStringLiteral("A(z) %1. tipp kimenete hiányzik: „%2”");
-const QString kOutcomeUnclear = QStringLiteral("A(z) %1. tipp kimenete nem egyértelmű: „%2”");
+// What stops the reading, told of the tip it stops at (%1) and the line that stops it (%2).
+constexpr const char* kPriceMissing = QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp szorzója hiányzik: „%2”");
+constexpr const char* kPriceLow = QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp szorzója 1.00 alatt van: „%2”");
+constexpr const char* kTwoPricesInLine =
+    QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp: két szorzó egy sorban: „%2”");
+constexpr const char* kExtraPrice = QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp után még egy szorzó áll: „%2”");
+constexpr const char* kNoTeams =
+    QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp eseményében nincs két csapat: „%2”");
+constexpr const char* kTeamsUnclear =
+    QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp eseményében nem egyértelmű, hol válik el a két csapat: „%2”");
+constexpr const char* kTeamsCut =
+    QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp eseményében csonka a csapat neve: „%2”");
+constexpr const char* kRemoved = QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp mellett törölt tipp is áll: „%2”");
+constexpr const char* kUnknownLine =
+    QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp előtt ismeretlen sor áll: „%2”");
+constexpr const char* kPickUnclear =
+    QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp választott szorzója nem egyezik: „%2”");
+constexpr const char* kOutcomeMissing = QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp kimenete hiányzik: „%2”");
+constexpr const char* kOutcomeUnclear =
+    QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp kimenete nem egyértelmű: „%2”");
 
 // ---- Assembly
 
@@ -41,6 +50,11 @@ QString shown(QStringView line) {
     text.replace(u'\t', u' ');
     if (text.size() > kShown) text = text.left(kShown - 1) + QChar(0x2026);
     return text;
+}
+
+// A refusal of tip number `tip`, quoting the line that stops it.
+QString refusalText(const char* refusal, qsizetype tip, QStringView quoted) {
+    return QCoreApplication::translate("offer", refusal).arg(QString::number(tip), shown(quoted));
 }
 
 // A table row (a tab parts its cells), a printed receipt's line (three blanks or more part its
@@ -128,8 +142,8 @@ private:
 
     int tipNumber() const { return static_cast<int>(reading_.tips.size()) + 1; }
 
-    void refuse(const QString& text, QStringView quoted, qsizetype lastLine) {
-        reading_.refusal = text.arg(QString::number(tipNumber()), shown(quoted));
+    void refuse(const char* refusal, QStringView quoted, qsizetype lastLine) {
+        reading_.refusal = refusalText(refusal, tipNumber(), quoted);
         reading_.refusedFirst = slot_ == Slot::Event ? blockStart_ : eventAt_;
         reading_.refusedLast = lastLine;
     }
@@ -140,7 +154,7 @@ private:
         if (reading_.tips.isEmpty()) return false;
         for (const qsizetype at : std::as_const(skipped_)) {
             if (readOutcome(lines_.at(at), event.home, event.away).certain) continue;
-            reading_.refusal = kUnknownLine.arg(QString::number(tipNumber()), shown(lines_.at(at)));
+            reading_.refusal = refusalText(kUnknownLine, tipNumber(), lines_.at(at));
             reading_.refusedFirst = at;
             reading_.refusedLast = i;
             return true;
@@ -260,8 +274,7 @@ private:
 
     // A notice of a tip taken off the slip: which tip it was, the copy does not tell.
     void refuseRemoved(qsizetype i, const QString& text) {
-        reading_.refusal =
-            kRemoved.arg(QString::number(std::max<qsizetype>(1, reading_.tips.size())), shown(text));
+        reading_.refusal = refusalText(kRemoved, std::max<qsizetype>(1, reading_.tips.size()), text);
         reading_.refusedFirst = reading_.tips.isEmpty() ? blockStart_ : reading_.tips.last().firstLine;
         reading_.refusedLast = i;
     }
@@ -270,7 +283,7 @@ private:
     // whose event was not read.
     void strayPrice(qsizetype i, const QString& text) {
         if (lastPriceAt_ >= 0 && skipped_.isEmpty()) {
-            reading_.refusal = kExtraPrice.arg(QString::number(reading_.tips.size()), shown(text));
+            reading_.refusal = refusalText(kExtraPrice, reading_.tips.size(), text);
             reading_.refusedFirst = reading_.tips.last().firstLine;
             reading_.refusedLast = i;
             return;

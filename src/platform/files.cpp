@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -128,9 +129,9 @@ ReadResult readStandardInput() {
 QString readRefusal(ReadFault fault, const QString& name) {
     switch (fault) {
         case ReadFault::TooLarge:
-            return QStringLiteral("A fájl túl nagy: ") + name;
+            return QCoreApplication::translate("files", "A fájl túl nagy: %1").arg(name);
         case ReadFault::NotAFile:
-            return QStringLiteral("Nem fájl: ") + name;
+            return QCoreApplication::translate("files", "Nem fájl: %1").arg(name);
         case ReadFault::None:
         case ReadFault::CannotOpen:
             break;

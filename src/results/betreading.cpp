@@ -89,8 +89,8 @@ float settledBankerOdds(const Form1& form) {
 void showAmounts(Form1& form, QStringList amounts, float total) {
     const int bets = form.List1.count();
     amounts.append(QString());
-    amounts.append(QStringLiteral("Össz.: ") + calc::formatAmount(total));
-    amounts.append(QStringLiteral("Ny/s.: ") + calc::formatAmount(total / static_cast<float>(bets)));
+    amounts.append(calc::totalLine(total));
+    amounts.append(calc::perBetLine(total / static_cast<float>(bets)));
     form.List3.setLines(amounts);
     form.List3.setTopIndex(std::max(0, form.List3.count() - 7));
 }

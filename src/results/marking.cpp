@@ -2,6 +2,7 @@
 // a team cell sets or removes an outcome marker, a click on an odds cell marks the tip as won or
 // takes the mark back. The odds cells' context menu also gives a tip or a banker a settled result:
 // half won, half lost, a dead heat or cancelled.
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -23,11 +24,12 @@ struct ResultLook {
     const char* word;
 };
 constexpr ResultLook kResultLooks[] = {
-    {Form1::kWon, "\\xxz.bmp", "nyert"},
-    {Form1::kCancelled, "\\xxt.bmp", "törölt"},
-    {Form1::kHalfWon, "\\xxf.bmp", "félig nyert"},
-    {Form1::kHalfLost, "\\xxv.bmp", "félig vesztett"},
-    {Form1::kDeadHeat, "\\xxh.bmp", "holtverseny (%1)"},
+    {Form1::kWon, "\\xxz.bmp", QT_TRANSLATE_NOOP("results", "nyert")},
+    {Form1::kCancelled, "\\xxt.bmp", QT_TRANSLATE_NOOP("results", "törölt")},
+    {Form1::kHalfWon, "\\xxf.bmp", QT_TRANSLATE_NOOP("results", "félig nyert")},
+    {Form1::kHalfLost, "\\xxv.bmp", QT_TRANSLATE_NOOP("results", "félig vesztett")},
+    //: A dead heat's result; %1 is the number tied.
+    {Form1::kDeadHeat, "\\xxh.bmp", QT_TRANSLATE_NOOP("results", "holtverseny (%1)")},
 };
 
 const ResultLook* lookOf(qint16 result) {
@@ -45,7 +47,7 @@ QString markerOf(qint16 result) {
 QString wordOf(qint16 result) {
     const ResultLook* look = lookOf(result);
     if (!look) return {};
-    const QString word = QString::fromUtf8(look->word);
+    const QString word = QCoreApplication::translate("results", look->word);
     const int tied = results::tiedOf(result);
     return tied ? word.arg(tied) : word;
 }
@@ -168,8 +170,9 @@ std::optional<qint16> chosenSettlement(Form1& form, int entry, qint16 flag) {
         case Form1::kChooseDeadHeat: {
             const int before = results::tiedOf(flag);
             const std::optional<int> tied = form.platform().askNumber(
-                {QStringLiteral("Hányan végeztek holtversenyben?"), QStringLiteral("Holtverseny"),
-                 Form1::kMinTied, Form1::kMaxTied, before ? before : Form1::kMinTied});
+                {QCoreApplication::translate("results", "Hányan végeztek holtversenyben?"),
+                 QCoreApplication::translate("results", "Holtverseny"), Form1::kMinTied, Form1::kMaxTied,
+                 before ? before : Form1::kMinTied});
             if (!tied || *tied < Form1::kMinTied || *tied > Form1::kMaxTied) return std::nullopt;
             return static_cast<qint16>(Form1::kDeadHeat + *tied);
         }
@@ -184,12 +187,16 @@ QString markerName(const QString& picture) {
     return picture.isEmpty() ? QString() : u'\\' + QFileInfo(picture).fileName().toLower();
 }
 
-// The outcome a team cell's marker shows, from that team's side.
+// The outcome a team cell's marker shows, from that team's side (column 1 the home team's).
 QString outcomeWords(const QString& marker, int col) {
-    const QString side = col == 1 ? QStringLiteral("hazai") : QStringLiteral("vendég");
-    if (marker == QLatin1String("\\xxk.bmp")) return side + QStringLiteral(" nyer");
-    if (marker == QLatin1String("\\xx.bmp")) return QStringLiteral("döntetlen");
-    if (marker == QLatin1String("\\xxx.bmp")) return side + QStringLiteral(" nyer vagy döntetlen");
+    const bool home = col == 1;
+    if (marker == QLatin1String("\\xxk.bmp"))
+        return home ? QCoreApplication::translate("results", "hazai nyer")
+                    : QCoreApplication::translate("results", "vendég nyer");
+    if (marker == QLatin1String("\\xx.bmp")) return QCoreApplication::translate("results", "döntetlen");
+    if (marker == QLatin1String("\\xxx.bmp"))
+        return home ? QCoreApplication::translate("results", "hazai nyer vagy döntetlen")
+                    : QCoreApplication::translate("results", "vendég nyer vagy döntetlen");
     return {};
 }
 

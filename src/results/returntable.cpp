@@ -1,5 +1,7 @@
 #include "results/returntable.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -40,6 +42,22 @@ double paidHundredths(double amount, qint64 stakePerBet) {
 
 QString formatHundredths(double hundredths) {
     return QString::number(hundredths / 100.0, 'f', 2);
+}
+
+// The table's columns, in the order of a row's cells.
+constexpr const char* kColumnTitles[] = {
+    QT_TRANSLATE_NOOP("results", "Nyertes tippek"),
+    QT_TRANSLATE_NOOP("results", "Min. visszatérés"),
+    QT_TRANSLATE_NOOP("results", "Max. visszatérés"),
+    QT_TRANSLATE_NOOP("results", "Min. nyertes fogadás"),
+    QT_TRANSLATE_NOOP("results", "Max. nyertes fogadás"),
+    QT_TRANSLATE_NOOP("results", "Min. nyereség"),
+    QT_TRANSLATE_NOOP("results", "Max. nyereség"),
+};
+
+// A line of the table below the rows: its label, a tab, its value.
+QString labelled(const char* label, const QString& value) {
+    return QCoreApplication::translate("results", label) + u'\t' + value;
 }
 
 }  // namespace
@@ -153,13 +171,16 @@ std::optional<ReturnBets> returnBets(Form1& form) {
 }
 
 std::optional<ReturnBets> requestReturnBets(Form1& form) {
-    static_assert(kMaxTableTips == 20, "the message names the limit");
     std::optional<ReturnBets> bets = returnBets(form);
-    if (!bets) {
-        form.platform().messageBox(QStringLiteral("A nyereménytábla legfeljebb 20 tippre számítható."),
-                                   QStringLiteral("Kombinátor"), MsgIcon::Stop, MsgButtons::Ok);
-    }
+    if (!bets)
+        form.platform().messageBox(tooManyTipsText(), QStringLiteral("Kombinátor"), MsgIcon::Stop,
+                                   MsgButtons::Ok);
     return bets;
+}
+
+QString tooManyTipsText() {
+    static_assert(kMaxTableTips == 20, "the message names the limit");
+    return QCoreApplication::translate("results", "A nyereménytábla legfeljebb 20 tippre számítható.");
 }
 
 std::optional<ReturnTable> returnTable(Form1& form, qint64 stakePerBet) {
@@ -175,9 +196,10 @@ std::optional<ReturnTable> requestReturnTable(Form1& form) {
 }
 
 QStringList formatReturnTable(const ReturnTable& table) {
-    QStringList lines{
-        QStringLiteral("Nyertes tippek\tMin. visszatérés\tMax. visszatérés\tMin. nyertes fogadás\t"
-                       "Max. nyertes fogadás\tMin. nyereség\tMax. nyereség")};
+    QStringList titles;
+    for (const char* title : kColumnTitles)
+        titles.append(QCoreApplication::translate("results", title));
+    QStringList lines{titles.join(u'\t')};
     for (const ReturnRow& row : table.rows) {
         lines.append(QStringList{QString::number(row.won), formatHundredths(toHundredths(row.minReturn)),
                                  formatHundredths(toHundredths(row.maxReturn)),
@@ -187,14 +209,17 @@ QStringList formatReturnTable(const ReturnTable& table) {
                          .join(u'\t'));
     }
     const auto from = [](const std::optional<int>& won) {
-        return won ? QStringLiteral("%1 nyertes tipptől").arg(*won) : QStringLiteral("-");
+        return won ? QCoreApplication::translate("results", "%1 nyertes tipptől").arg(*won)
+                   : QStringLiteral("-");
     };
-    lines.append(QStringLiteral("Van megtérülő kimenet:\t") + from(table.somePaysBack));
-    lines.append(QStringLiteral("Minden kimenet megtérül:\t") + from(table.everyPaysBack));
+    lines.append(labelled(QT_TRANSLATE_NOOP("results", "Van megtérülő kimenet:"), from(table.somePaysBack)));
+    lines.append(
+        labelled(QT_TRANSLATE_NOOP("results", "Minden kimenet megtérül:"), from(table.everyPaysBack)));
     // A table of unit stakes is the one every bettor knows; any other says what it was for.
     if (table.stakePerBet != kUnitStake) {
-        lines.append(QStringLiteral("Tét / kötés:\t") + formatStake(table.stakePerBet));
-        lines.append(QStringLiteral("Össztét:\t") + formatStake(table.stake * table.stakePerBet));
+        lines.append(labelled(QT_TRANSLATE_NOOP("results", "Tét / kötés:"), formatStake(table.stakePerBet)));
+        lines.append(
+            labelled(QT_TRANSLATE_NOOP("results", "Össztét:"), formatStake(table.stake * table.stakePerBet)));
     }
     return lines;
 }
@@ -240,7 +265,7 @@ bool stakeTypable(QStringView text) {
 }
 
 QString totalStakeText(const ReturnTable& table) {
-    return QStringLiteral("Össztét: %1 (%2 fogadás × %3)")
+    return QCoreApplication::translate("results", "Össztét: %1 (%2 fogadás × %3)")
         .arg(formatStake(table.stake * table.stakePerBet))
         .arg(table.stake)
         .arg(formatStake(table.stakePerBet));

@@ -69,8 +69,10 @@ struct ReturnBets {
 // nullopt when more tips are open than the table can take.
 std::optional<ReturnBets> returnBets(Form1& form);
 // The user's request for the bets of the table: beyond kMaxTableTips open tips the message that
-// the table cannot be had ("A nyereménytábla legfeljebb 20 tippre számítható.") and nothing.
+// the table cannot be had (tooManyTipsText) and nothing.
 std::optional<ReturnBets> requestReturnBets(Form1& form);
+// "A nyereménytábla legfeljebb 20 tippre számítható."
+QString tooManyTipsText();
 
 // The table of the bet list as it stands on the window (see returnBets), for `stakePerBet`
 // hundredths on every bet.

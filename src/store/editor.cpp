@@ -8,6 +8,7 @@ namespace kombinator {
 
 namespace {
 
+// Words of the pages users copy from, not of the program: they stay whatever its language.
 const QString kSelectAllPrefix = QStringLiteral("Összes kijelölése");
 
 }  // namespace
@@ -26,9 +27,9 @@ Form2::Form2(Form1& form, QObject* parent) : Dialog(parent), form_(form) {
     setObjectName(QStringLiteral("Form2"));
     Text1.setup(QStringLiteral("Text1"), {120, 120, 6960, 4500});
     Text1.setMultiLine(true);
-    Text1.setAccessible(QStringLiteral("Tipplista"));
-    Command1.setup(QStringLiteral("Command1"), {4440, 4740, 1260, 420}, QStringLiteral("Kész"));
-    Command2.setup(QStringLiteral("Command2"), {5820, 4740, 1260, 420}, QStringLiteral("Mégsem"));
+    Text1.setAccessible(tr("Tipplista"));
+    Command1.setup(QStringLiteral("Command1"), {4440, 4740, 1260, 420}, tr("Kész"));
+    Command2.setup(QStringLiteral("Command2"), {5820, 4740, 1260, 420}, tr("Mégsem"));
     connect(&Command1, &Button::clicked, this, &Form2::Command1_Click);
     connect(&Command2, &Button::clicked, this, &Form2::Command2_Click);
 }

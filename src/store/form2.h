@@ -25,7 +25,7 @@ public:
     explicit Form2(Form1& form, QObject* parent = nullptr);
 
     QString windowName() const override { return QStringLiteral("Form2"); }
-    QString caption() const override { return QStringLiteral("Tipplista szerkesztése."); }
+    QString caption() const override { return tr("Tipplista szerkesztése."); }
     Twips clientSize() const override { return kClientSize; }
     std::vector<Control*> controls() override { return {&Text1, &Command1, &Command2}; }
     // The close box leaves like "Mégsem": the offer list stays as it was.

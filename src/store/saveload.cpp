@@ -1,5 +1,7 @@
 // Saving and loading tip selections: the offer lines of the tips and of the bankers, one per text
 // line, in a file beside the program or in one the user picks.
+#include <QCoreApplication>
+
 #include "app/form1.h"
 #include "platform/files.h"
 
@@ -16,7 +18,9 @@ FileDialogSetup selectionFileDialog(Platform& platform) {
     FileDialogSetup setup;
     setup.initialFolder = platform.programFolder();
     setup.fileName = QStringLiteral("fogadas.txt");
-    setup.filter = QStringLiteral("Minden(*.*)|*.*|Text(*.txt)|*.txt");
+    //: The file dialog's filters: a name and its pattern in brackets, then the pattern again, each
+    //: part parted from the next by |. Only the names are words.
+    setup.filter = QCoreApplication::translate("store", "Minden(*.*)|*.*|Text(*.txt)|*.txt");
     setup.filterIndex = 1;
     setup.defaultSuffix = QStringLiteral("txt");
     setup.overwritePrompt = true;

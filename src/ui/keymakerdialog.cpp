@@ -22,7 +22,7 @@ using keys::betCountText;
 
 KeyMakerDialog::KeyMakerDialog(Form1& form, QWidget* parent) : QDialog(parent), form_(form) {
     setObjectName(QStringLiteral("Kulcskeszito"));
-    setWindowTitle(QStringLiteral("Kulcskészítő"));
+    setWindowTitle(tr("Kulcskészítő"));
     // The key dialog it is opened from stays on top; this window must not hide behind it.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setModal(false);
@@ -39,9 +39,9 @@ KeyMakerDialog::KeyMakerDialog(Form1& form, QWidget* parent) : QDialog(parent), 
     guarantee_->setValue(8);
 
     auto* inputs = new QFormLayout;
-    inputs->addRow(QStringLiteral("Tippek egy kötésben (KK):"), tipsPerBet_);
-    inputs->addRow(QStringLiteral("Események száma (NN):"), events_);
-    inputs->addRow(QStringLiteral("Garancia: bejövő tippek (MM):"), guarantee_);
+    inputs->addRow(tr("Tippek egy kötésben (KK):"), tipsPerBet_);
+    inputs->addRow(tr("Események száma (NN):"), events_);
+    inputs->addRow(tr("Garancia: bejövő tippek (MM):"), guarantee_);
 
     promise_ = new QLabel(this);
     promise_->setObjectName(QStringLiteral("promise"));
@@ -59,24 +59,24 @@ KeyMakerDialog::KeyMakerDialog(Form1& form, QWidget* parent) : QDialog(parent), 
     progress_->setValue(0);
 
     auto* sizes = new QGridLayout;
-    sizes->addWidget(new QLabel(QStringLiteral("Talált kulcs:"), this), 0, 0);
+    sizes->addWidget(new QLabel(tr("Talált kulcs:"), this), 0, 0);
     sizes->addWidget(found_, 0, 1);
-    sizes->addWidget(new QLabel(QStringLiteral("Bizonyított alsó korlát:"), this), 1, 0);
+    sizes->addWidget(new QLabel(tr("Bizonyított alsó korlát:"), this), 1, 0);
     sizes->addWidget(bound_, 1, 1);
     sizes->setColumnStretch(1, 1);
 
     profile_ = newKeyProfileTable(this);
 
-    search_ = new QPushButton(QStringLiteral("Keresés"), this);
+    search_ = new QPushButton(tr("Keresés"), this);
     search_->setObjectName(QStringLiteral("search"));
     search_->setDefault(true);
-    improve_ = new QPushButton(QStringLiteral("Tovább javítom"), this);
+    improve_ = new QPushButton(tr("Tovább javítom"), this);
     improve_->setObjectName(QStringLiteral("improve"));
-    cancel_ = new QPushButton(QStringLiteral("Mégse"), this);
+    cancel_ = new QPushButton(tr("Mégse"), this);
     cancel_->setObjectName(QStringLiteral("cancel"));
-    save_ = new QPushButton(QStringLiteral("Mentés a könyvtárba"), this);
+    save_ = new QPushButton(tr("Mentés a könyvtárba"), this);
     save_->setObjectName(QStringLiteral("save"));
-    close_ = new QPushButton(QStringLiteral("Bezárás"), this);
+    close_ = new QPushButton(tr("Bezárás"), this);
     close_->setObjectName(QStringLiteral("close"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(search_);
@@ -174,14 +174,14 @@ void KeyMakerDialog::runJob(keys::SearchEffort effort, std::vector<std::vector<k
     connect(job_.get(), &keys::KeySearchJob::finished, this, &KeyMakerDialog::takeResult);
     found_->setText(QStringLiteral("–"));
     progress_->setValue(0);
-    status_->setText(QStringLiteral("Keresés…"));
+    status_->setText(tr("Keresés…"));
     setSearching(true);
     job_->start();
 }
 
 void KeyMakerDialog::stopSearch() {
     if (!isSearching()) return;
-    status_->setText(QStringLiteral("Leállítás: a legjobb eddigi kulcs ellenőrzése…"));
+    status_->setText(tr("Leállítás: a legjobb eddigi kulcs ellenőrzése…"));
     job_->cancel();
 }
 
@@ -191,7 +191,7 @@ void KeyMakerDialog::showProgress(qulonglong bestSize, int percent) {
 }
 
 void KeyMakerDialog::showChecking() {
-    status_->setText(QStringLiteral("Kimerítő ellenőrzés…"));
+    status_->setText(tr("Kimerítő ellenőrzés…"));
 }
 
 void KeyMakerDialog::takeResult() {
@@ -215,10 +215,10 @@ void KeyMakerDialog::saveKey() {
     if (key_.empty() || isSearching()) return;
     const std::optional<QString> line = keys::saveKeyToLibrary(form_, keyShape_, key_);
     if (!line) {
-        status_->setText(QStringLiteral("A kulcs nem menthető: a kulcsmappa vagy a könyvtár nem írható."));
+        status_->setText(tr("A kulcs nem menthető: a kulcsmappa vagy a könyvtár nem írható."));
         return;
     }
-    status_->setText(QStringLiteral("Mentve: %1").arg(*line));
+    status_->setText(tr("Mentve: %1").arg(*line));
     saved_ = true;
     setSearching(false);
 }

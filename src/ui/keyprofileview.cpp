@@ -1,5 +1,6 @@
 #include "ui/keyprofileview.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -10,7 +11,8 @@ namespace kombinator::ui {
 QTableWidget* newKeyProfileTable(QWidget* parent) {
     auto* table = new QTableWidget(0, 3, parent);
     table->setObjectName(QStringLiteral("keyProfile"));
-    table->setAccessibleName(QStringLiteral("Nyerő kötések a bejövő tippek szerint"));
+    table->setAccessibleName(
+        QCoreApplication::translate("keymaker", "Nyerő kötések a bejövő tippek szerint"));
     table->setHorizontalHeaderLabels(keys::profileTitles());
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

@@ -23,7 +23,7 @@ struct OptionHelp {
     const char* text;
 };
 constexpr OptionHelp kOptionHelp[] = {
-    {"--lang NYELV",
+    {QT_TRANSLATE_NOOP("kombinator", "--lang NYELV"),
      QT_TRANSLATE_NOOP("kombinator", "a szövegek nyelve: hu vagy en (az ablakban is megadható)")},
     {"-h, --help", QT_TRANSLATE_NOOP("kombinator", "ez a súgó")},
     {"--version", QT_TRANSLATE_NOOP("kombinator", "a program neve és változata")},
@@ -34,17 +34,22 @@ QString text(const char* source) {
 }
 
 void printUsage(std::FILE* to) {
-    QString usage = text(
+    QString usage = QCoreApplication::translate(
+        "kombinator",
         "Használat: kombinator [KAPCSOLÓ]\n"
         "A Kombinátor rendszerfogadás-kalkulátor ablaka; kapcsoló nélkül elindítja a programot.\n");
     for (const OptionHelp& row : kOptionHelp)
         usage += QStringLiteral("  %1%2\n").arg(text(row.option).leftJustified(14), text(row.text));
-    usage += text("A Qt szokásos kapcsolói (pl. -platform, -style) is megadhatók.\n");
+    usage += QCoreApplication::translate("kombinator",
+                                         "A Qt szokásos kapcsolói (pl. -platform, -style) is megadhatók.\n");
     std::fputs(usage.toUtf8().constData(), to);
 }
 
 void printUnknown(const QString& argument) {
-    std::fputs((text("Ismeretlen kapcsoló: %1\n").arg(argument)).toUtf8().constData(), stderr);
+    std::fputs((QCoreApplication::translate("kombinator", "Ismeretlen kapcsoló: %1\n").arg(argument))
+                   .toUtf8()
+                   .constData(),
+               stderr);
     printUsage(stderr);
 }
 
@@ -127,7 +132,10 @@ int main(int argc, char** argv) {
     const auto badLanguage = [](const QStringList& arguments) {
         const kombinator::LanguageOption option = kombinator::languageOption(arguments);
         if (!option.bad) return 0;
-        std::fputs(text("Ismeretlen nyelv: %1 (hu vagy en)\n").arg(option.value).toUtf8().constData(),
+        std::fputs(QCoreApplication::translate("kombinator", "Ismeretlen nyelv: %1 (hu vagy en)\n")
+                       .arg(option.value)
+                       .toUtf8()
+                       .constData(),
                    stderr);
         printUsage(stderr);
         return 2;

@@ -66,7 +66,7 @@ MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
     for (const QString& name : {QStringLiteral("List1"), QStringLiteral("List3")}) {
         QWidget* list = builder_.widget(name);
         if (!list) continue;
-        auto* action = new QAction(QStringLiteral("Nyereménytábla…"), list);
+        auto* action = new QAction(tr("Nyereménytábla…"), list);
         action->setObjectName(QStringLiteral("returnTableAction"));
         connect(action, &QAction::triggered, this, &MainWindow::showReturnTable);
         list->addAction(action);

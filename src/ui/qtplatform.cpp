@@ -285,7 +285,8 @@ std::optional<int> QtPlatform::askNumber(const NumberQuestion& question) {
     number->setValue(question.value);
     label->setBuddy(number);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Mégse"));
+    // The program's own word: Qt's would be English wherever Qt's catalogue is not installed.
+    buttons->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("numberdialog", "Mégse"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);

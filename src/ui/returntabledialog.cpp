@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -35,9 +36,15 @@ QString shownLine(const QString& line) {
     return text;
 }
 
-const QString kMinReturnLine = QStringLiteral("Legkisebb visszatérés");
-const QString kMaxReturnLine = QStringLiteral("Legnagyobb visszatérés");
-const QString kStakeLine = QStringLiteral("Tét");
+// The chart's lines, as its legend names them; translated when the chart is made, since these
+// are set up before any catalogue is installed.
+constexpr const char* kMinReturnLine = QT_TRANSLATE_NOOP("returntable", "Legkisebb visszatérés");
+constexpr const char* kMaxReturnLine = QT_TRANSLATE_NOOP("returntable", "Legnagyobb visszatérés");
+constexpr const char* kStakeLine = QT_TRANSLATE_NOOP("returntable", "Tét");
+
+QString lineName(const char* line) {
+    return QCoreApplication::translate("returntable", line);
+}
 
 #ifdef KOMBINATOR_CHARTS
 QLineSeries* addLine(QChart* chart, const QString& name, const QColor& colour, Qt::PenStyle style) {
@@ -71,13 +78,13 @@ ReturnTableDialog::ReturnTableDialog(QWidget* parent)
       stake_(new QLineEdit(this)),
       totalStake_(new QLabel(this)) {
     setObjectName(QStringLiteral("ReturnTable"));
-    setWindowTitle(QStringLiteral("Nyereménytábla"));
+    setWindowTitle(tr("Nyereménytábla"));
     setModal(false);
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     table_->setObjectName(QStringLiteral("table"));
-    table_->setAccessibleName(QStringLiteral("Nyereménytábla"));
+    table_->setAccessibleName(tr("Nyereménytábla"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->setVisible(false);
@@ -93,19 +100,19 @@ ReturnTableDialog::ReturnTableDialog(QWidget* parent)
     everyPaysBack_->setObjectName(QStringLiteral("everyPaysBack"));
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* copy = buttons->addButton(QStringLiteral("Másolás"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(tr("Másolás"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("copyButton"));
     copy->setAutoDefault(false);
-    QPushButton* close = buttons->addButton(QStringLiteral("Bezár"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(tr("Bezár"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setAutoDefault(false);
     connect(copy, &QPushButton::clicked, this, &ReturnTableDialog::copyTable);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     // The stake per bet; the table follows every valid stake as it is typed.
-    auto* stakeLabel = new QLabel(QStringLiteral("Tét / kötés:"), this);
+    auto* stakeLabel = new QLabel(tr("Tét / kötés:"), this);
     stake_->setObjectName(QStringLiteral("stake"));
-    stake_->setAccessibleName(QStringLiteral("Tét / kötés"));
+    stake_->setAccessibleName(tr("Tét / kötés"));
     stake_->setValidator(new StakeValidator(stake_));
     stake_->setAlignment(Qt::AlignRight);
     stake_->setMaximumWidth(stake_->fontMetrics().horizontalAdvance(QStringLiteral("99999999.99")) + 16);
@@ -140,26 +147,26 @@ ReturnTableDialog::ReturnTableDialog(QWidget* parent)
 QWidget* ReturnTableDialog::makeChart() {
     chartView_ = new QChartView(this);
     chartView_->setObjectName(QStringLiteral("chart"));
-    chartView_->setAccessibleName(QStringLiteral("Visszatérés a nyertes tippek száma szerint"));
+    chartView_->setAccessibleName(tr("Visszatérés a nyertes tippek száma szerint"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setMinimumHeight(260);
     QChart* chart = chartView_->chart();  // owned by the view
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
-    minReturn_ = addLine(chart, kMinReturnLine, QColor(0xc0, 0x39, 0x2b), Qt::SolidLine);
-    maxReturn_ = addLine(chart, kMaxReturnLine, QColor(0x1f, 0x6f, 0xb4), Qt::SolidLine);
-    stakeLine_ = addLine(chart, kStakeLine, QColor(0x70, 0x70, 0x70), Qt::DashLine);
+    minReturn_ = addLine(chart, lineName(kMinReturnLine), QColor(0xc0, 0x39, 0x2b), Qt::SolidLine);
+    maxReturn_ = addLine(chart, lineName(kMaxReturnLine), QColor(0x1f, 0x6f, 0xb4), Qt::SolidLine);
+    stakeLine_ = addLine(chart, lineName(kStakeLine), QColor(0x70, 0x70, 0x70), Qt::DashLine);
     minReturn_->setPointsVisible(true);
     maxReturn_->setPointsVisible(true);
 
     wonAxis_ = new QValueAxis(chart);
-    wonAxis_->setTitleText(QStringLiteral("Nyertes tippek száma"));
+    wonAxis_->setTitleText(tr("Nyertes tippek száma"));
     wonAxis_->setLabelFormat(QStringLiteral("%d"));
     wonAxis_->setTickType(QValueAxis::TicksDynamic);
     wonAxis_->setTickAnchor(0);
     wonAxis_->setMinorTickCount(0);
     returnAxis_ = new QValueAxis(chart);
-    returnAxis_->setTitleText(QStringLiteral("Visszatérés"));
+    returnAxis_->setTitleText(tr("Visszatérés"));
     chart->addAxis(wonAxis_, Qt::AlignBottom);
     chart->addAxis(returnAxis_, Qt::AlignLeft);
     for (QLineSeries* series : {minReturn_, maxReturn_, stakeLine_}) {
@@ -219,9 +226,9 @@ void ReturnTableDialog::showChart(const results::ReturnTable& table) {
         highs.append(QPointF(row.won, row.maxReturn));
     }
     const int tips = std::max(table.tips, 1);
-    chartLines_ = {{kMinReturnLine, lows},
-                   {kMaxReturnLine, highs},
-                   {kStakeLine, QList<QPointF>{QPointF(0, stake), QPointF(tips, stake)}}};
+    chartLines_ = {{lineName(kMinReturnLine), lows},
+                   {lineName(kMaxReturnLine), highs},
+                   {lineName(kStakeLine), QList<QPointF>{QPointF(0, stake), QPointF(tips, stake)}}};
 #ifdef KOMBINATOR_CHARTS
     minReturn_->replace(chartLines_[0].points);
     maxReturn_->replace(chartLines_[1].points);

@@ -40,6 +40,11 @@ bool registerChild(const char* name, std::function<int(const QStringList& args)>
 }  // namespace kombinator::test
 
 int main(int argc, char** argv) {
+    // The programs speak the locale's language; the tests read their Hungarian texts, so the
+    // programs they start run in the C locale whatever the machine's is.
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        qunsetenv(name);
+    qputenv("LANG", "C.UTF-8");
 #ifdef KOMBINATOR_GUI_TESTS
     QApplication app(argc, argv);
 #else

@@ -125,6 +125,12 @@ private slots:
         QTest::newRow("away win in English") << "Away win"
                                              << ""
                                              << "xxk.bmp";
+        QTest::newRow("double chance in English") << "Match Result: Arsenal or Draw"
+                                                  << "Xxx.bmp"
+                                                  << "xx.bmp";
+        QTest::newRow("full time result in English") << "Full Time Result: Chelsea"
+                                                     << ""
+                                                     << "xxk.bmp";
         QTest::newRow("draw in English") << "Match Result: Draw"
                                          << "xx.bmp"
                                          << "xx.bmp";
