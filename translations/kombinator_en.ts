@@ -690,6 +690,10 @@ Copy the coupon or the offer to the clipboard, load it, then convert it into tip
         <source>Hiba a *Vágólap* megnyitásakor</source>
         <translation>Error opening the *Clipboard*</translation>
     </message>
+    <message>
+        <source>\kezikonyv.html</source>
+        <translation>\guide.html</translation>
+    </message>
 </context>
 <context>
     <name>kombinator::Form2</name>

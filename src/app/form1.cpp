@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "app/language.h"
+
 #include <QDir>
 
 #include "platform/files.h"
@@ -65,6 +67,13 @@ void Form1::setUpControls() {
     Option1.addOption(tr("Döntetlen"), {1710, 1200, 1140, 225});
     Option1.addOption(tr("Nyer vagy döntetlen"), {1710, 1650, 1935, 225});
     Option1.select(0);
+    // Its words read the same in both languages, so that either reader finds it.
+    Label7.setup("Label7", {150, 400, 1500, 225}, QStringLiteral("Nyelv / Language:"), kTab2);
+    Option2.setup("Option2", {1710, 400, 2160, 225}, {}, kTab2);
+    Option2.addOption(QStringLiteral("Magyar"), {1710, 400, 1000, 225});
+    Option2.addOption(QStringLiteral("English"), {2760, 400, 1000, 225});
+    Option2.setAccessible(QStringLiteral("Nyelv / Language"));
+    Option2.select(currentLanguage() == Language::English ? 1 : 0);
 
     Picture2.setup("Picture2", {1260, 705, 330, 330}, {}, kTab2);
     Picture1.setup("Picture1", {1260, 1155, 330, 330}, {}, kTab2);
@@ -158,6 +167,7 @@ void Form1::wireHandlers() {
     connect(&Label4, &Label::clicked, this, &Form1::Label4_Click);
     connect(&Label5, &Label::clicked, this, &Form1::Label5_Click);
     connect(&Label6, &Label::clicked, this, &Form1::Label6_Click);
+    connect(&Option2, &OptionGroup::optionClicked, this, &Form1::Option2_Click);
     connect(&Label6, &Label::mouseMoved, this, &Form1::Label6_MouseMove);
     connect(&Command5, &Button::clicked, this, &Form1::Command5_Click);
     connect(&Command1, &Button::clicked, this, &Form1::Command1_Click);
@@ -193,11 +203,11 @@ void Form1::wireHandlers() {
 }
 
 std::vector<Control*> Form1::controls() {
-    std::vector<Control*> all{&Grid1,    &Grid2,    &SSTab1,    &List5,    &List1,     &Option1,   &Picture2,
-                              &Picture1, &Picture3, &List3,     &Label1,   &Label2,    &Label3,    &Label6,
-                              &Frame1,   &Label4,   &Label5,    &Command1, &Command22, &Command3,  &Command7,
-                              &Command2, &Command6, &Command21, &Command4, &Command20, &Command19, &Command5,
-                              &Check2,   &Check1,   &Command24};
+    std::vector<Control*> all{&Grid1,     &Grid2,    &SSTab1,   &List5,    &List1,     &Option1,  &Option2,
+                              &Label7,    &Picture2, &Picture1, &Picture3, &List3,     &Label1,   &Label2,
+                              &Label3,    &Label6,   &Frame1,   &Label4,   &Label5,    &Command1, &Command22,
+                              &Command3,  &Command7, &Command2, &Command6, &Command21, &Command4, &Command20,
+                              &Command19, &Command5, &Check2,   &Check1,   &Command24};
     for (Button& b : Command8)
         all.push_back(&b);
     for (Button* b : {&Command9, &Command10, &Command11, &Command12, &Command13, &Command14, &Command15,

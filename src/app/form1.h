@@ -73,6 +73,9 @@ public:
     ListBox List5;  // offer list
     ListBox List1;  // bet list
     OptionGroup Option1;
+    // The language of the texts, on the tab "Klikk": "Magyar" or "English", taken at the next start.
+    OptionGroup Option2;
+    Label Label7;
     PictureBox Picture1, Picture2, Picture3;
     ListBox List3;  // amount list
     Label Label1, Label2, Label3, Label6;
@@ -140,6 +143,7 @@ public:
     void Label4_Click();
     void Label5_Click();
     void Label6_Click();
+    void Option2_Click(int index);
     void Label6_MouseMove();
     void Command5_Click();
     int StartURL(const QString& address);
@@ -185,8 +189,9 @@ public:
     void Command4_Click();
     void Command20_Click();
 
-    // The address the link label opens: our user guide beside the program.
-    static constexpr const char* kGuideFile = "\\kezikonyv.html";
+    // The address the link label opens: our user guide beside the program, in the language of
+    // the program's texts (the English catalogue names the English guide).
+    static constexpr const char* kGuideFile = QT_TRANSLATE_NOOP("kombinator::Form1", "\\kezikonyv.html");
     // Opens the guide as the link does, but leaves the window as it is (F1): the user asked for
     // help with what is on the screen.
     void openGuide();

@@ -72,7 +72,16 @@ void saveLanguage(Language language) {
     saved.setValue(kLanguageKey, languageCode(language));
 }
 
+namespace {
+Language current = Language::Hungarian;
+}  // namespace
+
+Language currentLanguage() {
+    return current;
+}
+
 bool useLanguage(Language language) {
+    current = language;
     // The translators live as long as the program; a new language replaces them.
     static std::unique_ptr<QTranslator> program;
     static std::unique_ptr<QTranslator> qt;

@@ -40,6 +40,9 @@ Language chooseLanguage(const std::optional<Language>& given, const std::optiona
 std::optional<Language> savedLanguage();
 void saveLanguage(Language language);
 
+// The language useLanguage installed last; Hungarian before any.
+Language currentLanguage();
+
 // Installs the program's and Qt's texts in `language` into the running application, replacing
 // those installed before. Returns false when a catalogue could not be loaded.
 bool useLanguage(Language language);

@@ -2,6 +2,7 @@
 #include <QtMath>
 
 #include "app/form1.h"
+#include "app/language.h"
 #include "platform/text.h"
 
 namespace kombinator {
@@ -90,8 +91,18 @@ void Form1::Label6_Click() {
     openGuide();
 }
 
+void Form1::Option2_Click(int index) {
+    const Language chosen = index == 1 ? Language::English : Language::Hungarian;
+    if (chosen == savedLanguage().value_or(currentLanguage())) return;
+    saveLanguage(chosen);
+    // The window's texts are set as it opens: the new language comes with the next start.
+    platform_.messageBox(QStringLiteral("A program a következő indításkor vált nyelvet.\rThe language "
+                                        "changes when the program starts next."),
+                         platform_.applicationTitle(), MsgIcon::Information, MsgButtons::Ok);
+}
+
 void Form1::openGuide() {
-    StartURL(programFile(QString::fromLatin1(kGuideFile)).value_or(QString()));
+    StartURL(programFile(tr(kGuideFile)).value_or(QString()));
 }
 
 void Form1::Label6_MouseMove() {

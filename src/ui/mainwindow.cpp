@@ -132,12 +132,13 @@ void MainWindow::setUpKeyboard() {
     for (const QString& name : order)
         chain << named(name);
     if (tabs) chain << tabs->tabBar();
-    order = {QStringLiteral("List5"),     QStringLiteral("List1"),     QStringLiteral("Option1_0"),
-             QStringLiteral("Option1_1"), QStringLiteral("Option1_2"), QStringLiteral("List3"),
-             QStringLiteral("Command1"),  QStringLiteral("Command22"), QStringLiteral("Command3"),
-             QStringLiteral("Command7"),  QStringLiteral("Command2"),  QStringLiteral("Command6"),
-             QStringLiteral("Command21"), QStringLiteral("Command4"),  QStringLiteral("Command20"),
-             QStringLiteral("Command19"), QStringLiteral("Command24")};
+    order = {QStringLiteral("List5"),     QStringLiteral("List1"),     QStringLiteral("Option2_0"),
+             QStringLiteral("Option2_1"), QStringLiteral("Option1_0"), QStringLiteral("Option1_1"),
+             QStringLiteral("Option1_2"), QStringLiteral("List3"),     QStringLiteral("Command1"),
+             QStringLiteral("Command22"), QStringLiteral("Command3"),  QStringLiteral("Command7"),
+             QStringLiteral("Command2"),  QStringLiteral("Command6"),  QStringLiteral("Command21"),
+             QStringLiteral("Command4"),  QStringLiteral("Command20"), QStringLiteral("Command19"),
+             QStringLiteral("Command24")};
     for (int i = 0; i < 12; ++i)
         order << QStringLiteral("Command8_%1").arg(i);
     for (int i = 9; i <= 18; ++i)

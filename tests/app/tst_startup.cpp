@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "app/form1.h"
+#include "app/language.h"
 #include "fakeplatform.h"
 #include "testmain.h"
 
@@ -20,7 +21,9 @@ private slots:
     void initialStateOfControls();
     void panelHidesOnClick_data();
     void panelHidesOnClick();
+    void linkMinimisesThenOpensGuide_data();
     void linkMinimisesThenOpensGuide();
+    void languageChosenForTheNextStart();
     void linkCursorFallsBackWithoutIcon();
     void exitEndsProgram();
 };
@@ -161,15 +164,39 @@ void TestStartup::panelHidesOnClick() {
     QVERIFY(!form.Frame1.isVisible());
 }
 
+void TestStartup::linkMinimisesThenOpensGuide_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("guide");
+    QTest::newRow("Hungarian") << int(Language::Hungarian) << "kezikonyv.html";
+    QTest::newRow("English") << int(Language::English) << "guide.html";
+}
+
 void TestStartup::linkMinimisesThenOpensGuide() {
+    QFETCH(int, language);
+    QFETCH(QString, guide);
     FakePlatform platform;
-    platform.installResources({"kezikonyv.html"});
+    platform.installResources({guide});
+    QVERIFY(useLanguage(Language(language)));
     Form1 form(platform);
     form.Form_Load();
     form.Label6.click();
+    QVERIFY(useLanguage(Language::Hungarian));
     QCOMPARE(platform.calls.size(), 2);
     QCOMPARE(platform.calls[0], QStringLiteral("minimize"));
-    QVERIFY(platform.calls[1].startsWith("open:") && platform.calls[1].endsWith("/kezikonyv.html"));
+    QVERIFY(platform.calls[1].startsWith("open:") && platform.calls[1].endsWith(u'/' + guide));
+}
+
+// The choice is kept for the next start, and said once.
+void TestStartup::languageChosenForTheNextStart() {
+    FakePlatform platform;
+    Form1 form(platform);
+    QCOMPARE(form.Option2.selected(), 0);  // the running language, Hungarian
+    for (const int option : {1, 1, 0})
+        form.Option2.select(option);
+    QCOMPARE(savedLanguage(), std::optional(Language::Hungarian));
+    QCOMPARE(platform.messages.size(), size_t{2});
+    QVERIFY(platform.messages[0].text.endsWith(
+        QStringLiteral("The language changes when the program starts next.")));
 }
 
 void TestStartup::linkCursorFallsBackWithoutIcon() {

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,8 +17,14 @@ struct Run {
     QString err;
 };
 
-Run runCli(const QStringList& arguments, const QByteArray& input = {}, const QString& output = {}) {
+Run runCli(const QStringList& arguments, const QByteArray& input = {}, const QString& output = {},
+           const QString& lang = {}) {
     QProcess process;
+    if (!lang.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LANG"), lang);
+        process.setProcessEnvironment(environment);
+    }
     if (!output.isEmpty()) process.setStandardOutputFile(output);
     process.start(QStringLiteral(KOMBINATOR_CLI_PATH), arguments);
     if (!input.isEmpty()) process.write(input);
@@ -51,6 +58,8 @@ private slots:
     void refusalGoesToStandardError();
     void inputsAndOutputsThatFail_data();
     void inputsAndOutputsThatFail();
+    void speaksTheLanguage_data();
+    void speaksTheLanguage();
     void usageErrors_data();
     void usageErrors();
     void keyFileMustFitTheTips();
@@ -213,6 +222,41 @@ void TestCli::inputsAndOutputsThatFail() {
     QCOMPARE(run.status, 1);
     QVERIFY(run.out.isEmpty());
     QCOMPARE(run.err, error.replace(QStringLiteral("LINK"), link) + u'\n');
+}
+
+// The locale's language, or the one --lang names; English says no Hungarian word. The
+// settlement's figures are the same in either.
+void TestCli::speaksTheLanguage_data() {
+    QTest::addColumn<QString>("lang");  // the locale
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("English locale") << "en_GB.UTF-8" << QStringList{"--help"} << true;
+    QTest::newRow("Hungarian locale") << "hu_HU.UTF-8" << QStringList{"--help"} << false;
+    QTest::newRow("C locale") << "C.UTF-8" << QStringList{"--help"} << false;
+    QTest::newRow("--lang en in the C locale") << "C.UTF-8" << QStringList{"--lang", "en", "--help"} << true;
+    QTest::newRow("--lang=hu in an English locale")
+        << "en_US.UTF-8" << QStringList{"--lang=hu", "--help"} << false;
+    QTest::newRow("usage error in English") << "en_GB.UTF-8" << QStringList{"--won", "1,x", "x.txt"} << true;
+    QTest::newRow("refusal in English")
+        << "C.UTF-8" << QStringList{"--lang", "en", "--system", "14", "x.txt"} << true;
+    QTest::newRow("settled in English")
+        << "en_GB.UTF-8" << QStringList{"--system", "lucky15", "--won", "1,2,4"} << true;
+}
+
+void TestCli::speaksTheLanguage() {
+    QFETCH(QString, lang);
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, english);
+    if (arguments.contains("lucky15")) arguments << coupon_;
+    const Run run = runCli(arguments, {}, {}, lang);
+    const QString said = run.out + run.err;
+    static const QRegularExpression hungarian(QStringLiteral("[áéíóöőúüű]"));
+    QCOMPARE(said.contains(hungarian), !english);
+    if (arguments.contains("--help") || run.status == 2)
+        QVERIFY(said.contains(english ? QStringLiteral("Usage: kombinator-cli")
+                                      : QStringLiteral("Használat: kombinator-cli")));
+    if (arguments.contains("lucky15"))
+        QVERIFY(run.out.endsWith(QStringLiteral("\tTotal: 25.25\n\tPer bet: 1.68\n")));
 }
 
 void TestCli::usageErrors_data() {

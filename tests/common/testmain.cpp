@@ -10,6 +10,7 @@
 #include <QApplication>
 #else
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #endif
 
 namespace kombinator::test {
@@ -45,6 +46,10 @@ int main(int argc, char** argv) {
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
         qunsetenv(name);
     qputenv("LANG", "C.UTF-8");
+    // Choices the programs remember (the language) go to a folder of the run's own, never the
+    // user's.
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
 #ifdef KOMBINATOR_GUI_TESTS
     QApplication app(argc, argv);
 #else

@@ -9,6 +9,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -16,6 +17,7 @@
 #include <QTest>
 
 #include "app/form1.h"
+#include "app/language.h"
 #include "fakeplatform.h"
 #include "testmain.h"
 #include "ui/mainwindow.h"
@@ -65,6 +67,27 @@ struct Fixture {
     bool ready = false;
 };
 
+// Every text of the main window's controls: captions, tooltips, accessible names and
+// descriptions, option buttons, tabs, column headers and the odds cells' menu, and the title.
+QStringList shownTexts(const Fixture& f) {
+    QStringList texts;
+    for (const Control* c : f.form->controls()) {
+        texts << c->caption() << c->toolTip() << c->accessibleName() << c->accessibleDescription();
+        if (auto* options = qobject_cast<const OptionGroup*>(c)) {
+            for (int i = 0; i < options->count(); ++i)
+                texts << options->optionCaption(i);
+        }
+        if (auto* tabs = qobject_cast<const TabControl*>(c)) texts << tabs->tabs();
+        if (auto* grid = qobject_cast<const Grid*>(c)) {
+            for (int col = 0; col < grid->cols(); ++col)
+                texts << grid->textAt(0, col) << grid->cellMenu(col);
+        }
+    }
+    texts << f.window->windowTitle();
+    texts.removeAll(QString());
+    return texts;
+}
+
 void enterTips(Form1& form, const QStringList& lines) {
     form.List5.setLines(lines);
     form.Command2.click();
@@ -75,6 +98,40 @@ void enterTips(Form1& form, const QStringList& lines) {
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
+    // In Hungarian the window says what it always said; in English no Hungarian word shows but
+    // the language choice itself, whose words are the same in both.
+    void speaksOneLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::newRow("Hungarian") << int(Language::Hungarian);
+        QTest::newRow("English") << int(Language::English);
+    }
+    void speaksOneLanguage() {
+        QFETCH(int, language);
+        QStringList source;
+        {
+            Fixture f;
+            source = shownTexts(f);
+        }
+        QVERIFY(useLanguage(Language(language)));
+        Fixture f;
+        QVERIFY(f.ready);
+        const QStringList shown = shownTexts(f);
+        QVERIFY(useLanguage(Language::Hungarian));
+        if (Language(language) == Language::Hungarian) {
+            QCOMPARE(shown, source);
+            return;
+        }
+        static const QRegularExpression hungarian(
+            QStringLiteral("[áéíóöőúüűÁÉÍÓÖŐÚÜŰ]|\\b(és|vagy|tipp|fix)\\b"));
+        const QStringList bilingual{"Nyelv / Language:", "Nyelv / Language", "Magyar"};
+        for (const QString& text : shown) {
+            if (!bilingual.contains(text))
+                QVERIFY2(!QString(text).remove(QStringLiteral("Kombinátor")).contains(hungarian),
+                         qPrintable(text));
+        }
+        QCOMPARE(shown.size(), source.size());
+    }
+
     void placesAndCaptions_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("place");
