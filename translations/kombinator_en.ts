@@ -694,6 +694,10 @@ Copy the coupon or the offer to the clipboard, load it, then convert it into tip
         <source>\kezikonyv.html</source>
         <translation>\guide.html</translation>
     </message>
+    <message>
+        <source>Az oddsok alakja</source>
+        <translation>Odds format</translation>
+    </message>
 </context>
 <context>
     <name>kombinator::Form2</name>

@@ -10,6 +10,9 @@ sample="$here/../../resources/varkonix.txt"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export WINEDEBUG=-all
+# Both speak the language of the C locale, Hungarian, unless a case asks for English.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 
 # A coupon of three tips, in the code page the sample is written in, and the whole sample.
 head -n 9 "$sample" >"$work/coupon.txt"
@@ -42,4 +45,6 @@ run_case varkonix.txt --bank 1 --system 2 --won 2,3,4
 run_case varkonix.txt --system 4 --void 2,F1 --bank 1
 run_case varkonix.txt --system Goliath
 run_case varkonix.txt --key no-such-key.txt
+run_case varkonix.txt --lang en --system 3 --table --half-won 2 --dead-heat 3:2
+run_case coupon.txt --lang en --system "Lucky 15"
 exit "$failed"

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/language.h"
+#include "calc/odds.h"
 
 #include <QDir>
 
@@ -74,6 +75,21 @@ void Form1::setUpControls() {
     Option2.addOption(QStringLiteral("English"), {2760, 400, 1000, 225});
     Option2.setAccessible(QStringLiteral("Nyelv / Language"));
     Option2.select(currentLanguage() == Language::English ? 1 : 0);
+    // The forms are named by an example each, which reads the same in every language.
+    Label8.setup("Label8", {150, 1950, 1500, 225}, QStringLiteral("Odds:"), kTab2);
+    Option3.setup("Option3", {1710, 1950, 2400, 225}, {}, kTab2);
+    Option3.addOption(QStringLiteral("2.50"), {1710, 1950, 750, 225});
+    Option3.addOption(QStringLiteral("3/2"), {2460, 1950, 750, 225});
+    Option3.addOption(QStringLiteral("+150"), {3210, 1950, 750, 225});
+    Option3.setAccessible(tr("Az oddsok alakja"));
+    calc::setOddsFormat(static_cast<calc::OddsFormat>(
+        std::clamp(savedChoice(QString::fromLatin1(kOddsFormatKey)).toInt(), 0, 2)));
+    Option3.select(static_cast<int>(calc::oddsFormat()));
+    for (Grid* grid : {&Grid1, &Grid2}) {
+        grid->setTextShower([](int, int col, const QString& text) {
+            return col == 3 ? calc::shownOdds(text, calc::oddsFormat()) : text;
+        });
+    }
 
     Picture2.setup("Picture2", {1260, 705, 330, 330}, {}, kTab2);
     Picture1.setup("Picture1", {1260, 1155, 330, 330}, {}, kTab2);
@@ -168,6 +184,7 @@ void Form1::wireHandlers() {
     connect(&Label5, &Label::clicked, this, &Form1::Label5_Click);
     connect(&Label6, &Label::clicked, this, &Form1::Label6_Click);
     connect(&Option2, &OptionGroup::optionClicked, this, &Form1::Option2_Click);
+    connect(&Option3, &OptionGroup::optionClicked, this, &Form1::Option3_Click);
     connect(&Label6, &Label::mouseMoved, this, &Form1::Label6_MouseMove);
     connect(&Command5, &Button::clicked, this, &Form1::Command5_Click);
     connect(&Command1, &Button::clicked, this, &Form1::Command1_Click);
@@ -203,11 +220,11 @@ void Form1::wireHandlers() {
 }
 
 std::vector<Control*> Form1::controls() {
-    std::vector<Control*> all{&Grid1,     &Grid2,    &SSTab1,   &List5,    &List1,     &Option1,  &Option2,
-                              &Label7,    &Picture2, &Picture1, &Picture3, &List3,     &Label1,   &Label2,
-                              &Label3,    &Label6,   &Frame1,   &Label4,   &Label5,    &Command1, &Command22,
-                              &Command3,  &Command7, &Command2, &Command6, &Command21, &Command4, &Command20,
-                              &Command19, &Command5, &Check2,   &Check1,   &Command24};
+    std::vector<Control*> all{&Grid1,    &Grid2,     &SSTab1,    &List5,    &List1,    &Option1,  &Option2,
+                              &Option3,  &Label8,    &Label7,    &Picture2, &Picture1, &Picture3, &List3,
+                              &Label1,   &Label2,    &Label3,    &Label6,   &Frame1,   &Label4,   &Label5,
+                              &Command1, &Command22, &Command3,  &Command7, &Command2, &Command6, &Command21,
+                              &Command4, &Command20, &Command19, &Command5, &Check2,   &Check1,   &Command24};
     for (Button& b : Command8)
         all.push_back(&b);
     for (Button* b : {&Command9, &Command10, &Command11, &Command12, &Command13, &Command14, &Command15,

@@ -76,6 +76,9 @@ public:
     // The language of the texts, on the tab "Klikk": "Magyar" or "English", taken at the next start.
     OptionGroup Option2;
     Label Label7;
+    // The form the grids show odds in: "2.50" decimal, "3/2" fractional, "+150" American.
+    OptionGroup Option3;
+    Label Label8;
     PictureBox Picture1, Picture2, Picture3;
     ListBox List3;  // amount list
     Label Label1, Label2, Label3, Label6;
@@ -144,6 +147,7 @@ public:
     void Label5_Click();
     void Label6_Click();
     void Option2_Click(int index);
+    void Option3_Click(int index);
     void Label6_MouseMove();
     void Command5_Click();
     int StartURL(const QString& address);
@@ -191,6 +195,8 @@ public:
 
     // The address the link label opens: our user guide beside the program, in the language of
     // the program's texts (the English catalogue names the English guide).
+    // The settings key of the odds' form.
+    static constexpr const char* kOddsFormatKey = "oddsformat";
     static constexpr const char* kGuideFile = QT_TRANSLATE_NOOP("kombinator::Form1", "\\kezikonyv.html");
     // Opens the guide as the link does, but leaves the window as it is (F1): the user asked for
     // help with what is on the screen.

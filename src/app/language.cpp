@@ -52,6 +52,11 @@ LanguageOption languageOption(const QStringList& arguments) {
 }
 
 QLocale interfaceLocale() {
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        // "en_GB.UTF-8", "en_GB:en", "C.UTF-8": the first name, without its code set.
+        const QString value = qEnvironmentVariable(name).section(u':', 0, 0).section(u'.', 0, 0);
+        if (!value.isEmpty()) return QLocale(value);
+    }
     const QStringList languages = QLocale::system().uiLanguages();
     return languages.isEmpty() ? QLocale::c() : QLocale(languages.first());
 }
@@ -63,13 +68,21 @@ Language chooseLanguage(const std::optional<Language>& given, const std::optiona
     return locale.language() == QLocale::English ? Language::English : Language::Hungarian;
 }
 
+QString savedChoice(const QString& key) {
+    return settings().value(key).toString();
+}
+
+void saveChoice(const QString& key, const QString& value) {
+    QSettings saved = settings();
+    saved.setValue(key, value);
+}
+
 std::optional<Language> savedLanguage() {
-    return languageOfCode(settings().value(kLanguageKey).toString());
+    return languageOfCode(savedChoice(kLanguageKey));
 }
 
 void saveLanguage(Language language) {
-    QSettings saved = settings();
-    saved.setValue(kLanguageKey, languageCode(language));
+    saveChoice(kLanguageKey, languageCode(language));
 }
 
 namespace {

@@ -28,13 +28,19 @@ struct LanguageOption {
 };
 LanguageOption languageOption(const QStringList& arguments);
 
-// The locale the desktop shows its texts in (LANGUAGE, LC_ALL, LC_MESSAGES, LANG on Linux).
+// The locale the user reads texts in: the one the environment names (LANGUAGE, LC_ALL,
+// LC_MESSAGES, LANG, as a shell or a test sets them, on every system), else the desktop's.
 QLocale interfaceLocale();
 
 // The language to show: the one given with --lang, else the one the user chose in the window,
 // else the locale's: English for English locales, Hungarian for every other (C and POSIX too).
 Language chooseLanguage(const std::optional<Language>& given, const std::optional<Language>& saved,
                         const QLocale& locale);
+
+// A choice the user made in the window, kept in the user's settings for the next runs; the
+// empty text when none was made.
+QString savedChoice(const QString& key);
+void saveChoice(const QString& key, const QString& value);
 
 // The choice made in the window, kept in the user's settings; nullopt when none was made.
 std::optional<Language> savedLanguage();

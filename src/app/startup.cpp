@@ -3,6 +3,7 @@
 
 #include "app/form1.h"
 #include "app/language.h"
+#include "calc/odds.h"
 #include "platform/text.h"
 
 namespace kombinator {
@@ -99,6 +100,13 @@ void Form1::Option2_Click(int index) {
     platform_.messageBox(QStringLiteral("A program a következő indításkor vált nyelvet.\rThe language "
                                         "changes when the program starts next."),
                          platform_.applicationTitle(), MsgIcon::Information, MsgButtons::Ok);
+}
+
+void Form1::Option3_Click(int index) {
+    calc::setOddsFormat(static_cast<calc::OddsFormat>(index));
+    saveChoice(QString::fromLatin1(kOddsFormatKey), QString::number(index));
+    Grid1.reshow();
+    Grid2.reshow();
 }
 
 void Form1::openGuide() {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/form1.h"
+#include "calc/odds.h"
 
 namespace kombinator::calc {
 
@@ -62,6 +63,11 @@ QString betLine(std::span<const int> rows) {
 }
 
 std::optional<float> parseOdds(QStringView text) {
+    // Fractional and American odds from their exact fraction, rounded once.
+    if (otherOddsForm(text)) {
+        const OddsRatio odds = *oddsRatio(text);
+        return static_cast<float>(static_cast<double>(odds.num) / static_cast<double>(odds.den));
+    }
     text = text.trimmed();
     if (text.isEmpty() || text.size() > 64) return std::nullopt;
     char buffer[65];

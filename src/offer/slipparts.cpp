@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QVarLengthArray>
 
+#include "calc/odds.h"
 #include "offer/slipwords.h"
 #include "platform/text.h"
 
@@ -205,7 +206,7 @@ bool isPriceMark(QChar ch) {
 
 // A price line: an optional label ("Szorzó:", "Szorzó (régi → új):"), marks, and one number.
 // `inPriceColumn`: the cell stands under a table's price header, which labels it as well.
-PriceRead readPrice(QStringView line, bool inPriceColumn) {
+PriceRead readPrice(QStringView line, bool inPriceColumn, bool due) {
     PriceRead read;
     QStringView s = trimmed(line);
     bool labelled = inPriceColumn;
@@ -227,6 +228,19 @@ PriceRead readPrice(QStringView line, bool inPriceColumn) {
         }
         if (s.startsWith(u':')) s = trimmed(s.sliced(1));
         l = -1;  // another label may follow
+    }
+    if (labelled || due) {
+        QStringView price = s;
+        while (!price.isEmpty() && (price.front() == u' ' || isPriceMark(price.front())))
+            price = price.sliced(1);
+        while (!price.isEmpty() && (price.back() == u' ' || isPriceMark(price.back())))
+            price.chop(1);
+        if (const std::optional<QString> form = calc::otherOddsForm(price)) {
+            const calc::OddsRatio odds = *calc::oddsRatio(*form);
+            read.odds = *form;
+            read.kind = 100 * odds.num < 101 * odds.den ? PriceKind::Low : PriceKind::One;
+            return read;
+        }
     }
     QVarLengthArray<Number, 4> numbers;
     bool arrow = false;

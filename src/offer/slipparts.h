@@ -29,7 +29,10 @@ struct PriceRead {
 
 // A price line: an optional label ("Szorzó:", "Szorzó (régi → új):"), marks, and one number.
 // `inPriceColumn`: the cell stands under a table's price header, which labels it as well.
-PriceRead readPrice(QStringView line, bool inPriceColumn = false);
+// `due`: the line stands where the tip's price is due, after its outcome. A fraction ("5/2"),
+// evens or American odds ("+250") is a price only there, after a label or under the price
+// header; anywhere else "5/2" may as well be a date.
+PriceRead readPrice(QStringView line, bool inPriceColumn = false, bool due = false);
 
 enum class EventKind { None, Teams, Unclear, Cut };
 

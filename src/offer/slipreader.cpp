@@ -372,7 +372,7 @@ private:
                 return takeOutcome(i, text, outcome);
             }
             case Slot::Price: {
-                const PriceRead price = readPrice(text);
+                const PriceRead price = readPrice(text, false, true);
                 if (price.kind == PriceKind::One) {
                     // A label on the line before ("Szorzó:") stays with its price.
                     const bool labelled =

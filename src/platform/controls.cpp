@@ -359,6 +359,18 @@ void Grid::setSelection(const GridRange& range) {
     emit selectionChanged();
 }
 
+QString Grid::shownTextAt(int row, int col) const {
+    const QString text = textAt(row, col);
+    return shower_ && row > 0 && inRange(row, col) ? shower_(row, col, text) : text;
+}
+
+void Grid::reshow() {
+    for (int r = 1; r < rows_; ++r) {
+        for (int c = 0; c < cols_; ++c)
+            emit cellChanged(r, c);
+    }
+}
+
 QString Grid::cellDescription(int row, int col) const {
     return describer_ && inRange(row, col) ? describer_(row, col) : QString();
 }

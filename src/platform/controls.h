@@ -327,6 +327,13 @@ public:
     using CellDescriber = std::function<QString(int row, int col)>;
     void setCellDescriber(CellDescriber describer) { describer_ = std::move(describer); }
     QString cellDescription(int row, int col) const;
+    // How the view shows a data cell's text; its text as it stands unless the owner says
+    // otherwise (the odds, in the form the user chose). Showing them anew after a change of form
+    // is the owner's call to reshow().
+    using TextShower = std::function<QString(int row, int col, const QString& text)>;
+    void setTextShower(TextShower shower) { shower_ = std::move(shower); }
+    QString shownTextAt(int row, int col) const;
+    void reshow();
 
 signals:
     void cellChanged(int row, int col);
@@ -357,6 +364,7 @@ private:
     GridRange selection_;
     std::vector<QStringList> cellMenus_;  // per column
     CellDescriber describer_;
+    TextShower shower_;
 };
 
 }  // namespace kombinator

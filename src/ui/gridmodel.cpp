@@ -32,7 +32,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
-            return grid_->textAt(row, col);
+            return grid_->shownTextAt(row, col);
         case Qt::AccessibleDescriptionRole:
         case Qt::ToolTipRole:  // the marks say it in pictures; a dead heat's number only in words
             return grid_->cellDescription(row, col);

@@ -134,7 +134,8 @@ void MainWindow::setUpKeyboard() {
     if (tabs) chain << tabs->tabBar();
     order = {QStringLiteral("List5"),     QStringLiteral("List1"),     QStringLiteral("Option2_0"),
              QStringLiteral("Option2_1"), QStringLiteral("Option1_0"), QStringLiteral("Option1_1"),
-             QStringLiteral("Option1_2"), QStringLiteral("List3"),     QStringLiteral("Command1"),
+             QStringLiteral("Option1_2"), QStringLiteral("Option3_0"), QStringLiteral("Option3_1"),
+             QStringLiteral("Option3_2"), QStringLiteral("List3"),     QStringLiteral("Command1"),
              QStringLiteral("Command22"), QStringLiteral("Command3"),  QStringLiteral("Command7"),
              QStringLiteral("Command2"),  QStringLiteral("Command6"),  QStringLiteral("Command21"),
              QStringLiteral("Command4"),  QStringLiteral("Command20"), QStringLiteral("Command19"),

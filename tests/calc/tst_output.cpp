@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/combinations.h"
+#include "calc/odds.h"
 #include "calc/output.h"
 #include "testmain.h"
 
@@ -91,6 +92,60 @@ private slots:
         const std::optional<float> odds = calc::parseOdds(text);
         QCOMPARE(odds.has_value(), converts);
         if (converts) QCOMPARE(*odds, value);
+    }
+
+    // A price as the grids keep it, shown in each form, and read for the product from its exact
+    // fraction (100/30 is 13/3, 4.3333335 in single precision, not 4.33).
+    void oddsForms_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<QString>("fractional");
+        QTest::addColumn<QString>("american");
+        QTest::addColumn<float>("value");
+        QTest::newRow("5/2") << "5/2"
+                             << "3.50"
+                             << "5/2"
+                             << "+250" << 3.5f;
+        QTest::newRow("100/30") << "100/30"
+                                << "4.33"
+                                << "10/3"
+                                << "+333" << float(13.0 / 3.0);
+        QTest::newRow("odds on") << "4/6"
+                                 << "1.67"
+                                 << "2/3"
+                                 << "-150" << float(5.0 / 3.0);
+        QTest::newRow("evens") << "1/1"
+                               << "2.00"
+                               << "1/1"
+                               << "+100" << 2.0f;
+        QTest::newRow("American plus") << "+250"
+                                       << "3.50"
+                                       << "5/2"
+                                       << "+250" << 3.5f;
+        QTest::newRow("American minus") << "-150"
+                                        << "1.67"
+                                        << "2/3"
+                                        << "-150" << float(5.0 / 3.0);
+        QTest::newRow("decimal as written") << "2.15"
+                                            << "2.15"
+                                            << "23/20"
+                                            << "+115" << 2.15f;
+        QTest::newRow("decimal under 2") << "1.5"
+                                         << "1.5"
+                                         << "1/2"
+                                         << "-200" << 1.5f;
+        QTest::newRow("not odds") << "x/2"
+                                  << "x/2"
+                                  << "x/2"
+                                  << "x/2" << 0.0f;
+    }
+    void oddsForms() {
+        QFETCH(QString, text);
+        QFETCH(float, value);
+        QTEST(calc::shownOdds(text, calc::OddsFormat::Decimal), "decimal");
+        QTEST(calc::shownOdds(text, calc::OddsFormat::Fractional), "fractional");
+        QTEST(calc::shownOdds(text, calc::OddsFormat::American), "american");
+        QCOMPARE(calc::parseOdds(text).value_or(0.0f), value);
     }
 
     void productsRoundToSingle() {

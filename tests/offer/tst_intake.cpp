@@ -175,6 +175,10 @@ void TestIntake::readsSlips_data() {
     QTest::newRow("prices not copied, digits in names")
         << "Schalke 04 - Hannover 96\rSchalke 04\rDarmstadt 98 - SC Paderborn 07\rSC Paderborn 07\r"
         << QStringList{"A(z) 1. tipp szorzója hiányzik: „Darmstadt 98 - SC Paderborn 07”"};
+    // Fractions, evens and American odds where a price is due; "5/2" above an event is a date.
+    QTest::newRow("fractional and American odds")
+        << "5/2\rA v B\rA\r5/2\rC v D\rDraw\rOdds: EVS\rE v F\rF\r@ +250\rG v H\rH\r-150\r"
+        << QStringList{"A|B|xxk.bmp||5/2", "C|D|xx.bmp|xx.bmp|1/1", "E|F||xxk.bmp|+250", "G|H||xxk.bmp|-150"};
     QTest::newRow("thousands groups")
         << QString("A - B\rA\rSzorzó: 1\u00a0001,00\rC - D\rD\r1\u202f250,00\rE - F\rX\r2.500,5\r")
         << QStringList{"A|B|xxk.bmp||1001.00", "C|D||xxk.bmp|1250.00", "E|F|xx.bmp|xx.bmp|2500.5"};

@@ -198,6 +198,10 @@ private slots:
         QTest::newRow("every result in one fivefold")
             << (four + QStringList{"2.50"}) << QStringList() << "W H L V 2"
             << "" << QStringList{"01 02 03 04 05"} << withSummary({"1.80"}, "1.80", "1.80");
+        // Settled from the exact fractions: 13/3 x 6 x 11 = 286 (with 4.33 it would be 285.78).
+        QTest::newRow("fractional treble")
+            << QStringList{"100/30", "5/1", "10/1"} << QStringList() << "W W W"
+            << "" << QStringList{"01 02 03"} << withSummary({"286.00"}, "286.00", "286.00");
         QTest::newRow("dead heat of twenty")
             << QStringList{"20.00", "1.50"} << QStringList() << "20 W"
             << "" << QStringList{"01 02"} << withSummary({"1.50"}, "1.50", "1.50");

@@ -1,0 +1,41 @@
+// Odds in the three forms bookmakers write them: decimal ("2.50", the return per unit staked),
+// fractional ("3/2", the winnings per unit staked; "Evens" for 1/1) and American ("+150", the
+// winnings on 100 staked; "-200", the stake that wins 100). The grids keep a price in the form
+// it was read in, so that a fractional price is settled from its exact fraction (100/30 is
+// 4.3333..., not 4.33); the user chooses the form the grids show.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <QtGlobal>
+
+#include <optional>
+
+namespace kombinator::calc {
+
+enum class OddsFormat { Decimal, Fractional, American };
+
+// Decimal odds as an exact fraction in lowest terms.
+struct OddsRatio {
+    qint64 num = 0;
+    qint64 den = 1;
+};
+
+// A price written as a fraction ("5/2", "100/30"), as evens ("Evens", "EVS", "Evs") or as American
+// odds ("+250", "-150", at least 100 either way), in the form the grids keep it: "a/b", "1/1",
+// "+250". nullopt for any other text, decimal odds included.
+std::optional<QString> otherOddsForm(QStringView text);
+
+// The decimal odds of a grid's odds text in any of the forms, exactly; nullopt for other text.
+std::optional<OddsRatio> oddsRatio(QStringView text);
+
+// A grid's odds text as the grids show it in `format`. Decimal odds written as decimals show as
+// they stand; every other price with two decimals, reduced to lowest terms as a fraction, or to
+// a whole number as American odds.
+QString shownOdds(const QString& text, OddsFormat format);
+
+// The form the grids show odds in, as the user chose it; decimal until then.
+OddsFormat oddsFormat();
+void setOddsFormat(OddsFormat format);
+
+}  // namespace kombinator::calc
