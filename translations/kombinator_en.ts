@@ -263,20 +263,6 @@ the environment&apos;s (English in an en_* locale, Hungarian otherwise)</transla
         <translation>system: 1 … %1, or</translation>
     </message>
     <message>
-        <source>Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table] [--void LISTA]
-          [--half-won LISTA] [--half-lost LISTA] [--dead-heat N:K,...] [--stake X] [--lang NYELV]
-          SZELVÉNY
-          kombinator-cli --make-key KK_NN_MM [--out FÁJL]
-          kombinator-cli --key-profile FÁJL
-</source>
-        <translation>Usage: kombinator-cli [--bank N]... [--system S | --key FILE] [--odds] [--won LIST] [--table] [--void LIST]
-       [--half-won LIST] [--half-lost LIST] [--dead-heat N:K,...] [--stake X] [--lang LANGUAGE]
-       COUPON
-       kombinator-cli --make-key KK_NN_MM [--out FILE]
-       kombinator-cli --key-profile FILE
-</translation>
-    </message>
-    <message>
         <source>Hibás sorszám: %1</source>
         <translation>Invalid tip number: %1</translation>
     </message>
@@ -347,6 +333,30 @@ the environment&apos;s (English in an en_* locale, Hungarian otherwise)</transla
     <message>
         <source>A(z) „%1” rendszer %2 tippre nem választható.</source>
         <translation>The system “%1” cannot be chosen with %2 tips in hand.</translation>
+    </message>
+    <message>
+        <source>a tippek listája a fogadások előtt, az oddsok F alakjában: decimal (2.50),
+fractional (3/2) vagy american (+150)</source>
+        <translation>the tips listed before the bets, their odds in form F: decimal (2.50),
+fractional (3/2) or american (+150)</translation>
+    </message>
+    <message>
+        <source>Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table]
+          [--void LISTA] [--half-won LISTA] [--half-lost LISTA] [--dead-heat N:K,...] [--stake X]
+          [--odds-format F] [--lang NYELV] SZELVÉNY
+          kombinator-cli --make-key KK_NN_MM [--out FÁJL]
+          kombinator-cli --key-profile FÁJL
+</source>
+        <translation>Usage: kombinator-cli [--bank N]... [--system S | --key FILE] [--odds] [--won LIST] [--table]
+       [--void LIST] [--half-won LIST] [--half-lost LIST] [--dead-heat N:K,...] [--stake X]
+       [--odds-format F] [--lang LANGUAGE] COUPON
+       kombinator-cli --make-key KK_NN_MM [--out FILE]
+       kombinator-cli --key-profile FILE
+</translation>
+    </message>
+    <message>
+        <source>Ismeretlen oddsalak: %1 (decimal, fractional vagy american)</source>
+        <translation>Unknown odds format: %1 (decimal, fractional or american)</translation>
     </message>
 </context>
 <context>

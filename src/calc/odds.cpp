@@ -1,6 +1,7 @@
 #include "calc/odds.h"
 
 #include <cmath>
+#include <iterator>
 #include <numeric>
 
 namespace kombinator::calc {
@@ -28,6 +29,14 @@ OddsRatio reduced(qint64 num, qint64 den) {
 OddsFormat chosen = OddsFormat::Decimal;
 
 }  // namespace
+
+std::optional<OddsFormat> oddsFormatNamed(QStringView name) {
+    for (size_t i = 0; i < std::size(kOddsFormatNames); ++i) {
+        if (name.compare(QLatin1String(kOddsFormatNames[i]), Qt::CaseInsensitive) == 0)
+            return static_cast<OddsFormat>(i);
+    }
+    return std::nullopt;
+}
 
 std::optional<QString> otherOddsForm(QStringView text) {
     text = text.trimmed();

@@ -14,6 +14,9 @@
 namespace kombinator::calc {
 
 enum class OddsFormat { Decimal, Fractional, American };
+// The forms' names where the user types one (the command line), in the enum's order.
+constexpr const char* kOddsFormatNames[] = {"decimal", "fractional", "american"};
+std::optional<OddsFormat> oddsFormatNamed(QStringView name);
 
 // Decimal odds as an exact fraction in lowest terms.
 struct OddsRatio {

@@ -10,6 +10,7 @@
 
 #include "app/form1.h"
 #include "app/language.h"
+#include "calc/odds.h"
 #include "cli/cliplatform.h"
 #include "cli/makekey.h"
 #include "cli/options.h"
@@ -45,6 +46,28 @@ void printLists(const Form1& form, bool pricedByOdds) {
     for (; next < amounts.size(); ++next)
         out += u'\t' + amounts.at(next) + u'\n';
     writeOut(out);
+}
+
+// The tips, then the bankers ("F1"), as the grids show them, with the words a screen reader hears
+// for their markers in brackets: number, the two sides, odds in `format`. An empty line parts
+// them from the lists.
+void printTips(const Form1& form, calc::OddsFormat format) {
+    QString out;
+    const auto print = [&](const Grid& grid, int count, const QString& prefix) {
+        for (int row = 1; row <= count; ++row) {
+            out += prefix + QString::number(row);
+            for (int col = 1; col <= 3; ++col) {
+                const QString text = grid.textAt(row, col);
+                const QString words = grid.cellDescription(row, col);
+                out += u'\t' + (col == 3 ? calc::shownOdds(text, format) : text);
+                if (!words.isEmpty()) out += QStringLiteral(" (%1)").arg(words);
+            }
+            out += u'\n';
+        }
+    };
+    print(form.Grid1, form.module1.tipCount, QString());
+    print(form.Grid2, form.module1.bankerCount, QStringLiteral("F"));
+    writeOut(out + u'\n');
 }
 
 // Output that never reached its target (a full disk, a closed file) is a failure, however well
@@ -83,6 +106,7 @@ int runCommandLine(const QCoreApplication& app) {
     if (status != 0) return status;
     // The amounts are the odds command's when it ran last and took the list.
     const bool pricedByOdds = options.odds && !options.settles() && results::betListPriceable(form);
+    if (options.oddsFormat) printTips(form, *options.oddsFormat);
     printLists(form, pricedByOdds);
     if (options.table) {
         const std::optional<results::ReturnTable> table = results::returnTable(form, options.stake);

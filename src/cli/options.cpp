@@ -143,6 +143,10 @@ constexpr OptionHelp kOptionHelp[] = {
     {QT_TRANSLATE_NOOP("cli", "--key FÁJL"),
      QT_TRANSLATE_NOOP("cli", "kulcs behelyettesítése (a fájlnév 4-5. karaktere az események száma)")},
     {"--odds", QT_TRANSLATE_NOOP("cli", "a fogadások árazása az aktuális oddsokkal")},
+    {"--odds-format F",
+     QT_TRANSLATE_NOOP("cli",
+                       "a tippek listája a fogadások előtt, az oddsok F alakjában: decimal (2.50),\n"
+                       "fractional (3/2) vagy american (+150)")},
     {QT_TRANSLATE_NOOP("cli", "--won LISTA"),
      QT_TRANSLATE_NOOP("cli", "nyertes tippek (pl. 1,3,4), majd az eredmény kiértékelése")},
     {"--table", QT_TRANSLATE_NOOP("cli", "nyereménytábla a nyertes tippek száma szerint")},
@@ -208,10 +212,9 @@ QString systemHelp() {
 QString usage() {
     QString text = QCoreApplication::translate(
         "cli",
-        "Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table] "
-        "[--void LISTA]\n"
-        "          [--half-won LISTA] [--half-lost LISTA] [--dead-heat N:K,...] [--stake X] [--lang NYELV]\n"
-        "          SZELVÉNY\n"
+        "Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table]\n"
+        "          [--void LISTA] [--half-won LISTA] [--half-lost LISTA] [--dead-heat N:K,...] [--stake X]\n"
+        "          [--odds-format F] [--lang NYELV] SZELVÉNY\n"
         "          kombinator-cli --make-key KK_NN_MM [--out FÁJL]\n"
         "          kombinator-cli --key-profile FÁJL\n");
     QStringList options;
@@ -284,6 +287,14 @@ ParseResult parseArguments(const QStringList& arguments) {
             options.keyFile = v;
         } else if (arg == QLatin1String("--odds")) {
             options.odds = true;
+        } else if (arg == QLatin1String("--odds-format")) {
+            options.oddsFormat = value(v) ? calc::oddsFormatNamed(v) : std::nullopt;
+            if (!options.oddsFormat)
+                return {std::nullopt,
+                        QCoreApplication::translate("cli",
+                                                    "Ismeretlen oddsalak: %1 (decimal, fractional vagy "
+                                                    "american)")
+                            .arg(v)};
         } else if (arg == QLatin1String("--won")) {
             if (!value(v)) return {std::nullopt, missingValue(arg)};
             const std::optional<std::vector<int>> rows = numberList(v);
@@ -344,7 +355,7 @@ ParseResult parseArguments(const QStringList& arguments) {
     // A key made or profiled stands alone: no coupon, and none of the coupon's options.
     const bool couponOptions = !options.banks.empty() || !options.system.isEmpty() ||
                                !options.keyFile.isEmpty() || options.odds || options.settles() ||
-                               options.table || stakeGiven;
+                               options.table || stakeGiven || options.oddsFormat;
     if (!options.makeKey.isEmpty() || !options.keyProfile.isEmpty()) {
         const QString name =
             options.makeKey.isEmpty() ? QStringLiteral("--key-profile") : QStringLiteral("--make-key");

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "calc/odds.h"
+
 namespace kombinator {
 class Form1;
 }
@@ -35,6 +37,8 @@ struct Options {
     std::vector<ResultMark> marks;  // --void, --half-won, --half-lost and --dead-heat, in order
     // Whether the bet list is settled against the results given.
     bool settles() const { return hasWon || !marks.empty(); }
+    // --odds-format F: the tips are listed before the bets, their odds in that form.
+    std::optional<calc::OddsFormat> oddsFormat;
     bool table = false;
     qint64 stake = 100;  // the table's stake per bet, in hundredths
     QString coupon;      // a file, or "-" for standard input

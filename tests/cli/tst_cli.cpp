@@ -278,6 +278,9 @@ void TestCli::usageErrors_data() {
     QTest::newRow("dead heat of one") << QStringList{"--dead-heat", "2:1", "x.txt"};
     QTest::newRow("dead heat of 21") << QStringList{"--dead-heat", "2:21", "x.txt"};
     QTest::newRow("bad half lost list") << QStringList{"--half-lost", "0", "x.txt"};
+    QTest::newRow("unknown odds format") << QStringList{"--odds-format", "decimals", "x.txt"};
+    QTest::newRow("odds format with make-key")
+        << QStringList{"--make-key", "04_16_08", "--odds-format", "decimal"};
     QTest::newRow("stake zero") << QStringList{"--table", "--stake", "0", "x.txt"};
     QTest::newRow("stake with three decimals") << QStringList{"--table", "--stake", "1.005", "x.txt"};
     QTest::newRow("stake without table") << QStringList{"--stake", "100", "x.txt"};
@@ -353,6 +356,20 @@ void TestCli::cancelledTips_data() {
     QTest::newRow("dead heats of a tip and a banker")
         << QStringList{"--bank", "3", "--system", "2", "--won", "1", "--dead-heat", "2:2,f1:5"}
         << QStringList{"01 02\t0.75", "\t", "\tÖssz.: 0.75", "\tNy/s.: 0.75"};
+    // The tips listed first, their odds in the form asked for; the bankers after them.
+    QTest::newRow("tips in fractional odds")
+        << QStringList{"--odds-format", "fractional", "--system", "3"}
+        << QStringList{"1\tA (hazai nyer)\tB\t1/2", "2\tC (hazai nyer)\tD\t1/1", "3\tE (hazai nyer)\tF\t3/2",
+                       "01 02 03\t7.50"};
+    QTest::newRow("tips and banker in American odds, one won")
+        << QStringList{"--odds-format", "AMERICAN", "--bank", "3", "--system", "2", "--won", "1,2"}
+        << QStringList{"1\tA (hazai nyer)\tB\t-200 (nyert)",
+                       "2\tC (hazai nyer)\tD\t+100 (nyert)",
+                       "F1\tE (hazai nyer)\tF\t+150",
+                       "01 02\t7.50",
+                       "\t",
+                       "\tÖssz.: 7.50",
+                       "\tNy/s.: 7.50"};
     QTest::newRow("banker standing") << QStringList{"--bank", "3", "--system", "2", "--won", "1,2"}
                                      << QStringList{"01 02\t7.50", "\t", "\tÖssz.: 7.50", "\tNy/s.: 7.50"};
 }
