@@ -434,6 +434,13 @@ fractional (3/2) or american (+150)</translation>
         <source>Nincs kulcs kiválasztva !</source>
         <translation>No key selected!</translation>
     </message>
+    <message numerus="yes">
+        <source>%n fogadás – %1-es kötések, %2 esemény: ha legalább %3 tipp bejön, legalább egy kötés nyer</source>
+        <translation>
+            <numerusform>%n bet – %1-folds, %2 events: if at least %3 tips win, at least one bet wins</numerusform>
+            <numerusform>%n bets – %1-folds, %2 events: if at least %3 tips win, at least one bet wins</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kombinator</name>

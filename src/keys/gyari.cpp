@@ -1,12 +1,15 @@
 // The key library dialog `gyari`.
 #include "keys/gyari.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <algorithm>
 
 #include "app/form1.h"
 #include "calc/output.h"
+#include "keys/keyshape.h"
 #include "keys/keyverdict.h"
 #include "keys/substitution.h"
 #include "platform/files.h"
@@ -21,6 +24,28 @@ constexpr int kKeyNameLength = 8;
 // A number with at least two digits, as the key names write them.
 QString twoDigits(int value) {
     return QString::number(value).rightJustified(2, u'0');
+}
+
+// The library keeps its descriptions in the words the program writes for a key it makes (the
+// library is a file, read back as it stands). Shown in another language, a description in exactly
+// those words reads in that language; one the user wrote stays as written.
+QString shownKeyLine(const QString& line) {
+    static const QRegularExpression written(QStringLiteral(
+        "^(\\S+\\s+)(\\d+) fogadás – (\\d)-\\S+ kötések, (\\d+) esemény: ha legalább (\\d+) tipp"));
+    const QRegularExpressionMatch match = written.match(line);
+    if (!match.hasMatch()) return line;
+    const int bets = match.captured(2).toInt();
+    const keys::KeyShape shape{match.captured(3).toInt(), match.captured(4).toInt(),
+                               match.captured(5).toInt()};
+    const QString description = line.mid(match.capturedLength(1));
+    if (description != QString::fromStdString(keys::keyDescription(shape, static_cast<std::size_t>(bets))))
+        return line;
+    const QString shown = QCoreApplication::translate(
+        "keys", "%n fogadás – %1-es kötések, %2 esemény: ha legalább %3 tipp bejön, legalább egy kötés nyer",
+        nullptr, bets);
+    // Untranslated, the template is no better than the words as stored.
+    if (shown.startsWith(QString::number(bets) + QStringLiteral(" fogadás"))) return line;
+    return match.captured(1) + shown.arg(shape.k).arg(shape.n).arg(shape.m);
 }
 
 }  // namespace
@@ -101,10 +126,12 @@ void gyari::setUpControls() {
     List1.setAccessible(tr("Kulcsok"));
     // A description is longer than the list is wide; its price stands first, the rest in the tip.
     List1.setLineToolTips(true);
+    List1.setLineShower(shownKeyLine);
     List2.setup("List2", listPlace);
     List2.setSorted(true);
     List2.setAccessible(tr("Kulcsok események szerint"));
     List2.setLineToolTips(true);
+    List2.setLineShower(shownKeyLine);
     List2.setVisible(false);
 
     Option1.setup("Option1", {8640, 120, 1500, 600});
@@ -189,7 +216,7 @@ void gyari::Option1_Click(int index) {
 }
 
 void gyari::List1_Click() {
-    if (List1.listIndex() >= 0) Text1.setText(List1.line(List1.listIndex()));
+    if (List1.listIndex() >= 0) Text1.setText(List1.shownLine(List1.listIndex()));
 }
 
 void gyari::List2_Click() {

@@ -239,6 +239,12 @@ public:
     void setLineToolTips(bool lineToolTips) { lineToolTips_ = lineToolTips; }
     bool hasLineToolTips() const { return lineToolTips_; }
 
+    // How the view shows a line; the line as it stands unless the owner says otherwise (a stored
+    // line shown in the interface's language).
+    using LineShower = std::function<QString(const QString& line)>;
+    void setLineShower(LineShower shower) { lineShower_ = std::move(shower); }
+    QString shownLine(int index) const { return lineShower_ ? lineShower_(line(index)) : line(index); }
+
     int horizontalExtent() const { return horizontalExtent_; }  // pixels
     void setHorizontalExtent(int pixels);
 
@@ -262,6 +268,7 @@ private:
     int topIndex_ = 0;
     int horizontalExtent_ = 0;
     bool lineToolTips_ = false;
+    LineShower lineShower_;
 };
 
 struct GridRange {

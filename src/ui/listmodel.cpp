@@ -16,8 +16,8 @@ int ListBoxModel::rowCount(const QModelIndex& parent) const {
 QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
     if (!list_ || !index.isValid() || index.parent().isValid() || index.column() != 0) return {};
     if (index.row() < 0 || index.row() >= count_) return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return list_->line(index.row());
-    if (role == Qt::ToolTipRole && list_->hasLineToolTips()) return list_->line(index.row());
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return list_->shownLine(index.row());
+    if (role == Qt::ToolTipRole && list_->hasLineToolTips()) return list_->shownLine(index.row());
     return {};
 }
 

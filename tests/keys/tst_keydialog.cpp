@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "app/language.h"
 #include "diskfaults.h"
 #include "keydesk.h"
 #include "testmain.h"
@@ -25,6 +26,8 @@ private slots:
     void opening();
     void twoLineLibraryInBothViews();
     void pickingLines();
+    void libraryLinesInEnglish_data();
+    void libraryLinesInEnglish();
     void eventsKeyName_data();
     void eventsKeyName();
     void moreLinesThanTheViewTable();
@@ -112,6 +115,48 @@ void TestKeyDialog::pickingLines() {
     QCOMPARE(dialog->Text1.text(), kTen);
     QCOMPARE(dialog->List1.listIndex(), 0);
     QVERIFY(desk.platform.messages.empty());
+}
+
+// The library keeps its words; in English a description in the program's own words reads in
+// English, in the list, its tooltip and the description box, and any other stays as written.
+void TestKeyDialog::libraryLinesInEnglish_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("made key")
+        << "04_18_08.txt  56 fogadás – 4-es kötések, 18 esemény: ha legalább 8 tipp bejön, "
+           "legalább egy kötés nyer"
+        << "04_18_08.txt  56 bets – 4-folds, 18 events: if at least 8 tips win, at least "
+           "one bet wins";
+    QTest::newRow("one bet")
+        << "03_03_03.txt  1 fogadás – 3-as kötések, 3 esemény: ha legalább 3 tipp bejön, "
+           "legalább egy kötés nyer"
+        << "03_03_03.txt  1 bet – 3-folds, 3 events: if at least 3 tips win, at least one "
+           "bet wins";
+    QTest::newRow("not the program's suffix") << "03_07_05.txt  7 fogadás – 3-es kötések, 7 esemény: ha "
+                                                 "legalább 5 tipp bejön, legalább egy kötés nyer"
+                                              << "";
+    QTest::newRow("the user's own words") << kTen << "";
+}
+
+void TestKeyDialog::libraryLinesInEnglish() {
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    if (shown.isEmpty()) shown = stored;
+    KeyDesk desk;
+    desk.writeLibrary(stored + QStringLiteral("\r\n"));
+    QVERIFY(useLanguage(Language::English));
+    gyari* dialog = desk.open(12);
+    dialog->List1.clickLine(0);
+    const QString text = dialog->Text1.text();
+    const QString listed = dialog->List1.shownLine(0);
+    dialog->Option1.select(1);
+    const QString byEvents = dialog->List2.shownLine(0);
+    QVERIFY(useLanguage(Language::Hungarian));
+    QCOMPARE(dialog->List1.lines(), QStringList{stored});
+    QCOMPARE(listed, shown);
+    QCOMPARE(text, shown);
+    QCOMPARE(byEvents.mid(8), shown.mid(8));
+    QCOMPARE(dialog->List1.shownLine(0), stored);
 }
 
 void TestKeyDialog::eventsKeyName_data() {
