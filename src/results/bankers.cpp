@@ -71,9 +71,13 @@ void Form1::Command22_Click() {
     Command23_Click();
 
     // The reconversion empties the amount list whenever it rebuilds the tips; what is left are
-    // the moved lines of a reconversion that stopped early, and they return to the offer list.
-    // The amount list only held them: it is left empty, as after every other fix.
+    // the moved lines of a reconversion that stopped early (or had no tip left to read), and they
+    // return to the offer list. They leave the banker lines, which were given them last: a save
+    // writes both lists, and a block in each would load as two tips. The amount list only held
+    // them: it is left empty, as after every other fix.
     List5.addItems(List3.lines());
+    for (int i = 0; i < List3.count(); ++i)
+        List6.removeItem(List6.count() - 1);
     List3.clear();
     List4.setLines(List5.lines());
     Label1.setCaption(QString::number(List5.count()));
