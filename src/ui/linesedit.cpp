@@ -724,12 +724,18 @@ void LinesEdit::record(Edit edit) {
 LinesEdit::Position LinesEdit::replaceRange(Position from, Position to, const QString& text) {
     const qsizetype offset = QAccessible::isActive() ? offsetOf(from) : -1;
     const QString removed = offset >= 0 ? textBetween(from, to) : QString();
+    // An edit of the widest line may narrow the text, and the range of the view with it.
+    const qreal widestBefore = widest_;
+    bool heldWidest = false;
+    for (int line = from.line; line <= to.line && !heldWidest; ++line) {
+        const QString& old = lines_.at(line);
+        heldWidest = old.size() * widestCharacter_ >= widest_ && widthOf(old) >= widest_;
+    }
     Position end;
     if (from.line == to.line && !text.contains(u'\n')) {
         // Within one line: that line alone changes.
         lines_[from.line].replace(from.column, to.column - from.column, text);
         end = {from.line, from.column + static_cast<int>(text.size())};
-        widen(lines_.at(from.line));
     } else {
         QStringList pieces = text.split(u'\n');
         end = {from.line + static_cast<int>(pieces.size()) - 1,
@@ -747,10 +753,22 @@ LinesEdit::Position LinesEdit::replaceRange(Position from, Position to, const QS
         } else if (pieces.size() < replaced) {
             lines_.remove(from.line + kept, replaced - kept);
         }
-        for (int line = from.line; line <= end.line; ++line)
-            widen(lines_.at(line));
-        updateScrollBars();
     }
+    // Only a line that may be wider than what it has to beat is measured.
+    qreal editedWidest = 0;
+    for (int line = from.line; line <= end.line; ++line) {
+        const QString& edited = lines_.at(line);
+        if (edited.size() * widestCharacter_ >= (heldWidest ? editedWidest : widest_))
+            editedWidest = std::max(editedWidest, widthOf(edited));
+    }
+    if (heldWidest && editedWidest < widestBefore) {
+        widest_ = 0;
+        for (const QString& line : lines_)
+            widen(line);
+    } else {
+        widest_ = std::max(widest_, editedWidest);
+    }
+    updateScrollBars();
     starts_.clear();
     viewport()->update();
     if (offset >= 0) notifyChange(offset, removed, text);

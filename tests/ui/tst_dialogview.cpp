@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -213,6 +214,15 @@ private slots:
         QTest::newRow("a caret past the end is clamped") << "ab\ncd" << 7 << 9 << "{Left}"
                                                          << "ab\ncd"
                                                          << "1:1";
+        // The view follows the caret along a line wider than the field, and narrows with it.
+        const QString wide(150, u'x');
+        QTest::newRow("typing a wide line") << "" << 0 << 0 << wide << wide << "0:150";
+        QTest::newRow("the widest line goes") << "ab\n" + wide << 1 << 150 << "{S-Home}{Backspace}{C-Home}"
+                                              << "ab\n"
+                                              << "0:0";
+        QTest::newRow("the widest line narrows") << wide << 0 << 150 << "{S-C-Left}{Delete}ab"
+                                                 << "ab"
+                                                 << "0:2";
     }
     void editingTheLines() {
         QFETCH(QString, text);
@@ -240,6 +250,11 @@ private slots:
         QTEST(edit.text(), "result");
         const auto [at, col] = std::pair(edit.cursorPosition().line, edit.cursorPosition().column);
         QTEST(QStringLiteral("%1:%2").arg(at).arg(col), "caret");
+        QVERIFY(edit.viewport()->rect().contains(edit.characterRect(edit.cursorPosition()).topLeft()));
+        qreal widest = 0;
+        for (const QString& shown : edit.text().split(u'\n'))
+            widest = std::max(widest, QFontMetricsF(edit.font()).horizontalAdvance(shown));
+        QCOMPARE(edit.horizontalScrollBar()->maximum() > 0, widest > edit.viewport()->width());
         QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(&edit)->textInterface();
         QCOMPARE(reader->text(0, reader->characterCount()), edit.text());
         QCOMPARE(reader->cursorPosition(), edit.offsetOf(edit.cursorPosition()));
