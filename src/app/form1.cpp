@@ -257,14 +257,13 @@ QString Form1::loadPicture(const QString& name) {
 
 void Form1::reportUnwritableFile(const QString& path) {
     platform_.messageBox(tr("A fájl nem írható: %1").arg(QDir::toNativeSeparators(path)),
-                         QString::fromUtf8(files::kFileMessageCaption), MsgIcon::Stop, MsgButtons::Ok);
+                         QString::fromUtf8(kProgramTitle), MsgIcon::Stop, MsgButtons::Ok);
 }
 
 bool Form1::reportRefusedRead(files::ReadFault fault, const QString& path) {
     const QString refusal = files::readRefusal(fault, QDir::toNativeSeparators(path));
     if (refusal.isEmpty()) return false;
-    platform_.messageBox(refusal, QString::fromUtf8(files::kFileMessageCaption), MsgIcon::Stop,
-                         MsgButtons::Ok);
+    platform_.messageBox(refusal, QString::fromUtf8(kProgramTitle), MsgIcon::Stop, MsgButtons::Ok);
     return true;
 }
 

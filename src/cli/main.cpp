@@ -16,6 +16,7 @@
 #include "cli/options.h"
 #include "platform/console.h"
 #include "platform/files.h"
+#include "platform/programfolder.h"
 #include "results/betreading.h"
 #include "results/returntable.h"
 
@@ -126,6 +127,6 @@ int main(int argc, char** argv) {
     prepareStandardStreams();
     QCoreApplication app(argc, argv);
     // Shares the window's data folder when installed.
-    QCoreApplication::setApplicationName(QStringLiteral("kombinator"));
+    nameTheProgram();
     return withOutputWritten(runCommandLine(app));
 }

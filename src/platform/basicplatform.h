@@ -20,7 +20,7 @@ public:
     QString profileString(const QString& section, const QString& key, const QString& file) override;
     QString programFolder() override { return {}; }
     QString programName() override { return QStringLiteral("kombinator"); }
-    QString applicationTitle() override { return QStringLiteral("Kombinátor"); }
+    QString applicationTitle() override { return QString::fromUtf8(kProgramTitle); }
     bool anotherInstanceRunning() override { return false; }
     void makeTopmost(const QString&) override {}
     void minimizeMainWindow() override {}

@@ -16,42 +16,18 @@ namespace kombinator::files {
 
 namespace {
 
-#ifdef Q_OS_WIN
-// Whether Windows would take the name for something else than a file of its folder: a device
-// (CON, NUL, COM1, ... also with an extension), or a name whose trailing dots or blanks it drops.
-bool windowsTakesOtherwise(const QString& part) {
-    if (part.endsWith(u'.') || part.endsWith(u' ')) return true;
-    for (const QChar ch : part) {
-        if (ch.unicode() < 0x20 || QStringView(u"<>\"|?*").contains(ch)) return true;
-    }
-    const QString base = part.section(u'.', 0, 0).trimmed().toUpper();
-    static const QStringList devices = {QStringLiteral("CON"),    QStringLiteral("PRN"),
-                                        QStringLiteral("AUX"),    QStringLiteral("NUL"),
-                                        QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
-    if (devices.contains(base)) return true;
-    return base.size() == 4 &&
-           (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT"))) &&
-           base.at(3) >= u'1' && base.at(3) <= u'9';
-}
-#endif
-
 bool acceptableComponent(const QString& part) {
     if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String("..")) return false;
     for (QChar ch : part) {
         if (ch == u'/' || ch == u':' || ch.unicode() == 0) return false;
     }
-#ifdef Q_OS_WIN
-    if (windowsTakesOtherwise(part)) return false;
-#endif
-    return true;
+    return !systemTakesOtherwise(part);
 }
 
 // The entry of `dir` whose name equals `part` without regard to case; `part` itself when none does.
 QString matchEntry(const QDir& dir, const QString& part) {
-#ifndef Q_OS_WIN
-    if (QFileInfo::exists(dir.filePath(part))) return part;
-#endif
-    // Windows answers for any spelling: the listing has the one on the disk.
+    // A system whose names ignore case answers for any spelling: the listing has the one on the disk.
+    if (!namesIgnoreCase() && QFileInfo::exists(dir.filePath(part))) return part;
     const QStringList entries =
         dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {

@@ -61,8 +61,6 @@ ReadResult readStandardInput();
 // What the user is told about a refused read of `name`: "A fájl túl nagy: <name>" or
 // "Nem fájl: <name>"; the empty text for a read that is not refused (None, CannotOpen).
 QString readRefusal(ReadFault fault, const QString& name);
-// The caption of every message about the program's own files.
-inline constexpr const char* kFileMessageCaption = "Kombinátor";
 
 // The lines of a text file; nullopt when it cannot be read, with the reason in `fault`.
 std::optional<QStringList> readLines(const QString& path, ReadFault* fault = nullptr);

@@ -1,6 +1,7 @@
 #include "platform/nativefile.h"
 
 #include <QDir>
+#include <QStringList>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -19,6 +20,25 @@
 namespace kombinator::files {
 
 #ifdef Q_OS_WIN
+
+bool systemTakesOtherwise(const QString& part) {
+    if (part.endsWith(u'.') || part.endsWith(u' ')) return true;
+    for (const QChar ch : part) {
+        if (ch.unicode() < 0x20 || QStringView(u"<>\"|?*").contains(ch)) return true;
+    }
+    const QString base = part.section(u'.', 0, 0).trimmed().toUpper();
+    static const QStringList devices = {QStringLiteral("CON"),    QStringLiteral("PRN"),
+                                        QStringLiteral("AUX"),    QStringLiteral("NUL"),
+                                        QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
+    if (devices.contains(base)) return true;
+    return base.size() == 4 &&
+           (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT"))) &&
+           base.at(3) >= u'1' && base.at(3) <= u'9';
+}
+
+bool namesIgnoreCase() {
+    return true;
+}
 
 bool reserveSpace(QFile& file, qint64 size) {
     const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
@@ -75,6 +95,14 @@ qint64 NativeReader::read(char* into, qint64 max) {
 }
 
 #else
+
+bool systemTakesOtherwise(const QString&) {
+    return false;
+}
+
+bool namesIgnoreCase() {
+    return false;
+}
 
 bool reserveSpace(QFile& file, qint64 size) {
     const int claimed = posix_fallocate(file.handle(), 0, static_cast<off_t>(size));

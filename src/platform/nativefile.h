@@ -6,6 +6,13 @@
 
 namespace kombinator::files {
 
+// Whether the system would take a part of a file name for something else than a file of its
+// folder: on Windows a device (CON, NUL, COM1, ... also with an extension), or a name whose
+// trailing dots or blanks it drops. No part is on other systems.
+bool systemTakesOtherwise(const QString& part);
+// Whether the system's file names ignore case (Windows): any spelling opens the file.
+bool namesIgnoreCase();
+
 // Claims room on the disk for `size` bytes of the open `file` before it is written in place, so
 // that a full disk stops the write before the old text is touched. True when the room is there,
 // or when the file system cannot claim room ahead (it is written all the same).

@@ -10,6 +10,10 @@
 
 namespace kombinator {
 
+// The program's name as the desktop shows it: the window's title and the caption of the messages
+// that speak for the program as a whole.
+inline constexpr const char* kProgramTitle = "Kombinátor";
+
 enum class MsgIcon { None, Stop, Question, Exclamation, Information };
 enum class MsgButtons { Ok, OkCancel };
 enum class MsgAnswer { Ok, Cancel };

@@ -216,19 +216,16 @@ QString programFolderOfThisProcess() {
     return chooseProgramFolder(executableFolder, QDir::cleanPath(installed), userDataFolder());
 }
 
+void nameTheProgram() {
+    QCoreApplication::setApplicationName(QString::fromLatin1(kProgramName));
+}
+
 QString userDataFolder() {
-    // The program's name, not the one it was started by: a link "kombi" and kombinator-cli share
-    // the window's data.
-#ifdef Q_OS_WIN
-    // A Windows user's own files roam with the user, in %APPDATA%; Qt's generic data folder would
-    // be %LOCALAPPDATA%, which stays on one machine.
-    QString data = QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"));
-    if (data.isEmpty()) data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-#else
-    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-#endif
-    if (data.isEmpty()) data = QDir::home().filePath(QStringLiteral(".local/share"));
-    return QDir(data).filePath(QStringLiteral("kombinator"));
+    // The program's own data folder roams with the user on Windows (%APPDATA%, where the generic
+    // data folder would be %LOCALAPPDATA%, which stays on one machine).
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!data.isEmpty()) return data;
+    return QDir::home().filePath(QStringLiteral(".local/share/") + QString::fromLatin1(kProgramName));
 }
 
 }  // namespace kombinator

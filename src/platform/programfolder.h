@@ -30,8 +30,14 @@ QString chooseProgramFolder(const QString& executableFolder, const QString& inst
 // the user's own, and the lines the user never touched take their new text.
 void refreshShippedFiles(const QString& shippedFolder, const QString& userFolder);
 
+// The name the program's data and settings go by, whatever name started it: a link "kombi" and
+// kombinator-cli share the window's data.
+inline constexpr const char* kProgramName = "kombinator";
+// Gives the process that name; both programs do so before anything asks for their folders.
+void nameTheProgram();
+
 // The user's data folder of the program, ~/.local/share/kombinator (on Windows
-// %APPDATA%\kombinator), whatever name started it.
+// %APPDATA%\kombinator).
 QString userDataFolder();
 
 // chooseProgramFolder for this process: the executable's folder, the installed data folder

@@ -173,7 +173,7 @@ std::optional<ReturnBets> returnBets(Form1& form) {
 std::optional<ReturnBets> requestReturnBets(Form1& form) {
     std::optional<ReturnBets> bets = returnBets(form);
     if (!bets)
-        form.platform().messageBox(tooManyTipsText(), QStringLiteral("Kombinátor"), MsgIcon::Stop,
+        form.platform().messageBox(tooManyTipsText(), QString::fromUtf8(kProgramTitle), MsgIcon::Stop,
                                    MsgButtons::Ok);
     return bets;
 }

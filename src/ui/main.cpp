@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/language.h"
+#include "platform/programfolder.h"
 #include "ui/mainwindow.h"
 #include "ui/program.h"
 #include "ui/qtplatform.h"
@@ -143,6 +144,7 @@ int main(int argc, char** argv) {
     if (const int refused = early(badLanguage)) return refused;
 
     QApplication app(argc, argv);
+    kombinator::nameTheProgram();
     // What Qt did not take for itself is not ours either, but for the language.
     QStringList rest;
     const QStringList given = app.arguments();

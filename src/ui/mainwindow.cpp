@@ -36,7 +36,7 @@ QFont MainWindow::windowFont() {
 
 MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(form), builder_(this) {
     setObjectName(QStringLiteral("Form1"));  // the name the platform finds the window by
-    setWindowTitle(QStringLiteral("Kombinátor"));
+    setWindowTitle(QString::fromUtf8(kProgramTitle));
     setAccessibleRole(this, QAccessible::Window);
     QIcon icon;
     for (const char* name : {"\\kombinator.png", "\\kombinator-64.png", "\\kombinator-256.png"}) {

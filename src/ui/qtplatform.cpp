@@ -199,7 +199,7 @@ QString QtPlatform::programName() {
 }
 
 QString QtPlatform::applicationTitle() {
-    return QStringLiteral("Kombinátor");
+    return QString::fromUtf8(kProgramTitle);
 }
 
 QString QtPlatform::lockFilePath() const {
