@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-run}
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-l10n-tools
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-l10n-tools
           qt6-translations-l10n libgl-dev libbenchmark-dev libgtest-dev fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do

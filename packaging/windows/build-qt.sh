@@ -41,15 +41,6 @@ if ! ls -d qtbase-everywhere-src-* >/dev/null 2>&1; then
     apt-get source --download-only qt6-base
     tar xf qt6-base_*.orig.tar.xz
 fi
-# The chart of the return table needs qt6-charts; without its source the program is built without
-# the chart (KOMBINATOR_CHARTS=OFF).
-if ! ls -d qtcharts-everywhere-src-* >/dev/null 2>&1; then
-    if apt-get source --download-only qt6-charts && ls qt6-charts_*.orig.tar.xz >/dev/null 2>&1; then
-        tar xf qt6-charts_*.orig.tar.xz
-    else
-        echo "Windows Qt: the qt6-charts source cannot be fetched; building without Charts"
-    fi
-fi
 qtbase=$(ls -d "$work"/src/qtbase-everywhere-src-* | head -n 1)
 # Qt 6.4 builds its DirectWrite font database only along with Direct2D, which the program does not
 # need, while the windows plugin asks for it all the same: the plugin keeps to the GDI one.
@@ -93,16 +84,6 @@ cd "$work/qtbase"
     -- -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" -DQT_HOST_PATH_CMAKE_DIR="$hostcmake"
 nice -n 19 cmake --build . --parallel "${KOMBINATOR_JOBS:-2}"
 cmake --install .
-
-charts=$(ls -d "$work"/src/qtcharts-everywhere-src-* 2>/dev/null | head -n 1 || true)
-if [ -n "$charts" ]; then
-    rm -rf "$work/qtcharts"
-    mkdir -p "$work/qtcharts"
-    cd "$work/qtcharts"
-    "$prefix/bin/qt-configure-module" "$charts"
-    nice -n 19 cmake --build . --parallel "${KOMBINATOR_JOBS:-2}"
-    cmake --install .
-fi
 
 elapsed=$(($(date +%s) - start))
 # A build that went on from an interrupted one counts from the first start.

@@ -42,7 +42,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $sudo apt-get update -qq
 fi
 packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 wine32:i386 nsis cmake ninja-build
-          dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-l10n-tools qt6-translations-l10n
+          dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n
           libgl-dev g++ pkg-config
           xvfb xauth xdotool xclip imagemagick fonts-dejavu-core)
 missing=()
@@ -57,9 +57,6 @@ fi
 step "Windows Qt"
 $sudo "$here/build-qt.sh"
 cat "$KOMBINATOR_WIN_QT/kombinator-qt.stamp"
-charts=OFF
-[ -f "$KOMBINATOR_WIN_QT/lib/cmake/Qt6Charts/Qt6ChartsConfig.cmake" ] && charts=ON
-echo "Qt Charts for Windows: $charts"
 
 step "Linux kombinator-cli to compare with"
 cmake -S "$repo" -B "$out/linux" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOMBINATOR_TESTS=OFF \
@@ -72,7 +69,7 @@ cmake -S "$repo" -B "$out/win64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DQt6_DIR="$KOMBINATOR_WIN_QT/lib/cmake/Qt6" -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v wine)" -DKOMBINATOR_WERROR=ON \
-    -DKOMBINATOR_BENCH=OFF -DKOMBINATOR_CHARTS=$charts \
+    -DKOMBINATOR_BENCH=OFF \
     -DKOMBINATOR_LINUX_CLI="$out/linux/bin/kombinator-cli" >/dev/null
 nice cmake --build "$out/win64" -j"$KOMBINATOR_JOBS"
 ls -l "$out/win64/bin/"*.exe

@@ -15,9 +15,6 @@ set_target_properties(kombinator PROPERTIES WIN32_EXECUTABLE ON)
 # The runtime: Qt's libraries, the platform, style and picture plugins the program loads, and the
 # libraries of the MinGW compiler.
 set(KOMBINATOR_QT_MODULES Qt6::Core Qt6::Gui Qt6::Widgets)
-if(KOMBINATOR_CHARTS)
-    list(APPEND KOMBINATOR_QT_MODULES Qt6::Charts)
-endif()
 set(KOMBINATOR_QT_PLUGINS
     platforms Qt6::QWindowsIntegrationPlugin
     platforms Qt6::QOffscreenIntegrationPlugin

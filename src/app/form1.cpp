@@ -155,14 +155,16 @@ void Form1::setUpControls() {
     Check1.setValue(1);
 
     Command24.setup("Command24", {9258, 120, 720, 270}, QStringLiteral("1"));
-    for (int i = 0; i < 12; ++i) {
-        const int left = i < 6 ? 8358 : 9258;
-        Command8[static_cast<size_t>(i)].setup(QStringLiteral("Command8_%1").arg(i),
-                                               {left, kFoldTops[i % 6], 720, 270});
+    // The k-fold buttons stand in two columns of six.
+    static_assert(std::size(kFoldTops) * 2 == std::tuple_size_v<decltype(Command8)>, "a place per button");
+    for (size_t i = 0; i < Command8.size(); ++i) {
+        const int left = i < std::size(kFoldTops) ? 8358 : 9258;
+        Command8[i].setup(QStringLiteral("Command8_%1").arg(i),
+                          {left, kFoldTops[i % std::size(kFoldTops)], 720, 270});
     }
-    Button* fullCover[] = {&Command9,  &Command10, &Command11, &Command12, &Command13,
-                           &Command14, &Command15, &Command16, &Command17, &Command18};
-    for (int i = 0; i < 10; ++i) {
+    static_assert(std::size(kFullCoverTops) == calc::kFullCoverSystems.size(), "a place per button");
+    const auto fullCover = fullCoverButtons();
+    for (size_t i = 0; i < fullCover.size(); ++i) {
         fullCover[i]->setup(QStringLiteral("Command%1").arg(9 + i),
                             {i == 0 ? 8336 : 8358, kFullCoverTops[i], 1620, 270});
     }
@@ -193,19 +195,11 @@ void Form1::wireHandlers() {
     connect(&Command3, &Button::clicked, this, &Form1::Command3_Click);
     connect(&List1, &ListBox::clicked, this, &Form1::List1_Click);
     connect(&List3, &ListBox::clicked, this, &Form1::List3_Click);
-    for (int i = 0; i < 12; ++i) {
-        connect(&Command8[static_cast<size_t>(i)], &Button::clicked, this, [this, i] { Command8_Click(i); });
-    }
-    connect(&Command9, &Button::clicked, this, &Form1::Command9_Click);
-    connect(&Command10, &Button::clicked, this, &Form1::Command10_Click);
-    connect(&Command11, &Button::clicked, this, &Form1::Command11_Click);
-    connect(&Command12, &Button::clicked, this, &Form1::Command12_Click);
-    connect(&Command13, &Button::clicked, this, &Form1::Command13_Click);
-    connect(&Command14, &Button::clicked, this, &Form1::Command14_Click);
-    connect(&Command15, &Button::clicked, this, &Form1::Command15_Click);
-    connect(&Command16, &Button::clicked, this, &Form1::Command16_Click);
-    connect(&Command17, &Button::clicked, this, &Form1::Command17_Click);
-    connect(&Command18, &Button::clicked, this, &Form1::Command18_Click);
+    for (size_t i = 0; i < Command8.size(); ++i)
+        connect(&Command8[i], &Button::clicked, this, [this, i] { Command8_Click(static_cast<int>(i)); });
+    const auto fullCover = fullCoverButtons();
+    for (size_t i = 0; i < fullCover.size(); ++i)
+        connect(fullCover[i], &Button::clicked, this, [this, i] { fullCoverClicked(i); });
     connect(&Command24, &Button::clicked, this, &Form1::Command24_Click);
     connect(&Grid1, &Grid::clicked, this, &Form1::Grid1_Click);
     connect(&Grid1, &Grid::menuChosen, this, &Form1::Grid1_MenuChosen);
@@ -225,11 +219,9 @@ std::vector<Control*> Form1::controls() {
                               &Label1,   &Label2,    &Label3,    &Label6,   &Frame1,   &Label4,   &Label5,
                               &Command1, &Command22, &Command3,  &Command7, &Command2, &Command6, &Command21,
                               &Command4, &Command20, &Command19, &Command5, &Check2,   &Check1,   &Command24};
-    for (Button& b : Command8)
-        all.push_back(&b);
-    for (Button* b : {&Command9, &Command10, &Command11, &Command12, &Command13, &Command14, &Command15,
-                      &Command16, &Command17, &Command18, &Command23})
+    for (Button* b : calculatorButtons())
         all.push_back(b);
+    all.push_back(&Command23);
     for (Control* c : std::initializer_list<Control*>{&List2, &List4, &List6, &Picture4})
         all.push_back(c);
     return all;
@@ -239,10 +231,14 @@ std::vector<Button*> Form1::calculatorButtons() {
     std::vector<Button*> buttons;
     for (Button& b : Command8)
         buttons.push_back(&b);
-    for (Button* b : {&Command9, &Command10, &Command11, &Command12, &Command13, &Command14, &Command15,
-                      &Command16, &Command17, &Command18})
+    for (Button* b : fullCoverButtons())
         buttons.push_back(b);
     return buttons;
+}
+
+std::array<Button*, calc::kFullCoverSystems.size()> Form1::fullCoverButtons() {
+    return {&Command9,  &Command10, &Command11, &Command12, &Command13,
+            &Command14, &Command15, &Command16, &Command17, &Command18};
 }
 
 std::optional<QString> Form1::programFile(const QString& name) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/dialog.h"
+#include "calc/fullcover.h"
 #include "platform/controls.h"
 #include "platform/files.h"
 #include "platform/platform.h"
@@ -48,6 +49,8 @@ public:
     std::vector<Control*> controls();
     // The calculator buttons: "2" to "13", then "Trixie 4" to "Goliath 247".
     std::vector<Button*> calculatorButtons();
+    // "Trixie 4" to "Goliath 247", one per row of the full-cover table.
+    std::array<Button*, calc::kFullCoverSystems.size()> fullCoverButtons();
     // Enables exactly the calculator buttons that fit a tip count.
     void enableCalculators(int tips);
     // The full path of a file of the program's folder, nullopt for a name that leaves it.
@@ -88,7 +91,8 @@ public:
         Command19, Command5;
     CheckBox Check2, Check1;
     Button Command24;
-    std::array<Button, 12> Command8;
+    // The k-fold buttons "2" to "13"; the full-cover buttons in the order of their table.
+    std::array<Button, calc::kMaxFoldTips - 1> Command8;
     Button Command9, Command10, Command11, Command12, Command13, Command14, Command15, Command16, Command17,
         Command18;
     Button Command23;
@@ -160,16 +164,8 @@ public:
     void List3_Click();
 
     void Command8_Click(int index);
-    void Command9_Click();
-    void Command10_Click();
-    void Command11_Click();
-    void Command12_Click();
-    void Command13_Click();
-    void Command14_Click();
-    void Command15_Click();
-    void Command16_Click();
-    void Command17_Click();
-    void Command18_Click();
+    // A full-cover button pressed: `index` is its row of the full-cover table.
+    void fullCoverClicked(size_t index);
     void Command24_Click();
 
     void Grid1_Click();

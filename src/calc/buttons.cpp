@@ -28,15 +28,15 @@ constexpr const char* kFoldDescriptions[] = {
 void Form1::describeCalculators() {
     // A screen reader hears a button's caption; what system it builds is its description.
     Command24.setAccessible({}, tr("1-es kötések (szimplák)"));
-    const std::vector<Button*> buttons = calculatorButtons();
     static_assert(std::size(kFoldDescriptions) == calc::kMaxFoldTips - 1, "one description per button");
-    for (int i = 0; i < 12; ++i) {
-        Button& button = *buttons[static_cast<size_t>(i)];
+    for (size_t i = 0; i < Command8.size(); ++i) {
+        Button& button = Command8[i];
         button.setCaption(QString::number(i + 2));
         button.setAccessible({}, QCoreApplication::translate("calc", kFoldDescriptions[i]));
     }
-    for (size_t i = 0; i < calc::kFullCoverSystems.size(); ++i) {
-        Button& button = *buttons[12 + i];
+    const auto fullCover = fullCoverButtons();
+    for (size_t i = 0; i < fullCover.size(); ++i) {
+        Button& button = *fullCover[i];
         button.setCaption(calc::kFullCoverSystems[i].caption());
         button.setAccessible({}, calc::kFullCoverSystems[i].description());
     }
@@ -45,13 +45,13 @@ void Form1::describeCalculators() {
 // The k-fold "k" for 2 <= k <= tips <= 13, and each full-cover multiple for its own number of
 // tips only.
 void Form1::enableCalculators(int tips) {
-    const std::vector<Button*> buttons = calculatorButtons();
-    for (int i = 0; i < 12; ++i) {
-        const int k = i + 2;
-        buttons[static_cast<size_t>(i)]->setEnabled(k <= tips && tips <= calc::kMaxFoldTips);
+    for (size_t i = 0; i < Command8.size(); ++i) {
+        const int k = static_cast<int>(i) + 2;
+        Command8[i].setEnabled(k <= tips && tips <= calc::kMaxFoldTips);
     }
-    for (size_t i = 0; i < calc::kFullCoverSystems.size(); ++i)
-        buttons[12 + i]->setEnabled(calc::kFullCoverSystems[i].tips == tips);
+    const auto fullCover = fullCoverButtons();
+    for (size_t i = 0; i < fullCover.size(); ++i)
+        fullCover[i]->setEnabled(calc::kFullCoverSystems[i].tips == tips);
 }
 
 }  // namespace kombinator

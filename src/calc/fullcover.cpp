@@ -65,35 +65,8 @@ namespace kombinator {
 
 using calc::kFullCoverSystems;
 
-void Form1::Command9_Click() {
-    calc::writeFullCover(*this, kFullCoverSystems[0]);
-}
-void Form1::Command10_Click() {
-    calc::writeFullCover(*this, kFullCoverSystems[1]);
-}
-void Form1::Command11_Click() {
-    calc::writeFullCover(*this, kFullCoverSystems[2]);
-}
-void Form1::Command12_Click() {
-    calc::writeFullCover(*this, kFullCoverSystems[3]);
-}
-void Form1::Command13_Click() {
-    calc::writeFullCover(*this, kFullCoverSystems[4]);
-}
-void Form1::Command14_Click() {
-    calc::writeFullCover(*this, kFullCoverSystems[5]);
-}
-void Form1::Command15_Click() {
-    calc::writeFullCover(*this, kFullCoverSystems[6]);
-}
-void Form1::Command16_Click() {
-    calc::writeFullCover(*this, kFullCoverSystems[7]);
-}
-void Form1::Command17_Click() {
-    calc::writeFullCover(*this, kFullCoverSystems[8]);
-}
-void Form1::Command18_Click() {
-    calc::writeFullCover(*this, kFullCoverSystems[9]);
+void Form1::fullCoverClicked(size_t index) {
+    calc::writeFullCover(*this, kFullCoverSystems[index]);
 }
 
 }  // namespace kombinator

@@ -195,26 +195,37 @@ std::optional<ReturnTable> requestReturnTable(Form1& form) {
     return computeReturnTable(bets->tips, bets->bets);
 }
 
-QStringList formatReturnTable(const ReturnTable& table) {
+QStringList returnTableTitles() {
     QStringList titles;
     for (const char* title : kColumnTitles)
         titles.append(QCoreApplication::translate("results", title));
-    QStringList lines{titles.join(u'\t')};
-    for (const ReturnRow& row : table.rows) {
-        lines.append(QStringList{QString::number(row.won), formatHundredths(toHundredths(row.minReturn)),
-                                 formatHundredths(toHundredths(row.maxReturn)),
-                                 QString::number(row.minWinning), QString::number(row.maxWinning),
-                                 formatHundredths(toHundredths(row.minProfit)),
-                                 formatHundredths(toHundredths(row.maxProfit))}
-                         .join(u'\t'));
-    }
+    return titles;
+}
+
+QStringList returnRowCells(const ReturnRow& row) {
+    return {QString::number(row.won),
+            formatHundredths(toHundredths(row.minReturn)),
+            formatHundredths(toHundredths(row.maxReturn)),
+            QString::number(row.minWinning),
+            QString::number(row.maxWinning),
+            formatHundredths(toHundredths(row.minProfit)),
+            formatHundredths(toHundredths(row.maxProfit))};
+}
+
+QStringList paysBackLines(const ReturnTable& table) {
     const auto from = [](const std::optional<int>& won) {
         return won ? QCoreApplication::translate("results", "%1 nyertes tipptől").arg(*won)
                    : QStringLiteral("-");
     };
-    lines.append(labelled(QT_TRANSLATE_NOOP("results", "Van megtérülő kimenet:"), from(table.somePaysBack)));
-    lines.append(
-        labelled(QT_TRANSLATE_NOOP("results", "Minden kimenet megtérül:"), from(table.everyPaysBack)));
+    return {labelled(QT_TRANSLATE_NOOP("results", "Van megtérülő kimenet:"), from(table.somePaysBack)),
+            labelled(QT_TRANSLATE_NOOP("results", "Minden kimenet megtérül:"), from(table.everyPaysBack))};
+}
+
+QStringList formatReturnTable(const ReturnTable& table) {
+    QStringList lines{returnTableTitles().join(u'\t')};
+    for (const ReturnRow& row : table.rows)
+        lines.append(returnRowCells(row).join(u'\t'));
+    lines += paysBackLines(table);
     // A table of unit stakes is the one every bettor knows; any other says what it was for.
     if (table.stakePerBet != kUnitStake) {
         lines.append(labelled(QT_TRANSLATE_NOOP("results", "Tét / kötés:"), formatStake(table.stakePerBet)));

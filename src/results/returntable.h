@@ -83,6 +83,11 @@ std::optional<ReturnTable> requestReturnTable(Form1& form);
 // The table as tab-separated lines: a header line, one line per number of won tips, then the two
 // pay-back lines; for a stake other than one unit also the stake per bet and the total stake.
 QStringList formatReturnTable(const ReturnTable& table);
+// Its parts, as the window shows them apart: the column titles, one row's cells, and the two
+// pay-back lines ("Van megtérülő kimenet:\t2 nyertes tipptől").
+QStringList returnTableTitles();
+QStringList returnRowCells(const ReturnRow& row);
+QStringList paysBackLines(const ReturnTable& table);
 // The total stake in words beside the stake field: "Össztét: 500.00 (5 fogadás × 100.00)".
 QString totalStakeText(const ReturnTable& table);
 

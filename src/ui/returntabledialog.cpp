@@ -14,15 +14,8 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
-#ifdef KOMBINATOR_CHARTS
-#include <QChart>
-#include <QChartView>
-#include <QLegend>
-#include <QLineSeries>
-#include <QValueAxis>
-#endif
-
 #include <algorithm>
+#include <functional>
 
 namespace kombinator::ui {
 
@@ -46,26 +39,21 @@ QString lineName(const char* line) {
     return QCoreApplication::translate("returntable", line);
 }
 
-#ifdef KOMBINATOR_CHARTS
-QLineSeries* addLine(QChart* chart, const QString& name, const QColor& colour, Qt::PenStyle style) {
-    auto* series = new QLineSeries(chart);
-    series->setName(name);
-    QPen pen(colour);
-    pen.setWidthF(2.0);
-    pen.setStyle(style);
-    series->setPen(pen);
-    chart->addSeries(series);
-    return series;
-}
-#endif
-
-// Lets into the stake field only what the return table's stake rule can still take.
+// Lets into the stake field only what the return table's stake rule can still take; what may
+// still become a stake ("", "0", "2,") is unfinished. Left unfinished, the field shows the stake
+// of the table again.
 class StakeValidator : public QValidator {
 public:
-    using QValidator::QValidator;
+    StakeValidator(std::function<qint64()> shownStake, QObject* parent)
+        : QValidator(parent), shownStake_(std::move(shownStake)) {}
     State validate(QString& input, int&) const override {
-        return results::stakeTypable(input) ? Acceptable : Invalid;
+        if (!results::stakeTypable(input)) return Invalid;
+        return results::parseStake(input) ? Acceptable : Intermediate;
     }
+    void fixup(QString& input) const override { input = results::formatStake(shownStake_()); }
+
+private:
+    std::function<qint64()> shownStake_;
 };
 
 }  // namespace
@@ -113,7 +101,7 @@ ReturnTableDialog::ReturnTableDialog(QWidget* parent)
     auto* stakeLabel = new QLabel(tr("Tét / kötés:"), this);
     stake_->setObjectName(QStringLiteral("stake"));
     stake_->setAccessibleName(tr("Tét / kötés"));
-    stake_->setValidator(new StakeValidator(stake_));
+    stake_->setValidator(new StakeValidator([this] { return stakePerBet_; }, stake_));
     stake_->setAlignment(Qt::AlignRight);
     stake_->setMaximumWidth(stake_->fontMetrics().horizontalAdvance(QStringLiteral("99999999.99")) + 16);
     stake_->setText(results::formatStake(stakePerBet_));
@@ -134,49 +122,13 @@ ReturnTableDialog::ReturnTableDialog(QWidget* parent)
     layout->addWidget(table_, 3);
     layout->addWidget(somePaysBack_);
     layout->addWidget(everyPaysBack_);
-#ifdef KOMBINATOR_CHARTS
-    layout->addWidget(makeChart(), 4);
+    chart_ = new ReturnChart(tr("Nyertes tippek száma"), tr("Visszatérés"), this);
+    chart_->setObjectName(QStringLiteral("chart"));
+    chart_->setAccessibleName(tr("Visszatérés a nyertes tippek száma szerint"));
+    layout->addWidget(chart_, 4);
     resize(760, 720);
-#else
-    resize(760, 460);
-#endif
     layout->addWidget(buttons);
 }
-
-#ifdef KOMBINATOR_CHARTS
-QWidget* ReturnTableDialog::makeChart() {
-    chartView_ = new QChartView(this);
-    chartView_->setObjectName(QStringLiteral("chart"));
-    chartView_->setAccessibleName(tr("Visszatérés a nyertes tippek száma szerint"));
-    chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setMinimumHeight(260);
-    QChart* chart = chartView_->chart();  // owned by the view
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    minReturn_ = addLine(chart, lineName(kMinReturnLine), QColor(0xc0, 0x39, 0x2b), Qt::SolidLine);
-    maxReturn_ = addLine(chart, lineName(kMaxReturnLine), QColor(0x1f, 0x6f, 0xb4), Qt::SolidLine);
-    stakeLine_ = addLine(chart, lineName(kStakeLine), QColor(0x70, 0x70, 0x70), Qt::DashLine);
-    minReturn_->setPointsVisible(true);
-    maxReturn_->setPointsVisible(true);
-
-    wonAxis_ = new QValueAxis(chart);
-    wonAxis_->setTitleText(tr("Nyertes tippek száma"));
-    wonAxis_->setLabelFormat(QStringLiteral("%d"));
-    wonAxis_->setTickType(QValueAxis::TicksDynamic);
-    wonAxis_->setTickAnchor(0);
-    wonAxis_->setMinorTickCount(0);
-    returnAxis_ = new QValueAxis(chart);
-    returnAxis_->setTitleText(tr("Visszatérés"));
-    chart->addAxis(wonAxis_, Qt::AlignBottom);
-    chart->addAxis(returnAxis_, Qt::AlignLeft);
-    for (QLineSeries* series : {minReturn_, maxReturn_, stakeLine_}) {
-        series->attachAxis(wonAxis_);
-        series->attachAxis(returnAxis_);
-    }
-
-    return chartView_;
-}
-#endif
 
 void ReturnTableDialog::showBets(const results::ReturnBets& bets) {
     bets_ = bets;
@@ -193,14 +145,14 @@ void ReturnTableDialog::stakeEdited(const QString& text) {
 void ReturnTableDialog::showTable(const results::ReturnTable& table) {
     // The texts are the formatted table's, so the window, the copy and the command line agree.
     lines_ = results::formatReturnTable(table);
-    const QStringList header = lines_.value(0).split(u'\t');
+    const QStringList header = results::returnTableTitles();
     const int rows = static_cast<int>(table.rows.size());
     table_->clear();
     table_->setColumnCount(static_cast<int>(header.size()));
     table_->setHorizontalHeaderLabels(header);
     table_->setRowCount(rows);
     for (int r = 0; r < rows; ++r) {
-        const QStringList cells = lines_.value(r + 1).split(u'\t');
+        const QStringList cells = results::returnRowCells(table.rows[static_cast<size_t>(r)]);
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells.at(c));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -211,8 +163,9 @@ void ReturnTableDialog::showTable(const results::ReturnTable& table) {
     const int frame = 2 * table_->frameWidth();
     table_->setMinimumWidth(table_->horizontalHeader()->length() +
                             table_->verticalScrollBar()->sizeHint().width() + frame);
-    somePaysBack_->setText(shownLine(lines_.value(rows + 1)));
-    everyPaysBack_->setText(shownLine(lines_.value(rows + 2)));
+    const QStringList paysBack = results::paysBackLines(table);
+    somePaysBack_->setText(shownLine(paysBack.value(0)));
+    everyPaysBack_->setText(shownLine(paysBack.value(1)));
     totalStake_->setText(results::totalStakeText(table));
     showChart(table);
 }
@@ -226,32 +179,19 @@ void ReturnTableDialog::showChart(const results::ReturnTable& table) {
         highs.append(QPointF(row.won, row.maxReturn));
     }
     const int tips = std::max(table.tips, 1);
-    chartLines_ = {{lineName(kMinReturnLine), lows},
-                   {lineName(kMaxReturnLine), highs},
-                   {lineName(kStakeLine), QList<QPointF>{QPointF(0, stake), QPointF(tips, stake)}}};
-#ifdef KOMBINATOR_CHARTS
-    minReturn_->replace(chartLines_[0].points);
-    maxReturn_->replace(chartLines_[1].points);
-    stakeLine_->replace(chartLines_[2].points);
-    double top = stake;
-    for (const results::ReturnRow& row : table.rows)
-        top = std::max(top, row.maxReturn);
-
-    wonAxis_->setRange(0, tips);
-    // A tick for every number of won tips while they fit; every second one beyond.
-    wonAxis_->setTickInterval(tips <= 12 ? 1 : 2);
-    returnAxis_->setRange(0, top > 0 ? top * 1.05 : 1.0);
-    returnAxis_->applyNiceNumbers();
-    returnAxis_->setLabelFormat(returnAxis_->max() >= 20 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
-#endif
+    chart_->setLines(
+        {{lineName(kMinReturnLine), lows, QColor(0xc0, 0x39, 0x2b)},
+         {lineName(kMaxReturnLine), highs, QColor(0x1f, 0x6f, 0xb4)},
+         {lineName(kStakeLine), {QPointF(0, stake), QPointF(tips, stake)}, QColor(0x70, 0x70, 0x70), true}},
+        tips);
 }
 
 QString ReturnTableDialog::tableText() const {
     return lines_.isEmpty() ? QString() : lines_.join(u'\n') + u'\n';
 }
 
-std::vector<ReturnTableDialog::ChartLine> ReturnTableDialog::chartLines() const {
-    return chartLines_;
+const std::vector<ReturnTableDialog::ChartLine>& ReturnTableDialog::chartLines() const {
+    return chart_->lines();
 }
 
 void ReturnTableDialog::copyTable() {

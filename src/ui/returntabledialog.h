@@ -12,13 +12,11 @@
 #include <vector>
 
 #include "results/returntable.h"
+#include "ui/returnchart.h"
 
-class QChartView;
 class QLabel;
 class QLineEdit;
-class QLineSeries;
 class QTableWidget;
-class QValueAxis;
 
 namespace kombinator::ui {
 
@@ -35,16 +33,11 @@ public:
     // The table as "Másolás" copies it: tab-separated lines, each ended by a line feed.
     QString tableText() const;
 
-    // A line of the chart as drawn (where the program is built with Qt Charts): its legend name
-    // and its points (won tips, amount).
-    struct ChartLine {
-        QString name;
-        QList<QPointF> points;
-    };
-    std::vector<ChartLine> chartLines() const;
+    // The chart's lines as drawn: legend name and points (won tips, amount).
+    using ChartLine = ReturnChart::Line;
+    const std::vector<ChartLine>& chartLines() const;
 
 private:
-    QWidget* makeChart();
     void showChart(const results::ReturnTable& table);
     void copyTable();
     void stakeEdited(const QString& text);
@@ -53,13 +46,7 @@ private:
     QTableWidget* table_;
     QLabel* somePaysBack_;
     QLabel* everyPaysBack_;
-    std::vector<ChartLine> chartLines_;
-    QChartView* chartView_ = nullptr;
-    QLineSeries* minReturn_ = nullptr;
-    QLineSeries* maxReturn_ = nullptr;
-    QLineSeries* stakeLine_ = nullptr;
-    QValueAxis* wonAxis_ = nullptr;
-    QValueAxis* returnAxis_ = nullptr;
+    ReturnChart* chart_ = nullptr;
     results::ReturnBets bets_;
     qint64 stakePerBet_ = results::kUnitStake;  // in hundredths
     QLineEdit* stake_;

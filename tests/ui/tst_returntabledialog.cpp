@@ -349,6 +349,7 @@ void TestReturnTableDialog::stakePerBetWithACancelledTip() {
     stake->selectAll();
     QTest::keyClick(stake, Qt::Key_Backspace);
     QTest::keyClicks(stake, "0");
+    QVERIFY(!stake->hasAcceptableInput());
     QCOMPARE(cellsOf(table, 2).at(1), QStringLiteral("1150.00"));
     emit stake->editingFinished();
     QCOMPARE(stake->text(), QStringLiteral("100.00"));
