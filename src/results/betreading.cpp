@@ -34,11 +34,8 @@ float tipOddsOf(const Form1& form, int tip) {
 }
 
 float oddsProduct(const Form1& form, QStringView betLine) {
-    float product = 1.0f;
-    const int tips =
-        forEachTipNumber(betLine, [&](int tip) { calc::multiplyInto(product, tipOddsOf(form, tip)); });
     // A line that names no tip is no bet: it must not be priced as odds 1.
-    return tips == 0 ? 0.0f : product;
+    return lineProduct(betLine, [&](int tip) { return tipOddsOf(form, tip); }).value_or(0.0f);
 }
 
 float settledFactor(qint16 result, float odds) {
@@ -107,11 +104,8 @@ void priceBetList(Form1& form, Pricing pricing) {
     amounts.reserve(form.List1.count());
     float total = 0.0f;
     for (const QString& line : form.List1.lines()) {
-        float product = 1.0f;
-        const int tips =
-            forEachTipNumber(line, [&](int tip) { calc::multiplyInto(product, oddsOf(form, tip)); });
         // A line that names no tip is no bet: it is neither priced as odds 1 nor paid.
-        if (tips == 0) product = 0.0f;
+        const float product = lineProduct(line, [&](int tip) { return oddsOf(form, tip); }).value_or(0.0f);
         float amount = product;
         if (amount != 0.0f && withBankers) calc::multiplyInto(amount, bankers);
         if (settling) {

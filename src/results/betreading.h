@@ -34,6 +34,12 @@ std::optional<float> startPricing(Form1& form);
 template <typename Use>
 int forEachTipNumber(QStringView betLine, Use use);
 
+// The product of one bet line: the factor `factorOf` gives each tip number, in the line's order,
+// rounded to single precision after every tip as every bet's product is; nullopt for a line that
+// names no tip, which is no bet. Pricing, settling and the return table all multiply through it.
+template <typename Factor>
+std::optional<float> lineProduct(QStringView betLine, Factor factorOf);
+
 // The odds of tip number `tip` from the tip odds table; 0 for a number that names no tip row
 // (00, or beyond the tip count), so a bet naming it never pays.
 float tipOddsOf(const Form1& form, int tip);
@@ -87,6 +93,14 @@ int forEachTipNumber(QStringView betLine, Use use) {
     for (int k = 1; k <= fields; ++k)
         use(calc::numberValue(calc::tipField(betLine, k)));
     return fields;
+}
+
+template <typename Factor>
+std::optional<float> lineProduct(QStringView betLine, Factor factorOf) {
+    float product = 1.0f;
+    const int tips = forEachTipNumber(betLine, [&](int tip) { calc::multiplyInto(product, factorOf(tip)); });
+    if (tips == 0) return std::nullopt;
+    return product;
 }
 
 }  // namespace kombinator::results

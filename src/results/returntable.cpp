@@ -152,19 +152,15 @@ std::optional<ReturnBets> returnBets(Form1& form) {
     result.bets.reserve(static_cast<std::size_t>(form.List1.count()));
     for (const QString& line : form.List1.lines()) {
         MaskedBet bet;
-        float product = 1.0f;
-        const int named = forEachTipNumber(line, [&](int tip) {
-            if (isSettled(form, tip)) {
-                calc::multiplyInto(product, settledOddsOf(form, tip));
-                return;
-            }
-            calc::multiplyInto(product, tipOddsOf(form, tip));
+        std::optional<float> product = lineProduct(line, [&](int tip) {
+            if (isSettled(form, tip)) return settledOddsOf(form, tip);
             if (tip >= 1 && tip <= tipCount)
                 bet.mask |= std::uint32_t{1} << bitOf[static_cast<std::size_t>(tip)];
+            return tipOddsOf(form, tip);
         });
-        if (named == 0) continue;  // a line that names no tip is no bet
-        if (product != 0.0f && form.module1.bankerCount > 0) calc::multiplyInto(product, bankers);
-        bet.amount = static_cast<double>(product);
+        if (!product) continue;  // a line that names no tip is no bet
+        if (*product != 0.0f && form.module1.bankerCount > 0) calc::multiplyInto(*product, bankers);
+        bet.amount = static_cast<double>(*product);
         result.bets.push_back(bet);
     }
     return result;
