@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDrag>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -106,6 +107,8 @@ public:
     int cursorPosition() const override { return offset(edit()->cursorPosition()); }
     void setCursorPosition(int position) override { edit()->setCursorPosition(edit()->positionAt(position)); }
     QString text(int start, int end) const override {
+        // A stretch that ends before it starts holds nothing.
+        if (end <= start) return {};
         return edit()->textBetween(edit()->positionAt(start), edit()->positionAt(end));
     }
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start,
@@ -208,6 +211,8 @@ LinesEdit::LinesEdit(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     viewport()->setCursor(Qt::IBeamCursor);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     // Carets and selections are placed by adding up character widths, which kerning would shift.
     QFont plain = font();
     plain.setKerning(false);
@@ -421,9 +426,10 @@ void LinesEdit::paintEvent(QPaintEvent* event) {
         drawLine(painter, text, left, top + ascent);
         painter.restore();
     }
-    if (caretShown_ && caret_.line >= first && caret_.line <= last) {
-        const qreal x = left + xOf(lines_.at(caret_.line), caret_.column);
-        painter.fillRect(QRectF(x, kMargin + (caret_.line - first) * height, 1, height),
+    for (const Position at : {caret_, dropAt_.value_or(Position{-1, 0})}) {
+        if ((at == caret_ && !caretShown_) || at.line < first || at.line > last) continue;
+        const qreal x = left + xOf(lines_.at(at.line), at.column);
+        painter.fillRect(QRectF(x, kMargin + (at.line - first) * height, 1, height),
                          colours.color(group, QPalette::Text));
     }
 }
@@ -444,10 +450,26 @@ void LinesEdit::keyPressEvent(QKeyEvent* event) {
 
 void LinesEdit::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        setCursorPosition(positionAtPoint(event->position().toPoint()),
-                          event->modifiers().testFlag(Qt::ShiftModifier));
-        selecting_ = true;
+        const QPoint point = event->position().toPoint();
+        const Position at = positionAtPoint(point);
+        const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
         restartBlink();
+        // A third click soon after a double-click, where it was, selects the whole line.
+        if (event->timestamp() - doubleClickTime_ <
+                quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval()) &&
+            (point - doubleClickPoint_).manhattanLength() < QApplication::startDragDistance()) {
+            doubleClickTime_ = 0;
+            setCursorPosition({at.line, 0});
+            setCursorPosition({at.line, static_cast<int>(lines_.at(at.line).size())}, true);
+            return;
+        }
+        // A press on the selection may become dragging it; a release without moving places the caret.
+        if (!shift && inSelection(at)) {
+            dragFrom_ = point;
+            return;
+        }
+        setCursorPosition(at, shift);
+        selecting_ = true;
     } else if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
         setCursorPosition(positionAtPoint(event->position().toPoint()));
         const QString text = QGuiApplication::clipboard()->text(QClipboard::Selection);
@@ -456,14 +478,34 @@ void LinesEdit::mousePressEvent(QMouseEvent* event) {
 }
 
 void LinesEdit::mouseMoveEvent(QMouseEvent* event) {
-    if (!selecting_ || !(event->buttons() & Qt::LeftButton)) return;
+    if (!(event->buttons() & Qt::LeftButton)) return;
+    const QPoint point = event->position().toPoint();
+    if (dragFrom_) {
+        if ((point - *dragFrom_).manhattanLength() < QApplication::startDragDistance()) return;
+        dragFrom_.reset();
+        dragSelection();
+        return;
+    }
+    if (!selecting_) return;
     goalX_ = -1;
-    moveCaret(positionAtPoint(event->position().toPoint()), true);
+    pointer_ = point;
+    moveCaret(positionAtPoint(point), true);
     ensureVisible(caret_);
+    // Beyond the field the selection goes on growing while the button is held, moved or not.
+    if (viewport()->rect().contains(point)) {
+        autoScroll_.stop();
+    } else if (!autoScroll_.isActive()) {
+        autoScroll_.start(50, this);
+    }
 }
 
 void LinesEdit::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
+    autoScroll_.stop();
+    if (dragFrom_) {
+        dragFrom_.reset();
+        setCursorPosition(positionAtPoint(event->position().toPoint()));
+    }
     selecting_ = false;
     if (hasSelection() && QGuiApplication::clipboard()->supportsSelection())
         QGuiApplication::clipboard()->setText(selectedText(), QClipboard::Selection);
@@ -482,8 +524,79 @@ void LinesEdit::mouseDoubleClickEvent(QMouseEvent* event) {
             ++end;
         setCursorPosition({at.line, start});
         setCursorPosition({at.line, end}, true);
+        doubleClickTime_ = event->timestamp();
+        doubleClickPoint_ = event->position().toPoint();
     }
     emit doubleClicked();
+}
+
+bool LinesEdit::inSelection(Position position) const {
+    const auto [from, to] = selectionEnds();
+    return hasSelection() && from <= position && position < to;
+}
+
+void LinesEdit::dragSelection() {
+    auto* data = new QMimeData;  // the drag owns it
+    data->setText(selectedText());
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    droppedHere_ = false;
+    // Moved elsewhere, the text leaves this field; moved within it, the drop has moved it.
+    if (drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction) == Qt::MoveAction && !droppedHere_)
+        insertText({});
+}
+
+void LinesEdit::dragEnterEvent(QDragEnterEvent* event) {
+    if (!event->mimeData()->hasText()) return event->ignore();
+    event->acceptProposedAction();
+}
+
+void LinesEdit::dragMoveEvent(QDragMoveEvent* event) {
+    if (!event->mimeData()->hasText()) return event->ignore();
+    dropAt_ = positionAtPoint(event->position().toPoint());
+    ensureVisible(*dropAt_);
+    viewport()->update();
+    event->acceptProposedAction();
+}
+
+void LinesEdit::dragLeaveEvent(QDragLeaveEvent*) {
+    dropAt_.reset();
+    viewport()->update();
+}
+
+void LinesEdit::dropEvent(QDropEvent* event) {
+    dropAt_.reset();
+    const Position at = positionAtPoint(event->position().toPoint());
+    if (event->source() == this && event->dropAction() == Qt::MoveAction) {
+        droppedHere_ = true;
+        moveSelectionTo(at);
+    } else {
+        setCursorPosition(at);
+        insertText(event->mimeData()->text());
+    }
+    ensureVisible(caret_);
+    event->acceptProposedAction();
+    setFocus();
+}
+
+// The selection moved to `position` as one edit (one step to undo), and selected there.
+void LinesEdit::moveSelectionTo(Position position) {
+    const auto [from, to] = selectionEnds();
+    const Position at = clamped(position);
+    if (from <= at && at <= to) return;
+    const QString moved = selectedText();
+    const qsizetype length = moved.size();
+    const qsizetype target = offsetOf(at);
+    if (at < from) {
+        replace(at, to, moved + textBetween(at, from));
+        setCursorPosition(positionAt(target));
+        setCursorPosition(positionAt(target + length), true);
+    } else {
+        const qsizetype start = target - (offsetOf(to) - offsetOf(from));
+        replace(from, at, textBetween(to, at) + moved);
+        setCursorPosition(positionAt(start));
+        setCursorPosition(positionAt(start + length), true);
+    }
 }
 
 void LinesEdit::contextMenuEvent(QContextMenuEvent* event) {
@@ -524,6 +637,11 @@ void LinesEdit::focusOutEvent(QFocusEvent* event) {
 }
 
 void LinesEdit::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == autoScroll_.timerId()) {
+        moveCaret(positionAtPoint(pointer_), true);
+        ensureVisible(caret_);
+        return;
+    }
     if (event->timerId() != blink_.timerId()) return QAbstractScrollArea::timerEvent(event);
     caretShown_ = !caretShown_;
     viewport()->update(characterRect(caret_).adjusted(-1, 0, 1, 0));
@@ -638,6 +756,13 @@ std::function<void()> LinesEdit::keyAction(QKeyEvent* event) {
         };
     };
     const int page = std::max(1, visibleRows() - 1);
+    // A page key moves the view a page as well as the caret, from the first press.
+    const auto paging = [this, vertically](int lines, bool select) -> std::function<void()> {
+        return [this, lines, select, move = vertically(lines, select)] {
+            verticalScrollBar()->setValue(verticalScrollBar()->value() + lines);
+            move();
+        };
+    };
     if (event->matches(QKeySequence::MoveToStartOfLine)) return moveTo(lineStart, false);
     if (event->matches(QKeySequence::SelectStartOfLine)) return moveTo(lineStart, true);
     if (event->matches(QKeySequence::MoveToEndOfLine)) return moveTo(lineEnd, false);
@@ -650,10 +775,10 @@ std::function<void()> LinesEdit::keyAction(QKeyEvent* event) {
     if (event->matches(QKeySequence::SelectNextLine)) return vertically(1, true);
     if (event->matches(QKeySequence::MoveToPreviousLine)) return vertically(-1, false);
     if (event->matches(QKeySequence::SelectPreviousLine)) return vertically(-1, true);
-    if (event->matches(QKeySequence::MoveToNextPage)) return vertically(page, false);
-    if (event->matches(QKeySequence::SelectNextPage)) return vertically(page, true);
-    if (event->matches(QKeySequence::MoveToPreviousPage)) return vertically(-page, false);
-    if (event->matches(QKeySequence::SelectPreviousPage)) return vertically(-page, true);
+    if (event->matches(QKeySequence::MoveToNextPage)) return paging(page, false);
+    if (event->matches(QKeySequence::SelectNextPage)) return paging(page, true);
+    if (event->matches(QKeySequence::MoveToPreviousPage)) return paging(-page, false);
+    if (event->matches(QKeySequence::SelectPreviousPage)) return paging(-page, true);
     if (event->matches(QKeySequence::SelectAll)) return [this] { selectAll(); };
     if (event->matches(QKeySequence::Copy)) return [this] { copy(); };
     // An edit shows where it happened.
@@ -795,19 +920,35 @@ LinesEdit::Position LinesEdit::clamped(Position position) const {
     return {line, column};
 }
 
+namespace {
+
+// The letter boundary after (or before) `column` of `text`: a letter with its accents, a
+// character beyond the basic plane or an emoji sequence is one step. Only the stretch around the
+// column is looked at, so a step costs the same in a line of any length.
+int letterBoundary(const QString& text, int column, bool forward) {
+    constexpr int kReach = 32;
+    const int from = std::max(0, column - kReach);
+    const int length = std::min(static_cast<int>(text.size()) - from, column - from + kReach);
+    QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, text.constData() + from, length);
+    letters.setPosition(column - from);
+    const qsizetype to = forward ? letters.toNextBoundary() : letters.toPreviousBoundary();
+    if (to < 0)
+        return forward ? std::min(column + 1, static_cast<int>(text.size())) : std::max(column - 1, 0);
+    return from + static_cast<int>(to);
+}
+
+}  // namespace
+
 LinesEdit::Position LinesEdit::nextCharacter(Position at) const {
     const QString& text = lines_.at(at.line);
     if (at.column >= text.size()) return at.line + 1 < lineCount() ? Position{at.line + 1, 0} : at;
-    const bool pair = at.column + 1 < text.size() && text.at(at.column).isHighSurrogate();
-    return {at.line, at.column + (pair ? 2 : 1)};
+    return {at.line, letterBoundary(text, at.column, true)};
 }
 
 LinesEdit::Position LinesEdit::previousCharacter(Position at) const {
     if (at.column == 0)
         return at.line > 0 ? Position{at.line - 1, static_cast<int>(lines_.at(at.line - 1).size())} : at;
-    const QString& text = lines_.at(at.line);
-    const bool pair = at.column >= 2 && text.at(at.column - 1).isLowSurrogate();
-    return {at.line, at.column - (pair ? 2 : 1)};
+    return {at.line, letterBoundary(lines_.at(at.line), at.column, false)};
 }
 
 // The start of the next word, or the end of the line, as Ctrl+Right moves in a text field.

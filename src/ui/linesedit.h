@@ -6,10 +6,12 @@
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
+#include <QPoint>
 #include <QStringList>
 
 #include <compare>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -64,6 +66,9 @@ public:
     QRect characterRect(Position position) const;
     Position positionAtPoint(const QPoint& point) const;
     void ensureVisible(Position position);
+    // Moves the selected text to `position`, as dragging it there does: one step to undo, and the
+    // moved text selected. A place within the selection leaves it where it is.
+    void moveSelectionTo(Position position);
 
 public slots:
     void undo();
@@ -89,6 +94,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -136,6 +145,8 @@ private:
     void restartBlink();
     void notifyChange(qsizetype offset, const QString& removed, const QString& inserted);
     void notifyCaret();
+    bool inSelection(Position position) const;
+    void dragSelection();
 
     QStringList lines_{QString()};
     Position caret_;
@@ -146,6 +157,17 @@ private:
     bool caretShown_ = false;
     bool selecting_ = false;
     QBasicTimer blink_;
+    // Selecting with the mouse beyond the field scrolls on this timer, towards the pointer.
+    QBasicTimer autoScroll_;
+    QPoint pointer_;
+    // A double-click's time and place, for the third click that selects the line.
+    quint64 doubleClickTime_ = 0;
+    QPoint doubleClickPoint_;
+    // A press on the selection, which a move turns into dragging it; where the dragged text
+    // would land; and whether it was dropped in this field.
+    std::optional<QPoint> dragFrom_;
+    std::optional<Position> dropAt_;
+    bool droppedHere_ = false;
     std::vector<Edit> undo_;
     std::vector<Edit> redo_;
     mutable std::vector<float> advances_;    // per character of the basic plane, -1 until measured

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -194,6 +195,15 @@ private slots:
         QTest::newRow("CR LF, CR and LF end lines") << "a\r\nb\rc\nd" << 3 << 1 << "{C-Home}{C-End}"
                                                     << "a\nb\nc\nd"
                                                     << "3:1";
+        const QString jozsef = QStringLiteral("Jo\u0301zsef");
+        QTest::newRow("an arrow steps over a letter and its accent")
+            << jozsef << 0 << 0 << "{Right}{Right}" << jozsef << "0:3";
+        QTest::newRow("Delete takes the whole letter") << jozsef << 0 << 1 << "{Delete}"
+                                                       << "Jzsef"
+                                                       << "0:1";
+        QTest::newRow("Backspace takes the whole letter") << jozsef << 0 << 3 << "{Backspace}"
+                                                          << "Jzsef"
+                                                          << "0:1";
         QTest::newRow("a character beyond the basic plane is one") << "a😀b" << 0 << 1 << "{Right}{Backspace}"
                                                                    << "ab"
                                                                    << "0:1";
@@ -271,6 +281,106 @@ private slots:
                                  : std::pair(0, 0));
         reader->setSelection(0, 0, 1);
         QCOMPARE(selected(), std::pair(0, 1));
+        QCOMPARE(reader->text(5, 2), QString());
+    }
+
+    // The pointer and the page keys as users of the desktop's own fields expect them. "top" is the
+    // first line in view, -1 for any line but the first.
+    void pointerAndPages_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("gesture");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("selection");  // offsets, from-to
+        QTest::addColumn<int>("top");
+        QStringList numbered;
+        for (int i = 0; i < 40; ++i)
+            numbered << QString::number(i % 10);
+        const QString forty = numbered.join(u'\n');
+        QTest::newRow("triple-click selects the line") << "Arsenal - Chelsea\nÚjpest"
+                                                       << "triple 1"
+                                                       << "Arsenal - Chelsea\nÚjpest"
+                                                       << "18-24" << 0;
+        QTest::newRow("Page Down moves the view at once") << forty << "page" << forty << "" << -1;
+        QTest::newRow("held below the field, it scrolls on") << forty << "hold" << forty << "" << -1;
+        QTest::newRow("a word moved forward") << "Arsenal - Chelsea"
+                                              << "move 0-7 to 17"
+                                              << " - ChelseaArsenal"
+                                              << "10-17" << 0;
+        QTest::newRow("a line moved back") << "a\nb\nc"
+                                           << "move 4-5 to 0"
+                                           << "ca\nb\n"
+                                           << "0-1" << 0;
+        QTest::newRow("within itself it stays") << "Arsenal"
+                                                << "move 0-7 to 3"
+                                                << "Arsenal"
+                                                << "0-7" << 0;
+        QTest::newRow("text dropped from elsewhere") << "Arsenal"
+                                                     << "drop 3"
+                                                     << "Arsx\nyenal"
+                                                     << "" << 0;
+    }
+    void pointerAndPages() {
+        QFETCH(QString, text);
+        QFETCH(QString, gesture);
+        QFETCH(int, top);
+        LinesEdit edit;
+        edit.resize(240, 120);
+        edit.setText(text);
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        const QStringList words = gesture.split(u' ');
+        QWidget* view = edit.viewport();
+        const auto send = [view](QEvent::Type type, QPoint at, Qt::MouseButtons held, quint64 time) {
+            QMouseEvent event(type, at, view->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+            event.setTimestamp(time);
+            QApplication::sendEvent(view, &event);
+        };
+        const auto pointAt = [&edit](int offset) {
+            return edit.characterRect(edit.positionAt(offset)).center();
+        };
+        if (words[0] == "triple") {
+            const QPoint at = edit.characterRect({words[1].toInt(), 2}).center();
+            send(QEvent::MouseButtonPress, at, Qt::LeftButton, 1000);
+            send(QEvent::MouseButtonRelease, at, Qt::NoButton, 1050);
+            send(QEvent::MouseButtonDblClick, at, Qt::LeftButton, 1100);
+            send(QEvent::MouseButtonRelease, at, Qt::NoButton, 1150);
+            send(QEvent::MouseButtonPress, at, Qt::LeftButton, 1200);
+            send(QEvent::MouseButtonRelease, at, Qt::NoButton, 1250);
+        } else if (words[0] == "page") {
+            QTest::keyClick(&edit, Qt::Key_PageDown);
+        } else if (words[0] == "hold") {
+            send(QEvent::MouseButtonPress, pointAt(0), Qt::LeftButton, 1000);
+            send(QEvent::MouseMove, QPoint(20, view->height() + 30), Qt::LeftButton, 1100);
+            const int first = edit.verticalScrollBar()->value();
+            QTRY_VERIFY(edit.verticalScrollBar()->value() > first + 2);
+            send(QEvent::MouseButtonRelease, QPoint(20, view->height() + 30), Qt::NoButton, 1200);
+        } else if (words[0] == "move") {
+            const QStringList ends = words[1].split(u'-');
+            edit.setCursorPosition(edit.positionAt(ends[0].toInt()));
+            edit.setCursorPosition(edit.positionAt(ends[1].toInt()), true);
+            edit.moveSelectionTo(edit.positionAt(words[3].toInt()));
+        } else if (words[0] == "drop") {
+            QMimeData data;
+            data.setText(QStringLiteral("x\r\ny"));
+            // A drop goes where the drag entered and was taken.
+            QDragEnterEvent enter(pointAt(words[1].toInt()), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(view, &enter);
+            QDropEvent drop(pointAt(words[1].toInt()), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(view, &drop);
+        }
+        QTEST(edit.text(), "result");
+        const auto [from, to] = edit.selectionEnds();
+        const QString selection =
+            edit.hasSelection() ? QStringLiteral("%1-%2").arg(edit.offsetOf(from)).arg(edit.offsetOf(to))
+                                : QString();
+        if (words[0] != "hold" && words[0] != "page") QTEST(selection, "selection");
+        if (top >= 0) QCOMPARE(edit.verticalScrollBar()->value(), top);
+        if (top < 0) QVERIFY(edit.verticalScrollBar()->value() > 0);
+        if (words[0] == "move") {
+            edit.undo();
+            QCOMPARE(edit.text(), text);
+        }
     }
 
     // What a screen reader reads around an offset: a character, a word, a line with its line end.
