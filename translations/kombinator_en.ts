@@ -799,6 +799,37 @@ Copy the coupon or the offer to the clipboard, load it, then convert it into tip
     </message>
 </context>
 <context>
+    <name>kombinator::ui::FindBar</name>
+    <message>
+        <source>Keresés</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Keresett szöveg</source>
+        <translation>Text to find</translation>
+    </message>
+    <message>
+        <source>Előző találat (Shift+F3)</source>
+        <translation>Previous match (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Következő találat (F3)</source>
+        <translation>Next match (F3)</translation>
+    </message>
+    <message>
+        <source>Bezárás (Esc)</source>
+        <translation>Close (Esc)</translation>
+    </message>
+    <message>
+        <source>A keresés bezárása</source>
+        <translation>Close the find bar</translation>
+    </message>
+    <message>
+        <source>Nincs találat</source>
+        <translation>Not found</translation>
+    </message>
+</context>
+<context>
     <name>kombinator::ui::KeyMakerDialog</name>
     <message>
         <source>Kulcskészítő</source>

@@ -1,5 +1,7 @@
 #include "ui/linesedit.h"
 
+#include "ui/findbar.h"
+
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
@@ -436,7 +438,55 @@ void LinesEdit::paintEvent(QPaintEvent* event) {
 
 void LinesEdit::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    placeFindBar();
     updateScrollBars();
+}
+
+void LinesEdit::openFindBar() {
+    if (!findBar_) {
+        findBar_ = new FindBar(this);
+        connect(findBar_, &FindBar::find, this,
+                [this](const QString& text, bool backward) { findBar_->showFound(find(text, backward)); });
+        connect(findBar_, &FindBar::closed, this, [this] {
+            setViewportMargins(0, 0, 0, 0);
+            setFocus();
+        });
+    }
+    const QString selected = selectedText();
+    findBar_->open(selected.contains(u'\n') ? QString() : selected);
+    setViewportMargins(0, 0, 0, findBar_->sizeHint().height());
+    placeFindBar();
+}
+
+// The bar takes the room under the text, above the horizontal scroll bar.
+void LinesEdit::placeFindBar() {
+    if (!findBar_ || findBar_->isHidden()) return;
+    const QRect text = viewport()->geometry();
+    findBar_->setGeometry(text.left(), text.bottom() + 1, text.width(), findBar_->sizeHint().height());
+}
+
+bool LinesEdit::find(const QString& text, bool backward) {
+    if (text.isEmpty() || text.contains(u'\n')) return false;
+    const auto [from, to] = selectionEnds();
+    const int lines = lineCount();
+    for (int step = 0; step <= lines; ++step) {
+        const int line = backward ? (from.line - step % lines + lines) % lines : (to.line + step) % lines;
+        const QString& here = lines_.at(line);
+        qsizetype hit = -1;
+        if (backward) {
+            const qsizetype before = step == 0 ? from.column - 1 : here.size();
+            if (before >= 0) hit = here.lastIndexOf(text, before, Qt::CaseInsensitive);
+        } else {
+            hit = here.indexOf(text, step == 0 ? to.column : 0, Qt::CaseInsensitive);
+        }
+        if (hit < 0) continue;
+        setCursorPosition({line, static_cast<int>(hit)});
+        setCursorPosition({line, static_cast<int>(hit + text.size())}, true);
+        ensureVisible(anchor_);
+        ensureVisible(caret_);
+        return true;
+    }
+    return false;
 }
 
 void LinesEdit::keyPressEvent(QKeyEvent* event) {
@@ -780,6 +830,18 @@ std::function<void()> LinesEdit::keyAction(QKeyEvent* event) {
     if (event->matches(QKeySequence::MoveToPreviousPage)) return paging(-page, false);
     if (event->matches(QKeySequence::SelectPreviousPage)) return paging(-page, true);
     if (event->matches(QKeySequence::SelectAll)) return [this] { selectAll(); };
+    if (event->matches(QKeySequence::Find)) return [this] { openFindBar(); };
+    const bool findNext = event->matches(QKeySequence::FindNext) || event->key() == Qt::Key_F3;
+    if (findNext || event->matches(QKeySequence::FindPrevious)) {
+        return [this, backward = event->modifiers().testFlag(Qt::ShiftModifier) ||
+                                 event->matches(QKeySequence::FindPrevious)] {
+            if (!findBar_ || findBar_->text().isEmpty()) return openFindBar();
+            findBar_->showFound(find(findBar_->text(), backward));
+        };
+    }
+    // Escape closes an open find bar before it closes the window.
+    if (event->key() == Qt::Key_Escape && findBar_ && findBar_->isVisible())
+        return [this] { findBar_->dismiss(); };
     if (event->matches(QKeySequence::Copy)) return [this] { copy(); };
     // An edit shows where it happened.
     const auto edited = [this](auto edit) -> std::function<void()> {

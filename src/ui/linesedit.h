@@ -17,6 +17,8 @@
 
 namespace kombinator::ui {
 
+class FindBar;
+
 class LinesEdit : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -69,6 +71,11 @@ public:
     // Moves the selected text to `position`, as dragging it there does: one step to undo, and the
     // moved text selected. A place within the selection leaves it where it is.
     void moveSelectionTo(Position position);
+    // Selects the next (or previous) place of `text` after (before) the selection, whatever the
+    // letters' case, going round the text once; false when the text is nowhere.
+    bool find(const QString& text, bool backward = false);
+    // The find bar under the text, once Ctrl+F has opened it.
+    FindBar* findBar() const { return findBar_; }
 
 public slots:
     void undo();
@@ -147,6 +154,8 @@ private:
     void notifyCaret();
     bool inSelection(Position position) const;
     void dragSelection();
+    void openFindBar();
+    void placeFindBar();
 
     QStringList lines_{QString()};
     Position caret_;
@@ -168,6 +177,7 @@ private:
     std::optional<QPoint> dragFrom_;
     std::optional<Position> dropAt_;
     bool droppedHere_ = false;
+    FindBar* findBar_ = nullptr;  // a child of the field
     std::vector<Edit> undo_;
     std::vector<Edit> redo_;
     mutable std::vector<float> advances_;    // per character of the basic plane, -1 until measured

@@ -23,6 +23,7 @@
 #include <QTableWidget>
 #include "testmain.h"
 #include "ui/dialogview.h"
+#include "ui/findbar.h"
 #include "ui/linesedit.h"
 
 using namespace kombinator;
@@ -314,6 +315,13 @@ private slots:
                                                 << "move 0-7 to 3"
                                                 << "Arsenal"
                                                 << "0-7" << 0;
+        const QString match = QStringLiteral("Arsenal - Chelsea\nChelsea - Arsenal");
+        QTest::newRow("Ctrl+F finds") << match << "find chelsea" << match << "10-17" << 0;
+        QTest::newRow("Return finds the next") << match << "find chelsea next" << match << "18-25" << 0;
+        QTest::newRow("it goes round") << match << "find ARSENAL next next" << match << "0-7" << 0;
+        QTest::newRow("Shift+F3 finds the previous")
+            << match << "find chelsea previous" << match << "18-25" << 0;
+        QTest::newRow("nothing found") << match << "find Újpest" << match << "" << 0;
         QTest::newRow("text dropped from elsewhere") << "Arsenal"
                                                      << "drop 3"
                                                      << "Arsx\nyenal"
@@ -359,6 +367,18 @@ private slots:
             edit.setCursorPosition(edit.positionAt(ends[0].toInt()));
             edit.setCursorPosition(edit.positionAt(ends[1].toInt()), true);
             edit.moveSelectionTo(edit.positionAt(words[3].toInt()));
+        } else if (words[0] == "find") {
+            QTest::keyClick(&edit, Qt::Key_F, Qt::ControlModifier);
+            auto* box = edit.findBar()->findChild<QLineEdit*>("findText");
+            QTest::keyClicks(box, words[1]);
+            QTest::keyClick(box, Qt::Key_Return);
+            for (const QString& more : words.mid(2))
+                QTest::keyClick(box, Qt::Key_F3, more == "next" ? Qt::NoModifier : Qt::ShiftModifier);
+            QCOMPARE(edit.findBar()->findChild<QLabel*>()->isVisible(), !edit.hasSelection());
+            // Escape closes the bar, and the field has the keys again.
+            QTest::keyClick(box, Qt::Key_Escape);
+            QVERIFY(edit.findBar()->isHidden());
+            QVERIFY(edit.hasFocus());
         } else if (words[0] == "drop") {
             QMimeData data;
             data.setText(QStringLiteral("x\r\ny"));
