@@ -498,7 +498,9 @@ private:
         // price the copy did not carry ("Szorzó:" alone, an empty price column) is refused.
         if (prices.isEmpty() && slot_ == Slot::Event && offeredRow(i, cells, others)) return;
         if (prices.isEmpty()) {
-            bool tipRow = cellOfColumn(Column::Price, n) >= 0;
+            // A row cut short at its price's box ends where the header's price column begins.
+            bool tipRow = cellOfColumn(Column::Price, n) >= 0 ||
+                          (n < columns_.size() && columns_.indexOf(Column::Price) >= n - 1);
             bool event = false;
             for (const qsizetype c : others) {
                 tipRow = tipRow || readPrice(cells.at(c)).labelOnly;

@@ -190,7 +190,8 @@ void TestIntake::readsSlips_data() {
     // A browser that copies a price box's value sets it under the row, the row's other cells after it.
     QTest::newRow("price box under its row")
         << "Event\tPick\tOdds\tStake\tTo Return\rA v B\tMatch Betting: A\t@\r11/8\r£2.00\t£4.75\r"
-        << QStringList{"A|B|xxk.bmp||11/8"};
+           "C v D\tD\t\r5/1\r£2.00\t£12.00\r"
+        << QStringList{"A|B|xxk.bmp||11/8", "C|D||xxk.bmp|5/1"};
     QTest::newRow("thousands groups")
         << QString("A - B\rA\rSzorzó: 1\u00a0001,00\rC - D\rD\r1\u202f250,00\rE - F\rX\r2.500,5\r")
         << QStringList{"A|B|xxk.bmp||1001.00", "C|D||xxk.bmp|1250.00", "E|F|xx.bmp|xx.bmp|2500.5"};
