@@ -38,6 +38,7 @@ enum WordKind : unsigned {
     kButtonLine = 32,
     kMarketLine = 64,
     kPhraseStart = 128,  // the first word of a title or market of several words
+    kRelativeDay = 256,
 };
 
 const QHash<QString, unsigned>& wordKinds() {
@@ -51,6 +52,7 @@ const QHash<QString, unsigned>& wordKinds() {
         add(kLeagueWords, kLeagueWord);
         add(kCountries, kCountryWord);
         add(kDayWords, kDayWord);
+        add(kRelativeDays, kDayWord | kRelativeDay);
         add(kButtons, kButtonLine);
         add(kMarkets, kMarketLine);
         const auto phraseStarts = [&](const auto& list) {
@@ -287,6 +289,7 @@ PriceRead readPrice(QStringView line, bool inPriceColumn, bool due) {
 // "20:45", "12.12.", "2026-12-12", "12/12": digits and the marks of dates and times, but not a
 // number with one decimal mark (that could be a price).
 bool isDateOrTime(QStringView word) {
+    if (word.isEmpty() || !isAsciiDigit(word.front())) return false;  // "-175" is American odds
     int marks = 0;
     bool digit = false;
     for (const QChar ch : word) {
@@ -339,9 +342,9 @@ HeadingWord headingWord(QStringView word) {
     while (!word.isEmpty() && (word.front() == u'(' || word.front() == u')'))
         word = word.sliced(1);
     if (word.isEmpty()) return HeadingWord::Neutral;
-    if (isDateOrTime(word)) return HeadingWord::Dated;
     const QStringView bare = word.chopped(word.endsWith(u'.') ? 1 : 0);
     const unsigned kinds = kindsOf(bare);
+    if (isDateOrTime(word) || (kinds & kRelativeDay) != 0) return HeadingWord::Dated;
     // A country goes with a league ("Anglia - Premier League") but also names a national team
     // ("Skócia - Írország"): on its own it says nothing.
     if ((kinds & (kSportWord | kLeagueWord)) != 0) return HeadingWord::Telling;
@@ -506,6 +509,23 @@ bool isTipHeading(QStringView line) {
            isOneOf(list[1], kTipWords);
 }
 
+// "£5.00", "€ 12,50", "1 500 Ft": an amount of money, a stake or a return beside the tips.
+bool isMoney(QStringView text) {
+    bool marked = false;
+    if (!text.isEmpty() && kCurrencyMarks.contains(text.front())) {
+        text = trimmed(text.sliced(1));
+        marked = true;
+    } else if (!text.isEmpty() && kCurrencyMarks.contains(text.back())) {
+        text = trimmed(text.chopped(1));
+        marked = true;
+    } else if (const qsizetype blank = text.lastIndexOf(u' ');
+               blank > 0 && isOneOf(text.sliced(blank + 1), kCurrencyCodes)) {
+        text = trimmed(text.first(blank));
+        marked = true;
+    }
+    return marked && !text.isEmpty() && isAsciiDigit(text.front()) && numberAt(text, 0).end == text.size();
+}
+
 // A line that is no part of a tip.
 bool isNoise(QStringView line) {
     QStringView text = trimmed(line);
@@ -517,7 +537,8 @@ bool isNoise(QStringView line) {
     for (const QChar ch : text)
         drawn = drawn && !ch.isLetterOrNumber();
     if (drawn) return true;
-    if (isHeaderLine(text) || isHeading(text) || isMetaLine(text) || isTipHeading(text)) return true;
+    if (isHeaderLine(text) || isHeading(text) || isMetaLine(text) || isTipHeading(text) || isMoney(text))
+        return true;
     bool buttons = true;  // "Élő Top", "Elfogad Törlés"
     for (const QStringView word : words(text))
         buttons = buttons && (kindsOf(word) & kButtonLine) != 0;
@@ -645,6 +666,9 @@ bool startsWithTeam(QStringView outcome, QStringView team) {
 
 Side sideOf(QStringView part, QStringView home, QStringView away) {
     part = trimmed(part);
+    // A team's whole name is that team even where it begins the other's ("Dundee", "Dundee United").
+    if (part == home && part != away) return Side::Home;
+    if (part == away && part != home) return Side::Away;
     const bool homeSide = part == home || isStartOf(part, home) || isEndOf(part, home);
     const bool awaySide = part == away || isStartOf(part, away) || isEndOf(part, away);
     if (homeSide != awaySide) return homeSide ? Side::Home : Side::Away;

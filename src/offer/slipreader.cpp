@@ -228,6 +228,16 @@ private:
         lastPriceAt_ = i;
     }
 
+    // The last line skipped before the event in hand that names its outcome, or -1.
+    qsizetype outcomeAbove() const {
+        for (qsizetype k = skipped_.size() - 1; k >= 0; --k) {
+            const QString& above = lines_.at(skipped_.at(k));
+            if (readOutcome(above, tip_.home, tip_.away).certain && readEvent(above).kind == EventKind::None)
+                return skipped_.at(k);
+        }
+        return -1;
+    }
+
     // Teams one under the other with their separator between ("Arsenal", "-", "Chelsea").
     void stackedEvent(qsizetype i) {
         const EventRead event = teams(trimmed(lines_.at(i - 1)), trimmed(lines_.at(i + 1)));
@@ -313,7 +323,9 @@ private:
                 const PriceRead price = readPrice(text);
                 if (price.kind == PriceKind::One || price.kind == PriceKind::Two) return strayPrice(i, text);
                 plain_ = false;
-                if (isNoise(text)) return noteMarket(text);
+                // "Home" or "Away" alone may be the outcome written above its event, though a
+                // header's word too: it is kept for the event below.
+                if (isNoise(text) && !codeOutcome(trimmed(text), {}, {}).certain) return noteMarket(text);
                 if (isRemovalNotice(text)) return refuseRemoved(i, text);
                 skipped_.append(i);
                 return;
@@ -330,7 +342,13 @@ private:
                     }
                 }
                 const OutcomeRead outcome = readOutcome(text, tip_.home, tip_.away);
-                if (outcome.certain)
+                // A fraction or American odds ("5/2", "+250") is due here only after an outcome
+                // written above the event; there "1/2" is that price, not the double chance 1 or 2.
+                const auto otherForm = [&] {
+                    return readPrice(text).kind == PriceKind::None &&
+                           readPrice(text, false, true).kind == PriceKind::One;
+                };
+                if (outcome.certain && !(outcomeAbove() >= 0 && otherForm()))
                     return offer_.isEmpty() ? takeOutcome(i, text, outcome) : takePick(i, text, outcome);
                 if (isNoise(text)) return noteMarket(text);
                 // An offer's prices under the event, its pick stated on the line after them.
@@ -342,17 +360,16 @@ private:
                 if (event.kind == EventKind::Teams && namesHeading(lines_.at(eventAt_)))
                     return takeEvent(i, text, event);
                 const PriceKind price = readPrice(text).kind;
-                if (price == PriceKind::One) {
+                const bool other = price == PriceKind::None && otherForm();
+                if (price == PriceKind::One || other) {
                     // An outcome written above its event ("Tipp: 1", then the teams, then the price),
                     // or below its price.
-                    for (qsizetype k = skipped_.size() - 1; k >= 0; --k) {
-                        const qsizetype above = skipped_.at(k);
-                        const OutcomeRead read = readOutcome(lines_.at(above), tip_.home, tip_.away);
-                        if (!read.certain || readEvent(lines_.at(above)).kind != EventKind::None) continue;
-                        takeOutcome(above, lines_.at(above), read);
+                    if (const qsizetype above = outcomeAbove(); above >= 0) {
+                        takeOutcome(above, lines_.at(above),
+                                    readOutcome(lines_.at(above), tip_.home, tip_.away));
                         return line(i, text);
                     }
-                    for (qsizetype j = i + 1; j < lines_.size(); ++j) {
+                    for (qsizetype j = i + 1; price == PriceKind::One && j < lines_.size(); ++j) {
                         const QString& below = lines_.at(j);
                         if (below.contains(u'\t')) break;
                         const OutcomeRead read = readOutcome(below, tip_.home, tip_.away);
@@ -366,7 +383,7 @@ private:
                         if (!isNoise(below)) break;
                     }
                 }
-                if (event.kind != EventKind::None || price != PriceKind::None)
+                if (event.kind != EventKind::None || price != PriceKind::None || other)
                     return refuse(kOutcomeMissing, lines_.at(eventAt_), i);
                 if (isRemovalNotice(text)) return refuseRemoved(i, text);
                 return takeOutcome(i, text, outcome);
@@ -404,11 +421,14 @@ private:
             if (cell.endsWith(u':')) return false;  // "Selection:⇥Home" is a label and its value
             Column column = Column::Other;
             if (!cell.isEmpty()) {
-                if (!isHeaderLine(cell)) return false;
-                ++named;
+                bool known = false;  // a header's word or phrase ("To Return")
                 for (const HeaderWord& word : kHeaderWords) {
-                    if (same(cell, word.word)) column = word.column;
+                    if (!same(cell, word.word)) continue;
+                    column = word.column;
+                    known = true;
                 }
+                if (!known && !isHeaderLine(cell)) return false;
+                ++named;
                 if (column == Column::Price) priceHeader_ = cell.toString();
             }
             columns.append(column);
@@ -425,6 +445,34 @@ private:
     qsizetype cellOfColumn(Column column, qsizetype cells) const {
         if (columns_.size() != cells) return -1;
         return columns_.indexOf(column);
+    }
+
+    // A row whose price stood in a box: a browser that copies the box's value puts it on a line of
+    // its own under the row, and the row's cells after it on the line after. The price is the
+    // row's when that line is a price alone, written in the cell that waits for it.
+    bool boxedPrice(qsizetype i, QList<QStringView> cells) {
+        if (i + 1 >= lines_.size() || lines_.at(i + 1).contains(u'\t')) return false;
+        const QStringView value = trimmed(lines_.at(i + 1));
+        if (readPrice(value, false, true).kind != PriceKind::One) return false;
+        // The cells the row left for the line after are empty here.
+        while (cells.size() < columns_.size())
+            cells.append(QStringView());
+        const qsizetype n = cells.size();
+        qsizetype box = cellOfColumn(Column::Price, n);
+        for (qsizetype c = 0; box < 0 && c < n; ++c) {
+            if (readPrice(cells.at(c)).labelOnly) box = c;
+        }
+        if (box < 0) return false;
+        const QString price = trimBlanks(cells.at(box).toString() + u' ' + value.toString());
+        if (readPrice(price, columnOf(box, n) == Column::Price).kind != PriceKind::One) return false;
+        QString joined;
+        for (qsizetype c = 0; c < n; ++c) {
+            if (c > 0) joined += u'\t';
+            joined += c == box ? price : cells.at(c).toString();
+        }
+        row(i, keep(joined));
+        next_ = i + 2;
+        return true;
     }
 
     void row(qsizetype i, const QString& text) {
@@ -450,7 +498,9 @@ private:
         // price the copy did not carry ("Szorzó:" alone, an empty price column) is refused.
         if (prices.isEmpty() && slot_ == Slot::Event && offeredRow(i, cells, others)) return;
         if (prices.isEmpty()) {
-            bool tipRow = cellOfColumn(Column::Price, n) >= 0;
+            // A row cut short at its price's box ends where the header's price column begins.
+            bool tipRow = cellOfColumn(Column::Price, n) >= 0 ||
+                          (n < columns_.size() && columns_.indexOf(Column::Price) >= n - 1);
             bool event = false;
             for (const qsizetype c : others) {
                 tipRow = tipRow || readPrice(cells.at(c)).labelOnly;
@@ -458,6 +508,7 @@ private:
             }
             event = event || (cellOfColumn(Column::Home, n) >= 0 && cellOfColumn(Column::Away, n) >= 0);
             if (tipRow && event && slot_ == Slot::Event) {
+                if (boxedPrice(i, cells)) return;
                 blockStart_ = i;
                 return refuse(kPriceMissing, text, i);
             }

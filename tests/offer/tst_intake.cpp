@@ -179,6 +179,19 @@ void TestIntake::readsSlips_data() {
     QTest::newRow("fractional and American odds")
         << "5/2\rA v B\rA\r5/2\rC v D\rDraw\rOdds: EVS\rE v F\rF\r@ +250\rG v H\rH\r-150\r"
         << QStringList{"A|B|xxk.bmp||5/2", "C|D|xx.bmp|xx.bmp|1/1", "E|F||xxk.bmp|+250", "G|H||xxk.bmp|-150"};
+    // A British slip: the pick over its market and event, stakes and returns in pounds; "1/2" under
+    // an event whose pick stood above it is the price, "Dundee" is not the start of "Dundee United".
+    QTest::newRow("pick above its event, stakes and returns")
+        << "Dundee or Draw\rDouble Chance\rDundee v Dundee United\r4/9\rStake\r£5.00\rEst. Returns £7.22\r"
+           "E/W\rCash Out £3.50\rTomorrow\rAway\rMatch Betting\rHull City v Stoke City\r1/2\rC v D\rTo Win: "
+           "D\r-175\r"
+        << QStringList{"Dundee|Dundee United|Xxx.bmp|xx.bmp|4/9", "Hull City|Stoke City||xxk.bmp|1/2",
+                       "C|D||xxk.bmp|-175"};
+    // A browser that copies a price box's value sets it under the row, the row's other cells after it.
+    QTest::newRow("price box under its row")
+        << "Event\tPick\tOdds\tStake\tTo Return\rA v B\tMatch Betting: A\t@\r11/8\r£2.00\t£4.75\r"
+           "C v D\tD\t\r5/1\r£2.00\t£12.00\r"
+        << QStringList{"A|B|xxk.bmp||11/8", "C|D||xxk.bmp|5/1"};
     QTest::newRow("thousands groups")
         << QString("A - B\rA\rSzorzó: 1\u00a0001,00\rC - D\rD\r1\u202f250,00\rE - F\rX\r2.500,5\r")
         << QStringList{"A|B|xxk.bmp||1001.00", "C|D||xxk.bmp|1250.00", "E|F|xx.bmp|xx.bmp|2500.5"};

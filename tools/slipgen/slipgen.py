@@ -14,6 +14,7 @@ offer row whose backed price is told only by its colour.
 
     slipgen.py generate --seed 28 --count 320 --out DIR
     slipgen.py generate --family new --seed 29 --count 160 --out DIR
+    slipgen.py generate --family uk --seed 30 --count 120 --out DIR
     slipgen.py collect DIR --out tests/offer/generated/copies.json
 
 "--family new" builds pages (h0001...) from layouts, sports and outcome forms the first family
@@ -22,6 +23,13 @@ stay as they were for a seed. Its refused pages hide a price as a picture or in 
 cut an event short with "…", keep a removed tip on the slip, or set other offers' prices beside
 or among the slip's tips.
 
+"--family uk" builds English-language pages (u0001...) as British and American books write them:
+prices as fractions, evens and American odds, or decimals with a point; slash dates, stakes and
+returns in pounds, each-way boxes and cash-out buttons. Its tips keep a price in the form the grid
+keeps it: "5/2", "1/1" for evens, "+250", or the decimal. Its refused pages hide a price as a
+picture, in a read-only box or in the page's style, strike an old price out beside the new one
+with nothing saying which holds, or cut an event short with "…".
+
 "collect" gathers the browsers' copies (DIR/NAME.chromium.txt, DIR/NAME.firefox.txt, made by
 tools/browsercopy/copy-pages.sh) with the tips into one table, and checks that no copy is
 empty and that every price of a readable page is in its copy.
@@ -29,6 +37,7 @@ empty and that every price of a readable page is in its copy.
 
 import argparse
 import base64
+from fractions import Fraction
 import html
 import json
 import os
@@ -1251,11 +1260,392 @@ def build_new(seed, index):
     return text, info
 
 
+# --- The English family: British and American books ----------------------------------------------
+#
+# Pages as English-language bookmakers write them: prices as fractions ("5/2", "100/30", "Evens"),
+# as American odds ("+250", "-150") or as decimals with a point; slash dates and English
+# kick-offs; market labels, stakes and returns in pounds, each-way boxes and cash-out buttons
+# beside the tips. Its refused pages hide a price as a picture, in a read-only box or in the
+# page's style, strike the old price out beside the new one with nothing saying which holds, or
+# cut a name short with "…".
+
+UK_CLUBS = [
+    "Leeds United", "Sunderland", "Burnley", "Fulham", "Brentford", "Bournemouth", "Ipswich Town",
+    "Leicester City", "Southampton", "Sheffield United", "Sheffield Wednesday", "West Bromwich Albion",
+    "Norwich City", "Middlesbrough", "Coventry City", "Hull City", "Stoke City", "Swansea City",
+    "Cardiff City", "Queens Park Rangers", "Preston North End", "Blackburn Rovers", "Bristol City",
+    "Millwall", "Plymouth Argyle", "Derby County", "Portsmouth", "Oxford United", "Wrexham",
+    "Birmingham City", "Luton Town", "Watford", "Charlton Athletic", "Bolton Wanderers",
+]
+SCOTTISH_CLUBS = [
+    "Heart of Midlothian", "Hibernian", "Aberdeen", "Dundee", "Dundee United", "Motherwell",
+    "Kilmarnock", "St Mirren", "St Johnstone", "Ross County", "Livingston", "Partick Thistle",
+]
+# Sport: its clubs or players, its competitions (no dashes), whether a draw is an outcome.
+UK_SPORTS = {
+    "football": ([t for t, c in TEAMS if c == "en"] + UK_CLUBS,
+                 ["Premier League", "Championship", "League One", "League Two", "FA Cup", "EFL Cup"], True),
+    "scottish": ([t for t, c in TEAMS if c == "sc"] + SCOTTISH_CLUBS,
+                 ["Scottish Premiership", "Premiership", "Scottish Cup", "Scottish League Cup"], True),
+    "tennis": ([p for p, _ in TENNIS[0]] + ["Jack Draper", "Cameron Norrie", "Dan Evans"],
+               ["ATP Queen's Club", "Wimbledon", "ATP Finals"], False),
+    "darts": (DARTS + ["L. Williams", "C. Dobey", "R. Smith"],
+              ["PDC World Championship", "Premier League Darts", "Grand Slam of Darts"], False),
+}
+UK_SPORT_NAMES = {"football": "Football", "scottish": "Football", "tennis": "Tennis", "darts": "Darts"}
+UK_DAYS = ["Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"]
+UK_SEPARATORS = [" v ", " v ", " vs ", " vs. ", " - ", " – "]
+# The prices of British books: the winnings to one unit staked, in the steps they use.
+FRACTIONS = ["1/10", "1/8", "1/6", "1/5", "2/9", "1/4", "2/7", "1/3", "4/11", "2/5", "4/9", "1/2",
+             "8/15", "4/7", "8/13", "4/6", "8/11", "4/5", "5/6", "10/11", "EVENS", "11/10", "6/5",
+             "5/4", "11/8", "6/4", "13/8", "7/4", "15/8", "2/1", "85/40", "9/4", "5/2", "11/4", "3/1",
+             "10/3", "100/30", "7/2", "4/1", "9/2", "5/1", "11/2", "6/1", "13/2", "7/1", "15/2", "8/1",
+             "9/1", "10/1", "12/1", "14/1", "16/1", "20/1", "25/1", "33/1", "50/1"]
+EVENS = ["Evens", "EVS", "Evs"]
+UK_MARKETS = {True: ["Match Result", "Full Time Result", "Match Betting", "Match Odds"],
+              False: ["Match Betting", "To Win", "Match Winner", "Match Odds"]}
+RETURNS = ["Potential Returns", "To Return", "Returns", "Est. Returns", "Potential Payout"]
+UK_CSS = """
+.ew { color: #555; font-size: 85%; }
+.money { color: #333; }
+.status { font-weight: 700; }
+.clip { display: block; max-width: 200px; overflow: hidden; white-space: nowrap; text-overflow: ellipsis; }
+input.odd { width: 4em; border: none; font-weight: 700; }
+"""
+
+
+def uk_kickoff(rng):
+    hour, minute = rng.choice(range(12, 22)), rng.choice(["00", "15", "30", "45"])
+    day, month = rng.randint(1, 28), rng.randint(1, 12)
+    return rng.choice([
+        f"{rng.choice(UK_DAYS)} {day:02}/{month:02} {hour}:{minute}",
+        f"{day:02}/{month:02}/2026 {hour}:{minute}",
+        f"Today {hour}:{minute}",
+        f"Tomorrow {hour}:{minute}",
+        "Tomorrow",
+        f"{rng.choice(UK_DAYS)} {hour}:{minute}",
+        f"{hour}:{minute}",
+    ])
+
+
+def uk_price(rng, form, short):
+    """The price as the grid keeps it and as the page shows it. `short`: a double chance, priced
+    below evens or about."""
+    if form == "dec":
+        while True:
+            odds, shown = price(rng, "1X" if short else "1", ".")
+            if float(odds) < 1000:
+                return odds, shown
+    step = rng.choice(FRACTIONS[:20] if short else FRACTIONS)
+    if step == "EVENS":
+        return ("1/1", rng.choice(EVENS)) if form == "frac" else ("+100", "+100")
+    if form == "frac":
+        return step, step
+    a, b = (int(x) for x in step.split("/"))
+    # American odds: the winnings on 100 staked, or the stake that wins 100; whole steps only.
+    if a >= b:
+        us = f"+{round(100 * a / b)}"
+    else:
+        us = f"-{round(100 * b / a)}"
+    return us, us
+
+
+class UKTip:
+    def __init__(self, rng, page, sport, home, away):
+        self.sport, self.home, self.away = sport, home, away
+        draw = UK_SPORTS[sport][2]
+        kinds, weights = (["1", "X", "2", "1X", "X2", "12"], [32, 18, 28, 9, 9, 4]) if draw else (["1", "2"], [1, 1])
+        self.kind = rng.choices(kinds, weights)[0]
+        self.league = rng.choice(UK_SPORTS[sport][1])
+        self.when = uk_kickoff(rng)
+        self.market = "Double Chance" if len(self.kind) == 2 else rng.choice(UK_MARKETS[draw])
+        self.odds, self.price = uk_price(rng, page.form, len(self.kind) == 2)
+        self.old = None
+
+    def truth(self):
+        hm, am = MARKERS[self.kind]
+        return f"{self.home}|{self.away}|{hm}|{am}|{self.odds}"
+
+    def decimal(self):
+        return float(odds_value(self.odds))
+
+    def selection(self, rng):
+        home, away = self.home, self.away
+        return rng.choice({"1": [home, home, "Home"], "X": ["Draw"], "2": [away, away, "Away"],
+                           "1X": [f"{home} or Draw", "1X", "Home or Draw"],
+                           "X2": [f"{away} or Draw", f"Draw or {away}", "X2", "Draw or Away"],
+                           "12": [f"{home} or {away}", "12"]}[self.kind])
+
+
+def odds_value(odds):
+    """Decimal odds of the grid's text, exactly, for the page's own sums (stakes and returns)."""
+    if "/" in odds:
+        a, b = odds.split("/")
+        return Fraction(int(a) + int(b), int(b))
+    if odds[0] in "+-":
+        n = int(odds[1:])
+        return Fraction(n + 100, 100) if odds[0] == "+" else Fraction(n + 100, n)
+    return Fraction(odds)
+
+
+class UKPage:
+    def __init__(self, rng, name, layout):
+        self.rng, self.name, self.layout = rng, name, layout
+        self.form = rng.choices(["frac", "us", "dec"], [55, 20, 25])[0]
+        self.sep = rng.choice(UK_SEPARATORS)
+        self.price_label = rng.choices(["", "Odds: ", "Price: ", "@", "@ "], [50, 15, 15, 10, 10])[0]
+        self.market = rng.choices(["none", "label", "line"], [40, 30, 30])[0]
+        self.meta = rng.choices(["none", "when", "league", "both"], [25, 30, 20, 25])[0]
+        self.stake = rng.choices(["none", "line", "split"], [45, 35, 20])[0]
+        self.returns = rng.choice(RETURNS)
+        self.each_way = rng.random() < 0.3
+        self.cash_out = rng.random() < 0.3
+        self.refusal = None
+        self.extra_css = []
+        self.uid = 0
+
+    def event(self, tip):
+        return esc(tip.home + self.sep + tip.away)
+
+    def outcome(self, tip):
+        sel = tip.selection(self.rng)
+        return esc(f"{tip.market}: {sel}" if self.market == "label" else sel)
+
+    def price_html(self, tip, hidden):
+        label = self.price_label
+        if hidden:
+            return esc(label) + uk_hidden_price(self, tip)
+        return esc(label) + f'<span class="price">{esc(tip.price)}</span>'
+
+    def meta_lines(self, tip):
+        sport = UK_SPORT_NAMES[tip.sport]
+        return {"none": [], "when": [tip.when], "league": [f"{sport} · {tip.league}"],
+                "both": [tip.league, tip.when]}[self.meta]
+
+    def money(self, amount):
+        return f"£{amount:,.2f}"
+
+    def extras(self, tip):
+        """What a British slip shows under a tip: its stake and returns, each way, cash out."""
+        rng, out = self.rng, []
+        if self.stake != "none":
+            stake = rng.choice([1, 2, 5, 10, 20, 25])
+            back = stake * tip.decimal()
+            if self.stake == "line":
+                out.append(f"Stake {self.money(stake)}")
+                out.append(f"{self.returns} {self.money(back)}")
+            else:
+                out += ["Stake", self.money(stake), self.returns, self.money(back)]
+        if self.each_way:
+            out.append(rng.choice(["Each Way", "E/W"]))
+        if self.cash_out:
+            out.append(rng.choice(["Cash Out", f"Cash Out {self.money(rng.randint(1, 40) + 0.5)}"]))
+        return [f'<div class="money">{esc(x)}</div>' for x in out]
+
+
+def uk_hidden_price(page, tip):
+    """A price the copy does not carry, or carries beside another with nothing to choose by."""
+    kind = page.refusal
+    page.uid += 1
+    if kind in ("image", "input"):
+        return hidden_price(page, tip)
+    if kind == "style":
+        cls = f"p{page.uid}"
+        page.extra_css.append(f'.{cls}::after {{ content: "{tip.price}"; }}')
+        return f'<span class="price {cls}"></span>'
+    if kind == "strike":
+        return f'<s>{esc(tip.old)}</s> <b class="price">{esc(tip.price)}</b>'
+    return f'<span class="price">{esc(tip.price)}</span>'
+
+
+def uk_event(page, tip, hidden):
+    if hidden and page.refusal == "ellipsis":
+        text = tip.home + page.sep + tip.away
+        keep = len(text) - len(tip.away) + max(1, len(tip.away) // 2)
+        return esc(text[:keep].rstrip() + "…")
+    return page.event(tip)
+
+
+def uk_cards(page, tips, hidden):
+    """A slip of one box a tip: the event then its pick, or the pick over its market and event
+    (the selection first, as many British books show it), the price, then stake and buttons."""
+    rng, out = page.rng, []
+    order = rng.choices(["EOP", "OEP"], [60, 40])[0]
+    for i, tip in enumerate(tips):
+        lines = [f'<div class="meta">{esc(m)}</div>' for m in page.meta_lines(tip)]
+        e, p = uk_event(page, tip, i in hidden), page.price_html(tip, i in hidden)
+        if order == "EOP":
+            lines.append(f'<div class="event">{e}</div>')
+            if page.market == "line":
+                lines.append(f'<div class="meta">{esc(tip.market)}</div>')
+            lines.append(f'<div class="pick">{page.outcome(tip)}</div>')
+        else:
+            lines.append(f'<div class="pick"><b>{esc(tip.selection(rng))}</b></div>')
+            lines.append(f'<div class="meta">{esc(tip.market)}</div>')
+            lines.append(f'<div class="event">{e}</div>')
+        lines.append(f'<div class="odds">{p}</div>')
+        lines += page.extras(tip)
+        if rng.random() < 0.3:
+            lines.append(f"<div><button>{rng.choice(['×', 'Remove'])}</button></div>")
+        out.append('<div class="tip">\n ' + "\n ".join(lines) + "\n</div>")
+    return out
+
+
+def uk_rows(page, tips, hidden):
+    """Flex rows: the event with its kick-off, the pick, the price, the stake."""
+    out = []
+    for i, tip in enumerate(tips):
+        meta = "".join(f'<div class="meta">{esc(m)}</div>' for m in page.meta_lines(tip))
+        items = [f'<div>{meta}<div class="event">{uk_event(page, tip, i in hidden)}</div></div>']
+        if page.market == "line":
+            items.append(f'<div><div class="meta">{esc(tip.market)}</div><div>{page.outcome(tip)}</div></div>')
+        else:
+            items.append(f"<div>{page.outcome(tip)}</div>")
+        items.append(f"<div>{page.price_html(tip, i in hidden)}</div>")
+        extra = page.extras(tip)
+        if extra:
+            items.append("<div>" + "".join(extra) + "</div>")
+        out.append('<div class="row">\n ' + "\n ".join(items) + "\n</div>")
+    return out
+
+
+UK_HEADERS = {"T": ["Kick-off", "Time", "Date"], "E": ["Event", "Match", "Fixture"], "M": ["Market"],
+              "O": ["Selection", "Pick"], "P": ["Odds", "Price"], "S": ["Stake"],
+              "R": ["Returns", "To Return", "Potential Returns"]}
+
+
+def uk_table(page, tips, hidden):
+    rng = page.rng
+    cols = (["T"] if rng.random() < 0.4 else []) + ["E"] + (["M"] if page.market == "line" else []) + ["O", "P"]
+    if page.stake != "none":
+        cols += ["S", "R"]
+    head = "".join(f"<th>{esc(rng.choice(UK_HEADERS[c]))}</th>" for c in cols)
+    rows = []
+    for i, tip in enumerate(tips):
+        stake = rng.choice([2, 5, 10])
+        cell = {"T": esc(tip.when), "E": uk_event(page, tip, i in hidden), "M": esc(tip.market),
+                "O": page.outcome(tip), "P": page.price_html(tip, i in hidden),
+                "S": page.money(stake), "R": page.money(stake * tip.decimal())}
+        rows.append("<tr>" + "".join(f"<td>{cell[c]}</td>" for c in cols) + "</tr>")
+    return ["<table>", f"<thead><tr>{head}</tr></thead>", "<tbody>"] + rows + ["</tbody>", "</table>"]
+
+
+def uk_history(page, tips, hidden):
+    """A list of placed bets: each a single with its state, its pick, price, stake and returns."""
+    rng, out = page.rng, []
+    for i, tip in enumerate(tips):
+        status = rng.choice(["Open", "Won", "Lost", "Settled", "Void"])
+        lines = [f'<div class="status">{rng.choice(["Single", "Singles"])} · {status}</div>'
+                 if rng.random() < 0.5 else f'<div class="status">{status}</div>']
+        lines += [f'<div class="meta">{esc(m)}</div>' for m in page.meta_lines(tip)]
+        lines.append(f'<div class="event">{uk_event(page, tip, i in hidden)}</div>')
+        if page.market == "line":
+            lines.append(f'<div class="meta">{esc(tip.market)}</div>')
+        lines.append(f"<div>{page.outcome(tip)}</div>")
+        lines.append(f"<div>{page.price_html(tip, i in hidden)}</div>")
+        lines += page.extras(tip)
+        if status in ("Won", "Lost") and rng.random() < 0.5:
+            lines.append(f'<div class="meta">Result: {rng.randint(0, 4)}-{rng.randint(0, 4)}</div>')
+        out.append('<div class="tip">\n ' + "\n ".join(lines) + "\n</div>")
+    return out
+
+
+def uk_keyvalue(page, tips, hidden):
+    """Each tip as labels and values, in a table or a definition list."""
+    rng, out = page.rng, []
+    as_dl = rng.random() < 0.5
+    for i, tip in enumerate(tips):
+        items = []
+        if page.meta != "none":
+            items.append(("Kick-off", esc(tip.when)))
+        items.append((rng.choice(["Event", "Match"]), uk_event(page, tip, i in hidden)))
+        if page.market != "none":
+            items.append(("Market", esc(tip.market)))
+            items.append((rng.choice(["Selection", "Pick"]), esc(tip.selection(rng))))
+        else:
+            items.append((rng.choice(["Selection", "Pick"]), page.outcome(tip)))
+        p = page.price_html(tip, i in hidden)
+        if p.startswith(esc(page.price_label)):
+            p = p[len(esc(page.price_label)):]
+        items.append((rng.choice(["Odds", "Price"]), p))
+        if as_dl:
+            out.append("<dl>" + "".join(f"<dt>{k}</dt><dd>{v}</dd>" for k, v in items) + "</dl>")
+        else:
+            out.append("<table>" + "".join(f"<tr><td>{k}:</td><td>{v}</td></tr>" for k, v in items) + "</table>")
+    return out
+
+
+UK_LAYOUTS = ["cards", "rows", "table", "history", "keyvalue"]
+
+
+def uk_summary(page, tips):
+    rng = page.rng
+    total = 1
+    for tip in tips:
+        total *= odds_value(tip.odds)
+    stake = rng.choice([1, 2, 5, 10])
+    lines = []
+    if len(tips) > 1 and rng.random() < 0.7:
+        if page.form == "frac":
+            lines.append(f"Total Odds: {round(total - 1)}/1")
+        elif page.form == "us":
+            lines.append(f"Total Odds: +{round(100 * (total - 1))}")
+        else:
+            lines.append(f"Total Odds: {float(total):.2f}")
+    lines += [f"Total Stake: {page.money(stake)}", f"{page.returns}: {page.money(stake * float(total))}"]
+    out = ['<div class="summary">'] + [f"<div>{esc(x)}</div>" for x in lines]
+    out.append(f"<button>{rng.choice(['Place Bet', 'Place Bets'])}</button>")
+    return out + ["</div>"]
+
+
+def build_uk(seed, index):
+    rng = random.Random(f"uk:{seed}:{index}")
+    name = f"u{index:04}"
+    layout = UK_LAYOUTS[(index - 1) % len(UK_LAYOUTS)] if rng.random() < 0.5 else rng.choice(UK_LAYOUTS)
+    page = UKPage(rng, name, layout)
+    count = rng.choices(range(1, 7), [10, 18, 20, 16, 10, 6])[0]
+    used, tips = set(), []
+    for _ in range(count):
+        sport = rng.choices(list(UK_SPORTS), [50, 20, 15, 15])[0]
+        home, away = rng.sample([t for t in UK_SPORTS[sport][0] if t not in used], 2)
+        used.update((home, away))
+        tips.append(UKTip(rng, page, sport, home, away))
+    refused = rng.random() < 0.2
+    hidden = set()
+    if refused:
+        page.refusal = rng.choice(["image", "input", "style", "strike", "ellipsis"])
+        hidden = set(range(count)) if rng.random() < 0.3 else {rng.randrange(count)}
+        for i in hidden:
+            tip = tips[i]
+            while tip.old in (None, tip.price):
+                tip.old = uk_price(rng, page.form, len(tip.kind) == 2)[1]
+    # Chromium copies a box's value (Firefox does not), so there such a page reads like any other.
+    boxed_only = page.refusal == "input"
+    title = rng.choice(["Bet Slip", "Betslip", f"Accumulator ({count})", "My Bets", "Open Bets"]
+                       if count > 1 else ["Bet Slip", "Betslip", "Single", "My Bets"])
+    body = [f"<h2>{esc(title)}</h2>"]
+    body += {"cards": uk_cards, "rows": uk_rows, "table": uk_table, "history": uk_history,
+             "keyvalue": uk_keyvalue}[layout](page, tips, hidden)
+    if layout != "history":
+        body += uk_summary(page, tips)
+    truth = ["refused"] if refused else [t.truth() for t in tips]
+    prices = [] if refused else [t.price for t in tips]
+    css = CSS + UK_CSS + "\n".join(dict.fromkeys(page.extra_css))
+    text = (f'<!DOCTYPE html>\n<html lang="en-GB">\n<head>\n<meta charset="utf-8">\n'
+            f"<title>{name} – {esc(title)}</title>\n<style>{css}\n</style>\n</head>\n<body>\n"
+            + "\n".join(body) + "\n</body>\n</html>\n")
+    info = {"page": name, "kind": "slip", "layout": layout, "refusal": page.refusal, "tips": truth,
+            "prices": prices}
+    if boxed_only:
+        info["browsers"] = {"chromium": {"tips": [t.truth() for t in tips], "prices": [t.price for t in tips]}}
+    return text, info
+
+
 def generate(args):
     os.makedirs(args.out, exist_ok=True)
     manifest = []
     for index in range(1, args.count + 1):
-        text, info = (build_new if args.family == "new" else build)(args.seed, index)
+        text, info = {"first": build, "new": build_new, "uk": build_uk}[args.family](args.seed, index)
         with open(os.path.join(args.out, info["page"] + ".html"), "w", encoding="utf-8") as f:
             f.write(text)
         with open(os.path.join(args.out, info["page"] + ".tips"), "w", encoding="utf-8") as f:
@@ -1307,8 +1697,9 @@ def main():
     gen = sub.add_parser("generate", help="write NAME.html and NAME.tips for every page")
     gen.add_argument("--seed", type=int, default=28)
     gen.add_argument("--count", type=int, default=320)
-    gen.add_argument("--family", choices=["first", "new"], default="first",
-                     help="new: the layouts, sports and outcome forms of the second family")
+    gen.add_argument("--family", choices=["first", "new", "uk"], default="first",
+                     help="new: the layouts, sports and outcome forms of the second family; "
+                          "uk: English-language pages with fractional and American prices")
     gen.add_argument("--out", required=True)
     col = sub.add_parser("collect", help="gather the copies and tips into one JSON table")
     col.add_argument("dir")
