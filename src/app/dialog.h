@@ -25,6 +25,9 @@ public:
     virtual std::vector<Control*> controls() = 0;
     // The window's own close box: closes without the dialog's leaving steps.
     virtual void closeBox() = 0;
+    // The control that takes the room when the user makes the window larger than its client
+    // size; none for a window of one size.
+    virtual QString growingControl() const { return {}; }
 };
 
 }  // namespace kombinator

@@ -30,6 +30,8 @@ public:
     std::vector<Control*> controls() override { return {&Text1, &Command1, &Command2}; }
     // The close box leaves like "Mégsem": the offer list stays as it was.
     void closeBox() override { Command2_Click(); }
+    // A long offer reads better in a larger window; the buttons keep to its lower right corner.
+    QString growingControl() const override { return QStringLiteral("Text1"); }
 
     // --- Controls ---
     TextEdit Text1;   // the offer lines, one per text line

@@ -8,6 +8,7 @@
 
 #include "app/dialog.h"
 #include "app/form1.h"
+#include "app/language.h"
 #include "keys/gyari.h"
 #include "ui/accessibility.h"
 #include "ui/keyprofileview.h"
@@ -32,9 +33,16 @@ DialogView::DialogView(Dialog& dialog) : QWidget(nullptr), dialog_(dialog), buil
         builder_.setFont({QStringLiteral("List1"), QStringLiteral("List2")}, fixed);
     }
     const Twips size = dialog.clientSize();
-    setFixedSize(pixels(size.width), pixels(size.height));
+    clientSize_ = QSize(pixels(size.width), pixels(size.height));
+    if (dialog.growingControl().isEmpty()) {
+        setFixedSize(clientSize_);
+    } else {
+        setMinimumSize(clientSize_);
+        resize(clientSize_);
+    }
     builder_.build(dialog.controls());
     if (dialog.windowName() == QLatin1String("gyari")) addKeyProfile();
+    if (!dialog.growingControl().isEmpty()) makeResizable(dialog.growingControl());
     // Escape closes the window wherever the focus is: a list would take it for a search.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -57,6 +65,43 @@ void DialogView::addKeyProfile() {
         auto key = keyDialog->keyInHand().value_or(std::pair<int, std::vector<keys::Bet>>());
         profileJob_->request(key.first, std::move(key.second));
     });
+}
+
+DialogView::~DialogView() {
+    if (growing_)
+        saveChoice(objectName() + QStringLiteral("/size"),
+                   QStringLiteral("%1x%2").arg(width()).arg(height()));
+}
+
+void DialogView::makeResizable(const QString& growing) {
+    growing_ = builder_.widget(growing);
+    if (!growing_) return;
+    for (Control* control : dialog_.controls()) {
+        if (QWidget* widget = builder_.widget(control->name()))
+            places_.emplace_back(widget, widget->geometry());
+    }
+    const QStringList saved = savedChoice(objectName() + QStringLiteral("/size")).split(u'x');
+    if (saved.size() == 2) resize(QSize(saved[0].toInt(), saved[1].toInt()).expandedTo(clientSize_));
+}
+
+void DialogView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!growing_) return;
+    const int wider = width() - clientSize_.width();
+    const int taller = height() - clientSize_.height();
+    QRect grown;
+    for (const auto& [widget, place] : places_) {
+        if (widget == growing_) grown = place;
+    }
+    for (const auto& [widget, place] : places_) {
+        if (widget == growing_) {
+            widget->setGeometry(place.adjusted(0, 0, wider, taller));
+            continue;
+        }
+        const int right = place.center().x() > grown.center().x() ? wider : 0;
+        const int down = place.top() >= grown.bottom() ? taller : 0;
+        widget->setGeometry(place.translated(right, down));
+    }
 }
 
 void DialogView::closeEvent(QCloseEvent* event) {

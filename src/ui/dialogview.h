@@ -21,6 +21,8 @@ class DialogView : public QWidget {
     Q_OBJECT
 public:
     explicit DialogView(Dialog& dialog);
+    // Keeps the size the user gave a window that can grow, for its next opening.
+    ~DialogView() override;
 
     QWidget* controlWidget(const QString& name) const { return builder_.widget(name); }
 
@@ -29,14 +31,21 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // Escape closes the window as its close box does.
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // The key dialog shows under its controls what the key in hand pays.
     void addKeyProfile();
+    // A window that can grow: its growing control takes the room; the controls under it keep to
+    // the corner they stand nearest.
+    void makeResizable(const QString& growing);
 
     Dialog& dialog_;
     WindowBuilder builder_;
     std::unique_ptr<keys::KeyProfileJob> profileJob_;
+    QSize clientSize_;
+    QWidget* growing_ = nullptr;
+    std::vector<std::pair<QWidget*, QRect>> places_;  // every control's place at the client size
 };
 
 // Answers the main window's dialog events with the dialogs' windows.

@@ -19,6 +19,7 @@
 #include "app/form1.h"
 #include "fakeplatform.h"
 #include "keys/gyari.h"
+#include "store/form2.h"
 
 #include <QTableWidget>
 #include "testmain.h"
@@ -110,6 +111,35 @@ private slots:
         QCOMPARE(pressed.count(), 1);
         QTest::mouseClick(view->controlWidget("Option1_1"), Qt::LeftButton);
         QCOMPARE(dialog.Option1.selected(), 1);
+    }
+
+    // The editor grows as the user drags its corner, its text taking the room and its buttons
+    // keeping to the corner, and opens next time at the size it was left at.
+    void editorGrowsAndKeepsItsSize() {
+        FakePlatform platform;
+        Form1 form(platform);
+        DialogViews views(form);
+        // Their places in the window of its own size.
+        const QRect text(8, 8, 464, 300);
+        const QRect done(296, 316, 84, 28);
+        QSize size(480, 352);
+        for (const QSize larger : {QSize(700, 500), QSize(300, 200)}) {
+            form.Command7.click();
+            DialogView* view = views.view(form.form2Dialog());
+            QVERIFY(view && QTest::qWaitForWindowExposed(view));
+            QCOMPARE(view->size(), size);
+            view->resize(larger);
+            size = larger.expandedTo(QSize(480, 352));
+            const QSize more = size - QSize(480, 352);
+            QCOMPARE(view->size(), size);
+            QCOMPARE(view->controlWidget("Text1")->geometry(),
+                     text.adjusted(0, 0, more.width(), more.height()));
+            QCOMPARE(view->controlWidget("Command1")->geometry(),
+                     done.translated(more.width(), more.height()));
+            qobject_cast<Form2*>(form.form2Dialog())->Command2.click();
+            QTRY_VERIFY(!views.view(form.form2Dialog()));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
     }
 
     void textReachesTheModelWithCrLf() {
