@@ -16,9 +16,11 @@
 #include <QScrollBar>
 #include <QStyleHints>
 #include <QTextBoundaryFinder>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace kombinator::ui {
 
@@ -26,6 +28,11 @@ namespace {
 
 constexpr int kMargin = 4;   // between the frame and the text, as a plain text field has it
 constexpr int kTabStop = 4;  // a tab shows as wide as this many blanks
+// A line up to this long is shaped as the desktop draws text: kerning, a letter with its accents,
+// the input method's text being composed. A longer one, which no offer has, is measured a
+// character at a time, so that drawing it costs no more than the part in view.
+constexpr qsizetype kShapedLength = 4096;
+constexpr qreal kUnwrapped = 1e6;  // a line's width for the layout: never wrapped
 
 // The lines of `text`: CR LF, a lone CR and a lone LF each end one. Always at least one line.
 QStringList splitLines(QStringView text) {
@@ -215,10 +222,6 @@ LinesEdit::LinesEdit(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setCursor(Qt::IBeamCursor);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
-    // Carets and selections are placed by adding up character widths, which kerning would shift.
-    QFont plain = font();
-    plain.setKerning(false);
-    setFont(plain);
     measureAll();
 }
 
@@ -314,8 +317,9 @@ void LinesEdit::replace(Position from, Position to, const QString& text) {
 QRect LinesEdit::characterRect(Position position) const {
     const Position at = clamped(position);
     const QString& line = lines_.at(at.line);
-    const qreal left = kMargin - horizontalScrollBar()->value() + xOf(line, at.column);
-    const qreal width = at.column < line.size() ? advance(line, at.column) : 1;
+    const qreal x = xOf(line, at.column);
+    const qreal left = kMargin - horizontalScrollBar()->value() + x;
+    const qreal width = at.column < line.size() ? std::max<qreal>(1, xOf(line, at.column + 1) - x) : 1;
     const int top = kMargin + (at.line - verticalScrollBar()->value()) * lineHeight();
     return QRectF(left, top, width, lineHeight()).toAlignedRect();
 }
@@ -337,7 +341,9 @@ void LinesEdit::ensureVisible(Position position) {
         vertical->setValue(at.line - rows + 1);
     }
     QScrollBar* horizontal = horizontalScrollBar();
-    const int x = static_cast<int>(std::lround(xOf(lines_.at(at.line), at.column)));
+    // Near enough for the view, which keeps a third of its width beyond the caret, and no line
+    // is shaped for it: a keystroke costs the same on any line.
+    const int x = static_cast<int>(std::lround(extentOf(lines_.at(at.line), at.column)));
     const int width = viewport()->width() - 2 * kMargin;
     if (x < horizontal->value()) {
         horizontal->setValue(std::max(0, x - width / 3));
@@ -409,17 +415,40 @@ void LinesEdit::paintEvent(QPaintEvent* event) {
     const auto [from, to] = selectionEnds();
     const int first = verticalScrollBar()->value();
     const int last = std::min(lineCount() - 1, first + event->rect().bottom() / height + 1);
+    QTextCharFormat selected;
+    selected.setBackground(colours.brush(group, QPalette::Highlight));
+    selected.setForeground(colours.brush(group, QPalette::HighlightedText));
     for (int line = first; line <= last; ++line) {
         const QString& text = lines_.at(line);
         const int top = kMargin + (line - first) * height;
+        const bool composing = line == caret_.line && !preedit_.isEmpty();
+        const std::unique_ptr<QTextLayout> layout = shaped(text, composing ? caret_.column : -1);
+        const bool inSelection = from != to && line >= from.line && line <= to.line;
+        const int start = inSelection && line == from.line ? from.column : 0;
+        const int end = inSelection && line == to.line ? to.column : static_cast<int>(text.size());
         painter.setPen(colours.color(group, QPalette::Text));
-        drawLine(painter, text, left, top + ascent);
-        if (line < from.line || line > to.line || from == to) continue;
-        // The selected part again, in the selection's colours; a selected line end shows as a
-        // blank's width.
-        const qreal x0 = left + (line == from.line ? xOf(text, from.column) : 0);
-        qreal x1 = left + (line == to.line ? xOf(text, to.column) : widthOf(text));
-        if (line != to.line) x1 += advance(QStringLiteral(" "), 0);
+        if (layout) {
+            QList<QTextLayout::FormatRange> formats;
+            if (inSelection && end > start) formats.append({start, end - start, selected});
+            if (composing) {
+                QTextCharFormat underlined;
+                underlined.setFontUnderline(true);
+                formats.append({caret_.column, static_cast<int>(preedit_.size()), underlined});
+            }
+            layout->draw(&painter, QPointF(left, top), formats);
+        } else {
+            drawLine(painter, text, left, top + ascent);
+        }
+        if (!inSelection) continue;
+        // A selected line end shows as a blank's width; a line too long to be shaped draws its
+        // selected part again in the selection's colours.
+        const qreal x0 = left + xOf(text, start);
+        qreal x1 = left + xOf(text, end);
+        if (line != to.line) {
+            painter.fillRect(QRectF(x1, top, advance(QStringLiteral(" "), 0), height),
+                             colours.brush(group, QPalette::Highlight));
+        }
+        if (layout) continue;
         const QRectF band(x0, top, x1 - x0, height);
         painter.save();
         painter.fillRect(band, colours.brush(group, QPalette::Highlight));
@@ -430,7 +459,11 @@ void LinesEdit::paintEvent(QPaintEvent* event) {
     }
     for (const Position at : {caret_, dropAt_.value_or(Position{-1, 0})}) {
         if ((at == caret_ && !caretShown_) || at.line < first || at.line > last) continue;
-        const qreal x = left + xOf(lines_.at(at.line), at.column);
+        qreal x = left + xOf(lines_.at(at.line), at.column);
+        if (at == caret_ && !preedit_.isEmpty()) {
+            if (const auto layout = shaped(lines_.at(at.line), at.column))
+                x = left + layout->lineAt(0).cursorToX(at.column + preeditCursor_);
+        }
         painter.fillRect(QRectF(x, kMargin + (at.line - first) * height, 1, height),
                          colours.color(group, QPalette::Text));
     }
@@ -699,19 +732,18 @@ void LinesEdit::timerEvent(QTimerEvent* event) {
 
 void LinesEdit::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
-        if (font().kerning()) {
-            QFont plain = font();
-            plain.setKerning(false);
-            setFont(plain);
-            return;
-        }
-        measureAll();
-    }
+    if (event->type() == QEvent::FontChange) measureAll();
 }
 
 void LinesEdit::inputMethodEvent(QInputMethodEvent* event) {
+    // The text being composed shows at the caret, underlined, until the input method commits it.
+    preedit_ = event->preeditString();
+    preeditCursor_ = static_cast<int>(preedit_.size());
+    for (const QInputMethodEvent::Attribute& attribute : event->attributes()) {
+        if (attribute.type == QInputMethodEvent::Cursor) preeditCursor_ = attribute.start;
+    }
     if (!event->commitString().isEmpty() || event->replacementLength() > 0) typeText(event->commitString());
+    viewport()->update();
     event->accept();
 }
 
@@ -916,7 +948,7 @@ LinesEdit::Position LinesEdit::replaceRange(Position from, Position to, const QS
     bool heldWidest = false;
     for (int line = from.line; line <= to.line && !heldWidest; ++line) {
         const QString& old = lines_.at(line);
-        heldWidest = old.size() * widestCharacter_ >= widest_ && widthOf(old) >= widest_;
+        heldWidest = old.size() * widestCharacter_ >= widest_ && extentOf(old) >= widest_;
     }
     Position end;
     if (from.line == to.line && !text.contains(u'\n')) {
@@ -946,7 +978,7 @@ LinesEdit::Position LinesEdit::replaceRange(Position from, Position to, const QS
     for (int line = from.line; line <= end.line; ++line) {
         const QString& edited = lines_.at(line);
         if (edited.size() * widestCharacter_ >= (heldWidest ? editedWidest : widest_))
-            editedWidest = std::max(editedWidest, widthOf(edited));
+            editedWidest = std::max(editedWidest, extentOf(edited));
     }
     if (heldWidest && editedWidest < widestBefore) {
         widest_ = 0;
@@ -1063,14 +1095,37 @@ qreal LinesEdit::advance(const QString& text, int index) const {
     return known;
 }
 
+std::unique_ptr<QTextLayout> LinesEdit::shaped(const QString& text, int preeditAt) const {
+    if (text.size() > kShapedLength) return nullptr;
+    auto layout = std::make_unique<QTextLayout>(text, font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTabStopDistance(kTabStop * QFontMetricsF(font()).horizontalAdvance(u' '));
+    layout->setTextOption(option);
+    if (preeditAt >= 0) layout->setPreeditArea(preeditAt, preedit_);
+    layout->beginLayout();
+    QTextLine line = layout->createLine();
+    if (line.isValid()) line.setLineWidth(kUnwrapped);
+    layout->endLayout();
+    return layout;
+}
+
+const QTextLayout* LinesEdit::shapedLine(const QString& text) const {
+    if (!lastShaped_ || text != lastShapedText_) {
+        lastShaped_ = shaped(text);
+        lastShapedText_ = text;
+    }
+    return lastShaped_.get();
+}
+
 qreal LinesEdit::xOf(const QString& text, int column) const {
-    qreal x = 0;
-    for (int i = 0; i < column && i < text.size(); ++i)
-        x += advance(text, i);
-    return x;
+    if (const QTextLayout* layout = shapedLine(text)) return layout->lineAt(0).cursorToX(column);
+    return extentOf(text, column);
 }
 
 int LinesEdit::columnAt(const QString& text, qreal x) const {
+    if (const QTextLayout* layout = shapedLine(text))
+        return layout->lineAt(0).xToCursor(x, QTextLine::CursorBetweenCharacters);
     qreal at = 0;
     const int n = static_cast<int>(text.size());
     for (int i = 0; i < n; ++i) {
@@ -1110,6 +1165,7 @@ void LinesEdit::drawLine(QPainter& painter, const QString& text, qreal left, int
 
 void LinesEdit::measureAll() {
     advances_.assign(0x10000, -1.0f);
+    lastShaped_.reset();  // shaped in the old font
     const QFontMetricsF metrics(font());
     widestCharacter_ = std::max(metrics.maxWidth(), kTabStop * metrics.horizontalAdvance(u' '));
     widest_ = 0;
@@ -1119,14 +1175,19 @@ void LinesEdit::measureAll() {
     viewport()->update();
 }
 
+qreal LinesEdit::extentOf(const QString& text, int column) const {
+    qreal x = 0;
+    const int end =
+        column < 0 ? static_cast<int>(text.size()) : std::min(column, static_cast<int>(text.size()));
+    for (int i = 0; i < end; ++i)
+        x += advance(text, i);
+    return x;
+}
+
 void LinesEdit::widen(const QString& text) {
     // A line too short to be wider than the widest so far is not measured.
-    qreal x = 0;
-    const int n = static_cast<int>(text.size());
-    if (n * widestCharacter_ < widest_) return;
-    for (int i = 0; i < n; ++i)
-        x += advance(text, i);
-    widest_ = std::max(widest_, x);
+    if (text.size() * widestCharacter_ < widest_) return;
+    widest_ = std::max(widest_, extentOf(text));
 }
 
 void LinesEdit::updateScrollBars() {

@@ -9,8 +9,11 @@
 #include <QPoint>
 #include <QStringList>
 
+class QTextLayout;
+
 #include <compare>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -141,10 +144,18 @@ private:
     Position lineMoved(Position position, int lines) const;
     int visibleRows() const;
     int lineHeight() const;
+    // The line shaped for drawing and placing the caret, with the text being composed at
+    // `preeditAt`; none for a line too long to shape, which is measured by `advance` instead.
+    std::unique_ptr<QTextLayout> shaped(const QString& text, int preeditAt = -1) const;
+    // The line the caret is on is placed again and again (the caret, the view, the input
+    // method's box): its shape is kept until its text changes.
+    const QTextLayout* shapedLine(const QString& text) const;
     qreal advance(const QString& text, int index) const;
     qreal xOf(const QString& text, int column) const;
     int columnAt(const QString& text, qreal x) const;
-    qreal widthOf(const QString& text) const { return xOf(text, static_cast<int>(text.size())); }
+    // A line's width (up to `column`, or whole) for the scroll range and the view, added up a
+    // character at a time: quick for a million lines, and near enough to the shaped width.
+    qreal extentOf(const QString& text, int column = -1) const;
     void drawLine(QPainter& painter, const QString& text, qreal left, int baseline) const;
     void measureAll();
     void widen(const QString& text);
@@ -178,6 +189,10 @@ private:
     std::optional<Position> dropAt_;
     bool droppedHere_ = false;
     FindBar* findBar_ = nullptr;  // a child of the field
+    mutable std::unique_ptr<QTextLayout> lastShaped_;
+    mutable QString lastShapedText_;
+    QString preedit_;  // what the input method is composing at the caret
+    int preeditCursor_ = 0;
     std::vector<Edit> undo_;
     std::vector<Edit> redo_;
     mutable std::vector<float> advances_;    // per character of the basic plane, -1 until measured
