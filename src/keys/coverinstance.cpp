@@ -24,6 +24,8 @@ struct Binomials {
 };
 const Binomials kBinomials;
 
+}  // namespace
+
 int colexRank(Bet set) {
     int rank = 0;
     int i = 0;
@@ -32,6 +34,8 @@ int colexRank(Bet set) {
             kBinomials.value[static_cast<std::size_t>(std::countr_zero(rest))][static_cast<std::size_t>(++i)];
     return rank;
 }
+
+namespace {
 
 // The next larger number with as many bits set (Gosper): walks the r-sets in colex order.
 Bet nextSameCount(Bet set) {
@@ -70,6 +74,10 @@ std::int64_t CoverInstance::coverageWork(KeyShape s) {
     return pairs <= kMaxTablePairs ? pairs : 3 * pairs;
 }
 
+bool CoverInstance::keepsTables(KeyShape s) {
+    return coverageWork(s) <= kMaxTablePairs;
+}
+
 CoverInstance::CoverInstance(KeyShape shape)
     : shape_(shape),
       targetCount_(static_cast<int>(binomial(shape.n, shape.m))),
@@ -80,7 +88,7 @@ CoverInstance::CoverInstance(KeyShape shape)
         for (Bet rest = local; rest != 0; rest &= rest - 1)
             positions_.push_back(static_cast<std::uint8_t>(std::countr_zero(rest)));
     });
-    tables_ = coverageWork(shape) <= kMaxTablePairs;
+    tables_ = keepsTables(shape);
     targetSets_.reserve(static_cast<std::size_t>(targetCount_));
     forEachSubset(shape.n, shape.m, [&](Bet set) { targetSets_.push_back(static_cast<std::uint32_t>(set)); });
     targetBuffer_.reserve(static_cast<std::size_t>(perBlock_));
