@@ -107,7 +107,11 @@ void TestKeyMakerDialog::inputsKeepTheirLimits() {
     QCOMPARE(guarantee->minimum(), 3);
     QCOMPARE(guarantee->maximum(), 23);
     f.window->keyMakerDialog()->setShape({4, 18, 8});
-    QCOMPARE(f.child<QLabel>("bound")->text(), QStringLiteral("74 fogadás"));
+    QCOMPARE(f.child<QLabel>("bound")->text(), QStringLiteral("96 fogadás"));
+    QCOMPARE(f.child<QLabel>("best")->text(), QStringLiteral("nincs közölt érték"));
+    f.window->keyMakerDialog()->setShape({4, 17, 9});
+    QCOMPARE(f.child<QLabel>("best")->text(), QStringLiteral("42 fogadás"));
+    f.window->keyMakerDialog()->setShape({4, 18, 8});
     QCOMPARE(
         f.child<QLabel>("promise")->text(),
         QStringLiteral("Ha a 18 esemény közül legalább 8 tipp bejön, legalább egy 4 tippes kötés nyer."));
@@ -149,6 +153,9 @@ void TestKeyMakerDialog::savedKeyIsListedAtOnce() {
     QVERIFY(finished.wait(20000));
     QCOMPARE(f.child<QLabel>("found")->text(), QStringLiteral("3 fogadás"));
     QCOMPARE(f.child<QProgressBar>("progress")->value(), 100);
+    QCOMPARE(f.child<QLabel>("standing")->text(),
+             QStringLiteral(
+                 "3 fogadás, a legjobb ismert: 3, bizonyított alsó korlát: 3 – egyenlő a legjobb ismerttel"));
     QVERIFY(
         f.child<QLabel>("status")->text().endsWith(QStringLiteral("Ennél kevesebb fogadással nem lehet.")));
     // Groups 1-3, 4-6, 7-9: of 7 winners the two losers hit one group or two.
