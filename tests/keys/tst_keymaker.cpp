@@ -10,6 +10,7 @@
 #include <bit>
 
 #include "keydesk.h"
+#include "keys/annealing.h"
 #include "keys/keymaker.h"
 #include "keys/keysearch.h"
 #include "keys/keyverdict.h"
@@ -40,6 +41,8 @@ private slots:
     void madeKeyIsProvenAndMinimal();
     void bounds_data();
     void bounds();
+    void annealedKeyIsProven_data();
+    void annealedKeyIsProven();
     void shapes_data();
     void shapes();
     void keyBookFileNames_data();
@@ -124,6 +127,27 @@ void TestKeyMaker::bounds() {
     QCOMPARE(lowerBound(shape), bound);
     if (constructed > 0) QCOMPARE(static_cast<qint64>(constructKey(shape).size()), constructed);
     QCOMPARE(bestKnownSize(shape).value_or(0), best);
+}
+
+// The annealing on its own, from the constructed key, within a budget of winner sets visited: its
+// key is proven and, where the budget allows, smaller.
+void TestKeyMaker::annealedKeyIsProven_data() {
+    QTest::addColumn<KeyShape>("shape");
+    QTest::addColumn<bool>("smaller");
+    QTest::newRow("05_13_09") << shapeOf("05_13_09") << true;
+    QTest::newRow("04_12_07") << shapeOf("04_12_07") << true;
+    QTest::newRow("05_24_16: 735471 winner sets, 75582 through a bet") << shapeOf("05_24_16") << false;
+}
+
+void TestKeyMaker::annealedKeyIsProven() {
+    QFETCH(KeyShape, shape);
+    QFETCH(bool, smaller);
+    const std::vector<Bet> start = constructKey(shape);
+    KeyAnnealer annealer(shape, start, 7);
+    const std::vector<Bet> key =
+        annealer.shrink(searchGoal(shape), [](const AnnealStatus& at) { return at.work < 20'000'000; });
+    QVERIFY(provesGuarantee(shape, key));
+    QVERIFY(key.size() <= start.size() - (smaller ? 1 : 0));
 }
 
 void TestKeyMaker::shapes_data() {
