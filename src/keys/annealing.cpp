@@ -14,12 +14,16 @@ namespace {
 constexpr int kCandidates = 3;
 // The temperature falls by this factor after each round of moves ...
 constexpr double kCooling = 0.95;
-// ... and rises again to where it began after this many rounds without a lower cost.
+// ... and rises again after this many rounds without a lower cost: each time somewhat higher than
+// before, up to a limit, while the size tried stays out of reach.
 constexpr int kFrozenRounds = 25;
+constexpr double kReheating = 1.25;
+constexpr double kMostHeat = 1.5;
 // How often (in winner sets visited) the caller hears where the run stands.
 constexpr std::int64_t kAnnealReportWork = 400'000;
-// A move that raises the cost by the average rise is taken with about this probability at first.
-constexpr double kStartAcceptance = 0.001;
+// A move that raises the cost by the average rise is taken with about this probability at first:
+// the search starts cold, since at higher temperatures the family drifts far from any key.
+constexpr double kStartAcceptance = 1e-6;
 
 Bet nthBit(Bet set, std::size_t n) {
     for (; n > 0; --n)
@@ -106,9 +110,9 @@ void KeyAnnealer::dropWeakestBet() {
 // One move, as Nurmela and Östergård make it: an uncovered winner set is drawn, and a bet with all
 // but one of its tips in it swaps that tip for one of the set's, so that the set is covered (where
 // no bet is that close, the closest of a few drawn moves one tip nearer). Taken when the cost does
-// not rise, otherwise with the probability exp(-rise / temperature). With `limit` below 0 the move is
+// not rise, otherwise with the probability exp(-rise / temperature). With `weighOnly` the move is
 // only weighed: `delta` is its exact change of cost and nothing moves.
-bool KeyAnnealer::tryMove(double temperature, std::int64_t& delta, int limit) {
+bool KeyAnnealer::tryMove(double temperature, std::int64_t& delta, bool weighOnly) {
     const Bet target = uncovered_[rng_.below(uncovered_.size())];
     near_.clear();
     for (std::size_t i = 0; i < bets_.size(); ++i) {
@@ -134,7 +138,6 @@ bool KeyAnnealer::tryMove(double temperature, std::int64_t& delta, int limit) {
     // sets the moved bet newly covers are found among the uncovered ones while those are fewer than
     // the sets through a bet. The rise the draw allows is known before the sets the bet alone
     // covers are counted, so most refused moves stop after a few of them.
-    const bool exact = limit < 0;
     std::int64_t won = 0;
     coming_.clear();
     if (static_cast<std::int64_t>(uncovered_.size()) < perBet_) {
@@ -151,7 +154,7 @@ bool KeyAnnealer::tryMove(double temperature, std::int64_t& delta, int limit) {
         });
     }
     std::int64_t allowed = INT64_MAX;
-    if (!exact) {
+    if (!weighOnly) {
         const double draw = static_cast<double>(rng_.next() >> 11) * 0x1.0p-53;
         const double rise = temperature > 0 && draw > 0 ? -std::log(draw) * temperature : 0.0;
         allowed = won + static_cast<std::int64_t>(std::min(rise, 1e15));
@@ -165,7 +168,7 @@ bool KeyAnnealer::tryMove(double temperature, std::int64_t& delta, int limit) {
         return lost <= allowed;
     });
     delta = lost - won;
-    if (lost > allowed || exact) return false;
+    if (lost > allowed || weighOnly) return false;
     if (coming_.empty()) {
         forEachTarget(moved, [&](std::uint32_t set, int t) {
             if ((set & bet) != bet) coming_.emplace_back(set, t);
@@ -189,7 +192,7 @@ double KeyAnnealer::startingTemperature() {
     std::int64_t total = 0;
     for (int i = 0; i < 64 && !uncovered_.empty(); ++i) {
         std::int64_t delta = 0;
-        tryMove(0, delta, -1);
+        tryMove(0, delta, true);
         if (delta > 0) {
             total += delta;
             ++rises;
@@ -217,19 +220,20 @@ std::vector<Bet> KeyAnnealer::shrink(std::int64_t goal,
         }
         const double hot = startingTemperature();
         double temperature = hot;
-        std::int64_t lowest = static_cast<std::int64_t>(uncovered_.size());
+        std::int64_t lowest = INT64_MAX;
         const std::int64_t movesPerRound = std::max<std::int64_t>(
             500, static_cast<std::int64_t>(bets_.size()) * shape_.k * (shape_.n - shape_.k) / 2);
         int frozen = 0;
+        double heat = 1.0;
         bool stop = false;
         while (!uncovered_.empty() && !stop) {
             for (std::int64_t move = 0; move < movesPerRound && !uncovered_.empty(); ++move) {
                 std::int64_t delta = 0;
-                tryMove(temperature, delta, 0);
+                tryMove(temperature, delta, false);
                 if (work_ >= nextReport) {
                     nextReport = work_ + kAnnealReportWork;
-                    status.uncovered =
-                        std::min<std::int64_t>(lowest, static_cast<std::int64_t>(uncovered_.size()));
+                    status.uncovered = std::min<std::int64_t>(status.uncovered,
+                                                              static_cast<std::int64_t>(uncovered_.size()));
                     status.work = work_;
                     if (!keepGoing(status)) {
                         stop = true;
@@ -243,7 +247,8 @@ std::vector<Bet> KeyAnnealer::shrink(std::int64_t goal,
                 frozen = 0;
             } else if (++frozen >= kFrozenRounds) {
                 frozen = 0;
-                temperature = hot;
+                heat = std::min(heat * kReheating, kMostHeat);
+                temperature = hot * heat;
                 lowest = INT64_MAX;
                 continue;
             }

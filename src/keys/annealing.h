@@ -42,7 +42,7 @@ private:
     void forEachTarget(Bet bet, Visit visit);
     void add(Bet bet);
     void dropWeakestBet();
-    bool tryMove(double temperature, std::int64_t& delta, int limit);
+    bool tryMove(double temperature, std::int64_t& delta, bool weighOnly);
     double startingTemperature();
     void pushUncovered(std::uint32_t set, int rank);
     void dropUncovered(int rank);

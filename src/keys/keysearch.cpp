@@ -19,10 +19,10 @@ constexpr std::int64_t kGreedyShare = 20;
 // here, such as 24 events with 12 winners) are left to the annealing alone: the weighted local
 // search could not even set itself up within the window's budget, nor stop promptly when asked.
 constexpr std::int64_t kMaxLocalSearchSetup = 1'500'000'000;
-// Elsewhere the weighted local search, which does better on most shapes, has this share of the
-// processor time (or, without a cap, this much work); the annealing takes the rest, from the best
-// key met.
-constexpr double kLocalSearchShare = 0.75;
+// Elsewhere the weighted local search, which settles the small shapes quickly, has this share of
+// the processor time (or, without a cap, this much work); the annealing, which gets further on the
+// harder ones, takes the rest from the best key met.
+constexpr double kLocalSearchShare = 0.25;
 constexpr std::int64_t kLocalSearchWork = 1'250'000'000;
 
 double processSeconds() {
