@@ -138,6 +138,18 @@ std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>&
             WeightedLocalSearch search(inst, start, rng.next());
             const std::int64_t before = work;
             std::vector<int> found = search.shrink(localWork - before, goal, [&](std::size_t size) {
+                // Below the best key the family tries a smaller size; the sets it leaves uncovered
+                // are counted from the first time it is seen at that size.
+                const auto uncovered = static_cast<std::int64_t>(search.uncoveredCount());
+                if (search.familySize() >= best.size() || uncovered == 0) {
+                    status.trying = 0;
+                } else if (search.familySize() != status.trying) {
+                    status.trying = search.familySize();
+                    status.uncoveredAtStart = uncovered;
+                } else {
+                    status.uncoveredAtStart = std::max(status.uncoveredAtStart, uncovered);
+                }
+                status.uncovered = uncovered;
                 localDone = !reportLocal(std::min(size, best.size()), before + search.work());
                 return !localDone;
             });

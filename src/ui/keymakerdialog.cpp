@@ -208,7 +208,7 @@ void KeyMakerDialog::showProgress(qulonglong bestSize, int percent, double secon
     } else if (trying > 0 && uncoveredAtStart > 0) {
         // The bar fills as the sets the smaller size leaves uncovered get covered.
         progress_->setRange(0, static_cast<int>(uncoveredAtStart));
-        progress_->setValue(static_cast<int>(uncoveredAtStart - uncovered));
+        progress_->setValue(static_cast<int>(std::max<qlonglong>(0, uncoveredAtStart - uncovered)));
         progress_->setFormat(keys::uncoveredText(uncovered));
     }
 }

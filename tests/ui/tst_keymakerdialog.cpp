@@ -136,6 +136,16 @@ void TestKeyMakerDialog::searchRunsBesideTheWindowAndStops() {
     QVERIFY(f.child<QPushButton>("save")->isEnabled());
     QVERIFY(f.child<QLabel>("status")->text().startsWith(QStringLiteral("Leállítva. Ellenőrizve: ")));
     QCOMPARE(f.child<QLabel>("found")->text(), QStringLiteral("%1 fogadás").arg(dialog->key().size()));
+
+    // "Tovább javítom" goes on from the key and tells what size it tries and what is left uncovered.
+    f.child<QPushButton>("improve")->click();
+    QVERIFY(dialog->isSearching());
+    QTRY_VERIFY_WITH_TIMEOUT(f.child<QLabel>("status")->text().startsWith(QStringLiteral("Most: ")), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        f.child<QProgressBar>("progress")->text().endsWith(QStringLiteral("fedetlen nyerő tippsor")), 20000);
+    f.child<QPushButton>("cancel")->click();
+    QVERIFY(finished.wait(20000));
+    QVERIFY(keys::provesGuarantee({4, 18, 8}, dialog->key()));
 }
 
 void TestKeyMakerDialog::savedKeyIsListedAtOnce() {
