@@ -43,13 +43,14 @@ KeyAnnealer::KeyAnnealer(KeyShape shape, const std::vector<Bet>& start, std::uin
         add(bet);
 }
 
-// Visits the winner sets through `bet` while `visit` returns true.
+// Visits the winner sets through `bet` that leave out the events of `without`, while `visit`
+// returns true.
 template <typename Visit>
-void KeyAnnealer::forEachTarget(Bet bet, Visit visit) {
+void KeyAnnealer::forEachTarget(Bet bet, Visit visit, Bet without) {
     int others[kMaxEvents];
     int count = 0;
     for (int event = 0; event < shape_.n; ++event) {
-        if (!((bet >> event) & 1)) others[count++] = event;
+        if (!(((bet | without) >> event) & 1)) others[count++] = event;
     }
     const int r = shape_.m - shape_.k;
     const Bet end = bit(count);
@@ -145,13 +146,14 @@ bool KeyAnnealer::tryMove(double temperature, std::int64_t& delta, bool weighOnl
             won += (set & moved) == moved;
         work_ += static_cast<std::int64_t>(uncovered_.size());
     } else {
-        forEachTarget(moved, [&](std::uint32_t set, int t) {
-            if ((set & bet) != bet) {
+        forEachTarget(
+            moved,
+            [&](std::uint32_t set, int t) {
                 coming_.emplace_back(set, t);
                 won += count_[static_cast<std::size_t>(t)] == 0;
-            }
-            return true;
-        });
+                return true;
+            },
+            bet & ~moved);
     }
     std::int64_t allowed = INT64_MAX;
     if (!weighOnly) {
@@ -161,19 +163,24 @@ bool KeyAnnealer::tryMove(double temperature, std::int64_t& delta, bool weighOnl
     }
     leaving_.clear();
     std::int64_t lost = 0;
-    forEachTarget(bet, [&](std::uint32_t set, int t) {
-        if ((set & moved) == moved) return true;
-        leaving_.emplace_back(set, t);
-        lost += count_[static_cast<std::size_t>(t)] == 1;
-        return lost <= allowed;
-    });
+    forEachTarget(
+        bet,
+        [&](std::uint32_t set, int t) {
+            leaving_.emplace_back(set, t);
+            lost += count_[static_cast<std::size_t>(t)] == 1;
+            return lost <= allowed;
+        },
+        moved & ~bet);
     delta = lost - won;
     if (lost > allowed || weighOnly) return false;
     if (coming_.empty()) {
-        forEachTarget(moved, [&](std::uint32_t set, int t) {
-            if ((set & bet) != bet) coming_.emplace_back(set, t);
-            return true;
-        });
+        forEachTarget(
+            moved,
+            [&](std::uint32_t set, int t) {
+                coming_.emplace_back(set, t);
+                return true;
+            },
+            bet & ~moved);
     }
     for (const auto& [set, t] : leaving_) {
         if (--count_[static_cast<std::size_t>(t)] == 0) pushUncovered(set, t);

@@ -39,7 +39,7 @@ public:
 
 private:
     template <typename Visit>
-    void forEachTarget(Bet bet, Visit visit);
+    void forEachTarget(Bet bet, Visit visit, Bet without = 0);
     void add(Bet bet);
     void dropWeakestBet();
     bool tryMove(double temperature, std::int64_t& delta, bool weighOnly);
