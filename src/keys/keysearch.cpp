@@ -22,8 +22,8 @@ constexpr std::int64_t kMaxLocalSearchSetup = 1'500'000'000;
 // Elsewhere the weighted local search, which settles the small shapes quickly, has this share of
 // the processor time (or, without a cap, this much work); the annealing, which gets further on the
 // harder ones, takes the rest from the best key met.
-constexpr double kLocalSearchShare = 0.25;
-constexpr std::int64_t kLocalSearchWork = 1'250'000'000;
+constexpr double kLocalSearchShare = 0.1;
+constexpr std::int64_t kLocalSearchWork = 250'000'000;
 
 double processSeconds() {
     return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
