@@ -13,8 +13,10 @@ namespace kombinator::keys {
 namespace {
 
 constexpr int kGreedyRestarts = 8;
-// A greedy cover costing more work units than this share of the budget is left out.
+// A greedy cover costing more work units than this share of kGreedyBudget (about 4 s of processor
+// time here) is left out; one that pays may run past the local search's share of the time.
 constexpr std::int64_t kGreedyShare = 20;
+constexpr std::int64_t kGreedyBudget = 1'250'000'000;
 // Shapes whose every winner set takes longer than this to cover once (about 5 s of processor time
 // here, such as 24 events with 12 winners) are left to the annealing alone: the weighted local
 // search could not even set itself up within the window's budget, nor stop promptly when asked.
@@ -114,7 +116,7 @@ std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>&
             return report(size, w, localLimit) && w < localWork;
         };
         std::vector<int> rank(static_cast<std::size_t>(inst.blockCount()));
-        const bool greedyPays = greedyWork(inst) * kGreedyShare <= localWork;
+        const bool greedyPays = greedyWork(inst) * kGreedyShare <= kGreedyBudget;
         auto shuffledGreedy = [&](bool shuffle) {
             for (std::size_t b = 0; b < rank.size(); ++b)
                 rank[b] = static_cast<int>(b);
