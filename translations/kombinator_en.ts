@@ -89,10 +89,6 @@
         <translation>The key file cannot be written: %1</translation>
     </message>
     <message>
-        <source>%1: %2 fogadás, bizonyított alsó korlát: %3</source>
-        <translation>%1: %2 bets, proven lower bound: %3</translation>
-    </message>
-    <message>
         <source>Nem kulcs legfeljebb %1 eseményre: %2</source>
         <translation>Not a key for at most %1 events: %2</translation>
     </message>
@@ -396,14 +392,6 @@ fractional (3/2) or american (+150)</translation>
         <translation> It cannot be done with fewer bets.</translation>
     </message>
     <message>
-        <source> Kisebb a legjobb eddig közölt méretnél (%1).</source>
-        <translation> Smaller than the best size published so far (%1).</translation>
-    </message>
-    <message>
-        <source> Ez a legjobb ismert méret.</source>
-        <translation> This is the best known size.</translation>
-    </message>
-    <message>
         <source>Leállítva. </source>
         <translation>Stopped. </translation>
     </message>
@@ -422,6 +410,54 @@ fractional (3/2) or american (+150)</translation>
     <message>
         <source>Nyerő kötések a bejövő tippek szerint</source>
         <translation>Winning bets by number of winning tips</translation>
+    </message>
+    <message>
+        <source>%1, a legjobb ismert: %2, bizonyított alsó korlát: %3</source>
+        <translation>%1, best known: %2, proven lower bound: %3</translation>
+    </message>
+    <message>
+        <source>nincs közölt érték</source>
+        <translation>none published</translation>
+    </message>
+    <message>
+        <source> – egyenlő a legjobb ismerttel</source>
+        <translation> – equal to the best known</translation>
+    </message>
+    <message numerus="yes">
+        <source> – %n fogadással több a legjobb ismertnél</source>
+        <translation>
+            <numerusform> – %n bet more than the best known</numerusform>
+            <numerusform> – %n bets more than the best known</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> – %n fogadással kevesebb a legjobb ismertnél</source>
+        <translation>
+            <numerusform> – %n bet fewer than the best known</numerusform>
+            <numerusform> – %n bets fewer than the best known</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A kulcs nem menthető: a kulcsmappa vagy a könyvtár nem írható.</source>
+        <translation>The key cannot be saved: the key folder or the library cannot be written to.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Most: %n fogadás próbája</source>
+        <translation>
+            <numerusform>Now trying %n bet</numerusform>
+            <numerusform>Now trying %n bets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, %1 s</source>
+        <translation>, %1 s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fedetlen nyerő tippsor</source>
+        <translation>
+            <numerusform>%n winning set uncovered</numerusform>
+            <numerusform>%n winning sets uncovered</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -888,12 +924,12 @@ Copy the coupon or the offer to the clipboard, load it, then convert it into tip
         <translation>Checking exhaustively…</translation>
     </message>
     <message>
-        <source>A kulcs nem menthető: a kulcsmappa vagy a könyvtár nem írható.</source>
-        <translation>The key cannot be saved: the key folder or the library cannot be written to.</translation>
-    </message>
-    <message>
         <source>Mentve: %1</source>
         <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>A legjobb ismert:</source>
+        <translation>Best known:</translation>
     </message>
 </context>
 <context>

@@ -29,7 +29,8 @@ int makeKey(const QString& name, const QString& out) {
     const std::optional<QString> folder =
         files::resolve(programFolderOfThisProcess(), QStringLiteral("\\tkulcs"));
     const keys::KeyBook book = folder ? keys::readKeyBook(*folder) : keys::KeyBook();
-    const std::vector<keys::Bet> bets = keys::searchKey(*shape, {}, keys::kInteractiveEffort, book);
+    const std::vector<keys::Bet> bets =
+        keys::searchKey(*shape, {}, keys::onThreadClock(keys::kInteractiveEffort), book);
     // A key goes out only when the exhaustive check has proven it.
     if (!keys::provesGuarantee(*shape, bets)) {
         writeError(QCoreApplication::translate("cli", "A kulcs nem állta ki az ellenőrzést: %1").arg(name));
@@ -42,8 +43,7 @@ int makeKey(const QString& name, const QString& out) {
         writeError(QCoreApplication::translate("cli", "A kulcsfájl nem írható: %1").arg(out));
         return 1;
     }
-    writeError(QCoreApplication::translate("cli", "%1: %2 fogadás, bizonyított alsó korlát: %3")
-                   .arg(name, QString::number(bets.size()), QString::number(keys::lowerBound(*shape))));
+    writeError(name + QStringLiteral(": ") + keys::keyStanding(*shape, bets.size()));
     return 0;
 }
 

@@ -24,14 +24,47 @@ struct Binomials {
 };
 const Binomials kBinomials;
 
+// The colex rank sums C(position, i) over the i-th event of the set. Taken a byte of events at a
+// time: what the events of one byte add, given how many events lie below it, and how many it holds.
+constexpr int kByteCount = (kMaxEvents + 7) / 8;
+struct ByteRanks {
+    std::array<std::array<std::array<int, kMaxEvents + 1>, 256>, kByteCount> sum{};
+    std::array<int, 256> count{};
+    ByteRanks() {
+        for (int byte = 0; byte < 256; ++byte) {
+            count[static_cast<std::size_t>(byte)] = std::popcount(static_cast<unsigned>(byte));
+            for (int part = 0; part < kByteCount; ++part) {
+                for (int below = 0; below + count[static_cast<std::size_t>(byte)] <= kMaxEvents; ++below) {
+                    int rank = 0;
+                    int i = below;
+                    for (int b = 0; b < 8; ++b) {
+                        if ((byte >> b) & 1)
+                            rank += kBinomials.value[static_cast<std::size_t>(8 * part + b)]
+                                                    [static_cast<std::size_t>(++i)];
+                    }
+                    sum[static_cast<std::size_t>(part)][static_cast<std::size_t>(byte)]
+                       [static_cast<std::size_t>(below)] = rank;
+                }
+            }
+        }
+    }
+};
+const ByteRanks kByteRanks;
+
+}  // namespace
+
 int colexRank(Bet set) {
     int rank = 0;
-    int i = 0;
-    for (Bet rest = set; rest != 0; rest &= rest - 1)
-        rank +=
-            kBinomials.value[static_cast<std::size_t>(std::countr_zero(rest))][static_cast<std::size_t>(++i)];
+    int below = 0;
+    for (int part = 0; part < kByteCount; ++part) {
+        const auto byte = static_cast<std::size_t>((set >> (8 * part)) & 0xFF);
+        rank += kByteRanks.sum[static_cast<std::size_t>(part)][byte][static_cast<std::size_t>(below)];
+        below += kByteRanks.count[byte];
+    }
     return rank;
 }
+
+namespace {
 
 // The next larger number with as many bits set (Gosper): walks the r-sets in colex order.
 Bet nextSameCount(Bet set) {
@@ -70,6 +103,10 @@ std::int64_t CoverInstance::coverageWork(KeyShape s) {
     return pairs <= kMaxTablePairs ? pairs : 3 * pairs;
 }
 
+bool CoverInstance::keepsTables(KeyShape s) {
+    return coverageWork(s) <= kMaxTablePairs;
+}
+
 CoverInstance::CoverInstance(KeyShape shape)
     : shape_(shape),
       targetCount_(static_cast<int>(binomial(shape.n, shape.m))),
@@ -80,7 +117,7 @@ CoverInstance::CoverInstance(KeyShape shape)
         for (Bet rest = local; rest != 0; rest &= rest - 1)
             positions_.push_back(static_cast<std::uint8_t>(std::countr_zero(rest)));
     });
-    tables_ = coverageWork(shape) <= kMaxTablePairs;
+    tables_ = keepsTables(shape);
     targetSets_.reserve(static_cast<std::size_t>(targetCount_));
     forEachSubset(shape.n, shape.m, [&](Bet set) { targetSets_.push_back(static_cast<std::uint32_t>(set)); });
     targetBuffer_.reserve(static_cast<std::size_t>(perBlock_));

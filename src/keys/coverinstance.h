@@ -14,6 +14,10 @@
 
 namespace kombinator::keys {
 
+// The place of a set among the sets of as many events in colex order: the number of a target or a
+// block. Closed form, so no table of the sets is needed.
+int colexRank(Bet set);
+
 class CoverInstance {
 public:
     explicit CoverInstance(KeyShape shape);
@@ -22,6 +26,8 @@ public:
     static bool fits(KeyShape shape);
     // The work units of covering every target once, which any search over the shape pays.
     static std::int64_t coverageWork(KeyShape shape);
+    // Whether the incidences are kept in tables: small shapes, for which the local search pays.
+    static bool keepsTables(KeyShape shape);
 
     const KeyShape& shape() const { return shape_; }
     int blockCount() const { return static_cast<int>(blocks_.size()); }

@@ -1,6 +1,7 @@
 #include "keys/keybounds.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace kombinator::keys {
 
@@ -12,6 +13,31 @@ constexpr int kLargestExactFiveOfTwoHalves = 16;
 
 bool isFiveOfTwoHalves(KeyShape s) {
     return s.k == 3 && s.m == 5 && s.n % 2 == 0 && s.n >= 6 && s.n <= kLargestExactFiveOfTwoHalves;
+}
+
+struct PublishedSize {
+    int k;
+    int n;
+    int m;
+    std::int64_t size;
+    std::int64_t lowerBound;
+};
+
+// Sorted by KK, NN, MM.
+constexpr PublishedSize kPublished[] = {
+#include "keys/publishedsizes.inc"
+};
+
+const PublishedSize* published(KeyShape s) {
+    const auto key = [](const PublishedSize& p) { return KeyShape{p.k, p.n, p.m}; };
+    const auto* it = std::lower_bound(std::begin(kPublished), std::end(kPublished), s,
+                                      [&](const PublishedSize& p, KeyShape shape) { return key(p) < shape; });
+    return it != std::end(kPublished) && key(*it) == s ? it : nullptr;
+}
+
+// Shapes whose proven bound is also the size of a key at hand.
+bool isExact(KeyShape s) {
+    return s.k == 2 || s.m == s.k || s.m >= s.n - 1 || isFiveOfTwoHalves(s);
 }
 
 }  // namespace
@@ -30,20 +56,14 @@ std::int64_t lowerBound(KeyShape s) {
     }
     if (isFiveOfTwoHalves(s)) return 2 * binomial(s.n / 2, 3);
     const std::int64_t smaller = lowerBound({s.k, s.n - 1, s.m});
-    return (s.n * smaller + s.n - s.k - 1) / (s.n - s.k);
+    const std::int64_t averaged = (s.n * smaller + s.n - s.k - 1) / (s.n - s.k);
+    const PublishedSize* known = published(s);
+    return known ? std::max(averaged, known->lowerBound) : averaged;
 }
 
 std::optional<std::int64_t> bestKnownSize(KeyShape s) {
-    if (s.k == 2 || s.m == s.k || s.m >= s.n || isFiveOfTwoHalves(s)) return lowerBound(s);
-    if (s.k == 4 && s.m == 6 && s.n >= 7 && s.n <= 16) {
-        constexpr int sizes[] = {3, 6, 12, 20, 34, 51, 79, 115, 161, 220};
-        return sizes[s.n - 7];
-    }
-    if (s.k == 4 && s.m == 7 && s.n >= 8 && s.n <= 16) {
-        constexpr int sizes[] = {2, 5, 10, 17, 26, 39, 56, 80, 108};
-        return sizes[s.n - 8];
-    }
-    if (s.k == 3 && s.m == 5 && s.n == 8) return 8;
+    if (isExact(s)) return lowerBound(s);
+    if (const PublishedSize* known = published(s)) return known->size;
     return std::nullopt;
 }
 

@@ -11,6 +11,7 @@
 #include "app/form1.h"
 #include "keys/gyari.h"
 #include "platform/files.h"
+#include "platform/nativefile.h"
 
 namespace kombinator::keys {
 
@@ -27,7 +28,11 @@ QString fileNameKey(const QString& line) {
 
 KeySearchJob::KeySearchJob(KeyShape shape, SearchEffort effort, const QString& keyFolder,
                            std::vector<std::vector<Bet>> starts, QObject* parent)
-    : QObject(parent), shape_(shape), effort_(effort), keyFolder_(keyFolder), starts_(std::move(starts)) {}
+    : QObject(parent),
+      shape_(shape),
+      effort_(onThreadClock(effort)),
+      keyFolder_(keyFolder),
+      starts_(std::move(starts)) {}
 
 KeySearchJob::~KeySearchJob() {
     cancel_ = true;
@@ -38,17 +43,20 @@ void KeySearchJob::start() {
     if (running_ || thread_) return;
     running_ = true;
     thread_.reset(QThread::create([this] {
-        qulonglong shownSize = 0;
-        int shownPercent = -1;
+        // A tenth of a second between signals is plenty for a window to show.
+        constexpr double kShowEvery = 0.1;
+        double shownAt = -kShowEvery;
+        std::size_t shownSize = 0;
         const KeyBook book = keyFolder_.isEmpty() ? KeyBook() : readKeyBook(keyFolder_);
         std::vector<Bet> bets = improveKey(
             shape_, starts_,
             [&](const SearchStatus& status) {
-                const int percent = static_cast<int>(status.done * 100);
-                if (status.bestSize != shownSize || percent != shownPercent) {
+                if (status.bestSize != shownSize || status.seconds - shownAt >= kShowEvery ||
+                    status.done >= 1) {
                     shownSize = status.bestSize;
-                    shownPercent = percent;
-                    emit progress(shownSize, percent);
+                    shownAt = status.seconds;
+                    emit progress(status.bestSize, static_cast<int>(status.done * 100), status.seconds,
+                                  status.trying, status.uncovered, status.uncoveredAtStart);
                 }
                 return !cancel_;
             },
@@ -72,6 +80,11 @@ void KeySearchJob::start() {
 
 void KeySearchJob::cancel() {
     cancel_ = true;
+}
+
+SearchEffort onThreadClock(SearchEffort effort) {
+    effort.cpuClock = &files::threadCpuSeconds;
+    return effort;
 }
 
 KeyProfileJob::KeyProfileJob(QObject* parent) : QObject(parent) {}

@@ -49,8 +49,11 @@ public:
     bool wasCancelled() const { return cancelled_; }
 
 signals:
-    // The best size so far and the share of the work done, in per cent.
-    void progress(qulonglong bestSize, int percent);
+    // The best size so far, the share of the work done in per cent and the processor time spent;
+    // while a smaller size is tried: that size and the winner sets it leaves uncovered at best,
+    // against how many when it began (both 0 otherwise).
+    void progress(qulonglong bestSize, int percent, double seconds, qulonglong trying, qlonglong uncovered,
+                  qlonglong uncoveredAtStart);
     // The search has ended and the key has been checked.
     void checking();
     void finished();
@@ -67,6 +70,10 @@ private:
     bool proven_ = false;
     bool cancelled_ = false;
 };
+
+// `effort` counted in the processor time of the searching thread, as the window and kombinator-cli
+// search.
+SearchEffort onThreadClock(SearchEffort effort);
 
 // What a key pays, worked out on a thread of its own (up to a second for 24 events). A new request
 // replaces one still waiting; results come back in the order asked, the last one always.

@@ -4,6 +4,7 @@
 #include <bit>
 #include <ctime>
 
+#include "keys/annealing.h"
 #include "keys/coverinstance.h"
 #include "keys/localsearch.h"
 
@@ -12,18 +13,22 @@ namespace kombinator::keys {
 namespace {
 
 constexpr int kGreedyRestarts = 8;
-// Shapes whose every winner set takes longer than this to cover once (about 5 s of processor time
-// here, such as 24 events with 12 winners) keep the constructed key: a search could not even set
-// itself up within the window's budget, nor stop promptly when asked.
-constexpr std::int64_t kMaxCoverageWork = 1'500'000'000;
-// A greedy cover costing more work units than this share of the budget is left out.
+// A greedy cover costing more work units than this share of kGreedyBudget (about 4 s of processor
+// time here) is left out; one that pays may run past the local search's share of the time.
 constexpr std::int64_t kGreedyShare = 20;
+constexpr std::int64_t kGreedyBudget = 1'250'000'000;
+// Shapes whose every winner set takes longer than this to cover once (about 5 s of processor time
+// here, such as 24 events with 12 winners) are left to the annealing alone: the weighted local
+// search could not even set itself up within the window's budget, nor stop promptly when asked.
+constexpr std::int64_t kMaxLocalSearchSetup = 1'500'000'000;
+// Elsewhere the weighted local search, which settles the small shapes quickly, has this share of
+// the processor time (or, without a cap, this much work); the annealing, which gets further on the
+// harder ones, takes the rest from the best key met.
+constexpr double kLocalSearchShare = 0.1;
+constexpr std::int64_t kLocalSearchWork = 250'000'000;
 
-// Processor time of the calling thread: a busy machine does not shorten the search.
-double threadCpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+double processSeconds() {
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
 }
 
 bool isKeyOfShape(KeyShape shape, const std::vector<Bet>& bets) {
@@ -35,7 +40,7 @@ bool isKeyOfShape(KeyShape shape, const std::vector<Bet>& bets) {
 }  // namespace
 
 bool isSearchable(KeyShape s) {
-    return s.k > 2 && CoverInstance::fits(s) && CoverInstance::coverageWork(s) <= kMaxCoverageWork;
+    return s.k > 2 && CoverInstance::fits(s);
 }
 
 std::vector<Bet> withoutRedundantBets(KeyShape shape, std::vector<Bet> bets) {
@@ -50,90 +55,123 @@ std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>&
                             const SearchListener& listener, SearchEffort effort, const KeyBook& book) {
     if (!isMakeable(shape)) return {};
     std::vector<Bet> best = constructKey(shape, book);
-    const double cpuStart = threadCpuSeconds();
-    const auto report = [&](std::size_t size, std::int64_t work) {
-        double done = effort.work > 0
+    const CpuClock clock = effort.cpuClock ? effort.cpuClock : &processSeconds;
+    const double cpuStart = clock();
+    SearchStatus status;
+    // Tells the listener where the search stands; false once it is to stop: asked to, out of
+    // work, or past `cpuLimit` seconds.
+    const auto report = [&](std::size_t size, std::int64_t work, double cpuLimit) {
+        status.bestSize = size;
+        status.seconds = clock() - cpuStart;
+        double done = effort.work > 0 && effort.work < INT64_MAX
                           ? std::min(1.0, static_cast<double>(work) / static_cast<double>(effort.work))
-                          : 1.0;
+                          : 0.0;
         bool outOfTime = false;
         if (effort.cpuSeconds > 0) {
-            const double used = threadCpuSeconds() - cpuStart;
-            outOfTime = used >= effort.cpuSeconds;
-            done = std::max(done, std::min(1.0, used / effort.cpuSeconds));
+            outOfTime = status.seconds >= cpuLimit;
+            done = std::max(done, std::min(1.0, status.seconds / effort.cpuSeconds));
         }
-        return (!listener || listener({size, done})) && !outOfTime;
+        status.done = done;
+        return (!listener || listener(status)) && !outOfTime && work < effort.work;
+    };
+    const auto finish = [&] {
+        status = {};
+        status.bestSize = best.size();
+        status.done = 1.0;
+        status.seconds = clock() - cpuStart;
+        if (listener) listener(status);
+        return sortedUnique(best);
     };
     const std::int64_t goal = searchGoal(shape);
-    if (!isSearchable(shape)) {
-        for (const std::vector<Bet>& start : starts) {
-            if (start.size() <= best.size() && isKeyOfShape(shape, start) && provesGuarantee(shape, start))
-                best = start;
-        }
-        if (listener) listener({best.size(), 1.0});
-        return sortedUnique(best);
-    }
-    const CoverInstance inst(shape);
-    const auto consider = [&](std::vector<int> cover) {
-        dropRedundant(inst, cover);
-        if (cover.size() < best.size()) best = inst.betsOf(cover);
-        return cover;
-    };
-    // Only complete keys of this shape count as starts; the first of the smallest is the key to
-    // beat, so a key in hand is only ever replaced by a smaller one.
-    std::vector<std::vector<int>> valid = {inst.indicesOf(best)};
-    bool startTaken = false;
     for (const std::vector<Bet>& start : starts) {
-        if (!isKeyOfShape(shape, start)) continue;
-        std::vector<int> cover = inst.indicesOf(sortedUnique(start));
-        if (!inst.covers(cover)) continue;
-        dropRedundant(inst, cover);
-        if (cover.size() < best.size() || (cover.size() == best.size() && !startTaken)) {
-            best = inst.betsOf(cover);
-            startTaken = true;
-        }
-        valid.push_back(std::move(cover));
+        if (start.size() <= best.size() && isKeyOfShape(shape, start) && provesGuarantee(shape, start))
+            best = sortedUnique(start);
     }
-    if (static_cast<std::int64_t>(best.size()) <= goal || !report(best.size(), 0)) {
-        if (listener) listener({best.size(), 1.0});
-        return sortedUnique(best);
-    }
+    if (!isSearchable(shape) || static_cast<std::int64_t>(best.size()) <= goal ||
+        !report(best.size(), 0, effort.cpuSeconds))
+        return finish();
 
-    Rng rng(effort.seed);
     std::int64_t work = 0;
+    Rng rng(effort.seed);
     bool stopped = false;
-    std::vector<int> rank(static_cast<std::size_t>(inst.blockCount()));
-    const bool greedyPays = greedyWork(inst) * kGreedyShare <= effort.work;
-    auto shuffledGreedy = [&](bool shuffle) {
-        for (std::size_t b = 0; b < rank.size(); ++b)
-            rank[b] = static_cast<int>(b);
-        if (shuffle) {
-            for (std::size_t i = rank.size() - 1; i > 0; --i)
-                std::swap(rank[i], rank[rng.below(i + 1)]);
+    if (CoverInstance::coverageWork(shape) <= kMaxLocalSearchSetup) {
+        const CoverInstance inst(shape);
+        const auto consider = [&](std::vector<int> cover) {
+            dropRedundant(inst, cover);
+            if (cover.size() < best.size()) best = inst.betsOf(cover);
+            return cover;
+        };
+        // The starts, the constructed key among them, for runs that begin elsewhere.
+        std::vector<std::vector<int>> valid = {inst.indicesOf(best)};
+        for (const std::vector<Bet>& start : starts) {
+            if (!isKeyOfShape(shape, start)) continue;
+            std::vector<int> cover = inst.indicesOf(sortedUnique(start));
+            if (inst.covers(cover)) valid.push_back(consider(std::move(cover)));
         }
-        work += greedyWork(inst);
-        return consider(greedyCover(inst, rank));
-    };
-    for (int restart = 0; greedyPays && restart < kGreedyRestarts && !stopped; ++restart) {
-        shuffledGreedy(restart > 0);
-        stopped = !report(best.size(), work) || static_cast<std::int64_t>(best.size()) <= goal;
+        const double localLimit = effort.cpuSeconds * kLocalSearchShare;
+        const std::int64_t localWork =
+            std::min(kLocalSearchWork,
+                     static_cast<std::int64_t>(static_cast<double>(effort.work) * kLocalSearchShare));
+        const auto reportLocal = [&](std::size_t size, std::int64_t w) {
+            return report(size, w, localLimit) && w < localWork;
+        };
+        std::vector<int> rank(static_cast<std::size_t>(inst.blockCount()));
+        const bool greedyPays = greedyWork(inst) * kGreedyShare <= kGreedyBudget;
+        auto shuffledGreedy = [&](bool shuffle) {
+            for (std::size_t b = 0; b < rank.size(); ++b)
+                rank[b] = static_cast<int>(b);
+            if (shuffle) {
+                for (std::size_t i = rank.size() - 1; i > 0; --i)
+                    std::swap(rank[i], rank[rng.below(i + 1)]);
+            }
+            work += greedyWork(inst);
+            return consider(greedyCover(inst, rank));
+        };
+        bool localDone = false;
+        for (int restart = 0; greedyPays && restart < kGreedyRestarts && !localDone; ++restart) {
+            shuffledGreedy(restart > 0);
+            localDone = !reportLocal(best.size(), work) || static_cast<std::int64_t>(best.size()) <= goal;
+        }
+        // Every other run starts from a fresh greedy cover (or another start) instead of the best key.
+        for (int run = 0; !localDone && work<localWork&& static_cast<std::int64_t>(best.size())> goal;
+             ++run) {
+            std::vector<int> start = inst.indicesOf(best);
+            if (run % 2 == 1) start = greedyPays ? shuffledGreedy(true) : valid[rng.below(valid.size())];
+            WeightedLocalSearch search(inst, start, rng.next());
+            const std::int64_t before = work;
+            std::vector<int> found = search.shrink(localWork - before, goal, [&](std::size_t size) {
+                // Below the best key the family tries a smaller size; the sets it leaves uncovered
+                // are counted from the first time it is seen at that size.
+                const auto uncovered = static_cast<std::int64_t>(search.uncoveredCount());
+                if (search.familySize() >= best.size() || uncovered == 0) {
+                    status.trying = 0;
+                } else if (search.familySize() != status.trying) {
+                    status.trying = search.familySize();
+                    status.uncoveredAtStart = uncovered;
+                } else {
+                    status.uncoveredAtStart = std::max(status.uncoveredAtStart, uncovered);
+                }
+                status.uncovered = uncovered;
+                localDone = !reportLocal(std::min(size, best.size()), before + search.work());
+                return !localDone;
+            });
+            work = before + std::max<std::int64_t>(search.work(), 1);
+            consider(std::move(found));
+        }
+        stopped = !report(best.size(), work, effort.cpuSeconds);
     }
-
-    // Every other run starts from a fresh greedy cover (or another start) instead of the best key.
-    for (int run = 0; !stopped && work<effort.work&& static_cast<std::int64_t>(best.size())> goal; ++run) {
-        std::vector<int> start = inst.indicesOf(best);
-        if (run % 2 == 1) start = greedyPays ? shuffledGreedy(true) : valid[rng.below(valid.size())];
-        WeightedLocalSearch search(inst, start, rng.next());
+    if (!stopped && static_cast<std::int64_t>(best.size()) > goal) {
+        KeyAnnealer annealer(shape, best, rng.next());
         const std::int64_t before = work;
-        std::vector<int> found = search.shrink(effort.work - before, goal, [&](std::size_t size) {
-            const std::size_t shown = std::min(size, best.size());
-            stopped = !report(shown, before + search.work());
-            return !stopped;
+        std::vector<Bet> found = annealer.shrink(goal, [&](const AnnealStatus& at) {
+            status.trying = at.trying;
+            status.uncovered = at.uncovered;
+            status.uncoveredAtStart = at.uncoveredAtStart;
+            return report(std::min(at.bestSize, best.size()), before + at.work, effort.cpuSeconds);
         });
-        work = before + std::max<std::int64_t>(search.work(), 1);
-        consider(std::move(found));
+        if (!found.empty() && found.size() < best.size()) best = std::move(found);
     }
-    if (listener) listener({best.size(), 1.0});
-    return sortedUnique(best);
+    return finish();
 }
 
 std::vector<Bet> searchKey(KeyShape shape, const SearchListener& listener, SearchEffort effort,

@@ -13,36 +13,48 @@
 
 namespace kombinator::keys {
 
-// What the search reports while it runs: the size of the best key so far and the share of the
-// work done (0 to 1).
+// What the search reports while it runs: the size of the best key so far, the share of the
+// work done (0 to 1) and the processor time spent; while it tries a size below the best, that
+// size and the winner sets it leaves uncovered at best, against how many when it began.
 struct SearchStatus {
     std::size_t bestSize = 0;
     double done = 0;
+    double seconds = 0;
+    std::size_t trying = 0;
+    std::int64_t uncovered = 0;
+    std::int64_t uncoveredAtStart = 0;
 };
 // Called from the searching thread now and then, and whenever the key got smaller; returning
 // false stops the search, which then returns the best key found.
 using SearchListener = std::function<bool(const SearchStatus&)>;
 
+// The processor time the calling thread has used, in seconds.
+using CpuClock = double (*)();
+
 // How much the search may do. The work counts elementary steps, so on a work budget alone the
 // result does not depend on the machine or on how busy it is; the processor time of the
-// searching thread (not the time on the clock) caps it on a machine much slower than ours.
+// searching thread (not the time on the clock, so a busy machine does not shorten it) caps it.
+// Under a cap alone the search is the same for a seed, and so is its result on one machine but
+// for a step that falls right at the cap.
 struct SearchEffort {
     std::int64_t work = 1'500'000'000;
     double cpuSeconds = 0;  // 0: no cap
     std::uint64_t seed = 0x4B6F6D62;
+    CpuClock cpuClock = nullptr;  // nullptr: the process's time (std::clock), for tools of their own
 };
-// What the key maker's window and kombinator-cli allow a search: about 8 s of processor time here.
-constexpr SearchEffort kInteractiveEffort{2'500'000'000, 10.0, 0x4B6F6D62};
+// What the key maker's window and kombinator-cli allow a search: 10 s of processor time, all of
+// it unless the key reaches its goal before.
+constexpr SearchEffort kInteractiveEffort{INT64_MAX, 10.0, 0x4B6F6D62};
 // "Tovább javítom": on until the user stops it.
 constexpr SearchEffort kEndlessEffort{INT64_MAX, 0, 0x4B6F6D62};
 
-// Whether the search improves on the constructions for this shape: doubles are made exactly, and
-// shapes too large to search within the window's budget keep their constructed key.
+// Whether the search improves on the constructions for this shape: doubles are made exactly.
 bool isSearchable(KeyShape shape);
 
 // The smallest key the search finds: starts from the constructions (with the keys of `book` as
 // building blocks and the book's own key of this shape), improves with greedy covers and a
-// weighted local search, and stops at once at the proven bound or the best published size.
+// weighted local search where the shape's tables fit, then with simulated annealing
+// (annealing.h), and stops at once at the proven bound or the best published size.
 // Always a valid key when the shape is makeable and the book's keys are valid.
 std::vector<Bet> searchKey(KeyShape shape, const SearchListener& listener = {}, SearchEffort effort = {},
                            const KeyBook& book = {});

@@ -5,6 +5,7 @@
 #include <bit>
 
 #include "keys/keybounds.h"
+#include "keys/keysearch.h"
 #include "keys/substitution.h"
 
 namespace kombinator::keys {
@@ -34,18 +35,75 @@ QString keyVerdict(KeyShape s, std::size_t size, bool proven, bool stopped) {
                           .arg(s.n)
                           .arg(s.m);
     const auto count = static_cast<std::int64_t>(size);
+    // How it compares with the published sizes is keyStanding's.
     if (count <= lowerBound(s))
         verdict += QCoreApplication::translate("keymaker", " Ennél kevesebb fogadással nem lehet.");
-    else if (const auto known = bestKnownSize(s); known && count < *known)
-        verdict += QCoreApplication::translate("keymaker", " Kisebb a legjobb eddig közölt méretnél (%1).")
-                       .arg(*known);
-    else if (known && count == *known)
-        verdict += QCoreApplication::translate("keymaker", " Ez a legjobb ismert méret.");
     return stopped ? QCoreApplication::translate("keymaker", "Leállítva. ") + verdict : verdict;
+}
+
+namespace {
+
+QString noPublishedSize() {
+    return QCoreApplication::translate("keymaker", "nincs közölt érték");
+}
+
+}  // namespace
+
+QString bestKnownText(KeyShape shape) {
+    const std::optional<std::int64_t> known = bestKnownSize(shape);
+    return known ? betCountText(*known) : noPublishedSize();
+}
+
+QString keyStanding(KeyShape s, std::size_t size) {
+    const auto count = static_cast<std::int64_t>(size);
+    const std::optional<std::int64_t> known = bestKnownSize(s);
+    QString text =
+        QCoreApplication::translate("keymaker", "%1, a legjobb ismert: %2, bizonyított alsó korlát: %3")
+            .arg(betCountText(count), known ? QString::number(*known) : noPublishedSize(),
+                 QString::number(lowerBound(s)));
+    if (!known) return text;
+    // As in betCountText, the casts stand apart from the calls.
+    const int more = static_cast<int>(count - *known);
+    const int fewer = static_cast<int>(*known - count);
+    if (count == *known)
+        text += QCoreApplication::translate("keymaker", " – egyenlő a legjobb ismerttel");
+    else if (count > *known)
+        text += QCoreApplication::translate("keymaker", " – %n fogadással több a legjobb ismertnél", nullptr,
+                                            more);
+    else
+        text += QCoreApplication::translate("keymaker", " – %n fogadással kevesebb a legjobb ismertnél",
+                                            nullptr, fewer);
+    return text;
 }
 
 bool maySaveKey(bool proven, bool searching, bool alreadySaved, std::size_t size) {
     return proven && !searching && !alreadySaved && size > 0;
+}
+
+bool replacesOfferedKey(bool proven, std::size_t offered, std::size_t found) {
+    return proven && found > 0 && (offered == 0 || found < offered);
+}
+
+bool mayImproveKey(KeyShape shape, bool searching, std::size_t offered) {
+    return !searching && offered > 0 && isSearchable(shape) &&
+           static_cast<std::int64_t>(offered) > searchGoal(shape);
+}
+
+QString saveFailedText() {
+    return QCoreApplication::translate("keymaker",
+                                       "A kulcs nem menthető: a kulcsmappa vagy a könyvtár nem írható.");
+}
+
+QString improvingText(std::size_t trying, double seconds) {
+    const int bets = static_cast<int>(trying);
+    const int spent = static_cast<int>(seconds);
+    return QCoreApplication::translate("keymaker", "Most: %n fogadás próbája", nullptr, bets) +
+           QCoreApplication::translate("keymaker", ", %1 s").arg(spent);
+}
+
+QString uncoveredText(std::int64_t uncovered) {
+    const int sets = static_cast<int>(uncovered);
+    return QCoreApplication::translate("keymaker", "%n fedetlen nyerő tippsor", nullptr, sets);
 }
 
 QStringList profileTitles() {

@@ -65,6 +65,9 @@ public:
     }
 
     std::int64_t work() const { return work_; }
+    // The family as it stands: its size and the targets it leaves uncovered.
+    std::size_t familySize() const { return family_.size(); }
+    std::size_t uncoveredCount() const { return uncovered_.size(); }
 
     // The smallest complete cover met within the budgets; stops early at `lowerBound`, or when
     // `tick` (called every few thousand steps with the best size so far) returns false.

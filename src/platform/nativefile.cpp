@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
 #endif
 
 #include <algorithm>
@@ -94,6 +95,19 @@ qint64 NativeReader::read(char* into, qint64 max) {
     return GetLastError() == ERROR_BROKEN_PIPE ? 0 : -1;
 }
 
+double threadCpuSeconds() {
+    FILETIME created{};
+    FILETIME exited{};
+    FILETIME kernel{};
+    FILETIME user{};
+    if (!GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user)) return 0;
+    // Both in units of 100 ns.
+    const auto ticks = [](const FILETIME& time) {
+        return (static_cast<quint64>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    };
+    return static_cast<double>(ticks(kernel) + ticks(user)) * 1e-7;
+}
+
 #else
 
 bool systemTakesOtherwise(const QString&) {
@@ -145,6 +159,12 @@ qint64 NativeReader::read(char* into, qint64 max) {
         if (got < 0 && errno == EINTR) continue;
         return got;
     }
+}
+
+double threadCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 #endif

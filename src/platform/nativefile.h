@@ -1,5 +1,5 @@
-// What the file helpers need from the operating system itself, beyond what Qt offers on every
-// system alike. Each answer comes from the system's own calls.
+// What the file helpers and the key search need from the operating system itself, beyond what Qt
+// offers on every system alike. Each answer comes from the system's own calls.
 #pragma once
 
 #include <QFile>
@@ -45,5 +45,9 @@ private:
     qintptr handle_ = -1;
     bool owned_ = false;
 };
+
+// The processor time the calling thread has used, in seconds: what a search's budget counts, so
+// that a busy machine does not cut it short.
+double threadCpuSeconds();
 
 }  // namespace kombinator::files

@@ -50,6 +50,11 @@ KeyMakerDialog::KeyMakerDialog(Form1& form, QWidget* parent) : QDialog(parent), 
     bound_->setObjectName(QStringLiteral("bound"));
     found_ = new QLabel(this);
     found_->setObjectName(QStringLiteral("found"));
+    best_ = new QLabel(this);
+    best_->setObjectName(QStringLiteral("best"));
+    standing_ = new QLabel(this);
+    standing_->setObjectName(QStringLiteral("standing"));
+    standing_->setWordWrap(true);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("status"));
     status_->setWordWrap(true);
@@ -61,8 +66,10 @@ KeyMakerDialog::KeyMakerDialog(Form1& form, QWidget* parent) : QDialog(parent), 
     auto* sizes = new QGridLayout;
     sizes->addWidget(new QLabel(tr("Talált kulcs:"), this), 0, 0);
     sizes->addWidget(found_, 0, 1);
-    sizes->addWidget(new QLabel(tr("Bizonyított alsó korlát:"), this), 1, 0);
-    sizes->addWidget(bound_, 1, 1);
+    sizes->addWidget(new QLabel(tr("A legjobb ismert:"), this), 1, 0);
+    sizes->addWidget(best_, 1, 1);
+    sizes->addWidget(new QLabel(tr("Bizonyított alsó korlát:"), this), 2, 0);
+    sizes->addWidget(bound_, 2, 1);
     sizes->setColumnStretch(1, 1);
 
     profile_ = newKeyProfileTable(this);
@@ -90,6 +97,7 @@ KeyMakerDialog::KeyMakerDialog(Form1& form, QWidget* parent) : QDialog(parent), 
     layout->addLayout(inputs);
     layout->addWidget(promise_);
     layout->addLayout(sizes);
+    layout->addWidget(standing_);
     layout->addWidget(progress_);
     layout->addWidget(status_);
     layout->addWidget(profile_, 1);
@@ -138,8 +146,10 @@ void KeyMakerDialog::showShape() {
     const keys::KeyShape s = shape();
     promise_->setText(keys::keyPromise(s));
     bound_->setText(betCountText(keys::lowerBound(s)));
+    best_->setText(keys::bestKnownText(s));
     if (!isSearching()) {
         found_->setText(QStringLiteral("–"));
+        standing_->clear();
         progress_->setValue(0);
         status_->clear();
         key_.clear();
@@ -161,18 +171,22 @@ void KeyMakerDialog::improveFurther() {
     if (isSearching() || key_.empty()) return;
     keys::SearchEffort effort = keys::kEndlessEffort;
     effort.seed += static_cast<std::uint64_t>(++rounds_);
-    // No budget to measure against: the bar only shows that the search runs.
-    progress_->setRange(0, 0);
     runJob(effort, {key_});
+    // No budget to measure against: the bar shows that the search runs until a smaller size is
+    // tried, then the winner sets that size still leaves uncovered.
+    progress_->setRange(0, 0);
+    found_->setText(betCountText(static_cast<std::int64_t>(key_.size())));
 }
 
 void KeyMakerDialog::runJob(keys::SearchEffort effort, std::vector<std::vector<keys::Bet>> starts) {
     const QString folder = form_.programFile(QStringLiteral("\\tkulcs")).value_or(QString());
     job_ = std::make_unique<keys::KeySearchJob>(keyShape_, effort, folder, std::move(starts));
     connect(job_.get(), &keys::KeySearchJob::progress, this, &KeyMakerDialog::showProgress);
+    improving_ = effort.cpuSeconds <= 0;
     connect(job_.get(), &keys::KeySearchJob::checking, this, &KeyMakerDialog::showChecking);
     connect(job_.get(), &keys::KeySearchJob::finished, this, &KeyMakerDialog::takeResult);
     found_->setText(QStringLiteral("–"));
+    standing_->clear();
     progress_->setValue(0);
     status_->setText(tr("Keresés…"));
     setSearching(true);
@@ -185,9 +199,18 @@ void KeyMakerDialog::stopSearch() {
     job_->cancel();
 }
 
-void KeyMakerDialog::showProgress(qulonglong bestSize, int percent) {
+void KeyMakerDialog::showProgress(qulonglong bestSize, int percent, double seconds, qulonglong trying,
+                                  qlonglong uncovered, qlonglong uncoveredAtStart) {
     found_->setText(betCountText(static_cast<std::int64_t>(bestSize)));
-    progress_->setValue(percent);
+    if (trying > 0) status_->setText(keys::improvingText(trying, seconds));
+    if (!improving_) {
+        progress_->setValue(percent);
+    } else if (trying > 0 && uncoveredAtStart > 0) {
+        // The bar fills as the sets the smaller size leaves uncovered get covered.
+        progress_->setRange(0, static_cast<int>(uncoveredAtStart));
+        progress_->setValue(static_cast<int>(std::max<qlonglong>(0, uncoveredAtStart - uncovered)));
+        progress_->setFormat(keys::uncoveredText(uncovered));
+    }
 }
 
 void KeyMakerDialog::showChecking() {
@@ -200,12 +223,15 @@ void KeyMakerDialog::takeResult() {
     progress_->setValue(100);
     const keys::KeyShape s = job_->shape();
     const bool proven = job_->proven();
-    if (proven && (key_.empty() || job_->bets().size() < key_.size())) {
+    if (keys::replacesOfferedKey(proven, key_.size(), job_->bets().size())) {
         key_ = job_->bets();
         saved_ = false;
         profileJob_.request(s.n, key_);
     }
-    if (!key_.empty()) found_->setText(betCountText(static_cast<std::int64_t>(key_.size())));
+    if (!key_.empty()) {
+        found_->setText(betCountText(static_cast<std::int64_t>(key_.size())));
+        standing_->setText(keys::keyStanding(s, key_.size()));
+    }
     status_->setText(keys::keyVerdict(s, key_.size(), proven, job_->wasCancelled()));
     setSearching(false);
     emit searchFinished();
@@ -215,7 +241,7 @@ void KeyMakerDialog::saveKey() {
     if (key_.empty() || isSearching()) return;
     const std::optional<QString> line = keys::saveKeyToLibrary(form_, keyShape_, key_);
     if (!line) {
-        status_->setText(tr("A kulcs nem menthető: a kulcsmappa vagy a könyvtár nem írható."));
+        status_->setText(keys::saveFailedText());
         return;
     }
     status_->setText(tr("Mentve: %1").arg(*line));
@@ -228,10 +254,12 @@ void KeyMakerDialog::showProfile(const std::vector<keys::ProfileRow>& rows) {
 }
 
 void KeyMakerDialog::setSearching(bool searching) {
-    if (!searching) progress_->setRange(0, 100);
+    if (!searching) {
+        progress_->setRange(0, 100);
+        progress_->resetFormat();
+    }
     search_->setEnabled(!searching);
-    improve_->setEnabled(!searching && !key_.empty() && keys::isSearchable(keyShape_) &&
-                         static_cast<std::int64_t>(key_.size()) > keys::searchGoal(keyShape_));
+    improve_->setEnabled(keys::mayImproveKey(keyShape_, searching, key_.size()));
     cancel_->setEnabled(searching);
     for (QSpinBox* box : {tipsPerBet_, events_, guarantee_})
         box->setEnabled(!searching);

@@ -55,7 +55,8 @@ protected:
 private:
     void limitInputs();
     void showShape();
-    void showProgress(qulonglong bestSize, int percent);
+    void showProgress(qulonglong bestSize, int percent, double seconds, qulonglong trying,
+                      qlonglong uncovered, qlonglong uncoveredAtStart);
     void showChecking();
     void takeResult();
     void setSearching(bool searching);
@@ -69,6 +70,8 @@ private:
     QLabel* promise_;
     QLabel* bound_;
     QLabel* found_;
+    QLabel* best_;
+    QLabel* standing_;
     QLabel* status_;
     QProgressBar* progress_;
     QTableWidget* profile_;
@@ -82,7 +85,8 @@ private:
     keys::KeyShape keyShape_;
     std::vector<keys::Bet> key_;
     bool saved_ = false;
-    int rounds_ = 0;  // "Tovább javítom" rounds of this key: each searches with a seed of its own
+    bool improving_ = false;  // "Tovább javítom" runs: no budget to show, but the sets left uncovered
+    int rounds_ = 0;          // "Tovább javítom" rounds of this key: each searches with a seed of its own
 };
 
 }  // namespace kombinator::ui

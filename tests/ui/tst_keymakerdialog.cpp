@@ -107,7 +107,11 @@ void TestKeyMakerDialog::inputsKeepTheirLimits() {
     QCOMPARE(guarantee->minimum(), 3);
     QCOMPARE(guarantee->maximum(), 23);
     f.window->keyMakerDialog()->setShape({4, 18, 8});
-    QCOMPARE(f.child<QLabel>("bound")->text(), QStringLiteral("74 fogadás"));
+    QCOMPARE(f.child<QLabel>("bound")->text(), QStringLiteral("96 fogadás"));
+    QCOMPARE(f.child<QLabel>("best")->text(), QStringLiteral("nincs közölt érték"));
+    f.window->keyMakerDialog()->setShape({4, 17, 9});
+    QCOMPARE(f.child<QLabel>("best")->text(), QStringLiteral("42 fogadás"));
+    f.window->keyMakerDialog()->setShape({4, 18, 8});
     QCOMPARE(
         f.child<QLabel>("promise")->text(),
         QStringLiteral("Ha a 18 esemény közül legalább 8 tipp bejön, legalább egy 4 tippes kötés nyer."));
@@ -132,6 +136,16 @@ void TestKeyMakerDialog::searchRunsBesideTheWindowAndStops() {
     QVERIFY(f.child<QPushButton>("save")->isEnabled());
     QVERIFY(f.child<QLabel>("status")->text().startsWith(QStringLiteral("Leállítva. Ellenőrizve: ")));
     QCOMPARE(f.child<QLabel>("found")->text(), QStringLiteral("%1 fogadás").arg(dialog->key().size()));
+
+    // "Tovább javítom" goes on from the key and tells what size it tries and what is left uncovered.
+    f.child<QPushButton>("improve")->click();
+    QVERIFY(dialog->isSearching());
+    QTRY_VERIFY_WITH_TIMEOUT(f.child<QLabel>("status")->text().startsWith(QStringLiteral("Most: ")), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        f.child<QProgressBar>("progress")->text().endsWith(QStringLiteral("fedetlen nyerő tippsor")), 20000);
+    f.child<QPushButton>("cancel")->click();
+    QVERIFY(finished.wait(20000));
+    QVERIFY(keys::provesGuarantee({4, 18, 8}, dialog->key()));
 }
 
 void TestKeyMakerDialog::savedKeyIsListedAtOnce() {
@@ -149,6 +163,9 @@ void TestKeyMakerDialog::savedKeyIsListedAtOnce() {
     QVERIFY(finished.wait(20000));
     QCOMPARE(f.child<QLabel>("found")->text(), QStringLiteral("3 fogadás"));
     QCOMPARE(f.child<QProgressBar>("progress")->value(), 100);
+    QCOMPARE(f.child<QLabel>("standing")->text(),
+             QStringLiteral(
+                 "3 fogadás, a legjobb ismert: 3, bizonyított alsó korlát: 3 – egyenlő a legjobb ismerttel"));
     QVERIFY(
         f.child<QLabel>("status")->text().endsWith(QStringLiteral("Ennél kevesebb fogadással nem lehet.")));
     // Groups 1-3, 4-6, 7-9: of 7 winners the two losers hit one group or two.
