@@ -48,11 +48,9 @@ int makeKey(const QString& name, const QString& out) {
 }
 
 int printKeyProfile(const QString& file) {
-    // A key file is a few hundred kilobytes at most; anything far beyond is not one.
-    constexpr qint64 kMaxKeyFileBytes = 16 << 20;
     const std::optional<QByteArray> key = readInput(file, false, unreadableKeyFile(file));
     if (!key) return 1;
-    if (key->size() > kMaxKeyFileBytes) {
+    if (key->size() > keys::kMaxKeyFileBytes) {
         writeError(unreadableKeyFile(file));
         return 1;
     }

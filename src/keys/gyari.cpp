@@ -235,10 +235,8 @@ std::optional<std::pair<int, std::vector<keys::Bet>>> gyari::keyInHand() {
     const QString description = Text1.text();
     const std::optional<QString> path = form_.programFile(keys::keyFileName(description));
     if (description.size() < 12 || !path) return std::nullopt;
-    // A key file is a few hundred kilobytes at most; anything far beyond is not one.
-    constexpr qint64 kMaxKeyFileBytes = 16 << 20;
     const files::ReadResult key = files::readFile(*path);
-    if (!key.ok() || key.bytes.size() > kMaxKeyFileBytes) return std::nullopt;
+    if (!key.ok() || key.bytes.size() > keys::kMaxKeyFileBytes) return std::nullopt;
     const std::optional<std::vector<keys::Bet>> bets = keys::keyBets(files::decode(key.bytes));
     if (!bets) return std::nullopt;
     return std::make_pair(keys::keyEventCount(description, *bets), *bets);

@@ -131,9 +131,10 @@ KeyBook readKeyBook(const QString& folder) {
             continue;
         const std::optional<KeyShape> shape = parseKeyName(name.left(8).toStdString());
         if (!shape || !isMakeable(*shape)) continue;
-        QFile file(QDir(folder).filePath(name));
-        if (!file.open(QIODevice::ReadOnly)) continue;
-        const std::optional<std::vector<Bet>> bets = parseKeyFileText(file.read(1 << 20).toStdString());
+        // Read as every other file of the program is: a name that leads to no file is no key.
+        const files::ReadResult read = files::readFile(QDir(folder).filePath(name));
+        if (!read.ok() || read.bytes.size() > kMaxKeyFileBytes) continue;
+        const std::optional<std::vector<Bet>> bets = parseKeyFileText(read.bytes.toStdString());
         if (bets && !bets->empty() && provesGuarantee(*shape, *bets)) book[*shape] = *bets;
     }
     return book;

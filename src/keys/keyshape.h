@@ -52,6 +52,9 @@ constexpr Bet bit(int event) {
 // The tips of a bet, counted from 1, ascending.
 std::vector<int> tipsOf(Bet bet);
 
+// A key file is a few hundred kilobytes at most; a file far beyond this is not one.
+inline constexpr long long kMaxKeyFileBytes = 16 << 20;
+
 // A key file's text: one bet a line, tips written with three digits and one blank between them,
 // lines in ascending order of their tips, each ended by CR LF.
 std::string keyFileText(std::span<const Bet> bets);

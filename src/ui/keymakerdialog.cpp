@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -272,6 +273,15 @@ void KeyMakerDialog::closeEvent(QCloseEvent* event) {
     job_.reset();
     setSearching(false);
     QDialog::closeEvent(event);
+}
+
+bool KeyMakerDialog::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        event->accept();
+        return true;
+    }
+    return QDialog::event(event);
 }
 
 void KeyMakerDialog::reject() {

@@ -51,6 +51,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+    // Escape is this window's own key, before any shortcut of the main window it belongs to.
+    bool event(QEvent* event) override;
 
 private:
     void limitInputs();

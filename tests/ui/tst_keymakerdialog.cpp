@@ -185,6 +185,9 @@ void TestKeyMakerDialog::escapeStopsTheSearchThenCloses() {
     f.window->showKeyMaker();
     KeyMakerDialog* dialog = f.window->keyMakerDialog();
     dialog->setShape({4, 18, 8});
+    // The key goes to the window the user is in; the main window's own Escape is not the dialog's.
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
     QSignalSpy finished(dialog, &KeyMakerDialog::searchFinished);
     f.child<QPushButton>("search")->click();
     QTest::keyClick(dialog, Qt::Key_Escape);
