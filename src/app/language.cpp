@@ -6,6 +6,8 @@
 
 #include <memory>
 
+#include "platform/programfolder.h"
+
 namespace kombinator {
 
 namespace {
@@ -16,7 +18,8 @@ constexpr const char* kProgramCatalogue = ":/i18n/kombinator_en.qm";
 constexpr const char* kQtHungarian = ":/i18n/qtbase_hu.qm";
 
 QSettings settings() {
-    return QSettings(QStringLiteral("kombinator"), QStringLiteral("kombinator"));
+    const QString name = QString::fromLatin1(kProgramName);
+    return QSettings(name, name);
 }
 
 const QString kLanguageKey = QStringLiteral("nyelv");

@@ -442,8 +442,12 @@ void LinesEdit::paintEvent(QPaintEvent* event) {
         if (!inSelection) continue;
         // A selected line end shows as a blank's width; a line too long to be shaped draws its
         // selected part again in the selection's colours.
-        const qreal x0 = left + xOf(text, start);
-        qreal x1 = left + xOf(text, end);
+        // Placed by the shape just drawn, not shaped again.
+        const auto xAt = [&](int column) {
+            return left + (layout ? layout->lineAt(0).cursorToX(column) : extentOf(text, column));
+        };
+        const qreal x0 = xAt(start);
+        const qreal x1 = xAt(end);
         if (line != to.line) {
             painter.fillRect(QRectF(x1, top, advance(QStringLiteral(" "), 0), height),
                              colours.brush(group, QPalette::Highlight));
