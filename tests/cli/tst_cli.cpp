@@ -175,6 +175,8 @@ void TestCli::refusalGoesToStandardError_data() {
         << QByteArray(
                "Schalke 04 - Hannover 96\nSchalke 04\nDarmstadt 98 - SC Paderborn 07\nSC Paderborn 07\n")
         << "A(z) 1. tipp szorzója hiányzik: „Darmstadt 98 - SC Paderborn 07”";
+    // Fractions priced from their exact value: 3.50 x 4.3333... = 15.17 (with 4.33, 15.16).
+    QTest::newRow("fractional prices") << QByteArray("A v B\nA\n5/2\nC v D\nD\n100/30\n") << "01 02\t15.17\n";
     QTest::newRow("old and new price in a line")
         << QByteArray("A - B\nA\nSzorzó: 1,80 1,95\nC - D\nC\n2,00\n")
         << "A(z) 1. tipp: két szorzó egy sorban: „Szorzó: 1,80 1,95”";

@@ -192,6 +192,16 @@ void TestIntake::readsSlips_data() {
         << "Event\tPick\tOdds\tStake\tTo Return\rA v B\tMatch Betting: A\t@\r11/8\r£2.00\t£4.75\r"
            "C v D\tD\t\r5/1\r£2.00\t£12.00\r"
         << QStringList{"A|B|xxk.bmp||11/8", "C|D||xxk.bmp|5/1"};
+    // Amounts of money between the tips are stakes and returns, whatever their mark or code.
+    QTest::newRow("amounts of money are no price")
+        << "A v B\rA\r€ 12,50\r2.10\rC v D\rD\rNyeremény: 12 500 Ft\r1 500 Ft\r3/1\r"
+        << QStringList{"A|B|xxk.bmp||2.10", "C|D||xxk.bmp|3/1"};
+    // A whole name wins over another team's name that begins with it, whichever side it is on.
+    QTest::newRow("the other side's whole name")
+        << "Dundee United v Dundee\rDundee\r2.10\rDundee v Dundee United\rDundee United\r+120\r"
+           "Holnap\rE v F\rMatch Betting: Draw\r-110\r"
+        << QStringList{"Dundee United|Dundee||xxk.bmp|2.10", "Dundee|Dundee United||xxk.bmp|+120",
+                       "E|F|xx.bmp|xx.bmp|-110"};
     QTest::newRow("thousands groups")
         << QString("A - B\rA\rSzorzó: 1\u00a0001,00\rC - D\rD\r1\u202f250,00\rE - F\rX\r2.500,5\r")
         << QStringList{"A|B|xxk.bmp||1001.00", "C|D||xxk.bmp|1250.00", "E|F|xx.bmp|xx.bmp|2500.5"};

@@ -42,6 +42,9 @@ private slots:
 };
 
 void TestProgramFolder::portableCopyKeepsItsOwnFolder() {
+    // The user's folder goes by the program's name, whatever name started this process.
+    nameTheProgram();
+    QCOMPARE(QFileInfo(userDataFolder()).fileName(), QStringLiteral("kombinator"));
     QTemporaryDir exe, user;
     QDir(exe.path()).mkdir("tkulcs");  // the program's data beside it
     QCOMPARE(chooseProgramFolder(exe.path(), exe.filePath("../share/kombinator"), user.path()), exe.path());

@@ -352,6 +352,11 @@ private slots:
         QTest::newRow("Shift+F3 finds the previous")
             << match << "find chelsea previous" << match << "18-25" << 0;
         QTest::newRow("nothing found") << match << "find Újpest" << match << "" << 0;
+        // A dead key's accent shows at the caret while it is composed; the letter comes in whole.
+        QTest::newRow("composed with the input method") << "Arsnal"
+                                                        << "compose 3"
+                                                        << "Arsénal"
+                                                        << "" << 0;
         QTest::newRow("text dropped from elsewhere") << "Arsenal"
                                                      << "drop 3"
                                                      << "Arsx\nyenal"
@@ -409,6 +414,16 @@ private slots:
             QTest::keyClick(box, Qt::Key_Escape);
             QVERIFY(edit.findBar()->isHidden());
             QVERIFY(edit.hasFocus());
+        } else if (words[0] == "compose") {
+            edit.setCursorPosition({0, words[1].toInt()});
+            QInputMethodEvent composing(QStringLiteral("\u00b4"), {{QInputMethodEvent::Cursor, 1, 1}});
+            QApplication::sendEvent(&edit, &composing);
+            edit.viewport()->repaint();
+            QCOMPARE(edit.text(), text);
+            QInputMethodEvent committed;
+            committed.setCommitString(QStringLiteral("é"));
+            QApplication::sendEvent(&edit, &committed);
+            QCOMPARE(edit.cursorPosition().column, words[1].toInt() + 1);
         } else if (words[0] == "drop") {
             QMimeData data;
             data.setText(QStringLiteral("x\r\ny"));

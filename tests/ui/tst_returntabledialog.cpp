@@ -125,6 +125,8 @@ private slots:
     void refusedBeyondTwentyTips();
     void chartOfAKeyLikeList();
     void stakePerBetWithACancelledTip();
+    void stakeField_data();
+    void stakeField();
 };
 
 void TestReturnTableDialog::fromTheBetListsMenu() {
@@ -364,6 +366,32 @@ void TestReturnTableDialog::stakePerBetWithACancelledTip() {
     f.form->Command21.click();
     QCOMPARE(f.form->List3.line(4), QStringLiteral(""));
     QCOMPARE(f.form->List3.line(5), QStringLiteral("Össz.: 11.50"));
+}
+
+// What the stake field lets in: a stake, a stake still being typed (unfinished), nothing else.
+void TestReturnTableDialog::stakeField_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("state");
+    const int unfinished = QValidator::Intermediate;
+    QTest::newRow("empty") << "" << unfinished;
+    QTest::newRow("zero") << "0" << unfinished;
+    QTest::newRow("a comma alone") << "," << unfinished;
+    QTest::newRow("zero with decimals") << "0,0" << unfinished;
+    QTest::newRow("a whole stake and its comma") << "2," << int(QValidator::Acceptable);
+    QTest::newRow("comma") << "2,5" << int(QValidator::Acceptable);
+    QTest::newRow("point, two decimals, blanks") << " 100.00 " << int(QValidator::Acceptable);
+    QTest::newRow("eight digits") << "99999999" << int(QValidator::Acceptable);
+    QTest::newRow("nine digits") << "999999999" << int(QValidator::Invalid);
+    QTest::newRow("three decimals") << "1.005" << int(QValidator::Invalid);
+    QTest::newRow("a letter") << "2x" << int(QValidator::Invalid);
+}
+
+void TestReturnTableDialog::stakeField() {
+    QFETCH(QString, text);
+    ReturnTableDialog dialog;
+    const QValidator* validator = dialog.findChild<QLineEdit*>("stake")->validator();
+    int at = static_cast<int>(text.size());
+    QTEST(static_cast<int>(validator->validate(text, at)), "state");
 }
 
 KOMBINATOR_TEST(TestReturnTableDialog);
