@@ -134,6 +134,14 @@ private slots:
                                          << "1.5"
                                          << "1/2"
                                          << "-200" << 1.5f;
+        QTest::newRow("half a cent of American odds rounds away") << "11/8"
+                                                                  << "2.38"
+                                                                  << "11/8"
+                                                                  << "+138" << 2.375f;
+        QTest::newRow("the shortest price") << "1/100"
+                                            << "1.01"
+                                            << "1/100"
+                                            << "-10000" << 1.01f;
         QTest::newRow("not odds") << "x/2"
                                   << "x/2"
                                   << "x/2"
