@@ -64,6 +64,33 @@ void BM_IntakeOfOfferTable(benchmark::State& state) {
 }
 BENCHMARK(BM_IntakeOfOfferTable)->Unit(benchmark::kMillisecond);
 
+// "Vágólap betöltése" of a slip page as a browser copies it, text and HTML, about 5 MB of HTML:
+// one leg a card of nested boxes, its old price struck out and a hidden label beside the new one.
+void BM_IntakeOfHtml5MB(benchmark::State& state) {
+    QuietPlatform platform;
+    const QStringList lines = offerLines(16000);
+    QString html = QStringLiteral("<html><body><div class=\"slip\">");
+    for (qsizetype i = 0; i < lines.size(); i += 3) {
+        html += QStringLiteral(
+                    "<div class=\"leg\" style=\"display: flex;\"><div class=\"ev\"><span>%1</span></div>"
+                    "<div class=\"pick\"><b>%2</b></div><span style=\"text-decoration: "
+                    "line-through;\">9,99</span>"
+                    "<span class=\"sr-only\">Szorzó</span><span class=\"odds\">%3</span></div>\n")
+                    .arg(lines.at(i), lines.at(i + 1), lines.at(i + 2));
+    }
+    html += QStringLiteral("</div></body></html>");
+    platform.clipboard = lines.join(QStringLiteral("\r\n"));
+    platform.clipboardHtmlFlavour = html;
+    Form1 form(platform);
+    for (auto _ : state) {
+        form.Command1.click();
+        benchmark::DoNotOptimize(form.List5.count());
+    }
+    if (form.List5.count() != 48000) state.SkipWithError("the page was not read");
+    state.SetBytesProcessed(state.iterations() * html.toUtf8().size());
+}
+BENCHMARK(BM_IntakeOfHtml5MB)->Unit(benchmark::kMillisecond);
+
 // "Konvertálás" of 100 002 offer lines (with the empty lines between blocks): refused with
 // "Maximum 50 esemény választható ki!" after the empty lines are dropped.
 void BM_ConversionOf100000Lines(benchmark::State& state) {

@@ -16,9 +16,11 @@ public:
         return MsgAnswer::Ok;
     }
     std::optional<QString> clipboardText() override { return clipboard; }
+    std::optional<QString> clipboardHtml() override { return clipboardHtmlFlavour; }
     QString programFolder() override { return dir.path(); }
 
     QString clipboard;
+    std::optional<QString> clipboardHtmlFlavour;
     int messages = 0;
     QTemporaryDir dir;
 };

@@ -8,11 +8,13 @@ namespace kombinator::cli {
 
 class CliPlatform : public BasicPlatform {
 public:
-    explicit CliPlatform(QString clipboard) : clipboard_(std::move(clipboard)) {}
+    explicit CliPlatform(QString clipboard, std::optional<QString> html = std::nullopt)
+        : clipboard_(std::move(clipboard)), html_(std::move(html)) {}
 
     MsgAnswer messageBox(const QString& text, const QString& caption, MsgIcon icon,
                          MsgButtons buttons) override;
     std::optional<QString> clipboardText() override { return clipboard_; }
+    std::optional<QString> clipboardHtml() override { return html_; }
     QString programFolder() override;
     QString programName() override { return QStringLiteral("kombinator-cli"); }
     // The number the command line gave for the next number question (a dead heat's tied count).
@@ -30,6 +32,7 @@ public:
 
 private:
     QString clipboard_;
+    std::optional<QString> html_;
     QString folder_;
     bool refused_ = false;
 };

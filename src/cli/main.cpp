@@ -14,6 +14,7 @@
 #include "cli/cliplatform.h"
 #include "cli/makekey.h"
 #include "cli/options.h"
+#include "offer/htmlcopy.h"
 #include "platform/console.h"
 #include "platform/files.h"
 #include "platform/programfolder.h"
@@ -100,7 +101,20 @@ int runCommandLine(const QCoreApplication& app) {
         QCoreApplication::translate("cli", "A szelvény nem olvasható: %1").arg(options.coupon));
     if (!coupon) return 1;
 
-    cli::CliPlatform platform(files::withCrLf(files::decode(*coupon)));
+    // A page's HTML is the clipboard's HTML flavour, beside no text of its own.
+    const QString input = files::decode(*coupon);
+    const bool html = options.html || looksLikeHtml(input);
+    if (html && !htmlWithinBounds(input)) {
+        cli::writeError(
+            QCoreApplication::translate(
+                "cli",
+                "A szelvény HTML-je nem olvasható: nagyobb %1 MB-nál, vagy %2 szintnél mélyebben ágyazott.")
+                .arg(kMaxClipboardHtml >> 20)
+                .arg(kMaxHtmlDepth));
+        return 1;
+    }
+    cli::CliPlatform platform(html ? QString() : files::withCrLf(input),
+                              html ? std::optional<QString>(input) : std::nullopt);
     Form1 form(platform);
     form.Form_Load();
     const int status = cli::run(form, platform, options);

@@ -142,6 +142,9 @@ constexpr OptionHelp kOptionHelp[] = {
     {"--system S", nullptr},  // the systems' names, see systemHelp()
     {QT_TRANSLATE_NOOP("cli", "--key FÁJL"),
      QT_TRANSLATE_NOOP("cli", "kulcs behelyettesítése (a fájlnév 4-5. karaktere az események száma)")},
+    {"--html", QT_TRANSLATE_NOOP("cli",
+                                 "a szelvény egy oldal HTML-je (mentett oldal vagy a vágólap HTML-je);\n"
+                                 "a címkével kezdődő szelvényt enélkül is így olvassa")},
     {"--odds", QT_TRANSLATE_NOOP("cli", "a fogadások árazása az aktuális oddsokkal")},
     {"--odds-format F",
      QT_TRANSLATE_NOOP("cli",
@@ -214,7 +217,7 @@ QString usage() {
         "cli",
         "Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table]\n"
         "          [--void LISTA] [--half-won LISTA] [--half-lost LISTA] [--dead-heat N:K,...] [--stake X]\n"
-        "          [--odds-format F] [--lang NYELV] SZELVÉNY\n"
+        "          [--odds-format F] [--lang NYELV] [--html] SZELVÉNY\n"
         "          kombinator-cli --make-key KK_NN_MM [--out FÁJL]\n"
         "          kombinator-cli --key-profile FÁJL\n");
     QStringList options;
@@ -287,6 +290,8 @@ ParseResult parseArguments(const QStringList& arguments) {
             options.keyFile = v;
         } else if (arg == QLatin1String("--odds")) {
             options.odds = true;
+        } else if (arg == QLatin1String("--html")) {
+            options.html = true;
         } else if (arg == QLatin1String("--odds-format")) {
             options.oddsFormat = value(v) ? calc::oddsFormatNamed(v) : std::nullopt;
             if (!options.oddsFormat)
@@ -355,7 +360,7 @@ ParseResult parseArguments(const QStringList& arguments) {
     // A key made or profiled stands alone: no coupon, and none of the coupon's options.
     const bool couponOptions = !options.banks.empty() || !options.system.isEmpty() ||
                                !options.keyFile.isEmpty() || options.odds || options.settles() ||
-                               options.table || stakeGiven || options.oddsFormat;
+                               options.table || stakeGiven || options.oddsFormat || options.html;
     if (!options.makeKey.isEmpty() || !options.keyProfile.isEmpty()) {
         const QString name =
             options.makeKey.isEmpty() ? QStringLiteral("--key-profile") : QStringLiteral("--make-key");

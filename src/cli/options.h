@@ -42,6 +42,9 @@ struct Options {
     bool table = false;
     qint64 stake = 100;  // the table's stake per bet, in hundredths
     QString coupon;      // a file, or "-" for standard input
+    // --html: the coupon is a page's HTML (a saved page, a clipboard's HTML flavour), read as the
+    // window reads a copy's HTML. Without it a coupon that begins with a tag is taken for one too.
+    bool html = false;
 
     // --make-key KK_NN_MM [--out FILE]: a key made to order instead of a coupon's bets.
     QString makeKey;  // empty for none

@@ -1,5 +1,6 @@
 // Clipboard intake: the copied coupon or offer becomes the lines of the offer list.
 #include "app/form1.h"
+#include "offer/htmlcopy.h"
 #include "offer/slipreader.h"
 #include "platform/text.h"
 
@@ -27,6 +28,35 @@ bool isCopiedAsRead(const QStringList& lines, const SlipReading& reading) {
     return true;
 }
 
+// A copy's lines (a table row's cells parted by tabs) and what the reader makes of them.
+struct Copy {
+    QStringList cells;
+    bool table = false;
+    SlipReading reading;
+
+    bool reads() const { return reading.refusal.isEmpty() && !reading.tips.isEmpty(); }
+};
+
+Copy copyOf(const QString& text) {
+    Copy copy;
+    forEachLine(
+        text,
+        [&](const QString& line, bool) {
+            const bool row = line.contains(u'\t');
+            if (row) {
+                const QString shown = shownLine(line);
+                if (shown.isEmpty() || shown == QLatin1String("B")) return;
+            } else if (line.isEmpty() || line == QLatin1String("B")) {
+                return;
+            }
+            copy.table = copy.table || row;
+            copy.cells.append(line);
+        },
+        Tabs::Keep);
+    copy.reading = readSlip(copy.cells);
+    return copy;
+}
+
 }  // namespace
 
 void Form1::Command1_Click() {
@@ -43,27 +73,20 @@ void Form1::Command1_Click() {
     List5.setToolTip({});
     Command3.setEnabled(true);
 
-    // Blank lines and the noise line "B" go; a table row keeps its cells for the reader.
-    QStringList cells;
-    bool table = false;
-    forEachLine(
-        *clipboard,
-        [&](const QString& line, bool) {
-            const bool row = line.contains(u'\t');
-            if (row) {
-                const QString shown = shownLine(line);
-                if (shown.isEmpty() || shown == QLatin1String("B")) return;
-            } else if (line.isEmpty() || line == QLatin1String("B")) {
-                return;
-            }
-            table = table || row;
-            cells.append(line);
-        },
-        Tabs::Keep);
-
-    // A copy that reads as tips becomes their blocks, headings and buttons left out; any other
-    // stays line by line, for the conversion to name what stops it.
-    const SlipReading reading = readSlip(cells);
+    // Blank lines and the noise line "B" go; a table row keeps its cells for the reader. The
+    // page's HTML, where the clipboard offers it, shows what the text has lost: where one element
+    // ends and the next begins, and what the page hides or strikes out. Its reading holds when
+    // it reads, the text's when only the text reads, and a copy neither reads shows the page's
+    // lines as the HTML gives them.
+    Copy copy = copyOf(*clipboard);
+    if (const std::optional<QString> html = platform_.clipboardHtml()) {
+        if (const std::optional<QStringList> lines = linesOfHtml(*html)) {
+            Copy page = copyOf(lines->join(u'\r'));
+            if (page.reads() || (!copy.reads() && !page.cells.isEmpty())) copy = std::move(page);
+        }
+    }
+    const SlipReading& reading = copy.reading;
+    const QStringList& cells = copy.cells;
     copiedCells.clear();
     QStringList lines;
     if (reading.refusal.isEmpty() && isCopiedAsRead(cells, reading)) {
@@ -72,7 +95,7 @@ void Form1::Command1_Click() {
         lines.reserve(reading.tips.size() * 3);
         for (const SlipTip& tip : reading.tips)
             lines << tip.eventLine << tip.outcomeLine << tip.priceLine;
-    } else if (table) {
+    } else if (copy.table) {
         for (const QString& line : cells)
             lines.append(shownLine(line));
         copiedCells = cells;

@@ -48,22 +48,22 @@ const QHash<QString, unsigned>& wordKinds() {
             for (const QStringView word : list)
                 map[word.toString().toCaseFolded()] |= kind;
         };
-        add(kSports, kSportWord);
-        add(kLeagueWords, kLeagueWord);
-        add(kCountries, kCountryWord);
-        add(kDayWords, kDayWord);
-        add(kRelativeDays, kDayWord | kRelativeDay);
-        add(kButtons, kButtonLine);
-        add(kMarkets, kMarketLine);
+        add(wordsOf(Sport), kSportWord);
+        add(wordsOf(League), kLeagueWord);
+        add(wordsOf(Country), kCountryWord);
+        add(wordsOf(Day), kDayWord);
+        add(wordsOf(RelativeDay), kDayWord | kRelativeDay);
+        add(wordsOf(Button), kButtonLine);
+        add(wordsOf(Market), kMarketLine);
         const auto phraseStarts = [&](const auto& list) {
             for (const QStringView phrase : list) {
                 const qsizetype blank = phrase.indexOf(u' ');
                 if (blank > 0) map[phrase.first(blank).toString().toCaseFolded()] |= kPhraseStart;
             }
         };
-        phraseStarts(kButtons);
-        phraseStarts(kMarkets);
-        for (const HeaderWord& header : kHeaderWords)
+        phraseStarts(wordsOf(Button));
+        phraseStarts(wordsOf(Market));
+        for (const HeaderWord& header : headerWords())
             map[header.word.toString().toCaseFolded()] |= kHeaderWord;
         return map;
     }();
@@ -215,9 +215,9 @@ PriceRead readPrice(QStringView line, bool inPriceColumn, bool due) {
     bool oldToNew = false;
     // Labels, one or more ("Odds Szorzó (régi → új):" under a header); most lines begin with a
     // digit or a mark, and are not searched for one.
-    for (qsizetype l = 0; l < qsizetype(std::size(kPriceLabels)) && !s.isEmpty() && s.front().isLetter();
-         ++l) {
-        const QStringView label = kPriceLabels[l];
+    const QList<QStringView>& labels = wordsOf(PriceLabel);
+    for (qsizetype l = 0; l < labels.size() && !s.isEmpty() && s.front().isLetter(); ++l) {
+        const QStringView label = labels[l];
         if (!startsWithWord(s, label)) continue;
         labelled = true;
         s = trimmed(s.sliced(label.size()));
@@ -443,7 +443,7 @@ bool namesHeading(QStringView line) {
 }
 
 bool isSummary(QStringView line) {
-    for (const QStringView word : kSummaries) {
+    for (const QStringView word : wordsOf(Summary)) {
         if (!line.startsWith(word, Qt::CaseInsensitive)) continue;
         if (line.size() == word.size()) return true;
         const QChar next = line.at(word.size());
@@ -482,7 +482,7 @@ bool isRemovalNotice(QStringView line) {
         QStringView bare = word;
         while (!bare.isEmpty() && !bare.back().isLetter())
             bare.chop(1);
-        if (isOneOf(bare, kRemovedMarks)) return true;
+        if (isOneOf(bare, wordsOf(Removed))) return true;
     }
     return false;
 }
@@ -498,15 +498,15 @@ bool isMetaLine(QStringView line) {
     const qsizetype colon = line.indexOf(u':');
     if (colon <= 0) return false;
     const QStringView label = trimmed(line.first(colon));
-    if (isOneOf(label, kMetaLabels)) return true;
-    return isOneOf(label, kScoreLabels) && isScore(trimmed(line.sliced(colon + 1)));
+    if (isOneOf(label, wordsOf(MetaLabel))) return true;
+    return isOneOf(label, wordsOf(ScoreLabel)) && isScore(trimmed(line.sliced(colon + 1)));
 }
 
 // "2. tipp", "1. selection": the heading over a tip's lines.
 bool isTipHeading(QStringView line) {
     const auto list = words(line);
     return list.size() == 2 && list[0].endsWith(u'.') && digitRun(list[0], 0) == list[0].size() - 1 &&
-           isOneOf(list[1], kTipWords);
+           isOneOf(list[1], wordsOf(TipWord));
 }
 
 // "£5.00", "€ 12,50", "1 500 Ft": an amount of money, a stake or a return beside the tips.
@@ -519,7 +519,7 @@ bool isMoney(QStringView text) {
         text = trimmed(text.chopped(1));
         marked = true;
     } else if (const qsizetype blank = text.lastIndexOf(u' ');
-               blank > 0 && isOneOf(text.sliced(blank + 1), kCurrencyCodes)) {
+               blank > 0 && isOneOf(text.sliced(blank + 1), wordsOf(Currency))) {
         text = trimmed(text.first(blank));
         marked = true;
     }
@@ -582,8 +582,9 @@ EventRead teams(QStringView home, QStringView away) {
 
 qsizetype versusAt(QStringView line, qsizetype& length) {
     qsizetype best = -1;
-    for (const QStringView word : kVersusWords) {
-        const qsizetype at = line.indexOf(word, 0, word == u" v " ? Qt::CaseSensitive : Qt::CaseInsensitive);
+    for (const QStringView word : wordsOf(Versus)) {
+        const qsizetype at =
+            line.indexOf(word, 0, word.trimmed().size() == 1 ? Qt::CaseSensitive : Qt::CaseInsensitive);
         if (at > 0 && (best < 0 || at < best)) {
             best = at;
             length = word.size();
@@ -672,9 +673,9 @@ Side sideOf(QStringView part, QStringView home, QStringView away) {
     const bool homeSide = part == home || isStartOf(part, home) || isEndOf(part, home);
     const bool awaySide = part == away || isStartOf(part, away) || isEndOf(part, away);
     if (homeSide != awaySide) return homeSide ? Side::Home : Side::Away;
-    if (isOneOf(part, kHomeCodes)) return Side::Home;
-    if (isOneOf(part, kAwayCodes)) return Side::Away;
-    if (isOneOf(part, kDrawWords)) return Side::Draw;
+    if (isOneOf(part, wordsOf(Home))) return Side::Home;
+    if (isOneOf(part, wordsOf(Away))) return Side::Away;
+    if (isOneOf(part, wordsOf(Draw))) return Side::Draw;
     return Side::None;
 }
 
@@ -717,7 +718,7 @@ QStringView withoutMarketLabel(QStringView line) {
 
 // "Végeredmény", "Győztes (hosszabbítással)": a label of the match's result.
 bool isResultLabel(QStringView label) {
-    for (const QStringView word : kResultLabels) {
+    for (const QStringView word : wordsOf(ResultLabel)) {
         if (startsWithWord(label, word)) return true;
     }
     return false;
@@ -760,7 +761,7 @@ OutcomeRead sideOfOutcome(QStringView whole, QStringView home, QStringView away)
     OutcomeRead read = codeOutcome(outcome, home, away);
     if (read.certain) return read;
     // "Ferencváros vagy döntetlen", "Arsenal or Draw", "Arsenal vagy Chelsea".
-    for (const QStringView word : kOrWords) {
+    for (const QStringView word : wordsOf(Or)) {
         const qsizetype at = outcome.indexOf(word, 0, Qt::CaseInsensitive);
         if (at <= 0) continue;
         read = markersOf(sideOf(outcome.first(at), home, away),
@@ -769,8 +770,14 @@ OutcomeRead sideOfOutcome(QStringView whole, QStringView home, QStringView away)
     }
     if (isMarket(whole)) return {};  // "Kétesély" alone names the bet, not its outcome
     // The draw and double chance words anywhere in the line, and a team at its start.
-    const bool draw = whole.contains(u"Döntetlen");
-    const bool doubleChance = whole.contains(u"Kétesély");
+    const auto anywhere = [&](Role role) {
+        for (const QStringView word : wordsOf(role)) {
+            if (whole.contains(word)) return true;
+        }
+        return false;
+    };
+    const bool draw = anywhere(DrawAnywhere);
+    const bool doubleChance = anywhere(DoubleChanceAnywhere);
     if (draw || doubleChance) {
         read.certain = true;
         read.home = read.away = draw ? OutcomeMarker::Draw : OutcomeMarker::Win;
@@ -798,7 +805,7 @@ OutcomeRead sideOfOutcome(QStringView whole, QStringView home, QStringView away)
 
 QStringView otherMarketOf(QStringView line) {
     const qsizetype colon = line.indexOf(u':');
-    if (colon <= 0 || !isOneOf(trimmed(line.first(colon)), kMarketLabels)) return {};
+    if (colon <= 0 || !isOneOf(trimmed(line.first(colon)), wordsOf(MarketLabel))) return {};
     const QStringView market = trimmed(line.sliced(colon + 1));
     if (market.isEmpty() || isResultLabel(market) || isMarket(market)) return {};
     return market;
@@ -814,8 +821,7 @@ QList<OfferedPrice> offeredPrices(QStringView text, qsizetype least) {
     if (tokens.size() % 2 != 0 || tokens.size() < 2 * least) return {};
     for (qsizetype t = 0; t < tokens.size(); t += 2) {
         const QStringView code = tokens[t];
-        if (!isOneOf(code, std::initializer_list<QStringView>{u"1", u"X", u"2", u"1X", u"X2", u"12"}))
-            return {};
+        if (!isOneOf(code, kOfferCodes)) return {};
         const PriceRead price = readPrice(tokens[t + 1]);
         if (price.kind != PriceKind::One) return {};
         offer.append({code.toString().toUpper(), tokens[t + 1].toString(), price.odds});

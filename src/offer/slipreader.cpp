@@ -422,7 +422,7 @@ private:
             Column column = Column::Other;
             if (!cell.isEmpty()) {
                 bool known = false;  // a header's word or phrase ("To Return")
-                for (const HeaderWord& word : kHeaderWords) {
+                for (const HeaderWord& word : headerWords()) {
                     if (!same(cell, word.word)) continue;
                     column = word.column;
                     known = true;

@@ -15,6 +15,7 @@ public:
         return MsgAnswer::Ok;
     }
     std::optional<QString> clipboardText() override { return std::nullopt; }
+    std::optional<QString> clipboardHtml() override { return std::nullopt; }
     // Odds and amounts are read and written with a point whatever the locale (a Hungarian desktop
     // writes a comma elsewhere), so the separator asked for is the program's own.
     QString profileString(const QString& section, const QString& key, const QString& file) override;

@@ -40,6 +40,10 @@ struct NumberQuestion {
     int value = 0;
 };
 
+// A copied page's HTML beyond this is no slip: the program reads the copy's text alone, as it
+// does when a program offers no HTML. Bookmakers' whole pages stay well under it.
+inline constexpr qsizetype kMaxClipboardHtml = 8 * 1024 * 1024;
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -51,6 +55,10 @@ public:
     // The clipboard's plain text with every line end as CR LF; nullopt when it cannot be read,
     // and for a text larger than files::kReadCap.
     virtual std::optional<QString> clipboardText() = 0;
+    // The HTML the clipboard offers beside its text (a browser's copy of a page), as the program
+    // it was copied from gave it; nullopt when it offers none or it cannot be read, and for an
+    // HTML larger than kMaxClipboardHtml characters. Asked only after the text was read.
+    virtual std::optional<QString> clipboardHtml() = 0;
 
     // The value of `key` in `section` of the named profile file; the empty text when absent.
     // Section "intl", key "sdecimal" gives the user's decimal separator.

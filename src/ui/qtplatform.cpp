@@ -165,6 +165,7 @@ std::optional<QString> QtPlatform::clipboardText() {
     QElapsedTimer waited;
     waited.start();
     const QStringList formats = data->formats();
+    offersHtml_ = formats.contains(QStringLiteral("text/html"));
     if (formats.isEmpty()) {
         if (waited.elapsed() >= kNoAnswerMs) return std::nullopt;
         return QString();
@@ -185,6 +186,19 @@ std::optional<QString> QtPlatform::clipboardText() {
     if (text.size() > files::kReadCap) return std::nullopt;
     if (text.isEmpty() && waited.elapsed() >= kNoAnswerMs) return std::nullopt;
     return files::withCrLf(text);
+}
+
+// The owner answered for the text a moment ago, so it is asked for the HTML only when it offered
+// one then: a program that stopped answering costs no second wait.
+std::optional<QString> QtPlatform::clipboardHtml() {
+    if (!offersHtml_ || !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return std::nullopt;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;
+    if (!data) return std::nullopt;
+    // Qt hands the HTML over in UTF-8, whatever form the browser offered it in.
+    const QByteArray bytes = data->data(QStringLiteral("text/html"));
+    if (bytes.isEmpty() || bytes.size() > kMaxClipboardHtml) return std::nullopt;
+    return QString::fromUtf8(bytes);
 }
 
 QString QtPlatform::programFolder() {

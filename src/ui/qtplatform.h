@@ -28,6 +28,7 @@ public:
     MsgAnswer messageBox(const QString& text, const QString& caption, MsgIcon icon,
                          MsgButtons buttons) override;
     std::optional<QString> clipboardText() override;
+    std::optional<QString> clipboardHtml() override;
     QString programFolder() override;
     QString programName() override;
     QString applicationTitle() override;
@@ -65,6 +66,7 @@ private:
     std::unique_ptr<QLockFile> lock_;
     QSet<QString> topmost_;
     bool quitRequested_ = false;
+    bool offersHtml_ = false;  // the clipboard offered HTML when its text was read last
 };
 
 }  // namespace kombinator::ui

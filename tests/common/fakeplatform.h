@@ -28,6 +28,7 @@ public:
     MsgAnswer messageBox(const QString& text, const QString& caption, MsgIcon icon,
                          MsgButtons buttons) override;
     std::optional<QString> clipboardText() override { return clipboard; }
+    std::optional<QString> clipboardHtml() override { return clipboardHtmlFlavour; }
     QString profileString(const QString& section, const QString& key, const QString& file) override;
     QString programFolder() override { return folder; }
     QString programName() override { return name; }
@@ -49,7 +50,8 @@ public:
 
     // --- script ---
     std::optional<QString> clipboard = QString();
-    std::optional<QString> decimalSeparator;  // unset: the program's own
+    std::optional<QString> clipboardHtmlFlavour;  // the HTML beside the text; none by default
+    std::optional<QString> decimalSeparator;      // unset: the program's own
     bool otherInstance = false;
     QString name = QStringLiteral("kombinator");
     QString title = QStringLiteral("Kombinátor");

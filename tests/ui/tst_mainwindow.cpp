@@ -33,6 +33,7 @@ namespace {
 class DesktopClipboardPlatform : public FakePlatform {
 public:
     std::optional<QString> clipboardText() override { return desktop.clipboardText(); }
+    std::optional<QString> clipboardHtml() override { return desktop.clipboardHtml(); }
     ui::QtPlatform desktop{dir.path()};
 };
 

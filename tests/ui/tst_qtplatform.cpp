@@ -423,6 +423,7 @@ const bool ownerRegistered = test::registerChild("clipboard-owner", clipboardOwn
 class DesktopClipboard : public test::FakePlatform {
 public:
     std::optional<QString> clipboardText() override { return desktop.clipboardText(); }
+    std::optional<QString> clipboardHtml() override { return desktop.clipboardHtml(); }
     QtPlatform desktop{dir.path()};
 };
 
