@@ -337,22 +337,32 @@ fractional (3/2) vagy american (+150)</source>
 fractional (3/2) or american (+150)</translation>
     </message>
     <message>
+        <source>Ismeretlen oddsalak: %1 (decimal, fractional vagy american)</source>
+        <translation>Unknown odds format: %1 (decimal, fractional or american)</translation>
+    </message>
+    <message>
+        <source>A szelvény HTML-je nem olvasható: nagyobb %1 MB-nál, vagy %2 szintnél mélyebben ágyazott.</source>
+        <translation>The coupon's HTML cannot be read: it is larger than %1 MB or nested deeper than %2 levels.</translation>
+    </message>
+    <message>
+        <source>a szelvény egy oldal HTML-je (mentett oldal vagy a vágólap HTML-je);
+a címkével kezdődő szelvényt enélkül is így olvassa</source>
+        <translation>the coupon is a page's HTML (a saved page or the clipboard's HTML);
+a coupon that begins with a tag is read so without it</translation>
+    </message>
+    <message>
         <source>Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table]
           [--void LISTA] [--half-won LISTA] [--half-lost LISTA] [--dead-heat N:K,...] [--stake X]
-          [--odds-format F] [--lang NYELV] SZELVÉNY
+          [--odds-format F] [--lang NYELV] [--html] SZELVÉNY
           kombinator-cli --make-key KK_NN_MM [--out FÁJL]
           kombinator-cli --key-profile FÁJL
 </source>
         <translation>Usage: kombinator-cli [--bank N]... [--system S | --key FILE] [--odds] [--won LIST] [--table]
        [--void LIST] [--half-won LIST] [--half-lost LIST] [--dead-heat N:K,...] [--stake X]
-       [--odds-format F] [--lang LANGUAGE] COUPON
+       [--odds-format F] [--lang LANGUAGE] [--html] COUPON
        kombinator-cli --make-key KK_NN_MM [--out FILE]
        kombinator-cli --key-profile FILE
 </translation>
-    </message>
-    <message>
-        <source>Ismeretlen oddsalak: %1 (decimal, fractional vagy american)</source>
-        <translation>Unknown odds format: %1 (decimal, fractional or american)</translation>
     </message>
 </context>
 <context>

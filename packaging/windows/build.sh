@@ -2,7 +2,8 @@
 # Kombinátor for Windows, made on Debian 12 from Debian's packages alone:
 #  1. installs the MinGW-w64 cross compiler, Wine, NSIS and the Linux build's packages;
 #  2. builds the Windows Qt from Debian's qtbase source into a cache folder outside the
-#     repository (build-qt.sh), or reuses the one already there;
+#     repository (build-qt.sh), and gumbo from Debian's gumbo-parser source beside it
+#     (build-gumbo.sh), or reuses the ones already there;
 #  3. builds the Linux kombinator-cli, to compare the Windows one with;
 #  4. cross-builds kombinator.exe, kombinator-cli.exe and the test programs;
 #  5. runs the test suite under Wine with the offscreen platform;
@@ -43,7 +44,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 wine32:i386 nsis cmake ninja-build
           dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n
-          libgl-dev g++ pkg-config
+          libgl-dev g++ pkg-config libgumbo-dev
           xvfb xauth xdotool xclip imagemagick fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
@@ -57,6 +58,7 @@ fi
 step "Windows Qt"
 $sudo "$here/build-qt.sh"
 cat "$KOMBINATOR_WIN_QT/kombinator-qt.stamp"
+$sudo "$here/build-gumbo.sh"
 
 step "Linux kombinator-cli to compare with"
 cmake -S "$repo" -B "$out/linux" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOMBINATOR_TESTS=OFF \
@@ -64,7 +66,8 @@ cmake -S "$repo" -B "$out/linux" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOMBINATO
 nice cmake --build "$out/linux" --target kombinator-cli -j"$KOMBINATOR_JOBS"
 
 step "Cross-building kombinator.exe, kombinator-cli.exe and the tests"
-cmake -S "$repo" -B "$out/win64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+# pkg-config finds the Windows gumbo beside the Windows Qt, never the Linux one.
+PKG_CONFIG_LIBDIR="$KOMBINATOR_WIN_QT/lib/pkgconfig" cmake -S "$repo" -B "$out/win64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" -DCMAKE_PREFIX_PATH="$KOMBINATOR_WIN_QT" \
     -DQt6_DIR="$KOMBINATOR_WIN_QT/lib/cmake/Qt6" -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \

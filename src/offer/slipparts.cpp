@@ -452,6 +452,14 @@ bool isSummary(QStringView line) {
     return false;
 }
 
+bool isSummaryLabel(QStringView line) {
+    const QStringView text = trimmed(line);
+    for (const QChar ch : text) {
+        if (ch.isDigit()) return false;
+    }
+    return isSummary(text);
+}
+
 bool isHeaderWord(QStringView word) {
     return (kindsOf(word) & kHeaderWord) != 0;
 }

@@ -78,6 +78,9 @@ bool isHeaderLine(QStringView line);   // every word a table header's
 bool isMarket(QStringView line);       // a market's name alone: "Kétesély", "1X2"
 bool isRemovalNotice(QStringView line);
 bool isMetaLine(QStringView line);
+// A summary's label without its value ("Eredő szorzó", "Gesamtquote:"): the value stands on the
+// line after it.
+bool isSummaryLabel(QStringView line);
 // "Piac: Hendikep": the market, one whose outcome has no markers; empty for any other line.
 QStringView otherMarketOf(QStringView line);  //
                                               // "Szelvényszám: 1234", "Piac: Hendikep", "Eredmény: 2:1"

@@ -154,6 +154,8 @@ private:
         if (reading_.tips.isEmpty()) return false;
         for (const qsizetype at : std::as_const(skipped_)) {
             if (readOutcome(lines_.at(at), event.home, event.away).certain) continue;
+            // The leg's number on a receipt ("3" over the third tip).
+            if (trimmed(lines_.at(at)) == QString::number(tipNumber())) continue;
             reading_.refusal = refusalText(kUnknownLine, tipNumber(), lines_.at(at));
             reading_.refusedFirst = at;
             reading_.refusedLast = i;
@@ -292,6 +294,11 @@ private:
     // A price where an event should stand: a second price of the last tip, or the price of a tip
     // whose event was not read.
     void strayPrice(qsizetype i, const QString& text) {
+        // The value of a summary whose label stands on the line before ("Eredő szorzó", "15,83").
+        if (summaryAt_ == i - 1) return;
+        // The price just taken, written once more ("Odds 2.10" for a screen reader, then the
+        // "2.10" the eye sees), is the same price.
+        if (lastPriceAt_ == i - 1 && readPrice(text).odds == reading_.tips.last().odds) return;
         if (lastPriceAt_ >= 0 && skipped_.isEmpty()) {
             reading_.refusal = refusalText(kExtraPrice, reading_.tips.size(), text);
             reading_.refusedFirst = reading_.tips.last().firstLine;
@@ -325,6 +332,7 @@ private:
                 plain_ = false;
                 // "Home" or "Away" alone may be the outcome written above its event, though a
                 // header's word too: it is kept for the event below.
+                if (isSummaryLabel(text)) summaryAt_ = i;
                 if (isNoise(text) && !codeOutcome(trimmed(text), {}, {}).certain) return noteMarket(text);
                 if (isRemovalNotice(text)) return refuseRemoved(i, text);
                 skipped_.append(i);
@@ -399,6 +407,8 @@ private:
                 if (price.kind == PriceKind::Two) return refuse(kTwoPricesInLine, text, i);
                 if (price.kind == PriceKind::Low) return refuse(kPriceLow, text, i);
                 if (afterOutcome_ < 0) afterOutcome_ = i;
+                // A price after a summary's label is the summary's, not the tip's.
+                if (isSummaryLabel(text)) return refuse(kPriceMissing, lines_.at(afterOutcome_), i);
                 if (isNoise(text)) return;
                 if (!outcomeCertain_ && readOutcome(text, tip_.home, tip_.away).certain)
                     return refuse(kOutcomeUnclear, text, i);
@@ -674,6 +684,7 @@ private:
     QList<OfferedPrice> offer_;  // the prices an offer shows under the event in hand
     qsizetype offerAt_ = -1;
     qsizetype unclearAt_ = -1;      // the last line of several bare hyphens
+    qsizetype summaryAt_ = -1;      // the last summary's label without its value
     qsizetype next_ = 0;            // the line read next
     QList<qsizetype> skipped_;      // lines between tips that are neither noise nor a tip's part
     QList<Column> columns_;         // the last header row's columns

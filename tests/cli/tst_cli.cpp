@@ -177,6 +177,15 @@ void TestCli::refusalGoesToStandardError_data() {
         << "A(z) 1. tipp szorzója hiányzik: „Darmstadt 98 - SC Paderborn 07”";
     // Fractions priced from their exact value: 3.50 x 4.3333... = 15.17 (with 4.33, 15.16).
     QTest::newRow("fractional prices") << QByteArray("A v B\nA\n5/2\nC v D\nD\n100/30\n") << "01 02\t15.17\n";
+    // A page's HTML, known by its first tag: 1.50 x 2.00 = 3.00, the struck 9,00 left out.
+    QTest::newRow("a page's HTML")
+        << QByteArray(
+               "<!DOCTYPE html><div><span>A v B</span><span>A</span><s>9,00</s><span>1,50"
+               "</span></div><div><span>C v D</span><span>C</span><span>2,00</span></div>")
+        << "01 02\t3.00\n";
+    QTest::newRow("a page's HTML nested too deeply")
+        << QByteArray("<div>").repeated(600)
+        << "A szelvény HTML-je nem olvasható: nagyobb 8 MB-nál, vagy 512 szintnél mélyebben ágyazott.";
     QTest::newRow("old and new price in a line")
         << QByteArray("A - B\nA\nSzorzó: 1,80 1,95\nC - D\nC\n2,00\n")
         << "A(z) 1. tipp: két szorzó egy sorban: „Szorzó: 1,80 1,95”";

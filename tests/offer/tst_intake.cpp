@@ -1,9 +1,12 @@
 // Clipboard intake: what the copied text becomes in the offer list.
 #include <QFileInfo>
+#include <QHash>
 #include <QTest>
 
 #include "app/form1.h"
 #include "fakeplatform.h"
+#include "offer/htmlcopy.h"
+#include "offer/slipwords.h"
 #include "testmain.h"
 
 using namespace kombinator;
@@ -20,7 +23,20 @@ private slots:
     void keepsTipsOfEarlierConversion();
     void readsSlips_data();
     void readsSlips();
+    void wordsHoldNoClashingRoles();
 };
+
+namespace {
+
+// A clipboard that begins with a tag is a page's HTML beside no text, as a saved page reaches
+// the command line.
+void setClipboard(FakePlatform& platform, const QString& clipboard) {
+    const bool html = looksLikeHtml(clipboard);
+    platform.clipboard = html ? QString() : clipboard;
+    if (html) platform.clipboardHtmlFlavour = clipboard;
+}
+
+}  // namespace
 
 void TestIntake::takesLines_data() {
     QTest::addColumn<QString>("clipboard");
@@ -74,6 +90,11 @@ void TestIntake::takesLines_data() {
         << "Tipp: 2\rA - C\r1,85\r" << QStringList{"A - C", "Tipp: 2", "1,85"};
     QTest::newRow("header row without tip rows kept")
         << "Esemény\tTipp\tSzorzó\r" << QStringList{"Esemény Tipp Szorzó"};
+    QTest::newRow("HTML: a refused page shows the lines the eye sees")
+        << "<div><span>A v B</span><span>1,50</span><span class=\"visually-hidden\">Remove "
+           "selection</span></div>"
+           "<table><tr><td>C - D<td><td>2,00</table>"
+        << QStringList{"A v B", "1,50", "C - D  2,00"};
     QTest::newRow("row of three prices is no tip, left as copied")
         << "A - B\t1,50\t3,40\t5,00\rC - D\tC\t2,00\r" << QStringList{"A - B 1,50 3,40 5,00", "C - D C 2,00"};
 }
@@ -82,7 +103,7 @@ void TestIntake::takesLines() {
     QFETCH(QString, clipboard);
     QFETCH(QStringList, lines);
     FakePlatform platform;
-    platform.clipboard = clipboard;
+    setClipboard(platform, clipboard);
     Form1 form(platform);
     form.Form_Load();
     form.SSTab1.setCurrent(2);
@@ -315,6 +336,58 @@ void TestIntake::readsSlips_data() {
         << QStringList{"A(z) 1. tipp kimenete hiányzik: „C - D”"};
     QTest::newRow("outcome missing") << "A - B\r1,85\r"
                                      << QStringList{"A(z) 1. tipp kimenete hiányzik: „A - B”"};
+    QTest::newRow("a summary's label and value on two lines")
+        << "A - B\rA\r1,50\rEredő szorzó\r1,50\rC - D\rD\r2,00\rGesamtquote:\r3,00\r"
+        << QStringList{"A|B|xxk.bmp||1.50", "C|D||xxk.bmp|2.00"};
+    QTest::newRow("a summary's label where the price is due")
+        << "A - B\rA\rÖsszes szorzó\r2,10\r"
+        << QStringList{"A(z) 1. tipp szorzója hiányzik: „Összes szorzó”"};
+    QTest::newRow("a price written twice, once for a screen reader")
+        << "A - B\rA\rOdds 2.10\r2.10\rC - D\rD\r1,50\r"
+        << QStringList{"A|B|xxk.bmp||2.10", "C|D||xxk.bmp|1.50"};
+    QTest::newRow("an old and a new price on two lines")
+        << "A - B\rA\r2.10\r1.95\r" << QStringList{"A(z) 1. tipp után még egy szorzó áll: „1.95”"};
+    QTest::newRow("German slip with numbered legs and dates")
+        << "Spieltag 14 · 14.12.2026 15:30\r1\r1. FC Köln - Bayern München\rTipp: 1\rQuote 2,10\r2\r"
+           "Dortmund gegen Schalke 04\rUnentschieden\rQuote: 3,40\r3\rMainz - Freiburg\r"
+           "Doppelte Chance: Mainz oder Unentschieden\r1,30\rSystemwette 2 aus 3\rEinsatz\r10,00 €\r"
+        << QStringList{"1. FC Köln|Bayern München|xxk.bmp||2.10", "Dortmund|Schalke 04|xx.bmp|xx.bmp|3.40",
+                       "Mainz|Freiburg|Xxx.bmp|xx.bmp|1.30"};
+    QTest::newRow("line markets: the line's number is the outcome's")
+        << "A - B\rTöbb, mint 2,5\r1,85\rC v D\rC -1,5\r2,05\rE - F\rOver 2.5 Goals\r1.90\rG - H\rÜber "
+           "2,5\r1,70\r"
+        << QStringList{"A|B|||1.85", "C|D|||2.05", "E|F|||1.90", "G|H|||1.70"};
+    // A page's HTML (a row whose clipboard begins with a tag): what the eye sees of it.
+    QTest::newRow("HTML: elements side by side with no blank between them")
+        << "<div><div><span>Arsenal v Chelsea</span><span>Arsenal</span><span>1.85</span></div><div><span>C "
+           "- "
+           "D</span><span>Tipp:</span><span>X</span><span>Quote 3,40</span></div></div>"
+        << QStringList{"Arsenal|Chelsea|xxk.bmp||1.85", "C|D|xx.bmp|xx.bmp|3.40"};
+    QTest::newRow("HTML: a label visually hidden by its style, a price struck by its style")
+        << "<p>A - C<p>C<p><span style=\"position: absolute; width: 1px; height: 1px; overflow: hidden; "
+           "clip: "
+           "rect(0px, 0px, 0px, 0px);\">Odds 9,99</span><span style=\"text-decoration: "
+           "line-through;\">2,10</span> "
+           "1,95"
+        << QStringList{"A|C||xxk.bmp|1.95"};
+    QTest::newRow(
+        "HTML: hidden by a class, the attribute, display and visibility; struck by <del> and a rule")
+        << "<style>.was { color: grey; text-decoration-line: line-through }</style><p class=\"sr-only\">E - "
+           "F<p>A "
+           "- B<p hidden>C - D<p style=\"display:none\">E<p style=\"visibility: hidden\">B<p "
+           "aria-hidden=\"true\""
+           ">A<p><del>3,00</del><span class=\"was\">2,80</span>2,50"
+        << QStringList{"A|B|xxk.bmp||2.50"};
+    QTest::newRow("HTML: a price struck by a class the copy does not define")
+        << "<p>A - B<p>A<p><span class=\"old\">2,10</span><span class=\"new\">1,95</span>"
+        << QStringList{"A(z) 1. tipp után még egy szorzó áll: „1,95”"};
+    QTest::newRow("HTML: a table's cells")
+        << "<table><tr><th>Esemény<th>Tipp<th>Szorzó<tr><td>A - C<td><b>A</b><td>3</table>"
+        << QStringList{"A|C|xxk.bmp||3"};
+    QTest::newRow("HTML: flex items stand apart, words dressed in bold run on")
+        << "<div style=\"display: flex;\"><span>A v B</span> <span>K<b>ét</b>esély: A vagy Döntetlen</span> "
+           "<span>1,40</span></div>"
+        << QStringList{"A|B|Xxx.bmp|xx.bmp|1.40"};
 }
 
 void TestIntake::readsSlips() {
@@ -322,7 +395,7 @@ void TestIntake::readsSlips() {
     QFETCH(QStringList, tips);
     FakePlatform platform;
     platform.installResources({"xxk.bmp", "xx.bmp", "Xxx.bmp"});
-    platform.clipboard = clipboard;
+    setClipboard(platform, clipboard);
     Form1 form(platform);
     form.Command1.click();
     form.Command2.click();
@@ -335,6 +408,26 @@ void TestIntake::readsSlips() {
                            form.Grid1.textAt(r, 3)}
                    .join(u'|');
     QCOMPARE(got, tips);
+}
+
+// A word is one thing to the reader in every language it stands in: the roles it has in all of
+// them together never clash.
+void TestIntake::wordsHoldNoClashingRoles() {
+    using namespace slipwords;
+    QHash<QString, quint32> roles;
+    for (const Language& language : kLanguages) {
+        for (const Word& word : language.words)
+            roles[word.text.toString().toCaseFolded()] |= word.roles;
+    }
+    QVERIFY(roles.size() > 500);
+    QStringList clashes;
+    for (auto it = roles.cbegin(); it != roles.cend(); ++it) {
+        for (const auto& pair : kClashes) {
+            if ((it.value() & pair[0]) && (it.value() & pair[1])) clashes << it.key();
+        }
+    }
+    QCOMPARE(clashes, QStringList());
+    QCOMPARE(wordsOf(Draw).count(u"Unentschieden"), 1);  // German is read
 }
 
 KOMBINATOR_TEST(TestIntake);
