@@ -174,6 +174,73 @@ private slots:
         if (!caption.isEmpty()) QCOMPARE(captionOf(w), caption);
     }
 
+    // From the original size to 4K: no two controls overlap, each stays inside the window, the
+    // buttons keep their size and their order, and the tip grid and the bet list show more rows.
+    // The information panel lies over the grids by design and is left out.
+    void growsWithoutOverlap_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSize>("shown");
+        QTest::addColumn<int>("tipRows");
+        QTest::addColumn<int>("betRows");
+        QTest::newRow("original") << QSize(679, 486) << QSize(679, 486) << 8 << 9;
+        QTest::newRow("never smaller") << QSize(400, 300) << QSize(679, 486) << 8 << 9;
+        QTest::newRow("one pixel more") << QSize(680, 487) << QSize(680, 487) << 8 << 9;
+        QTest::newRow("wider only") << QSize(3840, 486) << QSize(3840, 486) << 8 << 9;
+        QTest::newRow("taller only") << QSize(679, 2160) << QSize(679, 2160) << 40 << 69;
+        QTest::newRow("1280 x 1024 maximised") << QSize(1280, 996) << QSize(1280, 996) << 17 << 25;
+        QTest::newRow("1920 x 1080") << QSize(1920, 1050) << QSize(1920, 1050) << 19 << 27;
+        QTest::newRow("4K") << QSize(3840, 2160) << QSize(3840, 2160) << 40 << 69;
+    }
+    void growsWithoutOverlap() {
+        QFETCH(QSize, size);
+        QFETCH(QSize, shown);
+        QHash<QString, QRect> before;
+        Fixture f;
+        QVERIFY(f.ready);
+        const auto buttons = f.window->findChildren<QAbstractButton*>(Qt::FindChildrenRecursively);
+        for (const QAbstractButton* button : buttons)
+            before.insert(button->objectName(), inWindow(button));
+        f.window->resize(size);
+        QCOMPARE(f.window->size(), shown);
+        QWidget* panel = f.widget("Frame1");
+        for (int tab = 0; tab < 3; ++tab) {
+            f.form->SSTab1.setCurrent(tab);
+            QList<QWidget*> shownControls;
+            for (const Control* c : f.form->controls()) {
+                for (QWidget* w : f.window->findChildren<QWidget*>()) {
+                    const bool named =
+                        w->objectName() == c->name() || w->objectName().section(u'_', 0, 0) == c->name();
+                    if (named && w->isVisible() && !(panel && (w == panel || panel->isAncestorOf(w))) &&
+                        !shownControls.contains(w))
+                        shownControls << w;
+                }
+            }
+            for (QWidget* a : shownControls) {
+                QVERIFY2(f.window->rect().contains(inWindow(a)), qPrintable(a->objectName()));
+                for (QWidget* b : shownControls) {
+                    if (a != b && !a->isAncestorOf(b) && !b->isAncestorOf(a))
+                        QVERIFY2(!inWindow(a).intersects(inWindow(b)),
+                                 qPrintable(a->objectName() + " / " + b->objectName()));
+                }
+            }
+        }
+        for (const QAbstractButton* a : buttons) {
+            const QRect was = before.value(a->objectName());
+            QCOMPARE(a->size(), was.size());
+            for (const QAbstractButton* b : buttons) {
+                const QRect other = before.value(b->objectName());
+                if (was.right() < other.left()) QVERIFY(inWindow(a).right() < inWindow(b).left());
+                if (was.bottom() < other.top()) QVERIFY(inWindow(a).bottom() < inWindow(b).top());
+            }
+        }
+        auto* tips = f.widget<QTableView>("Grid1");
+        QCOMPARE(tips->rowAt(tips->viewport()->height() - 1) + 1, tipRows);
+        f.form->SSTab1.setCurrent(1);
+        f.form->List1.setLines(QStringList(247, QStringLiteral("01 02 03 04 05 06 07 08")));
+        auto* bets = f.widget<QListView>("List1");
+        QCOMPARE(bets->indexAt(QPoint(1, bets->viewport()->height() - 1)).row() + 1, betRows);
+    }
+
     void window() {
         Fixture f;
         QVERIFY(f.ready);
