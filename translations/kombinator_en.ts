@@ -331,10 +331,10 @@ the environment&apos;s (English in an en_* locale, Hungarian otherwise)</transla
         <translation>The system “%1” cannot be chosen with %2 tips in hand.</translation>
     </message>
     <message>
-        <source>a tippek listája a fogadások előtt, az oddsok F alakjában: decimal (2.50),
-fractional (3/2) vagy american (+150)</source>
-        <translation>the tips listed before the bets, their odds in form F: decimal (2.50),
-fractional (3/2) or american (+150)</translation>
+        <source>a tippek listája a fogadások előtt, az oddsok F alakjában: asread (ahogy
+beolvasta), decimal (2.50), fractional (3/2) vagy american (+150)</source>
+        <translation>the tips listed before the bets, their odds in form F: asread (as read),
+decimal (2.50), fractional (3/2) or american (+150)</translation>
     </message>
     <message>
         <source>Ismeretlen oddsalak: %1 (decimal, fractional vagy american)</source>
@@ -363,6 +363,10 @@ a coupon that begins with a tag is read so without it</translation>
        kombinator-cli --make-key KK_NN_MM [--out FILE]
        kombinator-cli --key-profile FILE
 </translation>
+    </message>
+    <message>
+        <source>Ismeretlen oddsalak: %1 (asread, decimal, fractional vagy american)</source>
+        <translation>Unknown odds format: %1 (asread, decimal, fractional or american)</translation>
     </message>
 </context>
 <context>
@@ -760,6 +764,10 @@ Copy the coupon or the offer to the clipboard, load it, then convert it into tip
     <message>
         <source>Az oddsok alakja</source>
         <translation>Odds format</translation>
+    </message>
+    <message>
+        <source>eredeti</source>
+        <translation>as read</translation>
     </message>
 </context>
 <context>

@@ -76,14 +76,21 @@ void Form1::setUpControls() {
     Option2.setAccessible(QStringLiteral("Nyelv / Language"));
     Option2.select(currentLanguage() == Language::English ? 1 : 0);
     // The forms are named by an example each, which reads the same in every language.
-    Label8.setup("Label8", {150, 1950, 1500, 225}, QStringLiteral("Odds:"), kTab2);
-    Option3.setup("Option3", {1710, 1950, 2400, 225}, {}, kTab2);
+    // The label gives up the room its short word does not need to the first form, "as read".
+    Label8.setup("Label8", {150, 1950, 600, 225}, QStringLiteral("Odds:"), kTab2);
+    Option3.setup("Option3", {780, 1950, 3330, 225}, {}, kTab2);
+    Option3.addOption(tr("eredeti"), {780, 1950, 900, 225});
     Option3.addOption(QStringLiteral("2.50"), {1710, 1950, 750, 225});
     Option3.addOption(QStringLiteral("3/2"), {2460, 1950, 750, 225});
     Option3.addOption(QStringLiteral("+150"), {3210, 1950, 750, 225});
     Option3.setAccessible(tr("Az oddsok alakja"));
-    calc::setOddsFormat(static_cast<calc::OddsFormat>(
-        std::clamp(savedChoice(QString::fromLatin1(kOddsFormatKey)).toInt(), 0, 2)));
+    // The form is kept by its name; a number is a choice of the days before "as read", when the
+    // forms were counted from the decimal one.
+    const QString savedForm = savedChoice(QString::fromLatin1(kOddsFormatKey));
+    bool counted = false;
+    const int formerIndex = savedForm.toInt(&counted);
+    calc::setOddsFormat(counted ? static_cast<calc::OddsFormat>(std::clamp(formerIndex, 0, 2) + 1)
+                                : calc::oddsFormatNamed(savedForm).value_or(calc::OddsFormat::AsRead));
     Option3.select(static_cast<int>(calc::oddsFormat()));
     for (Grid* grid : {&Grid1, &Grid2}) {
         grid->setTextShower([](int, int col, const QString& text) {

@@ -79,7 +79,8 @@ public:
     // The language of the texts, on the tab "Klikk": "Magyar" or "English", taken at the next start.
     OptionGroup Option2;
     Label Label7;
-    // The form the grids show odds in: "2.50" decimal, "3/2" fractional, "+150" American.
+    // The form the grids show odds in: each as read (the default), "2.50" decimal, "3/2"
+    // fractional, "+150" American.
     OptionGroup Option3;
     Label Label8;
     PictureBox Picture1, Picture2, Picture3;

@@ -104,9 +104,10 @@ void Form1::Option2_Click(int index) {
 
 void Form1::Option3_Click(int index) {
     calc::setOddsFormat(static_cast<calc::OddsFormat>(index));
-    saveChoice(QString::fromLatin1(kOddsFormatKey), QString::number(index));
-    Grid1.reshow();
-    Grid2.reshow();
+    saveChoice(QString::fromLatin1(kOddsFormatKey),
+               QString::fromLatin1(calc::kOddsFormatNames[static_cast<size_t>(calc::oddsFormat())]));
+    Grid1.reshow(3);
+    Grid2.reshow(3);
 }
 
 void Form1::openGuide() {

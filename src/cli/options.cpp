@@ -148,8 +148,8 @@ constexpr OptionHelp kOptionHelp[] = {
     {"--odds", QT_TRANSLATE_NOOP("cli", "a fogadások árazása az aktuális oddsokkal")},
     {"--odds-format F",
      QT_TRANSLATE_NOOP("cli",
-                       "a tippek listája a fogadások előtt, az oddsok F alakjában: decimal (2.50),\n"
-                       "fractional (3/2) vagy american (+150)")},
+                       "a tippek listája a fogadások előtt, az oddsok F alakjában: asread (ahogy\n"
+                       "beolvasta), decimal (2.50), fractional (3/2) vagy american (+150)")},
     {QT_TRANSLATE_NOOP("cli", "--won LISTA"),
      QT_TRANSLATE_NOOP("cli", "nyertes tippek (pl. 1,3,4), majd az eredmény kiértékelése")},
     {"--table", QT_TRANSLATE_NOOP("cli", "nyereménytábla a nyertes tippek száma szerint")},
@@ -295,11 +295,10 @@ ParseResult parseArguments(const QStringList& arguments) {
         } else if (arg == QLatin1String("--odds-format")) {
             options.oddsFormat = value(v) ? calc::oddsFormatNamed(v) : std::nullopt;
             if (!options.oddsFormat)
-                return {std::nullopt,
-                        QCoreApplication::translate("cli",
-                                                    "Ismeretlen oddsalak: %1 (decimal, fractional vagy "
-                                                    "american)")
-                            .arg(v)};
+                return {std::nullopt, QCoreApplication::translate("cli",
+                                                                  "Ismeretlen oddsalak: %1 (asread, decimal, "
+                                                                  "fractional vagy american)")
+                                          .arg(v)};
         } else if (arg == QLatin1String("--won")) {
             if (!value(v)) return {std::nullopt, missingValue(arg)};
             const std::optional<std::vector<int>> rows = numberList(v);

@@ -364,11 +364,10 @@ QString Grid::shownTextAt(int row, int col) const {
     return shower_ && row > 0 && inRange(row, col) ? shower_(row, col, text) : text;
 }
 
-void Grid::reshow() {
-    for (int r = 1; r < rows_; ++r) {
-        for (int c = 0; c < cols_; ++c)
-            emit cellChanged(r, c);
-    }
+void Grid::reshow(int col) {
+    if (col < 0 || col >= cols_) return;
+    for (int r = 1; r < rows_; ++r)
+        emit cellChanged(r, col);
 }
 
 QString Grid::cellDescription(int row, int col) const {

@@ -336,11 +336,11 @@ public:
     QString cellDescription(int row, int col) const;
     // How the view shows a data cell's text; its text as it stands unless the owner says
     // otherwise (the odds, in the form the user chose). Showing them anew after a change of form
-    // is the owner's call to reshow().
+    // is the owner's call to reshow() with the column whose cells it shows otherwise.
     using TextShower = std::function<QString(int row, int col, const QString& text)>;
     void setTextShower(TextShower shower) { shower_ = std::move(shower); }
     QString shownTextAt(int row, int col) const;
-    void reshow();
+    void reshow(int col);
 
 signals:
     void cellChanged(int row, int col);

@@ -7,6 +7,8 @@
 #include <QStylePainter>
 #include <QTabBar>
 
+#include <algorithm>
+
 namespace kombinator::ui {
 
 namespace {
@@ -137,7 +139,12 @@ void ClickLabel::paintEvent(QPaintEvent* event) {
 TabPage::TabPage(QTabWidget* tabs, QWidget* parent) : QWidget(parent), tabs_(tabs) {}
 
 void TabPage::place(QWidget* child, const QRect& inTabControl) {
-    placed_.emplace_back(child, inTabControl);
+    const auto placed =
+        std::find_if(placed_.begin(), placed_.end(), [child](const auto& p) { return p.first == child; });
+    if (placed == placed_.end())
+        placed_.emplace_back(child, inTabControl);
+    else
+        placed->second = inTabControl;
     relayout();
 }
 

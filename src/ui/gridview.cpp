@@ -241,11 +241,21 @@ void GridView::announceDescriptions() {
     descriptions_ = std::move(now);
 }
 
+void GridView::setExtraWidth(int pixels) {
+    if (pixels == extraWidth_) return;
+    extraWidth_ = pixels;
+    applySizes();
+}
+
 void GridView::applySizes() {
     const auto size = [](int twips, int fallback) { return pixels(twips >= 0 ? twips : fallback); };
     colWidths_.resize(static_cast<size_t>(model_->columnCount()), -1);
+    int total = 0;
+    for (int c = 0; c < model_->columnCount(); ++c)
+        total += size(grid_.colWidth(c), kDefaultColWidth);
     for (int c = 0; c < model_->columnCount(); ++c) {
-        const int width = size(grid_.colWidth(c), kDefaultColWidth);
+        int width = size(grid_.colWidth(c), kDefaultColWidth);
+        if (total > 0) width += extraWidth_ * width / total;
         if (colWidths_[static_cast<size_t>(c)] == width) continue;
         colWidths_[static_cast<size_t>(c)] = width;
         setColumnWidth(c, width);

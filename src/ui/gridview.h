@@ -22,6 +22,10 @@ public:
 
     GridModel* gridModel() const { return model_; }
 
+    // Pixels the columns share beyond the widths the grid gives them, each in proportion to its
+    // width: the room a grid gains when its window is made wider.
+    void setExtraWidth(int pixels);
+
 protected:
     // The context menu of a data cell, when its column has one and the cell holds text: at the
     // pointer for a right click, at the current cell for the Menu key.
@@ -51,6 +55,7 @@ private:
     std::vector<int> colWidths_;  // pixels last given to the view, to skip unchanged sections
     std::vector<int> rowHeights_;
     int headerHeight_ = -1;
+    int extraWidth_ = 0;
     std::vector<QString> descriptions_;  // as last told, row by row
     bool describing_ = false;            // an announcement is on its way
 };

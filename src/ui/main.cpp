@@ -141,7 +141,12 @@ int main(int argc, char** argv) {
         printUsage(stderr);
         return 2;
     };
-    if (const int refused = early(badLanguage)) return refused;
+    // The option is judged from the arguments alone: an application of its own, with its
+    // catalogue, is made only to say that the language is unknown.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (kombinator::languageOption(arguments).bad) return early(badLanguage);
 
     QApplication app(argc, argv);
     kombinator::nameTheProgram();

@@ -13,11 +13,14 @@
 #include <QTabWidget>
 
 #include "app/form1.h"
+#include "app/language.h"
 #include "keys/gyari.h"
 #include "results/returntable.h"
 #include "ui/accessibility.h"
+#include "ui/gridview.h"
 #include "ui/keymakerdialog.h"
 #include "ui/returntabledialog.h"
+#include "ui/twips.h"
 
 namespace kombinator::ui {
 
@@ -46,7 +49,8 @@ MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
     // An installed copy whose user folder lost the pictures still has the desktop's icon theme.
     if (icon.isNull()) icon = QIcon::fromTheme(QStringLiteral("kombinator"));
     if (!icon.isNull()) setWindowIcon(icon);
-    setFixedSize(kWidth, kHeight);
+    setMinimumSize(kWidth, kHeight);
+    resize(kWidth, kHeight);
     setFont(windowFont());
     setMouseTracking(true);
 
@@ -88,6 +92,68 @@ MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
             connect(keyDialog, &gyari::keyMakerRequested, this, &MainWindow::showKeyMaker);
     });
     setUpKeyboard();
+    setUpStretching();
+    // The size the user left the window at, maximised or not.
+    const QByteArray geometry =
+        QByteArray::fromBase64(savedChoice(QString::fromLatin1(kGeometryKey)).toLatin1());
+    if (!geometry.isEmpty()) restoreGeometry(geometry);
+}
+
+namespace {
+
+// How a control follows the window as it grows: each edge moves by twelfths of the growth, the
+// left and right edges by the width's, the top and bottom by the height's. The grids share the
+// upper half of the added height, the tabs' lists and the amount list the lower half; the bet
+// lists take three quarters of the added width, the amount list the rest. Buttons move with the
+// edge they stand by and keep their size and their order; what is not named stays put.
+struct Stretch {
+    const char* name;
+    int left, top, right, bottom;
+};
+constexpr Stretch kStretches[] = {
+    {"Label3", 0, 0, 12, 0},     {"Label2", 12, 0, 12, 0},    {"Command24", 12, 0, 12, 0},
+    {"Grid1", 0, 0, 12, 4},      {"Grid2", 0, 4, 12, 6},      {"Frame1", 6, 4, 6, 4},
+    {"SSTab1", 0, 6, 9, 12},     {"List5", 0, 0, 9, 6},       {"List1", 0, 0, 9, 6},
+    {"Command1", 9, 6, 9, 6},    {"Command22", 9, 6, 9, 6},   {"Command3", 9, 6, 9, 6},
+    {"Command7", 9, 6, 9, 6},    {"Command2", 9, 6, 9, 6},    {"Command6", 9, 6, 9, 6},
+    {"Command21", 9, 6, 9, 6},   {"List3", 9, 6, 12, 12},     {"Command4", 0, 12, 0, 12},
+    {"Label1", 0, 12, 0, 12},    {"Command20", 0, 12, 0, 12}, {"Check2", 9, 12, 9, 12},
+    {"Command19", 9, 12, 9, 12}, {"Check1", 12, 12, 12, 12},  {"Command5", 12, 12, 12, 12},
+};
+
+}  // namespace
+
+void MainWindow::setUpStretching() {
+    QHash<QString, Control*> controls;
+    for (Control* control : form_.controls())
+        controls.insert(control->name(), control);
+    const auto follow = [&](const QString& name, int left, int top, int right, int bottom) {
+        const Control* control = controls.value(name);
+        QWidget* widget = builder_.widget(name);
+        if (control && widget)
+            stretched_.push_back({widget, pixels(control->geometry()), left, top, right, bottom});
+    };
+    for (const Stretch& s : kStretches)
+        follow(QString::fromLatin1(s.name), s.left, s.top, s.right, s.bottom);
+    // The calculators' column stands by the right edge.
+    for (const Button* button : form_.calculatorButtons())
+        follow(button->name(), 12, 0, 12, 0);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int dx = std::max(0, width() - kWidth);
+    const int dy = std::max(0, height() - kHeight);
+    for (const Stretched& s : stretched_) {
+        if (!s.widget) continue;
+        const QRect& r = s.original;
+        builder_.place(s.widget,
+                       QRect(QPoint(r.left() + dx * s.left / 12, r.top() + dy * s.top / 12),
+                             QPoint(r.right() + dx * s.right / 12, r.bottom() + dy * s.bottom / 12)));
+    }
+    for (const QString& name : {QStringLiteral("Grid1"), QStringLiteral("Grid2")}) {
+        if (auto* grid = qobject_cast<GridView*>(builder_.widget(name))) grid->setExtraWidth(dx);
+    }
 }
 
 KeyMakerDialog* MainWindow::keyMakerDialog() const {
@@ -135,11 +201,11 @@ void MainWindow::setUpKeyboard() {
     order = {QStringLiteral("List5"),     QStringLiteral("List1"),     QStringLiteral("Option2_0"),
              QStringLiteral("Option2_1"), QStringLiteral("Option1_0"), QStringLiteral("Option1_1"),
              QStringLiteral("Option1_2"), QStringLiteral("Option3_0"), QStringLiteral("Option3_1"),
-             QStringLiteral("Option3_2"), QStringLiteral("List3"),     QStringLiteral("Command1"),
-             QStringLiteral("Command22"), QStringLiteral("Command3"),  QStringLiteral("Command7"),
-             QStringLiteral("Command2"),  QStringLiteral("Command6"),  QStringLiteral("Command21"),
-             QStringLiteral("Command4"),  QStringLiteral("Command20"), QStringLiteral("Command19"),
-             QStringLiteral("Command24")};
+             QStringLiteral("Option3_2"), QStringLiteral("Option3_3"), QStringLiteral("List3"),
+             QStringLiteral("Command1"),  QStringLiteral("Command22"), QStringLiteral("Command3"),
+             QStringLiteral("Command7"),  QStringLiteral("Command2"),  QStringLiteral("Command6"),
+             QStringLiteral("Command21"), QStringLiteral("Command4"),  QStringLiteral("Command20"),
+             QStringLiteral("Command19"), QStringLiteral("Command24")};
     for (int i = 0; i < 12; ++i)
         order << QStringLiteral("Command8_%1").arg(i);
     for (int i = 9; i <= 18; ++i)
@@ -185,6 +251,7 @@ void MainWindow::showReturnTable() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    saveChoice(QString::fromLatin1(kGeometryKey), QString::fromLatin1(saveGeometry().toBase64()));
     form_.Form_Unload();
     QWidget::closeEvent(event);
 }

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <vector>
+
 #include "ui/windowbuilder.h"
 
 namespace kombinator {
@@ -18,9 +20,12 @@ class ReturnTableDialog;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    // The client area, 10185 x 7290 twips.
+    // The client area at its original size, 10185 x 7290 twips: the least it can be. Larger, the
+    // grids and the lists take the room.
     static constexpr int kWidth = 679;
     static constexpr int kHeight = 486;
+    // The settings key of the window's size and place.
+    static constexpr const char* kGeometryKey = "ablak";
 
     explicit MainWindow(Form1& form, QWidget* parent = nullptr);
 
@@ -43,6 +48,7 @@ public:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Tab and Shift+Tab walk the controls in the order of the screen.
     bool focusNextPrevChild(bool next) override;
@@ -50,11 +56,19 @@ protected:
 private:
     // The keyboard's way through the window and the keys that stand for clicks outside the grids.
     void setUpKeyboard();
+    // The controls that follow the window's size, with their places at the original size.
+    void setUpStretching();
+    struct Stretched {
+        QPointer<QWidget> widget;
+        QRect original;
+        int left, top, right, bottom;  // twelfths of the growth each edge moves by
+    };
     Form1& form_;
     WindowBuilder builder_;
     QPointer<ReturnTableDialog> returnTable_;
     QPointer<KeyMakerDialog> keyMaker_;
     QList<QPointer<QWidget>> tabChain_;
+    std::vector<Stretched> stretched_;
 };
 
 }  // namespace kombinator::ui

@@ -29,8 +29,10 @@ public:
     // "Option1_0" ....
     QWidget* widget(const QString& name) const { return widgets_.value(name); }
 
-private:
+    // Puts a widget at `geometry` in its window, or on its tab page relative to the tab control.
     void place(QWidget* widget, const QRect& geometry);
+
+private:
     void finish(QWidget* widget, Control& control);
 
     QWidget* surface_;

@@ -95,61 +95,95 @@ private slots:
     }
 
     // A price as the grids keep it, shown in each form, and read for the product from its exact
-    // fraction (100/30 is 13/3, 4.3333335 in single precision, not 4.33).
+    // fraction (100/30 is 13/3, 4.3333335 in single precision, not 4.33). A fraction shows as
+    // written, a decimal or American price as a fraction takes the bookmakers' ladder where it is
+    // on it, to the places it is written with.
     void oddsForms_data() {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("asRead");
         QTest::addColumn<QString>("decimal");
         QTest::addColumn<QString>("fractional");
         QTest::addColumn<QString>("american");
         QTest::addColumn<float>("value");
-        QTest::newRow("5/2") << "5/2"
-                             << "3.50"
-                             << "5/2"
-                             << "+250" << 3.5f;
-        QTest::newRow("100/30") << "100/30"
-                                << "4.33"
-                                << "10/3"
-                                << "+333" << float(13.0 / 3.0);
-        QTest::newRow("odds on") << "4/6"
-                                 << "1.67"
-                                 << "2/3"
-                                 << "-150" << float(5.0 / 3.0);
-        QTest::newRow("evens") << "1/1"
-                               << "2.00"
-                               << "1/1"
-                               << "+100" << 2.0f;
-        QTest::newRow("American plus") << "+250"
-                                       << "3.50"
-                                       << "5/2"
-                                       << "+250" << 3.5f;
-        QTest::newRow("American minus") << "-150"
-                                        << "1.67"
-                                        << "2/3"
-                                        << "-150" << float(5.0 / 3.0);
-        QTest::newRow("decimal as written") << "2.15"
-                                            << "2.15"
-                                            << "23/20"
-                                            << "+115" << 2.15f;
-        QTest::newRow("decimal under 2") << "1.5"
-                                         << "1.5"
-                                         << "1/2"
-                                         << "-200" << 1.5f;
-        QTest::newRow("half a cent of American odds rounds away") << "11/8"
-                                                                  << "2.38"
-                                                                  << "11/8"
-                                                                  << "+138" << 2.375f;
-        QTest::newRow("the shortest price") << "1/100"
-                                            << "1.01"
-                                            << "1/100"
-                                            << "-10000" << 1.01f;
-        QTest::newRow("not odds") << "x/2"
-                                  << "x/2"
-                                  << "x/2"
-                                  << "x/2" << 0.0f;
+        QTest::newRow("5/2") << QStringLiteral("5/2") << QStringLiteral("5/2") << QStringLiteral("3.50")
+                             << QStringLiteral("5/2") << QStringLiteral("+250") << 3.5f;
+        QTest::newRow("100/30 as the bookmaker wrote it")
+            << QStringLiteral("100/30") << QStringLiteral("100/30") << QStringLiteral("4.33")
+            << QStringLiteral("100/30") << QStringLiteral("+333") << float(13.0 / 3.0);
+        QTest::newRow("odds on") << QStringLiteral("4/6") << QStringLiteral("4/6") << QStringLiteral("1.67")
+                                 << QStringLiteral("4/6") << QStringLiteral("-150") << float(5.0 / 3.0);
+        QTest::newRow("evens") << QStringLiteral("1/1") << QStringLiteral("Evens") << QStringLiteral("2.00")
+                               << QStringLiteral("Evens") << QStringLiteral("+100") << 2.0f;
+        QTest::newRow("11/8") << QStringLiteral("11/8") << QStringLiteral("11/8") << QStringLiteral("2.38")
+                              << QStringLiteral("11/8") << QStringLiteral("+138") << 2.375f;
+        QTest::newRow("4/5") << QStringLiteral("4/5") << QStringLiteral("4/5") << QStringLiteral("1.80")
+                             << QStringLiteral("4/5") << QStringLiteral("-125") << 1.8f;
+        QTest::newRow("6/4") << QStringLiteral("6/4") << QStringLiteral("6/4") << QStringLiteral("2.50")
+                             << QStringLiteral("6/4") << QStringLiteral("+150") << 2.5f;
+        QTest::newRow("13/8") << QStringLiteral("13/8") << QStringLiteral("13/8") << QStringLiteral("2.63")
+                              << QStringLiteral("13/8") << QStringLiteral("+163") << 2.625f;
+        QTest::newRow("15/8") << QStringLiteral("15/8") << QStringLiteral("15/8") << QStringLiteral("2.88")
+                              << QStringLiteral("15/8") << QStringLiteral("+188") << 2.875f;
+        QTest::newRow("1/3") << QStringLiteral("1/3") << QStringLiteral("1/3") << QStringLiteral("1.33")
+                             << QStringLiteral("1/3") << QStringLiteral("-300") << float(4.0 / 3.0);
+        QTest::newRow("the shortest price")
+            << QStringLiteral("1/100") << QStringLiteral("1/100") << QStringLiteral("1.01")
+            << QStringLiteral("1/100") << QStringLiteral("-10000") << 1.01f;
+        QTest::newRow("American plus")
+            << QStringLiteral("+250") << QStringLiteral("+250") << QStringLiteral("3.50")
+            << QStringLiteral("5/2") << QStringLiteral("+250") << 3.5f;
+        QTest::newRow("American minus on the ladder")
+            << QStringLiteral("-150") << QStringLiteral("-150") << QStringLiteral("1.67")
+            << QStringLiteral("4/6") << QStringLiteral("-150") << float(5.0 / 3.0);
+        QTest::newRow("American rounded from 100/30")
+            << QStringLiteral("+333") << QStringLiteral("+333") << QStringLiteral("4.33")
+            << QStringLiteral("100/30") << QStringLiteral("+333") << 4.33f;
+        QTest::newRow("decimal 3.5 is 5/2")
+            << QStringLiteral("3.5") << QStringLiteral("3.5") << QStringLiteral("3.5")
+            << QStringLiteral("5/2") << QStringLiteral("+250") << 3.5f;
+        QTest::newRow("decimal 4.33 is 100/30")
+            << QStringLiteral("4.33") << QStringLiteral("4.33") << QStringLiteral("4.33")
+            << QStringLiteral("100/30") << QStringLiteral("+333") << 4.33f;
+        QTest::newRow("decimal 2.00 is Evens")
+            << QStringLiteral("2.00") << QStringLiteral("2.00") << QStringLiteral("2.00")
+            << QStringLiteral("Evens") << QStringLiteral("+100") << 2.0f;
+        QTest::newRow("decimal 2.375 is 11/8")
+            << QStringLiteral("2.375") << QStringLiteral("2.375") << QStringLiteral("2.375")
+            << QStringLiteral("11/8") << QStringLiteral("+138") << 2.375f;
+        QTest::newRow("decimal 2.38 is 11/8")
+            << QStringLiteral("2.38") << QStringLiteral("2.38") << QStringLiteral("2.38")
+            << QStringLiteral("11/8") << QStringLiteral("+138") << 2.38f;
+        QTest::newRow("decimal 1.80 is 4/5")
+            << QStringLiteral("1.80") << QStringLiteral("1.80") << QStringLiteral("1.80")
+            << QStringLiteral("4/5") << QStringLiteral("-125") << 1.8f;
+        QTest::newRow("decimal 2.5 is 6/4")
+            << QStringLiteral("2.5") << QStringLiteral("2.5") << QStringLiteral("2.5")
+            << QStringLiteral("6/4") << QStringLiteral("+150") << 2.5f;
+        QTest::newRow("decimal 2.63 is 13/8")
+            << QStringLiteral("2.63") << QStringLiteral("2.63") << QStringLiteral("2.63")
+            << QStringLiteral("13/8") << QStringLiteral("+163") << 2.63f;
+        QTest::newRow("decimal 2.88 is 15/8")
+            << QStringLiteral("2.88") << QStringLiteral("2.88") << QStringLiteral("2.88")
+            << QStringLiteral("15/8") << QStringLiteral("+188") << 2.88f;
+        QTest::newRow("decimal 1.33 is 1/3")
+            << QStringLiteral("1.33") << QStringLiteral("1.33") << QStringLiteral("1.33")
+            << QStringLiteral("1/3") << QStringLiteral("-303") << 1.33f;
+        QTest::newRow("decimal under 2")
+            << QStringLiteral("1.5") << QStringLiteral("1.5") << QStringLiteral("1.5")
+            << QStringLiteral("1/2") << QStringLiteral("-200") << 1.5f;
+        QTest::newRow("off the ladder: lowest terms")
+            << QStringLiteral("2.15") << QStringLiteral("2.15") << QStringLiteral("2.15")
+            << QStringLiteral("23/20") << QStringLiteral("+115") << 2.15f;
+        QTest::newRow("one place is taken as it stands")
+            << QStringLiteral("2.6") << QStringLiteral("2.6") << QStringLiteral("2.6")
+            << QStringLiteral("8/5") << QStringLiteral("+160") << 2.6f;
+        QTest::newRow("not odds") << QStringLiteral("x/2") << QStringLiteral("x/2") << QStringLiteral("x/2")
+                                  << QStringLiteral("x/2") << QStringLiteral("x/2") << 0.0f;
     }
     void oddsForms() {
         QFETCH(QString, text);
         QFETCH(float, value);
+        QTEST(calc::shownOdds(text, calc::OddsFormat::AsRead), "asRead");
         QTEST(calc::shownOdds(text, calc::OddsFormat::Decimal), "decimal");
         QTEST(calc::shownOdds(text, calc::OddsFormat::Fractional), "fractional");
         QTEST(calc::shownOdds(text, calc::OddsFormat::American), "american");

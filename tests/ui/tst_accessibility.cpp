@@ -208,7 +208,7 @@ private slots:
                 ++walked;
             }
         }
-        QCOMPARE(walked, 65 + 11 + 3);  // the key dialog with its key maker button
+        QCOMPARE(walked, 66 + 11 + 3);  // the key dialog with its key maker button
     }
 
     void tipCellsSayTheirState() {

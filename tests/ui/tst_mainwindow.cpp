@@ -175,6 +175,83 @@ private slots:
         if (!caption.isEmpty()) QCOMPARE(captionOf(w), caption);
     }
 
+    // From the original size to 4K: no two controls overlap, each stays inside the window, the
+    // buttons keep their size and their order, and the tip grid and the bet list show more rows.
+    // The information panel lies over the grids by design and is left out.
+    void growsWithoutOverlap_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSize>("shown");
+        QTest::addColumn<int>("tipRows");
+        QTest::addColumn<int>("betRows");
+        QTest::newRow("original") << QSize(679, 486) << QSize(679, 486) << 9 << 9;
+        QTest::newRow("never smaller") << QSize(400, 300) << QSize(679, 486) << 9 << 9;
+        QTest::newRow("one pixel more") << QSize(680, 487) << QSize(680, 487) << 9 << 9;
+        QTest::newRow("wider only") << QSize(3840, 486) << QSize(3840, 486) << 9 << 10;
+        QTest::newRow("taller only") << QSize(679, 2160) << QSize(679, 2160) << 42 << 73;
+        QTest::newRow("1280 x 1024 maximised") << QSize(1280, 996) << QSize(1280, 996) << 19 << 28;
+        QTest::newRow("1920 x 1080") << QSize(1920, 1050) << QSize(1920, 1050) << 20 << 30;
+        QTest::newRow("4K") << QSize(3840, 2160) << QSize(3840, 2160) << 42 << 74;
+    }
+    void growsWithoutOverlap() {
+        QFETCH(QSize, size);
+        QFETCH(QSize, shown);
+        QFETCH(int, tipRows);
+        QFETCH(int, betRows);
+        QHash<QString, QRect> before;
+        Fixture f;
+        QVERIFY(f.ready);
+        QList<QPushButton*> buttons = f.window->findChildren<QPushButton*>(Qt::FindChildrenRecursively);
+        buttons.removeIf([](const QPushButton* button) { return !button->isVisible(); });
+        for (const QPushButton* button : buttons)
+            before.insert(button->objectName(), inWindow(button));
+        f.window->resize(size);
+        QCOMPARE(f.window->size(), shown);
+        QWidget* panel = f.widget("Frame1");
+        for (int tab = 0; tab < 3; ++tab) {
+            f.form->SSTab1.setCurrent(tab);
+            QList<QWidget*> shownControls;
+            for (const Control* c : f.form->controls()) {
+                for (QWidget* w : f.window->findChildren<QWidget*>()) {
+                    const bool named =
+                        w->objectName() == c->name() || w->objectName().section(u'_', 0, 0) == c->name();
+                    if (named && w->isVisible() && !(panel && (w == panel || panel->isAncestorOf(w))) &&
+                        !shownControls.contains(w))
+                        shownControls << w;
+                }
+            }
+            for (QWidget* a : shownControls) {
+                QVERIFY2(f.window->rect().contains(inWindow(a)), qPrintable(a->objectName()));
+                for (QWidget* b : shownControls) {
+                    if (a != b && !a->isAncestorOf(b) && !b->isAncestorOf(a))
+                        QVERIFY2(!inWindow(a).intersects(inWindow(b)),
+                                 qPrintable(a->objectName() + " / " + b->objectName()));
+                }
+            }
+        }
+        for (const QPushButton* a : buttons) {
+            const QRect was = before.value(a->objectName());
+            QCOMPARE(a->size(), was.size());
+            for (const QPushButton* b : buttons) {
+                const QRect other = before.value(b->objectName());
+                // Within a row and within a column the buttons keep their order.
+                const bool row = was.top() <= other.bottom() && other.top() <= was.bottom();
+                const bool column = was.left() <= other.right() && other.left() <= was.right();
+                if (row && was.right() < other.left())
+                    QVERIFY2(inWindow(a).right() < inWindow(b).left(),
+                             qPrintable(a->objectName() + " / " + b->objectName()));
+                if (column && was.bottom() < other.top())
+                    QVERIFY2(inWindow(a).bottom() < inWindow(b).top(),
+                             qPrintable(a->objectName() + " / " + b->objectName()));
+            }
+        }
+        auto* tips = f.widget<QTableView>("Grid1");
+        QCOMPARE(tips->rowAt(tips->viewport()->height() - 1) + 1, tipRows);  // the last one in part
+        f.form->SSTab1.setCurrent(1);
+        f.form->List1.setLines(QStringList(247, QStringLiteral("01 02 03 04 05 06 07 08")));
+        auto* bets = f.widget<QListView>("List1");
+        QCOMPARE(bets->indexAt(QPoint(1, bets->viewport()->height() - 1)).row() + 1, betRows);
+    }
+
     void window() {
         Fixture f;
         QVERIFY(f.ready);
