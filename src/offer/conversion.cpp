@@ -135,16 +135,16 @@ void convert(Form1& form, bool keepBankers) {
     Platform& platform = form.platform();
     const QStringList readable = readableLines(form, lines);  // the tips' names are views into it
     const SlipReading reading = readSlip(readable, Form1::kMaxTips + 1);
-    if (!reading.refusal.isEmpty()) {
+    if (reading.refused()) {
         // Lines that hold no tip's part, or stop inside a tip, are told by their count.
         if (reading.nothingRead || reading.endedInsideTip) {
             if (n % 3 != 0) return refuse(platform, kNotThreeLines);
             if (n / 3 > Form1::kMaxTips) return refuse(platform, kTooManyTips);
         }
-        for (qsizetype i = reading.refusedFirst; i <= reading.refusedLast; ++i)
+        for (qsizetype i = reading.refusal.first; i <= reading.refusal.last; ++i)
             form.List5.setSelected(static_cast<int>(i), true);
-        form.List5.setTopIndex(static_cast<int>(reading.refusedFirst));
-        return refuse(platform, reading.refusal);
+        form.List5.setTopIndex(static_cast<int>(reading.refusal.first));
+        return refuse(platform, refusalText(reading.refusal));
     }
     const int tips = static_cast<int>(reading.tips.size());
     if (tips > Form1::kMaxTips) {

@@ -34,7 +34,7 @@ struct Copy {
     bool table = false;
     SlipReading reading;
 
-    bool reads() const { return reading.refusal.isEmpty() && !reading.tips.isEmpty(); }
+    bool reads() const { return !reading.refused() && !reading.tips.isEmpty(); }
 };
 
 Copy copyOf(const QString& text) {
@@ -89,9 +89,9 @@ void Form1::Command1_Click() {
     const QStringList& cells = copy.cells;
     copiedCells.clear();
     QStringList lines;
-    if (reading.refusal.isEmpty() && isCopiedAsRead(cells, reading)) {
+    if (!reading.refused() && isCopiedAsRead(cells, reading)) {
         lines = cells;
-    } else if (reading.refusal.isEmpty()) {
+    } else if (!reading.refused()) {
         lines.reserve(reading.tips.size() * 3);
         for (const SlipTip& tip : reading.tips)
             lines << tip.eventLine << tip.outcomeLine << tip.priceLine;

@@ -302,9 +302,8 @@ bool isDateOrTime(QStringView word) {
         }
     }
     if (!digit || marks == 0) return false;
-    // "12.12." is a date, "1." of "1. FC Köln" is not.
-    return word.contains(u':') || word.contains(u'/') || word.contains(u'-') ||
-           (word.endsWith(u'.') && marks >= 2);
+    // "12.12." and "14.12.2026" are dates, "1." of "1. FC Köln" is not.
+    return word.contains(u':') || word.contains(u'/') || word.contains(u'-') || marks >= 2;
 }
 
 // The words of a text between blanks, without a list on the heap for the few a line holds.
@@ -569,13 +568,22 @@ bool isTipNumber(QStringView word, QStringView after) {
            (closed || dotted || word.startsWith(u'#'));
 }
 
+// A kick-off's day and month in words ("Sun 9 Sep 14:30 Arsenal") go with its time: they are
+// taken off only up to a date or a time.
 QStringView withoutKickOff(QStringView name) {
+    QStringView dated = name;
     for (;;) {
         const qsizetype blank = name.indexOf(u' ');
-        if (blank <= 0) return name;
-        const QStringView first = name.first(blank);
-        if (!isDateOrTime(first) && !isTipNumber(first, name.sliced(blank + 1))) return name;
+        if (blank <= 0) return dated;
+        QStringView first = name.first(blank);
+        const bool timed = isDateOrTime(first) || isTipNumber(first, name.sliced(blank + 1));
+        while (first.endsWith(u',') || first.endsWith(u'.'))
+            first.chop(1);
+        const bool dayPart = (kindsOf(first) & (kDayWord | kRelativeDay)) != 0 ||
+                             (!first.isEmpty() && first.size() <= 2 && digitRun(first, 0) == first.size());
+        if (!timed && !dayPart) return dated;
         name = trimmed(name.sliced(blank + 1));
+        if (timed) dated = name;
     }
 }
 
@@ -724,6 +732,15 @@ QStringView withoutMarketLabel(QStringView line) {
     return trimmed(line.sliced(colon + 1));
 }
 
+// An outcome of several picks ("Kiválasztva: A Kiválasztva: Több, mint 2,5": a bet builder's
+// leg) is a tip of its own market: its label stands more than once.
+bool severalPicks(QStringView outcome) {
+    const qsizetype colon = outcome.indexOf(u": ");
+    if (colon <= 0) return false;
+    const QStringView label = outcome.first(colon + 2);
+    return outcome.indexOf(label, colon + 2) > 0;
+}
+
 // "Végeredmény", "Győztes (hosszabbítással)": a label of the match's result.
 bool isResultLabel(QStringView label) {
     for (const QStringView word : wordsOf(ResultLabel)) {
@@ -757,7 +774,7 @@ OutcomeRead readOutcome(QStringView line, QStringView home, QStringView away) {
     const bool foreignLabel = outcome.size() != whole.size() && !startsWithTeam(whole, home) &&
                               !startsWithTeam(whole, away) &&
                               !isResultLabel(trimmed(whole.first(whole.indexOf(u':'))));
-    if (foreignLabel || hasSignedNumber(outcome)) read.home = read.away = OutcomeMarker::None;
+    if (foreignLabel || hasSignedNumber(outcome) || severalPicks(whole)) read.home = read.away = OutcomeMarker::None;
     return read;
 }
 

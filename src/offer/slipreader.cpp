@@ -22,25 +22,29 @@ using namespace slipwords;
 using namespace slip;
 
 // What stops the reading, told of the tip it stops at (%1) and the line that stops it (%2).
-constexpr const char* kPriceMissing = QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp szorzója hiányzik: „%2”");
-constexpr const char* kPriceLow = QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp szorzója 1.00 alatt van: „%2”");
-constexpr const char* kTwoPricesInLine =
-    QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp: két szorzó egy sorban: „%2”");
-constexpr const char* kExtraPrice = QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp után még egy szorzó áll: „%2”");
-constexpr const char* kNoTeams =
-    QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp eseményében nincs két csapat: „%2”");
-constexpr const char* kTeamsUnclear =
-    QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp eseményében nem egyértelmű, hol válik el a két csapat: „%2”");
-constexpr const char* kTeamsCut =
-    QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp eseményében csonka a csapat neve: „%2”");
-constexpr const char* kRemoved = QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp mellett törölt tipp is áll: „%2”");
-constexpr const char* kUnknownLine =
-    QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp előtt ismeretlen sor áll: „%2”");
-constexpr const char* kPickUnclear =
-    QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp választott szorzója nem egyezik: „%2”");
-constexpr const char* kOutcomeMissing = QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp kimenete hiányzik: „%2”");
-constexpr const char* kOutcomeUnclear =
-    QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp kimenete nem egyértelmű: „%2”");
+struct RefusalWords {
+    RefusalCode code;
+    const char* text;
+};
+constexpr RefusalWords kRefusalWords[] = {
+    {RefusalCode::PriceMissing, QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp szorzója hiányzik: „%2”")},
+    {RefusalCode::PriceLow, QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp szorzója 1.00 alatt van: „%2”")},
+    {RefusalCode::TwoPricesInLine, QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp: két szorzó egy sorban: „%2”")},
+    {RefusalCode::ExtraPrice, QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp után még egy szorzó áll: „%2”")},
+    {RefusalCode::NoTeams, QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp eseményében nincs két csapat: „%2”")},
+    {RefusalCode::TeamsUnclear,
+     QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp eseményében nem egyértelmű, hol válik el a két csapat: „%2”")},
+    {RefusalCode::TeamsCut,
+     QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp eseményében csonka a csapat neve: „%2”")},
+    {RefusalCode::Removed, QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp mellett törölt tipp is áll: „%2”")},
+    {RefusalCode::UnknownLine, QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp előtt ismeretlen sor áll: „%2”")},
+    {RefusalCode::PickUnclear,
+     QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp választott szorzója nem egyezik: „%2”")},
+    {RefusalCode::OutcomeMissing, QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp kimenete hiányzik: „%2”")},
+    {RefusalCode::OutcomeUnclear, QT_TRANSLATE_NOOP("offer", "A(z) %1. tipp kimenete nem egyértelmű: „%2”")},
+};
+
+using enum RefusalCode;
 
 // ---- Assembly
 
@@ -50,11 +54,6 @@ QString shown(QStringView line) {
     text.replace(u'\t', u' ');
     if (text.size() > kShown) text = text.left(kShown - 1) + QChar(0x2026);
     return text;
-}
-
-// A refusal of tip number `tip`, quoting the line that stops it.
-QString refusalText(const char* refusal, qsizetype tip, QStringView quoted) {
-    return QCoreApplication::translate("offer", refusal).arg(QString::number(tip), shown(quoted));
 }
 
 // A table row (a tab parts its cells), a printed receipt's line (three blanks or more part its
@@ -102,8 +101,8 @@ public:
     }
 
     SlipReading read() {
-        for (qsizetype i = 0;
-             i < lines_.size() && reading_.refusal.isEmpty() && reading_.tips.size() < enough_; i = next_) {
+        for (qsizetype i = 0; i < lines_.size() && !reading_.refused() && reading_.tips.size() < enough_;
+             i = next_) {
             next_ = i + 1;
             const QString& line = lines_.at(i);
             const Shape shape = shapeOf(line);
@@ -114,16 +113,16 @@ public:
             else
                 this->line(i, line);
         }
-        if (!reading_.refusal.isEmpty() || reading_.tips.size() >= enough_) return reading_;
+        if (!!reading_.refused() || reading_.tips.size() >= enough_) return reading_;
         const qsizetype last = lines_.size() - 1;
         if (slot_ == Slot::Outcome) {
             reading_.endedInsideTip = true;
-            refuse(kOutcomeMissing, lines_.at(eventAt_), last);
+            refuse(OutcomeMissing, lines_.at(eventAt_), last);
         } else if (slot_ == Slot::Price) {
             reading_.endedInsideTip = true;
-            refuse(kPriceMissing, lines_.at(afterOutcome_ >= 0 ? afterOutcome_ : outcomeAt_), last);
+            refuse(PriceMissing, lines_.at(afterOutcome_ >= 0 ? afterOutcome_ : outcomeAt_), last);
         } else if (reading_.tips.isEmpty() && !lines_.isEmpty()) {
-            refuse(kNoTeams, lines_.at(skipped_.isEmpty() ? 0 : skipped_.first()), last);
+            refuse(NoTeams, lines_.at(skipped_.isEmpty() ? 0 : skipped_.first()), last);
             reading_.nothingRead = true;
         }
         return reading_;
@@ -142,10 +141,12 @@ private:
 
     int tipNumber() const { return static_cast<int>(reading_.tips.size()) + 1; }
 
-    void refuse(const char* refusal, QStringView quoted, qsizetype lastLine) {
-        reading_.refusal = refusalText(refusal, tipNumber(), quoted);
-        reading_.refusedFirst = slot_ == Slot::Event ? blockStart_ : eventAt_;
-        reading_.refusedLast = lastLine;
+    void refuse(RefusalCode code, QStringView quoted, qsizetype lastLine) {
+        refuseBlock(code, tipNumber(), quoted, slot_ == Slot::Event ? blockStart_ : eventAt_, lastLine);
+    }
+
+    void refuseBlock(RefusalCode code, qsizetype tip, QStringView quoted, qsizetype first, qsizetype last) {
+        reading_.refusal = {code, tip, first, last, quoted.toString()};
     }
 
     // A line between two tips that is neither noise nor the next tip's outcome written above its
@@ -156,9 +157,7 @@ private:
             if (readOutcome(lines_.at(at), event.home, event.away).certain) continue;
             // The leg's number on a receipt ("3" over the third tip).
             if (trimmed(lines_.at(at)) == QString::number(tipNumber())) continue;
-            reading_.refusal = refusalText(kUnknownLine, tipNumber(), lines_.at(at));
-            reading_.refusedFirst = at;
-            reading_.refusedLast = i;
+            refuseBlock(UnknownLine, tipNumber(), lines_.at(at), at, i);
             return true;
         }
         return false;
@@ -187,12 +186,12 @@ private:
         const QString code = codeOf(outcome);
         const auto offered = std::find_if(offer_.cbegin(), offer_.cend(),
                                           [&](const OfferedPrice& price) { return price.code == code; });
-        if (code.isEmpty() || offered == offer_.cend()) return refuse(kOutcomeUnclear, text, i);
+        if (code.isEmpty() || offered == offer_.cend()) return refuse(OutcomeUnclear, text, i);
         const qsizetype open = text.lastIndexOf(u'(');
         if (open >= 0 && text.endsWith(u')')) {
             const QString stated = text.mid(open + 1, text.size() - open - 2);
             if (readPrice(stated).kind == PriceKind::One && readPrice(stated).odds != offered->odds)
-                return refuse(kPickUnclear, text, i);
+                return refuse(PickUnclear, text, i);
         }
         const OfferedPrice price = *offered;
         const qsizetype offerAt = offerAt_;
@@ -243,7 +242,7 @@ private:
     // Teams one under the other with their separator between ("Arsenal", "-", "Chelsea").
     void stackedEvent(qsizetype i) {
         const EventRead event = teams(trimmed(lines_.at(i - 1)), trimmed(lines_.at(i + 1)));
-        if (event.kind == EventKind::Cut) return refuse(kTeamsCut, lines_.at(i + 1), i + 1);
+        if (event.kind == EventKind::Cut) return refuse(TeamsCut, lines_.at(i + 1), i + 1);
         if (event.kind != EventKind::Teams) return;
         skipped_.removeLast();
         if (unknownBetweenTips(i - 1, event)) return;
@@ -286,9 +285,8 @@ private:
 
     // A notice of a tip taken off the slip: which tip it was, the copy does not tell.
     void refuseRemoved(qsizetype i, const QString& text) {
-        reading_.refusal = refusalText(kRemoved, std::max<qsizetype>(1, reading_.tips.size()), text);
-        reading_.refusedFirst = reading_.tips.isEmpty() ? blockStart_ : reading_.tips.last().firstLine;
-        reading_.refusedLast = i;
+        refuseBlock(Removed, std::max<qsizetype>(1, reading_.tips.size()), text,
+                    reading_.tips.isEmpty() ? blockStart_ : reading_.tips.last().firstLine, i);
     }
 
     // A price where an event should stand: a second price of the last tip, or the price of a tip
@@ -300,125 +298,132 @@ private:
         // "2.10" the eye sees), is the same price.
         if (lastPriceAt_ == i - 1 && readPrice(text).odds == reading_.tips.last().odds) return;
         if (lastPriceAt_ >= 0 && skipped_.isEmpty()) {
-            reading_.refusal = refusalText(kExtraPrice, reading_.tips.size(), text);
-            reading_.refusedFirst = reading_.tips.last().firstLine;
-            reading_.refusedLast = i;
-            return;
+            return refuseBlock(ExtraPrice, reading_.tips.size(), text, reading_.tips.last().firstLine, i);
         }
-        if (skipped_.contains(unclearAt_)) return refuse(kTeamsUnclear, lines_.at(unclearAt_), i);
+        if (skipped_.contains(unclearAt_)) return refuse(TeamsUnclear, lines_.at(unclearAt_), i);
         const QString& quoted = skipped_.size() >= 2 ? lines_.at(skipped_.at(skipped_.size() - 2))
                                 : skipped_.isEmpty() ? text
                                                      : lines_.at(skipped_.last());
-        refuse(kNoTeams, quoted, i);
+        refuse(NoTeams, quoted, i);
     }
 
     void line(qsizetype i, const QString& text) {
         switch (slot_) {
-            case Slot::Event: {
-                const EventRead event = readEvent(text);
-                if (event.kind == EventKind::Teams && !startsHeading(text)) {
-                    if (unknownBetweenTips(i, event)) return;
-                    return takeEvent(i, text, event);
-                }
-                if (event.kind == EventKind::Cut) return refuse(kTeamsCut, text, i);
-                if (isSeparatorAlone(text) && !skipped_.isEmpty() && skipped_.last() == i - 1 &&
-                    i + 1 < lines_.size())
-                    return stackedEvent(i);
-                // A line of several bare hyphens ("Szelvényszám: 7403-6309-445") is an event only
-                // if a tip's outcome and price follow it; then it is refused for its unclear teams.
-                if (event.kind == EventKind::Unclear && !isHeading(text)) unclearAt_ = i;
-                const PriceRead price = readPrice(text);
-                if (price.kind == PriceKind::One || price.kind == PriceKind::Two) return strayPrice(i, text);
-                plain_ = false;
-                // "Home" or "Away" alone may be the outcome written above its event, though a
-                // header's word too: it is kept for the event below.
-                if (isSummaryLabel(text)) summaryAt_ = i;
-                if (isNoise(text) && !codeOutcome(trimmed(text), {}, {}).certain) return noteMarket(text);
-                if (isRemovalNotice(text)) return refuseRemoved(i, text);
-                skipped_.append(i);
-                return;
-            }
-            case Slot::Outcome: {
-                // A name of a bare hyphen ("Szeged-Csanád Grosics Akadémia") above the event
-                // written with a spaced separator was that event's outcome, not an event.
-                if (eventBare_) {
-                    const EventRead spaced = readEvent(text);
-                    if (spaced.kind == EventKind::Teams && !spaced.bare) {
-                        skipped_.append(eventAt_);
-                        if (unknownBetweenTips(i, spaced)) return;
-                        return takeEvent(i, text, spaced);
-                    }
-                }
-                const OutcomeRead outcome = readOutcome(text, tip_.home, tip_.away);
-                // A fraction or American odds ("5/2", "+250") is due here only after an outcome
-                // written above the event; there "1/2" is that price, not the double chance 1 or 2.
-                const auto otherForm = [&] {
-                    return readPrice(text).kind == PriceKind::None &&
-                           readPrice(text, false, true).kind == PriceKind::One;
-                };
-                if (outcome.certain && !(outcomeAbove() >= 0 && otherForm()))
-                    return offer_.isEmpty() ? takeOutcome(i, text, outcome) : takePick(i, text, outcome);
-                if (isNoise(text)) return noteMarket(text);
-                // An offer's prices under the event, its pick stated on the line after them.
-                if (offer_.isEmpty() && (offer_ = offeredPrices(text)).size() > 0) {
-                    offerAt_ = i;
-                    return;
-                }
-                const EventRead event = readEvent(text);
-                if (event.kind == EventKind::Teams && namesHeading(lines_.at(eventAt_)))
-                    return takeEvent(i, text, event);
-                const PriceKind price = readPrice(text).kind;
-                const bool other = price == PriceKind::None && otherForm();
-                if (price == PriceKind::One || other) {
-                    // An outcome written above its event ("Tipp: 1", then the teams, then the price),
-                    // or below its price.
-                    if (const qsizetype above = outcomeAbove(); above >= 0) {
-                        takeOutcome(above, lines_.at(above),
-                                    readOutcome(lines_.at(above), tip_.home, tip_.away));
-                        return line(i, text);
-                    }
-                    for (qsizetype j = i + 1; price == PriceKind::One && j < lines_.size(); ++j) {
-                        const QString& below = lines_.at(j);
-                        if (below.contains(u'\t')) break;
-                        const OutcomeRead read = readOutcome(below, tip_.home, tip_.away);
-                        if (read.certain && readEvent(below).kind == EventKind::None &&
-                            readPrice(below).kind == PriceKind::None) {
-                            takeOutcome(j, below, read);
-                            takePrice(i, text, readPrice(text).odds);
-                            next_ = j + 1;
-                            return;
-                        }
-                        if (!isNoise(below)) break;
-                    }
-                }
-                if (event.kind != EventKind::None || price != PriceKind::None || other)
-                    return refuse(kOutcomeMissing, lines_.at(eventAt_), i);
-                if (isRemovalNotice(text)) return refuseRemoved(i, text);
-                return takeOutcome(i, text, outcome);
-            }
-            case Slot::Price: {
-                const PriceRead price = readPrice(text, false, true);
-                if (price.kind == PriceKind::One) {
-                    // A label on the line before ("Szorzó:") stays with its price.
-                    const bool labelled =
-                        i > 0 && afterOutcome_ == i - 1 && readPrice(lines_.at(i - 1)).labelOnly;
-                    return takePrice(i, labelled ? lines_.at(i - 1) + u' ' + text : text, price.odds);
-                }
-                if (price.kind == PriceKind::Two) return refuse(kTwoPricesInLine, text, i);
-                if (price.kind == PriceKind::Low) return refuse(kPriceLow, text, i);
-                if (afterOutcome_ < 0) afterOutcome_ = i;
-                // A price after a summary's label is the summary's, not the tip's.
-                if (isSummaryLabel(text)) return refuse(kPriceMissing, lines_.at(afterOutcome_), i);
-                if (isNoise(text)) return;
-                if (!outcomeCertain_ && readOutcome(text, tip_.home, tip_.away).certain)
-                    return refuse(kOutcomeUnclear, text, i);
-                // Plain three-line blocks keep the offer list's own rule: the odds line ends in the odds.
-                const QString odds = oddsText(text);
-                if (plainBlock(i) && odds.contains(u'.') && readEvent(text).kind == EventKind::None)
-                    return odds.toDouble() < 1.0 ? refuse(kPriceLow, text, i) : takePrice(i, text, odds);
-                return refuse(kPriceMissing, lines_.at(afterOutcome_), i);
+            case Slot::Event:
+                return eventLine(i, text);
+            case Slot::Outcome:
+                return outcomeLine(i, text);
+            case Slot::Price:
+                return priceLine(i, text);
+        }
+    }
+
+    // A line between tips: the next tip's event, or what stands around the tips.
+    void eventLine(qsizetype i, const QString& text) {
+        const EventRead event = readEvent(text);
+        if (event.kind == EventKind::Teams && !startsHeading(text)) {
+            if (unknownBetweenTips(i, event)) return;
+            return takeEvent(i, text, event);
+        }
+        if (event.kind == EventKind::Cut) return refuse(TeamsCut, text, i);
+        if (isSeparatorAlone(text) && !skipped_.isEmpty() && skipped_.last() == i - 1 &&
+            i + 1 < lines_.size())
+            return stackedEvent(i);
+        // A line of several bare hyphens ("Szelvényszám: 7403-6309-445") is an event only
+        // if a tip's outcome and price follow it; then it is refused for its unclear teams.
+        if (event.kind == EventKind::Unclear && !isHeading(text)) unclearAt_ = i;
+        const PriceRead price = readPrice(text);
+        if (price.kind == PriceKind::One || price.kind == PriceKind::Two) return strayPrice(i, text);
+        plain_ = false;
+        // "Home" or "Away" alone may be the outcome written above its event, though a
+        // header's word too: it is kept for the event below.
+        if (isSummaryLabel(text)) summaryAt_ = i;
+        if (isNoise(text) && !codeOutcome(trimmed(text), {}, {}).certain) return noteMarket(text);
+        if (isRemovalNotice(text)) return refuseRemoved(i, text);
+        skipped_.append(i);
+        return;
+    }
+
+    // The line after an event: its outcome, or what stands between them.
+    void outcomeLine(qsizetype i, const QString& text) {
+        // A name of a bare hyphen ("Szeged-Csanád Grosics Akadémia") above the event
+        // written with a spaced separator was that event's outcome, not an event.
+        if (eventBare_) {
+            const EventRead spaced = readEvent(text);
+            if (spaced.kind == EventKind::Teams && !spaced.bare) {
+                skipped_.append(eventAt_);
+                if (unknownBetweenTips(i, spaced)) return;
+                return takeEvent(i, text, spaced);
             }
         }
+        const OutcomeRead outcome = readOutcome(text, tip_.home, tip_.away);
+        // A fraction or American odds ("5/2", "+250") is due here only after an outcome
+        // written above the event; there "1/2" is that price, not the double chance 1 or 2.
+        const auto otherForm = [&] {
+            return readPrice(text).kind == PriceKind::None &&
+                   readPrice(text, false, true).kind == PriceKind::One;
+        };
+        if (outcome.certain && !(outcomeAbove() >= 0 && otherForm()))
+            return offer_.isEmpty() ? takeOutcome(i, text, outcome) : takePick(i, text, outcome);
+        if (isNoise(text)) return noteMarket(text);
+        // An offer's prices under the event, its pick stated on the line after them.
+        if (offer_.isEmpty() && (offer_ = offeredPrices(text)).size() > 0) {
+            offerAt_ = i;
+            return;
+        }
+        const EventRead event = readEvent(text);
+        if (event.kind == EventKind::Teams && namesHeading(lines_.at(eventAt_)))
+            return takeEvent(i, text, event);
+        const PriceKind price = readPrice(text).kind;
+        const bool other = price == PriceKind::None && otherForm();
+        if (price == PriceKind::One || other) {
+            // An outcome written above its event ("Tipp: 1", then the teams, then the price),
+            // or below its price.
+            if (const qsizetype above = outcomeAbove(); above >= 0) {
+                takeOutcome(above, lines_.at(above), readOutcome(lines_.at(above), tip_.home, tip_.away));
+                return line(i, text);
+            }
+            for (qsizetype j = i + 1; price == PriceKind::One && j < lines_.size(); ++j) {
+                const QString& below = lines_.at(j);
+                if (below.contains(u'\t')) break;
+                const OutcomeRead read = readOutcome(below, tip_.home, tip_.away);
+                if (read.certain && readEvent(below).kind == EventKind::None &&
+                    readPrice(below).kind == PriceKind::None) {
+                    takeOutcome(j, below, read);
+                    takePrice(i, text, readPrice(text).odds);
+                    next_ = j + 1;
+                    return;
+                }
+                if (!isNoise(below)) break;
+            }
+        }
+        if (event.kind != EventKind::None || price != PriceKind::None || other)
+            return refuse(OutcomeMissing, lines_.at(eventAt_), i);
+        if (isRemovalNotice(text)) return refuseRemoved(i, text);
+        return takeOutcome(i, text, outcome);
+    }
+
+    // The line after an outcome: its price, or what stands between them.
+    void priceLine(qsizetype i, const QString& text) {
+        const PriceRead price = readPrice(text, false, true);
+        if (price.kind == PriceKind::One) {
+            // A label on the line before ("Szorzó:") stays with its price.
+            const bool labelled = i > 0 && afterOutcome_ == i - 1 && readPrice(lines_.at(i - 1)).labelOnly;
+            return takePrice(i, labelled ? lines_.at(i - 1) + u' ' + text : text, price.odds);
+        }
+        if (price.kind == PriceKind::Two) return refuse(TwoPricesInLine, text, i);
+        if (price.kind == PriceKind::Low) return refuse(PriceLow, text, i);
+        if (afterOutcome_ < 0) afterOutcome_ = i;
+        // A price after a summary's label is the summary's, not the tip's.
+        if (isSummaryLabel(text)) return refuse(PriceMissing, lines_.at(afterOutcome_), i);
+        if (isNoise(text)) return;
+        if (!outcomeCertain_ && readOutcome(text, tip_.home, tip_.away).certain)
+            return refuse(OutcomeUnclear, text, i);
+        // Plain three-line blocks keep the offer list's own rule: the odds line ends in the odds.
+        const QString odds = oddsText(text);
+        if (plainBlock(i) && odds.contains(u'.') && readEvent(text).kind == EventKind::None)
+            return odds.toDouble() < 1.0 ? refuse(PriceLow, text, i) : takePrice(i, text, odds);
+        return refuse(PriceMissing, lines_.at(afterOutcome_), i);
     }
 
     // ---- Table rows
@@ -485,105 +490,157 @@ private:
         return true;
     }
 
-    void row(qsizetype i, const QString& text) {
-        plain_ = false;
+    // A table row's cells, those that hold a price and the others.
+    struct RowCells {
         QList<QStringView> cells;
-        for (const QStringView cell : QStringView(text).split(u'\t'))
-            cells.append(trimmed(cell));
-        if (header(cells)) return;
-        const qsizetype n = cells.size();
-
         QList<qsizetype> prices;
         QList<qsizetype> others;
-        for (qsizetype c = 0; c < n; ++c) {
-            if (cells.at(c).isEmpty()) continue;
-            const PriceKind kind = readPrice(cells.at(c), columnOf(c, n) == Column::Price).kind;
+        qsizetype n = 0;
+    };
+
+    void row(qsizetype i, const QString& text) {
+        plain_ = false;
+        RowCells r;
+        for (const QStringView cell : QStringView(text).split(u'\t'))
+            r.cells.append(trimmed(cell));
+        if (header(r.cells)) return;
+        r.n = r.cells.size();
+        for (qsizetype c = 0; c < r.n; ++c) {
+            if (r.cells.at(c).isEmpty()) continue;
+            const PriceKind kind = readPrice(r.cells.at(c), columnOf(c, r.n) == Column::Price).kind;
             if (kind == PriceKind::One || kind == PriceKind::Two ||
-                (kind == PriceKind::Low && columnOf(c, n) == Column::Price))
-                prices.append(c);
+                (kind == PriceKind::Low && columnOf(c, r.n) == Column::Price))
+                r.prices.append(c);
             else
-                others.append(c);
+                r.others.append(c);
         }
         // A row without a price is a line: an event of two cells, or a heading. A tip's row whose
         // price the copy did not carry ("Szorzó:" alone, an empty price column) is refused.
-        if (prices.isEmpty() && slot_ == Slot::Event && offeredRow(i, cells, others)) return;
-        if (prices.isEmpty()) {
-            // A row cut short at its price's box ends where the header's price column begins.
-            bool tipRow = cellOfColumn(Column::Price, n) >= 0 ||
-                          (n < columns_.size() && columns_.indexOf(Column::Price) >= n - 1);
-            bool event = false;
-            for (const qsizetype c : others) {
-                tipRow = tipRow || readPrice(cells.at(c)).labelOnly;
-                event = event || readEvent(cells.at(c)).kind == EventKind::Teams;
-            }
-            event = event || (cellOfColumn(Column::Home, n) >= 0 && cellOfColumn(Column::Away, n) >= 0);
-            if (tipRow && event && slot_ == Slot::Event) {
-                if (boxedPrice(i, cells)) return;
-                blockStart_ = i;
-                return refuse(kPriceMissing, text, i);
-            }
-            // "Szorzó:⇥4": a label's cell and its value's.
-            const QString joined = trimBlanks(QString(text).replace(u'\t', u' '));
-            if (readPrice(joined).kind != PriceKind::None) return line(i, keep(joined));
-            // "Selection:⇥Home": a label's cell and its value's, which is read whatever it says.
-            if (others.size() == 2 && cells.at(others.first()).endsWith(u':')) {
-                if (isMetaLine(joined)) return noteMarket(joined);  // "Piac:⇥Hendikep", "Kezdés:⇥20:45"
-                return line(i, keep(cells.at(others.last()).toString()));
-            }
-            QStringList parts;
-            for (const qsizetype c : others) {
-                if (!isNoise(cells.at(c))) parts.append(cells.at(c).toString());
-            }
-            if (parts.isEmpty()) return;
-            const bool twoNames = parts.size() == 2 && readEvent(parts.at(0)).kind == EventKind::None &&
-                                  readEvent(parts.at(1)).kind == EventKind::None;
-            return line(i, keep(parts.join(twoNames ? u'\t' : u' ')));
-        }
-        // A price row for a tip read from the lines above: the price alone, or with noise.
-        if (slot_ == Slot::Price) {
-            bool alone = prices.size() == 1;
-            for (const qsizetype c : others)
-                alone = alone && isNoise(cells.at(c));
-            if (alone) {
-                // "Szorzó:⇥1,65" stays one price line with its label.
-                const QString joined = trimBlanks(QString(text).replace(u'\t', u' '));
-                return line(
-                    i, keep(readPrice(joined).kind == PriceKind::One ? joined
-                                                                     : cells.at(prices.first()).toString()));
-            }
-        }
-        // The outcome and its price side by side, under the event's line ("Arsenal      @1,85").
-        if (slot_ == Slot::Outcome && prices.size() == 1) {
-            QList<qsizetype> named;  // "Away" is a header's word too, but here it is the outcome
-            for (const qsizetype c : others) {
-                if (readOutcome(cells.at(c), tip_.home, tip_.away).certain || !isNoise(cells.at(c)))
-                    named.append(c);
-            }
-            if (named.size() == 1) {
-                const PriceRead price = readPrice(cells.at(prices.first()));
-                const QString outcome = cells.at(named.first()).toString();
-                const OutcomeRead read = readOutcome(outcome, tip_.home, tip_.away);
-                if (price.kind == PriceKind::One &&
-                    (read.certain || readEvent(outcome).kind == EventKind::None)) {
-                    takeOutcome(i, outcome, read);
-                    return takePrice(i, cells.at(prices.first()).toString(), price.odds);
-                }
-            }
-        }
-        if (slot_ == Slot::Outcome) return refuse(kOutcomeMissing, lines_.at(eventAt_), i);
-        if (slot_ == Slot::Price) return refuse(kPriceMissing, text, i);
+        if (r.prices.isEmpty() && slot_ == Slot::Event && offeredRow(i, r.cells, r.others)) return;
+        if (r.prices.isEmpty()) return rowWithoutPrice(i, text, r);
+        if (slot_ == Slot::Price && priceRow(i, text, r)) return;
+        if (slot_ == Slot::Outcome && outcomeBesidePrice(i, r)) return;
+        if (slot_ == Slot::Outcome) return refuse(OutcomeMissing, lines_.at(eventAt_), i);
+        if (slot_ == Slot::Price) return refuse(PriceMissing, text, i);
         blockStart_ = i;
+        tipRow(i, text, r);
+    }
 
-        qsizetype priceCell = prices.size() == 1 ? prices.first() : cellOfColumn(Column::Price, n);
-        if (priceCell < 0 || !prices.contains(priceCell)) return refuse(kTwoPricesInLine, text, i);
+    void rowWithoutPrice(qsizetype i, const QString& text, const RowCells& r) {
+        const QList<QStringView>& cells = r.cells;
+        const QList<qsizetype>& others = r.others;
+        const qsizetype n = r.n;
+        // A row cut short at its price's box ends where the header's price column begins.
+        bool tipRow = cellOfColumn(Column::Price, n) >= 0 ||
+                      (n < columns_.size() && columns_.indexOf(Column::Price) >= n - 1);
+        bool event = false;
+        for (const qsizetype c : others) {
+            tipRow = tipRow || readPrice(cells.at(c)).labelOnly;
+            event = event || readEvent(cells.at(c)).kind == EventKind::Teams;
+        }
+        event = event || (cellOfColumn(Column::Home, n) >= 0 && cellOfColumn(Column::Away, n) >= 0);
+        if (tipRow && event && slot_ == Slot::Event) {
+            if (boxedPrice(i, cells)) return;
+            blockStart_ = i;
+            return refuse(PriceMissing, text, i);
+        }
+        // "Szorzó:⇥4": a label's cell and its value's.
+        const QString joined = trimBlanks(QString(text).replace(u'\t', u' '));
+        if (readPrice(joined).kind != PriceKind::None) return line(i, keep(joined));
+        // "Selection:⇥Home": a label's cell and its value's, which is read whatever it says.
+        if (others.size() == 2 && cells.at(others.first()).endsWith(u':')) {
+            if (isMetaLine(joined)) return noteMarket(joined);  // "Piac:⇥Hendikep", "Kezdés:⇥20:45"
+            return line(i, keep(cells.at(others.last()).toString()));
+        }
+        QStringList parts;
+        for (const qsizetype c : others) {
+            if (!isNoise(cells.at(c))) parts.append(cells.at(c).toString());
+        }
+        if (parts.isEmpty()) return;
+        const bool twoNames = parts.size() == 2 && readEvent(parts.at(0)).kind == EventKind::None &&
+                              readEvent(parts.at(1)).kind == EventKind::None;
+        return line(i, keep(parts.join(twoNames ? u'\t' : u' ')));
+    }
+
+    // A price row for a tip read from the lines above: the price alone, or with noise.
+    bool priceRow(qsizetype i, const QString& text, const RowCells& r) {
+        const QList<QStringView>& cells = r.cells;
+        const QList<qsizetype>& prices = r.prices;
+        const QList<qsizetype>& others = r.others;
+        bool alone = prices.size() == 1;
+        for (const qsizetype c : others)
+            alone = alone && isNoise(cells.at(c));
+        if (alone) {
+            // "Szorzó:⇥1,65" stays one price line with its label.
+            const QString joined = trimBlanks(QString(text).replace(u'\t', u' '));
+            line(i, keep(readPrice(joined).kind == PriceKind::One ? joined
+                                                                  : cells.at(prices.first()).toString()));
+            return true;
+        }
+        return false;
+    }
+
+    // The outcome and its price side by side, under the event's line ("Arsenal      @1,85").
+    bool outcomeBesidePrice(qsizetype i, const RowCells& r) {
+        const QList<QStringView>& cells = r.cells;
+        const QList<qsizetype>& prices = r.prices;
+        const QList<qsizetype>& others = r.others;
+        if (prices.size() != 1) return false;
+        QList<qsizetype> named;  // "Away" is a header's word too, but here it is the outcome
+        for (const qsizetype c : others) {
+            if (readOutcome(cells.at(c), tip_.home, tip_.away).certain || !isNoise(cells.at(c)))
+                named.append(c);
+        }
+        if (named.size() == 1) {
+            const PriceRead price = readPrice(cells.at(prices.first()));
+            const QString outcome = cells.at(named.first()).toString();
+            const OutcomeRead read = readOutcome(outcome, tip_.home, tip_.away);
+            if (price.kind == PriceKind::One &&
+                (read.certain || readEvent(outcome).kind == EventKind::None)) {
+                takeOutcome(i, outcome, read);
+                takePrice(i, cells.at(prices.first()).toString(), price.odds);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // A tip's own row: its price, its event and its outcome, each in a cell of its own.
+    void tipRow(qsizetype i, const QString& text, const RowCells& r) {
+        const QList<QStringView>& cells = r.cells;
+        const QList<qsizetype>& prices = r.prices;
+        const qsizetype n = r.n;
+        const qsizetype priceCell = prices.size() == 1 ? prices.first() : cellOfColumn(Column::Price, n);
+        if (priceCell < 0 || !prices.contains(priceCell)) return refuse(TwoPricesInLine, text, i);
         const PriceRead price = readPrice(cells.at(priceCell), columnOf(priceCell, n) == Column::Price);
-        if (price.kind == PriceKind::Two) return refuse(kTwoPricesInLine, text, i);
-        if (price.kind == PriceKind::Low) return refuse(kPriceLow, text, i);
-
-        // The event: the header's column, or the one cell of two teams, or two name cells.
+        if (price.kind == PriceKind::Two) return refuse(TwoPricesInLine, text, i);
+        if (price.kind == PriceKind::Low) return refuse(PriceLow, text, i);
         EventRead event;
         QString eventLine;
         QList<qsizetype> rest;
+        if (!rowEvent(i, text, r, event, eventLine, rest)) return;
+        if (event.kind != EventKind::Teams) return refuse(NoTeams, text, i);
+        if (eventLine.isEmpty()) eventLine = written(event);
+        if (unknownBetweenTips(i, event)) return;
+        takeEvent(i, eventLine, event);
+        const qsizetype outcomeCell = rowOutcome(i, text, r, event, eventLine, rest);
+        if (outcomeCell < 0) return;
+        takeOutcome(i, cells.at(outcomeCell).toString(),
+                    readOutcome(cells.at(outcomeCell), event.home, event.away));
+        // A whole number is a price only under the header's word, which its block keeps.
+        const QString priceLine = readPrice(cells.at(priceCell)).kind == PriceKind::One
+                                      ? cells.at(priceCell).toString()
+                                      : priceHeader_ + QStringLiteral(": ") + cells.at(priceCell).toString();
+        takePrice(i, priceLine, price.odds);
+    }
+
+    // The event of a tip's row: the header's column, or the one cell of two teams, or two name
+    // cells; the cells left go to `rest`. False when the row is refused.
+    bool rowEvent(qsizetype i, const QString& text, const RowCells& r, EventRead& event, QString& eventLine,
+                  QList<qsizetype>& rest) {
+        const QList<QStringView>& cells = r.cells;
+        const QList<qsizetype>& others = r.others;
+        const qsizetype n = r.n;
         const qsizetype eventColumn = cellOfColumn(Column::Event, n);
         const qsizetype homeColumn = cellOfColumn(Column::Home, n);
         const qsizetype awayColumn = cellOfColumn(Column::Away, n);
@@ -594,7 +651,7 @@ private:
         qsizetype unclear = -1;
         for (const qsizetype c : others) {
             const EventRead read = readEvent(cells.at(c));
-            if (read.kind == EventKind::Cut) return refuse(kTeamsCut, cells.at(c), i);
+            if (read.kind == EventKind::Cut) return refuse(TeamsCut, cells.at(c), i), false;
             if (read.kind == EventKind::Unclear && (eventColumn < 0 || eventColumn == c)) unclear = c;
             if (read.kind != EventKind::Teams || startsHeading(cells.at(c))) continue;
             events.append(c);
@@ -602,7 +659,7 @@ private:
         }
         if (eventColumn >= 0 && events.contains(eventColumn)) events = {eventColumn};
         if (events.size() > 1 && spaced.size() == 1) events = spaced;
-        if (events.isEmpty() && unclear >= 0) return refuse(kTeamsUnclear, cells.at(unclear), i);
+        if (events.isEmpty() && unclear >= 0) return refuse(TeamsUnclear, cells.at(unclear), i), false;
         if (homeColumn >= 0 && awayColumn >= 0 && !cells.at(homeColumn).isEmpty() &&
             !cells.at(awayColumn).isEmpty()) {
             event = teams(cells.at(homeColumn), cells.at(awayColumn));
@@ -616,7 +673,7 @@ private:
                 if (c != events.first()) rest.append(c);
             }
         } else if (events.size() > 1) {
-            return refuse(kTeamsUnclear, text, i);
+            return refuse(TeamsUnclear, text, i), false;
         } else {
             QList<qsizetype> names;
             for (const qsizetype c : others) {
@@ -624,25 +681,25 @@ private:
                     codeOutcome(cells.at(c), {}, {}).certain == false)
                     names.append(c);
             }
-            if (names.size() < 2) return refuse(kNoTeams, text, i);
+            if (names.size() < 2) return refuse(NoTeams, text, i), false;
             event = teams(cells.at(names.at(0)), cells.at(names.at(1)));
             for (const qsizetype c : others) {
                 if (c != names.at(0) && c != names.at(1)) rest.append(c);
             }
         }
-        if (event.kind != EventKind::Teams) return refuse(kNoTeams, text, i);
-        if (eventLine.isEmpty()) eventLine = written(event);
-        if (unknownBetweenTips(i, event)) return;
-        takeEvent(i, eventLine, event);
+        return true;
+    }
 
-        // The outcome: the header's column, or the one cell that names a side, or the one cell
-        // left that is neither a heading nor a market.
+    // The outcome's cell of a tip's row: the header's column, or the one cell that names a side,
+    // or the one cell left that is neither a heading nor a market; -1 when the row is refused.
+    qsizetype rowOutcome(qsizetype i, const QString& text, const RowCells& r, const EventRead& event,
+                         const QString& eventLine, const QList<qsizetype>& rest) {
+        const QList<QStringView>& cells = r.cells;
+        const qsizetype n = r.n;
         const qsizetype outcomeColumn = cellOfColumn(Column::Outcome, n);
         qsizetype outcomeCell = -1;
-        OutcomeRead outcome;
         if (outcomeColumn >= 0 && rest.contains(outcomeColumn)) {
             outcomeCell = outcomeColumn;
-            outcome = readOutcome(cells.at(outcomeCell), event.home, event.away);
         } else {
             QList<qsizetype> certain;
             QList<qsizetype> other;
@@ -654,17 +711,11 @@ private:
                     other.append(c);
             }
             const QList<qsizetype>& pick = certain.isEmpty() ? other : certain;
-            if (pick.isEmpty()) return refuse(kOutcomeMissing, eventLine, i);
-            if (pick.size() > 1) return refuse(kOutcomeUnclear, text, i);
+            if (pick.isEmpty()) return refuse(OutcomeMissing, eventLine, i), -1;
+            if (pick.size() > 1) return refuse(OutcomeUnclear, text, i), -1;
             outcomeCell = pick.first();
-            outcome = readOutcome(cells.at(outcomeCell), event.home, event.away);
         }
-        takeOutcome(i, cells.at(outcomeCell).toString(), outcome);
-        // A whole number is a price only under the header's word, which its block keeps.
-        const QString priceLine = readPrice(cells.at(priceCell)).kind == PriceKind::One
-                                      ? cells.at(priceCell).toString()
-                                      : priceHeader_ + QStringLiteral(": ") + cells.at(priceCell).toString();
-        takePrice(i, priceLine, price.odds);
+        return outcomeCell;
     }
 
     const QStringList& lines_;
@@ -693,6 +744,15 @@ private:
 };
 
 }  // namespace
+
+QString refusalText(const SlipRefusal& refusal) {
+    for (const RefusalWords& words : kRefusalWords) {
+        if (words.code == refusal.code)
+            return QCoreApplication::translate("offer", words.text)
+                .arg(QString::number(refusal.tip), shown(refusal.quoted));
+    }
+    return {};
+}
 
 SlipReading readSlip(const QStringList& lines, qsizetype enough) {
     return Reader(lines, enough).read();

@@ -31,11 +31,39 @@ struct SlipTip {
     qsizetype lastLine = 0;
 };
 
+// What stops a reading: the fault, the tip it stops at, the block of lines it names, and the
+// piece of the copy it quotes. One function words it for the window and the command line.
+enum class RefusalCode {
+    None,
+    PriceMissing,     // the tip's price is not in the copy
+    PriceLow,         // its price is below 1.00
+    TwoPricesInLine,  // two prices where one is due
+    ExtraPrice,       // one more price after the tip's
+    NoTeams,          // no event of two teams
+    TeamsUnclear,     // two teams, but not where one ends
+    TeamsCut,         // a team's name cut short
+    Removed,          // a tip taken off the slip stands beside the tips
+    UnknownLine,      // a line between two tips that the reader cannot name
+    PickUnclear,      // the price stated with an offer's pick is not the offer's
+    OutcomeMissing,   // no outcome
+    OutcomeUnclear,   // an outcome that names no side, or two outcomes
+};
+
+struct SlipRefusal {
+    RefusalCode code = RefusalCode::None;
+    qsizetype tip = 0;     // counted from 1
+    qsizetype first = -1;  // the block's lines in the reading's input
+    qsizetype last = -1;
+    QString quoted;  // the piece that stops the reading, as the copy has it
+};
+
+// The refusal in the program's words: "A(z) 2. tipp szorzója hiányzik: „Szorzó:”".
+QString refusalText(const SlipRefusal& refusal);
+
 struct SlipReading {
     QList<SlipTip> tips;
-    QString refusal;              // empty when every tip was read
-    qsizetype refusedFirst = -1;  // the lines of the refused block
-    qsizetype refusedLast = -1;
+    SlipRefusal refusal;  // code None when every tip was read
+    bool refused() const { return refusal.code != RefusalCode::None; }
     bool endedInsideTip = false;  // the text stops after an event or an outcome
     bool nothingRead = false;     // no line read as part of a tip
 };

@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "fakeplatform.h"
 #include "offer/htmlcopy.h"
+#include "offer/slipreader.h"
 #include "offer/slipwords.h"
 #include "testmain.h"
 
@@ -23,6 +24,8 @@ private slots:
     void keepsTipsOfEarlierConversion();
     void readsSlips_data();
     void readsSlips();
+    void namesTheBlock_data();
+    void namesTheBlock();
     void wordsHoldNoClashingRoles();
 };
 
@@ -348,8 +351,8 @@ void TestIntake::readsSlips_data() {
     QTest::newRow("an old and a new price on two lines")
         << "A - B\rA\r2.10\r1.95\r" << QStringList{"A(z) 1. tipp után még egy szorzó áll: „1.95”"};
     QTest::newRow("German slip with numbered legs and dates")
-        << "Spieltag 14 · 14.12.2026 15:30\r1\r1. FC Köln - Bayern München\rTipp: 1\rQuote 2,10\r2\r"
-           "Dortmund gegen Schalke 04\rUnentschieden\rQuote: 3,40\r3\rMainz - Freiburg\r"
+        << "Spieltag 14\r14.12.2026 15:30\r1\r1. FC Köln - Bayern München\rTipp: 1\rQuote 2,10\r2\r"
+           "Dortmund gegen Schalke 04\rSa, 19.12.2026\rUnentschieden\rQuote: 3,40\r3\rMainz - Freiburg\r"
            "Doppelte Chance: Mainz oder Unentschieden\r1,30\rSystemwette 2 aus 3\rEinsatz\r10,00 €\r"
         << QStringList{"1. FC Köln|Bayern München|xxk.bmp||2.10", "Dortmund|Schalke 04|xx.bmp|xx.bmp|3.40",
                        "Mainz|Freiburg|Xxx.bmp|xx.bmp|1.30"};
@@ -408,6 +411,37 @@ void TestIntake::readsSlips() {
                            form.Grid1.textAt(r, 3)}
                    .join(u'|');
     QCOMPARE(got, tips);
+}
+
+// A refusal names its fault, the tip, the block of lines it stops in and the piece it quotes,
+// whatever the words it is told in.
+void TestIntake::namesTheBlock_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QList<qsizetype>>("tipFirstLast");
+    QTest::addColumn<QString>("quoted");
+    QTest::newRow("no price") << QStringList{"A - B", "A", "Szorzó:"} << int(RefusalCode::PriceMissing)
+                              << QList<qsizetype>{1, 0, 2} << "Szorzó:";
+    QTest::newRow("a price after the second tip's")
+        << QStringList{"A - B", "A", "1,50", "C - D", "C", "1,50", "1,80"} << int(RefusalCode::ExtraPrice)
+        << QList<qsizetype>{2, 3, 6} << "1,80";
+    QTest::newRow("two prices in a cell's row")
+        << QStringList{"Ma 20:00", "A - B\tA\t1,50 1,80"} << int(RefusalCode::TwoPricesInLine)
+        << QList<qsizetype>{1, 1, 1} << "A - B\tA\t1,50 1,80";
+    QTest::newRow("an unknown line between tips")
+        << QStringList{"A - B", "A", "1,50", "Valami más", "C - D", "C", "2,00"} << int(RefusalCode::UnknownLine)
+        << QList<qsizetype>{2, 3, 4} << "Valami más";
+}
+
+void TestIntake::namesTheBlock() {
+    QFETCH(QStringList, lines);
+    QFETCH(int, code);
+    QFETCH(QList<qsizetype>, tipFirstLast);
+    QFETCH(QString, quoted);
+    const SlipReading reading = readSlip(lines);
+    QCOMPARE(int(reading.refusal.code), code);
+    QCOMPARE((QList<qsizetype>{reading.refusal.tip, reading.refusal.first, reading.refusal.last}), tipFirstLast);
+    QCOMPARE(reading.refusal.quoted, quoted);
 }
 
 // A word is one thing to the reader in every language it stands in: the roles it has in all of
