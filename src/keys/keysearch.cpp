@@ -28,8 +28,10 @@ constexpr std::int64_t kCheapGreedies = 10;
 constexpr std::int64_t kMaxLocalSearchSetup = 1'500'000'000;
 // Elsewhere the weighted local search, which settles the small shapes quickly, has this share of
 // the processor time (or, without a cap, this much work); the annealing, which gets further on the
-// harder ones, takes the rest from the best key met.
+// harder ones, takes the rest from the best key met. Where the incidences are kept in tables the
+// local search is the stronger one, and has a larger share, counted in time alone.
 constexpr double kLocalSearchShare = 0.1;
+constexpr double kLocalSearchShareWithTables = 0.4;
 constexpr std::int64_t kLocalSearchWork = 250'000'000;
 // Of what is left, the searches over symmetric keys (orbitannealing.h) share this part, one
 // permutation after another, before the plain annealing goes on from the best key met; without a
@@ -39,7 +41,7 @@ constexpr std::size_t kSymmetricRuns = 3;
 constexpr std::int64_t kSymmetricWork = 400'000'000;
 // Where a bet lies in more winner sets than this, a move of a whole orbit costs too much for the
 // symmetric search to get anywhere within the budget: the plain annealing has all the time.
-constexpr std::int64_t kMaxSymmetricPerBet = 5'000;
+constexpr std::int64_t kMaxSymmetricPerBet = 1'500;
 
 double processSeconds() {
     return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
@@ -68,7 +70,10 @@ std::vector<Bet> withoutRedundantBets(KeyShape shape, std::vector<Bet> bets) {
 std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>& starts,
                             const SearchListener& listener, SearchEffort effort, const KeyBook& book) {
     if (!isMakeable(shape)) return {};
-    std::vector<Bet> best = constructKey(shape, book);
+    // The constructed key also seeds the symmetric searches: its structure suits them far better
+    // than a key a search has shuffled.
+    const std::vector<Bet> constructed = constructKey(shape, book);
+    std::vector<Bet> best = constructed;
     const CpuClock clock = effort.cpuClock ? effort.cpuClock : &processSeconds;
     const double cpuStart = clock();
     SearchStatus status;
@@ -145,10 +150,15 @@ std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>&
         stopped = !report(best.size(), work, effort.cpuSeconds);
         localDone = localDone && (stopped || static_cast<std::int64_t>(best.size()) <= goal);
         // The weighted local search has its share from here.
-        const double localLimit = clock() - cpuStart + effort.cpuSeconds * kLocalSearchShare;
+        const bool tables = CoverInstance::keepsTables(shape);
+        const double share = tables ? kLocalSearchShareWithTables : kLocalSearchShare;
+        const double localLimit = clock() - cpuStart + effort.cpuSeconds * share;
         const std::int64_t localWork =
-            work + std::min(kLocalSearchWork,
-                            static_cast<std::int64_t>(static_cast<double>(effort.work) * kLocalSearchShare));
+            tables && effort.cpuSeconds > 0 && effort.work == INT64_MAX
+                ? INT64_MAX
+                : work + std::min(
+                             kLocalSearchWork,
+                             static_cast<std::int64_t>(static_cast<double>(effort.work) * kLocalSearchShare));
         const auto reportLocal = [&](std::size_t size, std::int64_t w) {
             return report(size, w, localLimit) && w < localWork;
         };
@@ -207,7 +217,7 @@ std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>&
         if (static_cast<std::int64_t>(best.size()) <= goal) break;
         const double cpuLimit = symmetricFrom + symmetricEach * static_cast<double>(run + 1);
         const std::int64_t before = work;
-        OrbitAnnealer annealer(shape, permutations[run], best, best.size() - 1, rng.next());
+        OrbitAnnealer annealer(shape, permutations[run], constructed, best.size() - 1, rng.next());
         bool outOfRun = false;
         std::vector<Bet> found = annealer.shrink(goal, [&](const AnnealStatus& at) {
             work = before + at.work;
