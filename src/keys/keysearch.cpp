@@ -14,14 +14,14 @@ namespace kombinator::keys {
 namespace {
 
 constexpr int kGreedyRestarts = 8;
-// Greedy covers are made where one costs at most this many work units (about a second of
-// processor time here, such as 20 events with 10 winners), after the first only while they stay
-// within kGreedyShare of the processor time: every search then starts from the best of them.
-constexpr std::int64_t kMaxGreedyWork = 150'000'000;
+// Greedy covers are made wherever the local search could set itself up (kMaxLocalSearchSetup), the
+// first whatever the budget, the others only while they stay within kGreedyShare of the processor
+// time: every search then starts from the best of them.
+constexpr std::int64_t kMaxGreedyWork = 1'500'000'000;
 constexpr double kGreedyShare = 0.15;
-// Where one costs less than a tenth of that, the local search also starts every other run from a
+// Where one costs less than a hundredth of that, the local search also starts every other run from a
 // fresh greedy cover.
-constexpr std::int64_t kCheapGreedies = 10;
+constexpr std::int64_t kCheapGreedies = 100;
 // Shapes whose every winner set takes longer than this to cover once (about 5 s of processor time
 // here, such as 24 events with 12 winners) are left to the annealing alone: the weighted local
 // search could not even set itself up within the window's budget, nor stop promptly when asked.
