@@ -121,10 +121,6 @@
         <translation>Unknown system: %1</translation>
     </message>
     <message>
-        <source>A --out csak a --make-key mellett adható meg.</source>
-        <translation>--out can only be given with --make-key.</translation>
-    </message>
-    <message>
         <source>Az F%1 fix tipp nem lehet egyszerre %2 és %3.</source>
         <translation>Banker F%1 cannot be both %2 and %3.</translation>
     </message>
@@ -299,10 +295,6 @@ the environment&apos;s (English in an en_* locale, Hungarian otherwise)</transla
         <translation>Only the key file can be given with %1.</translation>
     </message>
     <message>
-        <source>A %1 mellett csak a --out adható meg.</source>
-        <translation>Only --out can be given with %1.</translation>
-    </message>
-    <message>
         <source>Hiányzik a szelvény.</source>
         <translation>The coupon is missing.</translation>
     </message>
@@ -351,22 +343,44 @@ a címkével kezdődő szelvényt enélkül is így olvassa</source>
 a coupon that begins with a tag is read so without it</translation>
     </message>
     <message>
+        <source>Ismeretlen oddsalak: %1 (decimal, fractional vagy american)</source>
+        <translation>Unknown odds format: %1 (decimal, fractional or american)</translation>
+    </message>
+    <message>
+        <source>A %1 csak a --make-key mellett adható meg.</source>
+        <translation>%1 can only be given with --make-key.</translation>
+    </message>
+    <message>
+        <source>a --make-key keresése legfeljebb N másodperc processzoridő (alapértelmezés 10);
+előbb megáll, ha eléri a legjobb ismert méretet vagy a bizonyított korlátot</source>
+        <translation>the --make-key search takes at most N seconds of processor time (10 when not
+given); it stops sooner at the best known size or the proven bound</translation>
+    </message>
+    <message>
         <source>Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table]
           [--void LISTA] [--half-won LISTA] [--half-lost LISTA] [--dead-heat N:K,...] [--stake X]
           [--odds-format F] [--lang NYELV] [--html] SZELVÉNY
-          kombinator-cli --make-key KK_NN_MM [--out FÁJL]
+          kombinator-cli --make-key KK_NN_MM [--seconds N] [--out FÁJL]
           kombinator-cli --key-profile FÁJL
 </source>
         <translation>Usage: kombinator-cli [--bank N]... [--system S | --key FILE] [--odds] [--won LIST] [--table]
        [--void LIST] [--half-won LIST] [--half-lost LIST] [--dead-heat N:K,...] [--stake X]
        [--odds-format F] [--lang LANGUAGE] [--html] COUPON
-       kombinator-cli --make-key KK_NN_MM [--out FILE]
+       kombinator-cli --make-key KK_NN_MM [--seconds N] [--out FILE]
        kombinator-cli --key-profile FILE
 </translation>
     </message>
     <message>
         <source>Ismeretlen oddsalak: %1 (asread, decimal, fractional vagy american)</source>
         <translation>Unknown odds format: %1 (asread, decimal, fractional or american)</translation>
+    </message>
+    <message>
+        <source>A --seconds értéke 1 és %1 közötti egész szám: %2</source>
+        <translation>--seconds takes a whole number from 1 to %1: %2</translation>
+    </message>
+    <message>
+        <source>A %1 mellett csak a --seconds és a --out adható meg.</source>
+        <translation>Only --seconds and --out can be given with %1.</translation>
     </message>
 </context>
 <context>

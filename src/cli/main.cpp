@@ -93,7 +93,7 @@ int runCommandLine(const QCoreApplication& app) {
         return 2;
     }
     const cli::Options& options = *parsed.options;
-    if (!options.makeKey.isEmpty()) return cli::makeKey(options.makeKey, options.keyOut);
+    if (!options.makeKey.isEmpty()) return cli::makeKey(options.makeKey, options.keyOut, options.keySeconds);
     if (!options.keyProfile.isEmpty()) return cli::printKeyProfile(options.keyProfile);
 
     const std::optional<QByteArray> coupon = cli::readInput(

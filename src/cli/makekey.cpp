@@ -16,7 +16,7 @@
 
 namespace kombinator::cli {
 
-int makeKey(const QString& name, const QString& out) {
+int makeKey(const QString& name, const QString& out, int seconds) {
     const std::optional<keys::KeyShape> shape = keys::parseKeyName(name.toStdString());
     if (!shape || !keys::isMakeable(*shape)) {
         writeError(
@@ -29,8 +29,9 @@ int makeKey(const QString& name, const QString& out) {
     const std::optional<QString> folder =
         files::resolve(programFolderOfThisProcess(), QStringLiteral("\\tkulcs"));
     const keys::KeyBook book = folder ? keys::readKeyBook(*folder) : keys::KeyBook();
-    const std::vector<keys::Bet> bets =
-        keys::searchKey(*shape, {}, keys::onThreadClock(keys::kInteractiveEffort), book);
+    keys::SearchEffort effort = keys::onThreadClock(keys::kInteractiveEffort);
+    if (seconds > 0) effort.cpuSeconds = seconds;
+    const std::vector<keys::Bet> bets = keys::searchKey(*shape, {}, effort, book);
     // A key goes out only when the exhaustive check has proven it.
     if (!keys::provesGuarantee(*shape, bets)) {
         writeError(QCoreApplication::translate("cli", "A kulcs nem állta ki az ellenőrzést: %1").arg(name));

@@ -62,8 +62,8 @@ QString unknownSystem(const QString& system) {
     return QCoreApplication::translate("cli", "Ismeretlen rendszer: %1").arg(system);
 }
 
-QString outWithoutMakeKey() {
-    return QCoreApplication::translate("cli", "A --out csak a --make-key mellett adható meg.");
+QString onlyWithMakeKey(const QString& option) {
+    return QCoreApplication::translate("cli", "A %1 csak a --make-key mellett adható meg.").arg(option);
 }
 
 // A list of tip numbers, and banker numbers written with an F before them ("2,F1"); with
@@ -177,6 +177,10 @@ constexpr OptionHelp kOptionHelp[] = {
                        "esetén legalább egy nyerő kötés")},
     {QT_TRANSLATE_NOOP("cli", "--out FÁJL"),
      QT_TRANSLATE_NOOP("cli", "a --make-key kulcsfájlja ide kerül (alapértelmezés: szabványos kimenet)")},
+    {"--seconds N",
+     QT_TRANSLATE_NOOP("cli",
+                       "a --make-key keresése legfeljebb N másodperc processzoridő (alapértelmezés 10);\n"
+                       "előbb megáll, ha eléri a legjobb ismert méretet vagy a bizonyított korlátot")},
     {QT_TRANSLATE_NOOP("cli", "--key-profile FÁJL"),
      QT_TRANSLATE_NOOP("cli",
                        "szelvény helyett a kulcs nyerési táblája: a bejövő tippek számára\n"
@@ -218,7 +222,7 @@ QString usage() {
         "Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table]\n"
         "          [--void LISTA] [--half-won LISTA] [--half-lost LISTA] [--dead-heat N:K,...] [--stake X]\n"
         "          [--odds-format F] [--lang NYELV] [--html] SZELVÉNY\n"
-        "          kombinator-cli --make-key KK_NN_MM [--out FÁJL]\n"
+        "          kombinator-cli --make-key KK_NN_MM [--seconds N] [--out FÁJL]\n"
         "          kombinator-cli --key-profile FÁJL\n");
     QStringList options;
     for (const OptionHelp& row : kOptionHelp)
@@ -330,6 +334,14 @@ ParseResult parseArguments(const QStringList& arguments) {
                 return {std::nullopt,
                         QCoreApplication::translate("cli", "A --make-key értéke KK_NN_MM alakú: %1").arg(v)};
             options.makeKey = v;
+        } else if (arg == QLatin1String("--seconds")) {
+            bool ok = false;
+            const int seconds = value(v) ? v.toInt(&ok) : 0;
+            if (!ok || seconds < 1 || seconds > kMaxKeySeconds)
+                return {std::nullopt, QCoreApplication::translate(
+                                          "cli", "A --seconds értéke 1 és %1 közötti egész szám: %2")
+                                          .arg(QString::number(kMaxKeySeconds), v)};
+            options.keySeconds = seconds;
         } else if (arg == QLatin1String("--key-profile")) {
             if (!value(v)) return {std::nullopt, missingValue(arg)};
             options.keyProfile = v;
@@ -370,18 +382,22 @@ ParseResult parseArguments(const QStringList& arguments) {
             return {std::nullopt,
                     QCoreApplication::translate("cli", "A %1 mellé nem kell szelvény.").arg(name)};
         if (couponOptions) {
-            return {
-                std::nullopt,
-                options.makeKey.isEmpty()
-                    ? QCoreApplication::translate("cli", "A %1 mellett csak a kulcsfájl adható meg.")
-                          .arg(name)
-                    : QCoreApplication::translate("cli", "A %1 mellett csak a --out adható meg.").arg(name)};
+            return {std::nullopt,
+                    options.makeKey.isEmpty()
+                        ? QCoreApplication::translate("cli", "A %1 mellett csak a kulcsfájl adható meg.")
+                              .arg(name)
+                        : QCoreApplication::translate("cli",
+                                                      "A %1 mellett csak a --seconds és a --out adható meg.")
+                              .arg(name)};
         }
         if (!options.keyProfile.isEmpty() && !options.keyOut.isEmpty())
-            return {std::nullopt, outWithoutMakeKey()};
+            return {std::nullopt, onlyWithMakeKey(QStringLiteral("--out"))};
+        if (!options.keyProfile.isEmpty() && options.keySeconds > 0)
+            return {std::nullopt, onlyWithMakeKey(QStringLiteral("--seconds"))};
         return {options, QString()};
     }
-    if (!options.keyOut.isEmpty()) return {std::nullopt, outWithoutMakeKey()};
+    if (!options.keyOut.isEmpty()) return {std::nullopt, onlyWithMakeKey(QStringLiteral("--out"))};
+    if (options.keySeconds > 0) return {std::nullopt, onlyWithMakeKey(QStringLiteral("--seconds"))};
     if (!haveCoupon) return {std::nullopt, QCoreApplication::translate("cli", "Hiányzik a szelvény.")};
     if (const QString refusal = doubleResult(options); !refusal.isEmpty()) return {std::nullopt, refusal};
     if (stakeGiven && !options.table)

@@ -46,12 +46,17 @@ struct Options {
     // window reads a copy's HTML. Without it a coupon that begins with a tag is taken for one too.
     bool html = false;
 
-    // --make-key KK_NN_MM [--out FILE]: a key made to order instead of a coupon's bets.
-    QString makeKey;  // empty for none
-    QString keyOut;   // empty for standard output
+    // --make-key KK_NN_MM [--seconds N] [--out FILE]: a key made to order instead of a coupon's
+    // bets, searched for at most N seconds of processor time.
+    QString makeKey;     // empty for none
+    QString keyOut;      // empty for standard output
+    int keySeconds = 0;  // 0: the key maker's own budget
     // --key-profile FILE: what the key pays, instead of a coupon's bets.
     QString keyProfile;  // empty for none
 };
+
+// The longest search --seconds asks for: a day.
+constexpr int kMaxKeySeconds = 86400;
 
 struct ParseResult {
     std::optional<Options> options;

@@ -83,6 +83,8 @@ private:
         offer(groupConstruction(s));
         if (const auto larger = book_.find({s.k, s.n + 1, s.m}); larger != book_.end())
             offer(dropBusiestEvent(larger->second, s.n + 1));
+        if (const auto wider = book_.find({s.k + 1, s.n + 1, s.m + 1}); wider != book_.end())
+            offer(inducedByEvent(wider->second, s.n + 1));
         if (s.k == 3 && s.m == 4) offer(turanTreblesFor4(s.n));
         if (s.m > s.k) {
             const std::vector<Bet>& same = key({s.k, s.n - 1, s.m});
@@ -167,6 +169,22 @@ std::vector<Bet> dropBusiestEvent(const std::vector<Bet>& bets, int n) {
         if (!((bet >> busiest) & 1)) result.push_back((bet & below) | ((bet >> (busiest + 1)) << busiest));
     }
     return result;
+}
+
+std::vector<Bet> inducedByEvent(const std::vector<Bet>& bets, int n) {
+    std::vector<Bet> best;
+    for (int event = 0; event < n; ++event) {
+        const Bet below = bit(event) - 1;
+        std::vector<Bet> induced;
+        for (Bet bet : bets) {
+            // A bet without the event gives up its last tip instead.
+            const Bet tips = (bet >> event) & 1 ? bet & ~bit(event) : bet & ~bit(63 - std::countl_zero(bet));
+            induced.push_back((tips & below) | ((tips >> (event + 1)) << event));
+        }
+        induced = sortedUnique(std::move(induced));
+        if (best.empty() || induced.size() < best.size()) best = std::move(induced);
+    }
+    return best;
 }
 
 std::vector<Bet> constructKey(KeyShape shape, const KeyBook& book) {

@@ -11,7 +11,7 @@ namespace kombinator::keys {
 // The smallest key the constructions below give, using the keys of `book` as building blocks
 // where they are smaller: tip groups (exact for doubles), Turán's trebles for MM = 4, a key of
 // one event more with an event dropped, a key of one event less extended, and two keys on two
-// parts of the events joined.
+// parts of the events joined, and the key induced by one of an event and a tip more.
 std::vector<Bet> constructKey(KeyShape shape, const KeyBook& book = {});
 
 // The group construction alone: all KK-sets inside floor((MM-1)/(KK-1)) nearly equal groups of
@@ -31,6 +31,12 @@ std::vector<Bet> joinSideBySide(const std::vector<Bet>& first, int n1, const std
 // A key for NN events without its busiest event and every bet through it: still a key, for
 // NN - 1 events (MM winners avoiding the event hold a bet, which avoids it too).
 std::vector<Bet> dropBusiestEvent(const std::vector<Bet>& bets, int n);
+
+// The key a key of one event and one tip more induces on the other events, for one guarantee
+// less: every bet through one event without it, every other bet without its last tip (MM winners
+// and that event are MM + 1 winners of the larger key: its bet lies in them, and what is left of it
+// in the MM). Of the events, the one that leaves the fewest bets; `n` counts the larger key's events.
+std::vector<Bet> inducedByEvent(const std::vector<Bet>& bets, int n);
 
 std::vector<Bet> sortedUnique(std::vector<Bet> bets);
 

@@ -7,25 +7,41 @@
 #include "keys/annealing.h"
 #include "keys/coverinstance.h"
 #include "keys/localsearch.h"
+#include "keys/orbitannealing.h"
 
 namespace kombinator::keys {
 
 namespace {
 
 constexpr int kGreedyRestarts = 8;
-// A greedy cover costing more work units than this share of kGreedyBudget (about 4 s of processor
-// time here) is left out; one that pays may run past the local search's share of the time.
-constexpr std::int64_t kGreedyShare = 20;
-constexpr std::int64_t kGreedyBudget = 1'250'000'000;
+// Greedy covers are made wherever the local search could set itself up (kMaxLocalSearchSetup), the
+// first whatever the budget, the others only while they stay within kGreedyShare of the processor
+// time: every search then starts from the best of them.
+constexpr std::int64_t kMaxGreedyWork = 1'500'000'000;
+constexpr double kGreedyShare = 0.15;
+// Where one costs less than a hundredth of that, the local search also starts every other run from a
+// fresh greedy cover.
+constexpr std::int64_t kCheapGreedies = 100;
 // Shapes whose every winner set takes longer than this to cover once (about 5 s of processor time
 // here, such as 24 events with 12 winners) are left to the annealing alone: the weighted local
 // search could not even set itself up within the window's budget, nor stop promptly when asked.
 constexpr std::int64_t kMaxLocalSearchSetup = 1'500'000'000;
 // Elsewhere the weighted local search, which settles the small shapes quickly, has this share of
 // the processor time (or, without a cap, this much work); the annealing, which gets further on the
-// harder ones, takes the rest from the best key met.
+// harder ones, takes the rest from the best key met. Where the incidences are kept in tables the
+// local search is the stronger one, and has a larger share, counted in time alone.
 constexpr double kLocalSearchShare = 0.1;
+constexpr double kLocalSearchShareWithTables = 0.4;
 constexpr std::int64_t kLocalSearchWork = 250'000'000;
+// Of what is left, the searches over symmetric keys (orbitannealing.h) share this part, one
+// permutation after another, before the plain annealing goes on from the best key met; without a
+// cap on the time each has this much work.
+constexpr double kSymmetricShare = 0.5;
+constexpr std::size_t kSymmetricRuns = 3;
+constexpr std::int64_t kSymmetricWork = 400'000'000;
+// Where a bet lies in more winner sets than this, a move of a whole orbit costs too much for the
+// symmetric search to get anywhere within the budget: the plain annealing has all the time.
+constexpr std::int64_t kMaxSymmetricPerBet = 1'500;
 
 double processSeconds() {
     return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
@@ -54,7 +70,10 @@ std::vector<Bet> withoutRedundantBets(KeyShape shape, std::vector<Bet> bets) {
 std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>& starts,
                             const SearchListener& listener, SearchEffort effort, const KeyBook& book) {
     if (!isMakeable(shape)) return {};
-    std::vector<Bet> best = constructKey(shape, book);
+    // The constructed key also seeds the symmetric searches: its structure suits them far better
+    // than a key a search has shuffled.
+    const std::vector<Bet> constructed = constructKey(shape, book);
+    std::vector<Bet> best = constructed;
     const CpuClock clock = effort.cpuClock ? effort.cpuClock : &processSeconds;
     const double cpuStart = clock();
     SearchStatus status;
@@ -108,15 +127,8 @@ std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>&
             std::vector<int> cover = inst.indicesOf(sortedUnique(start));
             if (inst.covers(cover)) valid.push_back(consider(std::move(cover)));
         }
-        const double localLimit = effort.cpuSeconds * kLocalSearchShare;
-        const std::int64_t localWork =
-            std::min(kLocalSearchWork,
-                     static_cast<std::int64_t>(static_cast<double>(effort.work) * kLocalSearchShare));
-        const auto reportLocal = [&](std::size_t size, std::int64_t w) {
-            return report(size, w, localLimit) && w < localWork;
-        };
         std::vector<int> rank(static_cast<std::size_t>(inst.blockCount()));
-        const bool greedyPays = greedyWork(inst) * kGreedyShare <= kGreedyBudget;
+        const bool greedyPays = greedyWork(inst) <= kMaxGreedyWork;
         auto shuffledGreedy = [&](bool shuffle) {
             for (std::size_t b = 0; b < rank.size(); ++b)
                 rank[b] = static_cast<int>(b);
@@ -127,16 +139,35 @@ std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>&
             work += greedyWork(inst);
             return consider(greedyCover(inst, rank));
         };
+        // The first greedy cover is made whatever the budget, so that no key comes out larger.
         bool localDone = false;
+        const double greedyLimit = effort.cpuSeconds * kGreedyShare;
         for (int restart = 0; greedyPays && restart < kGreedyRestarts && !localDone; ++restart) {
             shuffledGreedy(restart > 0);
-            localDone = !reportLocal(best.size(), work) || static_cast<std::int64_t>(best.size()) <= goal;
+            localDone =
+                static_cast<std::int64_t>(best.size()) <= goal || !report(best.size(), work, greedyLimit);
         }
+        stopped = !report(best.size(), work, effort.cpuSeconds);
+        localDone = localDone && (stopped || static_cast<std::int64_t>(best.size()) <= goal);
+        // The weighted local search has its share from here.
+        const bool tables = CoverInstance::keepsTables(shape);
+        const double share = tables ? kLocalSearchShareWithTables : kLocalSearchShare;
+        const double localLimit = clock() - cpuStart + effort.cpuSeconds * share;
+        const std::int64_t localWork =
+            tables && effort.cpuSeconds > 0 && effort.work == INT64_MAX
+                ? INT64_MAX
+                : work + std::min(
+                             kLocalSearchWork,
+                             static_cast<std::int64_t>(static_cast<double>(effort.work) * kLocalSearchShare));
+        const auto reportLocal = [&](std::size_t size, std::int64_t w) {
+            return report(size, w, localLimit) && w < localWork;
+        };
+        const bool greedyCheap = greedyWork(inst) * kCheapGreedies <= kMaxGreedyWork;
         // Every other run starts from a fresh greedy cover (or another start) instead of the best key.
         for (int run = 0; !localDone && work<localWork&& static_cast<std::int64_t>(best.size())> goal;
              ++run) {
             std::vector<int> start = inst.indicesOf(best);
-            if (run % 2 == 1) start = greedyPays ? shuffledGreedy(true) : valid[rng.below(valid.size())];
+            if (run % 2 == 1) start = greedyCheap ? shuffledGreedy(true) : valid[rng.below(valid.size())];
             WeightedLocalSearch search(inst, start, rng.next());
             const std::int64_t before = work;
             std::vector<int> found = search.shrink(localWork - before, goal, [&](std::size_t size) {
@@ -158,17 +189,54 @@ std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>&
             work = before + std::max<std::int64_t>(search.work(), 1);
             consider(std::move(found));
         }
-        stopped = !report(best.size(), work, effort.cpuSeconds);
+        stopped = stopped || !report(best.size(), work, effort.cpuSeconds);
+    }
+    // Symmetric keys first, each permutation with an equal part of the time left; then the plain
+    // annealing goes on from the best key, symmetric or not.
+    const auto annealStatus = [&](const AnnealStatus& at, std::int64_t before, double cpuLimit) {
+        status.trying = at.trying;
+        status.uncovered = at.uncovered;
+        status.uncoveredAtStart = at.uncoveredAtStart;
+        return report(std::min(at.bestSize == 0 ? best.size() : at.bestSize, best.size()), before + at.work,
+                      cpuLimit);
+    };
+    std::vector<std::vector<int>> permutations;
+    if (!stopped && static_cast<std::int64_t>(best.size()) > goal &&
+        binomial(shape.n - shape.k, shape.m - shape.k) <= kMaxSymmetricPerBet)
+        permutations = searchPermutations(shape, best.size());
+    if (permutations.size() > kSymmetricRuns) permutations.resize(kSymmetricRuns);
+    const double symmetricFrom = clock() - cpuStart;
+    const double symmetricEach = (effort.cpuSeconds - symmetricFrom) * kSymmetricShare /
+                                 static_cast<double>(std::max<std::size_t>(permutations.size(), 1));
+    const std::int64_t runWork =
+        effort.work < INT64_MAX
+            ? static_cast<std::int64_t>(static_cast<double>(effort.work - work) * kSymmetricShare /
+                                        static_cast<double>(std::max<std::size_t>(permutations.size(), 1)))
+            : kSymmetricWork;
+    for (std::size_t run = 0; run < permutations.size() && !stopped; ++run) {
+        if (static_cast<std::int64_t>(best.size()) <= goal) break;
+        const double cpuLimit = symmetricFrom + symmetricEach * static_cast<double>(run + 1);
+        const std::int64_t before = work;
+        OrbitAnnealer annealer(shape, permutations[run], constructed, best.size() - 1, rng.next());
+        bool outOfRun = false;
+        std::vector<Bet> found = annealer.shrink(goal, [&](const AnnealStatus& at) {
+            work = before + at.work;
+            if (!annealStatus(at, before, effort.cpuSeconds)) {
+                stopped = true;
+                return false;
+            }
+            outOfRun = (effort.cpuSeconds > 0 && clock() - cpuStart >= cpuLimit) || at.work >= runWork;
+            return !outOfRun;
+        });
+        // The symmetric key is proven before it is kept: the orbits' bookkeeping stands for it.
+        if (!found.empty() && found.size() < best.size() && provesGuarantee(shape, found))
+            best = std::move(found);
     }
     if (!stopped && static_cast<std::int64_t>(best.size()) > goal) {
         KeyAnnealer annealer(shape, best, rng.next());
         const std::int64_t before = work;
-        std::vector<Bet> found = annealer.shrink(goal, [&](const AnnealStatus& at) {
-            status.trying = at.trying;
-            status.uncovered = at.uncovered;
-            status.uncoveredAtStart = at.uncoveredAtStart;
-            return report(std::min(at.bestSize, best.size()), before + at.work, effort.cpuSeconds);
-        });
+        std::vector<Bet> found = annealer.shrink(
+            goal, [&](const AnnealStatus& at) { return annealStatus(at, before, effort.cpuSeconds); });
         if (!found.empty() && found.size() < best.size()) best = std::move(found);
     }
     return finish();

@@ -299,6 +299,11 @@ void TestCli::usageErrors_data() {
     QTest::newRow("system with make-key") << QStringList{"--make-key", "04_16_08", "--system", "2"};
     QTest::newRow("key profile of a coupon") << QStringList{"--key-profile", "k.txt", "x.txt"};
     QTest::newRow("key profile with out") << QStringList{"--key-profile", "k.txt", "--out", "o.txt"};
+    QTest::newRow("seconds without make-key") << QStringList{"--seconds", "5", "x.txt"};
+    QTest::newRow("key profile with seconds") << QStringList{"--key-profile", "k.txt", "--seconds", "5"};
+    QTest::newRow("seconds zero") << QStringList{"--make-key", "04_16_08", "--seconds", "0"};
+    QTest::newRow("seconds past a day") << QStringList{"--make-key", "04_16_08", "--seconds", "86401"};
+    QTest::newRow("seconds not whole") << QStringList{"--make-key", "04_16_08", "--seconds", "1.5"};
     QTest::newRow("key profile and make-key")
         << QStringList{"--key-profile", "k.txt", "--make-key", "03_09_07"};
 }
