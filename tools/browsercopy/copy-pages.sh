@@ -1,10 +1,12 @@
 #!/bin/bash
 # Copies many coupon pages the way a user does, with each browser started only once: the browser
 # opens the pages one after another from its address bar (Ctrl+L, the file:// address, Return),
-# and on each page a click, Ctrl+A and Ctrl+C copy it. The clipboard's text is saved beside the
-# page as PAGE.chromium.txt and PAGE.firefox.txt, exactly as the browser gave it.
+# and on each page a click, Ctrl+A and Ctrl+C copy it. Both flavours of the copy are saved beside
+# the page exactly as the browser gave them: the clipboard's text as PAGE.chromium.txt and
+# PAGE.firefox.txt, its HTML (the text/html target) as PAGE.chromium.html and PAGE.firefox.html.
 #
-#   tools/browsercopy/copy-pages.sh PAGE.html...
+#   tools/browsercopy/copy-pages.sh PAGE.html...   (earlier copies named *.chromium.html or
+#                                                   *.firefox.html among them are passed over)
 #   BROWSERS=firefox tools/browsercopy/copy-pages.sh ...   (default: chromium firefox)
 #
 # Each browser runs on an X display of its own, so the two copy side by side without sharing a
@@ -14,7 +16,11 @@ set -euo pipefail
 
 [ $# -gt 0 ] || { echo "usage: $0 PAGE.html..." >&2; exit 2; }
 pages=()
-for page in "$@"; do pages+=("$(realpath "$page")"); done
+for page in "$@"; do
+    case $page in *.chromium.html | *.firefox.html) continue ;; esac
+    pages+=("$(realpath "$page")")
+done
+[ ${#pages[@]} -gt 0 ] || { echo "$0: no page among the files" >&2; exit 2; }
 work=$(mktemp -d)
 children=()
 trap 'for p in "${children[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
@@ -56,6 +62,24 @@ wait_clipboard() {  # out
         sleep 0.2
     done
     return 1
+}
+
+# Saves the copy's HTML flavour, the clipboard's text/html target, as the browser gave it.
+# Chromium (text/html among its targets beside text/plain) gives UTF-8 with the computed style of
+# each element written inline; Firefox ESR (text/html beside text/_moz_htmlcontext) gives UTF-8
+# behind a <meta charset> with the page's own markup and class names. Neither adds a byte order
+# mark; should one come (Firefox has written UTF-16 there), the flavour is turned into UTF-8
+# without it, so that every saved flavour is UTF-8.
+save_html() {  # out
+    xclip -o -selection clipboard -t TARGETS 2>/dev/null | grep -qx 'text/html' || return 1
+    xclip -o -selection clipboard -t text/html >"$1.raw" 2>/dev/null || return 1
+    case $(head -c 3 "$1.raw" | od -An -tx1 | tr -d ' ') in
+    fffe* | feff*) iconv -f UTF-16 -t UTF-8 "$1.raw" | sed '1s/^\xef\xbb\xbf//' >"$1" ;;
+    efbbbf) tail -c +4 "$1.raw" >"$1" ;;
+    *) cat "$1.raw" >"$1" ;;
+    esac
+    rm -f "$1.raw"
+    [ -s "$1" ]
 }
 
 session() {  # browser
@@ -117,6 +141,7 @@ session() {  # browser
             # An empty copy, or the previous page's, means the keys went elsewhere: visit again.
             if wait_clipboard "$out" && ! cmp -s "$out" "$previous"; then
                 cp "$out" "$previous"
+                save_html "${out%.txt}.html" || { echo "$browser gave no HTML for $page" >&2; return 1; }
                 echo "$out"
                 continue 2
             fi
