@@ -84,10 +84,16 @@ save_html() {  # out
 
 session() {  # browser
     local browser=$1 class window="" pid title out previous="$work/$1.previous" tries shown
-    export DISPLAY=:$2
-    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb takes a display number no other server holds and writes it, so that several copy runs
+    # side by side never share one.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/$browser.display" >/dev/null 2>&1 &
     local xvfb=$!
-    sleep 1
+    for _ in $(seq 50); do
+        [ -s "$work/$browser.display" ] && break
+        sleep 0.2
+    done
+    export DISPLAY=:$(head -1 "$work/$browser.display")
+    [ "$DISPLAY" != ":" ] || { echo "$browser: no X display" >&2; kill "$xvfb"; return 1; }
     case $browser in
     chromium)
         class=chromium
@@ -155,11 +161,9 @@ session() {  # browser
     kill "$xvfb" 2>/dev/null || true
 }
 
-display=$((90 + RANDOM % 100))
 for browser in ${BROWSERS:-chromium firefox}; do
-    session "$browser" "$display" &
+    session "$browser" &
     children+=($!)
-    display=$((display + 1))
 done
 status=0
 for child in "${children[@]}"; do wait "$child" || status=1; done
