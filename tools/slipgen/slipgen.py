@@ -15,7 +15,10 @@ offer row whose backed price is told only by its colour.
     slipgen.py generate --seed 28 --count 320 --out DIR
     slipgen.py generate --family new --seed 29 --count 160 --out DIR
     slipgen.py generate --family uk --seed 30 --count 120 --out DIR
-    slipgen.py collect DIR --out tests/offer/generated/copies.json
+    slipgen.py generate --family structure --seed 37 --count 120 --out DIR
+    slipgen.py generate --family mixed --seed SEED --count 80 --out DIR
+    slipgen.py collect DIR --out tests/offer/generated/structure.json
+    slipgen.py collect DIR --merge --out tests/offer/generated/copies.json
 
 "--family new" builds pages (h0001...) from layouts, sports and outcome forms the first family
 never uses, to see how the reader does on pages it was not shaped on; the first family's pages
@@ -30,9 +33,35 @@ keeps it: "5/2", "1/1" for evens, "+250", or the decimal. Its refused pages hide
 picture, in a read-only box or in the page's style, strike an old price out beside the new one
 with nothing saying which holds, or cut an event short with "…".
 
-"collect" gathers the browsers' copies (DIR/NAME.chromium.txt, DIR/NAME.firefox.txt, made by
-tools/browsercopy/copy-pages.sh) with the tips into one table, and checks that no copy is
-empty and that every price of a readable page is in its copy.
+"--family structure" builds slips (s0001...) in Hungarian, English and German whose copied text
+loses what the page shows: markup with no whitespace between its elements (a browser's text may
+run two of them together, "Arsenal v Chelsea1.85"), labels hidden from the eye for screen readers
+("Odds 2.10" beside "2.10", "Selected:", "Remove selection"), an old price struck through by a
+class beside the new one, a summary's label and value in two blocks, line markets whose pick
+carries the line ("Over 2.5 Goals", "Arsenal -1,5", "Hendikep (0:1): Arsenal"), numbered legs,
+team names that begin with a number ("1. FC Köln"), German words and dates ("Quote 2,10",
+"Systemwette 2 aus 3", 14.12.2026), and a bet builder leg: several picks of one event with one
+price, one tip with no markers. Layouts (cards, flex rows, grids, tables, lists) and class names
+are drawn per page. A page whose old price is struck only by a class, with no word saying which
+price holds, is readable from Chromium's HTML (which writes the struck style inline) and from no
+text; Firefox's HTML keeps only the class name, so there the page is refused.
+
+"--family mixed" takes every family in turn, each page its family's own for the seed: a batch of
+all layouts, for measuring the reader on a seed it was not developed on.
+
+"collect" gathers the browsers' copies, both flavours (DIR/NAME.chromium.txt and .html,
+DIR/NAME.firefox.txt and .html, made by tools/browsercopy/copy-pages.sh), with the tips into one
+table, one row a copy:
+
+    {"page": NAME, "browser": "chromium" | "firefox", "copy": the text flavour,
+     "html": the HTML flavour, "tips": [...] or ["refused"], "text": "refused"}
+
+"tips" is what the HTML flavour gives; "text": "refused" (only on rows whose tips are not refused)
+says that the text flavour cannot tell them: the page strikes an old price by a class alone, or
+the browser ran two of the page's texts together where letters or digits meet. It checks that no
+copy is empty and that every price of a readable page is in both flavours. With --merge it gives
+the rows already in --out that name the same pages the new HTML flavour, keeping their stored
+text and tips, and says how many new texts differ from the stored ones.
 """
 
 import argparse
