@@ -1,10 +1,12 @@
 #!/bin/bash
 # Copies many coupon pages the way a user does, with each browser started only once: the browser
 # opens the pages one after another from its address bar (Ctrl+L, the file:// address, Return),
-# and on each page a click, Ctrl+A and Ctrl+C copy it. The clipboard's text is saved beside the
-# page as PAGE.chromium.txt and PAGE.firefox.txt, exactly as the browser gave it.
+# and on each page a click, Ctrl+A and Ctrl+C copy it. Both flavours of the copy are saved beside
+# the page exactly as the browser gave them: the clipboard's text as PAGE.chromium.txt and
+# PAGE.firefox.txt, its HTML (the text/html target) as PAGE.chromium.html and PAGE.firefox.html.
 #
-#   tools/browsercopy/copy-pages.sh PAGE.html...
+#   tools/browsercopy/copy-pages.sh PAGE.html...   (earlier copies named *.chromium.html or
+#                                                   *.firefox.html among them are passed over)
 #   BROWSERS=firefox tools/browsercopy/copy-pages.sh ...   (default: chromium firefox)
 #
 # Each browser runs on an X display of its own, so the two copy side by side without sharing a
@@ -14,7 +16,11 @@ set -euo pipefail
 
 [ $# -gt 0 ] || { echo "usage: $0 PAGE.html..." >&2; exit 2; }
 pages=()
-for page in "$@"; do pages+=("$(realpath "$page")"); done
+for page in "$@"; do
+    case $page in *.chromium.html | *.firefox.html) continue ;; esac
+    pages+=("$(realpath "$page")")
+done
+[ ${#pages[@]} -gt 0 ] || { echo "$0: no page among the files" >&2; exit 2; }
 work=$(mktemp -d)
 children=()
 trap 'for p in "${children[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
@@ -58,12 +64,36 @@ wait_clipboard() {  # out
     return 1
 }
 
+# Saves the copy's HTML flavour, the clipboard's text/html target, as the browser gave it.
+# Chromium (text/html among its targets beside text/plain) gives UTF-8 with the computed style of
+# each element written inline; Firefox ESR (text/html beside text/_moz_htmlcontext) gives UTF-8
+# behind a <meta charset> with the page's own markup and class names. Neither adds a byte order
+# mark; should one come (Firefox has written UTF-16 there), the flavour is turned into UTF-8
+# without it, so that every saved flavour is UTF-8.
+save_html() {  # out
+    xclip -o -selection clipboard -t TARGETS 2>/dev/null | grep -qx 'text/html' || return 1
+    xclip -o -selection clipboard -t text/html >"$1.raw" 2>/dev/null || return 1
+    case $(head -c 3 "$1.raw" | od -An -tx1 | tr -d ' ') in
+    fffe* | feff*) iconv -f UTF-16 -t UTF-8 "$1.raw" | sed '1s/^\xef\xbb\xbf//' >"$1" ;;
+    efbbbf) tail -c +4 "$1.raw" >"$1" ;;
+    *) cat "$1.raw" >"$1" ;;
+    esac
+    rm -f "$1.raw"
+    [ -s "$1" ]
+}
+
 session() {  # browser
     local browser=$1 class window="" pid title out previous="$work/$1.previous" tries shown
-    export DISPLAY=:$2
-    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb takes a display number no other server holds and writes it, so that several copy runs
+    # side by side never share one.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/$browser.display" >/dev/null 2>&1 &
     local xvfb=$!
-    sleep 1
+    for _ in $(seq 50); do
+        [ -s "$work/$browser.display" ] && break
+        sleep 0.2
+    done
+    export DISPLAY=:$(head -1 "$work/$browser.display")
+    [ "$DISPLAY" != ":" ] || { echo "$browser: no X display" >&2; kill "$xvfb"; return 1; }
     case $browser in
     chromium)
         class=chromium
@@ -117,6 +147,7 @@ session() {  # browser
             # An empty copy, or the previous page's, means the keys went elsewhere: visit again.
             if wait_clipboard "$out" && ! cmp -s "$out" "$previous"; then
                 cp "$out" "$previous"
+                save_html "${out%.txt}.html" || { echo "$browser gave no HTML for $page" >&2; return 1; }
                 echo "$out"
                 continue 2
             fi
@@ -130,11 +161,9 @@ session() {  # browser
     kill "$xvfb" 2>/dev/null || true
 }
 
-display=$((90 + RANDOM % 100))
 for browser in ${BROWSERS:-chromium firefox}; do
-    session "$browser" "$display" &
+    session "$browser" &
     children+=($!)
-    display=$((display + 1))
 done
 status=0
 for child in "${children[@]}"; do wait "$child" || status=1; done

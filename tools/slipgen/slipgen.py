@@ -15,7 +15,10 @@ offer row whose backed price is told only by its colour.
     slipgen.py generate --seed 28 --count 320 --out DIR
     slipgen.py generate --family new --seed 29 --count 160 --out DIR
     slipgen.py generate --family uk --seed 30 --count 120 --out DIR
-    slipgen.py collect DIR --out tests/offer/generated/copies.json
+    slipgen.py generate --family structure --seed 37 --count 120 --out DIR
+    slipgen.py generate --family mixed --seed SEED --count 80 --out DIR
+    slipgen.py collect DIR --out tests/offer/generated/structure.json
+    slipgen.py collect DIR --merge --out tests/offer/generated/copies.json
 
 "--family new" builds pages (h0001...) from layouts, sports and outcome forms the first family
 never uses, to see how the reader does on pages it was not shaped on; the first family's pages
@@ -30,15 +33,42 @@ keeps it: "5/2", "1/1" for evens, "+250", or the decimal. Its refused pages hide
 picture, in a read-only box or in the page's style, strike an old price out beside the new one
 with nothing saying which holds, or cut an event short with "…".
 
-"collect" gathers the browsers' copies (DIR/NAME.chromium.txt, DIR/NAME.firefox.txt, made by
-tools/browsercopy/copy-pages.sh) with the tips into one table, and checks that no copy is
-empty and that every price of a readable page is in its copy.
+"--family structure" builds slips (s0001...) in Hungarian, English and German whose copied text
+loses what the page shows: markup with no whitespace between its elements (a browser's text may
+run two of them together, "Arsenal v Chelsea1.85"), labels hidden from the eye for screen readers
+("Odds 2.10" beside "2.10", "Selected:", "Remove selection"), an old price struck through by a
+class beside the new one, a summary's label and value in two blocks, line markets whose pick
+carries the line ("Over 2.5 Goals", "Arsenal -1,5", "Hendikep (0:1): Arsenal"), numbered legs,
+team names that begin with a number ("1. FC Köln"), German words and dates ("Quote 2,10",
+"Systemwette 2 aus 3", 14.12.2026), and a bet builder leg: several picks of one event with one
+price, one tip with no markers. Layouts (cards, flex rows, grids, tables, lists) and class names
+are drawn per page. A page whose old price is struck only by a class, with no word saying which
+price holds, is readable from Chromium's HTML (which writes the struck style inline) and from no
+text; Firefox's HTML keeps only the class name, so there the page is refused.
+
+"--family mixed" takes every family in turn, each page its family's own for the seed: a batch of
+all layouts, for measuring the reader on a seed it was not developed on.
+
+"collect" gathers the browsers' copies, both flavours (DIR/NAME.chromium.txt and .html,
+DIR/NAME.firefox.txt and .html, made by tools/browsercopy/copy-pages.sh), with the tips into one
+table, one row a copy:
+
+    {"page": NAME, "browser": "chromium" | "firefox", "copy": the text flavour,
+     "html": the HTML flavour, "tips": [...] or ["refused"], "text": "refused"}
+
+"tips" is what the HTML flavour gives; "text": "refused" (only on rows whose tips are not refused)
+says that the text flavour cannot tell them: the page strikes an old price by a class alone, or
+the browser ran two of the page's texts together where letters or digits meet. It checks that no
+copy is empty and that every price of a readable page is in both flavours. With --merge it gives
+the rows already in --out that name the same pages the new HTML flavour, keeping their stored
+text and tips, and says how many new texts differ from the stored ones.
 """
 
 import argparse
 import base64
 from fractions import Fraction
 import html
+import html.parser
 import json
 import os
 import random
@@ -1641,11 +1671,469 @@ def build_uk(seed, index):
     return text, info
 
 
+# --- The structure family: pages whose text loses what the page shows ----------------------------
+#
+# Slips as modern sites build them, in Hungarian, English and German: markup with no whitespace
+# between the elements (so a browser's text may run two of them together), labels hidden from the
+# eye but kept for screen readers, an old price struck through by a class beside the new one,
+# a summary's label and value in two blocks, line markets whose pick carries a number, numbered
+# legs, team names that begin with a number, and a bet builder leg (several picks of one event,
+# one price) among normal legs. Class names are drawn afresh for every page, as a site's build
+# tool makes them.
+
+DE_TEAMS = ["1. FC Union Berlin", "1. FC Heidenheim", "1. FC Nürnberg",
+            "1. FC Kaiserslautern", "SC Freiburg", "TSG Hoffenheim", "VfL Wolfsburg", "FC Augsburg",
+            "Hamburger SV", "Hertha BSC", "FC St. Pauli", "VfL Bochum", "Holstein Kiel", "Hannover 96",
+            "Fortuna Düsseldorf", "Karlsruher SC", "SV Elversberg", "1860 München"]
+S_TEAMS = {
+    "hu": [t for t, c in TEAMS if c in ("hu", "eu", "en", "de", "it")],
+    "en": [t for t, c in TEAMS if c in ("en", "sc", "es")] + UK_CLUBS,
+    "de": [t for t, c in TEAMS if c == "de"] + DE_TEAMS,
+}
+S_LEAGUES = {"hu": ["NB I", "OTP Bank Liga", "Bajnokok Ligája", "Európa-liga", "Magyar Kupa"],
+             "en": ["Premier League", "Championship", "FA Cup", "LaLiga", "Scottish Premiership"],
+             "de": ["Bundesliga", "2. Bundesliga", "DFB-Pokal", "Champions League"]}
+S_SEPARATORS = {"hu": [" - ", " – ", " - "], "en": [" v ", " vs ", " - "], "de": [" - ", " – ", " vs. "]}
+S_WORDS = {
+    "hu": {"title": ["Fogadószelvény", "Szelvény", "Szelvényem"], "draw": "Döntetlen", "or": "vagy",
+           "result": ["Végeredmény", "1X2"], "double": "Kétesély", "pick": ["Tipp: "],
+           "odds": "Szorzó", "selected": "Kiválasztva:", "remove": "Tipp törlése",
+           "total": "Eredő szorzó", "stake": "Tét", "win": "Lehetséges nyeremény",
+           "place": "Fogadás leadása", "single": "Egyszeres", "acc": "Kötés",
+           "system": "Rendszer {k}/{n}", "builder": "Fogadásépítő", "was": "Korábbi szorzó:",
+           "home": "Hazai", "away": "Vendég", "event": "Esemény", "legno": "#"},
+    "en": {"title": ["Bet Slip", "Betslip", "Your Selections"], "draw": "Draw", "or": "or",
+           "result": ["Match Result", "1X2"], "double": "Double Chance", "pick": ["Pick: ", "Selection: "],
+           "odds": "Odds", "selected": "Selected:", "remove": "Remove selection",
+           "total": "Total odds", "stake": "Stake", "win": "Potential returns",
+           "place": "Place bet", "single": "Single", "acc": "Accumulator",
+           "system": "System {k} from {n}", "builder": "Bet Builder", "was": "Was",
+           "home": "Home", "away": "Away", "event": "Event", "legno": "#"},
+    "de": {"title": ["Wettschein", "Mein Wettschein", "Wettschein ({n})"], "draw": "Unentschieden",
+           "or": "oder", "result": ["Endergebnis", "3-Weg"], "double": "Doppelte Chance",
+           "pick": ["Tipp: "], "odds": "Quote", "selected": "Ausgewählt:", "remove": "Tipp entfernen",
+           "total": "Gesamtquote", "stake": "Einsatz", "win": "Möglicher Gewinn",
+           "place": "Wette platzieren", "single": "Einzelwette", "acc": "Kombiwette",
+           "system": "Systemwette {k} aus {n}", "builder": "Bet Builder", "was": "statt",
+           "home": "Heim", "away": "Gast", "event": "Spiel", "legno": "Nr."},
+}
+# Line markets: the market's name and its picks, "{t}" a team, "{l}" the line with the page's mark.
+S_LINES = {
+    "hu": [("Gólok száma", ["Több, mint {l}", "Kevesebb, mint {l}"], "goals"),
+           ("Ázsiai hendikep", ["{t} {l}"], "handicap"),
+           ("Hendikep", ["Hendikep (0:1): {t}", "Hendikep (1:0): {t}"], "european"),
+           ("Szögletek száma", ["Több, mint {l}", "Kevesebb, mint {l}"], "corners")],
+    "en": [("Total Goals", ["Over {l} Goals", "Under {l} Goals", "Over {l}", "Under {l}"], "goals"),
+           ("Asian Handicap", ["{t} {l}"], "handicap"),
+           ("Handicap", ["Handicap (0:1) {t}", "Handicap (1:0) {t}"], "european"),
+           ("Total Corners", ["Over {l} Corners", "Under {l} Corners"], "corners")],
+    "de": [("Über/Unter", ["Über {l}", "Unter {l}"], "goals"),
+           ("Asiatisches Handicap", ["{t} {l}"], "handicap"),
+           ("Handicap", ["Handicap (0:1): {t}", "Handicap (1:0): {t}"], "european"),
+           ("Ecken", ["Über {l} Ecken", "Unter {l} Ecken"], "corners")],
+}
+S_BOTH_SCORE = {"hu": "Mindkét csapat szerez gólt: {y}", "en": "Both Teams To Score: {y}",
+                "de": "Beide Teams treffen: {y}"}
+S_YES_NO = {"hu": ("Igen", "Nem"), "en": ("Yes", "No"), "de": ("Ja", "Nein")}
+S_DAYS = {"hu": ["H", "K", "Sze", "Cs", "P", "Szo", "V"], "en": ["Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"],
+          "de": ["Mo.", "Di.", "Mi.", "Do.", "Fr.", "Sa.", "So."]}
+S_MONTHS_EN = ["Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"]
+S_LAYOUTS = ["cards", "rows", "grid", "table", "list"]
+# The ways a site hides a label from the eye and keeps it for screen readers.
+S_HIDDEN = [
+    "position: absolute; width: 1px; height: 1px; padding: 0; margin: -1px; overflow: hidden; "
+    "clip: rect(0 0 0 0); white-space: nowrap; border: 0;",
+    "position: absolute !important; width: 1px; height: 1px; overflow: hidden; clip: rect(1px, 1px, 1px, 1px); "
+    "clip-path: inset(50%);",
+    "position: absolute; left: -9999px; top: auto; width: 1px; height: 1px; overflow: hidden;",
+]
+
+
+def s_kickoff(rng, lang):
+    hour, minute = rng.choice(range(12, 23)), rng.choice(["00", "15", "30", "45"])
+    day, month = rng.randint(1, 28), rng.randint(1, 12)
+    day_name = rng.choice(S_DAYS[lang])
+    return rng.choice({
+        "hu": [f"2026.{month:02}.{day:02}. {hour}:{minute}", f"Ma {hour}:{minute}", f"{day_name} {hour}:{minute}",
+               f"{month:02}.{day:02}. {hour}:{minute}"],
+        "en": [f"{day:02}/{month:02}/2026 {hour}:{minute}", f"Today {hour}:{minute}",
+               f"{day_name} {day} {S_MONTHS_EN[month - 1]} {hour}:{minute}"],
+        "de": [f"{day:02}.{month:02}.2026 {hour}:{minute}", f"{day:02}.{month:02}.2026", f"Heute {hour}:{minute}",
+               f"{day_name}, {day:02}.{month:02}. {hour}:{minute}"],
+    }[lang])
+
+
+def s_price(rng, kind, dec, low=None, high=100):
+    while True:
+        odds, shown = price(rng, kind, dec)
+        if float(odds) < high and (low is None or float(odds) >= low):
+            return odds, shown
+
+
+class STip:
+    def __init__(self, rng, page, home, away, kind):
+        self.home, self.away, self.kind = home, away, kind
+        self.league = rng.choice(S_LEAGUES[page.lang])
+        self.when = s_kickoff(rng, page.lang)
+        self.old = None
+        w, dec = page.words, page.dec
+        if kind == "line":
+            market, picks, what = rng.choice(S_LINES[page.lang])
+            team = rng.choice([home, away])
+            if what == "handicap":
+                line = rng.choice(["-0", "-1", "-2", "+0", "+1", "+2"]) + dec + rng.choice(["5", "25", "75"])
+            else:
+                line = str(rng.choice([0, 1, 2, 3, 4] if what == "goals" else [7, 8, 9, 10, 11])) + dec + "5"
+            self.market, self.picks = market, [rng.choice(picks).format(t=team, l=line)]
+            self.odds, self.price = s_price(rng, "1", dec, high=6)
+        elif kind == "builder":
+            sides = [home, w["draw"], away]
+            goals = rng.choice(S_LINES[page.lang][0][1]).format(l=str(rng.choice([1, 2, 3])) + dec + "5")
+            corners = rng.choice(S_LINES[page.lang][3][1]).format(l=str(rng.choice([8, 9, 10])) + dec + "5")
+            both = S_BOTH_SCORE[page.lang].format(y=rng.choice(S_YES_NO[page.lang]))
+            self.picks = [rng.choice(sides)] + rng.sample([goals, corners, both], rng.choice([1, 2, 2, 3]))
+            self.market = w["builder"]
+            self.odds, self.price = s_price(rng, "1", dec, low=2.5, high=60)
+        else:
+            self.market = w["double"] if len(kind) == 2 else rng.choice(w["result"])
+            self.picks = [rng.choice(self.forms(page))]
+            self.odds, self.price = s_price(rng, "1X" if len(kind) == 2 else "1", dec)
+
+    def forms(self, page):
+        home, away, w, lang = self.home, self.away, page.words, page.lang
+        draw, o = w["draw"], w["or"]
+        if lang == "de":
+            return {"1": ["1", f"Sieg {home}", home], "X": [draw, "X"], "2": ["2", f"Sieg {away}", away],
+                    "1X": ["1X", f"{home} {o} {draw}"], "X2": ["X2", f"{draw} {o} {away}"],
+                    "12": ["12", f"{home} {o} {away}"]}[self.kind]
+        if lang == "en":
+            return {"1": [home, "1", "Home"], "X": [draw, "X"], "2": [away, "2", "Away"],
+                    "1X": ["1X", f"{home} {o} {draw}"], "X2": ["X2", f"{away} {o} {draw}"],
+                    "12": ["12", f"{home} {o} {away}"]}[self.kind]
+        return {"1": [home, "1", "H"], "X": [draw, "X"], "2": [away, "2", "V"],
+                "1X": ["1X", f"{home} {o} döntetlen"], "X2": ["X2", f"{away} {o} döntetlen"],
+                "12": ["12", f"{home} {o} {away}"]}[self.kind]
+
+    def truth(self):
+        hm, am = ("", "") if self.kind in ("line", "builder") else MARKERS[self.kind]
+        return f"{self.home}|{self.away}|{hm}|{am}|{self.odds}"
+
+
+def s_class(rng):
+    """A class name as a site's build tool makes it."""
+    letters = "abcdefghijklmnopqrstuvwxyz"
+    stem = "".join(rng.choice(letters) for _ in range(rng.randint(2, 5)))
+    tail = "".join(rng.choice(letters + "0123456789") for _ in range(5))
+    return rng.choice([f"{stem}-{tail}", f"sc-{tail}{stem}", f"css-{tail}", f"_{stem}_{tail[:3]}"])
+
+
+class SPage:
+    def __init__(self, rng, name, layout):
+        self.rng, self.name, self.layout = rng, name, layout
+        self.lang = rng.choices(["hu", "en", "de"], [34, 30, 36])[0]
+        self.words = S_WORDS[self.lang]
+        self.dec = {"hu": "," if rng.random() < 0.9 else ".", "en": "." if rng.random() < 0.8 else ",",
+                    "de": ","}[self.lang]
+        self.sep = rng.choice(S_SEPARATORS[self.lang])
+        self.tight = rng.random() < 0.65
+        # The element each piece of a leg sits in: a block, an inline one that the leg's flex or
+        # grid lays out as an item of its own, or an inline block.
+        self.piece = rng.choices(["div", "span", "inline-block"], [35, 45, 20])[0]
+        self.hidden = rng.random() < 0.4
+        self.hidden_style = rng.choice(S_HIDDEN)
+        self.aria = rng.random() < 0.5
+        self.struck = rng.random() < 0.25
+        self.tell = rng.random() < 0.4
+        self.numbered = rng.random() < (0.6 if self.lang == "de" else 0.3)
+        self.meta = rng.choices(["none", "when", "league"], [40, 35, 25])[0]
+        self.market = rng.random() < 0.35
+        self.price_label = rng.choices(["", "one", "two"], [65, 25, 10])[0]
+        self.pick_label = rng.random() < 0.3
+        self.split_event = rng.random() < 0.25
+        self.remove = rng.random() < 0.4
+        self.two_blocks = rng.random() < 0.6
+        self.cls = {}
+
+    def c(self, role):
+        if role not in self.cls:
+            name = s_class(self.rng)
+            while name in self.cls.values():
+                name = s_class(self.rng)
+            self.cls[role] = name
+        return self.cls[role]
+
+    def join(self, parts, indent=""):
+        return "".join(parts) if self.tight else ("\n" + indent).join(parts)
+
+    def leaf(self, role, inner):
+        tag = "div" if self.piece == "div" else "span"
+        return f'<{tag} class="{self.c(role)}">{inner}</{tag}>'
+
+    def hide(self, text):
+        return f'<span class="{self.c("vh")}">{esc(text)}</span>'
+
+    def event(self, tip):
+        sep = self.sep
+        if self.split_event:
+            return (f'<span class="{self.c("team")}">{esc(tip.home)}</span><span class="{self.c("vs")}">{esc(sep)}</span>'
+                    f'<span class="{self.c("team")}">{esc(tip.away)}</span>')
+        return esc(tip.home + sep + tip.away)
+
+    def price_pieces(self, tip):
+        """The leg's price and what goes with it: a hidden label, an old price struck by a class."""
+        w, out = self.words, []
+        if tip.old:
+            if self.tell:
+                out.append(self.leaf("tell", esc(w["was"])))
+            out.append(f'<span class="{self.c("was")}">{esc(tip.old)}</span>')
+        if self.hidden:
+            out.append(self.hide(f"{w['odds']} {tip.price}"))
+        aria = ' aria-hidden="true"' if self.hidden and self.aria else ""
+        tag = "div" if self.piece == "div" else "span"
+        if self.price_label == "one":
+            out.append(f'<{tag} class="{self.c("odds")}"{aria}>{esc(w["odds"])} {esc(tip.price)}</{tag}>')
+        else:
+            if self.price_label == "two":
+                out.append(self.leaf("odds-label", esc(w["odds"])))
+            out.append(f'<{tag} class="{self.c("odds")}"{aria}>{esc(tip.price)}</{tag}>')
+        return out
+
+    def pick_pieces(self, tip):
+        out = []
+        if self.market or tip.kind in ("line", "builder"):
+            if self.market or self.rng.random() < 0.6:
+                out.append(self.leaf("market", esc(tip.market)))
+        for pick in tip.picks:
+            if self.hidden:
+                out.append(self.hide(self.words["selected"]))
+            label = self.rng.choice(self.words["pick"]) if self.pick_label and tip.kind not in ("line", "builder") else ""
+            out.append(self.leaf("pick", esc(label + pick)))
+        return out
+
+    def meta_piece(self, tip):
+        text = {"when": tip.when, "league": f"{tip.league} · {tip.when}"}.get(self.meta)
+        return [self.leaf("meta", esc(text))] if text else []
+
+    def remove_button(self):
+        if not self.remove:
+            return []
+        inner = (self.hide(self.words["remove"]) if self.hidden else "") + "×"
+        return [f'<button class="{self.c("rm")}" type="button">{inner}</button>']
+
+    def number(self, i):
+        return [self.leaf("no", str(i + 1))] if self.numbered else []
+
+    def css(self):
+        c, piece = self.cls, self.piece
+        rules = [f".{c['vh']} {{ {self.hidden_style} }}" if "vh" in c else "",
+                 f".{c['was']} {{ text-decoration: line-through; color: #999; margin-right: 6px; }}" if "was" in c else "",
+                 f".{c['odds']} {{ font-weight: 700; color: #063; }}" if "odds" in c else "",
+                 f".{c['meta']} {{ color: #666; font-size: 85%; }}" if "meta" in c else "",
+                 f".{c['no']} {{ font-weight: 700; margin-right: 8px; }}" if "no" in c else "",
+                 f".{c['market']} {{ color: #555; }}" if "market" in c else ""]
+        if piece == "inline-block":
+            rules.append(" ".join(f".{c[r]}," for r in c if r not in ("vh", "rm", "leg", "legs", "box", "sum", "sumrow")).rstrip(",")
+                         + " { display: inline-block; margin-right: 6px; }")
+        if "leg" in c:
+            rules.append({"cards": f".{c['leg']} {{ display: flex; flex-direction: column; border: 1px solid #bbb; "
+                                   f"border-radius: 6px; margin: 6px 0; padding: 4px 8px; }}",
+                          "rows": f".{c['leg']} {{ display: flex; gap: 12px; align-items: center; "
+                                  f"border-bottom: 1px solid #ddd; padding: 4px 0; }}",
+                          "grid": f".{c['leg']} {{ display: grid; grid-template-columns: repeat(auto-fill, minmax(120px, 1fr)); "
+                                  f"gap: 4px 12px; border-top: 1px solid #ddd; }}",
+                          "list": f".{c['leg']} {{ display: flex; flex-wrap: wrap; gap: 8px; margin: 4px 0; }}",
+                          }.get(self.layout, ""))
+        if "box" in c:
+            rules.append(f".{c['box']} {{ display: flex; flex-direction: column; }}")
+        if "sumrow" in c:
+            rules.append(f".{c['sumrow']} {{ display: flex; justify-content: space-between; max-width: 360px; }}")
+        return "\n".join(r for r in rules if r)
+
+
+def s_leg(page, tip, i):
+    """The pieces of one leg in the page's order."""
+    pieces = page.number(i) + page.meta_piece(tip)
+    pieces.append(page.leaf("event", page.event(tip)))
+    pieces += page.pick_pieces(tip)
+    pieces += page.price_pieces(tip)
+    return pieces + page.remove_button()
+
+
+def s_legs(page, tips):
+    rng, out = page.rng, []
+    if page.layout == "table":
+        w = page.words
+        heads = ([w["legno"]] if page.numbered else []) + [w["event"], page.rng.choice(w["pick"]).rstrip(": "), w["odds"]]
+        out.append("<table>")
+        out.append("<thead><tr>" + "".join(f"<th>{esc(h)}</th>" for h in heads) + "</tr></thead><tbody>")
+        for i, tip in enumerate(tips):
+            cells = []
+            if page.numbered:
+                cells.append(page.leaf("no", str(i + 1)))
+            cells.append(page.join(page.meta_piece(tip) + [page.leaf("event", page.event(tip))]))
+            cells.append(page.join(page.pick_pieces(tip)))
+            cells.append(page.join(page.price_pieces(tip) + page.remove_button()))
+            out.append("<tr>" + "".join(f"<td>{c}</td>" for c in cells) + "</tr>")
+        out.append("</tbody></table>")
+        return out
+    if page.layout == "list":
+        items = [f'<li class="{page.c("leg")}">' + page.join(s_leg(page, tip, i), " ") + "</li>" for i, tip in enumerate(tips)]
+        return [f'<ul class="{page.c("legs")}">'] + items + ["</ul>"]
+    for i, tip in enumerate(tips):
+        pieces = s_leg(page, tip, i)
+        if page.layout == "rows" and rng.random() < 0.5:
+            # The event and what is said of it in one box of the row.
+            head = len(page.number(i)) + len(page.meta_piece(tip)) + 1
+            keep = pieces[:len(page.number(i))]
+            pieces = keep + [f'<div class="{page.c("box")}">' + page.join(pieces[len(keep):head]) + "</div>"] + pieces[head:]
+        out.append(f'<div class="{page.c("leg")}">' + page.join(pieces, " ") + "</div>")
+    return out
+
+
+def s_money(page, amount):
+    if page.lang == "hu":
+        return f"{round(amount):,}".replace(",", " ") + " Ft"
+    if page.lang == "en":
+        return f"£{amount:,.2f}"
+    return f"{amount:,.2f}".replace(",", " ").replace(".", ",").replace(" ", ".") + " €"
+
+
+def s_summary(page, tips, system):
+    """The slip's total odds, stake and possible winnings: a label and its value in one block, or
+    each in a block of its own."""
+    rng, w = page.rng, page.words
+    total = 1.0
+    for tip in tips:
+        total *= float(tip.odds)
+    stake = rng.choice([2, 5, 10, 20]) * (100 if page.lang == "hu" else 1)
+    pairs = []
+    if not system and len(tips) > 1:
+        pairs.append((w["total"], group(total, page.dec).replace(" ", "." if page.dec == "," and page.lang == "de" else " ")))
+    pairs.append((w["stake"], s_money(page, stake)))
+    if not system:
+        pairs.append((w["win"], s_money(page, stake * total)))
+    rows = []
+    for label, value in pairs:
+        if page.two_blocks:
+            rows.append(f'<div class="{page.c("sumrow")}"><div>{esc(label)}</div><div>{esc(value)}</div></div>')
+        else:
+            rows.append(f"<div>{esc(label)}: {esc(value)}</div>")
+    rows.append(f"<div><button>{esc(w['place'])}</button></div>")
+    return [f'<div class="{page.c("sum")}">' + page.join(rows) + "</div>"]
+
+
+def build_structure(seed, index):
+    rng = random.Random(f"structure:{seed}:{index}")
+    name = f"s{index:04}"
+    layout = S_LAYOUTS[(index - 1) % len(S_LAYOUTS)] if rng.random() < 0.5 else rng.choice(S_LAYOUTS)
+    page = SPage(rng, name, layout)
+    count = rng.choices(range(1, 7), [10, 18, 22, 20, 16, 14])[0]
+    builder = rng.randrange(count) if count > 1 and rng.random() < 0.3 else None
+    lines = rng.random() < 0.6
+    pool = list(S_TEAMS[page.lang])
+    tips = []
+    for i in range(count):
+        home, away = rng.sample(pool, 2)
+        # No name on the page within another ("Rangers", "Queens Park Rangers").
+        pool = [t for t in pool if t not in (home, away) and not any(
+            t in u or u in t for u in (home, away))]
+        if i == builder:
+            kind = "builder"
+        elif lines and rng.random() < 0.4:
+            kind = "line"
+        else:
+            kind = rng.choices(["1", "X", "2", "1X", "X2", "12"], [30, 18, 25, 10, 10, 7])[0]
+        tips.append(STip(rng, page, home, away, kind))
+    struck = set()
+    if page.struck:
+        struck = set(range(count)) if rng.random() < 0.4 else {rng.randrange(count)}
+        for i in struck:
+            tip = tips[i]
+            while tip.old in (None, tip.price):
+                tip.old = s_price(rng, "1X" if len(tip.kind) == 2 else "1", page.dec)[1]
+    system = None
+    if count in (3, 4) and builder is None and rng.random() < 0.3:
+        system = page.words["system"].format(k=count - 1, n=count)
+    kind = page.words["single"] if count == 1 else system or page.words["acc"]
+    title = rng.choice(page.words["title"]).format(n=count)
+    body = [f"<h2>{esc(title)}</h2>"]
+    if rng.random() < 0.5 or system:
+        body.append(f"<div>{esc(kind)}</div>")
+    body += s_legs(page, tips)
+    body += s_summary(page, tips, system)
+    css = CSS + page.css()
+    text = (f'<!DOCTYPE html>\n<html lang="{page.lang}">\n<head>\n<meta charset="utf-8">\n'
+            f"<title>{name} – {esc(title)}</title>\n<style>{css}\n</style>\n</head>\n<body>\n"
+            + page.join(body) + "\n</body>\n</html>\n")
+    truth = [t.truth() for t in tips]
+    info = {"page": name, "kind": "slip", "layout": layout, "refusal": None, "tips": truth,
+            "prices": [t.price for t in tips], "joins": joins(text)}
+    if struck and not page.tell:
+        # An old price struck through by a class, with no word saying which holds: the text has
+        # two prices where the page shows one. Chromium's HTML writes the struck style inline;
+        # Firefox's keeps only the class name, which tells nothing by itself.
+        info["refusal"] = "struck-class"
+        info["text"] = "refused"
+        info["browsers"] = {"firefox": {"tips": ["refused"], "prices": []}}
+    return text, info
+
+
+class _Texts(html.parser.HTMLParser):
+    """The body's text pieces in order, each with whether markup or nothing stood before it."""
+
+    def __init__(self):
+        super().__init__(convert_charrefs=True)
+        self.pieces, self.skip, self.gap = [], 0, True
+
+    def handle_starttag(self, tag, attrs):
+        if tag in ("style", "title", "script", "head"):
+            self.skip += 1
+        elif tag in ("br", "img", "input"):
+            self.gap = True
+
+    def handle_endtag(self, tag):
+        if tag in ("style", "title", "script", "head"):
+            self.skip -= 1
+
+    def handle_data(self, data):
+        if self.skip:
+            return
+        if not data.strip():
+            self.gap = True
+            return
+        joined = not self.gap and not data[0].isspace()
+        self.pieces.append((data, joined))
+        self.gap = data[-1].isspace()
+
+
+def joins(page_html):
+    """Where two texts of the page meet with no whitespace in its source, a letter or digit on
+    each side: the text a browser writes may run them together there. Each is kept as the last
+    words of the one and the first of the other, which collect looks for in a copy."""
+    parser = _Texts()
+    parser.feed(page_html)
+    out, before = [], None
+    for data, joined in parser.pieces:
+        if joined and before and before[-1].isalnum() and data[0].isalnum():
+            out.append([before[-12:], data[:12]])
+        before = data
+    return out
+
+
+FAMILIES = {"first": build, "new": build_new, "uk": build_uk, "structure": build_structure}
+
+
+def build_mixed(seed, index):
+    """Every family in turn: the page of one index is that family's own page for the seed."""
+    family = list(FAMILIES)[(index - 1) % len(FAMILIES)]
+    return FAMILIES[family](seed, index)
+
+
 def generate(args):
     os.makedirs(args.out, exist_ok=True)
     manifest = []
     for index in range(1, args.count + 1):
-        text, info = {"first": build, "new": build_new, "uk": build_uk}[args.family](args.seed, index)
+        text, info = dict(FAMILIES, mixed=build_mixed)[args.family](args.seed, index)
         with open(os.path.join(args.out, info["page"] + ".html"), "w", encoding="utf-8") as f:
             f.write(text)
         with open(os.path.join(args.out, info["page"] + ".tips"), "w", encoding="utf-8") as f:
@@ -1654,7 +2142,29 @@ def generate(args):
     with open(os.path.join(args.out, "pages.json"), "w", encoding="utf-8") as f:
         json.dump(manifest, f, ensure_ascii=False, indent=0)
     refused = sum(1 for m in manifest if m["tips"] == ["refused"])
-    print(f"{len(manifest)} pages, {refused} refused, in {args.out}", file=sys.stderr)
+    text_only = sum(1 for m in manifest if m.get("text") == "refused")
+    print(f"{len(manifest)} pages, {refused} refused, {text_only} readable from the HTML only, in {args.out}",
+          file=sys.stderr)
+
+
+def read_copy(path, faults):
+    try:
+        with open(path, "rb") as f:
+            text = f.read().decode("utf-8")
+    except OSError:
+        faults.append(f"{path}: missing")
+        return None
+    if not text.strip():
+        faults.append(f"{path}: empty")
+    return text
+
+
+def text_refused(info, copy):
+    """Whether the copy's text cannot tell what the page shows: the page says so (two prices and
+    nothing to choose by but the style), or the browser ran two of its texts together."""
+    flat = copy.replace("\u00a0", " ")
+    return info.get("text") == "refused" or any(
+        (a + b).replace("\u00a0", " ") in flat for a, b in info.get("joins", []))
 
 
 def collect(args):
@@ -1663,32 +2173,68 @@ def collect(args):
     rows, faults = [], []
     for info in manifest:
         for browser in ("chromium", "firefox"):
-            path = os.path.join(args.dir, f"{info['page']}.{browser}.txt")
-            try:
-                with open(path, "rb") as f:
-                    copy = f.read().decode("utf-8")
-            except OSError:
-                faults.append(f"{path}: missing")
+            base = os.path.join(args.dir, f"{info['page']}.{browser}")
+            copy, flavour = read_copy(base + ".txt", faults), read_copy(base + ".html", faults)
+            if copy is None or flavour is None:
                 continue
-            if not copy.strip():
-                faults.append(f"{path}: empty")
             # A page may read otherwise in one browser (see "browsers" in build_new).
             own = info.get("browsers", {}).get(browser, info)
             # The browsers copy a no-break space as a plain one.
             flat = copy.replace("\u00a0", " ")
+            marked = html.unescape(flavour).replace("\u00a0", " ")
             for shown in own["prices"]:
                 if shown.replace("\u00a0", " ") not in flat:
-                    faults.append(f"{path}: price {shown!r} not copied")
-            rows.append({"page": info["page"], "browser": browser, "copy": copy, "tips": own["tips"]})
+                    faults.append(f"{base}.txt: price {shown!r} not copied")
+                if shown.replace("\u00a0", " ") not in marked:
+                    faults.append(f"{base}.html: price {shown!r} not copied")
+            row = {"page": info["page"], "browser": browser, "copy": copy, "html": flavour, "tips": own["tips"]}
+            if own["tips"] != ["refused"] and text_refused(info, copy):
+                row["text"] = "refused"
+            rows.append(row)
     for fault in faults:
         print(fault, file=sys.stderr)
     if faults:
         sys.exit(1)
+    if args.merge:
+        merge(rows, args.out)
+        return
     os.makedirs(os.path.dirname(os.path.abspath(args.out)), exist_ok=True)
-    with open(args.out, "w", encoding="utf-8") as f:
+    write_rows(rows, args.out)
+    text_only = sum(1 for r in rows if r.get("text"))
+    refused = sum(1 for r in rows if r["tips"] == ["refused"])
+    print(f"{len(rows)} copies in {args.out}: {refused} refused, {text_only} readable from the HTML only",
+          file=sys.stderr)
+
+
+def write_rows(rows, out):
+    with open(out, "w", encoding="utf-8") as f:
         # One copy a line, so that a change of one page is a change of two lines.
         f.write("[\n" + ",\n".join(json.dumps(r, ensure_ascii=False) for r in rows) + "\n]\n")
-    print(f"{len(rows)} copies in {args.out}", file=sys.stderr)
+
+
+def merge(rows, out):
+    """Gives the stored rows of a table the HTML flavour of the new copies of their pages. A row
+    keeps its stored text and tips: a browser may copy a page a little otherwise from one version
+    to the next, and the table's text is what the tests were written against."""
+    with open(out, encoding="utf-8") as f:
+        stored = json.load(f)
+    new = {(r["page"], r["browser"]): r for r in rows}
+    differ, merged = [], 0
+    for i, row in enumerate(stored):
+        fresh = new.get((row["page"], row["browser"]))
+        if fresh is None:
+            continue
+        if fresh["copy"] != row["copy"]:
+            differ.append(f"{row['page']}.{row['browser']}")
+        keys = list(row)
+        at = keys.index("copy") + 1 if "html" not in keys else keys.index("html")
+        keys = [k for k in keys if k != "html"]
+        keys.insert(at, "html")
+        stored[i] = {k: fresh["html"] if k == "html" else row[k] for k in keys}
+        merged += 1
+    write_rows(stored, out)
+    print(f"{merged} of {len(stored)} rows in {out} given their HTML; {len(differ)} new texts differ "
+          f"from the stored ones{': ' + ' '.join(differ) if differ else ''}", file=sys.stderr)
 
 
 def main():
@@ -1697,13 +2243,17 @@ def main():
     gen = sub.add_parser("generate", help="write NAME.html and NAME.tips for every page")
     gen.add_argument("--seed", type=int, default=28)
     gen.add_argument("--count", type=int, default=320)
-    gen.add_argument("--family", choices=["first", "new", "uk"], default="first",
+    gen.add_argument("--family", choices=["first", "new", "uk", "structure", "mixed"], default="first",
                      help="new: the layouts, sports and outcome forms of the second family; "
-                          "uk: English-language pages with fractional and American prices")
+                          "uk: English-language pages with fractional and American prices; "
+                          "structure: pages whose copied text loses what the page shows; "
+                          "mixed: every family in turn")
     gen.add_argument("--out", required=True)
     col = sub.add_parser("collect", help="gather the copies and tips into one JSON table")
     col.add_argument("dir")
     col.add_argument("--out", required=True)
+    col.add_argument("--merge", action="store_true",
+                     help="give the rows of --out that name these pages the copies' HTML, keeping their text")
     args = parser.parse_args()
     {"generate": generate, "collect": collect}[args.command](args)
 
