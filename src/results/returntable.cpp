@@ -323,6 +323,11 @@ std::optional<EachWayTable> eachWayTable(Form1& form, qint64 stakePerBet) {
     return computeEachWayTable(open, bets, stakePerBet);
 }
 
+QString eachWayStakeText(int bets) {
+    //: The stake of an each-way bet list: every bet a win line and a place line of one unit.
+    return QCoreApplication::translate("results", "Tét: %1 fogadás × 2 sor = %2 egység").arg(bets).arg(2 * bets);
+}
+
 QString tooManyEachWayTipsText() {
     static_assert(kMaxEachWayTableTips == 12, "the message names the limit");
     return QCoreApplication::translate("results", "A helyezéses nyereménytábla legfeljebb 12 tippre számítható.");

@@ -127,6 +127,9 @@ QString tooManyEachWayTipsText();
 // The table as tab-separated lines: a header line, one line per row, then the stake lines.
 QStringList formatEachWayTable(const EachWayTable& table);
 
+// The stake of an each-way list of `bets` bets in units: "Tét: 15 fogadás × 2 sor = 30 egység".
+QString eachWayStakeText(int bets);
+
 // A stake per bet as the bettor writes it ("100", "2.50", "2,5"): a positive number with at most
 // two decimals after a point or a comma, at most 99 999 999.99; in hundredths, nullopt otherwise.
 std::optional<qint64> parseStake(QStringView text);

@@ -65,6 +65,7 @@ private slots:
     void keyFileMustFitTheTips();
     void printsReturnTable();
     void cancelledTips_data();
+    void eachWayReturnTable();
     void cancelledTips();
     void returnTableWithCancelledTipAndStake();
 
@@ -290,6 +291,14 @@ void TestCli::usageErrors_data() {
     QTest::newRow("system with make-key") << QStringList{"--make-key", "04_16_08", "--system", "2"};
     QTest::newRow("key profile of a coupon") << QStringList{"--key-profile", "k.txt", "x.txt"};
     QTest::newRow("key profile with out") << QStringList{"--key-profile", "k.txt", "--out", "o.txt"};
+    QTest::newRow("each-way without places") << QStringList{"--each-way", "1/4", "x.txt"};
+    QTest::newRow("each-way at 2/5") << QStringList{"--each-way", "2/5:3", "x.txt"};
+    QTest::newRow("each-way for eleven places") << QStringList{"--each-way", "1=1/4:11", "x.txt"};
+    QTest::newRow("rule 4 of 95p") << QStringList{"--rule4", "2:95", "x.txt"};
+    QTest::newRow("rule 4 without pence") << QStringList{"--rule4", "2", "x.txt"};
+    QTest::newRow("dead heat for place 11") << QStringList{"--dead-heat", "2:2@11", "x.txt"};
+    QTest::newRow("tip placed and won") << QStringList{"--won", "2", "--placed", "2", "x.txt"};
+    QTest::newRow("lucky bonus four times") << QStringList{"--lucky-bonus", "4:10", "x.txt"};
     QTest::newRow("key profile and make-key")
         << QStringList{"--key-profile", "k.txt", "--make-key", "03_09_07"};
 }
@@ -374,6 +383,22 @@ void TestCli::cancelledTips_data() {
                        "\tNy/s.: 7.50"};
     QTest::newRow("banker standing") << QStringList{"--bank", "3", "--system", "2", "--won", "1,2"}
                                      << QStringList{"01 02\t7.50", "\t", "\tÖssz.: 7.50", "\tNy/s.: 7.50"};
+    // A list of singles is settled, not left at its odds.
+    QTest::newRow("singles settled") << QStringList{"--system", "1", "--won", "1"}
+                                     << QStringList{"01\t1.50", "02\t0.00", "03\t0.00", "\t", "\tÖssz.: 1.50",
+                                                    "\tNy/s.: 0.50"};
+    // At 1/4: tip 1 1.50 + 1.125, tip 2 placed 1.25, tip 3 nothing.
+    QTest::newRow("each-way singles")
+        << QStringList{"--system", "1", "--each-way", "1/4:3", "--won", "1", "--placed", "2"}
+        << QStringList{"01\t2.63",    "02\t1.25",    "03\t0.00", "\t", "\tÖssz.: 3.88", "\tNy/s.: 1.29",
+                       "Tét: 3 fogadás × 2 sor = 6 egység"};
+    // Tip 1 won less 50p: win 1.25, place 1.0625; tip 2 in a dead heat of two for second: place
+    // 1.25 x 2 / 2; tip 3 to win only, lost. 1.0625 x 1.25 = 1.328125.
+    QTest::newRow("each-way doubles, Rule 4, dead heat for a place")
+        << QStringList{"--system", "2", "--each-way", "1=1/4:3,2=1/4:3", "--won", "1", "--dead-heat", "2:2@2",
+                       "--rule4", "1:50"}
+        << QStringList{"01 02\t1.33",    "01 03\t0.00",    "02 03\t0.00", "\t", "\tÖssz.: 1.33",
+                       "\tNy/s.: 0.44", "Tét: 3 fogadás × 2 sor = 6 egység"};
 }
 
 void TestCli::cancelledTips() {
@@ -383,6 +408,17 @@ void TestCli::cancelledTips() {
     QCOMPARE(run.err, QString());
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts), lines);
+}
+
+// 9/2 each-way at 1/5 for 15 a line: placed 15 x 1.90, won 15 x (5.50 + 1.90).
+void TestCli::eachWayReturnTable() {
+    const Run run = runCli({"--system", "1", "--each-way", "1/5:4", "--table", "--stake", "15",
+                            write("horse.txt", "A v B\nA\n9/2\n")});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.endsWith(QStringLiteral("Nyertes tippek\tHelyezett tippek\tMin. visszatérés\tMax. visszatérés\n"
+                                            "0\t0\t0.00\t0.00\n0\t1\t28.50\t28.50\n1\t0\t111.00\t111.00\n"
+                                            "Tét / kötés:\t15.00 × 2\nÖssztét:\t30.00\n")));
 }
 
 void TestCli::returnTableWithCancelledTipAndStake() {
