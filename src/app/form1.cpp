@@ -49,10 +49,10 @@ void Form1::setUpControls() {
     Grid1.setAccessible(tr("Tippek"));
     Grid2.setAccessible(tr("Fix tippek"));
     for (Grid* grid : {&Grid1, &Grid2}) {
-        grid->setCellMenu(3, {tr("Nyert"), tr("Félig nyert"), tr("Félig vesztett"), tr("Holtverseny…"),
-                              tr("Törölt (1,00)"), tr("Nincs eredmény"), tr("Helyezett"), tr("Nem indult"),
-                              tr("Rule 4 levonás…"), tr("Each-way feltételek…"),
-                              tr("Each-way minden tippre…")});
+        grid->setCellMenu(
+            3, {tr("Nyert"), tr("Félig nyert"), tr("Félig vesztett"), tr("Holtverseny…"), tr("Törölt (1,00)"),
+                tr("Nincs eredmény"), tr("Helyezett"), tr("Nem indult"), tr("Rule 4 levonás…"),
+                tr("Each-way feltételek…"), tr("Each-way minden tippre…"), tr("Lucky bónusz…")});
     }
     for (ListBox* list : {&List1, &List3})
         list->setLineTip([this](int index) { return returnParts.value(index); });
@@ -91,6 +91,10 @@ void Form1::setUpControls() {
     calc::setOddsFormat(static_cast<calc::OddsFormat>(
         std::clamp(savedChoice(QString::fromLatin1(kOddsFormatKey)).toInt(), 0, 2)));
     Option3.select(static_cast<int>(calc::oddsFormat()));
+    // The Lucky bonuses stay off until the user chooses them.
+    if (const QStringList bonus = savedChoice(QString::fromLatin1(kLuckyBonusKey)).split(u':');
+        bonus.size() == 2)
+        luckyBonus = {std::clamp(bonus.at(0).toInt(), 1, 3), std::clamp(bonus.at(1).toInt(), 0, 100)};
     for (Grid* grid : {&Grid1, &Grid2}) {
         // An each-way tip shows its place terms beside its price.
         grid->setTextShower([this, grid](int row, int col, const QString& text) {

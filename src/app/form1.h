@@ -215,7 +215,8 @@ public:
         kChooseNonRunner,
         kChooseRule4,
         kChooseEachWay,
-        kChooseEachWayAll
+        kChooseEachWayAll,
+        kChooseLuckyBonus
     };
     void Grid1_MenuChosen(int entry);
     void Grid2_MenuChosen(int entry);

@@ -19,7 +19,7 @@ struct PlaceTerms {
     friend bool operator==(const PlaceTerms&, const PlaceTerms&) = default;
 };
 
-constexpr int kMinPlaceFraction = 1;  // 1/1
+constexpr int kMinPlaceFraction = 1;   // 1/1
 constexpr int kMaxPlaceFraction = 10;  // 1/10
 constexpr int kMinPlaces = 1;
 constexpr int kMaxPlaces = 10;

@@ -391,33 +391,38 @@ ParseResult parseArguments(const QStringList& arguments) {
             if (!value(v)) return {std::nullopt, missingValue(arg)};
             if (!markList(v, *setting, options)) {
                 static_assert(Form1::kMinTied == 2 && Form1::kMaxTied == 20, "the texts name the range");
-                static_assert(kMinRule4 == 5 && kMaxRule4 == 90 && kMaxPlaces == 10, "the texts name the range");
+                static_assert(kMinRule4 == 5 && kMaxRule4 == 90 && kMaxPlaces == 10,
+                              "the texts name the range");
                 if (setting->choice == Form1::kChooseDeadHeat)
                     return {std::nullopt, QCoreApplication::translate(
-                                              "cli", "Hibás holtverseny: %1 (N:K vagy N:K@P alakú, K 2 és 20, "
-                                                     "P 1 és 10 között)")
+                                              "cli",
+                                              "Hibás holtverseny: %1 (N:K vagy N:K@P alakú, K 2 és 20, "
+                                              "P 1 és 10 között)")
                                               .arg(v)};
                 if (setting->choice == Form1::kChooseRule4)
-                    return {std::nullopt,
-                            QCoreApplication::translate("cli", "Hibás Rule 4: %1 (N:R alakú, R 5 és 90 között)")
-                                .arg(v)};
+                    return {std::nullopt, QCoreApplication::translate(
+                                              "cli", "Hibás Rule 4: %1 (N:R alakú, R 5 és 90 között)")
+                                              .arg(v)};
                 return {std::nullopt, badTipList(v)};
             }
         } else if (arg == QLatin1String("--each-way")) {
             if (!value(v)) return {std::nullopt, missingValue(arg)};
             if (!eachWayList(v, options))
-                return {std::nullopt, QCoreApplication::translate(
-                                          "cli", "Hibás each-way feltétel: %1 (F:P vagy N=F:P,... alakú, "
-                                                 "pl. 1/4:3; F 1/1 és 1/10, P 1 és 10 között)")
-                                          .arg(v)};
+                return {std::nullopt,
+                        QCoreApplication::translate("cli",
+                                                    "Hibás each-way feltétel: %1 (F:P vagy N=F:P,... alakú, "
+                                                    "pl. 1/4:3; F 1/1 és 1/10, P 1 és 10 között)")
+                            .arg(v)};
         } else if (arg == QLatin1String("--lucky-bonus")) {
             if (!value(v)) return {std::nullopt, missingValue(arg)};
             const QStringList parts = v.split(u':');
             const std::optional<int> times = parts.size() == 2 ? numberIn(parts.at(0), 1, 3) : std::nullopt;
-            const std::optional<int> percent = parts.size() == 2 ? numberIn(parts.at(1), 0, 100) : std::nullopt;
+            const std::optional<int> percent =
+                parts.size() == 2 ? numberIn(parts.at(1), 0, 100) : std::nullopt;
             if (!times || !percent)
                 return {std::nullopt,
-                        QCoreApplication::translate("cli", "Hibás Lucky bónusz: %1 (M:B alakú, M 1 és 3, B 0 és 100 között)")
+                        QCoreApplication::translate(
+                            "cli", "Hibás Lucky bónusz: %1 (M:B alakú, M 1 és 3, B 0 és 100 között)")
                             .arg(v)};
             options.luckyBonus = Form1::LuckyBonus{*times, *percent};
         } else if (arg == QLatin1String("--stake")) {
@@ -460,8 +465,8 @@ ParseResult parseArguments(const QStringList& arguments) {
     // A key made or profiled stands alone: no coupon, and none of the coupon's options.
     const bool couponOptions = !options.banks.empty() || !options.system.isEmpty() ||
                                !options.keyFile.isEmpty() || options.odds || options.settles() ||
-                               !options.eachWay.empty() || options.luckyBonus ||
-                               options.table || stakeGiven || options.oddsFormat;
+                               !options.eachWay.empty() || options.luckyBonus || options.table ||
+                               stakeGiven || options.oddsFormat;
     if (!options.makeKey.isEmpty() || !options.keyProfile.isEmpty()) {
         const QString name =
             options.makeKey.isEmpty() ? QStringLiteral("--key-profile") : QStringLiteral("--make-key");
@@ -609,13 +614,15 @@ int run(Form1& form, CliPlatform& platform, const Options& options) {
         // Only an each-way tip paying more than one place is asked for the place of its dead heat.
         const int places = form.termsAt(grid, mark.row).place.places;
         if (mark.choice == Form1::kChooseDeadHeat && mark.position > std::max(places, 1)) {
-            writeError((mark.banker ? QCoreApplication::translate(
-                                          "cli", "Az F%1 fix tipp csak %2 helyig fizet: nincs holtverseny a %3. helyért.")
-                                    : QCoreApplication::translate(
-                                          "cli", "A %1. tipp csak %2 helyig fizet: nincs holtverseny a %3. helyért."))
-                           .arg(mark.row)
-                           .arg(std::max(places, 1))
-                           .arg(mark.position));
+            writeError(
+                (mark.banker
+                     ? QCoreApplication::translate(
+                           "cli", "Az F%1 fix tipp csak %2 helyig fizet: nincs holtverseny a %3. helyért.")
+                     : QCoreApplication::translate(
+                           "cli", "A %1. tipp csak %2 helyig fizet: nincs holtverseny a %3. helyért."))
+                    .arg(mark.row)
+                    .arg(std::max(places, 1))
+                    .arg(mark.position));
             return 1;
         }
         if (mark.choice == Form1::kChooseRule4) {

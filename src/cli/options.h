@@ -43,7 +43,7 @@ struct Options {
     bool hasWon = false;
     // --void, --half-won, --half-lost, --dead-heat, --placed and --rule4, in order
     std::vector<ResultMark> marks;
-    std::vector<EachWayTerms> eachWay;  // --each-way
+    std::vector<EachWayTerms> eachWay;            // --each-way
     std::optional<Form1::LuckyBonus> luckyBonus;  // --lucky-bonus
     // Whether the bet list is settled against the results given.
     bool settles() const { return hasWon || !marks.empty(); }

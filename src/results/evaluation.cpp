@@ -70,7 +70,8 @@ void settleBetList(Form1& form) {
         if (tips == 0) bet = {};
         if (tips == 1 && single == lucky.soleWinner && bet.win > 1.0f)
             bet.win = 1.0f + (bet.win - 1.0f) * static_cast<float>(form.luckyBonus.singleOddsTimes);
-        if (lucky.allWon) calc::multiplyInto(bet.win, 1.0f + static_cast<float>(form.luckyBonus.allWonPercent) / 100.0f);
+        if (lucky.allWon)
+            calc::multiplyInto(bet.win, 1.0f + static_cast<float>(form.luckyBonus.allWonPercent) / 100.0f);
         // Bankers count as won unless marked otherwise, in every bet.
         if (bet.win != 0.0f && withBankers) calc::multiplyInto(bet.win, bankers.win);
         if (bet.place != 0.0f && withBankers) calc::multiplyInto(bet.place, bankers.place);

@@ -57,7 +57,10 @@ QString wordOf(qint16 result) {
     if (!tied) return word;
     const int position = results::deadHeatPosition(result);
     //: A dead heat for a lower place; %1 is the number tied, %2 the place.
-    if (position > 1) return QCoreApplication::translate("results", "holtverseny (%1) a %2. helyért").arg(tied).arg(position);
+    if (position > 1)
+        return QCoreApplication::translate("results", "holtverseny (%1) a %2. helyért")
+            .arg(tied)
+            .arg(position);
     return word.arg(tied);
 }
 
@@ -185,7 +188,8 @@ void clearSettled(Grid& grid, qint16& flag) {
 }
 
 // The settled result a menu entry asks for; a dead heat asks for the number tied, showing the
-// number given before, and for an each-way tip the place they tied for. nullopt for another entry, or when the user cancels.
+// number given before, and for an each-way tip the place they tied for. nullopt for another entry, or when
+// the user cancels.
 std::optional<qint16> chosenSettlement(Form1& form, const Grid& grid, int entry, qint16 flag) {
     switch (entry) {
         case Form1::kChooseHalfWon:
@@ -266,7 +270,9 @@ void askPlaceTerms(Form1& form, Grid& grid, bool all, int count) {
          kMaxPlaces, shown.places});
     if (!places || *places < 0 || *places > kMaxPlaces) return;
     const PlaceTerms terms = *places ? PlaceTerms{*fraction, *places} : PlaceTerms{};
-    if (terms.eachWay()) saveChoice(QString::fromLatin1(Form1::kPlaceTermsKey), QStringLiteral("%1:%2").arg(terms.fraction).arg(terms.places));
+    if (terms.eachWay())
+        saveChoice(QString::fromLatin1(Form1::kPlaceTermsKey),
+                   QStringLiteral("%1:%2").arg(terms.fraction).arg(terms.places));
     const int first = all ? 1 : grid.row();
     const int last = all ? std::min(count, Form1::kMaxTips) : grid.row();
     for (int row = first; row <= last; ++row) {
@@ -276,6 +282,24 @@ void askPlaceTerms(Form1& form, Grid& grid, bool all, int count) {
         form.setTermsAt(grid, row, tip);
     }
     grid.reshow();
+}
+
+// The Lucky bonuses, asked in turn: how many times its winnings a sole winner's single pays (1:
+// no bonus), and the bonus in per cent on the win lines when every tip wins (0: none). Kept as
+// the user's setting.
+void askLuckyBonus(Form1& form) {
+    const QString caption = QCoreApplication::translate("results", "Lucky bónusz");
+    const std::optional<int> times = form.platform().askNumber(
+        {QCoreApplication::translate(
+             "results", "Egyetlen nyertes szólója hányszoros nyereményt fizet? (1: nincs bónusz)"),
+         caption, 1, 3, form.luckyBonus.singleOddsTimes});
+    if (!times || *times < 1 || *times > 3) return;
+    const std::optional<int> percent = form.platform().askNumber(
+        {QCoreApplication::translate("results", "Hány % bónusz jár, ha minden tipp nyer? (0: nincs)"),
+         caption, 0, 100, form.luckyBonus.allWonPercent});
+    if (!percent || *percent < 0 || *percent > 100) return;
+    form.luckyBonus = {*times, *percent};
+    saveChoice(QString::fromLatin1(Form1::kLuckyBonusKey), QStringLiteral("%1:%2").arg(*times).arg(*percent));
 }
 
 // The marker a cell's picture is, by its file's name: the pictures are loaded by name from the
@@ -302,7 +326,9 @@ QString outcomeWords(const QString& marker, int col) {
 void Form1::Grid1_MenuChosen(int entry) {
     qint16* flag = flagOfCurrentRow(Grid1, resultFlags);
     if (!flag) return;
-    if (entry == kChooseRule4) {
+    if (entry == kChooseLuckyBonus) {
+        askLuckyBonus(*this);
+    } else if (entry == kChooseRule4) {
         askRule4(*this, Grid1);
     } else if (entry == kChooseEachWay) {
         askPlaceTerms(*this, Grid1, false, module1.tipCount);
@@ -327,7 +353,9 @@ void Form1::Grid2_MenuChosen(int entry) {
     // A banker has no won mark of its own: it counts as won unless it is marked otherwise.
     qint16* flag = flagOfCurrentRow(Grid2, bankerFlags);
     if (!flag) return;
-    if (entry == kChooseRule4) {
+    if (entry == kChooseLuckyBonus) {
+        askLuckyBonus(*this);
+    } else if (entry == kChooseRule4) {
         askRule4(*this, Grid2);
     } else if (entry == kChooseEachWay) {
         askPlaceTerms(*this, Grid2, false, module1.bankerCount);

@@ -285,6 +285,12 @@ EachWayTable computeEachWayTable(int tips, const std::vector<EachWayBet>& bets, 
 }
 
 std::optional<EachWayTable> eachWayTable(Form1& form, qint64 stakePerBet) {
+    const std::optional<EachWayBets> bets = eachWayBets(form);
+    if (!bets) return std::nullopt;
+    return computeEachWayTable(bets->tips, bets->bets, stakePerBet);
+}
+
+std::optional<EachWayBets> eachWayBets(Form1& form) {
     if (!form.eachWay()) return std::nullopt;
     const int tipCount = form.module1.tipCount;
     std::vector<int> bitOf(static_cast<std::size_t>(std::max(tipCount, 0)) + 1, -1);
@@ -296,7 +302,9 @@ std::optional<EachWayTable> eachWayTable(Form1& form, qint64 stakePerBet) {
     refreshTipOdds(form);
     const SettledFactors bankers =
         form.module1.bankerCount > 0 ? settledBankerFactors(form) : SettledFactors{1.0f, 1.0f};
-    std::vector<EachWayBet> bets;
+    EachWayBets result;
+    result.tips = open;
+    std::vector<EachWayBet>& bets = result.bets;
     bets.reserve(static_cast<std::size_t>(form.List1.count()));
     for (const QString& line : form.List1.lines()) {
         EachWayBet bet;
@@ -308,7 +316,8 @@ std::optional<EachWayTable> eachWayTable(Form1& form, qint64 stakePerBet) {
                 factors = settledFactorsOf(form, tip);
             } else {
                 bet.mask |= std::uint32_t{1} << bitOf[static_cast<std::size_t>(tip)];
-                factors = settledFactors(Form1::kWon, form.Grid1.textAt(tip, 3), form.termsAt(form.Grid1, tip));
+                factors =
+                    settledFactors(Form1::kWon, form.Grid1.textAt(tip, 3), form.termsAt(form.Grid1, tip));
             }
             calc::multiplyInto(product.win, factors.win);
             calc::multiplyInto(product.place, factors.place);
@@ -320,17 +329,20 @@ std::optional<EachWayTable> eachWayTable(Form1& form, qint64 stakePerBet) {
         bet.place = static_cast<double>(product.place);
         bets.push_back(bet);
     }
-    return computeEachWayTable(open, bets, stakePerBet);
+    return result;
 }
 
 QString eachWayStakeText(int bets) {
     //: The stake of an each-way bet list: every bet a win line and a place line of one unit.
-    return QCoreApplication::translate("results", "Tét: %1 fogadás × 2 sor = %2 egység").arg(bets).arg(2 * bets);
+    return QCoreApplication::translate("results", "Tét: %1 fogadás × 2 sor = %2 egység")
+        .arg(bets)
+        .arg(2 * bets);
 }
 
 QString tooManyEachWayTipsText() {
     static_assert(kMaxEachWayTableTips == 12, "the message names the limit");
-    return QCoreApplication::translate("results", "A helyezéses nyereménytábla legfeljebb 12 tippre számítható.");
+    return QCoreApplication::translate("results",
+                                       "A helyezéses nyereménytábla legfeljebb 12 tippre számítható.");
 }
 
 QStringList formatEachWayTable(const EachWayTable& table) {
@@ -345,8 +357,10 @@ QStringList formatEachWayTable(const EachWayTable& table) {
                                  formatHundredths(toHundredths(row.maxReturn))}
                          .join(u'\t'));
     }
-    lines.append(labelled(QT_TRANSLATE_NOOP("results", "Tét / kötés:"), formatStake(table.stakePerBet) + QStringLiteral(" × 2")));
-    lines.append(labelled(QT_TRANSLATE_NOOP("results", "Össztét:"), formatStake(2 * table.bets * table.stakePerBet)));
+    lines.append(labelled(QT_TRANSLATE_NOOP("results", "Tét / kötés:"),
+                          formatStake(table.stakePerBet) + QStringLiteral(" × 2")));
+    lines.append(
+        labelled(QT_TRANSLATE_NOOP("results", "Össztét:"), formatStake(2 * table.bets * table.stakePerBet)));
     return lines;
 }
 

@@ -113,12 +113,20 @@ struct EachWayRow {
 
 struct EachWayTable {
     int tips = 0;
-    int bets = 0;  // each a win line and a place line
+    int bets = 0;                     // each a win line and a place line
     qint64 stakePerBet = kUnitStake;  // in hundredths, on each line
     std::vector<EachWayRow> rows;     // by won tips, then by placed tips
 };
 
-EachWayTable computeEachWayTable(int tips, const std::vector<EachWayBet>& bets, qint64 stakePerBet = kUnitStake);
+EachWayTable computeEachWayTable(int tips, const std::vector<EachWayBet>& bets,
+                                 qint64 stakePerBet = kUnitStake);
+// The bets of an each-way list as its table takes them: `tips` open tips, each bet's mask over them.
+struct EachWayBets {
+    int tips = 0;
+    std::vector<EachWayBet> bets;
+};
+// nullopt when more tips are open than the table can take or the list is not each-way.
+std::optional<EachWayBets> eachWayBets(Form1& form);
 // The each-way table of the bet list on the window; nullopt when more tips are open than it can
 // take or the list is not each-way.
 std::optional<EachWayTable> eachWayTable(Form1& form, qint64 stakePerBet = kUnitStake);

@@ -38,8 +38,11 @@ FileDialogSetup selectionFileDialog(Platform& platform) {
 constexpr const char* kTermsWord = "Kombinátor-feltétel";
 
 QString termsLine(const Grid& grid, int row, const TipTerms& terms) {
-    return QStringList{QString::fromUtf8(kTermsWord), grid.textAt(row, 1), grid.textAt(row, 2),
-                       QString::number(terms.place.fraction), QString::number(terms.place.places),
+    return QStringList{QString::fromUtf8(kTermsWord),
+                       grid.textAt(row, 1),
+                       grid.textAt(row, 2),
+                       QString::number(terms.place.fraction),
+                       QString::number(terms.place.places),
                        QString::number(terms.rule4)}
         .join(u'\t');
 }

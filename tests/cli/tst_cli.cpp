@@ -112,6 +112,16 @@ void TestCli::luckyFifteenWithResultsPrintsReturns() {
     // Won 1, 2, 4: singles 6.00, doubles 3.00 + 3.75 + 5.00, treble 7.50 = 25.25; / 15 = 1.68.
     QCOMPARE(lines[16], QStringLiteral("\tÖssz.: 25.25"));
     QCOMPARE(lines[17], QStringLiteral("\tNy/s.: 1.68"));
+
+    // The Lucky bonuses: tip 3 (1.80) the sole winner at double odds, 1 + 0.80 x 2; every tip won
+    // with 10 %: the fourfold 13.50 and the single 1.50 paid 1.10 times.
+    const QStringList sole = runCli({"--system", "lucky15", "--won", "3", "--lucky-bonus", "2:0", coupon_})
+                                 .out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(sole.mid(13, 4), (QStringList{"03\t2.60", "04\t0.00", "\tÖssz.: 2.60", "\tNy/s.: 0.17"}));
+    const QStringList all =
+        runCli({"--system", "lucky15", "--won", "1,2,3,4", "--lucky-bonus", "1:10", coupon_}).out.split('\n');
+    QCOMPARE(all.value(10), QStringLiteral("01 02 03 04\t14.85"));
+    QCOMPARE(all.value(11), QStringLiteral("01\t1.65"));
 }
 
 void TestCli::systemNames_data() {
@@ -385,20 +395,30 @@ void TestCli::cancelledTips_data() {
                                      << QStringList{"01 02\t7.50", "\t", "\tÖssz.: 7.50", "\tNy/s.: 7.50"};
     // A list of singles is settled, not left at its odds.
     QTest::newRow("singles settled") << QStringList{"--system", "1", "--won", "1"}
-                                     << QStringList{"01\t1.50", "02\t0.00", "03\t0.00", "\t", "\tÖssz.: 1.50",
-                                                    "\tNy/s.: 0.50"};
+                                     << QStringList{"01\t1.50", "02\t0.00",      "03\t0.00",
+                                                    "\t",       "\tÖssz.: 1.50", "\tNy/s.: 0.50"};
     // At 1/4: tip 1 1.50 + 1.125, tip 2 placed 1.25, tip 3 nothing.
     QTest::newRow("each-way singles")
         << QStringList{"--system", "1", "--each-way", "1/4:3", "--won", "1", "--placed", "2"}
-        << QStringList{"01\t2.63",    "02\t1.25",    "03\t0.00", "\t", "\tÖssz.: 3.88", "\tNy/s.: 1.29",
+        << QStringList{"01\t2.63",
+                       "02\t1.25",
+                       "03\t0.00",
+                       "\t",
+                       "\tÖssz.: 3.88",
+                       "\tNy/s.: 1.29",
                        "Tét: 3 fogadás × 2 sor = 6 egység"};
     // Tip 1 won less 50p: win 1.25, place 1.0625; tip 2 in a dead heat of two for second: place
     // 1.25 x 2 / 2; tip 3 to win only, lost. 1.0625 x 1.25 = 1.328125.
     QTest::newRow("each-way doubles, Rule 4, dead heat for a place")
-        << QStringList{"--system", "2", "--each-way", "1=1/4:3,2=1/4:3", "--won", "1", "--dead-heat", "2:2@2",
-                       "--rule4", "1:50"}
-        << QStringList{"01 02\t1.33",    "01 03\t0.00",    "02 03\t0.00", "\t", "\tÖssz.: 1.33",
-                       "\tNy/s.: 0.44", "Tét: 3 fogadás × 2 sor = 6 egység"};
+        << QStringList{"--system", "2",           "--each-way", "1=1/4:3,2=1/4:3", "--won",
+                       "1",        "--dead-heat", "2:2@2",      "--rule4",         "1:50"}
+        << QStringList{"01 02\t1.33",
+                       "01 03\t0.00",
+                       "02 03\t0.00",
+                       "\t",
+                       "\tÖssz.: 1.33",
+                       "\tNy/s.: 0.44",
+                       "Tét: 3 fogadás × 2 sor = 6 egység"};
 }
 
 void TestCli::cancelledTips() {
@@ -416,9 +436,10 @@ void TestCli::eachWayReturnTable() {
                             write("horse.txt", "A v B\nA\n9/2\n")});
     QCOMPARE(run.err, QString());
     QCOMPARE(run.status, 0);
-    QVERIFY(run.out.endsWith(QStringLiteral("Nyertes tippek\tHelyezett tippek\tMin. visszatérés\tMax. visszatérés\n"
-                                            "0\t0\t0.00\t0.00\n0\t1\t28.50\t28.50\n1\t0\t111.00\t111.00\n"
-                                            "Tét / kötés:\t15.00 × 2\nÖssztét:\t30.00\n")));
+    QVERIFY(run.out.endsWith(
+        QStringLiteral("Nyertes tippek\tHelyezett tippek\tMin. visszatérés\tMax. visszatérés\n"
+                       "0\t0\t0.00\t0.00\n0\t1\t28.50\t28.50\n1\t0\t111.00\t111.00\n"
+                       "Tét / kötés:\t15.00 × 2\nÖssztét:\t30.00\n")));
 }
 
 void TestCli::returnTableWithCancelledTipAndStake() {

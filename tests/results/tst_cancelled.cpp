@@ -211,8 +211,9 @@ private slots:
             << "" << QStringList{"01 02"} << withSummary({"1.50"}, "1.50", "1.50");
 
         const QStringList one{"01"};
-        const auto ew = [&](const char* name, const QStringList& odds, const char* results, const QStringList& bets,
-                            const QStringList& returns, const char* total, const char* mean) {
+        const auto ew = [&](const char* name, const QStringList& odds, const char* results,
+                            const QStringList& bets, const QStringList& returns, const char* total,
+                            const char* mean) {
             QTest::newRow(name) << odds << QStringList() << results << "" << bets
                                 << withSummary(returns, total, mean);
         };
@@ -246,15 +247,16 @@ private slots:
         // 1.75 x 3.50 / 2; 3.25 x 5 + 1.5625 x 2; 1 x 0 + 1 x 2; a win-only leg 2.00 in both lines.
         ew("e/w double, dead heat for third", {"10/1", "3/1"}, "4.3:2@3 4.3:W", {"01 02"}, {"3.06"}, "3.06",
            "3.06");
-        ew("e/w double, Rule 4 25p on a winner", {"3/1", "4/1"}, "4.3:W/25 4.3:W", {"01 02"}, {"19.38"}, "19.38",
-           "19.38");
+        ew("e/w double, Rule 4 25p on a winner", {"3/1", "4/1"}, "4.3:W/25 4.3:W", {"01 02"}, {"19.38"},
+           "19.38", "19.38");
         ew("e/w double, non-runner and placed", {"3/1", "4/1"}, "4.3:NR 4.3:P", {"01 02"}, {"2.00"}, "2.00",
            "2.00");
         ew("e/w double with a win-only leg", {"3/1", "2.00"}, "4.3:P W", {"01 02"}, {"3.50"}, "3.50", "3.50");
         // Singles at 1/5 for 2 places: 3.00 + 1.40; 1.80; 0.
         ew("e/w list of singles", {"2/1", "4/1", "6/1"}, "5.2:W 5.2:P 5.2:-", {"01", "02", "03"},
            {"4.40", "1.80", "0.00"}, "6.20", "2.07");
-        ew("win list of singles", kThree, "W - V", {"01", "02", "03"}, {"1.50", "0.00", "1.00"}, "2.50", "0.83");
+        ew("win list of singles", kThree, "W - V", {"01", "02", "03"}, {"1.50", "0.00", "1.00"}, "2.50",
+           "0.83");
         // Four 3/1 shots at 1/4: place 1.75 each; 1.75^2, 1.75^3, 1.75^4 = 3.0625, 5.359375, 9.37890625.
         const QStringList fourAt3{"3/1", "3/1", "3/1", "3/1"};
         ew("e/w yankee: won, won, placed, unplaced", fourAt3, "4.3:W 4.3:W 4.3:P 4.3:-", yankee,
@@ -262,12 +264,12 @@ private slots:
            "2.78");
         const QStringList lucky15 = yankee + QStringList{"01", "02", "03", "04"};
         ew("e/w lucky 15: one winner, nothing placed", fourAt3, "4.3:W 4.3:- 4.3:- 4.3:-", lucky15,
-           {"0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "5.75", "0.00",
-            "0.00", "0.00"},
+           {"0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "5.75",
+            "0.00", "0.00", "0.00"},
            "5.75", "0.38");
         ew("e/w lucky 15: one winner, three placed", fourAt3, "4.3:W 4.3:P 4.3:P 4.3:P", lucky15,
-           {"3.06", "3.06", "3.06", "3.06", "3.06", "3.06", "5.36", "5.36", "5.36", "5.36", "9.38", "5.75", "1.75",
-            "1.75", "1.75"},
+           {"3.06", "3.06", "3.06", "3.06", "3.06", "3.06", "5.36", "5.36", "5.36", "5.36", "9.38", "5.75",
+            "1.75", "1.75", "1.75"},
            "60.19", "4.01");
         // An each-way banker standing at 5/1 (place 2.25), then one placed at 4/1 (place 2.00).
         QTest::newRow("e/w double with a standing e/w banker")

@@ -120,8 +120,9 @@ private slots:
         form.Grid1.chooseMenuEntry(3, 3, Form1::kChooseRule4);
         form.Command4.click();
         const QByteArray saved = fileBytes(QDir(fake.folder).filePath("varkonixx.txt"));
-        QVERIFY(saved.endsWith("Szorz\xF3: 1,30\r\nKombin\xE1tor-felt\xE9tel\tArsenal\tChelsea\t4\t3\t0\r\n"
-                               "Kombin\xE1tor-felt\xE9tel\tMilan\tInter\t0\t0\t25\r\n"));
+        QVERIFY(
+            saved.endsWith("Szorz\xF3: 1,30\r\nKombin\xE1tor-felt\xE9tel\tArsenal\tChelsea\t4\t3\t0\r\n"
+                           "Kombin\xE1tor-felt\xE9tel\tMilan\tInter\t0\t0\t25\r\n"));
 
         fake.writeFile("varkonix.txt", saved);
         Form1 loaded(fake);
@@ -308,7 +309,8 @@ private slots:
                    "e\r\nBe\xBAikta\xBA\r\nSzorz\xF3: 2,35\r\n")
             << false;
         QTest::newRow("en dash") << QStringList{"Crvena zvezda – Partizan", "Partizan", "2,90"}
-                                 << QByteArray("Crvena zvezda \x96 Partizan\r\nPartizan\r\n2,90\r\n") << false;
+                                 << QByteArray("Crvena zvezda \x96 Partizan\r\nPartizan\r\n2,90\r\n")
+                                 << false;
         QTest::newRow("Cyrillic") << QStringList{"Зенит - Спартак", "Зенит", "Szorzó: 1,95"}
                                   << utf8Lines({"Зенит - Спартак", "Зенит", "Szorzó: 1,95"}) << false;
         QTest::newRow("dotted capital I with Hungarian accents")
