@@ -135,6 +135,14 @@ SettledFactors settledFactorsOf(const Form1& form, int tip) {
     return settledFactors(resultOf(form, tip), form.Grid1.textAt(tip, 3), form.termsAt(form.Grid1, tip));
 }
 
+std::vector<SettledFactors> settledFactorsTable(const Form1& form) {
+    const int tips = std::clamp<int>(form.module1.tipCount, 0, Form1::kMaxTips);
+    std::vector<SettledFactors> table(static_cast<std::size_t>(tips) + 1);
+    for (int tip = 1; tip <= tips; ++tip)
+        table[static_cast<std::size_t>(tip)] = settledFactorsOf(form, tip);
+    return table;
+}
+
 float wonOddsOf(const Form1& form, int tip) {
     if (tip < 1 || tip > form.module1.tipCount || tip > Form1::kMaxTips) return 0.0f;
     // No Rule 4: the odds as the odds command reads them.

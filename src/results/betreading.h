@@ -9,6 +9,7 @@
 #include <QtGlobal>
 
 #include <optional>
+#include <vector>
 
 #include "app/placeterms.h"
 
@@ -92,6 +93,13 @@ float settledOddsOf(const Form1& form, int tip);
 // Both factors of tip number `tip` (settledFactors of its result, odds and terms); 0 for a number
 // that names no tip row.
 SettledFactors settledFactorsOf(const Form1& form, int tip);
+// settledFactorsOf for every tip row, index 0 to the tip count, read once for a whole bet list.
+std::vector<SettledFactors> settledFactorsTable(const Form1& form);
+// Its entry for tip number `tip`; 0 and 0 for a number that names no tip row.
+inline SettledFactors factorsAt(const std::vector<SettledFactors>& table, int tip) {
+    return tip >= 1 && static_cast<std::size_t>(tip) < table.size() ? table[static_cast<std::size_t>(tip)]
+                                                                    : SettledFactors{};
+}
 // What an open tip pays when it wins: its odds less any Rule 4 deduction.
 float wonOddsOf(const Form1& form, int tip);
 

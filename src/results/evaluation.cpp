@@ -52,6 +52,7 @@ void settleBetList(Form1& form) {
     const bool eachWay = form.eachWay();
     const SettledFactors bankers = withBankers ? settledBankerFactors(form) : SettledFactors{1.0f, 1.0f};
     const LuckyPlan lucky = luckyPlan(form);
+    const std::vector<SettledFactors> factorsOf = settledFactorsTable(form);
 
     QStringList amounts;
     QStringList parts;
@@ -61,7 +62,7 @@ void settleBetList(Form1& form) {
         SettledFactors bet{1.0f, 1.0f};
         int single = 0;
         const int tips = forEachTipNumber(line, [&](int tip) {
-            const SettledFactors factors = settledFactorsOf(form, tip);
+            const SettledFactors factors = factorsAt(factorsOf, tip);
             calc::multiplyInto(bet.win, factors.win);
             calc::multiplyInto(bet.place, factors.place);
             single = tip;

@@ -282,6 +282,11 @@ void askPlaceTerms(Form1& form, Grid& grid, bool all, int count) {
         form.setTermsAt(grid, row, tip);
     }
     grid.reshow();
+    // A bet count shown for the list in hand now counts its lines as the terms stake them.
+    const int bets = form.List1.count();
+    const QString label = form.Label1.caption();
+    if (bets > 0 && (label == QString::number(bets) || label == QStringLiteral("%1×2").arg(bets)))
+        form.Label1.setCaption(form.betCountText(bets));
 }
 
 // The Lucky bonuses, asked in turn: how many times its winnings a sole winner's single pays (1:

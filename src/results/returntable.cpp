@@ -146,6 +146,10 @@ std::optional<ReturnBets> returnBets(Form1& form) {
     // bet that can pay. The banker grid's current cell is left where the user put it.
     refreshTipOdds(form);
     const float bankers = form.module1.bankerCount > 0 ? settledBankerOdds(form) : 1.0f;
+    const std::vector<SettledFactors> settled = settledFactorsTable(form);
+    std::vector<float> wonOdds(settled.size(), 0.0f);
+    for (int tip = 1; tip < static_cast<int>(wonOdds.size()); ++tip)
+        wonOdds[static_cast<std::size_t>(tip)] = wonOddsOf(form, tip);
 
     ReturnBets result;
     result.tips = open;
@@ -153,10 +157,10 @@ std::optional<ReturnBets> returnBets(Form1& form) {
     for (const QString& line : form.List1.lines()) {
         MaskedBet bet;
         std::optional<float> product = lineProduct(line, [&](int tip) {
-            if (isSettled(form, tip)) return settledOddsOf(form, tip);
-            if (tip >= 1 && tip <= tipCount)
-                bet.mask |= std::uint32_t{1} << bitOf[static_cast<std::size_t>(tip)];
-            return tipOddsOf(form, tip);
+            if (isSettled(form, tip)) return factorsAt(settled, tip).win;
+            if (tip < 1 || tip > tipCount) return tipOddsOf(form, tip);
+            bet.mask |= std::uint32_t{1} << bitOf[static_cast<std::size_t>(tip)];
+            return wonOdds[static_cast<std::size_t>(tip)];
         });
         if (!product) continue;  // a line that names no tip is no bet
         if (*product != 0.0f && form.module1.bankerCount > 0) calc::multiplyInto(*product, bankers);
@@ -305,6 +309,11 @@ std::optional<EachWayBets> eachWayBets(Form1& form) {
     EachWayBets result;
     result.tips = open;
     std::vector<EachWayBet>& bets = result.bets;
+    const std::vector<SettledFactors> settled = settledFactorsTable(form);
+    std::vector<SettledFactors> won(settled.size());
+    for (int tip = 1; tip < static_cast<int>(won.size()); ++tip)
+        won[static_cast<std::size_t>(tip)] =
+            settledFactors(Form1::kWon, form.Grid1.textAt(tip, 3), form.termsAt(form.Grid1, tip));
     bets.reserve(static_cast<std::size_t>(form.List1.count()));
     for (const QString& line : form.List1.lines()) {
         EachWayBet bet;

@@ -54,7 +54,7 @@ std::optional<std::pair<QString, TipTerms>> readTermsLine(const QString& line) {
     TipTerms terms;
     terms.place = {fields.at(3).toInt(), fields.at(4).toInt()};
     terms.rule4 = fields.at(5).toInt();
-    if (terms.place.eachWay() && !validPlaceTerms(terms.place)) terms.place = {};
+    if (!validPlaceTerms(terms.place)) terms.place = {};
     if (terms.rule4 < kMinRule4 || terms.rule4 > kMaxRule4) terms.rule4 = 0;
     return std::pair{fields.at(1) + u'\t' + fields.at(2), terms};
 }
