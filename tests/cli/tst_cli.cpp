@@ -117,7 +117,7 @@ void TestCli::luckyFifteenWithResultsPrintsReturns() {
     // with 10 %: the fourfold 13.50 and the single 1.50 paid 1.10 times.
     const QStringList sole = runCli({"--system", "lucky15", "--won", "3", "--lucky-bonus", "2:0", coupon_})
                                  .out.split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(sole.mid(13, 4), (QStringList{"03\t2.60", "04\t0.00", "\tÖssz.: 2.60", "\tNy/s.: 0.17"}));
+    QCOMPARE(sole.mid(13), (QStringList{"03\t2.60", "04\t0.00", "\t", "\tÖssz.: 2.60", "\tNy/s.: 0.17"}));
     const QStringList all =
         runCli({"--system", "lucky15", "--won", "1,2,3,4", "--lucky-bonus", "1:10", coupon_}).out.split('\n');
     QCOMPARE(all.value(10), QStringLiteral("01 02 03 04\t14.85"));
