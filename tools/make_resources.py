@@ -20,6 +20,7 @@ Files written into resources/:
     xxf.bmp            16x16  half won marker (raspberry ring, left half filled)
     xxv.bmp            16x16  half lost marker (violet ring, right half filled)
     xxh.bmp            16x16  dead heat marker (two teal dots side by side)
+    xxp.bmp            16x16  placed marker (red ring: in the places, not won)
     picture2.bmp       18x18  legend for "Nyer"
     picture1.bmp       18x18  legend for "Döntetlen"
     picture3.bmp       36x18  legend for "Nyer vagy döntetlen"
@@ -370,6 +371,11 @@ def draw_dead_heat(img, s=1.0, dx=0.0, dy=0.0):
                  TEAL, TEAL_DARK, 0.8, s, dx, dy)
 
 
+def draw_placed(img, s=1.0, dx=0.0, dy=0.0):
+    # The won dot's red as an empty ring: the runner paid a place, not the win.
+    outlined(img, lambda g: ring(8.0, 8.0, 3.6 - g, 5.6 + g), RED, RED_DARK, 0.7, s, dx, dy)
+
+
 def marker(draw, size=(16, 16)):
     img = Image(size[0], size[1], WHITE)
     draw(img)
@@ -549,6 +555,7 @@ def main(argv):
         "xxf.bmp": marker(draw_half_won),
         "xxv.bmp": marker(draw_half_lost),
         "xxh.bmp": marker(draw_dead_heat),
+        "xxp.bmp": marker(draw_placed),
         "picture2.bmp": marker(
             lambda im: draw_tick(im, GREEN, GREEN_DARK, 1, 1, 1), (18, 18)),
         "picture1.bmp": marker(

@@ -199,12 +199,6 @@ majd az eredmény kiértékelése</source>
 then settle the results</translation>
     </message>
     <message>
-        <source>holtverseny: az N. tipp K-ad magával végzett holtversenyben (K 2 és 20
-között; a tét K-ad része nyer az oddson), pl. 4:3,F1:2; majd kiértékelés</source>
-        <translation>dead heat: tip N finished in a dead heat of K (K from 2 to 20;
-1/K of the stake wins at the odds), e.g. 4:3,F1:2; then settle</translation>
-    </message>
-    <message>
         <source>a nyereménytábla téte fogadásonként (pl. 100 vagy 2,50; alapértelmezés 1)</source>
         <translation>the return table&apos;s stake per bet (e.g. 100 or 2.50; default 1)</translation>
     </message>
@@ -257,10 +251,6 @@ the environment&apos;s (English in an en_* locale, Hungarian otherwise)</transla
     <message>
         <source>Hibás sorszám: %1</source>
         <translation>Invalid tip number: %1</translation>
-    </message>
-    <message>
-        <source>Hibás holtverseny: %1 (N:K alakú, K 2 és 20 között)</source>
-        <translation>Invalid dead heat: %1 (of the form N:K, K from 2 to 20)</translation>
     </message>
     <message>
         <source>Hibás tét: %1</source>
@@ -323,28 +313,82 @@ the environment&apos;s (English in an en_* locale, Hungarian otherwise)</transla
         <translation>The system “%1” cannot be chosen with %2 tips in hand.</translation>
     </message>
     <message>
-        <source>a tippek listája a fogadások előtt, az oddsok F alakjában: asread (ahogy
-beolvasta), decimal (2.50), fractional (3/2) vagy american (+150)</source>
-        <translation>the tips listed before the bets, their odds in form F: asread (as read),
-decimal (2.50), fractional (3/2) or american (+150)</translation>
+        <source>helyezett</source>
+        <translation>placed</translation>
     </message>
     <message>
-        <source>Ismeretlen oddsalak: %1 (decimal, fractional vagy american)</source>
-        <translation>Unknown odds format: %1 (decimal, fractional or american)</translation>
+        <source>Rule 4 levonásos</source>
+        <translation>with a Rule 4 deduction</translation>
+    </message>
+    <message>
+        <source>holtverseny: az N. tipp K-ad magával végzett holtversenyben (K 2 és 20
+között; a tét K-ad része nyer az oddson) a P. helyért (alapértelmezés 1;
+each-way tippnél), pl. 4:3,F1:2,2:2@3; majd kiértékelés</source>
+        <translation>dead heat: tip N finished in a dead heat of K (K from 2 to 20;
+1/K of the stake wins at the odds) for place P (1 when not given;
+for an each-way tip), e.g. 4:3,F1:2,2:2@3; then settle</translation>
+    </message>
+    <message>
+        <source>each-way fogadás: minden tipp győztesre és helyezésre is, a helyezés az odds
+F részét fizeti P helyig (pl. 1/4:3); tippenként N=F:P,... (pl.
+1=1/4:3,F1=1/5:2)</source>
+        <translation>each-way: every tip to win and to place, the place paying the fraction F
+of the odds for P places (e.g. 1/4:3); tip by tip N=F:P,... (e.g.
+1=1/4:3,F1=1/5:2)</translation>
+    </message>
+    <message>
+        <source>--placed LISTA</source>
+        <translation>--placed LIST</translation>
+    </message>
+    <message>
+        <source>helyezett (nem nyertes) tippek, pl. 2,F1; majd kiértékelés</source>
+        <translation>placed (not won) tips, e.g. 2,F1; then settle</translation>
+    </message>
+    <message>
+        <source>Rule 4 levonás: az N. tipp nyereményéből fontonként R penny (5-90),
+pl. 3:25; majd kiértékelés</source>
+        <translation>Rule 4 deduction: R pence in the pound (5-90) off the winnings of tip N,
+e.g. 3:25; then settle</translation>
+    </message>
+    <message>
+        <source>Lucky 15/31/63 bónusz: egyetlen nyertes tipp szólója M-szeres nyereménnyel
+(1-3), minden tipp nyer: B % bónusz a győztes sorokra (pl. 2:10)</source>
+        <translation>Lucky 15/31/63 bonuses: a sole winner&apos;s single pays M times its winnings
+(1-3); every tip won: a bonus of B % on the win lines (e.g. 2:10)</translation>
+    </message>
+    <message>
+        <source>Hibás holtverseny: %1 (N:K vagy N:K@P alakú, K 2 és 20, P 1 és 10 között)</source>
+        <translation>Bad dead heat: %1 (N:K or N:K@P, K from 2 to 20, P from 1 to 10)</translation>
+    </message>
+    <message>
+        <source>Hibás Rule 4: %1 (N:R alakú, R 5 és 90 között)</source>
+        <translation>Bad Rule 4: %1 (N:R, R from 5 to 90)</translation>
+    </message>
+    <message>
+        <source>Hibás each-way feltétel: %1 (F:P vagy N=F:P,... alakú, pl. 1/4:3; F 1/1 és 1/10, P 1 és 10 között)</source>
+        <translation>Bad each-way terms: %1 (F:P or N=F:P,..., e.g. 1/4:3; F from 1/1 to 1/10, P from 1 to 10)</translation>
+    </message>
+    <message>
+        <source>Hibás Lucky bónusz: %1 (M:B alakú, M 1 és 3, B 0 és 100 között)</source>
+        <translation>Bad Lucky bonus: %1 (M:B, M from 1 to 3, B from 0 to 100)</translation>
+    </message>
+    <message>
+        <source>Az F%1 fix tipp csak %2 helyig fizet: nincs holtverseny a %3. helyért.</source>
+        <translation>Banker F%1 pays only %2 places: there is no dead heat for place %3.</translation>
+    </message>
+    <message>
+        <source>A %1. tipp csak %2 helyig fizet: nincs holtverseny a %3. helyért.</source>
+        <translation>Tip %1 pays only %2 places: there is no dead heat for place %3.</translation>
     </message>
     <message>
         <source>A szelvény HTML-je nem olvasható: nagyobb %1 MB-nál, vagy %2 szintnél mélyebben ágyazott.</source>
-        <translation>The coupon's HTML cannot be read: it is larger than %1 MB or nested deeper than %2 levels.</translation>
+        <translation>The coupon&apos;s HTML cannot be read: it is larger than %1 MB or nested deeper than %2 levels.</translation>
     </message>
     <message>
         <source>a szelvény egy oldal HTML-je (mentett oldal vagy a vágólap HTML-je);
 a címkével kezdődő szelvényt enélkül is így olvassa</source>
-        <translation>the coupon is a page's HTML (a saved page or the clipboard's HTML);
+        <translation>the coupon is a page&apos;s HTML (a saved page or the clipboard&apos;s HTML);
 a coupon that begins with a tag is read so without it</translation>
-    </message>
-    <message>
-        <source>Ismeretlen oddsalak: %1 (decimal, fractional vagy american)</source>
-        <translation>Unknown odds format: %1 (decimal, fractional or american)</translation>
     </message>
     <message>
         <source>A %1 csak a --make-key mellett adható meg.</source>
@@ -357,20 +401,6 @@ előbb megáll, ha eléri a legjobb ismert méretet vagy a bizonyított korláto
 given); it stops sooner at the best known size or the proven bound</translation>
     </message>
     <message>
-        <source>Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table]
-          [--void LISTA] [--half-won LISTA] [--half-lost LISTA] [--dead-heat N:K,...] [--stake X]
-          [--odds-format F] [--lang NYELV] [--html] SZELVÉNY
-          kombinator-cli --make-key KK_NN_MM [--seconds N] [--out FÁJL]
-          kombinator-cli --key-profile FÁJL
-</source>
-        <translation>Usage: kombinator-cli [--bank N]... [--system S | --key FILE] [--odds] [--won LIST] [--table]
-       [--void LIST] [--half-won LIST] [--half-lost LIST] [--dead-heat N:K,...] [--stake X]
-       [--odds-format F] [--lang LANGUAGE] [--html] COUPON
-       kombinator-cli --make-key KK_NN_MM [--seconds N] [--out FILE]
-       kombinator-cli --key-profile FILE
-</translation>
-    </message>
-    <message>
         <source>Ismeretlen oddsalak: %1 (asread, decimal, fractional vagy american)</source>
         <translation>Unknown odds format: %1 (asread, decimal, fractional or american)</translation>
     </message>
@@ -381,6 +411,28 @@ given); it stops sooner at the best known size or the proven bound</translation>
     <message>
         <source>A %1 mellett csak a --seconds és a --out adható meg.</source>
         <translation>Only --seconds and --out can be given with %1.</translation>
+    </message>
+    <message>
+        <source>a tippek listája a fogadások előtt, az oddsok F alakjában: asread (ahogy
+beolvasta), decimal (2.50), fractional (3/2) vagy american (+150)</source>
+        <translation>the tips listed before the bets, their odds in form F: asread (as read),
+decimal (2.50), fractional (3/2) or american (+150)</translation>
+    </message>
+    <message>
+        <source>Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table]
+          [--void LISTA] [--half-won LISTA] [--half-lost LISTA] [--dead-heat N:K[@P],...]
+          [--each-way F:P | --each-way N=F:P,...] [--placed LISTA] [--rule4 N:R,...]
+          [--lucky-bonus M:B] [--stake X] [--odds-format F] [--lang NYELV] [--html] SZELVÉNY
+          kombinator-cli --make-key KK_NN_MM [--seconds N] [--out FÁJL]
+          kombinator-cli --key-profile FÁJL
+</source>
+        <translation>Usage: kombinator-cli [--bank N]... [--system S | --key FILE] [--odds] [--won LIST] [--table]
+       [--void LIST] [--half-won LIST] [--half-lost LIST] [--dead-heat N:K[@P],...]
+       [--each-way F:P | --each-way N=F:P,...] [--placed LIST] [--rule4 N:R,...]
+       [--lucky-bonus M:B] [--stake X] [--odds-format F] [--lang LANGUAGE] [--html] COUPON
+       kombinator-cli --make-key KK_NN_MM [--seconds N] [--out FILE]
+       kombinator-cli --key-profile FILE
+</translation>
     </message>
 </context>
 <context>
@@ -778,6 +830,30 @@ Copy the coupon or the offer to the clipboard, load it, then convert it into tip
     <message>
         <source>Az oddsok alakja</source>
         <translation>Odds format</translation>
+    </message>
+    <message>
+        <source>Helyezett</source>
+        <translation>Placed</translation>
+    </message>
+    <message>
+        <source>Nem indult</source>
+        <translation>Non-runner</translation>
+    </message>
+    <message>
+        <source>Rule 4 levonás…</source>
+        <translation>Rule 4 deduction…</translation>
+    </message>
+    <message>
+        <source>Each-way feltételek…</source>
+        <translation>Each-way terms…</translation>
+    </message>
+    <message>
+        <source>Each-way minden tippre…</source>
+        <translation>Each-way for every tip…</translation>
+    </message>
+    <message>
+        <source>Lucky bónusz…</source>
+        <translation>Lucky bonus…</translation>
     </message>
     <message>
         <source>eredeti</source>
@@ -1178,6 +1254,78 @@ Copy the coupon or the offer to the clipboard, load it, then convert it into tip
     <message>
         <source>Össztét: %1 (%2 fogadás × %3)</source>
         <translation>Total stake: %1 (%2 bets × %3)</translation>
+    </message>
+    <message>
+        <source>Győztes: %1 + helyezés: %2</source>
+        <extracomment>The two parts of an each-way bet&apos;s return: its win line and its place line.</extracomment>
+        <translation>Win: %1 + place: %2</translation>
+    </message>
+    <message>
+        <source>helyezett</source>
+        <translation>placed</translation>
+    </message>
+    <message>
+        <source>nem indult</source>
+        <translation>non-runner</translation>
+    </message>
+    <message>
+        <source>holtverseny (%1) a %2. helyért</source>
+        <extracomment>A dead heat for a lower place; %1 is the number tied, %2 the place.</extracomment>
+        <translation>dead heat (%1) for place %2</translation>
+    </message>
+    <message>
+        <source>Rule 4: %1p</source>
+        <extracomment>A Rule 4 deduction on a tip&apos;s price; %1 is the pence in the pound.</extracomment>
+        <translation>Rule 4: %1p</translation>
+    </message>
+    <message>
+        <source>Hányadik helyért?</source>
+        <translation>For which place?</translation>
+    </message>
+    <message>
+        <source>Rule 4 levonás fontonként, pennyben (5-90):</source>
+        <translation>Rule 4 deduction, pence in the pound (5-90):</translation>
+    </message>
+    <message>
+        <source>Rule 4 levonás</source>
+        <translation>Rule 4 deduction</translation>
+    </message>
+    <message>
+        <source>Each-way feltételek</source>
+        <translation>Each-way terms</translation>
+    </message>
+    <message>
+        <source>A helyezés az odds hányadát fizeti? (1/N, N 1-10)</source>
+        <translation>What fraction of the odds does a place pay? (1/N, N 1-10)</translation>
+    </message>
+    <message>
+        <source>Hány helyezés fizet? (0: csak győztesre)</source>
+        <translation>How many places are paid? (0: to win only)</translation>
+    </message>
+    <message>
+        <source>Tét: %1 fogadás × 2 sor = %2 egység</source>
+        <extracomment>The stake of an each-way bet list: every bet a win line and a place line of one unit.</extracomment>
+        <translation>Stake: %1 bets × 2 lines = %2 units</translation>
+    </message>
+    <message>
+        <source>A helyezéses nyereménytábla legfeljebb 12 tippre számítható.</source>
+        <translation>The each-way return table can be worked out for at most 12 tips.</translation>
+    </message>
+    <message>
+        <source>Helyezett tippek</source>
+        <translation>Placed tips</translation>
+    </message>
+    <message>
+        <source>Lucky bónusz</source>
+        <translation>Lucky bonus</translation>
+    </message>
+    <message>
+        <source>Egyetlen nyertes szólója hányszoros nyereményt fizet? (1: nincs bónusz)</source>
+        <translation>How many times its winnings does a sole winner&apos;s single pay? (1: no bonus)</translation>
+    </message>
+    <message>
+        <source>Hány % bónusz jár, ha minden tipp nyer? (0: nincs)</source>
+        <translation>What bonus in % when every tip wins? (0: none)</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 #include "platform/files.h"
 
 namespace kombinator {
@@ -47,9 +49,13 @@ void Form1::setUpControls() {
     Grid1.setAccessible(tr("Tippek"));
     Grid2.setAccessible(tr("Fix tippek"));
     for (Grid* grid : {&Grid1, &Grid2}) {
-        grid->setCellMenu(3, {tr("Nyert"), tr("Félig nyert"), tr("Félig vesztett"), tr("Holtverseny…"),
-                              tr("Törölt (1,00)"), tr("Nincs eredmény")});
+        grid->setCellMenu(
+            3, {tr("Nyert"), tr("Félig nyert"), tr("Félig vesztett"), tr("Holtverseny…"), tr("Törölt (1,00)"),
+                tr("Nincs eredmény"), tr("Helyezett"), tr("Nem indult"), tr("Rule 4 levonás…"),
+                tr("Each-way feltételek…"), tr("Each-way minden tippre…"), tr("Lucky bónusz…")});
     }
+    for (ListBox* list : {&List1, &List3})
+        list->setLineTip([this](int index) { return returnParts.value(index); });
     Grid1.setCellDescriber([this](int row, int col) { return cellDescription(Grid1, row, col); });
     Grid2.setCellDescriber([this](int row, int col) { return cellDescription(Grid2, row, col); });
 
@@ -92,9 +98,17 @@ void Form1::setUpControls() {
     calc::setOddsFormat(counted ? static_cast<calc::OddsFormat>(std::clamp(formerIndex, 0, 2) + 1)
                                 : calc::oddsFormatNamed(savedForm).value_or(calc::OddsFormat::AsRead));
     Option3.select(static_cast<int>(calc::oddsFormat()));
+    // The Lucky bonuses stay off until the user chooses them.
+    if (const QStringList bonus = savedChoice(QString::fromLatin1(kLuckyBonusKey)).split(u':');
+        bonus.size() == 2)
+        luckyBonus = {std::clamp(bonus.at(0).toInt(), 1, 3), std::clamp(bonus.at(1).toInt(), 0, 100)};
     for (Grid* grid : {&Grid1, &Grid2}) {
-        grid->setTextShower([](int, int col, const QString& text) {
-            return col == 3 ? calc::shownOdds(text, calc::oddsFormat()) : text;
+        // An each-way tip shows its place terms beside its price.
+        grid->setTextShower([this, grid](int row, int col, const QString& text) {
+            if (col != 3) return text;
+            const QString odds = calc::shownOdds(text, calc::oddsFormat());
+            const PlaceTerms terms = termsAt(*grid, row).place;
+            return terms.eachWay() ? odds + QStringLiteral(" EW ") + placeTermsText(terms) : odds;
         });
     }
 
@@ -268,6 +282,38 @@ bool Form1::reportRefusedRead(files::ReadFault fault, const QString& path) {
     if (refusal.isEmpty()) return false;
     platform_.messageBox(refusal, QString::fromUtf8(kProgramTitle), MsgIcon::Stop, MsgButtons::Ok);
     return true;
+}
+
+QString Form1::tipKey(const Grid& grid, int row) {
+    return grid.textAt(row, 1) + u'\t' + grid.textAt(row, 2);
+}
+
+TipTerms Form1::termsAt(const Grid& grid, int row) const {
+    if (row < 1 || row >= grid.rows() || grid.textAt(row, 3).isEmpty()) return {};
+    return tipTerms.value(tipKey(grid, row));
+}
+
+void Form1::setTermsAt(const Grid& grid, int row, const TipTerms& terms) {
+    if (row < 1 || row >= grid.rows()) return;
+    if (terms.empty()) {
+        tipTerms.remove(tipKey(grid, row));
+    } else {
+        tipTerms.insert(tipKey(grid, row), terms);
+    }
+}
+
+bool Form1::eachWay() const {
+    const auto any = [&](const Grid& grid, int count) {
+        for (int row = 1; row <= std::min(count, kMaxTips); ++row) {
+            if (termsAt(grid, row).place.eachWay()) return true;
+        }
+        return false;
+    };
+    return any(Grid1, module1.tipCount) || any(Grid2, module1.bankerCount);
+}
+
+QString Form1::betCountText(int bets) const {
+    return eachWay() ? QStringLiteral("%1×2").arg(bets) : QString::number(bets);
 }
 
 void Form1::closeDialog(Dialog* dialog) {

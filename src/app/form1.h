@@ -5,6 +5,7 @@
 // defined in the folder of its subsystem (conversion in src/offer, calculators in src/calc, ...).
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "app/dialog.h"
+#include "app/placeterms.h"
 #include "calc/fullcover.h"
 #include "platform/controls.h"
 #include "platform/files.h"
@@ -106,12 +108,16 @@ public:
     Module1 module1;
     // A tip row's result: 0 none (lost), 1 won, 2 cancelled (the event did not take place;
     // bookmakers settle it as won at odds 1.00), 3 half won and 4 half lost (a quarter line: half
-    // the stake on each of two lines), and kDeadHeat + K for a dead heat among K tied for a place
-    // that pays once. What each result counts for in a bet is decided in src/results.
+    // the stake on each of two lines), 5 placed (a runner that finished in the places but did not
+    // win), 6 a non-runner (settled as cancelled), and kDeadHeat * p + K for a dead heat among K
+    // tied for position p (1 for first). What each result counts for in a bet is decided in
+    // src/results.
     static constexpr qint16 kWon = 1;
     static constexpr qint16 kCancelled = 2;
     static constexpr qint16 kHalfWon = 3;
     static constexpr qint16 kHalfLost = 4;
+    static constexpr qint16 kPlaced = 5;
+    static constexpr qint16 kNonRunner = 6;
     static constexpr qint16 kDeadHeat = 100;
     static constexpr int kMinTied = 2;  // the number tied in a dead heat
     static constexpr int kMaxTied = 20;
@@ -119,6 +125,34 @@ public:
     // Bankers count as won unless marked otherwise; they take every other result a tip takes.
     std::array<qint16, kGridRows> bankerFlags{};
     std::array<float, kGridRows> tipOdds{};  // odds of each tip row, refreshed before use
+    // Each-way terms and Rule 4 deductions, by the tip they belong to (tipKey), so that they stay
+    // with it wherever it stands: in another row after a banker move, in the banker grid, after
+    // a new conversion of the same tips.
+    QHash<QString, TipTerms> tipTerms;
+    // A tip's name for its terms: its two sides as the grid holds them.
+    static QString tipKey(const Grid& grid, int row);
+    TipTerms termsAt(const Grid& grid, int row) const;
+    void setTermsAt(const Grid& grid, int row, const TipTerms& terms);
+    // Whether the bet list is staked each-way: some tip or banker has place terms. Every bet is
+    // then a win line and a place line of the same stake.
+    bool eachWay() const;
+    // The bet count as the bet count label shows it: "15", each-way "15×2" (both lines staked).
+    QString betCountText(int bets) const;
+    // The two parts of each settled each-way bet's return, the tooltip of its bet and amount lines.
+    QStringList returnParts;
+    // The Lucky bonuses bookmakers offer on Lucky 15, 31 and 63, settled when chosen: a sole
+    // winner's single at `singleOddsTimes` its odds' winnings (2 double, 3 treble; 1 none), and
+    // `allWonPercent` % more on the win lines' returns when every tip wins (0 none).
+    struct LuckyBonus {
+        int singleOddsTimes = 1;
+        int allWonPercent = 0;
+        bool on() const { return singleOddsTimes > 1 || allWonPercent > 0; }
+    };
+    LuckyBonus luckyBonus;
+    // The settings key of the place terms the user gave last, offered the next time.
+    static constexpr const char* kPlaceTermsKey = "placeterms";
+    // The settings key of the Lucky bonuses: "" off, else "<single odds multiplier>:<all-won %>".
+    static constexpr const char* kLuckyBonusKey = "luckybonus";
     std::array<QString, 4> headerTexts;
     float workingProduct = 0.0f;  // odds product of the bet in hand
     // The offer lines as the last intake copied them, a table row's cells parted by tabs. The
@@ -177,7 +211,13 @@ public:
         kChooseHalfLost,
         kChooseDeadHeat,
         kChooseCancelled,
-        kChooseNoResult
+        kChooseNoResult,
+        kChoosePlaced,
+        kChooseNonRunner,
+        kChooseRule4,
+        kChooseEachWay,
+        kChooseEachWayAll,
+        kChooseLuckyBonus
     };
     void Grid1_MenuChosen(int entry);
     void Grid2_MenuChosen(int entry);

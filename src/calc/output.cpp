@@ -160,6 +160,7 @@ void Output::begin() {
     form_.List1.clear();
     form_.List1.setToolTip({});
     form_.List3.clear();
+    form_.returnParts.clear();
     total_ = 0.0f;
     bankers_ = bankerProduct(form_);
 }
@@ -224,7 +225,7 @@ void Output::close() {
     const int bets = form_.List1.count();
     if (bets > 0) summary.append(perBetLine(total_ / static_cast<float>(bets)));
     form_.List3.addItems(summary);
-    form_.Label1.setCaption(QString::number(bets));
+    form_.Label1.setCaption(form_.betCountText(bets));
 }
 
 }  // namespace kombinator::calc

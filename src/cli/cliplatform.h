@@ -2,6 +2,8 @@
 // standard error, and there are no windows to place.
 #pragma once
 
+#include <deque>
+
 #include "platform/basicplatform.h"
 
 namespace kombinator::cli {
@@ -17,11 +19,15 @@ public:
     std::optional<QString> clipboardHtml() override { return html_; }
     QString programFolder() override;
     QString programName() override { return QStringLiteral("kombinator-cli"); }
-    // The number the command line gave for the next number question (a dead heat's tied count).
+    // The numbers the command line gave for the next number questions, in order (a dead heat's
+    // tied count and place, a Rule 4's pence, place terms); the value shown when none is left.
     std::optional<int> askNumber(const NumberQuestion& question) override {
-        return numberAnswer.value_or(question.value);
+        if (numberAnswers.empty()) return question.value;
+        const int answer = numberAnswers.front();
+        numberAnswers.pop_front();
+        return answer;
     }
-    std::optional<int> numberAnswer;
+    std::deque<int> numberAnswers;
 
     // A refusal (a message with the stop icon) was shown since the last call.
     bool takeRefusal() {

@@ -123,7 +123,15 @@ int runCommandLine(const QCoreApplication& app) {
     const bool pricedByOdds = options.odds && !options.settles() && results::betListPriceable(form);
     if (options.oddsFormat) printTips(form, *options.oddsFormat);
     printLists(form, pricedByOdds);
-    if (options.table) {
+    if (form.eachWay()) writeOut(results::eachWayStakeText(form.List1.count()) + u'\n');
+    if (options.table && form.eachWay()) {
+        const std::optional<results::EachWayTable> table = results::eachWayTable(form, options.stake);
+        if (!table) {
+            cli::writeError(results::tooManyEachWayTipsText());
+            return 1;
+        }
+        writeOut(u'\n' + results::formatEachWayTable(*table).join(u'\n') + u'\n');
+    } else if (options.table) {
         const std::optional<results::ReturnTable> table = results::returnTable(form, options.stake);
         if (!table) {
             cli::writeError(results::tooManyTipsText());

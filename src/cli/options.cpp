@@ -47,6 +47,8 @@ constexpr SettleOption kSettleOptions[] = {
     {"--half-won", Form1::kChooseHalfWon, QT_TRANSLATE_NOOP("cli", "félig nyert")},
     {"--half-lost", Form1::kChooseHalfLost, QT_TRANSLATE_NOOP("cli", "félig vesztett")},
     {"--dead-heat", Form1::kChooseDeadHeat, QT_TRANSLATE_NOOP("cli", "holtversenyes")},
+    {"--placed", Form1::kChoosePlaced, QT_TRANSLATE_NOOP("cli", "helyezett")},
+    {"--rule4", Form1::kChooseRule4, QT_TRANSLATE_NOOP("cli", "Rule 4 levonásos")},
 };
 
 // The refusals that more than one option or command gives.
@@ -66,27 +68,86 @@ QString onlyWithMakeKey(const QString& option) {
     return QCoreApplication::translate("cli", "A %1 csak a --make-key mellett adható meg.").arg(option);
 }
 
+// A whole number from `min` to `max`, nullopt for any other text.
+std::optional<int> numberIn(const QString& text, int min, int max) {
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    if (!ok || n < min || n > max) return std::nullopt;
+    return n;
+}
+
 // A list of tip numbers, and banker numbers written with an F before them ("2,F1"); with
-// --dead-heat each with the number tied after a colon ("4:3,F1:2").
+// --dead-heat each with the number tied after a colon and the place after an at sign ("4:3,
+// 2:2@3,F1:2"); with --rule4 each with the pence after a colon ("3:25").
 bool markList(const QString& text, const SettleOption& setting, Options& options) {
     const bool deadHeat = setting.choice == Form1::kChooseDeadHeat;
+    const bool rule4 = setting.choice == Form1::kChooseRule4;
     for (const QString& raw : text.split(u',', Qt::SkipEmptyParts)) {
         QString part = raw.trimmed();
         ResultMark mark;
         mark.choice = setting.choice;
-        if (deadHeat) {
+        if (deadHeat || rule4) {
             const qsizetype colon = part.indexOf(u':');
             if (colon < 0) return false;
-            bool ok = false;
-            mark.tied = part.mid(colon + 1).trimmed().toInt(&ok);
-            if (!ok || mark.tied < Form1::kMinTied || mark.tied > Form1::kMaxTied) return false;
+            QString value = part.mid(colon + 1);
             part = part.left(colon).trimmed();
+            if (rule4) {
+                const std::optional<int> pence = numberIn(value, kMinRule4, kMaxRule4);
+                if (!pence) return false;
+                mark.pence = *pence;
+            } else {
+                if (const qsizetype at = value.indexOf(u'@'); at >= 0) {
+                    const std::optional<int> position = numberIn(value.mid(at + 1), 1, kMaxPlaces);
+                    if (!position) return false;
+                    mark.position = *position;
+                    value = value.left(at);
+                }
+                const std::optional<int> tied = numberIn(value, Form1::kMinTied, Form1::kMaxTied);
+                if (!tied) return false;
+                mark.tied = *tied;
+            }
         }
         mark.banker = part.startsWith(u'F', Qt::CaseInsensitive);
         const std::optional<int> n = positiveNumber(mark.banker ? part.mid(1) : part);
         if (!n) return false;
         mark.row = *n;
         options.marks.push_back(mark);
+    }
+    return true;
+}
+
+// Place terms as the command line writes them: the fraction of the odds and the places, "1/4:3".
+std::optional<PlaceTerms> placeTermsOption(const QString& text) {
+    const QStringList parts = text.split(u':');
+    if (parts.size() != 2) return std::nullopt;
+    const QStringList fraction = parts.at(0).trimmed().split(u'/');
+    if (fraction.size() != 2 || fraction.at(0).trimmed() != QLatin1String("1")) return std::nullopt;
+    const std::optional<int> denominator = numberIn(fraction.at(1), kMinPlaceFraction, kMaxPlaceFraction);
+    const std::optional<int> places = numberIn(parts.at(1), kMinPlaces, kMaxPlaces);
+    if (!denominator || !places) return std::nullopt;
+    return PlaceTerms{*denominator, *places};
+}
+
+// --each-way F:P for every tip and banker, or N=F:P,... for some ("2=1/4:3,F1=1/5:2").
+bool eachWayList(const QString& text, Options& options) {
+    if (!text.contains(u'=')) {
+        const std::optional<PlaceTerms> terms = placeTermsOption(text);
+        if (!terms) return false;
+        options.eachWay.push_back({true, 0, false, *terms});
+        return true;
+    }
+    for (const QString& raw : text.split(u',', Qt::SkipEmptyParts)) {
+        const qsizetype equals = raw.indexOf(u'=');
+        if (equals < 0) return false;
+        const QString tip = raw.left(equals).trimmed();
+        EachWayTerms each;
+        each.banker = tip.startsWith(u'F', Qt::CaseInsensitive);
+        const std::optional<int> row = positiveNumber(each.banker ? tip.mid(1) : tip);
+        const std::optional<PlaceTerms> terms = placeTermsOption(raw.mid(equals + 1));
+        if (!row || !terms) return false;
+        each.row = *row;
+        each.terms = *terms;
+        options.eachWay.push_back(each);
     }
     return true;
 }
@@ -107,12 +168,15 @@ QString doubleResult(const Options& options) {
             .arg(QString::number(mark.row), one, other);
     };
     for (auto mark = options.marks.begin(); mark != options.marks.end(); ++mark) {
-        if (!mark->banker &&
+        if (!mark->banker && mark->choice != Form1::kChooseRule4 &&
             std::find(options.won.begin(), options.won.end(), mark->row) != options.won.end())
             return refusal(*mark, QCoreApplication::translate("cli", "nyertes"), resultWord(*mark));
         for (auto other = options.marks.begin(); other != mark; ++other) {
+            // A Rule 4 goes with any result.
+            if (mark->choice == Form1::kChooseRule4 || other->choice == Form1::kChooseRule4) continue;
             if (other->row == mark->row && other->banker == mark->banker &&
-                (other->choice != mark->choice || other->tied != mark->tied))
+                (other->choice != mark->choice || other->tied != mark->tied ||
+                 other->position != mark->position))
                 return refusal(*mark, resultWord(*other), resultWord(*mark));
         }
     }
@@ -165,10 +229,26 @@ constexpr OptionHelp kOptionHelp[] = {
      QT_TRANSLATE_NOOP("cli",
                        "félig vesztett tippek (a tét fele visszajár, a fele elvész), pl. 3;\n"
                        "majd az eredmény kiértékelése")},
-    {"--dead-heat N:K,...",
+    {"--dead-heat N:K[@P],...",
      QT_TRANSLATE_NOOP("cli",
                        "holtverseny: az N. tipp K-ad magával végzett holtversenyben (K 2 és 20\n"
-                       "között; a tét K-ad része nyer az oddson), pl. 4:3,F1:2; majd kiértékelés")},
+                       "között; a tét K-ad része nyer az oddson) a P. helyért (alapértelmezés 1;\n"
+                       "each-way tippnél), pl. 4:3,F1:2,2:2@3; majd kiértékelés")},
+    {"--each-way F:P",
+     QT_TRANSLATE_NOOP("cli",
+                       "each-way fogadás: minden tipp győztesre és helyezésre is, a helyezés az odds\n"
+                       "F részét fizeti P helyig (pl. 1/4:3); tippenként N=F:P,... (pl.\n"
+                       "1=1/4:3,F1=1/5:2)")},
+    {QT_TRANSLATE_NOOP("cli", "--placed LISTA"),
+     QT_TRANSLATE_NOOP("cli", "helyezett (nem nyertes) tippek, pl. 2,F1; majd kiértékelés")},
+    {"--rule4 N:R,...",
+     QT_TRANSLATE_NOOP("cli",
+                       "Rule 4 levonás: az N. tipp nyereményéből fontonként R penny (5-90),\n"
+                       "pl. 3:25; majd kiértékelés")},
+    {"--lucky-bonus M:B",
+     QT_TRANSLATE_NOOP("cli",
+                       "Lucky 15/31/63 bónusz: egyetlen nyertes tipp szólója M-szeres nyereménnyel\n"
+                       "(1-3), minden tipp nyer: B % bónusz a győztes sorokra (pl. 2:10)")},
     {"--stake X",
      QT_TRANSLATE_NOOP("cli", "a nyereménytábla téte fogadásonként (pl. 100 vagy 2,50; alapértelmezés 1)")},
     {"--make-key KK_NN_MM",
@@ -220,8 +300,9 @@ QString usage() {
     QString text = QCoreApplication::translate(
         "cli",
         "Használat: kombinator-cli [--bank N]... [--system S | --key FÁJL] [--odds] [--won LISTA] [--table]\n"
-        "          [--void LISTA] [--half-won LISTA] [--half-lost LISTA] [--dead-heat N:K,...] [--stake X]\n"
-        "          [--odds-format F] [--lang NYELV] [--html] SZELVÉNY\n"
+        "          [--void LISTA] [--half-won LISTA] [--half-lost LISTA] [--dead-heat N:K[@P],...]\n"
+        "          [--each-way F:P | --each-way N=F:P,...] [--placed LISTA] [--rule4 N:R,...]\n"
+        "          [--lucky-bonus M:B] [--stake X] [--odds-format F] [--lang NYELV] [--html] SZELVÉNY\n"
         "          kombinator-cli --make-key KK_NN_MM [--seconds N] [--out FÁJL]\n"
         "          kombinator-cli --key-profile FÁJL\n");
     QStringList options;
@@ -317,12 +398,41 @@ ParseResult parseArguments(const QStringList& arguments) {
                    setting != std::end(kSettleOptions)) {
             if (!value(v)) return {std::nullopt, missingValue(arg)};
             if (!markList(v, *setting, options)) {
-                if (setting->choice != Form1::kChooseDeadHeat) return {std::nullopt, badTipList(v)};
                 static_assert(Form1::kMinTied == 2 && Form1::kMaxTied == 20, "the texts name the range");
-                return {std::nullopt, QCoreApplication::translate(
-                                          "cli", "Hibás holtverseny: %1 (N:K alakú, K 2 és 20 között)")
-                                          .arg(v)};
+                static_assert(kMinRule4 == 5 && kMaxRule4 == 90 && kMaxPlaces == 10,
+                              "the texts name the range");
+                if (setting->choice == Form1::kChooseDeadHeat)
+                    return {std::nullopt, QCoreApplication::translate(
+                                              "cli",
+                                              "Hibás holtverseny: %1 (N:K vagy N:K@P alakú, K 2 és 20, "
+                                              "P 1 és 10 között)")
+                                              .arg(v)};
+                if (setting->choice == Form1::kChooseRule4)
+                    return {std::nullopt, QCoreApplication::translate(
+                                              "cli", "Hibás Rule 4: %1 (N:R alakú, R 5 és 90 között)")
+                                              .arg(v)};
+                return {std::nullopt, badTipList(v)};
             }
+        } else if (arg == QLatin1String("--each-way")) {
+            if (!value(v)) return {std::nullopt, missingValue(arg)};
+            if (!eachWayList(v, options))
+                return {std::nullopt,
+                        QCoreApplication::translate("cli",
+                                                    "Hibás each-way feltétel: %1 (F:P vagy N=F:P,... alakú, "
+                                                    "pl. 1/4:3; F 1/1 és 1/10, P 1 és 10 között)")
+                            .arg(v)};
+        } else if (arg == QLatin1String("--lucky-bonus")) {
+            if (!value(v)) return {std::nullopt, missingValue(arg)};
+            const QStringList parts = v.split(u':');
+            const std::optional<int> times = parts.size() == 2 ? numberIn(parts.at(0), 1, 3) : std::nullopt;
+            const std::optional<int> percent =
+                parts.size() == 2 ? numberIn(parts.at(1), 0, 100) : std::nullopt;
+            if (!times || !percent)
+                return {std::nullopt,
+                        QCoreApplication::translate(
+                            "cli", "Hibás Lucky bónusz: %1 (M:B alakú, M 1 és 3, B 0 és 100 között)")
+                            .arg(v)};
+            options.luckyBonus = Form1::LuckyBonus{*times, *percent};
         } else if (arg == QLatin1String("--stake")) {
             if (!value(v)) return {std::nullopt, missingValue(arg)};
             const std::optional<qint64> stake = results::parseStake(v);
@@ -371,7 +481,8 @@ ParseResult parseArguments(const QStringList& arguments) {
     // A key made or profiled stands alone: no coupon, and none of the coupon's options.
     const bool couponOptions = !options.banks.empty() || !options.system.isEmpty() ||
                                !options.keyFile.isEmpty() || options.odds || options.settles() ||
-                               options.table || stakeGiven || options.oddsFormat || options.html;
+                               !options.eachWay.empty() || options.luckyBonus || options.table ||
+                               stakeGiven || options.oddsFormat || options.html;
     if (!options.makeKey.isEmpty() || !options.keyProfile.isEmpty()) {
         const QString name =
             options.makeKey.isEmpty() ? QStringLiteral("--key-profile") : QStringLiteral("--make-key");
@@ -488,6 +599,24 @@ int run(Form1& form, CliPlatform& platform, const Options& options) {
     }
     if (refused(platform)) return 1;
 
+    // Place terms through the odds cells' menu, as the user gives them; its questions are answered
+    // with the fraction and the places given.
+    form.luckyBonus = options.luckyBonus.value_or(Form1::LuckyBonus{});
+    for (const EachWayTerms& each : options.eachWay) {
+        const auto give = [&](Grid& grid, int row, int choice) {
+            platform.numberAnswers = {each.terms.fraction, each.terms.places};
+            grid.chooseMenuEntry(row, 3, choice);
+            platform.numberAnswers.clear();
+        };
+        if (each.all) {
+            if (form.module1.tipCount > 0) give(form.Grid1, 1, Form1::kChooseEachWayAll);
+            if (form.module1.bankerCount > 0) give(form.Grid2, 1, Form1::kChooseEachWayAll);
+            continue;
+        }
+        if (each.row > (each.banker ? form.module1.bankerCount : form.module1.tipCount))
+            return noSuchTip(each.row, each.banker);
+        give(each.banker ? form.Grid2 : form.Grid1, each.row, Form1::kChooseEachWay);
+    }
     if (options.odds) form.Command19.click();
     if (options.hasWon) {
         for (const int row : options.won) {
@@ -501,9 +630,30 @@ int run(Form1& form, CliPlatform& platform, const Options& options) {
     for (const ResultMark& mark : options.marks) {
         if (mark.row > (mark.banker ? form.module1.bankerCount : form.module1.tipCount))
             return noSuchTip(mark.row, mark.banker);
-        platform.numberAnswer = mark.tied;
-        (mark.banker ? form.Grid2 : form.Grid1).chooseMenuEntry(mark.row, 3, mark.choice);
-        platform.numberAnswer.reset();
+        Grid& grid = mark.banker ? form.Grid2 : form.Grid1;
+        // Only an each-way tip paying more than one place is asked for the place of its dead heat.
+        const int places = form.termsAt(grid, mark.row).place.places;
+        if (mark.choice == Form1::kChooseDeadHeat && mark.position > std::max(places, 1)) {
+            writeError(
+                (mark.banker
+                     ? QCoreApplication::translate(
+                           "cli", "Az F%1 fix tipp csak %2 helyig fizet: nincs holtverseny a %3. helyért.")
+                     : QCoreApplication::translate(
+                           "cli", "A %1. tipp csak %2 helyig fizet: nincs holtverseny a %3. helyért."))
+                    .arg(mark.row)
+                    .arg(std::max(places, 1))
+                    .arg(mark.position));
+            return 1;
+        }
+        if (mark.choice == Form1::kChooseRule4) {
+            platform.numberAnswers = {mark.pence};
+        } else if (places > 1) {
+            platform.numberAnswers = {mark.tied, mark.position};
+        } else {
+            platform.numberAnswers = {mark.tied};
+        }
+        grid.chooseMenuEntry(mark.row, 3, mark.choice);
+        platform.numberAnswers.clear();
     }
     if (options.settles()) form.Command21.click();
     return refused(platform);

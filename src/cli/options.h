@@ -8,11 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "app/form1.h"
 #include "calc/odds.h"
-
-namespace kombinator {
-class Form1;
-}
 
 namespace kombinator::cli {
 
@@ -25,6 +22,16 @@ struct ResultMark {
     bool banker = false;  // "F2": the second banker
     int choice = 0;       // a Form1::ResultChoice
     int tied = 0;
+    int position = 1;  // the place a dead heat was for
+    int pence = 0;     // a Rule 4 deduction
+};
+
+// Each-way terms given on the command line: for every tip and banker, or for one.
+struct EachWayTerms {
+    bool all = false;
+    int row = 0;
+    bool banker = false;
+    PlaceTerms terms;
 };
 
 struct Options {
@@ -34,7 +41,10 @@ struct Options {
     bool odds = false;
     std::vector<int> won;  // tip rows marked as won
     bool hasWon = false;
-    std::vector<ResultMark> marks;  // --void, --half-won, --half-lost and --dead-heat, in order
+    // --void, --half-won, --half-lost, --dead-heat, --placed and --rule4, in order
+    std::vector<ResultMark> marks;
+    std::vector<EachWayTerms> eachWay;            // --each-way
+    std::optional<Form1::LuckyBonus> luckyBonus;  // --lucky-bonus
     // Whether the bet list is settled against the results given.
     bool settles() const { return hasWon || !marks.empty(); }
     // --odds-format F: the tips are listed before the bets, their odds in that form.

@@ -244,6 +244,11 @@ public:
     using LineShower = std::function<QString(const QString& line)>;
     void setLineShower(LineShower shower) { lineShower_ = std::move(shower); }
     QString shownLine(int index) const { return lineShower_ ? lineShower_(line(index)) : line(index); }
+    // A line's own tooltip, where the owner has more to say of it than the line shows (the two
+    // parts of an each-way return); empty for none.
+    using LineTip = std::function<QString(int index)>;
+    void setLineTip(LineTip tip) { lineTip_ = std::move(tip); }
+    QString lineTip(int index) const { return lineTip_ ? lineTip_(index) : QString(); }
 
     int horizontalExtent() const { return horizontalExtent_; }  // pixels
     void setHorizontalExtent(int pixels);
@@ -269,6 +274,7 @@ private:
     int horizontalExtent_ = 0;
     bool lineToolTips_ = false;
     LineShower lineShower_;
+    LineTip lineTip_;
 };
 
 struct GridRange {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/form1.h"
+#include "calc/odds.h"
 
 namespace kombinator::results {
 
@@ -11,6 +12,10 @@ bool betListPriceable(const Form1& form) {
     if (form.List1.count() == 0) return false;
     const QString first = form.List1.line(0);
     return calc::readsAsNumber(calc::tipField(first, 1)) && calc::readsAsNumber(calc::tipField(first, 2));
+}
+
+bool betListSettleable(const Form1& form) {
+    return form.List1.count() > 0 && calc::readsAsNumber(calc::tipField(form.List1.line(0), 1));
 }
 
 void refreshTipOdds(Form1& form) {
@@ -39,18 +44,72 @@ float oddsProduct(const Form1& form, QStringView betLine) {
 }
 
 float settledFactor(qint16 result, float odds) {
-    if (result == Form1::kCancelled) return 1.0f;
+    if (result == Form1::kCancelled || result == Form1::kNonRunner) return 1.0f;
     if (result == Form1::kHalfLost) return 0.5f;
     if (odds == 0.0f) return 0.0f;
     if (result == Form1::kWon) return odds;
     if (result == Form1::kHalfWon) return (odds + 1.0f) / 2.0f;
-    if (const int tied = tiedOf(result)) return odds / static_cast<float>(tied);
+    if (const int tied = tiedOf(result))
+        return deadHeatPosition(result) == 1 ? odds / static_cast<float>(tied) : 0.0f;
     return 0.0f;
 }
 
 int tiedOf(qint16 result) {
-    const int tied = result - Form1::kDeadHeat;
-    return tied >= Form1::kMinTied && tied <= Form1::kMaxTied ? tied : 0;
+    if (result < Form1::kDeadHeat) return 0;
+    const int tied = result % Form1::kDeadHeat;
+    const int position = result / Form1::kDeadHeat;
+    return position <= kMaxPlaces && tied >= Form1::kMinTied && tied <= Form1::kMaxTied ? tied : 0;
+}
+
+int deadHeatPosition(qint16 result) {
+    return tiedOf(result) ? result / Form1::kDeadHeat : 0;
+}
+
+qint16 deadHeatResult(int tied, int position) {
+    return static_cast<qint16>(Form1::kDeadHeat * position + tied);
+}
+
+SettledFactors settledFactors(qint16 result, QStringView oddsText, const TipTerms& terms) {
+    if (result == Form1::kCancelled || result == Form1::kNonRunner) return {1.0f, 1.0f};
+    if (result == Form1::kHalfLost) return {0.5f, 0.5f};
+    const float odds = calc::parseOdds(oddsText).value_or(0.0f);
+    const std::optional<calc::OddsRatio> exact = calc::oddsRatio(oddsText);
+    if (odds == 0.0f || !exact || exact->den <= 0) return {};
+    const bool eachWay = terms.place.eachWay();
+    const int tied = tiedOf(result);
+    const int position = deadHeatPosition(result);
+
+    // The winnings' share that is paid, in hundredths of a pound: all of it less Rule 4's pence.
+    const int kept = 100 - std::clamp(terms.rule4, 0, kMaxRule4);
+    const auto oddsLessWinnings = [&](qint64 fraction) {
+        // 1 + (num - den) / den / fraction * kept / 100, from the exact fraction, rounded once.
+        return 1.0 + static_cast<double>(exact->num - exact->den) * kept /
+                         (static_cast<double>(exact->den) * static_cast<double>(fraction) * 100.0);
+    };
+    const double winOdds = oddsLessWinnings(1);
+    const double placeOdds = eachWay ? oddsLessWinnings(terms.place.fraction) : winOdds;
+
+    SettledFactors factors;
+    if (terms.rule4 == 0) {
+        factors.win = settledFactor(result, odds);
+    } else if (result == Form1::kWon) {
+        factors.win = static_cast<float>(winOdds);
+    } else if (result == Form1::kHalfWon) {
+        factors.win = static_cast<float>((winOdds + 1.0) / 2.0);
+    } else if (tied && position == 1) {
+        factors.win = static_cast<float>(winOdds / tied);
+    }
+    if (!eachWay) {
+        factors.place = factors.win;
+    } else if (result == Form1::kWon || result == Form1::kPlaced) {
+        factors.place = static_cast<float>(placeOdds);
+    } else if (result == Form1::kHalfWon) {
+        factors.place = static_cast<float>((placeOdds + 1.0) / 2.0);
+    } else if (tied && position <= terms.place.places) {
+        const int paid = std::min(tied, terms.place.places - position + 1);
+        factors.place = static_cast<float>(placeOdds * paid / tied);
+    }
+    return factors;
 }
 
 namespace {
@@ -68,17 +127,45 @@ bool isSettled(const Form1& form, int tip) {
 }
 
 float settledOddsOf(const Form1& form, int tip) {
-    return settledFactor(resultOf(form, tip), tipOddsOf(form, tip));
+    return settledFactorsOf(form, tip).win;
+}
+
+SettledFactors settledFactorsOf(const Form1& form, int tip) {
+    if (tip < 1 || tip > form.module1.tipCount || tip > Form1::kMaxTips) return {};
+    return settledFactors(resultOf(form, tip), form.Grid1.textAt(tip, 3), form.termsAt(form.Grid1, tip));
+}
+
+std::vector<SettledFactors> settledFactorsTable(const Form1& form) {
+    const int tips = std::clamp<int>(form.module1.tipCount, 0, Form1::kMaxTips);
+    std::vector<SettledFactors> table(static_cast<std::size_t>(tips) + 1);
+    for (int tip = 1; tip <= tips; ++tip)
+        table[static_cast<std::size_t>(tip)] = settledFactorsOf(form, tip);
+    return table;
+}
+
+float wonOddsOf(const Form1& form, int tip) {
+    if (tip < 1 || tip > form.module1.tipCount || tip > Form1::kMaxTips) return 0.0f;
+    // No Rule 4: the odds as the odds command reads them.
+    if (form.termsAt(form.Grid1, tip).rule4 == 0) return tipOddsOf(form, tip);
+    return settledFactors(Form1::kWon, form.Grid1.textAt(tip, 3), form.termsAt(form.Grid1, tip)).win;
 }
 
 float settledBankerOdds(const Form1& form) {
-    float product = 1.0f;
+    return settledBankerFactors(form).win;
+}
+
+SettledFactors settledBankerFactors(const Form1& form) {
+    SettledFactors product{1.0f, 1.0f};
     const int bankers = std::min<int>(form.module1.bankerCount, Form1::kMaxTips);
     for (int m = 1; m <= bankers; ++m) {
-        const qint16 result = form.bankerFlags[static_cast<size_t>(m)];
+        const qint16 flag = form.bankerFlags[static_cast<size_t>(m)];
+        const qint16 result = flag == 0 ? Form1::kWon : flag;
         // A banker whose odds do not convert counts as 1, as in every banker product.
-        const float odds = calc::parseOdds(form.Grid2.textAt(m, 3)).value_or(1.0f);
-        calc::multiplyInto(product, settledFactor(result == 0 ? Form1::kWon : result, odds));
+        const QString odds = form.Grid2.textAt(m, 3);
+        SettledFactors factors{1.0f, 1.0f};
+        if (calc::parseOdds(odds)) factors = settledFactors(result, odds, form.termsAt(form.Grid2, m));
+        calc::multiplyInto(product.win, factors.win);
+        calc::multiplyInto(product.place, factors.place);
     }
     return product;
 }
@@ -93,35 +180,27 @@ void showAmounts(Form1& form, QStringList amounts, float total) {
 }
 
 void priceBetList(Form1& form, Pricing pricing) {
+    if (pricing == Pricing::Settlement) return settleBetList(form);
     const std::optional<float> startBankers = startPricing(form);
     if (!startBankers) return;
-    const bool settling = pricing == Pricing::Settlement;
     const bool withBankers = form.module1.bankerCount > 0;
-    const float bankers = settling ? settledBankerOdds(form) : *startBankers;
-    float (*const oddsOf)(const Form1&, int) = settling ? settledOddsOf : tipOddsOf;
+    const float bankers = *startBankers;
 
     QStringList amounts;
     amounts.reserve(form.List1.count());
     float total = 0.0f;
     for (const QString& line : form.List1.lines()) {
         // A line that names no tip is no bet: it is neither priced as odds 1 nor paid.
-        const float product = lineProduct(line, [&](int tip) { return oddsOf(form, tip); }).value_or(0.0f);
+        const float product = lineProduct(line, [&](int tip) { return tipOddsOf(form, tip); }).value_or(0.0f);
+        // A bet with a tip without odds gets no amount line; the bankers scale the total once.
+        form.workingProduct = product;
+        if (product == 0.0f) continue;
         float amount = product;
-        if (amount != 0.0f && withBankers) calc::multiplyInto(amount, bankers);
-        if (settling) {
-            // Every bet gets its return, 0.00 for a lost one; bankers count as won in each.
-            form.workingProduct = amount;
-            amounts.append(calc::formatAmount(amount));
-            calc::addInto(total, amount);
-        } else {
-            // A bet with a tip without odds gets no amount line; the bankers scale the total once.
-            form.workingProduct = product;
-            if (product == 0.0f) continue;
-            amounts.append(calc::formatAmount(amount));
-            calc::addInto(total, product);
-        }
+        if (withBankers) calc::multiplyInto(amount, bankers);
+        amounts.append(calc::formatAmount(amount));
+        calc::addInto(total, product);
     }
-    if (!settling && withBankers) {
+    if (withBankers) {
         form.workingProduct = bankers;
         calc::multiplyInto(total, bankers);
     }

@@ -146,6 +146,10 @@ std::optional<ReturnBets> returnBets(Form1& form) {
     // bet that can pay. The banker grid's current cell is left where the user put it.
     refreshTipOdds(form);
     const float bankers = form.module1.bankerCount > 0 ? settledBankerOdds(form) : 1.0f;
+    const std::vector<SettledFactors> settled = settledFactorsTable(form);
+    std::vector<float> wonOdds(settled.size(), 0.0f);
+    for (int tip = 1; tip < static_cast<int>(wonOdds.size()); ++tip)
+        wonOdds[static_cast<std::size_t>(tip)] = wonOddsOf(form, tip);
 
     ReturnBets result;
     result.tips = open;
@@ -153,10 +157,10 @@ std::optional<ReturnBets> returnBets(Form1& form) {
     for (const QString& line : form.List1.lines()) {
         MaskedBet bet;
         std::optional<float> product = lineProduct(line, [&](int tip) {
-            if (isSettled(form, tip)) return settledOddsOf(form, tip);
-            if (tip >= 1 && tip <= tipCount)
-                bet.mask |= std::uint32_t{1} << bitOf[static_cast<std::size_t>(tip)];
-            return tipOddsOf(form, tip);
+            if (isSettled(form, tip)) return factorsAt(settled, tip).win;
+            if (tip < 1 || tip > tipCount) return tipOddsOf(form, tip);
+            bet.mask |= std::uint32_t{1} << bitOf[static_cast<std::size_t>(tip)];
+            return wonOdds[static_cast<std::size_t>(tip)];
         });
         if (!product) continue;  // a line that names no tip is no bet
         if (*product != 0.0f && form.module1.bankerCount > 0) calc::multiplyInto(*product, bankers);
@@ -228,6 +232,144 @@ QStringList formatReturnTable(const ReturnTable& table) {
         lines.append(
             labelled(QT_TRANSLATE_NOOP("results", "Össztét:"), formatStake(table.stake * table.stakePerBet)));
     }
+    return lines;
+}
+
+EachWayTable computeEachWayTable(int tips, const std::vector<EachWayBet>& bets, qint64 stakePerBet) {
+    EachWayTable table;
+    table.tips = tips;
+    table.bets = static_cast<int>(bets.size());
+    table.stakePerBet = stakePerBet;
+    if (tips < 0 || tips > kMaxEachWayTableTips) return table;
+    // What the win lines pay when the tips W win, and the place lines when the tips U are placed
+    // (won or placed), each over every set by the subset-sum transform of the table of win bets.
+    const std::size_t size = std::size_t{1} << tips;
+    std::vector<double> winPay(size, 0.0);
+    std::vector<double> placePay(size, 0.0);
+    for (const EachWayBet& bet : bets) {
+        if (bet.mask >= size) continue;
+        winPay[bet.mask] += paidHundredths(bet.win, stakePerBet);
+        placePay[bet.mask] += paidHundredths(bet.place, stakePerBet);
+    }
+    for (int bit = 0; bit < tips; ++bit) {
+        const std::size_t b = std::size_t{1} << bit;
+        for (std::size_t set = 0; set < size; ++set) {
+            if (set & b) {
+                winPay[set] += winPay[set ^ b];
+                placePay[set] += placePay[set ^ b];
+            }
+        }
+    }
+    // Rows by (won, placed): every won set W inside every placed set U.
+    const auto index = [tips](int won, int placed) {
+        return static_cast<std::size_t>(won * (tips + 1) + placed);
+    };
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    const std::size_t cells = static_cast<std::size_t>((tips + 1) * (tips + 1));
+    std::vector<double> low(cells, inf);
+    std::vector<double> high(cells, -inf);
+    for (std::size_t placedSet = 0; placedSet < size; ++placedSet) {
+        const int inPlaces = std::popcount(placedSet);
+        for (std::size_t wonSet = placedSet;; wonSet = (wonSet - 1) & placedSet) {
+            const int won = std::popcount(wonSet);
+            const double paid = winPay[wonSet] + placePay[placedSet];
+            const std::size_t i = index(won, inPlaces - won);
+            low[i] = std::min(low[i], paid);
+            high[i] = std::max(high[i], paid);
+            if (wonSet == 0) break;
+        }
+    }
+    for (int won = 0; won <= tips; ++won) {
+        for (int placed = 0; won + placed <= tips; ++placed) {
+            const std::size_t i = index(won, placed);
+            table.rows.push_back({won, placed, low[i] / 100.0, high[i] / 100.0});
+        }
+    }
+    return table;
+}
+
+std::optional<EachWayTable> eachWayTable(Form1& form, qint64 stakePerBet) {
+    const std::optional<EachWayBets> bets = eachWayBets(form);
+    if (!bets) return std::nullopt;
+    return computeEachWayTable(bets->tips, bets->bets, stakePerBet);
+}
+
+std::optional<EachWayBets> eachWayBets(Form1& form) {
+    if (!form.eachWay()) return std::nullopt;
+    const int tipCount = form.module1.tipCount;
+    std::vector<int> bitOf(static_cast<std::size_t>(std::max(tipCount, 0)) + 1, -1);
+    int open = 0;
+    for (int tip = 1; tip <= tipCount; ++tip) {
+        if (!isSettled(form, tip)) bitOf[static_cast<std::size_t>(tip)] = open++;
+    }
+    if (open > kMaxEachWayTableTips) return std::nullopt;
+    refreshTipOdds(form);
+    const SettledFactors bankers =
+        form.module1.bankerCount > 0 ? settledBankerFactors(form) : SettledFactors{1.0f, 1.0f};
+    EachWayBets result;
+    result.tips = open;
+    std::vector<EachWayBet>& bets = result.bets;
+    const std::vector<SettledFactors> settled = settledFactorsTable(form);
+    std::vector<SettledFactors> won(settled.size());
+    for (int tip = 1; tip < static_cast<int>(won.size()); ++tip)
+        won[static_cast<std::size_t>(tip)] =
+            settledFactors(Form1::kWon, form.Grid1.textAt(tip, 3), form.termsAt(form.Grid1, tip));
+    bets.reserve(static_cast<std::size_t>(form.List1.count()));
+    for (const QString& line : form.List1.lines()) {
+        EachWayBet bet;
+        SettledFactors product{1.0f, 1.0f};
+        // A settled tip at its factors; an open one as it pays when it wins, placed in the place line.
+        const int fields = forEachTipNumber(line, [&](int tip) {
+            SettledFactors factors;
+            if (isSettled(form, tip) || tip < 1 || tip > tipCount) {
+                factors = settledFactorsOf(form, tip);
+            } else {
+                bet.mask |= std::uint32_t{1} << bitOf[static_cast<std::size_t>(tip)];
+                factors =
+                    settledFactors(Form1::kWon, form.Grid1.textAt(tip, 3), form.termsAt(form.Grid1, tip));
+            }
+            calc::multiplyInto(product.win, factors.win);
+            calc::multiplyInto(product.place, factors.place);
+        });
+        if (fields == 0) continue;  // a line that names no tip is no bet
+        if (product.win != 0.0f) calc::multiplyInto(product.win, bankers.win);
+        if (product.place != 0.0f) calc::multiplyInto(product.place, bankers.place);
+        bet.win = static_cast<double>(product.win);
+        bet.place = static_cast<double>(product.place);
+        bets.push_back(bet);
+    }
+    return result;
+}
+
+QString eachWayStakeText(int bets) {
+    //: The stake of an each-way bet list: every bet a win line and a place line of one unit.
+    return QCoreApplication::translate("results", "Tét: %1 fogadás × 2 sor = %2 egység")
+        .arg(bets)
+        .arg(2 * bets);
+}
+
+QString tooManyEachWayTipsText() {
+    static_assert(kMaxEachWayTableTips == 12, "the message names the limit");
+    return QCoreApplication::translate("results",
+                                       "A helyezéses nyereménytábla legfeljebb 12 tippre számítható.");
+}
+
+QStringList formatEachWayTable(const EachWayTable& table) {
+    QStringList lines{QStringList{QCoreApplication::translate("results", "Nyertes tippek"),
+                                  QCoreApplication::translate("results", "Helyezett tippek"),
+                                  QCoreApplication::translate("results", "Min. visszatérés"),
+                                  QCoreApplication::translate("results", "Max. visszatérés")}
+                          .join(u'\t')};
+    for (const EachWayRow& row : table.rows) {
+        lines.append(QStringList{QString::number(row.won), QString::number(row.placed),
+                                 formatHundredths(toHundredths(row.minReturn)),
+                                 formatHundredths(toHundredths(row.maxReturn))}
+                         .join(u'\t'));
+    }
+    lines.append(labelled(QT_TRANSLATE_NOOP("results", "Tét / kötés:"),
+                          formatStake(table.stakePerBet) + QStringLiteral(" × 2")));
+    lines.append(
+        labelled(QT_TRANSLATE_NOOP("results", "Össztét:"), formatStake(2 * table.bets * table.stakePerBet)));
     return lines;
 }
 

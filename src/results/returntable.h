@@ -91,6 +91,53 @@ QStringList paysBackLines(const ReturnTable& table);
 // The total stake in words beside the stake field: "Össztét: 500.00 (5 fogadás × 100.00)".
 QString totalStakeText(const ReturnTable& table);
 
+// The return table of an each-way list: for each number of won tips and number of other tips
+// placed, the smallest and largest return over all outcomes with exactly those numbers. Every bet
+// is a win line and a place line of the stake per bet, each paid to the hundredth; a won tip is
+// placed too in the place lines. Every outcome of three per tip is looked at, so it takes fewer
+// tips than the table of win bets.
+constexpr int kMaxEachWayTableTips = 12;
+
+struct EachWayBet {
+    std::uint32_t mask = 0;  // the open tips the bet needs
+    double win = 0;          // its win line's pay for one unit when they all win
+    double place = 0;        // its place line's pay for one unit when they are all placed
+};
+
+struct EachWayRow {
+    int won = 0;
+    int placed = 0;  // placed and not won
+    double minReturn = 0;
+    double maxReturn = 0;
+};
+
+struct EachWayTable {
+    int tips = 0;
+    int bets = 0;                     // each a win line and a place line
+    qint64 stakePerBet = kUnitStake;  // in hundredths, on each line
+    std::vector<EachWayRow> rows;     // by won tips, then by placed tips
+};
+
+EachWayTable computeEachWayTable(int tips, const std::vector<EachWayBet>& bets,
+                                 qint64 stakePerBet = kUnitStake);
+// The bets of an each-way list as its table takes them: `tips` open tips, each bet's mask over them.
+struct EachWayBets {
+    int tips = 0;
+    std::vector<EachWayBet> bets;
+};
+// nullopt when more tips are open than the table can take or the list is not each-way.
+std::optional<EachWayBets> eachWayBets(Form1& form);
+// The each-way table of the bet list on the window; nullopt when more tips are open than it can
+// take or the list is not each-way.
+std::optional<EachWayTable> eachWayTable(Form1& form, qint64 stakePerBet = kUnitStake);
+// "A helyezéses nyereménytábla legfeljebb 12 tippre számítható."
+QString tooManyEachWayTipsText();
+// The table as tab-separated lines: a header line, one line per row, then the stake lines.
+QStringList formatEachWayTable(const EachWayTable& table);
+
+// The stake of an each-way list of `bets` bets in units: "Tét: 15 fogadás × 2 sor = 30 egység".
+QString eachWayStakeText(int bets);
+
 // A stake per bet as the bettor writes it ("100", "2.50", "2,5"): a positive number with at most
 // two decimals after a point or a comma, at most 99 999 999.99; in hundredths, nullopt otherwise.
 std::optional<qint64> parseStake(QStringView text);

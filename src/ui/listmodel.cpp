@@ -17,7 +17,10 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
     if (!list_ || !index.isValid() || index.parent().isValid() || index.column() != 0) return {};
     if (index.row() < 0 || index.row() >= count_) return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return list_->shownLine(index.row());
-    if (role == Qt::ToolTipRole && list_->hasLineToolTips()) return list_->shownLine(index.row());
+    if (role == Qt::ToolTipRole) {
+        if (const QString tip = list_->lineTip(index.row()); !tip.isEmpty()) return tip;
+        if (list_->hasLineToolTips()) return list_->shownLine(index.row());
+    }
     return {};
 }
 

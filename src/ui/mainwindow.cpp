@@ -237,6 +237,21 @@ ReturnTableDialog* MainWindow::returnTableDialog() const {
 }
 
 void MainWindow::showReturnTable() {
+    if (form_.eachWay()) {
+        const std::optional<results::EachWayBets> bets = results::eachWayBets(form_);
+        if (!bets) {
+            form_.platform().messageBox(results::tooManyEachWayTipsText(), QString::fromUtf8(kProgramTitle),
+                                        MsgIcon::Stop, MsgButtons::Ok);
+            if (returnTable_) returnTable_->hide();
+            return;
+        }
+        if (!returnTable_) returnTable_ = new ReturnTableDialog(this);
+        returnTable_->showEachWayBets(*bets);
+        returnTable_->show();
+        returnTable_->raise();
+        returnTable_->activateWindow();
+        return;
+    }
     const std::optional<results::ReturnBets> bets = results::requestReturnBets(form_);
     if (!bets) {
         // A table of an earlier, smaller list would pass for this one's.

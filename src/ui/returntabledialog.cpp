@@ -132,14 +132,46 @@ ReturnTableDialog::ReturnTableDialog(QWidget* parent)
 
 void ReturnTableDialog::showBets(const results::ReturnBets& bets) {
     bets_ = bets;
+    eachWay_.reset();
     showTable(results::computeReturnTable(bets_.tips, bets_.bets, stakePerBet_));
+}
+
+void ReturnTableDialog::showEachWayBets(const results::EachWayBets& bets) {
+    eachWay_ = bets;
+    showEachWayTable(results::computeEachWayTable(bets.tips, bets.bets, stakePerBet_));
 }
 
 void ReturnTableDialog::stakeEdited(const QString& text) {
     const std::optional<qint64> stake = results::parseStake(text);
     if (!stake || *stake == stakePerBet_) return;
     stakePerBet_ = *stake;
+    if (eachWay_)
+        return showEachWayTable(results::computeEachWayTable(eachWay_->tips, eachWay_->bets, stakePerBet_));
     showTable(results::computeReturnTable(bets_.tips, bets_.bets, stakePerBet_));
+}
+
+void ReturnTableDialog::showEachWayTable(const results::EachWayTable& table) {
+    // The formatted table's own texts: its header, a line per row, then the two stake lines.
+    lines_ = results::formatEachWayTable(table);
+    const QStringList header = lines_.value(0).split(u'\t');
+    const int rows = static_cast<int>(table.rows.size());
+    table_->clear();
+    table_->setColumnCount(static_cast<int>(header.size()));
+    table_->setHorizontalHeaderLabels(header);
+    table_->setRowCount(rows);
+    for (int r = 0; r < rows; ++r) {
+        const QStringList cells = lines_.value(r + 1).split(u'\t');
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells.at(c));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(r, c, item);  // owned by the table
+        }
+    }
+    table_->setCurrentCell(-1, -1);
+    somePaysBack_->setText(shownLine(lines_.value(rows + 1)));
+    everyPaysBack_->setText(shownLine(lines_.value(rows + 2)));
+    totalStake_->setText(results::eachWayStakeText(table.bets));
+    chart_->setVisible(false);
 }
 
 void ReturnTableDialog::showTable(const results::ReturnTable& table) {
@@ -167,6 +199,7 @@ void ReturnTableDialog::showTable(const results::ReturnTable& table) {
     somePaysBack_->setText(shownLine(paysBack.value(0)));
     everyPaysBack_->setText(shownLine(paysBack.value(1)));
     totalStake_->setText(results::totalStakeText(table));
+    chart_->setVisible(true);
     showChart(table);
 }
 

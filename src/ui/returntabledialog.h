@@ -29,6 +29,8 @@ public:
     void showBets(const results::ReturnBets& bets);
     // Shows `table` in place of whatever was shown.
     void showTable(const results::ReturnTable& table);
+    // Shows the each-way table of `bets`: a row for every number of won and of other placed tips.
+    void showEachWayBets(const results::EachWayBets& bets);
 
     // The table as "Másolás" copies it: tab-separated lines, each ended by a line feed.
     QString tableText() const;
@@ -39,6 +41,7 @@ public:
 
 private:
     void showChart(const results::ReturnTable& table);
+    void showEachWayTable(const results::EachWayTable& table);
     void copyTable();
     void stakeEdited(const QString& text);
 
@@ -48,7 +51,8 @@ private:
     QLabel* everyPaysBack_;
     ReturnChart* chart_ = nullptr;
     results::ReturnBets bets_;
-    qint64 stakePerBet_ = results::kUnitStake;  // in hundredths
+    std::optional<results::EachWayBets> eachWay_;  // the bets shown when the list is each-way
+    qint64 stakePerBet_ = results::kUnitStake;     // in hundredths
     QLineEdit* stake_;
     QLabel* totalStake_;
 };

@@ -65,6 +65,7 @@ private slots:
     void keyFileMustFitTheTips();
     void printsReturnTable();
     void cancelledTips_data();
+    void eachWayReturnTable();
     void cancelledTips();
     void returnTableWithCancelledTipAndStake();
 
@@ -111,6 +112,16 @@ void TestCli::luckyFifteenWithResultsPrintsReturns() {
     // Won 1, 2, 4: singles 6.00, doubles 3.00 + 3.75 + 5.00, treble 7.50 = 25.25; / 15 = 1.68.
     QCOMPARE(lines[16], QStringLiteral("\tÖssz.: 25.25"));
     QCOMPARE(lines[17], QStringLiteral("\tNy/s.: 1.68"));
+
+    // The Lucky bonuses: tip 3 (1.80) the sole winner at double odds, 1 + 0.80 x 2; every tip won
+    // with 10 %: the fourfold 13.50 and the single 1.50 paid 1.10 times.
+    const QStringList sole = runCli({"--system", "lucky15", "--won", "3", "--lucky-bonus", "2:0", coupon_})
+                                 .out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(sole.mid(13), (QStringList{"03\t2.60", "04\t0.00", "\t", "\tÖssz.: 2.60", "\tNy/s.: 0.17"}));
+    const QStringList all =
+        runCli({"--system", "lucky15", "--won", "1,2,3,4", "--lucky-bonus", "1:10", coupon_}).out.split('\n');
+    QCOMPARE(all.value(10), QStringLiteral("01 02 03 04\t14.85"));
+    QCOMPARE(all.value(11), QStringLiteral("01\t1.65"));
 }
 
 void TestCli::systemNames_data() {
@@ -304,6 +315,14 @@ void TestCli::usageErrors_data() {
     QTest::newRow("seconds zero") << QStringList{"--make-key", "04_16_08", "--seconds", "0"};
     QTest::newRow("seconds past a day") << QStringList{"--make-key", "04_16_08", "--seconds", "86401"};
     QTest::newRow("seconds not whole") << QStringList{"--make-key", "04_16_08", "--seconds", "1.5"};
+    QTest::newRow("each-way without places") << QStringList{"--each-way", "1/4", "x.txt"};
+    QTest::newRow("each-way at 2/5") << QStringList{"--each-way", "2/5:3", "x.txt"};
+    QTest::newRow("each-way for eleven places") << QStringList{"--each-way", "1=1/4:11", "x.txt"};
+    QTest::newRow("rule 4 of 95p") << QStringList{"--rule4", "2:95", "x.txt"};
+    QTest::newRow("rule 4 without pence") << QStringList{"--rule4", "2", "x.txt"};
+    QTest::newRow("dead heat for place 11") << QStringList{"--dead-heat", "2:2@11", "x.txt"};
+    QTest::newRow("tip placed and won") << QStringList{"--won", "2", "--placed", "2", "x.txt"};
+    QTest::newRow("lucky bonus four times") << QStringList{"--lucky-bonus", "4:10", "x.txt"};
     QTest::newRow("key profile and make-key")
         << QStringList{"--key-profile", "k.txt", "--make-key", "03_09_07"};
 }
@@ -389,6 +408,32 @@ void TestCli::cancelledTips_data() {
                        "\tNy/s.: 7.50"};
     QTest::newRow("banker standing") << QStringList{"--bank", "3", "--system", "2", "--won", "1,2"}
                                      << QStringList{"01 02\t7.50", "\t", "\tÖssz.: 7.50", "\tNy/s.: 7.50"};
+    // A list of singles is settled, not left at its odds.
+    QTest::newRow("singles settled") << QStringList{"--system", "1", "--won", "1"}
+                                     << QStringList{"01\t1.50", "02\t0.00",      "03\t0.00",
+                                                    "\t",       "\tÖssz.: 1.50", "\tNy/s.: 0.50"};
+    // At 1/4: tip 1 1.50 + 1.125, tip 2 placed 1.25, tip 3 nothing.
+    QTest::newRow("each-way singles")
+        << QStringList{"--system", "1", "--each-way", "1/4:3", "--won", "1", "--placed", "2"}
+        << QStringList{"01\t2.63",
+                       "02\t1.25",
+                       "03\t0.00",
+                       "\t",
+                       "\tÖssz.: 3.88",
+                       "\tNy/s.: 1.29",
+                       "Tét: 3 fogadás × 2 sor = 6 egység"};
+    // Tip 1 won less 50p: win 1.25, place 1.0625; tip 2 in a dead heat of two for second: place
+    // 1.25 x 2 / 2; tip 3 to win only, lost. 1.0625 x 1.25 = 1.328125.
+    QTest::newRow("each-way doubles, Rule 4, dead heat for a place")
+        << QStringList{"--system", "2",           "--each-way", "1=1/4:3,2=1/4:3", "--won",
+                       "1",        "--dead-heat", "2:2@2",      "--rule4",         "1:50"}
+        << QStringList{"01 02\t1.33",
+                       "01 03\t0.00",
+                       "02 03\t0.00",
+                       "\t",
+                       "\tÖssz.: 1.33",
+                       "\tNy/s.: 0.44",
+                       "Tét: 3 fogadás × 2 sor = 6 egység"};
 }
 
 void TestCli::cancelledTips() {
@@ -398,6 +443,18 @@ void TestCli::cancelledTips() {
     QCOMPARE(run.err, QString());
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts), lines);
+}
+
+// 9/2 each-way at 1/5 for 15 a line: placed 15 x 1.90, won 15 x (5.50 + 1.90).
+void TestCli::eachWayReturnTable() {
+    const Run run = runCli({"--system", "1", "--each-way", "1/5:4", "--table", "--stake", "15",
+                            write("horse.txt", "A v B\nA\n9/2\n")});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.endsWith(
+        QStringLiteral("Nyertes tippek\tHelyezett tippek\tMin. visszatérés\tMax. visszatérés\n"
+                       "0\t0\t0.00\t0.00\n0\t1\t28.50\t28.50\n1\t0\t111.00\t111.00\n"
+                       "Tét / kötés:\t15.00 × 2\nÖssztét:\t30.00\n")));
 }
 
 void TestCli::returnTableWithCancelledTipAndStake() {

@@ -27,7 +27,8 @@ struct Fixture {
     FakePlatform platform;
     Form1 form{platform};
     explicit Fixture(const QStringList& odds) {
-        platform.installResources(kMarkerFiles + QStringList{"xxt.bmp", "xxf.bmp", "xxv.bmp", "xxh.bmp"});
+        platform.installResources(kMarkerFiles +
+                                  QStringList{"xxt.bmp", "xxf.bmp", "xxv.bmp", "xxh.bmp", "xxp.bmp"});
         convertTips(form, odds);
     }
     QString marker(const char* name) { return form.loadPicture(QString::fromLatin1(name)); }
@@ -109,7 +110,10 @@ private slots:
     }
 
     // Results, one word per tip or banker: "-" none (a tip lost, a banker standing), W won,
-    // V cancelled, H half won, L half lost, a number K a dead heat among K.
+    // V cancelled, H half won, L half lost, a number K a dead heat among K, K@p for place p;
+    // P placed, NR a non-runner. "4.3:" before it stakes the tip each-way at 1/4 odds for 3
+    // places, "/25" after it deducts a Rule 4 of 25p. The each-way rows were worked by hand, per
+    // unit on each line: a return is its win line plus its place line.
     void settlement_data() {
         QTest::addColumn<QStringList>("odds");
         QTest::addColumn<QStringList>("bankers");  // odds of the bankers, fixed after the tips
@@ -205,6 +209,75 @@ private slots:
         QTest::newRow("dead heat of twenty")
             << QStringList{"20.00", "1.50"} << QStringList() << "20 W"
             << "" << QStringList{"01 02"} << withSummary({"1.50"}, "1.50", "1.50");
+
+        const QStringList one{"01"};
+        const auto ew = [&](const char* name, const QStringList& odds, const char* results,
+                            const QStringList& bets, const QStringList& returns, const char* total,
+                            const char* mean) {
+            QTest::newRow(name) << odds << QStringList() << results << "" << bets
+                                << withSummary(returns, total, mean);
+        };
+        // 10/1 at 1/4 for 3 places: win 11.00, place 1 + 10/4 = 3.50.
+        ew("e/w single 10/1 won", {"10/1"}, "4.3:W", one, {"14.50"}, "14.50", "14.50");
+        ew("e/w single 10/1 placed", {"10/1"}, "4.3:P", one, {"3.50"}, "3.50", "3.50");
+        ew("e/w single 10/1 unplaced", {"10/1"}, "4.3:-", one, {"0.00"}, "0.00", "0.00");
+        // 1 + 4.5/5 = 1.90 a unit; 28.50 for 15 a line.
+        ew("e/w single 9/2 at 1/5 placed", {"9/2"}, "5.4:P", one, {"1.90"}, "1.90", "1.90");
+        // 11 / 2; and 1 + 8 x 0.75 = 7.00.
+        ew("win single 10/1, dead heat of two", {"10/1"}, "2", one, {"5.50"}, "5.50", "5.50");
+        ew("win single 8/1, Rule 4 25p", {"8/1"}, "W/25", one, {"7.00"}, "7.00", "7.00");
+        ew("win single 8/1, Rule 4 90p", {"8/1"}, "W/90", one, {"1.80"}, "1.80", "1.80");
+        // The place line: 3.50 x min(K, 3 - p + 1) / K.
+        ew("e/w dead heat of two for third", {"10/1"}, "4.3:2@3", one, {"1.75"}, "1.75", "1.75");
+        ew("e/w dead heat of two for second", {"10/1"}, "4.3:2@2", one, {"3.50"}, "3.50", "3.50");
+        ew("e/w dead heat of three for second", {"10/1"}, "4.3:3@2", one, {"2.33"}, "2.33", "2.33");
+        ew("e/w dead heat of four for second", {"10/1"}, "4.3:4@2", one, {"1.75"}, "1.75", "1.75");
+        ew("e/w dead heat of two for first", {"10/1"}, "4.3:2", one, {"9.00"}, "9.00", "9.00");
+        ew("e/w non-runner", {"10/1"}, "4.3:NR", one, {"2.00"}, "2.00", "2.00");
+        // 1 + 10 x 0.80 and 1 + 2.50 x 0.80.
+        ew("e/w won, Rule 4 20p", {"10/1"}, "4.3:W/20", one, {"12.00"}, "12.00", "12.00");
+        ew("e/w placed at 1/5, Rule 4 10p", {"5/1"}, "5.2:P/10", one, {"1.90"}, "1.90", "1.90");
+        ew("e/w 1/1 one place", {"2/1"}, "1.1:W", one, {"6.00"}, "6.00", "6.00");
+        ew("e/w 1/10 ten places", {"20/1"}, "10.10:P", one, {"3.00"}, "3.00", "3.00");
+        // 4 x 6 = 24 and 1.75 x 2.25 = 3.9375.
+        const QStringList ewDouble{"3/1", "5/1"};
+        ew("e/w double, both won", ewDouble, "4.3:W 4.3:W", {"01 02"}, {"27.94"}, "27.94", "27.94");
+        ew("e/w double, won and placed", ewDouble, "4.3:W 4.3:P", {"01 02"}, {"3.94"}, "3.94", "3.94");
+        ew("e/w double, placed and unplaced", ewDouble, "4.3:P 4.3:-", {"01 02"}, {"0.00"}, "0.00", "0.00");
+        // 1.75 x 3.50 / 2; 3.25 x 5 + 1.5625 x 2; 1 x 0 + 1 x 2; a win-only leg 2.00 in both lines.
+        ew("e/w double, dead heat for third", {"10/1", "3/1"}, "4.3:2@3 4.3:W", {"01 02"}, {"3.06"}, "3.06",
+           "3.06");
+        ew("e/w double, Rule 4 25p on a winner", {"3/1", "4/1"}, "4.3:W/25 4.3:W", {"01 02"}, {"19.38"},
+           "19.38", "19.38");
+        ew("e/w double, non-runner and placed", {"3/1", "4/1"}, "4.3:NR 4.3:P", {"01 02"}, {"2.00"}, "2.00",
+           "2.00");
+        ew("e/w double with a win-only leg", {"3/1", "2.00"}, "4.3:P W", {"01 02"}, {"3.50"}, "3.50", "3.50");
+        // Singles at 1/5 for 2 places: 3.00 + 1.40; 1.80; 0.
+        ew("e/w list of singles", {"2/1", "4/1", "6/1"}, "5.2:W 5.2:P 5.2:-", {"01", "02", "03"},
+           {"4.40", "1.80", "0.00"}, "6.20", "2.07");
+        ew("win list of singles", kThree, "W - V", {"01", "02", "03"}, {"1.50", "0.00", "1.00"}, "2.50",
+           "0.83");
+        // Four 3/1 shots at 1/4: place 1.75 each; 1.75^2, 1.75^3, 1.75^4 = 3.0625, 5.359375, 9.37890625.
+        const QStringList fourAt3{"3/1", "3/1", "3/1", "3/1"};
+        ew("e/w yankee: won, won, placed, unplaced", fourAt3, "4.3:W 4.3:W 4.3:P 4.3:-", yankee,
+           {"19.06", "3.06", "0.00", "3.06", "0.00", "0.00", "5.36", "0.00", "0.00", "0.00", "0.00"}, "30.55",
+           "2.78");
+        const QStringList lucky15 = yankee + QStringList{"01", "02", "03", "04"};
+        ew("e/w lucky 15: one winner, nothing placed", fourAt3, "4.3:W 4.3:- 4.3:- 4.3:-", lucky15,
+           {"0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "5.75",
+            "0.00", "0.00", "0.00"},
+           "5.75", "0.38");
+        ew("e/w lucky 15: one winner, three placed", fourAt3, "4.3:W 4.3:P 4.3:P 4.3:P", lucky15,
+           {"3.06", "3.06", "3.06", "3.06", "3.06", "3.06", "5.36", "5.36", "5.36", "5.36", "9.38", "5.75",
+            "1.75", "1.75", "1.75"},
+           "60.19", "4.01");
+        // An each-way banker standing at 5/1 (place 2.25), then one placed at 4/1 (place 2.00).
+        QTest::newRow("e/w double with a standing e/w banker")
+            << QStringList{"3/1", "3/1"} << QStringList{"5/1"} << "4.3:W 4.3:P"
+            << "4.3:-" << QStringList{"01 02"} << withSummary({"6.89"}, "6.89", "6.89");
+        QTest::newRow("e/w double with a placed e/w banker")
+            << QStringList{"3/1", "3/1"} << QStringList{"4/1"} << "4.3:W 4.3:W"
+            << "4.3:P" << QStringList{"01 02"} << withSummary({"6.13"}, "6.13", "6.13");
     }
     void settlement() {
         QFETCH(QStringList, odds);
@@ -219,14 +292,31 @@ private slots:
         const auto mark = [&](Grid& grid, const QString& words) {
             const QStringList list = words.split(u' ', Qt::SkipEmptyParts);
             for (int r = 1; r <= list.size(); ++r) {
-                const QString& word = list.at(r - 1);
+                QString word = list.at(r - 1);
+                int places = 0;
+                if (const qsizetype colon = word.indexOf(u':'); colon >= 0) {
+                    const QStringList terms = word.left(colon).split(u'.');
+                    places = terms.at(1).toInt();
+                    f.platform.numberAnswers = {terms.at(0).toInt(), places};
+                    f.choose(grid, r, Form1::kChooseEachWay);
+                    word = word.mid(colon + 1);
+                }
+                const QStringList deduction = word.split(u'/');
+                word = deduction.at(0);
                 if (word == u'W') grid.clickCell(r, 3);
                 if (word == u'V') f.choose(grid, r, Form1::kChooseCancelled);
                 if (word == u'H') f.choose(grid, r, Form1::kChooseHalfWon);
                 if (word == u'L') f.choose(grid, r, Form1::kChooseHalfLost);
-                if (word.toInt() > 0) {
-                    f.platform.numberAnswers = {word.toInt()};
+                if (word == u'P') f.choose(grid, r, Form1::kChoosePlaced);
+                if (word == QLatin1String("NR")) f.choose(grid, r, Form1::kChooseNonRunner);
+                if (const QStringList tie = word.split(u'@'); tie.at(0).toInt() > 0) {
+                    f.platform.numberAnswers = {tie.at(0).toInt()};
+                    if (places > 1) f.platform.numberAnswers.push_back(tie.value(1, "1").toInt());
                     f.choose(grid, r, Form1::kChooseDeadHeat);
+                }
+                if (deduction.size() == 2) {
+                    f.platform.numberAnswers = {deduction.at(1).toInt()};
+                    f.choose(grid, r, Form1::kChooseRule4);
                 }
             }
         };
@@ -235,6 +325,36 @@ private slots:
         f.form.List1.setLines(bets);
         f.form.Command21.click();
         QCOMPARE(f.form.List3.lines(), returns);
+    }
+
+    // Place terms as slips print them; 0 0 for a text that gives none a bookmaker offers.
+    void placeTermsRead_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("fraction");
+        QTest::addColumn<int>("places");
+        QTest::newRow("E/W dashes") << "E/W 1/4 1-2-3" << 4 << 3;
+        QTest::newRow("Each Way count") << "Each Way: 1/5 odds, 4 places" << 5 << 4;
+        QTest::newRow("EW terms commas") << "EW terms 1/4 odds 1,2,3" << 4 << 3;
+        QTest::newRow("lower case, blanks") << "  each-way  1 / 6   1 - 2 - 3 - 4 - 5 " << 6 << 5;
+        QTest::newRow("one place at evens") << "E/W 1/1 1 place" << 1 << 1;
+        QTest::newRow("ten places at 1/10") << "EW 1/10 10 places" << 10 << 10;
+        QTest::newRow("gap in the places") << "E/W 1/4 1-3" << 0 << 0;
+        QTest::newRow("places not from 1") << "E/W 1/4 2-3" << 0 << 0;
+        QTest::newRow("two fifths") << "E/W 2/5 1-2" << 0 << 0;
+        QTest::newRow("1/11") << "E/W 1/11 3 places" << 0 << 0;
+        QTest::newRow("eleven places") << "E/W 1/4 11 places" << 0 << 0;
+        QTest::newRow("no places") << "E/W 1/4" << 0 << 0;
+        QTest::newRow("no each-way word") << "1/4 1-2-3" << 0 << 0;
+        QTest::newRow("a bare number") << "E/W 1/4 3" << 0 << 0;
+        QTest::newRow("more after it") << "E/W 1/4 1-2-3 SP" << 0 << 0;
+    }
+    void placeTermsRead() {
+        QFETCH(QString, text);
+        QFETCH(int, fraction);
+        QFETCH(int, places);
+        const std::optional<PlaceTerms> terms = parsePlaceTerms(text);
+        QCOMPARE(terms ? terms->fraction : 0, fraction);
+        QCOMPARE(terms ? terms->places : 0, places);
     }
 
     // The Trixie button's own list, settled, then priced: the odds command keeps the grid's odds.

@@ -24,8 +24,18 @@ using kombinator::ui::MainWindow;
 
 namespace {
 
-const QStringList kEntries{"Nyert",        "Félig nyert",   "Félig vesztett",
-                           "Holtverseny…", "Törölt (1,00)", "Nincs eredmény"};
+const QStringList kEntries{"Nyert",
+                           "Félig nyert",
+                           "Félig vesztett",
+                           "Holtverseny…",
+                           "Törölt (1,00)",
+                           "Nincs eredmény",
+                           "Helyezett",
+                           "Nem indult",
+                           "Rule 4 levonás…",
+                           "Each-way feltételek…",
+                           "Each-way minden tippre…",
+                           "Lucky bónusz…"};
 
 struct Fixture {
     Fixture() {
