@@ -162,7 +162,8 @@ Look lookOfElement(const GumboElement& element, const ClassLooks& sheet) {
     if (element.tag == GUMBO_TAG_TD || element.tag == GUMBO_TAG_TH) look.display = Display::Cell;
     look.struck = among(kStruck, element.tag);
     if (gumbo_get_attribute(&element.attributes, "hidden")) look.hidden = true;
-    for (QStringView name : QStringView(attributeText(element, "class")).split(u' ', Qt::SkipEmptyParts)) {
+    const QString classes = attributeText(element, "class");  // the names below are views into it
+    for (QStringView name : QStringView(classes).split(u' ', Qt::SkipEmptyParts)) {
         for (QStringView hidden : kHiddenClasses)
             look.hidden = look.hidden || name.compare(hidden, Qt::CaseInsensitive) == 0;
         const auto rule = sheet.constFind(name.toString());
