@@ -11,6 +11,7 @@
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "app/form1.h"
 #include "app/language.h"
@@ -41,14 +42,6 @@ MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
     setObjectName(QStringLiteral("Form1"));  // the name the platform finds the window by
     setWindowTitle(QString::fromUtf8(kProgramTitle));
     setAccessibleRole(this, QAccessible::Window);
-    QIcon icon;
-    for (const char* name : {"\\kombinator.png", "\\kombinator-64.png", "\\kombinator-256.png"}) {
-        const std::optional<QString> path = form.programFile(QString::fromLatin1(name));
-        if (path && QFileInfo(*path).isFile()) icon.addFile(*path);
-    }
-    // An installed copy whose user folder lost the pictures still has the desktop's icon theme.
-    if (icon.isNull()) icon = QIcon::fromTheme(QStringLiteral("kombinator"));
-    if (!icon.isNull()) setWindowIcon(icon);
     setMinimumSize(kWidth, kHeight);
     resize(kWidth, kHeight);
     setFont(windowFont());
@@ -97,6 +90,20 @@ MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
     const QByteArray geometry =
         QByteArray::fromBase64(savedChoice(QString::fromLatin1(kGeometryKey)).toLatin1());
     if (!geometry.isEmpty()) restoreGeometry(geometry);
+    // The first turn of the event loop comes after show() has put the window on the screen.
+    QTimer::singleShot(0, this, &MainWindow::finishAfterShowing);
+}
+
+void MainWindow::finishAfterShowing() {
+    QIcon icon;
+    for (const char* name : {"\\kombinator.png", "\\kombinator-64.png", "\\kombinator-256.png"}) {
+        const std::optional<QString> path = form_.programFile(QString::fromLatin1(name));
+        if (path && QFileInfo(*path).isFile()) icon.addFile(*path);
+    }
+    // An installed copy whose user folder lost the pictures still has the desktop's icon theme.
+    if (icon.isNull()) icon = QIcon::fromTheme(QStringLiteral("kombinator"));
+    if (!icon.isNull()) setWindowIcon(icon);
+    form_.loadLegendPictures();
 }
 
 namespace {
