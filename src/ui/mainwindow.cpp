@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -26,12 +27,22 @@
 namespace kombinator::ui {
 
 QFont MainWindow::windowFont() {
-    QFont font;
     // Faces whose line is as high as the layout's one-line controls (13 pixels); some other sans
-    // serifs (the URW ones) need 16 and would cut their descenders off.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans")});
+    // serifs (the URW ones) need 16 and would cut their descenders off. Only the installed ones
+    // are named: a face the system lacks is looked for anew for every size and style of text.
+    static const QStringList families = [] {
+        const QStringList wanted{QStringLiteral("MS Sans Serif"),   QStringLiteral("Microsoft Sans Serif"),
+                                 QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                 QStringLiteral("DejaVu Sans"),     QStringLiteral("Noto Sans")};
+        const QStringList installed = QFontDatabase::families();
+        QStringList present;
+        for (const QString& family : wanted) {
+            if (installed.contains(family, Qt::CaseInsensitive)) present << family;
+        }
+        return present.isEmpty() ? wanted : present;
+    }();
+    QFont font;
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     // The layout is in pixels (15 twips each), so the text is too: 8.25 points at 96 dots per inch.
     font.setPixelSize(11);
