@@ -57,6 +57,7 @@ void BM_MainWindowStartUp(benchmark::State& state) {
         timer.start();
         {
             BenchPlatform platform(lockFolder.path());
+            platform.lockInBackground();  // as the program does
             Form1 form(platform);
             ui::MainWindow window(form);
             form.Form_Load();

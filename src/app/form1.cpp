@@ -115,9 +115,6 @@ void Form1::setUpControls() {
     Picture2.setup("Picture2", {1260, 705, 330, 330}, {}, kTab2);
     Picture1.setup("Picture1", {1260, 1155, 330, 330}, {}, kTab2);
     Picture3.setup("Picture3", {960, 1605, 600, 330}, {}, kTab2);
-    Picture2.setPicture(loadPicture(QStringLiteral("\\picture2.bmp")));
-    Picture1.setPicture(loadPicture(QStringLiteral("\\picture1.bmp")));
-    Picture3.setPicture(loadPicture(QStringLiteral("\\picture3.bmp")));
     // The legend pictures show the markers a click sets; a screen reader names them instead.
     Picture2.setAccessible(tr("Nyer jele"));
     Picture1.setAccessible(tr("Döntetlen jele"));
@@ -264,6 +261,12 @@ std::array<Button*, calc::kFullCoverSystems.size()> Form1::fullCoverButtons() {
 
 std::optional<QString> Form1::programFile(const QString& name) {
     return files::resolve(platform_.programFolder(), name);
+}
+
+void Form1::loadLegendPictures() {
+    Picture2.setPicture(loadPicture(QStringLiteral("\\picture2.bmp")));
+    Picture1.setPicture(loadPicture(QStringLiteral("\\picture1.bmp")));
+    Picture3.setPicture(loadPicture(QStringLiteral("\\picture3.bmp")));
 }
 
 QString Form1::loadPicture(const QString& name) {

@@ -59,6 +59,9 @@ public:
     std::optional<QString> programFile(const QString& name);
     // The full path of a picture of the program's folder, empty when it cannot be loaded.
     QString loadPicture(const QString& name);
+    // The legend pictures of the tab "Klikk", which the first sight of the window does not show:
+    // loaded once the window stands.
+    void loadLegendPictures();
     // Tells the user that a file was left as it was because it could not be written: a save
     // that silently does nothing would pass for one that worked.
     void reportUnwritableFile(const QString& path);

@@ -239,7 +239,7 @@ void askRule4(Form1& form, Grid& grid) {
     if (!pence || *pence < kMinRule4 || *pence > kMaxRule4) return;
     terms.rule4 = *pence;
     form.setTermsAt(grid, grid.row(), terms);
-    grid.reshow(3);  // the odds column shows the terms
+    grid.reshow(kOddsCol);
 }
 
 // The place terms the user gave last, 1/4 odds for three places when none.
@@ -281,7 +281,7 @@ void askPlaceTerms(Form1& form, Grid& grid, bool all, int count) {
         tip.place = terms;
         form.setTermsAt(grid, row, tip);
     }
-    grid.reshow(3);  // the odds column shows the terms
+    grid.reshow(kOddsCol);
     // A bet count shown for the list in hand now counts its lines as the terms stake them.
     const int bets = form.List1.count();
     const QString label = form.Label1.caption();

@@ -171,6 +171,7 @@ int main(int argc, char** argv) {
     // owner by it.
 
     kombinator::ui::QtPlatform platform;
+    platform.lockInBackground();
     if (!kombinator::ui::selfCheckRequested()) return kombinator::ui::runProgram(platform);
     return kombinator::ui::runProgram(
         platform, [](kombinator::Form1& form, kombinator::ui::MainWindow& window) -> std::optional<int> {

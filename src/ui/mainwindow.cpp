@@ -5,12 +5,14 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "app/form1.h"
 #include "app/language.h"
@@ -25,12 +27,22 @@
 namespace kombinator::ui {
 
 QFont MainWindow::windowFont() {
-    QFont font;
     // Faces whose line is as high as the layout's one-line controls (13 pixels); some other sans
-    // serifs (the URW ones) need 16 and would cut their descenders off.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans")});
+    // serifs (the URW ones) need 16 and would cut their descenders off. Only the installed ones
+    // are named: a face the system lacks is looked for anew for every size and style of text.
+    static const QStringList families = [] {
+        const QStringList wanted{QStringLiteral("MS Sans Serif"),   QStringLiteral("Microsoft Sans Serif"),
+                                 QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                 QStringLiteral("DejaVu Sans"),     QStringLiteral("Noto Sans")};
+        const QStringList installed = QFontDatabase::families();
+        QStringList present;
+        for (const QString& family : wanted) {
+            if (installed.contains(family, Qt::CaseInsensitive)) present << family;
+        }
+        return present.isEmpty() ? wanted : present;
+    }();
+    QFont font;
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     // The layout is in pixels (15 twips each), so the text is too: 8.25 points at 96 dots per inch.
     font.setPixelSize(11);
@@ -41,14 +53,6 @@ MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
     setObjectName(QStringLiteral("Form1"));  // the name the platform finds the window by
     setWindowTitle(QString::fromUtf8(kProgramTitle));
     setAccessibleRole(this, QAccessible::Window);
-    QIcon icon;
-    for (const char* name : {"\\kombinator.png", "\\kombinator-64.png", "\\kombinator-256.png"}) {
-        const std::optional<QString> path = form.programFile(QString::fromLatin1(name));
-        if (path && QFileInfo(*path).isFile()) icon.addFile(*path);
-    }
-    // An installed copy whose user folder lost the pictures still has the desktop's icon theme.
-    if (icon.isNull()) icon = QIcon::fromTheme(QStringLiteral("kombinator"));
-    if (!icon.isNull()) setWindowIcon(icon);
     setMinimumSize(kWidth, kHeight);
     resize(kWidth, kHeight);
     setFont(windowFont());
@@ -97,6 +101,20 @@ MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
     const QByteArray geometry =
         QByteArray::fromBase64(savedChoice(QString::fromLatin1(kGeometryKey)).toLatin1());
     if (!geometry.isEmpty()) restoreGeometry(geometry);
+    // The first turn of the event loop comes after show() has put the window on the screen.
+    QTimer::singleShot(0, this, &MainWindow::finishAfterShowing);
+}
+
+void MainWindow::finishAfterShowing() {
+    QIcon icon;
+    for (const char* name : {"\\kombinator.png", "\\kombinator-64.png", "\\kombinator-256.png"}) {
+        const std::optional<QString> path = form_.programFile(QString::fromLatin1(name));
+        if (path && QFileInfo(*path).isFile()) icon.addFile(*path);
+    }
+    // An installed copy whose user folder lost the pictures still has the desktop's icon theme.
+    if (icon.isNull()) icon = QIcon::fromTheme(QStringLiteral("kombinator"));
+    if (!icon.isNull()) setWindowIcon(icon);
+    form_.loadLegendPictures();
 }
 
 namespace {

@@ -54,6 +54,9 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // What the first sight of the window does without, done once it stands: the window's icon
+    // (read from three pictures) and the pictures of a tab that is not in front.
+    void finishAfterShowing();
     // The keyboard's way through the window and the keys that stand for clicks outside the grids.
     void setUpKeyboard();
     // The controls that follow the window's size, with their places at the original size.

@@ -1,6 +1,7 @@
 #include "ui/program.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include "app/form1.h"
 #include "ui/dialogview.h"
@@ -21,7 +22,10 @@ int runProgram(QtPlatform& platform, const Started& started) {
     if (platform.quitRequested()) return 0;
     window.show();
     if (started) {
-        if (const std::optional<int> status = started(form, window)) return *status;
+        // From the event loop, once the window has what it takes on after showing.
+        QTimer::singleShot(0, &window, [&] {
+            if (const std::optional<int> status = started(form, window)) QCoreApplication::exit(*status);
+        });
     }
     return QApplication::exec();
 }

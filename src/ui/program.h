@@ -15,8 +15,8 @@ class MainWindow;
 class QtPlatform;
 
 // Runs the program in the application already created, on `platform`; returns its exit status.
-// `started` is called once the main window shows, before the event loop runs; when it answers
-// with an exit status, the program ends with it instead of running the event loop.
+// `started` is called once the main window shows, at the event loop's first turn (after what the
+// window takes on once it stands); when it answers with an exit status, the program ends with it.
 using Started = std::function<std::optional<int>(Form1&, MainWindow&)>;
 int runProgram(QtPlatform& platform, const Started& started = {});
 

@@ -220,15 +220,32 @@ QString QtPlatform::lockFilePath() const {
     return QDir(lockFolder_).filePath(QStringLiteral("kombinator.lock"));
 }
 
-bool QtPlatform::anotherInstanceRunning() {
-    if (lock_) return false;  // we are the running copy
-    QDir().mkpath(lockFolder_);
-    auto lock = std::make_unique<QLockFile>(lockFilePath());
+namespace {
+
+// The lock, held or not; its error tells why not.
+std::unique_ptr<QLockFile> tryLock(const QString& folder, const QString& path) {
+    QDir().mkpath(folder);
+    auto lock = std::make_unique<QLockFile>(path);
     // Only a live owner counts: a lock left behind by a killed copy is taken over at once. The
     // owner is recognised by process id and program name, so the application name must stay the
     // executable's own.
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
+    lock->tryLock(0);
+    return lock;
+}
+
+}  // namespace
+
+void QtPlatform::lockInBackground() {
+    if (lock_ || locking_.valid()) return;
+    locking_ = std::async(std::launch::async, tryLock, lockFolder_, lockFilePath());
+}
+
+bool QtPlatform::anotherInstanceRunning() {
+    if (lock_) return false;  // we are the running copy
+    std::unique_ptr<QLockFile> lock =
+        locking_.valid() ? locking_.get() : tryLock(lockFolder_, lockFilePath());
+    if (lock->isLocked()) {
         lock_ = std::move(lock);  // held for the program's life
         return false;
     }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <future>
 #include <memory>
 
 #include "platform/basicplatform.h"
@@ -54,6 +55,11 @@ public:
     // The lock file's full path.
     QString lockFilePath() const;
 
+    // Starts taking the single-instance lock beside the building of the window: the lock file is
+    // synced to disk, which may take longer than the whole window. anotherInstanceRunning()
+    // waits for the answer.
+    void lockInBackground();
+
     // An owner of the clipboard that answers does so within moments; a read that waited this long
     // for nothing was not answered.
     static constexpr qint64 kNoAnswerMs = 900;
@@ -64,6 +70,7 @@ private:
     QString lockFolder_;
     QString programFolder_;
     std::unique_ptr<QLockFile> lock_;
+    std::future<std::unique_ptr<QLockFile>> locking_;
     QSet<QString> topmost_;
     bool quitRequested_ = false;
     bool offersHtml_ = false;  // the clipboard offered HTML when its text was read last

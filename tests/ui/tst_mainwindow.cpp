@@ -259,6 +259,7 @@ private slots:
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Kombinátor"));
         QCOMPARE(f.window->size(), QSize(679, 486));
         QVERIFY(!f.window->windowIcon().isNull());
+        QVERIFY(!f.form->Picture3.picture().isEmpty());  // loaded once the window stands
         for (const char* hidden : {"Command23", "List2", "List4", "List6", "Picture4"})
             QVERIFY2(f.widget(hidden) && !f.widget(hidden)->isVisible(), hidden);
         QCOMPARE(f.platform.topmost, QStringList{"Form1"});

@@ -162,9 +162,12 @@ private slots:
         QVERIFY(!first->anotherInstanceRunning());
         QVERIFY(!first->anotherInstanceRunning());  // asking again does not find itself
         QtPlatform second(dir.path());
+        second.lockInBackground();  // as the program starts: the answer is awaited
         QVERIFY(second.anotherInstanceRunning());
         first.reset();  // the first copy ends and lets go of its lock
         QtPlatform third(dir.path());
+        third.lockInBackground();
+        QVERIFY(!third.anotherInstanceRunning());
         QVERIFY(!third.anotherInstanceRunning());
     }
 
