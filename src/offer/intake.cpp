@@ -77,14 +77,13 @@ void Form1::Command1_Click() {
     // page's HTML, where the clipboard offers it, shows what the text has lost: where one element
     // ends and the next begins, and what the page hides or strikes out. Its reading holds when
     // it reads, the text's when only the text reads, and a copy neither reads shows the page's
-    // lines as the HTML gives them.
-    Copy copy = copyOf(*clipboard);
+    // lines as the HTML gives them. The text is read only when the HTML does not read.
+    std::optional<Copy> page;
     if (const std::optional<QString> html = platform_.clipboardHtml()) {
-        if (const std::optional<QStringList> lines = linesOfHtml(*html)) {
-            Copy page = copyOf(lines->join(u'\r'));
-            if (page.reads() || (!copy.reads() && !page.cells.isEmpty())) copy = std::move(page);
-        }
+        if (const std::optional<QStringList> lines = linesOfHtml(*html)) page = copyOf(lines->join(u'\r'));
     }
+    Copy copy = page && page->reads() ? std::move(*page) : copyOf(*clipboard);
+    if (page && !copy.reads() && !page->cells.isEmpty()) copy = std::move(*page);
     const SlipReading& reading = copy.reading;
     const QStringList& cells = copy.cells;
     copiedCells.clear();
