@@ -98,6 +98,25 @@ void TestIntake::takesLines_data() {
            "selection</span></div>"
            "<table><tr><td>C - D<td><td>2,00</table>"
         << QStringList{"A v B", "1,50", "C - D  2,00"};
+    QTest::newRow("HTML: off-screen, clipped and 1 px labels are not seen, aria-hidden is")
+        << "<p>A v B<span style=\"position:absolute;left:-10000px\">x1</span></p><p style=\"clip-path: "
+           "inset(50%)\">"
+           "x2</p><p style=\"width:1px;height:1px;overflow:hidden\">x3</p><p aria-hidden=\"true\">Szorzó: "
+           "1,50</p>"
+        << QStringList{"A v B", "Szorzó: 1,50"};
+    QTest::newRow("HTML: a line break parts lines, a table inside a cell stays in its cell")
+        << "<div>A - B<br>Kétesély</div><table><tr><td>C - "
+           "D<table><tr><td>x</td><td>y</td></tr></table><td>9</table>"
+        << QStringList{"A - B", "Kétesély", "C - D x y 9"};
+    QTest::newRow("HTML: scripts, styles, inputs and pictures hold no text")
+        << "<p>A - B<script>1,50</script><style>p{}</style><input value=\"2,00\"><img "
+           "alt=\"3,00\"><svg><text>4,00"
+           "</text></svg>"
+        << QStringList{"A - B"};
+    QTest::newRow("HTML: an inline style overrides the tag, display none hides")
+        << "<div style=\"display:inline\">A v</div><div style=\"display: inline !important\"> B</div>"
+           "<span style=\"display: block\">1,50</span><div style=\"display:none\">2,00</div>"
+        << QStringList{"A v B", "1,50"};
     QTest::newRow("row of three prices is no tip, left as copied")
         << "A - B\t1,50\t3,40\t5,00\rC - D\tC\t2,00\r" << QStringList{"A - B 1,50 3,40 5,00", "C - D C 2,00"};
 }
@@ -356,6 +375,11 @@ void TestIntake::readsSlips_data() {
            "Doppelte Chance: Mainz oder Unentschieden\r1,30\rSystemwette 2 aus 3\rEinsatz\r10,00 €\r"
         << QStringList{"1. FC Köln|Bayern München|xxk.bmp||2.10", "Dortmund|Schalke 04|xx.bmp|xx.bmp|3.40",
                        "Mainz|Freiburg|Xxx.bmp|xx.bmp|1.30"};
+    QTest::newRow("a kick-off's day and month before the home team")
+        << "Sun 9 Sep 14:30 Arsenal - Chelsea\rArsenal\r1,50\rSa, 19.12. Mainz - Köln\rKöln\r2,00\r"
+        << QStringList{"Arsenal|Chelsea|xxk.bmp||1.50", "Mainz|Köln||xxk.bmp|2.00"};
+    QTest::newRow("a bet builder's leg of several picks: no markers")
+        << "A - B\rKiválasztva: A Kiválasztva: Több, mint 2,5\r4,20\r" << QStringList{"A|B|||4.20"};
     QTest::newRow("line markets: the line's number is the outcome's")
         << "A - B\rTöbb, mint 2,5\r1,85\rC v D\rC -1,5\r2,05\rE - F\rOver 2.5 Goals\r1.90\rG - H\rÜber "
            "2,5\r1,70\r"
@@ -429,8 +453,8 @@ void TestIntake::namesTheBlock_data() {
         << QStringList{"Ma 20:00", "A - B\tA\t1,50 1,80"} << int(RefusalCode::TwoPricesInLine)
         << QList<qsizetype>{1, 1, 1} << "A - B\tA\t1,50 1,80";
     QTest::newRow("an unknown line between tips")
-        << QStringList{"A - B", "A", "1,50", "Valami más", "C - D", "C", "2,00"} << int(RefusalCode::UnknownLine)
-        << QList<qsizetype>{2, 3, 4} << "Valami más";
+        << QStringList{"A - B", "A", "1,50", "Valami más", "C - D", "C", "2,00"}
+        << int(RefusalCode::UnknownLine) << QList<qsizetype>{2, 3, 4} << "Valami más";
 }
 
 void TestIntake::namesTheBlock() {
@@ -440,7 +464,8 @@ void TestIntake::namesTheBlock() {
     QFETCH(QString, quoted);
     const SlipReading reading = readSlip(lines);
     QCOMPARE(int(reading.refusal.code), code);
-    QCOMPARE((QList<qsizetype>{reading.refusal.tip, reading.refusal.first, reading.refusal.last}), tipFirstLast);
+    QCOMPARE((QList<qsizetype>{reading.refusal.tip, reading.refusal.first, reading.refusal.last}),
+             tipFirstLast);
     QCOMPARE(reading.refusal.quoted, quoted);
 }
 
