@@ -51,7 +51,7 @@ description=$(dpkg-deb -f "$deb" Description)
 for f in usr/bin/kombinator usr/bin/kombinator-cli usr/share/kombinator/tkulcs/tippek.inf \
     usr/share/man/man1/kombinator.1.gz usr/share/man/man1/kombinator-cli.1.gz \
     usr/share/man/hu/man1/kombinator.1.gz usr/share/man/hu/man1/kombinator-cli.1.gz \
-    usr/share/doc/kombinator/copyright usr/share/doc/kombinator/changelog.gz \
+    usr/share/doc/kombinator/copyright usr/share/doc/kombinator/changelog.gz usr/share/lintian/overrides/kombinator \
     usr/share/icons/hicolor/scalable/apps/kombinator.svg; do
     [ -f "$root/$f" ] || fail "missing /$f"
 done
