@@ -724,12 +724,56 @@ OutcomeRead codeOutcome(QStringView code, QStringView home, QStringView away) {
     return markersOf(side, side);
 }
 
-// An outcome line that names the market first ("Végeredmény: MTK", "1X2: 1"): the outcome after
-// the label. A colon with no blank after it ("20:45", "2:1") ends no label.
+bool isResultLabel(QStringView label);
+
+// An outcome after the names of its market.
+struct Unlabelled {
+    QStringView outcome;
+    bool foreign = false;  // a name is another market's than the match's result
+};
+
+// An outcome line that names the market first ("Végeredmény: MTK", "1X2: 1", a label for screen
+// readers before the page's own, "Selected: Pick: 12"), or a table's cell that holds the market's
+// name and the pick ("Endergebnis Unentschieden"): the outcome after them. A colon with no blank
+// after it ("20:45", "2:1") ends no label.
+Unlabelled withoutMarketLabels(QStringView line) {
+    Unlabelled read{line};
+    for (;;) {
+        const QStringView rest = read.outcome;
+        const qsizetype colon = rest.indexOf(u':');
+        if (colon <= 0 || colon + 1 == rest.size() || rest.at(colon + 1) != u' ') break;
+        read.outcome = trimmed(rest.sliced(colon + 1));
+        if (!isResultLabel(trimmed(rest.first(colon)))) {
+            read.foreign = true;
+            return read;
+        }
+    }
+    for (const QStringView word : wordsOf(Market)) {
+        const QStringView rest = read.outcome;
+        if (rest.size() > word.size() + 1 && startsWithWord(rest, word) && rest.at(word.size()) == u' ') {
+            read.outcome = trimmed(rest.sliced(word.size()));
+            read.foreign = read.foreign || !isResultLabel(word);
+            return read;
+        }
+    }
+    return read;
+}
+
+bool gluedToMarket(QStringView outcome) {
+    outcome = trimmed(outcome);
+    for (const Role role : {ResultLabel, Market}) {
+        for (const QStringView word : wordsOf(role)) {
+            if (outcome.size() <= word.size() || !outcome.startsWith(word, Qt::CaseInsensitive)) continue;
+            const QChar last = word.back();
+            const QChar next = outcome.at(word.size());
+            if ((last.isLower() || last.isDigit()) && (next.isUpper() || next.isDigit())) return true;
+        }
+    }
+    return false;
+}
+
 QStringView withoutMarketLabel(QStringView line) {
-    const qsizetype colon = line.indexOf(u':');
-    if (colon <= 0 || colon + 1 == line.size() || line.at(colon + 1) != u' ') return line;
-    return trimmed(line.sliced(colon + 1));
+    return withoutMarketLabels(line).outcome;
 }
 
 // An outcome of several picks ("Kiválasztva: A Kiválasztva: Több, mint 2,5": a bet builder's
@@ -762,6 +806,21 @@ bool hasSignedNumber(QStringView outcome) {
 
 OutcomeRead sideOfOutcome(QStringView whole, QStringView home, QStringView away);
 
+// A line market's pick: "Több, mint 2,5", "Arsenal Over 1.5", "Unter 9,5 Ecken". Its number is
+// the line, and the pick backs no side of the match.
+bool hasLinePick(QStringView outcome) {
+    for (const QStringView word : wordsOf(LinePick)) {
+        for (qsizetype at = outcome.indexOf(word, 0, Qt::CaseInsensitive); at >= 0;
+             at = outcome.indexOf(word, at + 1, Qt::CaseInsensitive)) {
+            const qsizetype after = at + word.size();
+            if ((at == 0 || !outcome.at(at - 1).isLetter()) && after + 1 < outcome.size() &&
+                outcome.at(after) == u' ' && isAsciiDigit(outcome.at(after + 1)))
+                return true;
+        }
+    }
+    return false;
+}
+
 OutcomeRead readOutcome(QStringView line, QStringView home, QStringView away) {
     const QStringView whole = trimmed(line);
     // Most outcomes are a team's name as the event writes it.
@@ -770,18 +829,25 @@ OutcomeRead readOutcome(QStringView line, QStringView home, QStringView away) {
     if (!away.isEmpty() && whole == away) return {true, OutcomeMarker::None, OutcomeMarker::Win};
     OutcomeRead read = sideOfOutcome(whole, home, away);
     // The markers show who wins the match: not a half, a set, a handicap or another market.
-    const QStringView outcome = withoutMarketLabel(whole);
-    const bool foreignLabel = outcome.size() != whole.size() && !startsWithTeam(whole, home) &&
-                              !startsWithTeam(whole, away) &&
-                              !isResultLabel(trimmed(whole.first(whole.indexOf(u':'))));
-    if (foreignLabel || hasSignedNumber(outcome) || severalPicks(whole)) read.home = read.away = OutcomeMarker::None;
+    const Unlabelled unlabelled = withoutMarketLabels(whole);
+    const QStringView outcome = unlabelled.outcome;
+    const bool foreignLabel =
+        unlabelled.foreign && !startsWithTeam(whole, home) && !startsWithTeam(whole, away);
+    if (foreignLabel || hasSignedNumber(outcome) || hasLinePick(whole) || severalPicks(whole))
+        read.home = read.away = OutcomeMarker::None;
     return read;
 }
 
 // What side of the event an outcome names, whatever its market.
 OutcomeRead sideOfOutcome(QStringView whole, QStringView home, QStringView away) {
     const bool teamFirst = startsWithTeam(whole, home) || startsWithTeam(whole, away);
-    const QStringView outcome = teamFirst ? whole : withoutMarketLabel(whole);
+    QStringView outcome = teamFirst ? whole : withoutMarketLabel(whole);
+    // "Sieg Hertha BSC": the team after the word is the winner.
+    for (const QStringView word : wordsOf(WinPrefix)) {
+        if (!teamFirst && outcome.size() > word.size() + 1 && startsWithWord(outcome, word) &&
+            outcome.at(word.size()) == u' ')
+            outcome = trimmed(outcome.sliced(word.size()));
+    }
 
     OutcomeRead read = codeOutcome(outcome, home, away);
     if (read.certain) return read;

@@ -58,6 +58,9 @@ struct OutcomeRead {
 
 // What an outcome line backs of the event of `home` and `away`.
 OutcomeRead readOutcome(QStringView line, QStringView home, QStringView away);
+// A market's name run together with the pick, as a browser writes two elements with nothing
+// between them ("VégeredményV", "KétesélyX2"): the text no longer tells the pick.
+bool gluedToMarket(QStringView outcome);
 // The codes of the 1X2 and double chance markets: "1", "X", "2", "1X", "X2", "12", "H", "D", "V".
 OutcomeRead codeOutcome(QStringView code, QStringView home, QStringView away);
 

@@ -146,6 +146,7 @@ private:
     }
 
     void refuseBlock(RefusalCode code, qsizetype tip, QStringView quoted, qsizetype first, qsizetype last) {
+        if (reading_.refused()) return;  // the first reason found is the block's
         reading_.refusal = {code, tip, first, last, quoted.toString()};
     }
 
@@ -201,6 +202,7 @@ private:
     }
 
     void takeOutcome(qsizetype i, const QString& text, const OutcomeRead& outcome) {
+        if (gluedToMarket(text)) refuse(OutcomeUnclear, text, i);
         tip_.outcomeLine = QString(text).replace(u'\t', u' ');
         tip_.homeMarker = outcome.home;
         tip_.awayMarker = outcome.away;

@@ -43,8 +43,10 @@ enum Role : quint32 {
     Country = 1u << 26,
     RelativeDay = 1u << 27,  // a day named from today: alone on a line it tells a kick-off
     Day = 1u << 28,          // days, months and the words of a kick-off
+    LinePick = 1u << 29,     // before a line's number in a pick: "Több, mint 2,5", "Over 2.5"
+    WinPrefix = 1u << 30,    // before a team that wins: "Sieg Hertha BSC"
 };
-inline constexpr int kRoles = 29;
+inline constexpr int kRoles = 31;
 
 // Outcomes, and the words of what stands around them.
 inline constexpr quint32 kOutcomeRoles = Draw | Home | Away;
@@ -88,6 +90,22 @@ inline constexpr Word kHungarian[] = {
     {u"Tippek", ResultLabel | HeaderOutcome},
     {u"Kétesély", ResultLabel | Market | DoubleChanceAnywhere},
     {u"Dupla esély", ResultLabel | Market},
+    // Markets whose outcome the grid's markers do not show: the pick below names a line or a
+    // handicap ("Több, mint 2,5", "Hendikep (0:1): Paks"), or several picks (a bet builder's leg).
+    {u"Több, mint", LinePick},
+    {u"Több mint", LinePick},
+    {u"Kevesebb, mint", LinePick},
+    {u"Kevesebb mint", LinePick},
+    {u"Gólok száma", Market},
+    {u"Gólszám", Market},
+    {u"Több/kevesebb", Market},
+    {u"Ázsiai hendikep", Market},
+    {u"Európai hendikep", Market},
+    {u"Hendikep", Market},
+    {u"Szögletek száma", Market},
+    {u"Szögletszám", Market},
+    {u"Mindkét csapat szerez gólt", Market},
+    {u"Fogadásépítő", Market},
     {u"Mérkőzés végeredménye", ResultLabel | Market},
     {u"Mérkőzés győztese", ResultLabel | Market},
     {u"Mérkőzés", ResultLabel | HeaderEvent},
@@ -101,6 +119,7 @@ inline constexpr Word kHungarian[] = {
     {u"Választás", ResultLabel | HeaderOutcome | TipWord},
     {u"Az Ön tippje", ResultLabel},
     {u"Kiválasztva", ResultLabel},
+    {u"Tipp törlése", Button},
     {u"Szelvényszám", MetaLabel},
     {u"Szelvény azonosító", MetaLabel},
     {u"Azonosító", MetaLabel},
@@ -298,6 +317,17 @@ inline constexpr Word kEnglish[] = {
     {u"Match Result", ResultLabel | Market},
     {u"Full Time Result", ResultLabel | Market},
     {u"Match Odds", ResultLabel | Market},
+    {u"Over", LinePick},
+    {u"Under", LinePick},
+    {u"Total Goals", Market},
+    {u"Over/Under", Market},
+    {u"Asian Handicap", Market},
+    {u"European Handicap", Market},
+    {u"Total Corners", Market},
+    {u"Corners", Market},
+    {u"Both Teams To Score", Market},
+    {u"Bet Builder", Market},
+    {u"Same Game Multi", Market},
     {u"Match Winner", ResultLabel | Market},
     {u"Match Betting", ResultLabel | Market},
     {u"To Win", ResultLabel | Market | Summary},
@@ -354,6 +384,10 @@ inline constexpr Word kEnglish[] = {
     {u"Boost", Button},
     {u"Top", Button},
     {u"Remove", Button},
+    {u"Remove selection", Button},
+    {u"Bet Slip", Button},
+    {u"Your Selections", Button},
+    {u"Selected", ResultLabel},
     {u"Delete", Button},
     {u"Clear", Button},
     {u"Clear all", Button},
@@ -488,6 +522,18 @@ inline constexpr Word kGerman[] = {
     {u"Heim", Home | HeaderHome},
     {u"Heimsieg", Home},
     {u"Auswärts", Away | HeaderAway},
+    {u"Über", LinePick},
+    {u"Unter", LinePick},
+    {u"Sieg", WinPrefix},
+    {u"Über/Unter", Market},
+    {u"Asiatisches Handicap", Market},
+    {u"Ecken", Market},
+    {u"Beide Teams treffen", Market},
+    {u"3-Weg", ResultLabel | Market},
+    {u"Ausgewählt", ResultLabel},
+    {u"Nr.", HeaderOther},
+    {u"Tipp entfernen", Button},
+    {u"Mein Wettschein", Button},
     {u"Auswärtssieg", Away},
     {u"Gast", Away | HeaderAway},
     {u"Gastsieg", Away},
@@ -626,6 +672,7 @@ inline constexpr Word kEveryLanguage[] = {
     {u"1", Home},
     {u"2", Away},
     {u"1X2", ResultLabel | Market},
+    {u"Handicap", Market},
     {u"Liga", MetaLabel | HeaderOther | League},
     {u"/", Or},
     {u" vs. ", Versus},

@@ -173,6 +173,30 @@ private slots:
         QTest::newRow("code 1X") << "1X"
                                  << "Xxx.bmp"
                                  << "xx.bmp";
+        QTest::newRow("win word before the team") << "Sieg Chelsea"
+                                                  << ""
+                                                  << "xxk.bmp";
+        QTest::newRow("screen reader's label before the page's") << "Selected: Pick: 12"
+                                                                 << "xxk.bmp"
+                                                                 << "xxk.bmp";
+        QTest::newRow("result market's name in the cell") << "Endergebnis Unentschieden"
+                                                          << "xx.bmp"
+                                                          << "xx.bmp";
+        QTest::newRow("other market's name in the cell") << "Asian Handicap Arsenal"
+                                                         << ""
+                                                         << "";
+        QTest::newRow("line pick after the team") << "Arsenal Kevesebb, mint 3,5"
+                                                  << ""
+                                                  << "";
+        QTest::newRow("line pick") << "Over 2.5 Goals"
+                                   << ""
+                                   << "";
+        QTest::newRow("line pick, German") << "Unter 9,5 Ecken"
+                                           << ""
+                                           << "";
+        QTest::newRow("a team named Over") << "Overton"
+                                           << ""
+                                           << "";
     }
     void outcomeMarkers() {
         QFETCH(QString, outcome);

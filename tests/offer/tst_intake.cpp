@@ -455,6 +455,9 @@ void TestIntake::namesTheBlock_data() {
     QTest::newRow("an unknown line between tips")
         << QStringList{"A - B", "A", "1,50", "Valami más", "C - D", "C", "2,00"}
         << int(RefusalCode::UnknownLine) << QList<qsizetype>{2, 3, 4} << "Valami más";
+    QTest::newRow("market's name run into the pick")
+        << QStringList{"Esemény\tTipp\tSzorzó", "A - B\tVégeredményV\t1,50"}
+        << int(RefusalCode::OutcomeUnclear) << QList<qsizetype>{1, 1, 1} << "VégeredményV";
 }
 
 void TestIntake::namesTheBlock() {
