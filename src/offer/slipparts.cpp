@@ -776,9 +776,36 @@ QStringView withoutMarketLabel(QStringView line) {
     return withoutMarketLabels(line).outcome;
 }
 
-// An outcome of several picks ("Kiválasztva: A Kiválasztva: Több, mint 2,5": a bet builder's
-// leg) is a tip of its own market: its label stands more than once.
+// A line market's pick: "Több, mint 2,5", "Arsenal Over 1.5", "Unter 9,5 Ecken". Its number is
+// the line, and the pick backs no side of the match.
+bool hasLinePick(QStringView outcome) {
+    for (const QStringView word : wordsOf(LinePick)) {
+        for (qsizetype at = outcome.indexOf(word, 0, Qt::CaseInsensitive); at >= 0;
+             at = outcome.indexOf(word, at + 1, Qt::CaseInsensitive)) {
+            const qsizetype after = at + word.size();
+            if ((at == 0 || !outcome.at(at - 1).isLetter()) && after + 1 < outcome.size() &&
+                outcome.at(after) == u' ' && isAsciiDigit(outcome.at(after + 1)))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool isFurtherPick(QStringView line) {
+    line = trimmed(line);
+    if (hasLinePick(line)) return true;
+    const qsizetype colon = line.indexOf(u": ");
+    return colon > 0 && colon + 2 < line.size() && isOneOf(trimmed(line.first(colon)), wordsOf(Market)) &&
+           !isResultLabel(trimmed(line.first(colon)));
+}
+
+// An outcome of several picks ("Kiválasztva: A Kiválasztva: Több, mint 2,5", "A + Több, mint
+// 2,5": a bet builder's leg) is a tip of its own market: its label stands more than once, or a
+// pick of a line or another market is added to it.
 bool severalPicks(QStringView outcome) {
+    for (const QStringView pick : outcome.split(kPicksJoined)) {
+        if (pick.size() != outcome.size() && isFurtherPick(pick)) return true;
+    }
     const qsizetype colon = outcome.indexOf(u": ");
     if (colon <= 0) return false;
     const QStringView label = outcome.first(colon + 2);
@@ -805,21 +832,6 @@ bool hasSignedNumber(QStringView outcome) {
 }
 
 OutcomeRead sideOfOutcome(QStringView whole, QStringView home, QStringView away);
-
-// A line market's pick: "Több, mint 2,5", "Arsenal Over 1.5", "Unter 9,5 Ecken". Its number is
-// the line, and the pick backs no side of the match.
-bool hasLinePick(QStringView outcome) {
-    for (const QStringView word : wordsOf(LinePick)) {
-        for (qsizetype at = outcome.indexOf(word, 0, Qt::CaseInsensitive); at >= 0;
-             at = outcome.indexOf(word, at + 1, Qt::CaseInsensitive)) {
-            const qsizetype after = at + word.size();
-            if ((at == 0 || !outcome.at(at - 1).isLetter()) && after + 1 < outcome.size() &&
-                outcome.at(after) == u' ' && isAsciiDigit(outcome.at(after + 1)))
-                return true;
-        }
-    }
-    return false;
-}
 
 OutcomeRead readOutcome(QStringView line, QStringView home, QStringView away) {
     const QStringView whole = trimmed(line);

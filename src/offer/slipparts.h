@@ -58,6 +58,11 @@ struct OutcomeRead {
 
 // What an outcome line backs of the event of `home` and `away`.
 OutcomeRead readOutcome(QStringView line, QStringView home, QStringView away);
+// The picks of a bet builder's leg, written on one outcome line: "Arsenal + Over 2.5 Goals".
+inline constexpr QStringView kPicksJoined = u" + ";
+// A pick that a bet builder adds to a leg's first: a line ("Over 2.5 Goals", "Unter 9,5 Ecken")
+// or another market's ("Both Teams To Score: Yes").
+bool isFurtherPick(QStringView line);
 // A market's name run together with the pick, as a browser writes two elements with nothing
 // between them ("VégeredményV", "KétesélyX2"): the text no longer tells the pick.
 bool gluedToMarket(QStringView outcome);

@@ -218,6 +218,15 @@ private:
         slot_ = Slot::Price;
     }
 
+    // One more pick of a bet builder's leg, which has one price for all: the leg backs no side
+    // of the match alone.
+    void addPick(qsizetype i, const QString& text) {
+        tip_.outcomeLine += kPicksJoined.toString() + trimBlanks(QString(text).replace(u'\t', u' '));
+        tip_.homeMarker = tip_.awayMarker = OutcomeMarker::None;
+        outcomeAt_ = i;
+        afterOutcome_ = -1;
+    }
+
     void takePrice(qsizetype i, const QString& text, const QString& odds) {
         tip_.priceLine = QString(text).replace(u'\t', u' ');
         tip_.odds = odds;
@@ -419,6 +428,7 @@ private:
         // A price after a summary's label is the summary's, not the tip's.
         if (isSummaryLabel(text)) return refuse(PriceMissing, lines_.at(afterOutcome_), i);
         if (isNoise(text)) return;
+        if (afterOutcome_ == i && isFurtherPick(text)) return addPick(i, text);
         if (!outcomeCertain_ && readOutcome(text, tip_.home, tip_.away).certain)
             return refuse(OutcomeUnclear, text, i);
         // Plain three-line blocks keep the offer list's own rule: the odds line ends in the odds.

@@ -197,6 +197,9 @@ private slots:
         QTest::newRow("a team named Over") << "Overton"
                                            << ""
                                            << "";
+        QTest::newRow("bet builder's picks") << "Chelsea + Both Teams To Score: Yes"
+                                             << ""
+                                             << "";
     }
     void outcomeMarkers() {
         QFETCH(QString, outcome);
