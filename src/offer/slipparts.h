@@ -17,7 +17,8 @@ inline bool isAsciiDigit(QChar ch) {
 
 bool same(QStringView a, QStringView b);  // equal but for letter case
 bool hasLetter(QStringView text);
-QStringView trimmed(QStringView text);  // without blanks and tabs at both ends
+QStringView trimmed(QStringView text);                    // without blanks and tabs at both ends
+bool startsWithWord(QStringView text, QStringView word);  // as a whole word, letter case aside
 
 enum class PriceKind { None, One, Two, Low };
 

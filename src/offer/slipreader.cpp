@@ -414,8 +414,39 @@ private:
         return takeOutcome(i, text, outcome);
     }
 
+    // "Was 1.40" then "1.64", "statt" then "1,40" and "1,64", "Korábbi szorzó: 1,58 1,96": after
+    // the word of a changed price, the last of the prices that follow it is the tip's, the one
+    // before it the old one (which the page strikes out, and its HTML leaves out).
+    bool oldAndNewPrice(qsizetype i, QStringView text) {
+        QStringView rest = trimmed(text);
+        const auto word = std::find_if(wordsOf(OldPrice).cbegin(), wordsOf(OldPrice).cend(),
+                                       [&](QStringView w) { return startsWithWord(rest, w); });
+        if (word == wordsOf(OldPrice).cend()) return false;
+        rest = trimmed(rest.sliced(word->size()));
+        if (rest.startsWith(u':')) rest = trimmed(rest.sliced(1));
+        QList<std::pair<qsizetype, QString>> prices;  // the line and the odds of each price
+        for (const QStringView piece : rest.split(u' ', Qt::SkipEmptyParts)) {
+            const PriceRead price = readPrice(piece, false, true);
+            if (price.kind != PriceKind::One) return false;
+            prices.append({i, price.odds});
+        }
+        for (qsizetype at = i + 1; at < lines_.size() && prices.size() < 3; ++at) {
+            const PriceRead price = readPrice(lines_.at(at), false, true);
+            if (price.kind != PriceKind::One) break;
+            prices.append({at, price.odds});
+        }
+        if (prices.isEmpty() || prices.size() > 2) return false;
+        const auto& [at, odds] = prices.last();
+        takePrice(at,
+                  at == i ? QString(rest.split(u' ', Qt::SkipEmptyParts).last().toString()) : lines_.at(at),
+                  odds);
+        next_ = at + 1;
+        return true;
+    }
+
     // The line after an outcome: its price, or what stands between them.
     void priceLine(qsizetype i, const QString& text) {
+        if (oldAndNewPrice(i, text)) return;
         const PriceRead price = readPrice(text, false, true);
         if (price.kind == PriceKind::One) {
             // A label on the line before ("Szorzó:") stays with its price.

@@ -45,8 +45,9 @@ enum Role : quint32 {
     Day = 1u << 28,          // days, months and the words of a kick-off
     LinePick = 1u << 29,     // before a line's number in a pick: "Több, mint 2,5", "Over 2.5"
     WinPrefix = 1u << 30,    // before a team that wins: "Sieg Hertha BSC"
+    OldPrice = 1u << 31,     // before a price the page has changed: "Korábbi szorzó: 1,58 1,96"
 };
-inline constexpr int kRoles = 31;
+inline constexpr int kRoles = 32;
 
 // Outcomes, and the words of what stands around them.
 inline constexpr quint32 kOutcomeRoles = Draw | Home | Away;
@@ -120,6 +121,8 @@ inline constexpr Word kHungarian[] = {
     {u"Az Ön tippje", ResultLabel},
     {u"Kiválasztva", ResultLabel},
     {u"Tipp törlése", Button},
+    {u"Korábbi szorzó", OldPrice},
+    {u"Régi szorzó", OldPrice},
     {u"Szelvényszám", MetaLabel},
     {u"Szelvény azonosító", MetaLabel},
     {u"Azonosító", MetaLabel},
@@ -385,6 +388,8 @@ inline constexpr Word kEnglish[] = {
     {u"Top", Button},
     {u"Remove", Button},
     {u"Remove selection", Button},
+    {u"Was", OldPrice},
+    {u"Previously", OldPrice},
     {u"Bet Slip", Button},
     {u"Your Selections", Button},
     {u"Selected", ResultLabel},
@@ -533,6 +538,8 @@ inline constexpr Word kGerman[] = {
     {u"Ausgewählt", ResultLabel},
     {u"Nr.", HeaderOther},
     {u"Tipp entfernen", Button},
+    {u"statt", OldPrice},
+    {u"vorher", OldPrice},
     {u"Mein Wettschein", Button},
     {u"Auswärtssieg", Away},
     {u"Gast", Away | HeaderAway},

@@ -213,6 +213,19 @@ void TestIntake::keepsTipsOfEarlierConversion() {
 void TestIntake::readsSlips_data() {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QStringList>("tips");
+    // A changed price: the word of the old one, then the old and the new, on one line or more; the
+    // HTML leaves the struck old one out.
+    QTest::newRow("old and new price")
+        << "A - B\rA\rKorábbi szorzó: 1,58 1,96\rC - D\rDöntetlen\rstatt\r1,40\r1,64\rE v F\rF\rWas\r2.10\r"
+        << QStringList{"A|B|xxk.bmp||1.96", "C|D|xx.bmp|xx.bmp|1.64", "E|F||xxk.bmp|2.10"};
+    QTest::newRow("three prices after the old one's word")
+        << "A - B\rA\rWas\r1,58\r1,96\r2,00\r" << QStringList{"A(z) 1. tipp szorzója hiányzik: „Was”"};
+    // A bet builder's leg: several picks of one event, one price; it backs no side alone.
+    QTest::newRow("bet builder's leg among legs")
+        << "Norwich City v Liverpool\rBet Builder\rLiverpool\rOver 2.5 Goals\rBoth Teams To Score: "
+           "Yes\r4.70\r"
+           "Hull City v Stoke City\rAway\r2.10\r"
+        << QStringList{"Norwich City|Liverpool|||4.70", "Hull City|Stoke City||xxk.bmp|2.10"};
     QTest::newRow("code after the market, price first")
         << "1,85\tFerencváros - Újpest FC\t1X2\t1\r" << QStringList{"Ferencváros|Újpest FC|xxk.bmp||1.85"};
     QTest::newRow("prices not copied, digits in names")
