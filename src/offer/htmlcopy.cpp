@@ -173,6 +173,46 @@ Look lookOfElement(const GumboElement& element, const ClassLooks& sheet) {
     return look;
 }
 
+// Whether `element` holds elements alone, at least two and not all of them words dressed up,
+// with nothing but white space between them.
+bool holdsElementsAlone(const GumboElement& element) {
+    int elements = 0;
+    int dressed = 0;
+    for (unsigned i = 0; i < element.children.length; ++i) {
+        const auto* child = static_cast<const GumboNode*>(element.children.data[i]);
+        if (child->type == GUMBO_NODE_ELEMENT) {
+            ++elements;
+            if (among(kWordDress, child->v.element.tag)) ++dressed;
+        } else if (child->type == GUMBO_NODE_TEXT || child->type == GUMBO_NODE_CDATA) {
+            return false;
+        }
+    }
+    return elements >= 2 && dressed < elements;
+}
+
+// One of a list of records: the legs of a slip, each an element of the same tag and classes as
+// a sibling's, holding its pieces (the event, the pick, the price) as elements of their own.
+// The page lays the pieces out apart, as a flex or grid container does, even where the copy
+// carries no style to say so (Firefox's HTML keeps the class names alone).
+bool isRecord(const GumboNode* node) {
+    const GumboElement& element = node->v.element;
+    if (element.tag == GUMBO_TAG_TR || element.tag == GUMBO_TAG_TD || element.tag == GUMBO_TAG_TH ||
+        !holdsElementsAlone(element) || !node->parent || node->parent->type != GUMBO_NODE_ELEMENT)
+        return false;
+    const GumboAttribute* classes = gumbo_get_attribute(&element.attributes, "class");
+    const GumboVector& siblings = node->parent->v.element.children;
+    for (unsigned i = 0; i < siblings.length; ++i) {
+        const auto* sibling = static_cast<const GumboNode*>(siblings.data[i]);
+        if (sibling == node || sibling->type != GUMBO_NODE_ELEMENT || sibling->v.element.tag != element.tag ||
+            !holdsElementsAlone(sibling->v.element))
+            continue;
+        const GumboAttribute* theirs = gumbo_get_attribute(&sibling->v.element.attributes, "class");
+        if ((!classes && !theirs) || (classes && theirs && qstrcmp(classes->value, theirs->value) == 0))
+            return true;
+    }
+    return false;
+}
+
 // The lines as they are made: the text of the line in hand, and a table row's cells.
 class LineMaker {
 public:
@@ -187,7 +227,7 @@ public:
 
 private:
     void text(QStringView text);
-    void element(const GumboElement& element, bool inArranged);
+    void element(const GumboNode* node, bool inArranged);
 
     // A block ends the line in hand; inside a table's cell it only parts words.
     void blockEdge() {
@@ -252,10 +292,12 @@ void LineMaker::text(QStringView text) {
     }
 }
 
-void LineMaker::element(const GumboElement& element, bool inArranged) {
+void LineMaker::element(const GumboNode* node, bool inArranged) {
+    const GumboElement& element = node->v.element;
     if (among(kUnseen, element.tag)) return;
     if (element.tag == GUMBO_TAG_BR) return blockEdge();
     Look look = lookOfElement(element, sheet_);
+    look.arranges = look.arranges || isRecord(node);
     if (look.hidden || look.struck || look.display == Display::None) return;
     // The children of a flex or grid container are laid out as blocks of their own.
     if (inArranged && look.display != Display::Cell && look.display != Display::Row)
@@ -293,7 +335,7 @@ void LineMaker::walk(const GumboNode* node, bool inArranged) {
             return text(QString::fromUtf8(node->v.text.text));
         case GUMBO_NODE_ELEMENT:
         case GUMBO_NODE_TEMPLATE:
-            return element(node->v.element, inArranged);
+            return element(node, inArranged);
         case GUMBO_NODE_DOCUMENT:
             for (unsigned i = 0; i < node->v.document.children.length; ++i)
                 walk(static_cast<const GumboNode*>(node->v.document.children.data[i]), false);

@@ -759,6 +759,11 @@ Unlabelled withoutMarketLabels(QStringView line) {
     return read;
 }
 
+bool isResultLabelAlone(QStringView line) {
+    line = trimmed(line);
+    return line.endsWith(u':') && isOneOf(trimmed(line.chopped(1)), wordsOf(ResultLabel));
+}
+
 bool gluedToMarket(QStringView outcome) {
     outcome = trimmed(outcome);
     for (const Role role : {ResultLabel, Market}) {

@@ -64,6 +64,7 @@ inline constexpr QStringView kPicksJoined = u" + ";
 // A pick that a bet builder adds to a leg's first: a line ("Over 2.5 Goals", "Unter 9,5 Ecken")
 // or another market's ("Both Teams To Score: Yes").
 bool isFurtherPick(QStringView line);
+bool isResultLabelAlone(QStringView line);  // "Selected:", "Végeredmény:": the pick on the next line
 // A market's name run together with the pick, as a browser writes two elements with nothing
 // between them ("VégeredményV", "KétesélyX2"): the text no longer tells the pick.
 bool gluedToMarket(QStringView outcome);

@@ -367,6 +367,8 @@ private:
                 return takeEvent(i, text, spaced);
             }
         }
+        // A label of the pick alone on its line ("Selected:", "Ausgewählt:"): the pick follows.
+        if (isResultLabelAlone(text)) return;
         const OutcomeRead outcome = readOutcome(text, tip_.home, tip_.away);
         // A fraction or American odds ("5/2", "+250") is due here only after an outcome
         // written above the event; there "1/2" is that price, not the double chance 1 or 2.
@@ -455,6 +457,10 @@ private:
         }
         if (price.kind == PriceKind::Two) return refuse(TwoPricesInLine, text, i);
         if (price.kind == PriceKind::Low) return refuse(PriceLow, text, i);
+        // A label of a bet builder's next pick alone on its line: the pick follows.
+        if (afterOutcome_ < 0 && isResultLabelAlone(text) && i + 1 < lines_.size() &&
+            isFurtherPick(lines_.at(i + 1)))
+            return;
         if (afterOutcome_ < 0) afterOutcome_ = i;
         // A price after a summary's label is the summary's, not the tip's.
         if (isSummaryLabel(text)) return refuse(PriceMissing, lines_.at(afterOutcome_), i);

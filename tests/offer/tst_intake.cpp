@@ -117,6 +117,13 @@ void TestIntake::takesLines_data() {
         << "<div style=\"display:inline\">A v</div><div style=\"display: inline !important\"> B</div>"
            "<span style=\"display: block\">1,50</span><div style=\"display:none\">2,00</div>"
         << QStringList{"A v B", "1,50"};
+    // Legs of the same tag and classes, each holding its pieces as elements: the page lays the
+    // pieces apart even where the copy carries no style; words in a sentence run on.
+    QTest::newRow("HTML: the pieces of a list's records stand apart")
+        << "<ul><li class=\"leg\"><span>A v B</span> <span>Selected:</span> <span>A</span> <b>1,50</b></li>"
+           "<li class=\"leg\"><span>C v D</span> <span>D</span> <span>2,00</span></li></ul>"
+           "<p class=\"n\">E - <b>F</b></p><p class=\"n\"><span>G - H</span> <span>H</span></p>"
+        << QStringList{"A v B", "Selected:", "A", "1,50", "C v D", "D", "2,00", "E - F", "G - H H"};
     QTest::newRow("row of three prices is no tip, left as copied")
         << "A - B\t1,50\t3,40\t5,00\rC - D\tC\t2,00\r" << QStringList{"A - B 1,50 3,40 5,00", "C - D C 2,00"};
 }
@@ -226,6 +233,10 @@ void TestIntake::readsSlips_data() {
            "Yes\r4.70\r"
            "Hull City v Stoke City\rAway\r2.10\r"
         << QStringList{"Norwich City|Liverpool|||4.70", "Hull City|Stoke City||xxk.bmp|2.10"};
+    QTest::newRow("labels of the picks alone on their lines")
+        << "A - B\rFogadásépítő\rKiválasztva:\rA\rKiválasztva:\rKevesebb, mint 10,5\rSzorzó 2,99\r2,99\r"
+           "C - D\rAusgewählt:\rD\rQuote 1,50\r"
+        << QStringList{"A|B|||2.99", "C|D||xxk.bmp|1.50"};
     QTest::newRow("code after the market, price first")
         << "1,85\tFerencváros - Újpest FC\t1X2\t1\r" << QStringList{"Ferencváros|Újpest FC|xxk.bmp||1.85"};
     QTest::newRow("prices not copied, digits in names")
