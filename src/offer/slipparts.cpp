@@ -213,6 +213,21 @@ PriceRead readPrice(QStringView line, bool inPriceColumn, bool due) {
     QStringView s = trimmed(line);
     bool labelled = inPriceColumn;
     bool oldToNew = false;
+    // A button beside the price in its box ("Odds 6.40 ×").
+    for (qsizetype blank = s.lastIndexOf(u' '); blank > 0 && isOneOf(s.sliced(blank + 1), wordsOf(Button));
+         blank = s.lastIndexOf(u' ')) {
+        s = trimmed(s.first(blank));
+    }
+    // The word of a changed price ("statt 3,00 3,30", "Was 1.40"): the last price is the tip's;
+    // where one stands alone, the page has struck the old one and its HTML left it out.
+    bool changed = false;
+    for (const QStringView word : wordsOf(OldPrice)) {
+        if (!s.isEmpty() && s.front().isLetter() && startsWithWord(s, word)) {
+            s = trimmed(s.sliced(word.size()));
+            if (s.startsWith(u':')) s = trimmed(s.sliced(1));
+            changed = labelled = true;
+        }
+    }
     // Labels, one or more ("Odds Szorzó (régi → új):" under a header); most lines begin with a
     // digit or a mark, and are not searched for one.
     const QList<QStringView>& labels = wordsOf(PriceLabel);
@@ -273,7 +288,7 @@ PriceRead readPrice(QStringView line, bool inPriceColumn, bool due) {
     // A whole number is a price only after a label; beside a decimal one it is something else.
     if (!labelled && wholeNumber) return read;
     const Number* price = &numbers.front();
-    if (numbers.size() == 2 && oldToNew && arrow) {
+    if (numbers.size() == 2 && ((oldToNew && arrow) || changed)) {
         price = &numbers.back();
     } else if (numbers.size() > 1) {
         read.kind = PriceKind::Two;
@@ -571,6 +586,18 @@ bool isTipNumber(QStringView word, QStringView after) {
 // A kick-off's day and month in words ("Sun 9 Sep 14:30 Arsenal") go with its time: they are
 // taken off only up to a date or a time.
 QStringView withoutKickOff(QStringView name) {
+    // No name holds a clock's time: what stands before one ("OTP Bank Liga · H 13:00") is the
+    // kick-off and its league.
+    for (qsizetype end = name.size(); end > 0;) {
+        const qsizetype blank = name.lastIndexOf(u' ', end - 1);
+        const QStringView word = name.sliced(blank + 1, end - blank - 1);
+        if (blank > 0 && end < name.size() && word.contains(u':') && isDateOrTime(word)) {
+            name = trimmed(name.sliced(end));
+            break;
+        }
+        if (blank < 0) break;
+        end = blank;
+    }
     QStringView dated = name;
     for (;;) {
         const qsizetype blank = name.indexOf(u' ');

@@ -307,7 +307,9 @@ private:
         if (summaryAt_ == i - 1) return;
         // The price just taken, written once more ("Odds 2.10" for a screen reader, then the
         // "2.10" the eye sees), is the same price.
-        if (lastPriceAt_ == i - 1 && readPrice(text).odds == reading_.tips.last().odds) return;
+        const bool labelBetween = lastPriceAt_ == i - 2 && readPrice(lines_.at(i - 1)).labelOnly;
+        if ((lastPriceAt_ == i - 1 || labelBetween) && readPrice(text).odds == reading_.tips.last().odds)
+            return;
         if (lastPriceAt_ >= 0 && skipped_.isEmpty()) {
             return refuseBlock(ExtraPrice, reading_.tips.size(), text, reading_.tips.last().firstLine, i);
         }
@@ -434,6 +436,7 @@ private:
         }
         for (qsizetype at = i + 1; at < lines_.size() && prices.size() < 3; ++at) {
             const PriceRead price = readPrice(lines_.at(at), false, true);
+            if (price.labelOnly) continue;  // "Odds" over the new price
             if (price.kind != PriceKind::One) break;
             prices.append({at, price.odds});
         }

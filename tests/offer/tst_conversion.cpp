@@ -332,6 +332,10 @@ private slots:
         QTest::newRow("hyphenated name") << "Saint-Étienne - Lyon"
                                          << "Saint-Étienne"
                                          << "Lyon";
+        QTest::newRow("league and kick-off before the teams")
+            << "OTP Bank Liga · H 13:00 Red Bull Salzburg - Paks"
+            << "Red Bull Salzburg"
+            << "Paks";
         QTest::newRow("blank on one side, not trimmed") << "Arsenal -Chelsea"
                                                         << "Arsenal "
                                                         << "Chelsea";
@@ -407,6 +411,11 @@ private slots:
                                       << "150.00";
         QTest::newRow("no blank after the colon") << "Szorzó:2,15"
                                                   << "2.15";
+                                                     << "6.40";
+        QTest::newRow("old and new price") << "statt 3,00 3,30"
+                                           << "3.30";
+        QTest::newRow("new price, the struck old one left out") << "Was: 1.64"
+                                                                << "1.64";
         QTest::newRow("comma in the label") << "Szorzó, 2,15"
                                             << "2.15";
         QTest::newRow("one decimal") << "1,5"
