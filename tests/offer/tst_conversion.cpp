@@ -411,7 +411,6 @@ private slots:
                                       << "150.00";
         QTest::newRow("no blank after the colon") << "Szorzó:2,15"
                                                   << "2.15";
-                                                     << "6.40";
         QTest::newRow("old and new price") << "statt 3,00 3,30"
                                            << "3.30";
         QTest::newRow("new price, the struck old one left out") << "Was: 1.64"
