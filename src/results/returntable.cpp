@@ -6,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "app/form1.h"
 #include "calc/output.h"
@@ -60,12 +61,44 @@ QString labelled(const char* label, const QString& value) {
     return QCoreApplication::translate("results", label) + u'\t' + value;
 }
 
+// One tip of an any-to-come bet as the tables take it: what it counts for when it loses and when
+// it wins (the same for a settled tip), and its bit among the open tips (-1 when settled).
+struct ToComeTip {
+    int bit = -1;
+    float lost = 0.0f;
+    float won = 0.0f;
+};
+
+// An any-to-come bet's pay split into parts by the open tips each part needs, so that the parts
+// whose tips all won add up to what the bet pays: `part(mask, amount)` for each that pays, the
+// part needing fewer tips first. `scale` multiplies a bet that pays (the bankers).
+template <typename Part>
+void anyToComeParts(const ToComeTip& a, const ToComeTip& b, int carry, float scale, Part part) {
+    const auto pays = [&](bool aWon, bool bWon) {
+        float paid = calc::anyToComeReturn(aWon ? a.won : a.lost, bWon ? b.won : b.lost, carry);
+        if (paid != 0.0f) calc::multiplyInto(paid, scale);
+        return static_cast<double>(paid);
+    };
+    const std::uint32_t bitA = a.bit >= 0 ? std::uint32_t{1} << a.bit : 0;
+    const std::uint32_t bitB = b.bit >= 0 ? std::uint32_t{1} << b.bit : 0;
+    const double none = pays(false, false);
+    const double onlyA = pays(true, false) - none;
+    const double onlyB = pays(false, true) - none;
+    const double both = pays(true, true) - none - onlyA - onlyB;
+    const std::pair<std::uint32_t, double> parts[] = {
+        {0, none}, {bitA, onlyA}, {bitB, onlyB}, {bitA | bitB, both}};
+    for (const auto& [mask, amount] : parts) {
+        if (amount != 0.0) part(mask, amount);
+    }
+}
+
 }  // namespace
 
 ReturnTable computeReturnTable(int tips, const std::vector<MaskedBet>& bets, qint64 stakePerBet) {
     ReturnTable table;
     table.tips = tips;
-    table.stake = static_cast<int>(bets.size());
+    table.stake = static_cast<int>(
+        std::count_if(bets.begin(), bets.end(), [](const MaskedBet& bet) { return bet.staked; }));
     table.stakePerBet = stakePerBet;
     if (tips < 0 || tips > kMaxTableTips) return table;
     const auto perBet = static_cast<double>(stakePerBet);
@@ -79,7 +112,7 @@ ReturnTable computeReturnTable(int tips, const std::vector<MaskedBet>& bets, qin
         if (bet.amount <= 0 || bet.mask >= size) continue;
         // Each bet pays its own rounded amount, as the bookmaker settles it.
         returns[bet.mask] += paidHundredths(bet.amount, stakePerBet);
-        winning[bet.mask] += 1;
+        if (bet.staked) winning[bet.mask] += 1;
     }
     for (int bit = 0; bit < tips; ++bit) {
         // The sets with this tip are the upper halves of blocks of twice its weight; each takes in
@@ -155,6 +188,22 @@ std::optional<ReturnBets> returnBets(Form1& form) {
     result.tips = open;
     result.bets.reserve(static_cast<std::size_t>(form.List1.count()));
     for (const QString& line : form.List1.lines()) {
+        if (const std::optional<calc::AnyToCome> toCome = calc::readAnyToCome(line)) {
+            const auto tipOf = [&](int tip) -> ToComeTip {
+                if (isSettled(form, tip))
+                    return {-1, factorsAt(settled, tip).win, factorsAt(settled, tip).win};
+                if (tip < 1 || tip > tipCount) return {};
+                return {bitOf[static_cast<std::size_t>(tip)], 0.0f, wonOdds[static_cast<std::size_t>(tip)]};
+            };
+            bool staked = true;
+            anyToComeParts(tipOf(toCome->first), tipOf(toCome->second), toCome->carry, bankers,
+                           [&](std::uint32_t mask, double amount) {
+                               result.bets.push_back({mask, amount, staked});
+                               staked = false;
+                           });
+            if (staked) result.bets.push_back({});
+            continue;
+        }
         MaskedBet bet;
         std::optional<float> product = lineProduct(line, [&](int tip) {
             if (isSettled(form, tip)) return factorsAt(settled, tip).win;
@@ -238,7 +287,8 @@ QStringList formatReturnTable(const ReturnTable& table) {
 EachWayTable computeEachWayTable(int tips, const std::vector<EachWayBet>& bets, qint64 stakePerBet) {
     EachWayTable table;
     table.tips = tips;
-    table.bets = static_cast<int>(bets.size());
+    table.bets = static_cast<int>(
+        std::count_if(bets.begin(), bets.end(), [](const EachWayBet& bet) { return bet.staked; }));
     table.stakePerBet = stakePerBet;
     if (tips < 0 || tips > kMaxEachWayTableTips) return table;
     // What the win lines pay when the tips W win, and the place lines when the tips U are placed
@@ -316,6 +366,33 @@ std::optional<EachWayBets> eachWayBets(Form1& form) {
             settledFactors(Form1::kWon, form.Grid1.textAt(tip, 3), form.termsAt(form.Grid1, tip));
     bets.reserve(static_cast<std::size_t>(form.List1.count()));
     for (const QString& line : form.List1.lines()) {
+        if (const std::optional<calc::AnyToCome> toCome = calc::readAnyToCome(line)) {
+            // The win parts over the won tips, the place parts over the placed ones, each carried
+            // on apart; the parts needing the same tips are one part of the table.
+            const auto tipOf = [&](int tip, bool place) -> ToComeTip {
+                if (isSettled(form, tip) || tip < 1 || tip > tipCount) {
+                    const SettledFactors factors = settledFactorsOf(form, tip);
+                    return {-1, place ? factors.place : factors.win, place ? factors.place : factors.win};
+                }
+                const SettledFactors factors = won[static_cast<std::size_t>(tip)];
+                return {bitOf[static_cast<std::size_t>(tip)], 0.0f, place ? factors.place : factors.win};
+            };
+            const std::size_t first = bets.size();
+            const auto addPart = [&](std::uint32_t mask, double amount, bool place) {
+                auto at = std::find_if(bets.begin() + static_cast<std::ptrdiff_t>(first), bets.end(),
+                                       [&](const EachWayBet& bet) { return bet.mask == mask; });
+                if (at == bets.end())
+                    at = bets.insert(bets.end(), EachWayBet{mask, 0, 0, bets.size() == first});
+                (place ? at->place : at->win) += amount;
+            };
+            for (const bool place : {false, true}) {
+                anyToComeParts(tipOf(toCome->first, place), tipOf(toCome->second, place), toCome->carry,
+                               place ? bankers.place : bankers.win,
+                               [&](std::uint32_t mask, double amount) { addPart(mask, amount, place); });
+            }
+            if (bets.size() == first) bets.push_back({});
+            continue;
+        }
         EachWayBet bet;
         SettledFactors product{1.0f, 1.0f};
         // A settled tip at its factors; an open one as it pays when it wins, placed in the place line.

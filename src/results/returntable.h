@@ -47,9 +47,12 @@ struct ReturnTable {
 
 // One bet: the tips it needs (bit t-1 for tip t) and what it pays for one unit staked when they
 // all win, the odds product as the evaluation forms it. A bet that can never win has amount 0.
+// An any-to-come bet pays in parts, each needing its own tips; only its first part is staked and
+// counted as a winning bet.
 struct MaskedBet {
     std::uint32_t mask = 0;
     double amount = 0;
+    bool staked = true;  // false: a further part of the bet before it
 };
 
 // The table over `tips` tips (at most kMaxTableTips) for bets that each cost `stakePerBet`
@@ -102,6 +105,7 @@ struct EachWayBet {
     std::uint32_t mask = 0;  // the open tips the bet needs
     double win = 0;          // its win line's pay for one unit when they all win
     double place = 0;        // its place line's pay for one unit when they are all placed
+    bool staked = true;      // false: a further part of the bet before it
 };
 
 struct EachWayRow {
