@@ -131,6 +131,10 @@ void TestCli::systemNames_data() {
     QTest::newRow("singles") << "1" << 4;
     QTest::newRow("yankee lower case") << "yankee" << 11;
     QTest::newRow("with number") << "Yankee 11" << 11;
+    QTest::newRow("Flag") << "Flag" << 23;
+    QTest::newRow("flag with number") << "flag23" << 23;
+    QTest::newRow("SSA over every pair") << "SSA" << 12;
+    QTest::newRow("dsa") << "dsa" << 12;
     // Systems the window keeps disabled for four tips are refused (tst_conventions).
 }
 
@@ -395,8 +399,8 @@ void TestCli::cancelledTips_data() {
     // 6/4); the bankers after them.
     QTest::newRow("tips in fractional odds")
         << QStringList{"--odds-format", "fractional", "--system", "3"}
-        << QStringList{"1\tA (hazai nyer)\tB\t1/2", "2\tC (hazai nyer)\tD\tEvens", "3\tE (hazai nyer)\tF\t6/4",
-                       "01 02 03\t7.50"};
+        << QStringList{"1\tA (hazai nyer)\tB\t1/2", "2\tC (hazai nyer)\tD\tEvens",
+                       "3\tE (hazai nyer)\tF\t6/4", "01 02 03\t7.50"};
     QTest::newRow("tips and banker in American odds, one won")
         << QStringList{"--odds-format", "AMERICAN", "--bank", "3", "--system", "2", "--won", "1,2"}
         << QStringList{"1\tA (hazai nyer)\tB\t-200 (nyert)",
