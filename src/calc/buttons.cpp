@@ -41,10 +41,8 @@ void Form1::describeCalculators() {
         button.setCaption(calc::kFullCoverSystems[i].caption());
         button.setAccessible({}, calc::kFullCoverSystems[i].description());
     }
-    Command25.setAccessible(
-        tr("Egyéb fogadások"),
-        tr("Menü: SSA, DSA, Round Robin, Flag, Union Jack, Alphabet; mindegyik a tippjei és a "
-           "fogadásai számával"));
+    Command25.setAccessible(tr("Egyéb fogadások"), tr("Menü: további fogadások, mindegyik a tippjei és a "
+                                                      "fogadásai számával"));
     for (size_t i = 0; i < Command26.size(); ++i) {
         Command26[i].setCaption(calc::kNamedBets[i].caption());
         Command26[i].setAccessible(calc::kNamedBets[i].description());

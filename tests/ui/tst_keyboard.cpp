@@ -338,7 +338,7 @@ private slots:
         Desk::press(Qt::Key_Space);
         QCOMPARE(d.form->List1.count(), 15);
 
-        QCOMPARE(d.tabTo("Grid1"), 6);
+        QCOMPARE(d.tabTo("Grid1"), 7);
         Desk::press(Qt::Key_Home, Qt::ControlModifier);
         Desk::press(Qt::Key_End);
         Desk::press(Qt::Key_Space);  // tip 1
