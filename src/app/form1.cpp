@@ -188,7 +188,8 @@ void Form1::setUpControls() {
     }
 
     // Beside "Trixie 4", in the gap between the grids and the full covers' column.
-    Command25.setup("Command25", {8070, 2595, 255, 270}, QStringLiteral("…"));
+    // No room for a caption: it shows the arrow of a drop-down, and says its name as its tooltip.
+    Command25.setup("Command25", {8070, 2595, 255, 270});
     Command25.setToolTip(tr("Egyéb fogadások"));
     for (size_t i = 0; i < Command26.size(); ++i)
         Command26[i].setup(QStringLiteral("Command26_%1").arg(i), {});
