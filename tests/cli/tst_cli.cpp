@@ -378,6 +378,13 @@ void TestCli::cancelledTips_data() {
     QTest::newRow("banker cancelled")
         << QStringList{"--bank", "3", "--system", "2", "--won", "1,2", "--void", "f1"}
         << QStringList{"01 02\t3.00", "\t", "\tÖssz.: 3.00", "\tNy/s.: 3.00"};
+    // The same marks as the window's Round Robin (tst_cancelled): the same returns.
+    QTest::newRow("Round Robin, tip 3 lost")
+        << QStringList{"--system", "Round Robin", "--won", "1,2"}
+        << QString(
+               "01 02\t3.00|01 03\t0.00|02 03\t0.00|01 02 03\t0.00|01 > 02\t2.50|02 > 01\t2.50|"
+               "01 > 03\t0.50|03 > 01\t0.00|02 > 03\t1.00|03 > 02\t0.00|\t|\tÖssz.: 9.50|\tNy/s.: 0.95")
+               .split('|');
     // Tip 4 names no tip row: the odds command gives that bet no amount, and its line stays empty.
     QTest::newRow("bet without amount")
         << QStringList{"--key", write("02_03_03.txt", "001 002\r\n001 004\r\n002 003\r\n"), "--odds"}
