@@ -6,7 +6,6 @@
 #include <bit>
 #include <cmath>
 #include <limits>
-#include <utility>
 
 #include "app/form1.h"
 #include "calc/output.h"
@@ -69,27 +68,36 @@ struct ToComeTip {
     float won = 0.0f;
 };
 
-// An any-to-come bet's pay split into parts by the open tips each part needs, so that the parts
-// whose tips all won add up to what the bet pays: `part(mask, amount)` for each that pays, the
-// part needing fewer tips first. `scale` multiplies a bet that pays (the bankers).
-template <typename Part>
-void anyToComeParts(const ToComeTip& a, const ToComeTip& b, int carry, float scale, Part part) {
-    const auto pays = [&](bool aWon, bool bWon) {
+// An any-to-come bet as the tables take it, in terms over the open tips it needs: the terms whose
+// tips all won add up to what the bet pays then, each outcome's pay rounded once, as for any bet
+// (inclusion and exclusion of the pays of the four outcomes of its two tips). `term(mask, amount,
+// weight, staked)` gets each term with a pay; weight -1 takes it off. The bet is staked once, on
+// the first term that pays, or on an empty term when it cannot pay; `scale` multiplies a bet that
+// pays (the bankers).
+template <typename Term>
+void anyToComeTerms(const ToComeTip& a, const ToComeTip& b, int carry, float scale, Term term) {
+    const auto pays = [&](int aWon, int bWon) {
         float paid = calc::anyToComeReturn(aWon ? a.won : a.lost, bWon ? b.won : b.lost, carry);
         if (paid != 0.0f) calc::multiplyInto(paid, scale);
         return static_cast<double>(paid);
     };
-    const std::uint32_t bitA = a.bit >= 0 ? std::uint32_t{1} << a.bit : 0;
-    const std::uint32_t bitB = b.bit >= 0 ? std::uint32_t{1} << b.bit : 0;
-    const double none = pays(false, false);
-    const double onlyA = pays(true, false) - none;
-    const double onlyB = pays(false, true) - none;
-    const double both = pays(true, true) - none - onlyA - onlyB;
-    const std::pair<std::uint32_t, double> parts[] = {
-        {0, none}, {bitA, onlyA}, {bitB, onlyB}, {bitA | bitB, both}};
-    for (const auto& [mask, amount] : parts) {
-        if (amount != 0.0) part(mask, amount);
+    bool staked = false;
+    for (int set = 0; set < 4; ++set) {
+        const int aIn = set & 1;
+        const int bIn = set >> 1;
+        if ((aIn && a.bit < 0) || (bIn && b.bit < 0)) continue;  // a settled tip adds nothing
+        const std::uint32_t mask =
+            (aIn ? std::uint32_t{1} << a.bit : 0) | (bIn ? std::uint32_t{1} << b.bit : 0);
+        for (int within = set;; within = (within - 1) & set) {
+            const double amount = pays(within & 1, within >> 1);
+            const int weight = std::popcount(static_cast<unsigned>(set ^ within)) % 2 ? -1 : 1;
+            const bool first = weight > 0 && amount > 0 && !staked;
+            staked = staked || first;
+            if (amount > 0) term(mask, amount, weight, first);
+            if (within == 0) break;
+        }
     }
+    if (!staked) term(0, 0.0, 1, true);
 }
 
 }  // namespace
@@ -111,7 +119,7 @@ ReturnTable computeReturnTable(int tips, const std::vector<MaskedBet>& bets, qin
     for (const MaskedBet& bet : bets) {
         if (bet.amount <= 0 || bet.mask >= size) continue;
         // Each bet pays its own rounded amount, as the bookmaker settles it.
-        returns[bet.mask] += paidHundredths(bet.amount, stakePerBet);
+        returns[bet.mask] += bet.weight * paidHundredths(bet.amount, stakePerBet);
         if (bet.staked) winning[bet.mask] += 1;
     }
     for (int bit = 0; bit < tips; ++bit) {
@@ -195,13 +203,10 @@ std::optional<ReturnBets> returnBets(Form1& form) {
                 if (tip < 1 || tip > tipCount) return {};
                 return {bitOf[static_cast<std::size_t>(tip)], 0.0f, wonOdds[static_cast<std::size_t>(tip)]};
             };
-            bool staked = true;
-            anyToComeParts(tipOf(toCome->first), tipOf(toCome->second), toCome->carry, bankers,
-                           [&](std::uint32_t mask, double amount) {
-                               result.bets.push_back({mask, amount, staked});
-                               staked = false;
+            anyToComeTerms(tipOf(toCome->first), tipOf(toCome->second), toCome->carry, bankers,
+                           [&](std::uint32_t mask, double amount, int weight, bool staked) {
+                               result.bets.push_back({mask, amount, staked, weight});
                            });
-            if (staked) result.bets.push_back({});
             continue;
         }
         MaskedBet bet;
@@ -298,8 +303,8 @@ EachWayTable computeEachWayTable(int tips, const std::vector<EachWayBet>& bets, 
     std::vector<double> placePay(size, 0.0);
     for (const EachWayBet& bet : bets) {
         if (bet.mask >= size) continue;
-        winPay[bet.mask] += paidHundredths(bet.win, stakePerBet);
-        placePay[bet.mask] += paidHundredths(bet.place, stakePerBet);
+        winPay[bet.mask] += bet.weight * paidHundredths(bet.win, stakePerBet);
+        placePay[bet.mask] += bet.weight * paidHundredths(bet.place, stakePerBet);
     }
     for (int bit = 0; bit < tips; ++bit) {
         const std::size_t b = std::size_t{1} << bit;
@@ -367,8 +372,8 @@ std::optional<EachWayBets> eachWayBets(Form1& form) {
     bets.reserve(static_cast<std::size_t>(form.List1.count()));
     for (const QString& line : form.List1.lines()) {
         if (const std::optional<calc::AnyToCome> toCome = calc::readAnyToCome(line)) {
-            // The win parts over the won tips, the place parts over the placed ones, each carried
-            // on apart; the parts needing the same tips are one part of the table.
+            // The win terms over the won tips, the place terms over the placed ones: the two parts
+            // are carried on apart.
             const auto tipOf = [&](int tip, bool place) -> ToComeTip {
                 if (isSettled(form, tip) || tip < 1 || tip > tipCount) {
                     const SettledFactors factors = settledFactorsOf(form, tip);
@@ -377,20 +382,18 @@ std::optional<EachWayBets> eachWayBets(Form1& form) {
                 const SettledFactors factors = won[static_cast<std::size_t>(tip)];
                 return {bitOf[static_cast<std::size_t>(tip)], 0.0f, place ? factors.place : factors.win};
             };
-            const std::size_t first = bets.size();
-            const auto addPart = [&](std::uint32_t mask, double amount, bool place) {
-                auto at = std::find_if(bets.begin() + static_cast<std::ptrdiff_t>(first), bets.end(),
-                                       [&](const EachWayBet& bet) { return bet.mask == mask; });
-                if (at == bets.end())
-                    at = bets.insert(bets.end(), EachWayBet{mask, 0, 0, bets.size() == first});
-                (place ? at->place : at->win) += amount;
-            };
+            bool staked = false;
             for (const bool place : {false, true}) {
-                anyToComeParts(tipOf(toCome->first, place), tipOf(toCome->second, place), toCome->carry,
+                anyToComeTerms(tipOf(toCome->first, place), tipOf(toCome->second, place), toCome->carry,
                                place ? bankers.place : bankers.win,
-                               [&](std::uint32_t mask, double amount) { addPart(mask, amount, place); });
+                               [&](std::uint32_t mask, double amount, int weight, bool first) {
+                                   EachWayBet bet{mask, place ? 0.0 : amount, place ? amount : 0.0,
+                                                  first && !staked, weight};
+                                   staked = staked || bet.staked;
+                                   if (amount > 0 || bet.staked) bets.push_back(bet);
+                               });
             }
-            if (bets.size() == first) bets.push_back({});
+            if (!staked) bets.push_back({});
             continue;
         }
         EachWayBet bet;
