@@ -193,7 +193,7 @@ void Form1::setUpControls() {
     Command25.setToolTip(tr("Egyéb fogadások"));
     for (size_t i = 0; i < Command26.size(); ++i)
         Command26[i].setup(QStringLiteral("Command26_%1").arg(i), {});
-    // Unlike the buttons of old, they wait for tips that fit them.
+    // Unlike the calculator buttons at start-up, they wait for tips that fit them.
     enableNamedBets(0);
 
     describeCalculators();
