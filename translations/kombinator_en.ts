@@ -65,6 +65,11 @@
         <extracomment>The mean amount per bet of a bet list, written right before it.</extracomment>
         <translation>Per bet: </translation>
     </message>
+    <message>
+        <source>%1: %2 vagy több tipp, páronként %3 fogadás</source>
+        <extracomment>An any-to-come bet over every pair of the tips: its name, its fewest tips, its bets per pair.</extracomment>
+        <translation>%1: %2 or more tips, %3 bets per pair</translation>
+    </message>
 </context>
 <context>
     <name>cli</name>
@@ -858,6 +863,14 @@ Copy the coupon or the offer to the clipboard, load it, then convert it into tip
     <message>
         <source>eredeti</source>
         <translation>as read</translation>
+    </message>
+    <message>
+        <source>Egyéb fogadások</source>
+        <translation>Other bets</translation>
+    </message>
+    <message>
+        <source>Menü: további fogadások, mindegyik a tippjei és a fogadásai számával</source>
+        <translation>Menu: further bets, each with its tips and its bets</translation>
     </message>
 </context>
 <context>

@@ -187,6 +187,15 @@ void Form1::setUpControls() {
                             {i == 0 ? 8336 : 8358, kFullCoverTops[i], 1620, 270});
     }
 
+    // Beside "Trixie 4", in the gap between the grids and the full covers' column.
+    // No room for a caption: it shows the arrow of a drop-down, and says its name as its tooltip.
+    Command25.setup("Command25", {8070, 2595, 255, 270});
+    Command25.setToolTip(tr("Egyéb fogadások"));
+    for (size_t i = 0; i < Command26.size(); ++i)
+        Command26[i].setup(QStringLiteral("Command26_%1").arg(i), {});
+    // Unlike the calculator buttons at start-up, they wait for tips that fit them.
+    enableNamedBets(0);
+
     describeCalculators();
 
     Command23.setup("Command23", {5895, 3795, 1170, 315}, QStringLiteral("Command23"));
@@ -219,6 +228,8 @@ void Form1::wireHandlers() {
     for (size_t i = 0; i < fullCover.size(); ++i)
         connect(fullCover[i], &Button::clicked, this, [this, i] { fullCoverClicked(i); });
     connect(&Command24, &Button::clicked, this, &Form1::Command24_Click);
+    for (size_t i = 0; i < Command26.size(); ++i)
+        connect(&Command26[i], &Button::clicked, this, [this, i] { namedBetClicked(i); });
     connect(&Grid1, &Grid::clicked, this, &Form1::Grid1_Click);
     connect(&Grid1, &Grid::menuChosen, this, &Form1::Grid1_MenuChosen);
     connect(&Grid2, &Grid::menuChosen, this, &Form1::Grid2_MenuChosen);
@@ -239,6 +250,7 @@ std::vector<Control*> Form1::controls() {
                               &Command4, &Command20, &Command19, &Command5, &Check2,   &Check1,   &Command24};
     for (Button* b : calculatorButtons())
         all.push_back(b);
+    all.push_back(&Command25);
     all.push_back(&Command23);
     for (Control* c : std::initializer_list<Control*>{&List2, &List4, &List6, &Picture4})
         all.push_back(c);

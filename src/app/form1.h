@@ -16,6 +16,7 @@
 #include "app/dialog.h"
 #include "app/placeterms.h"
 #include "calc/fullcover.h"
+#include "calc/namedbets.h"
 #include "platform/controls.h"
 #include "platform/files.h"
 #include "platform/platform.h"
@@ -55,6 +56,8 @@ public:
     std::array<Button*, calc::kFullCoverSystems.size()> fullCoverButtons();
     // Enables exactly the calculator buttons that fit a tip count.
     void enableCalculators(int tips);
+    // The entries of "Egyéb fogadások" that fit a tip count, and the drop-down while any does.
+    void enableNamedBets(int tips);
     // The full path of a file of the program's folder, nullopt for a name that leaves it.
     std::optional<QString> programFile(const QString& name);
     // The full path of a picture of the program's folder, empty when it cannot be loaded.
@@ -101,6 +104,10 @@ public:
     std::array<Button, calc::kMaxFoldTips - 1> Command8;
     Button Command9, Command10, Command11, Command12, Command13, Command14, Command15, Command16, Command17,
         Command18;
+    // "Egyéb fogadások": the drop-down beside the full covers; its entries are the named bets in
+    // the order of their table, shown in its menu.
+    Button Command25;
+    std::array<Button, calc::kNamedBets.size()> Command26;
     Button Command23;
     ListBox List2;  // scratch list
     ListBox List4;  // offer copy list
@@ -204,6 +211,8 @@ public:
     void Command8_Click(int index);
     // A full-cover button pressed: `index` is its row of the full-cover table.
     void fullCoverClicked(size_t index);
+    // An entry of "Egyéb fogadások" chosen: `index` is its row of the named bets' table.
+    void namedBetClicked(size_t index);
     void Command24_Click();
 
     void Grid1_Click();

@@ -6,6 +6,7 @@
 
 #include "app/form1.h"
 #include "calc/fullcover.h"
+#include "calc/namedbets.h"
 
 namespace kombinator {
 
@@ -40,6 +41,12 @@ void Form1::describeCalculators() {
         button.setCaption(calc::kFullCoverSystems[i].caption());
         button.setAccessible({}, calc::kFullCoverSystems[i].description());
     }
+    Command25.setAccessible(tr("Egyéb fogadások"), tr("Menü: további fogadások, mindegyik a tippjei és a "
+                                                      "fogadásai számával"));
+    for (size_t i = 0; i < Command26.size(); ++i) {
+        Command26[i].setCaption(calc::kNamedBets[i].caption());
+        Command26[i].setAccessible(calc::kNamedBets[i].description());
+    }
 }
 
 // The k-fold "k" for 2 <= k <= tips <= 13, and each full-cover multiple for its own number of
@@ -52,6 +59,16 @@ void Form1::enableCalculators(int tips) {
     const auto fullCover = fullCoverButtons();
     for (size_t i = 0; i < fullCover.size(); ++i)
         fullCover[i]->setEnabled(calc::kFullCoverSystems[i].tips == tips);
+    enableNamedBets(tips);
+}
+
+void Form1::enableNamedBets(int tips) {
+    bool anyNamedBet = false;
+    for (size_t i = 0; i < Command26.size(); ++i) {
+        Command26[i].setEnabled(calc::kNamedBets[i].fits(tips));
+        anyNamedBet = anyNamedBet || Command26[i].isEnabled();
+    }
+    Command25.setEnabled(anyNamedBet);
 }
 
 }  // namespace kombinator

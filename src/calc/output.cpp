@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -60,6 +62,37 @@ QString betLine(std::span<const int> rows) {
         }
     }
     return line;
+}
+
+QString anyToComeLine(const AnyToCome& bet) {
+    const std::array<int, 1> first{bet.first};
+    const std::array<int, 1> second{bet.second};
+    return betLine(first) + (bet.carry == 2 ? QStringLiteral(" >> ") : QStringLiteral(" > ")) +
+           betLine(second);
+}
+
+std::optional<AnyToCome> readAnyToCome(QStringView line) {
+    const auto twoDigits = [](QStringView field) {
+        return field.size() == 2 && field.at(0) >= u'0' && field.at(0) <= u'9' && field.at(1) >= u'0' &&
+               field.at(1) <= u'9';
+    };
+    for (const int carry : {1, 2}) {
+        const QLatin1StringView arrow = carry == 2 ? QLatin1StringView(" >> ") : QLatin1StringView(" > ");
+        if (line.size() == 4 + arrow.size() && line.mid(2, arrow.size()) == arrow &&
+            twoDigits(line.left(2)) && twoDigits(line.right(2)))
+            return AnyToCome{numberValue(line.left(2)), numberValue(line.right(2)), carry};
+    }
+    return std::nullopt;
+}
+
+float anyToComeReturn(float first, float second, int carry) {
+    if (!(first > 0.0f)) return 0.0f;
+    const float carried = std::min(first, static_cast<float>(carry));
+    float paid = first - carried;
+    float onward = carried;
+    multiplyInto(onward, second);
+    addInto(paid, onward);
+    return paid;
 }
 
 std::optional<float> parseOdds(QStringView text) {
@@ -197,6 +230,16 @@ void Output::add(std::span<const int> rows) {
     bets_.append(betLine(rows));
     for (const int r : rows)
         multiplyInto(product, tipOdds(r));
+    addAmount(product);
+}
+
+void Output::addAnyToCome(const AnyToCome& bet) {
+    bets_.append(anyToComeLine(bet));
+    const float first = tipOdds(bet.first);
+    addAmount(anyToComeReturn(first, tipOdds(bet.second), bet.carry));
+}
+
+void Output::addAmount(float product) {
     addInto(total_, product);
     if (form_.module1.bankerCount > 0) multiplyInto(product, bankers_);
     form_.workingProduct = product;

@@ -31,6 +31,22 @@ QString perBetLine(float mean);
 // between them ("01 03 07").
 QString betLine(std::span<const int> rows);
 
+// An any-to-come bet: a single on `first`; what it returns, up to `carry` stakes, goes on as a
+// single on `second`, and the rest is paid out. Its bet line names the first tip first, "01 > 02";
+// carrying two stakes on, "01 >> 02".
+struct AnyToCome {
+    int first = 0;
+    int second = 0;
+    int carry = 1;
+};
+QString anyToComeLine(const AnyToCome& bet);
+// The any-to-come bet a bet line names; nullopt for a line of any other form.
+std::optional<AnyToCome> readAnyToCome(QStringView line);
+// What an any-to-come bet returns for one stake when its first single returns `first` and its
+// second `second` per stake: a first return below the carried stakes goes on whole, nothing
+// goes on when it is 0. In single precision, as every bet's product.
+float anyToComeReturn(float first, float second, int carry);
+
 // Odds text ("1.85", a point as decimal separator, blanks around it allowed) as a single-precision
 // number; nullopt for an empty text or one that is not a number.
 std::optional<float> parseOdds(QStringView text);
@@ -82,6 +98,8 @@ public:
     void reserve(qsizetype bets);
     // One bet of tip rows r1 < r2 < ... < rk. A tip whose odds do not convert counts as odds 1.
     void add(std::span<const int> rows);
+    // One any-to-come bet, its amount what it returns when both tips win.
+    void addAnyToCome(const AnyToCome& bet);
     // The summary lines and the bet count.
     void close();
     // Writes what was added without closing (the exact-count case of the k-fold systems).
@@ -89,6 +107,7 @@ public:
 
 private:
     float tipOdds(int row);
+    void addAmount(float product);
 
     Form1& form_;
     float total_ = 0.0f;

@@ -8,6 +8,7 @@
 #include "app/form1.h"
 #include "app/language.h"
 #include "calc/fullcover.h"
+#include "calc/namedbets.h"
 #include "cli/cliplatform.h"
 #include "keys/keysearch.h"
 #include "keys/substitution.h"
@@ -280,9 +281,13 @@ QString systemHelp() {
     constexpr qsizetype kWidth = 72;
     QString text = QCoreApplication::translate("cli", "rendszer: 1 … %1, vagy").arg(calc::kMaxFoldTips);
     qsizetype lineStart = 0;
-    for (size_t i = 0; i < calc::kFullCoverSystems.size(); ++i) {
-        const QString word = QString::fromUtf8(calc::kFullCoverSystems[i].name) +
-                             (i + 1 < calc::kFullCoverSystems.size() ? QStringLiteral(",") : QString());
+    QStringList names;
+    for (const calc::FullCoverSystem& system : calc::kFullCoverSystems)
+        names.append(QString::fromUtf8(system.name));
+    for (const calc::NamedBet& bet : calc::kNamedBets)
+        names.append(QString::fromUtf8(bet.name));
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString word = names[i] + (i + 1 < names.size() ? QStringLiteral(",") : QString());
         if (text.size() - lineStart + 1 + word.size() > kWidth) {
             text += u'\n';
             lineStart = text.size();
@@ -337,9 +342,15 @@ std::optional<int> calculatorIndex(const QString& system) {
     const int k = name.toInt(&isNumber);
     if (isNumber) return k >= 1 && k <= calc::kMaxFoldTips ? std::optional<int>(k - 1) : std::nullopt;
     std::optional<int> found;
-    for (size_t i = 0; i < calc::kFullCoverSystems.size(); ++i) {
-        // The caption in lower case without blanks: "trixie4", "lucky15", "superheinz120".
-        const QString full = calc::kFullCoverSystems[i].caption().toLower().remove(u' ');
+    QStringList captions;
+    for (const calc::FullCoverSystem& system : calc::kFullCoverSystems)
+        captions.append(system.caption());
+    for (const calc::NamedBet& bet : calc::kNamedBets)
+        captions.append(bet.caption());
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        // The caption in lower case without blanks: "trixie4", "lucky15", "superheinz120",
+        // "unionjacktrixie32", "ssa".
+        const QString full = captions[i].toLower().remove(u' ');
         const int index = calc::kMaxFoldTips + static_cast<int>(i);
         if (name == full) return index;
         if (name == withoutTrailingDigits(full)) {
@@ -524,7 +535,9 @@ namespace {
 
 Button& calculatorButton(Form1& form, int index) {
     if (index == 0) return form.Command24;
-    return *form.calculatorButtons()[static_cast<size_t>(index - 1)];
+    const auto buttons = form.calculatorButtons();
+    if (static_cast<size_t>(index - 1) < buttons.size()) return *buttons[static_cast<size_t>(index - 1)];
+    return form.Command26[static_cast<size_t>(index - 1) - buttons.size()];
 }
 
 int refused(CliPlatform& platform) {

@@ -82,7 +82,8 @@ QString usage();
 QString versionText();
 
 // The calculator button a --system value names: 0 for "1", 1 to 12 for "2" to "13", 13 to 22
-// for "Trixie 4" to "Goliath 247"; nullopt when it names none.
+// for "Trixie 4" to "Goliath 247", then the named bets from 23 on ("SSA" to "Alphabet"); nullopt
+// when it names none.
 std::optional<int> calculatorIndex(const QString& system);
 
 // The refusal of a --system whose calculator button the window keeps disabled for the tips in

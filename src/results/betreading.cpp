@@ -11,7 +11,8 @@ namespace kombinator::results {
 bool betListPriceable(const Form1& form) {
     if (form.List1.count() == 0) return false;
     const QString first = form.List1.line(0);
-    return calc::readsAsNumber(calc::tipField(first, 1)) && calc::readsAsNumber(calc::tipField(first, 2));
+    return (calc::readsAsNumber(calc::tipField(first, 1)) && calc::readsAsNumber(calc::tipField(first, 2))) ||
+           calc::readAnyToCome(first);
 }
 
 bool betListSettleable(const Form1& form) {
@@ -39,8 +40,14 @@ float tipOddsOf(const Form1& form, int tip) {
 }
 
 float oddsProduct(const Form1& form, QStringView betLine) {
+    const auto odds = [&](int tip) { return tipOddsOf(form, tip); };
+    if (const std::optional<calc::AnyToCome> bet = calc::readAnyToCome(betLine)) {
+        const float first = odds(bet->first);
+        const float second = odds(bet->second);
+        return first == 0.0f || second == 0.0f ? 0.0f : calc::anyToComeReturn(first, second, bet->carry);
+    }
     // A line that names no tip is no bet: it must not be priced as odds 1.
-    return lineProduct(betLine, [&](int tip) { return tipOddsOf(form, tip); }).value_or(0.0f);
+    return lineProduct(betLine, odds).value_or(0.0f);
 }
 
 float settledFactor(qint16 result, float odds) {
@@ -191,7 +198,7 @@ void priceBetList(Form1& form, Pricing pricing) {
     float total = 0.0f;
     for (const QString& line : form.List1.lines()) {
         // A line that names no tip is no bet: it is neither priced as odds 1 nor paid.
-        const float product = lineProduct(line, [&](int tip) { return tipOddsOf(form, tip); }).value_or(0.0f);
+        const float product = oddsProduct(form, line);
         // A bet with a tip without odds gets no amount line; the bankers scale the total once.
         form.workingProduct = product;
         if (product == 0.0f) continue;

@@ -51,7 +51,8 @@ std::optional<float> lineProduct(QStringView betLine, Factor factorOf);
 float tipOddsOf(const Form1& form, int tip);
 
 // The odds product of one bet line from the tip odds table, rounded after every tip; 0 when the
-// line names no tip or a tip without odds. The odds command gives such a bet no amount line.
+// line names no tip or a tip without odds. The odds command gives such a bet no amount line. An
+// any-to-come line is priced as its first tip's odds, then the return carried on at the second's.
 float oddsProduct(const Form1& form, QStringView betLine);
 
 // What a tip or banker of odds `odds` counts for in a settled bet, by its result flag: won, its

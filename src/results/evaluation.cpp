@@ -2,7 +2,7 @@
 // the product of its tips' and every banker's settled factors: a won tip counts at its odds, a
 // lost one at 0, a cancelled tip or a non-runner at 1. An each-way bet is a win line and a place
 // line of the same stake, each settled by its own factors; a list of singles is settled as any
-// other.
+// other. An any-to-come bet returns its first single, and what that carries on to the second.
 #include <QCoreApplication>
 
 #include "app/form1.h"
@@ -61,12 +61,21 @@ void settleBetList(Form1& form) {
     for (const QString& line : form.List1.lines()) {
         SettledFactors bet{1.0f, 1.0f};
         int single = 0;
-        const int tips = forEachTipNumber(line, [&](int tip) {
-            const SettledFactors factors = factorsAt(factorsOf, tip);
-            calc::multiplyInto(bet.win, factors.win);
-            calc::multiplyInto(bet.place, factors.place);
-            single = tip;
-        });
+        int tips = 2;
+        if (const std::optional<calc::AnyToCome> toCome = calc::readAnyToCome(line)) {
+            // The win and the place parts are carried on apart, each to its own part of the next bet.
+            const SettledFactors first = factorsAt(factorsOf, toCome->first);
+            const SettledFactors second = factorsAt(factorsOf, toCome->second);
+            bet.win = calc::anyToComeReturn(first.win, second.win, toCome->carry);
+            bet.place = calc::anyToComeReturn(first.place, second.place, toCome->carry);
+        } else {
+            tips = forEachTipNumber(line, [&](int tip) {
+                const SettledFactors factors = factorsAt(factorsOf, tip);
+                calc::multiplyInto(bet.win, factors.win);
+                calc::multiplyInto(bet.place, factors.place);
+                single = tip;
+            });
+        }
         // A line that names no tip is no bet: it is neither priced as odds 1 nor paid.
         if (tips == 0) bet = {};
         if (tips == 1 && single == lucky.soleWinner && bet.win > 1.0f)

@@ -9,6 +9,7 @@
 
 #include "app/form1.h"
 #include "calc/output.h"
+#include "results/anytocome.h"
 #include "results/betreading.h"
 
 namespace kombinator::results {
@@ -65,7 +66,8 @@ QString labelled(const char* label, const QString& value) {
 ReturnTable computeReturnTable(int tips, const std::vector<MaskedBet>& bets, qint64 stakePerBet) {
     ReturnTable table;
     table.tips = tips;
-    table.stake = static_cast<int>(bets.size());
+    table.stake = static_cast<int>(
+        std::count_if(bets.begin(), bets.end(), [](const MaskedBet& bet) { return bet.staked; }));
     table.stakePerBet = stakePerBet;
     if (tips < 0 || tips > kMaxTableTips) return table;
     const auto perBet = static_cast<double>(stakePerBet);
@@ -78,8 +80,8 @@ ReturnTable computeReturnTable(int tips, const std::vector<MaskedBet>& bets, qin
     for (const MaskedBet& bet : bets) {
         if (bet.amount <= 0 || bet.mask >= size) continue;
         // Each bet pays its own rounded amount, as the bookmaker settles it.
-        returns[bet.mask] += paidHundredths(bet.amount, stakePerBet);
-        winning[bet.mask] += 1;
+        returns[bet.mask] += bet.weight * paidHundredths(bet.amount, stakePerBet);
+        if (bet.staked) winning[bet.mask] += 1;
     }
     for (int bit = 0; bit < tips; ++bit) {
         // The sets with this tip are the upper halves of blocks of twice its weight; each takes in
@@ -155,6 +157,19 @@ std::optional<ReturnBets> returnBets(Form1& form) {
     result.tips = open;
     result.bets.reserve(static_cast<std::size_t>(form.List1.count()));
     for (const QString& line : form.List1.lines()) {
+        if (const std::optional<calc::AnyToCome> toCome = calc::readAnyToCome(line)) {
+            const auto tipOf = [&](int tip) -> ToComeTip {
+                if (isSettled(form, tip))
+                    return {-1, factorsAt(settled, tip).win, factorsAt(settled, tip).win};
+                if (tip < 1 || tip > tipCount) return {};
+                return {bitOf[static_cast<std::size_t>(tip)], 0.0f, wonOdds[static_cast<std::size_t>(tip)]};
+            };
+            anyToComeTerms(tipOf(toCome->first), tipOf(toCome->second), toCome->carry, bankers,
+                           [&](std::uint32_t mask, double amount, int weight, bool staked) {
+                               result.bets.push_back({mask, amount, staked, weight});
+                           });
+            continue;
+        }
         MaskedBet bet;
         std::optional<float> product = lineProduct(line, [&](int tip) {
             if (isSettled(form, tip)) return factorsAt(settled, tip).win;
@@ -238,7 +253,8 @@ QStringList formatReturnTable(const ReturnTable& table) {
 EachWayTable computeEachWayTable(int tips, const std::vector<EachWayBet>& bets, qint64 stakePerBet) {
     EachWayTable table;
     table.tips = tips;
-    table.bets = static_cast<int>(bets.size());
+    table.bets = static_cast<int>(
+        std::count_if(bets.begin(), bets.end(), [](const EachWayBet& bet) { return bet.staked; }));
     table.stakePerBet = stakePerBet;
     if (tips < 0 || tips > kMaxEachWayTableTips) return table;
     // What the win lines pay when the tips W win, and the place lines when the tips U are placed
@@ -248,8 +264,8 @@ EachWayTable computeEachWayTable(int tips, const std::vector<EachWayBet>& bets, 
     std::vector<double> placePay(size, 0.0);
     for (const EachWayBet& bet : bets) {
         if (bet.mask >= size) continue;
-        winPay[bet.mask] += paidHundredths(bet.win, stakePerBet);
-        placePay[bet.mask] += paidHundredths(bet.place, stakePerBet);
+        winPay[bet.mask] += bet.weight * paidHundredths(bet.win, stakePerBet);
+        placePay[bet.mask] += bet.weight * paidHundredths(bet.place, stakePerBet);
     }
     for (int bit = 0; bit < tips; ++bit) {
         const std::size_t b = std::size_t{1} << bit;
@@ -316,6 +332,31 @@ std::optional<EachWayBets> eachWayBets(Form1& form) {
             settledFactors(Form1::kWon, form.Grid1.textAt(tip, 3), form.termsAt(form.Grid1, tip));
     bets.reserve(static_cast<std::size_t>(form.List1.count()));
     for (const QString& line : form.List1.lines()) {
+        if (const std::optional<calc::AnyToCome> toCome = calc::readAnyToCome(line)) {
+            // The win terms over the won tips, the place terms over the placed ones: the two parts
+            // are carried on apart.
+            const auto tipOf = [&](int tip, bool place) -> ToComeTip {
+                if (isSettled(form, tip) || tip < 1 || tip > tipCount) {
+                    const SettledFactors factors = settledFactorsOf(form, tip);
+                    return {-1, place ? factors.place : factors.win, place ? factors.place : factors.win};
+                }
+                const SettledFactors factors = won[static_cast<std::size_t>(tip)];
+                return {bitOf[static_cast<std::size_t>(tip)], 0.0f, place ? factors.place : factors.win};
+            };
+            bool staked = false;
+            for (const bool place : {false, true}) {
+                anyToComeTerms(tipOf(toCome->first, place), tipOf(toCome->second, place), toCome->carry,
+                               place ? bankers.place : bankers.win,
+                               [&](std::uint32_t mask, double amount, int weight, bool first) {
+                                   EachWayBet bet{mask, place ? 0.0 : amount, place ? amount : 0.0,
+                                                  first && !staked, weight};
+                                   staked = staked || bet.staked;
+                                   if (amount > 0 || bet.staked) bets.push_back(bet);
+                               });
+            }
+            if (!staked) bets.push_back({});
+            continue;
+        }
         EachWayBet bet;
         SettledFactors product{1.0f, 1.0f};
         // A settled tip at its factors; an open one as it pays when it wins, placed in the place line.

@@ -47,9 +47,13 @@ struct ReturnTable {
 
 // One bet: the tips it needs (bit t-1 for tip t) and what it pays for one unit staked when they
 // all win, the odds product as the evaluation forms it. A bet that can never win has amount 0.
+// An any-to-come bet is several terms, each needing its own tips, some taken off again; only one
+// of them is staked and counted as a winning bet.
 struct MaskedBet {
     std::uint32_t mask = 0;
     double amount = 0;
+    bool staked = true;  // false: a further term of the bet before it
+    int weight = 1;      // -1: the term is taken off
 };
 
 // The table over `tips` tips (at most kMaxTableTips) for bets that each cost `stakePerBet`
@@ -102,6 +106,8 @@ struct EachWayBet {
     std::uint32_t mask = 0;  // the open tips the bet needs
     double win = 0;          // its win line's pay for one unit when they all win
     double place = 0;        // its place line's pay for one unit when they are all placed
+    bool staked = true;      // false: a further term of the bet before it
+    int weight = 1;          // -1: the term is taken off
 };
 
 struct EachWayRow {

@@ -147,6 +147,7 @@ void Form1::Command20_Click() {
     List3.clear();
     for (Button* button : calculatorButtons())
         button->setEnabled(false);
+    enableCalculators(0);
 
     // Every line but a tip's terms becomes an offer line, empty ones too; the next conversion
     // drops them. The terms wait for their tips.

@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTabBar>
@@ -95,6 +97,7 @@ MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
         if (auto* keyDialog = qobject_cast<gyari*>(dialog))
             connect(keyDialog, &gyari::keyMakerRequested, this, &MainWindow::showKeyMaker);
     });
+    setUpNamedBets();
     setUpKeyboard();
     setUpStretching();
     // The size the user left the window at, maximised or not.
@@ -103,6 +106,28 @@ MainWindow::MainWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
     if (!geometry.isEmpty()) restoreGeometry(geometry);
     // The first turn of the event loop comes after show() has put the window on the screen.
     QTimer::singleShot(0, this, &MainWindow::finishAfterShowing);
+}
+
+void MainWindow::setUpNamedBets() {
+    // "Egyéb fogadások" drops down its menu: an entry per named bet, its tips and bets in its
+    // text, usable while it fits the tips in hand.
+    auto* button = qobject_cast<QPushButton*>(builder_.widget(form_.Command25.name()));
+    if (!button) return;
+    auto* menu = new QMenu(button);
+    menu->setObjectName(QStringLiteral("Command25Menu"));
+    menu->setTitle(form_.Command25.accessibleName());
+    for (Button& entry : form_.Command26) {
+        QAction* action = menu->addAction(entry.accessibleName());
+        action->setObjectName(entry.name());
+        const auto follow = [action, &entry] {
+            action->setText(entry.accessibleName());
+            action->setEnabled(entry.isEnabled());
+        };
+        follow();
+        connect(&entry, &Control::changed, action, follow);
+        connect(action, &QAction::triggered, &entry, &Button::click);
+    }
+    button->setMenu(menu);
 }
 
 void MainWindow::finishAfterShowing() {
@@ -137,6 +162,7 @@ constexpr Stretch kStretches[] = {
     {"Command21", 9, 6, 9, 6},   {"List3", 9, 6, 12, 12},     {"Command4", 0, 12, 0, 12},
     {"Label1", 0, 12, 0, 12},    {"Command20", 0, 12, 0, 12}, {"Check2", 9, 12, 9, 12},
     {"Command19", 9, 12, 9, 12}, {"Check1", 12, 12, 12, 12},  {"Command5", 12, 12, 12, 12},
+    {"Command25", 12, 0, 12, 0},
 };
 
 }  // namespace
@@ -228,6 +254,7 @@ void MainWindow::setUpKeyboard() {
         order << QStringLiteral("Command8_%1").arg(i);
     for (int i = 9; i <= 18; ++i)
         order << QStringLiteral("Command%1").arg(i);
+    order << form_.Command25.name();
     order << QStringLiteral("Check2") << QStringLiteral("Check1") << QStringLiteral("Command5");
     for (const QString& name : order)
         chain << named(name);

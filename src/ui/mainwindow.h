@@ -59,6 +59,7 @@ private:
     void finishAfterShowing();
     // The keyboard's way through the window and the keys that stand for clicks outside the grids.
     void setUpKeyboard();
+    void setUpNamedBets();
     // The controls that follow the window's size, with their places at the original size.
     void setUpStretching();
     struct Stretched {

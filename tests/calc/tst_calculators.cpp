@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "calc/fullcover.h"
+#include "calc/namedbets.h"
 #include "fakeplatform.h"
 #include "testmain.h"
 #include "tips.h"
@@ -44,6 +45,9 @@ Button* buttonCaptioned(Form1& form, const QString& caption) {
     if (form.Command24.caption() == caption) return &form.Command24;
     for (Button* b : form.calculatorButtons()) {
         if (b->caption() == caption) return b;
+    }
+    for (Button& b : form.Command26) {
+        if (b.caption() == caption) return &b;
     }
     return nullptr;
 }
@@ -264,7 +268,66 @@ private slots:
         QVERIFY(form.List3.line(count + 2).startsWith("Ny/s.: "));
         // The current cell of the tip grid is the last odds cell read.
         QCOMPARE(form.Grid1.col(), 3);
-        QCOMPARE(form.Grid1.row(), tips);
+        QCOMPARE(form.Grid1.row(), last.right(2).toInt());
+    }
+
+    // The named bets at odds 2.00, worked by hand: a k-fold pays 2^k, a single stakes about pair
+    // 2 - 1 + 2 = 3, a double stakes about one 2 - 2 + 2 x 2 = 4. A bet that shares a line between
+    // its parts (the Union Jack Patent's singles, the Alphabet's doubles 02 03 and 04 05) writes it twice.
+    void namedBets_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("tips");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("mean");
+        const auto row = [](const char* button, int tips, int count, const char* first, const char* last,
+                            const char* total, const char* mean) {
+            QTest::newRow(button) << QString(button) << tips << count << QString(first) << QString(last)
+                                  << QString(total) << QString(mean);
+        };
+        row("SSA", 4, 12, "01 > 02", "04 > 03", "36.00", "3.00");
+        row("DSA", 3, 6, "01 >> 02", "03 >> 02", "24.00", "4.00");
+        // 12 + 8 + 6 x 3; the Flags a full cover (3^n - 1 - n) and n(n - 1) pairs.
+        row("Round Robin 10", 3, 10, "01 02", "03 > 02", "38.00", "3.80");
+        row("Flag 23", 4, 23, "01 02", "04 > 03", "108.00", "4.70");
+        row("Super Flag 46", 5, 46, "01 02", "05 > 04", "292.00", "6.35");
+        row("Heinz Flag 87", 6, 87, "01 02", "06 > 05", "806.00", "9.26");
+        row("Super Heinz Flag 162", 7, 162, "01 02", "07 > 06", "2298.00", "14.19");
+        row("Goliath Flag 303", 8, 303, "01 02", "08 > 07", "6712.00", "22.15");
+        // The grid's lines, the last its diagonal 3-5-7: 8, 20, 26 and 38 a line.
+        row("Union Jack 8", 9, 8, "01 02 03", "03 05 07", "64.00", "8.00");
+        row("Union Jack Trixie 32", 9, 32, "01 02", "03 05 07", "160.00", "5.00");
+        row("Union Jack Patent 56", 9, 56, "01 02", "07", "208.00", "3.71");
+        row("Union Jack Round Robin 80", 9, 80, "01 02", "07 > 05", "304.00", "3.80");
+        // Two Patents of 26, a Yankee of 72 and the sixfold's 64.
+        row("Alphabet 26", 6, 26, "01 02", "01 02 03 04 05 06", "188.00", "7.23");
+    }
+    void namedBets() {
+        QFETCH(QString, button);
+        QFETCH(int, tips);
+        QFETCH(int, count);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, total);
+        QFETCH(QString, mean);
+        test::FakePlatform platform;
+        Form1 form(platform);
+        convertTips(form, QStringList(tips, "2,00"));
+        Button* pressed = buttonCaptioned(form, button);
+        QVERIFY(pressed);
+        QVERIFY(pressed->isEnabled());
+        const calc::NamedBet& bet = calc::kNamedBets[static_cast<size_t>(pressed - form.Command26.data())];
+        QCOMPARE(calc::namedBetCount(bet, tips), count);
+        pressed->click();
+        QCOMPARE(form.List1.count(), count);
+        QCOMPARE(form.List1.line(0), first);
+        QCOMPARE(form.List1.line(count - 1), last);
+        QCOMPARE(form.List3.lines().mid(count), (QStringList{"", "Össz.: " + total, "Ny/s.: " + mean}));
+        // One tip more or fewer than a fixed bet takes leaves its entry disabled.
+        convertTips(form, QStringList(tips + 1, "2,00"));
+        QCOMPARE(pressed->isEnabled(), bet.maxTips > tips);
     }
 
     void goliathOrder() {

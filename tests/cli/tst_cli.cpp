@@ -131,6 +131,10 @@ void TestCli::systemNames_data() {
     QTest::newRow("singles") << "1" << 4;
     QTest::newRow("yankee lower case") << "yankee" << 11;
     QTest::newRow("with number") << "Yankee 11" << 11;
+    QTest::newRow("Flag") << "Flag" << 23;
+    QTest::newRow("flag with number") << "flag23" << 23;
+    QTest::newRow("SSA over every pair") << "SSA" << 12;
+    QTest::newRow("dsa") << "dsa" << 12;
     // Systems the window keeps disabled for four tips are refused (tst_conventions).
 }
 
@@ -374,6 +378,13 @@ void TestCli::cancelledTips_data() {
     QTest::newRow("banker cancelled")
         << QStringList{"--bank", "3", "--system", "2", "--won", "1,2", "--void", "f1"}
         << QStringList{"01 02\t3.00", "\t", "\tÖssz.: 3.00", "\tNy/s.: 3.00"};
+    // The same marks as the window's Round Robin (tst_cancelled): the same returns.
+    QTest::newRow("Round Robin, tip 3 lost")
+        << QStringList{"--system", "Round Robin", "--won", "1,2"}
+        << QString(
+               "01 02\t3.00|01 03\t0.00|02 03\t0.00|01 02 03\t0.00|01 > 02\t2.50|02 > 01\t2.50|"
+               "01 > 03\t0.50|03 > 01\t0.00|02 > 03\t1.00|03 > 02\t0.00|\t|\tÖssz.: 9.50|\tNy/s.: 0.95")
+               .split('|');
     // Tip 4 names no tip row: the odds command gives that bet no amount, and its line stays empty.
     QTest::newRow("bet without amount")
         << QStringList{"--key", write("02_03_03.txt", "001 002\r\n001 004\r\n002 003\r\n"), "--odds"}
@@ -395,8 +406,8 @@ void TestCli::cancelledTips_data() {
     // 6/4); the bankers after them.
     QTest::newRow("tips in fractional odds")
         << QStringList{"--odds-format", "fractional", "--system", "3"}
-        << QStringList{"1\tA (hazai nyer)\tB\t1/2", "2\tC (hazai nyer)\tD\tEvens", "3\tE (hazai nyer)\tF\t6/4",
-                       "01 02 03\t7.50"};
+        << QStringList{"1\tA (hazai nyer)\tB\t1/2", "2\tC (hazai nyer)\tD\tEvens",
+                       "3\tE (hazai nyer)\tF\t6/4", "01 02 03\t7.50"};
     QTest::newRow("tips and banker in American odds, one won")
         << QStringList{"--odds-format", "AMERICAN", "--bank", "3", "--system", "2", "--won", "1,2"}
         << QStringList{"1\tA (hazai nyer)\tB\t-200 (nyert)",

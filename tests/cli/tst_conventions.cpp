@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "calc/fullcover.h"
+#include "calc/namedbets.h"
 #include "runprogram.h"
 #include "testmain.h"
 
@@ -166,8 +167,9 @@ void TestConventions::manualPagesListTheUsage() {
     QCOMPARE(optionsIn(optionSection(page)), usage);
 }
 
-// Where the documentation lists the full-cover systems, it lists the systems' table: the guide's
-// table (caption and tips), the usage's and the manual pages' names, the first and the last.
+// Where the documentation lists the full-cover systems and the other named bets, it lists their
+// tables: the guides' tables (caption and tips), the usage's and the manual pages' names, the
+// first and the last.
 void TestConventions::documentationListsEverySystem_data() {
     QTest::addColumn<QString>("file");  // empty: the command line's usage
     QTest::addColumn<QString>("pattern");
@@ -178,6 +180,15 @@ void TestConventions::documentationListsEverySystem_data() {
                     .arg(QRegularExpression::escape(system.caption()))
                     .arg(system.tips);
     }
+    QStringList otherRows;
+    for (const kombinator::calc::NamedBet& bet : kombinator::calc::kNamedBets) {
+        names << QRegularExpression::escape(QString::fromUtf8(bet.name));
+        otherRows << QStringLiteral("<tr><td>%1</td><td>%2</td>")
+                         .arg(QRegularExpression::escape(bet.caption()),
+                              bet.tips == bet.maxTips
+                                  ? QString::number(bet.tips)
+                                  : QStringLiteral("%1–%2").arg(bet.tips).arg(bet.maxTips));
+    }
     const auto caption = [](const kombinator::calc::FullCoverSystem& system) {
         return QRegularExpression::escape(system.caption());
     };
@@ -186,6 +197,8 @@ void TestConventions::documentationListsEverySystem_data() {
                                          caption(kombinator::calc::kFullCoverSystems.back()));
     const QString source = QStringLiteral(KOMBINATOR_SOURCE_DIR "/");
     QTest::newRow("guide") << source + "resources/kezikonyv.html" << rows.join("<td>[^<]*</td></tr> ");
+    for (const char* guide : {"kezikonyv.html", "guide.html"})
+        QTest::newRow(guide) << source + "resources/" + guide << otherRows.join("<td>[^<]*</td></tr> ");
     QTest::newRow("usage") << QString() << "vagy " + names.join(", ") + "$";
     for (const char* page : {"kombinator-cli.1", "hu/kombinator-cli.1"})
         QTest::newRow(page) << source + "packaging/man/" + page << "\\(" + names.join(", ") + "\\)";
@@ -227,6 +240,10 @@ void TestConventions::systemAsTheWindowAllows_data() {
     QTest::newRow("super heinz needs seven") << 4 << QStringList{"--system", "super heinz"}
                                              << "A(z) „Super Heinz 120” rendszer 4 tippre nem választható.\n"
                                              << 0;
+    QTest::newRow("flag needs four") << 3 << QStringList{"--system", "flag"}
+                                     << "A(z) „Flag 23” rendszer 3 tippre nem választható.\n"
+                                     << 0;
+    QTest::newRow("DSA over three") << 3 << QStringList{"--system", "DSA"} << "" << 6;
     QTest::newRow("13 of 13") << 13 << QStringList{"--system", "13"} << "" << 1;
     QTest::newRow("doubles of 14") << 14 << QStringList{"--system", "2"}
                                    << "A(z) „2” rendszer 14 tippre nem választható.\n"

@@ -271,6 +271,35 @@ private slots:
            {"3.06", "3.06", "3.06", "3.06", "3.06", "3.06", "5.36", "5.36", "5.36", "5.36", "9.38", "5.75",
             "1.75", "1.75", "1.75"},
            "60.19", "4.01");
+        // Any-to-come: a single on the first tip, one stake of its return (two for DSA) on the
+        // second, the rest paid; a return below the stakes carried goes on whole.
+        const QStringList ssa{"01 > 02", "02 > 01"};
+        const QStringList dsa{"01 >> 02", "02 >> 01"};
+        const QStringList ab{"1.50", "2.00"};
+        const QStringList ba{"3.00", "2.00"};
+        ew("SSA, both won", ab, "W W", ssa, {"2.50", "2.50"}, "5.00", "2.50");
+        ew("SSA, second lost", ab, "W -", ssa, {"0.50", "0.00"}, "0.50", "0.25");
+        ew("SSA, first lost", ab, "- W", ssa, {"0.00", "1.00"}, "1.00", "0.50");
+        // Half lost returns 0.50, carried on whole: 0.50 x 2.00; 2.00 - 1 + 0.50.
+        ew("SSA, half lost carries half a stake", ab, "L W", ssa, {"1.00", "1.50"}, "2.50", "1.25");
+        ew("SSA, void first leg", ab, "V W", ssa, {"2.00", "2.00"}, "4.00", "2.00");
+        // 3.00 - 2 + 2 x 2.00; 2.00 - 2 + 2 x 3.00.
+        ew("DSA, both won", ba, "W W", dsa, {"5.00", "6.00"}, "11.00", "5.50");
+        ew("DSA, second lost", ba, "W -", dsa, {"1.00", "0.00"}, "1.00", "0.50");
+        ew("DSA, first lost", ba, "- W", dsa, {"0.00", "0.00"}, "0.00", "0.00");
+        // 1.50 is less than two stakes: all of it goes on, 1.50 x 2.00.
+        ew("DSA, partial carry", ab, "W W", dsa, {"3.00", "3.00"}, "6.00", "3.00");
+        // The void leg returns one stake, all of it carried: 1 x 2.00; 2.00 - 2 + 2 x 1.
+        ew("DSA, void first leg", ba, "V W", dsa, {"2.00", "2.00"}, "4.00", "2.00");
+        // Win parts 4.00 and 6.00, place parts 1.75 and 2.25 at 1/4, carried on apart: 3.00 + 3.00; 0 + 3.00.
+        ew("e/w SSA, won and placed", {"3/1", "5/1"}, "4.3:W 4.3:P", ssa, {"6.00", "3.00"}, "9.00", "4.50");
+        ew("Round Robin, tip 3 lost", kThree, "W W -",
+           QStringList{"01 02", "01 03", "02 03", "01 02 03", "01 > 02", "02 > 01", "01 > 03", "03 > 01",
+                       "02 > 03", "03 > 02"},
+           {"3.00", "0.00", "0.00", "0.00", "2.50", "2.50", "0.50", "0.00", "1.00", "0.00"}, "9.50", "0.95");
+        QTest::newRow("SSA with a standing banker")
+            << ab << QStringList{"3.00"} << "W W"
+            << "-" << ssa << withSummary({"7.50", "7.50"}, "15.00", "7.50");
         // An each-way banker standing at 5/1 (place 2.25), then one placed at 4/1 (place 2.00).
         QTest::newRow("e/w double with a standing e/w banker")
             << QStringList{"3/1", "3/1"} << QStringList{"5/1"} << "4.3:W 4.3:P"

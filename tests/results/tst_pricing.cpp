@@ -80,6 +80,10 @@ private slots:
         QTest::newRow("singles after the first line")
             << kSix << "" << 0 << "" << QStringList{"01 02", "05", "06"}
             << QStringList{"3.00", "3.00", "1.10"} + summary("7.10", "2.37");
+        // The first tip's odds, one stake carried on (two for ">>"): 1.50 - 1 + 2.00; 2.00 - 2 + 2 x 2.50.
+        QTest::newRow("any-to-come lines")
+            << kSix << "" << 0 << "" << QStringList{"01 > 02", "02 >> 03", "01 > 07"}
+            << QStringList{"2.50", "5.00"} + summary("7.50", "2.50");
         QTest::newRow("tip 50") << QStringList(50, "1.02") << "" << 0 << "" << QStringList{"49 50", "01 50"}
                                 << QStringList{"1.04", "1.04"} + summary("2.08", "1.04");
     }

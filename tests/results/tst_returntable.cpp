@@ -207,6 +207,9 @@ void TestReturnTable::agreesWithTheOddsCommand_data() {
     QTest::newRow("numbers naming no tip")
         << keyOdds << 0 << QStringList{"01 02 03", "00 02", "01 07", "1  02", "02 04 06"}
         << QStringList{"7.50", "3.00", "2.64"};
+    // An any-to-come bet pays its first single's rest and the carried return apart: 0.50 + 2.00.
+    QTest::newRow("any-to-come lines")
+        << keyOdds << 0 << QStringList{"01 > 02", "02 >> 03", "01 02"} << QStringList{"2.50", "5.00", "3.00"};
     // Rounded once per bet: 1.15 x 1.15 x 1.15 = 1.520875 shows as 1.52, three times 4.56.
     QTest::newRow("amounts rounded per bet")
         << QStringList{"1,15", "1,15", "1,15", "1,15"} << 0 << QStringList{"01 02 03", "01 02 04", "01 03 04"}

@@ -116,6 +116,9 @@ private slots:
         row("Form1", "Command12", QAccessible::Button, "Lucky 15", "Lucky 15: 4 tipp, 15 fogadás");
         row("Form1", "Command17", QAccessible::Button, "Super Heinz 120", "Super Heinz: 7 tipp, 120 fogadás");
         row("Form1", "Command18", QAccessible::Button, "Goliath 247", "Goliath: 8 tipp, 247 fogadás");
+        row("Form1", "Command25", QAccessible::ButtonMenu, "Egyéb fogadások",
+            "Menü: további fogadások, mindegyik a tippjei és a fogadásai "
+            "számával");
         row("Form1", "Check1", QAccessible::CheckBox, "Törli a kulcs és az odds listát", "");
         row("gyari", "List1", QAccessible::List, "Kulcsok", "");
         row("gyari", "List2", QAccessible::List, "Kulcsok események szerint", "");
@@ -208,7 +211,7 @@ private slots:
                 ++walked;
             }
         }
-        QCOMPARE(walked, 66 + 11 + 3);  // the key dialog with its key maker button
+        QCOMPARE(walked, 67 + 11 + 3);  // the key dialog with its key maker button
     }
 
     void tipCellsSayTheirState() {
