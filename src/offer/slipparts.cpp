@@ -551,6 +551,9 @@ bool isMoney(QStringView text) {
 // A line that is no part of a tip.
 bool isNoise(QStringView line) {
     QStringView text = trimmed(line);
+    // A button's label run into its glyph ("Remove selection×").
+    while (text.size() > 1 && !text.back().isLetterOrNumber() && (kindsOf(text.last(1)) & kButtonLine) != 0)
+        text = trimmed(text.chopped(1));
     while (!text.isEmpty() && text.back() == u':')
         text = trimmed(text.chopped(1));
     if (text.isEmpty()) return true;
@@ -681,6 +684,84 @@ EventRead readEvent(QStringView line) {
     read.asWritten = read.home.size() == bare;
     read.bare = true;
     return read;
+}
+
+// ---- A leg on one line
+
+namespace {
+
+// Where a new piece of a leg begins at `text` (a word's start): the length of the label that
+// begins it there, or 0. A pick's label ("Kiválasztva:", "Tipp:"), a market's name, a price's
+// label before a number, the word of an old price.
+qsizetype pieceLabelAt(QStringView text) {
+    for (const QStringView word : wordsOf(ResultLabel)) {
+        if (startsWithWord(text, word) && text.sliced(word.size()).startsWith(u": ")) return word.size() + 1;
+    }
+    for (const QStringView word : wordsOf(Market)) {
+        if (startsWithWord(text, word)) return word.size();
+    }
+    for (const Role role : {PriceLabel, OldPrice}) {
+        for (const QStringView word : wordsOf(role)) {
+            if (!startsWithWord(text, word)) continue;
+            QStringView rest = text.sliced(word.size());
+            if (rest.startsWith(u':')) rest = rest.sliced(1);
+            rest = trimmed(rest);
+            if (!rest.isEmpty() && isAsciiDigit(rest.front())) return word.size();
+        }
+    }
+    return 0;
+}
+
+// A team's name holds no pick: a code, the draw, a line, a market's name.
+bool nameHoldsPick(QStringView name) {
+    for (const QStringView word : name.split(u' ', Qt::SkipEmptyParts)) {
+        if (isOneOf(word, kOfferCodes) || isOneOf(word, wordsOf(Draw)) || isOneOf(word, wordsOf(LinePick)) ||
+            (kindsOf(word) & kMarketLine) != 0)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+QStringList legPieces(QStringView line, qsizetype leg) {
+    line = trimmed(line);
+    // The leg's number before it ("3 Arsenal v Chelsea ..."), where it is the leg's own.
+    const QString number = QString::number(leg) + u' ';
+    if (line.startsWith(number)) line = trimmed(line.sliced(number.size()));
+    if (line.contains(u'\t') || readEvent(line).kind != EventKind::Teams) return {};
+    QStringList pieces;
+    qsizetype start = 0;
+    for (qsizetype at = 1; at < line.size(); ++at) {
+        if (line.at(at - 1) != u' ' || !line.at(at).isLetter()) continue;
+        if (pieceLabelAt(line.sliced(at)) == 0) continue;
+        pieces.append(trimmed(line.sliced(start, at - start)).toString());
+        start = at;
+    }
+    pieces.append(trimmed(line.sliced(start)).toString());
+    // The price at the end of the leg, and the pick before it where no label told it: a code or
+    // a side's word ("Millwall vs Manchester United Away 4.02").
+    QString last = pieces.takeLast();
+    const qsizetype priceAt = last.lastIndexOf(u' ');
+    if (priceAt > 0 && readPrice(QStringView(last).sliced(priceAt + 1), false, true).kind == PriceKind::One &&
+        readPrice(last).kind != PriceKind::One) {
+        QString price = last.sliced(priceAt + 1);
+        last.truncate(priceAt);
+        const qsizetype pickAt = last.lastIndexOf(u' ');
+        const QStringView pick = QStringView(last).sliced(pickAt + 1);
+        if (pieces.isEmpty() && pickAt > 0 && codeOutcome(pick, {}, {}).certain &&
+            readEvent(QStringView(last).first(pickAt)).kind == EventKind::Teams) {
+            pieces.append(last.first(pickAt));
+            last = pick.toString();
+        }
+        pieces << last << price;
+    } else {
+        pieces.append(last);
+    }
+    if (pieces.size() < 3) return {};
+    const EventRead event = readEvent(pieces.first());
+    if (event.kind != EventKind::Teams || nameHoldsPick(event.home) || nameHoldsPick(event.away)) return {};
+    return pieces;
 }
 
 // ---- Outcomes

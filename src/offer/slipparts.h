@@ -65,6 +65,11 @@ inline constexpr QStringView kPicksJoined = u" + ";
 // or another market's ("Both Teams To Score: Yes").
 bool isFurtherPick(QStringView line);
 bool isResultLabelAlone(QStringView line);  // "Selected:", "Végeredmény:": the pick on the next line
+// A leg written on one line, as a browser copies a row of pieces set side by side: "VfB
+// Stuttgart – Paksi FC Kiválasztva: 2 Szorzó 2,46", "Millwall vs Manchester United Away 4.02".
+// Its pieces (the event, the pick, the price, with their labels), or none for any other line.
+// The number of the `leg`th leg before it is left out.
+QStringList legPieces(QStringView line, qsizetype leg);
 // A market's name run together with the pick, as a browser writes two elements with nothing
 // between them ("VégeredményV", "KétesélyX2"): the text no longer tells the pick.
 bool gluedToMarket(QStringView outcome);

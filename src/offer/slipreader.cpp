@@ -308,7 +308,7 @@ private:
         // The price just taken, written once more ("Odds 2.10" for a screen reader, then the
         // "2.10" the eye sees), is the same price.
         const bool labelBetween = lastPriceAt_ == i - 2 && readPrice(lines_.at(i - 1)).labelOnly;
-        if ((lastPriceAt_ == i - 1 || labelBetween) && readPrice(text).odds == reading_.tips.last().odds)
+        if ((lastPriceAt_ >= i - 1 || labelBetween) && readPrice(text).odds == reading_.tips.last().odds)
             return;
         if (lastPriceAt_ >= 0 && skipped_.isEmpty()) {
             return refuseBlock(ExtraPrice, reading_.tips.size(), text, reading_.tips.last().firstLine, i);
@@ -320,7 +320,20 @@ private:
         refuse(NoTeams, quoted, i);
     }
 
+    // A line, or each piece of a leg written on one line.
     void line(qsizetype i, const QString& text) {
+        if (slot_ == Slot::Event) {
+            const QStringList pieces = legPieces(text, reading_.tips.size() + 1);
+            if (!pieces.isEmpty()) {
+                for (qsizetype p = 0; p < pieces.size() && !reading_.refused(); ++p)
+                    piece(i, pieces.at(p));
+                return;
+            }
+        }
+        piece(i, text);
+    }
+
+    void piece(qsizetype i, const QString& text) {
         switch (slot_) {
             case Slot::Event:
                 return eventLine(i, text);

@@ -233,6 +233,18 @@ void TestIntake::readsSlips_data() {
            "Yes\r4.70\r"
            "Hull City v Stoke City\rAway\r2.10\r"
         << QStringList{"Norwich City|Liverpool|||4.70", "Hull City|Stoke City||xxk.bmp|2.10"};
+    // A leg on one line, its pieces set side by side on the page: parted at their labels, the
+    // price at its end and a code or side's word before it; a name that would hold a pick is
+    // no name, and the line is refused.
+    QTest::newRow("legs on one line each")
+        << "1 VfB Stuttgart – Paksi FC Kiválasztva: 2 Szorzó 2,46 Szorzó 2,46\r"
+           "2 Millwall vs Manchester United Away 4.02\r"
+           "Fulham v Preston North End Handicap Selected: Handicap (0:1) Preston North End Odds 3.6 3.6\r"
+        << QStringList{"VfB Stuttgart|Paksi FC||xxk.bmp|2.46", "Millwall|Manchester United||xxk.bmp|4.02",
+                       "Fulham|Preston North End|||3.6"};
+    QTest::newRow("a leg on one line whose picks tell no name")
+        << "Werder Bremen vs. Hamburger SV Unentschieden Über 9,5 Ecken 8,57\r"
+        << QStringList{"Hibás kijelölés (nem 3 sor fogadásonként)!"};
     QTest::newRow("labels of the picks alone on their lines")
         << "A - B\rFogadásépítő\rKiválasztva:\rA\rKiválasztva:\rKevesebb, mint 10,5\rSzorzó 2,99\r2,99\r"
            "C - D\rAusgewählt:\rD\rQuote 1,50\r"
