@@ -208,11 +208,18 @@ bool isPriceMark(QChar ch) {
 
 // A price line: an optional label ("Szorzó:", "Szorzó (régi → új):"), marks, and one number.
 // `inPriceColumn`: the cell stands under a table's price header, which labels it as well.
-PriceRead readPrice(QStringView line, bool inPriceColumn, bool due) {
-    PriceRead read;
-    QStringView s = trimmed(line);
-    bool labelled = inPriceColumn;
-    bool oldToNew = false;
+// What stands around a price's number: its labels, a note that the price changed, a button.
+struct PriceDress {
+    QStringView rest;       // the number and its marks
+    bool labelled = false;  // a label or the word of an old price stands before it
+    bool oldToNew = false;  // "Szorzó (régi → új):"
+    bool changed = false;   // "statt 3,00 3,30": the last price is the tip's
+    bool broken = false;    // a note without its closing bracket
+};
+
+PriceDress undressedPrice(QStringView line, bool inPriceColumn) {
+    PriceDress dress{trimmed(line), inPriceColumn};
+    QStringView& s = dress.rest;
     // A button beside the price in its box ("Odds 6.40 ×").
     for (qsizetype blank = s.lastIndexOf(u' '); blank > 0 && isOneOf(s.sliced(blank + 1), wordsOf(Button));
          blank = s.lastIndexOf(u' ')) {
@@ -220,12 +227,11 @@ PriceRead readPrice(QStringView line, bool inPriceColumn, bool due) {
     }
     // The word of a changed price ("statt 3,00 3,30", "Was 1.40"): the last price is the tip's;
     // where one stands alone, the page has struck the old one and its HTML left it out.
-    bool changed = false;
     for (const QStringView word : wordsOf(OldPrice)) {
         if (!s.isEmpty() && s.front().isLetter() && startsWithWord(s, word)) {
             s = trimmed(s.sliced(word.size()));
             if (s.startsWith(u':')) s = trimmed(s.sliced(1));
-            changed = labelled = true;
+            dress.changed = dress.labelled = true;
         }
     }
     // Labels, one or more ("Odds Szorzó (régi → új):" under a header); most lines begin with a
@@ -234,18 +240,30 @@ PriceRead readPrice(QStringView line, bool inPriceColumn, bool due) {
     for (qsizetype l = 0; l < labels.size() && !s.isEmpty() && s.front().isLetter(); ++l) {
         const QStringView label = labels[l];
         if (!startsWithWord(s, label)) continue;
-        labelled = true;
+        dress.labelled = true;
         s = trimmed(s.sliced(label.size()));
         if (s.startsWith(u'(')) {
             const qsizetype close = s.indexOf(u')');
-            if (close < 0) return read;
+            if (close < 0) {
+                dress.broken = true;
+                return dress;
+            }
             const QStringView note = s.sliced(1, close - 1);
-            oldToNew = note.contains(u'→') || note.contains(u"->");
+            dress.oldToNew = note.contains(u'→') || note.contains(u"->");
             s = trimmed(s.sliced(close + 1));
         }
         if (s.startsWith(u':')) s = trimmed(s.sliced(1));
         l = -1;  // another label may follow
     }
+    return dress;
+}
+
+PriceRead readPrice(QStringView line, bool inPriceColumn, bool due) {
+    PriceRead read;
+    const PriceDress dress = undressedPrice(line, inPriceColumn);
+    if (dress.broken) return read;
+    const QStringView s = dress.rest;
+    const bool labelled = dress.labelled;
     if (labelled || due) {
         QStringView price = s;
         while (!price.isEmpty() && (price.front() == u' ' || isPriceMark(price.front())))
@@ -288,7 +306,7 @@ PriceRead readPrice(QStringView line, bool inPriceColumn, bool due) {
     // A whole number is a price only after a label; beside a decimal one it is something else.
     if (!labelled && wholeNumber) return read;
     const Number* price = &numbers.front();
-    if (numbers.size() == 2 && ((oldToNew && arrow) || changed)) {
+    if (numbers.size() == 2 && ((dress.oldToNew && arrow) || dress.changed)) {
         price = &numbers.back();
     } else if (numbers.size() > 1) {
         read.kind = PriceKind::Two;
