@@ -220,6 +220,10 @@ struct PriceDress {
 PriceDress undressedPrice(QStringView line, bool inPriceColumn) {
     PriceDress dress{trimmed(line), inPriceColumn};
     QStringView& s = dress.rest;
+    // The price written twice, for a screen reader and for the eye ("Odds 6.40 Odds 6.40").
+    const qsizetype half = s.size() / 2;
+    if (half > 0 && s.first(half) == s.last(half) && (s.size() % 2 == 0 || s.at(half) == u' '))
+        s = trimmed(s.first(half));
     // A button beside the price in its box ("Odds 6.40 ×").
     for (qsizetype blank = s.lastIndexOf(u' '); blank > 0 && isOneOf(s.sliced(blank + 1), wordsOf(Button));
          blank = s.lastIndexOf(u' ')) {
@@ -306,7 +310,9 @@ PriceRead readPrice(QStringView line, bool inPriceColumn, bool due) {
     // A whole number is a price only after a label; beside a decimal one it is something else.
     if (!labelled && wholeNumber) return read;
     const Number* price = &numbers.front();
-    if (numbers.size() == 2 && ((dress.oldToNew && arrow) || dress.changed)) {
+    if (numbers.size() == 2 && numbers.front().odds() == numbers.back().odds() && !arrow) {
+        // "Szorzó 8,78 8,78": one price, written for a screen reader and for the eye
+    } else if (numbers.size() == 2 && ((dress.oldToNew && arrow) || dress.changed)) {
         price = &numbers.back();
     } else if (numbers.size() > 1) {
         read.kind = PriceKind::Two;
@@ -740,7 +746,42 @@ bool nameHoldsPick(QStringView name) {
     return false;
 }
 
+// Where the pick begins in a leg's event and pick written with nothing between them: a code or
+// a side's word ("Millwall vs Manchester United Away"), or a team's name once more ("Watford v
+// Middlesbrough Watford", "West Ham v Norwich City Norwich City"); -1 where none is told.
+qsizetype pickBeforePrice(QStringView leg) {
+    const qsizetype last = leg.lastIndexOf(u' ');
+    if (last > 0 && codeOutcome(leg.sliced(last + 1), {}, {}).certain) return last;
+    const EventRead event = readEvent(leg);
+    if (event.kind != EventKind::Teams) return -1;
+    const QStringView away = event.away;
+    if (away.endsWith(event.home) && away.size() > event.home.size() + 1 &&
+        away.at(away.size() - event.home.size() - 1) == u' ')
+        return leg.size() - event.home.size() - 1;
+    const qsizetype half = (away.size() - 1) / 2;
+    if (away.size() % 2 == 1 && away.at(half) == u' ' && away.first(half) == away.sliced(half + 1))
+        return leg.size() - half - 1;
+    return -1;
+}
+
 }  // namespace
+
+// "Über 8,5", "Kevesebb, mint 10,5": the number at the end is a line market's.
+bool endsWithLine(QStringView pick) {
+    const QStringView before = trimmed(pick.first(std::max<qsizetype>(0, pick.lastIndexOf(u' '))));
+    for (const QStringView word : wordsOf(LinePick)) {
+        if (before.endsWith(word, Qt::CaseInsensitive) &&
+            (before.size() == word.size() || !before.at(before.size() - word.size() - 1).isLetter()))
+            return true;
+    }
+    return false;
+}
+
+bool endsWithPrice(QStringView line) {
+    line = trimmed(line);
+    const QStringView word = line.sliced(line.lastIndexOf(u' ') + 1);
+    return (word.contains(u'.') || word.contains(u',')) && readPrice(word).kind == PriceKind::One;
+}
 
 QStringList legPieces(QStringView line, qsizetype leg) {
     line = trimmed(line);
@@ -765,10 +806,9 @@ QStringList legPieces(QStringView line, qsizetype leg) {
         readPrice(last).kind != PriceKind::One) {
         QString price = last.sliced(priceAt + 1);
         last.truncate(priceAt);
-        const qsizetype pickAt = last.lastIndexOf(u' ');
+        const qsizetype pickAt = pieces.isEmpty() ? pickBeforePrice(last) : -1;
         const QStringView pick = QStringView(last).sliced(pickAt + 1);
-        if (pieces.isEmpty() && pickAt > 0 && codeOutcome(pick, {}, {}).certain &&
-            readEvent(QStringView(last).first(pickAt)).kind == EventKind::Teams) {
+        if (pickAt > 0 && readEvent(QStringView(last).first(pickAt)).kind == EventKind::Teams) {
             pieces.append(last.first(pickAt));
             last = pick.toString();
         }
@@ -777,8 +817,16 @@ QStringList legPieces(QStringView line, qsizetype leg) {
         pieces.append(last);
     }
     if (pieces.size() < 3) return {};
+    // A pick that ends in a number of decimals holds a second price: which of them holds, the
+    // line cannot tell.
+    for (const QString& piece : std::as_const(pieces)) {
+        if (endsWithPrice(piece) && readPrice(piece).kind == PriceKind::None && !endsWithLine(piece))
+            return {};
+    }
     const EventRead event = readEvent(pieces.first());
     if (event.kind != EventKind::Teams || nameHoldsPick(event.home) || nameHoldsPick(event.away)) return {};
+    // The teams alone: the kick-off and league before them belong to the leg, not to a heading.
+    pieces.first() = event.home.toString() + QStringLiteral(" - ") + event.away.toString();
     return pieces;
 }
 
@@ -892,6 +940,11 @@ bool isResultLabelAlone(QStringView line) {
 
 bool gluedToMarket(QStringView outcome) {
     outcome = trimmed(outcome);
+    // A pick's label run into the pick ("Selected:Draw"): the page set them apart.
+    const qsizetype colon = outcome.indexOf(u':');
+    if (colon > 0 && colon + 1 < outcome.size() && outcome.at(colon + 1).isLetter() &&
+        isOneOf(trimmed(outcome.first(colon)), wordsOf(ResultLabel)))
+        return true;
     for (const Role role : {ResultLabel, Market}) {
         for (const QStringView word : wordsOf(role)) {
             if (outcome.size() <= word.size() || !outcome.startsWith(word, Qt::CaseInsensitive)) continue;

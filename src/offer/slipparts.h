@@ -70,6 +70,7 @@ bool isResultLabelAlone(QStringView line);  // "Selected:", "Végeredmény:": th
 // Its pieces (the event, the pick, the price, with their labels), or none for any other line.
 // The number of the `leg`th leg before it is left out.
 QStringList legPieces(QStringView line, qsizetype leg);
+bool endsWithPrice(QStringView line);  // its last word is a price with decimals: "... Watford 2.81"
 // A market's name run together with the pick, as a browser writes two elements with nothing
 // between them ("VégeredményV", "KétesélyX2"): the text no longer tells the pick.
 bool gluedToMarket(QStringView outcome);

@@ -61,14 +61,14 @@ QString shown(QStringView line) {
 enum class Shape { Line, Row, Columns };
 
 Shape shapeOf(QStringView line) {
+    if (line.contains(u'\t')) return Shape::Row;
+    // Runs of blanks between the words part a receipt's columns; an indent parts none.
     int run = 0;
-    bool columns = false;
-    for (const QChar ch : line) {
-        if (ch == u'\t') return Shape::Row;
+    for (const QChar ch : trimmed(line)) {
         run = ch == u' ' ? run + 1 : 0;
-        columns = columns || run == 3;
+        if (run == 3) return Shape::Columns;
     }
-    return columns ? Shape::Columns : Shape::Line;
+    return Shape::Line;
 }
 
 // An event line the way the offer list parts it: "home - away".
@@ -364,6 +364,8 @@ private:
         // "Home" or "Away" alone may be the outcome written above its event, though a
         // header's word too: it is kept for the event below.
         if (isSummaryLabel(text)) summaryAt_ = i;
+        // Teams under a heading's words, and a price at the end: a leg, never a heading.
+        if (event.kind == EventKind::Teams && endsWithPrice(text)) return refuse(OutcomeMissing, text, i);
         if (isNoise(text) && !codeOutcome(trimmed(text), {}, {}).certain) return noteMarket(text);
         if (isRemovalNotice(text)) return refuseRemoved(i, text);
         skipped_.append(i);

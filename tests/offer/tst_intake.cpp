@@ -242,6 +242,18 @@ void TestIntake::readsSlips_data() {
            "Fulham v Preston North End Handicap Selected: Handicap (0:1) Preston North End Odds 3.6 3.6\r"
         << QStringList{"VfB Stuttgart|Paksi FC||xxk.bmp|2.46", "Millwall|Manchester United||xxk.bmp|4.02",
                        "Fulham|Preston North End|||3.6"};
+    QTest::newRow("indented legs, each one's price written twice")
+        << "    1 LaLiga · 28/10/2026 17:15 Sunderland v Portsmouth X 1.57\r"
+           "A v B\tSelected: A\tOdds 2.10 Odds 2.10\rC - D\tKiválasztva: D\tSzorzó 8,78 8,78\r"
+        << QStringList{"Sunderland|Portsmouth|xx.bmp|xx.bmp|1.57", "A|B|xxk.bmp||2.10", "C|D||xxk.bmp|8.78"};
+    QTest::newRow("legs on one line whose pick is a team's name once more")
+        << "1 Premier League · Today 22:30 Watford v Middlesbrough Watford 2.81\r"
+           "2 FA Cup · Today 16:15 West Ham United v Norwich City Norwich City 2.28\r"
+        << QStringList{"Watford|Middlesbrough|xxk.bmp||2.81", "West Ham United|Norwich City||xxk.bmp|2.28"};
+    QTest::newRow("a leg under a heading's words is no heading")
+        << "A - B\rA\r1,50\rLaLiga · Today 21:00 Wolves vs Stoke Over 2.5 1.99\rC - D\rD\r"
+        << QStringList{
+               "A(z) 2. tipp kimenete hiányzik: „LaLiga · Today 21:00 Wolves vs Stoke Over 2.5 1.99”"};
     QTest::newRow("a leg on one line whose picks tell no name")
         << "Werder Bremen vs. Hamburger SV Unentschieden Über 9,5 Ecken 8,57\r"
         << QStringList{"Hibás kijelölés (nem 3 sor fogadásonként)!"};
@@ -491,6 +503,9 @@ void TestIntake::namesTheBlock_data() {
     QTest::newRow("an unknown line between tips")
         << QStringList{"A - B", "A", "1,50", "Valami más", "C - D", "C", "2,00"}
         << int(RefusalCode::UnknownLine) << QList<qsizetype>{2, 3, 4} << "Valami más";
+    QTest::newRow("pick's label run into the pick")
+        << QStringList{"#\tEvent\tPick\tOdds", "1\tA v B\tSelected:Draw\tOdds 6.40"}
+        << int(RefusalCode::OutcomeUnclear) << QList<qsizetype>{1, 1, 1} << "Selected:Draw";
     QTest::newRow("market's name run into the pick")
         << QStringList{"Esemény\tTipp\tSzorzó", "A - B\tVégeredményV\t1,50"}
         << int(RefusalCode::OutcomeUnclear) << QList<qsizetype>{1, 1, 1} << "VégeredményV";
