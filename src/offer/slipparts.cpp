@@ -225,7 +225,8 @@ PriceDress undressedPrice(QStringView line, bool inPriceColumn) {
     if (half > 0 && s.first(half) == s.last(half) && (s.size() % 2 == 0 || s.at(half) == u' '))
         s = trimmed(s.first(half));
     // A button beside the price in its box ("Odds 6.40 ×").
-    for (qsizetype blank = s.lastIndexOf(u' '); blank > 0 && isOneOf(s.sliced(blank + 1), wordsOf(Button));
+    for (qsizetype blank = s.lastIndexOf(u' ');
+         blank > 0 && !s.back().isLetterOrNumber() && (kindsOf(s.sliced(blank + 1)) & kButtonLine) != 0;
          blank = s.lastIndexOf(u' ')) {
         s = trimmed(s.first(blank));
     }
@@ -785,6 +786,8 @@ bool endsWithPrice(QStringView line) {
 
 QStringList legPieces(QStringView line, qsizetype leg) {
     line = trimmed(line);
+    // A leg on one line ends in its price.
+    if (line.isEmpty() || !isAsciiDigit(line.back()) || !endsWithPrice(line)) return {};
     // The leg's number before it ("3 Arsenal v Chelsea ..."), where it is the leg's own.
     const QString number = QString::number(leg) + u' ';
     if (line.startsWith(number)) line = trimmed(line.sliced(number.size()));
@@ -940,6 +943,16 @@ bool isResultLabelAlone(QStringView line) {
 
 bool gluedToMarket(QStringView outcome) {
     outcome = trimmed(outcome);
+    // Most outcomes never run a small letter or a digit into a capital or a digit.
+    bool runs = false;
+    for (qsizetype i = 1; i < outcome.size() && !runs; ++i) {
+        const QChar a = outcome.at(i - 1);
+        const QChar b = outcome.at(i);
+        runs =
+            ((a.isLower() || a.isDigit()) && (b.isUpper() || b.isDigit()) && !(a.isDigit() && b.isDigit())) ||
+            (a == u':' && b.isLetter());
+    }
+    if (!runs) return false;
     // A pick's label run into the pick ("Selected:Draw"): the page set them apart.
     const qsizetype colon = outcome.indexOf(u':');
     if (colon > 0 && colon + 1 < outcome.size() && outcome.at(colon + 1).isLetter() &&
