@@ -71,6 +71,16 @@ Shape shapeOf(QStringView line) {
     return Shape::Line;
 }
 
+// An offer's pick with the price it backs: "Selected: 2 (1,91)" picks "Selected: 2".
+QStringView withoutStatedPrice(QStringView pick) {
+    pick = trimmed(pick);
+    const qsizetype open = pick.lastIndexOf(u'(');
+    if (open <= 0 || !pick.endsWith(u')') ||
+        readPrice(pick.sliced(open + 1).chopped(1)).kind != PriceKind::One)
+        return pick;
+    return trimmed(pick.first(open));
+}
+
 // An event line the way the offer list parts it: "home - away".
 QString written(const EventRead& event) {
     QString line = event.home.toString();
@@ -196,7 +206,7 @@ private:
         }
         const OfferedPrice price = *offered;
         const qsizetype offerAt = offerAt_;
-        takeOutcome(i, text, outcome);
+        takeOutcome(i, withoutStatedPrice(text).toString(), outcome);
         takePrice(offerAt, price.written, price.odds);
         blockStart_ = i + 1;
     }
@@ -386,7 +396,8 @@ private:
         }
         // A label of the pick alone on its line ("Selected:", "Ausgewählt:"): the pick follows.
         if (isResultLabelAlone(text)) return;
-        const OutcomeRead outcome = readOutcome(text, tip_.home, tip_.away);
+        const OutcomeRead outcome = readOutcome(
+            offer_.isEmpty() ? QStringView(text) : withoutStatedPrice(text), tip_.home, tip_.away);
         // A fraction or American odds ("5/2", "+250") is due here only after an outcome
         // written above the event; there "1/2" is that price, not the double chance 1 or 2.
         const auto otherForm = [&] {
@@ -572,8 +583,18 @@ private:
             r.cells.append(trimmed(cell));
         if (header(r.cells)) return;
         r.n = r.cells.size();
+        // An offer's cells, each a code and its price ("1 7.09", "2 131.50"): none is a price of
+        // its own, though "2 131.50" could be read as one with its thousands apart.
+        const auto offered = [&](qsizetype c) { return !offeredPrices(r.cells.at(c), 1).isEmpty(); };
+        qsizetype offeredCells = 0;
+        for (qsizetype c = 0; c < r.n; ++c)
+            offeredCells += offered(c) ? 1 : 0;
         for (qsizetype c = 0; c < r.n; ++c) {
             if (r.cells.at(c).isEmpty()) continue;
+            if (offeredCells >= 2 && offered(c)) {
+                r.others.append(c);
+                continue;
+            }
             const PriceKind kind = readPrice(r.cells.at(c), columnOf(c, r.n) == Column::Price).kind;
             if (kind == PriceKind::One || kind == PriceKind::Two ||
                 (kind == PriceKind::Low && columnOf(c, r.n) == Column::Price))

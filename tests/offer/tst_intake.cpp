@@ -254,6 +254,12 @@ void TestIntake::readsSlips_data() {
         << "A - B\rA\r1,50\rLaLiga · Today 21:00 Wolves vs Stoke Over 2.5 1.99\rC - D\rD\r"
         << QStringList{
                "A(z) 2. tipp kimenete hiányzik: „LaLiga · Today 21:00 Wolves vs Stoke Over 2.5 1.99”"};
+    // An offer's row, the pick below it with the price it backs; "2 131.50" is a code and its price.
+    QTest::newRow("offer rows and their picks")
+        << "Ma 13:15\tHC Bozen v Vienna Capitals\t1 1.21\tX 2.42\t2 2.18\rSelected: 1 (1.21)\r"
+           "Holnap 22:30\tCasper Ruud v Félix Auger-Aliassime\t1 7.09\t2 131.50\rYour pick: 2\r"
+        << QStringList{"HC Bozen|Vienna Capitals|xxk.bmp||1.21",
+                       "Casper Ruud|Félix Auger-Aliassime||xxk.bmp|131.50"};
     QTest::newRow("a leg on one line whose picks tell no name")
         << "Werder Bremen vs. Hamburger SV Unentschieden Über 9,5 Ecken 8,57\r"
         << QStringList{"Hibás kijelölés (nem 3 sor fogadásonként)!"};
