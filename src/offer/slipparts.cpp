@@ -239,6 +239,16 @@ PriceDress undressedPrice(QStringView line, bool inPriceColumn) {
             dress.changed = dress.labelled = true;
         }
     }
+    // "statt 1,4 Quote 36,00": the old price, then the new one with its label.
+    if (dress.changed) {
+        for (const QStringView label : wordsOf(PriceLabel)) {
+            const qsizetype at = s.indexOf(u' ' + label.toString() + u' ', 0, Qt::CaseInsensitive);
+            if (at > 0 && isAsciiDigit(s.front())) {
+                s = trimmed(s.sliced(at + 1));
+                break;
+            }
+        }
+    }
     // Labels, one or more ("Odds Szorzó (régi → új):" under a header); most lines begin with a
     // digit or a mark, and are not searched for one.
     const QList<QStringView>& labels = wordsOf(PriceLabel);
@@ -762,6 +772,14 @@ qsizetype pickBeforePrice(QStringView leg) {
     const qsizetype half = (away.size() - 1) / 2;
     if (away.size() % 2 == 1 && away.at(half) == u' ' && away.first(half) == away.sliced(half + 1))
         return leg.size() - half - 1;
+    // "Bayern München vs. VfL Bochum Sieg VfL Bochum": the word of a win before either team.
+    for (const QStringView word : wordsOf(WinPrefix)) {
+        const QString marker = u' ' + word.toString() + u' ';
+        const qsizetype at = away.lastIndexOf(marker);
+        if (at <= 0) continue;
+        const QStringView picked = away.sliced(at + marker.size());
+        if (picked == away.first(at) || picked == event.home) return leg.size() - away.size() + at;
+    }
     return -1;
 }
 
@@ -795,7 +813,7 @@ QStringList legPieces(QStringView line, qsizetype leg) {
     QStringList pieces;
     qsizetype start = 0;
     for (qsizetype at = 1; at < line.size(); ++at) {
-        if (line.at(at - 1) != u' ' || !line.at(at).isLetter()) continue;
+        if (line.at(at - 1) != u' ' || !line.at(at).isLetterOrNumber()) continue;
         if (pieceLabelAt(line.sliced(at)) == 0) continue;
         pieces.append(trimmed(line.sliced(start, at - start)).toString());
         start = at;
@@ -818,6 +836,15 @@ QStringList legPieces(QStringView line, qsizetype leg) {
         pieces << last << price;
     } else {
         pieces.append(last);
+    }
+    if (pieces.size() == 2 && readPrice(pieces.last()).kind == PriceKind::One) {
+        // The price's label parted it, and nothing parted the pick from the teams.
+        const qsizetype pickAt = pickBeforePrice(pieces.first());
+        if (pickAt > 0) {
+            const QString leg = pieces.takeFirst();
+            pieces.prepend(leg.sliced(pickAt + 1));
+            pieces.prepend(leg.first(pickAt));
+        }
     }
     if (pieces.size() < 3) return {};
     // A pick that ends in a number of decimals holds a second price: which of them holds, the

@@ -260,6 +260,15 @@ void TestIntake::readsSlips_data() {
            "Holnap 22:30\tCasper Ruud v Félix Auger-Aliassime\t1 7.09\t2 131.50\rYour pick: 2\r"
         << QStringList{"HC Bozen|Vienna Capitals|xxk.bmp||1.21",
                        "Casper Ruud|Félix Auger-Aliassime||xxk.bmp|131.50"};
+    QTest::newRow("legs on one line, a market's name of digits, a win's word")
+        << "LaLiga · Today 13:15 Bristol City vs Sheffield United 1X2 Away 8.71\r"
+           "Bundesliga · Heute 21:15 Hertha BSC – Eintracht Frankfurt 3-Weg X Quote 2,02\r"
+           "3 DFB-Pokal · Mi., 21.08. 20:45 Bayern München vs. VfL Bochum Sieg VfL Bochum Quote 1,3\r"
+           "4\tBorussia Dortmund vs. SC Paderborn 07\tTipp: Borussia Dortmund\tstatt 1,4 Quote 36,00\r"
+        << QStringList{"Bristol City|Sheffield United||xxk.bmp|8.71",
+                       "Hertha BSC|Eintracht Frankfurt|xx.bmp|xx.bmp|2.02",
+                       "Bayern München|VfL Bochum||xxk.bmp|1.3",
+                       "Borussia Dortmund|SC Paderborn 07|xxk.bmp||36.00"};
     QTest::newRow("a leg on one line whose picks tell no name")
         << "Werder Bremen vs. Hamburger SV Unentschieden Über 9,5 Ecken 8,57\r"
         << QStringList{"Hibás kijelölés (nem 3 sor fogadásonként)!"};
