@@ -530,8 +530,11 @@ bool isMarket(QStringView line) {
 
 bool isSeparatorAlone(QStringView line) {
     line = trimmed(line);
-    return (line.size() == 1 && isDash(line.front())) || line == u"v" || same(line, u"vs") ||
-           same(line, u"vs.");
+    if (line.size() == 1 && isDash(line.front())) return true;
+    for (const QStringView word : wordsOf(Versus)) {
+        if (same(line, word.trimmed())) return true;
+    }
+    return false;
 }
 
 bool isRemovalNotice(QStringView line) {
