@@ -9,8 +9,8 @@
 #include "app/form1.h"
 #include "quietplatform.h"
 #include "store/form2.h"
-#include "ui/linesedit.h"
 #include "ui/dialogview.h"
+#include "ui/linesedit.h"
 
 namespace {
 
@@ -54,8 +54,7 @@ void BM_EditorOpensOver20MB(benchmark::State& state) {
     desk.form.List5.setLines(largeOffer());
     for (auto _ : state) {
         ui::LinesEdit* edit = desk.open();
-        if (!edit || edit->lineCount() < 1080000)
-            state.SkipWithError("the editor shows no text");
+        if (!edit || edit->lineCount() < 1080000) state.SkipWithError("the editor shows no text");
         state.PauseTiming();
         static_cast<Form2*>(desk.form.form2Dialog())->Command2.click();
         QCoreApplication::processEvents();

@@ -118,9 +118,10 @@ std::optional<QString> decodeWindows1250(const QByteArray& bytes) {
     static const struct {
         unsigned char byte;
         char16_t letter;
-    } kLetters[] = {{0xE1, u'á'}, {0xE9, u'é'}, {0xED, u'í'}, {0xF3, u'ó'}, {0xF6, u'ö'}, {0xF5, u'ő'},
-                    {0xFA, u'ú'}, {0xFC, u'ü'}, {0xFB, u'ű'}, {0xC1, u'Á'}, {0xC9, u'É'}, {0xCD, u'Í'},
-                    {0xD3, u'Ó'}, {0xD6, u'Ö'}, {0xD5, u'Ő'}, {0xDA, u'Ú'}, {0xDC, u'Ü'}, {0xDB, u'Ű'}, {0x96, u'–'}};
+    } kLetters[] = {{0xE1, u'á'}, {0xE9, u'é'}, {0xED, u'í'}, {0xF3, u'ó'}, {0xF6, u'ö'},
+                    {0xF5, u'ő'}, {0xFA, u'ú'}, {0xFC, u'ü'}, {0xFB, u'ű'}, {0xC1, u'Á'},
+                    {0xC9, u'É'}, {0xCD, u'Í'}, {0xD3, u'Ó'}, {0xD6, u'Ö'}, {0xD5, u'Ő'},
+                    {0xDA, u'Ú'}, {0xDC, u'Ü'}, {0xDB, u'Ű'}, {0x96, u'–'}};
     QString text;
     for (char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);

@@ -131,12 +131,14 @@ private slots:
                     tips.append(tip.toString());
                 QVERIFY2(!tips.isEmpty(), qPrintable(row["page"].toString()));
                 const QString name = row["page"].toString() + u'.' + row["browser"].toString();
-                const bool textRefused = row["text"].toString() == u"refused" || refusedReadable.contains(name);
+                const bool textRefused =
+                    row["text"].toString() == u"refused" || refusedReadable.contains(name);
                 const auto want = [&](const QString& copy, bool refused) {
                     if (unchecked.contains(copy)) return QStringList{"unchecked", unchecked.value(copy)};
                     return refused ? QStringList{"refused"} : tips;
                 };
-                QTest::newRow(qPrintable(name)) << row["copy"].toString() << QString() << want(name, textRefused);
+                QTest::newRow(qPrintable(name))
+                    << row["copy"].toString() << QString() << want(name, textRefused);
                 if (row.contains("html")) {
                     const QString html = name + ".html";
                     QTest::newRow(qPrintable(html)) << row["copy"].toString() << row["html"].toString()
