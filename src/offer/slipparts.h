@@ -16,6 +16,14 @@ inline bool isAsciiDigit(QChar ch) {
 }
 
 bool same(QStringView a, QStringView b);  // equal but for letter case
+
+template <typename List>
+bool isOneOf(QStringView word, const List& list) {
+    for (const QStringView item : list) {
+        if (same(word, item)) return true;
+    }
+    return false;
+}
 bool hasLetter(QStringView text);
 QStringView trimmed(QStringView text);                    // without blanks and tabs at both ends
 bool startsWithWord(QStringView text, QStringView word);  // as a whole word, letter case aside
@@ -64,6 +72,8 @@ inline constexpr QStringView kPicksJoined = u" + ";
 // A pick that a bet builder adds to a leg's first: a line ("Over 2.5 Goals", "Unter 9,5 Ecken")
 // or another market's ("Both Teams To Score: Yes").
 bool isFurtherPick(QStringView line);
+// A line market's pick: "Több, mint 2,5", "Arsenal Over 1.5", "Unter 9,5 Ecken".
+bool hasLinePick(QStringView outcome);
 bool isResultLabelAlone(QStringView line);  // "Selected:", "Végeredmény:": the pick on the next line
 // A leg written on one line, as a browser copies a row of pieces set side by side: "VfB
 // Stuttgart – Paksi FC Kiválasztva: 2 Szorzó 2,46", "Millwall vs Manchester United Away 4.02".
