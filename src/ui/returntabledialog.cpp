@@ -150,17 +150,14 @@ void ReturnTableDialog::stakeEdited(const QString& text) {
     showTable(results::computeReturnTable(bets_.tips, bets_.bets, stakePerBet_));
 }
 
-void ReturnTableDialog::showEachWayTable(const results::EachWayTable& table) {
-    // The formatted table's own texts: its header, a line per row, then the two stake lines.
-    lines_ = results::formatEachWayTable(table);
-    const QStringList header = lines_.value(0).split(u'\t');
-    const int rows = static_cast<int>(table.rows.size());
+void ReturnTableDialog::fillTable(const QStringList& header, int rows,
+                                  const std::function<QStringList(int)>& cellsOfRow) {
     table_->clear();
     table_->setColumnCount(static_cast<int>(header.size()));
     table_->setHorizontalHeaderLabels(header);
     table_->setRowCount(rows);
     for (int r = 0; r < rows; ++r) {
-        const QStringList cells = lines_.value(r + 1).split(u'\t');
+        const QStringList cells = cellsOfRow(r);
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells.at(c));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -168,6 +165,13 @@ void ReturnTableDialog::showEachWayTable(const results::EachWayTable& table) {
         }
     }
     table_->setCurrentCell(-1, -1);
+}
+
+void ReturnTableDialog::showEachWayTable(const results::EachWayTable& table) {
+    // The formatted table's own texts: its header, a line per row, then the two stake lines.
+    lines_ = results::formatEachWayTable(table);
+    const int rows = static_cast<int>(table.rows.size());
+    fillTable(lines_.value(0).split(u'\t'), rows, [this](int r) { return lines_.value(r + 1).split(u'\t'); });
     somePaysBack_->setText(shownLine(lines_.value(rows + 1)));
     everyPaysBack_->setText(shownLine(lines_.value(rows + 2)));
     totalStake_->setText(results::eachWayStakeText(table.bets));
@@ -177,21 +181,8 @@ void ReturnTableDialog::showEachWayTable(const results::EachWayTable& table) {
 void ReturnTableDialog::showTable(const results::ReturnTable& table) {
     // The texts are the formatted table's, so the window, the copy and the command line agree.
     lines_ = results::formatReturnTable(table);
-    const QStringList header = results::returnTableTitles();
-    const int rows = static_cast<int>(table.rows.size());
-    table_->clear();
-    table_->setColumnCount(static_cast<int>(header.size()));
-    table_->setHorizontalHeaderLabels(header);
-    table_->setRowCount(rows);
-    for (int r = 0; r < rows; ++r) {
-        const QStringList cells = results::returnRowCells(table.rows[static_cast<size_t>(r)]);
-        for (int c = 0; c < cells.size(); ++c) {
-            auto* item = new QTableWidgetItem(cells.at(c));
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            table_->setItem(r, c, item);  // owned by the table
-        }
-    }
-    table_->setCurrentCell(-1, -1);
+    fillTable(results::returnTableTitles(), static_cast<int>(table.rows.size()),
+              [&table](int r) { return results::returnRowCells(table.rows[static_cast<size_t>(r)]); });
     const int frame = 2 * table_->frameWidth();
     table_->setMinimumWidth(table_->horizontalHeader()->length() +
                             table_->verticalScrollBar()->sizeHint().width() + frame);

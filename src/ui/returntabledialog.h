@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 #include "results/returntable.h"
@@ -42,6 +43,8 @@ public:
 private:
     void showChart(const results::ReturnTable& table);
     void showEachWayTable(const results::EachWayTable& table);
+    // The table's header and its rows, each row's cells as `cellsOfRow` gives them.
+    void fillTable(const QStringList& header, int rows, const std::function<QStringList(int)>& cellsOfRow);
     void copyTable();
     void stakeEdited(const QString& text);
 
