@@ -326,20 +326,27 @@ QString outcomeWords(const QString& marker, int col) {
     return {};
 }
 
+// The entries of a grid's menu that ask for terms (a Lucky bonus, a Rule 4 deduction, each-way
+// terms) rather than mark a result; false for any other entry.
+bool askedForTerms(Form1& form, Grid& grid, int entry, int count) {
+    if (entry == Form1::kChooseLuckyBonus) {
+        askLuckyBonus(form);
+    } else if (entry == Form1::kChooseRule4) {
+        askRule4(form, grid);
+    } else if (entry == Form1::kChooseEachWay || entry == Form1::kChooseEachWayAll) {
+        askPlaceTerms(form, grid, entry == Form1::kChooseEachWayAll, count);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void Form1::Grid1_MenuChosen(int entry) {
     qint16* flag = flagOfCurrentRow(Grid1, resultFlags);
-    if (!flag) return;
-    if (entry == kChooseLuckyBonus) {
-        askLuckyBonus(*this);
-    } else if (entry == kChooseRule4) {
-        askRule4(*this, Grid1);
-    } else if (entry == kChooseEachWay) {
-        askPlaceTerms(*this, Grid1, false, module1.tipCount);
-    } else if (entry == kChooseEachWayAll) {
-        askPlaceTerms(*this, Grid1, true, module1.tipCount);
-    } else if (entry == kChooseWon) {
+    if (!flag || askedForTerms(*this, Grid1, entry, module1.tipCount)) return;
+    if (entry == kChooseWon) {
         // A click marks the tip won, clearing a settled mark first.
         if (*flag != kWon) Grid1_Click();
     } else if (entry == kChooseNoResult) {
@@ -357,16 +364,8 @@ void Form1::Grid1_MenuChosen(int entry) {
 void Form1::Grid2_MenuChosen(int entry) {
     // A banker has no won mark of its own: it counts as won unless it is marked otherwise.
     qint16* flag = flagOfCurrentRow(Grid2, bankerFlags);
-    if (!flag) return;
-    if (entry == kChooseLuckyBonus) {
-        askLuckyBonus(*this);
-    } else if (entry == kChooseRule4) {
-        askRule4(*this, Grid2);
-    } else if (entry == kChooseEachWay) {
-        askPlaceTerms(*this, Grid2, false, module1.bankerCount);
-    } else if (entry == kChooseEachWayAll) {
-        askPlaceTerms(*this, Grid2, true, module1.bankerCount);
-    } else if (entry == kChooseWon || entry == kChooseNoResult) {
+    if (!flag || askedForTerms(*this, Grid2, entry, module1.bankerCount)) return;
+    if (entry == kChooseWon || entry == kChooseNoResult) {
         if (entry == kChooseNoResult) clearRule4(*this, Grid2);
         clearSettled(Grid2, *flag);
     } else if (const std::optional<qint16> result = chosenSettlement(*this, Grid2, entry, *flag)) {
