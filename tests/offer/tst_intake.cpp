@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "fakeplatform.h"
 #include "offer/htmlcopy.h"
+#include "offer/slipparts.h"
 #include "offer/slipreader.h"
 #include "offer/slipwords.h"
 #include "testmain.h"
@@ -27,6 +28,8 @@ private slots:
     void namesTheBlock_data();
     void namesTheBlock();
     void wordsHoldNoClashingRoles();
+    void tellsPieces_data();
+    void tellsPieces();
 };
 
 namespace {
@@ -556,6 +559,87 @@ void TestIntake::wordsHoldNoClashingRoles() {
     }
     QCOMPARE(clashes, QStringList());
     QCOMPARE(wordsOf(Draw).count(u"Unentschieden"), 1);  // German is read
+}
+
+// What each piece of a slip is to the reader, one piece a row: a price (its odds), an event (its
+// teams), a pick that a bet builder adds, a line the reader passes over, and how a leg written on
+// one line is parted. Pieces of every language the tables know.
+void TestIntake::tellsPieces_data() {
+    QTest::addColumn<QString>("piece");
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<bool>("furtherPick");
+    QTest::addColumn<bool>("noise");
+    QTest::addColumn<QString>("legPieces");
+    QTest::newRow("price with its label") << "Quote 2,10"
+                                          << "2.10"
+                                          << "" << false << false << "";
+    QTest::newRow("price written twice") << "Odds 6.40 Odds 6.40"
+                                         << "6.40"
+                                         << "" << false << false << "";
+    QTest::newRow("old and new price") << "Korábbi szorzó: 1,58 1,96"
+                                       << "1.96"
+                                       << "" << false << false << "";
+    QTest::newRow("price and a button") << "Szorzó 2,46 ×"
+                                        << "2.46"
+                                        << "" << false << false << "";
+    QTest::newRow("line, no price") << "Über 9,5 Ecken"
+                                    << ""
+                                    << "" << true << false << "";
+    QTest::newRow("another market's pick") << "Both Teams To Score: Yes"
+                                           << ""
+                                           << "" << true << false << "";
+    QTest::newRow("result market's pick") << "Match Result: Draw"
+                                          << ""
+                                          << "" << false << false << "";
+    QTest::newRow("market's name") << "Asiatisches Handicap"
+                                   << ""
+                                   << "" << false << true << "";
+    QTest::newRow("button run into its sign") << "Tipp entfernen×"
+                                              << ""
+                                              << "" << false << true << "";
+    QTest::newRow("German event") << "1. FC Köln vs. VfL Bochum"
+                                  << ""
+                                  << "1. FC Köln|VfL Bochum" << false << false << "";
+    // A heading's words before the teams: alone, the line is a heading.
+    QTest::newRow("event after league and kick-off") << "NB I · Szo 21:45 Paksi FC - Ferencváros"
+                                                     << ""
+                                                     << "Paksi FC|Ferencváros" << false << true << "";
+    QTest::newRow("leg on one line, labelled") << "Arsenal v Chelsea Selected: Draw Odds 3.40"
+                                               << ""
+                                               << "Arsenal|Chelsea Selected: Draw Odds 3.40" << false << false
+                                               << "Arsenal - Chelsea ¦ Selected: Draw ¦ Odds 3.40";
+    QTest::newRow("leg on one line, a code before its price")
+        << "Hertha BSC – Eintracht Frankfurt 3-Weg X 2,02"
+        << ""
+        << "Hertha BSC|Eintracht Frankfurt 3-Weg X 2,02" << false << false
+        << "Hertha BSC - Eintracht Frankfurt ¦ 3-Weg X ¦ 2,02";
+    QTest::newRow("leg on one line, the team once more")
+        << "Paks - Újpest Újpest 1,85"
+        << ""
+        << "Paks|Újpest Újpest 1,85" << false << false << "Paks - Újpest ¦ Újpest ¦ 1,85";
+    QTest::newRow("leg on one line, its pick holding an old price")
+        << "Paks - Újpest Kétesély X2 1,28 Szorzó 1,82"
+        << ""
+        << "Paks|Újpest Kétesély X2 1,28 Szorzó 1,82" << false << false << "";
+}
+
+void TestIntake::tellsPieces() {
+    QFETCH(QString, piece);
+    QFETCH(QString, price);
+    QFETCH(QString, event);
+    QFETCH(bool, furtherPick);
+    QFETCH(bool, noise);
+    QFETCH(QString, legPieces);
+    const slip::PriceRead read = slip::readPrice(piece, false, true);
+    QCOMPARE(read.kind == slip::PriceKind::One ? read.odds : QString(), price);
+    const slip::EventRead teams = slip::readEvent(piece);
+    QCOMPARE(teams.kind == slip::EventKind::Teams ? teams.home.toString() + u'|' + teams.away.toString()
+                                                  : QString(),
+             event);
+    QCOMPARE(slip::isFurtherPick(piece), furtherPick);
+    QCOMPARE(slip::isNoise(piece), noise);
+    QCOMPARE(slip::legPieces(piece, 1).join(QStringLiteral(" ¦ ")), legPieces);
 }
 
 KOMBINATOR_TEST(TestIntake);
