@@ -8,25 +8,75 @@
 #include <QTabBar>
 
 #include <algorithm>
+#include <cmath>
 
 namespace kombinator::ui {
 
 namespace {
 constexpr const char* kCaptionFont = "captionFont";
 constexpr int kSmallestPixelSize = 9;
+// How far below the estimate from another font a text's width or line height may come out.
+constexpr qreal kEstimateMargin = 0.85;
 }  // namespace
 
+namespace {
+
+// What the text needs at the font it is shown in, from which the needs of a smaller or narrower
+// font are foreseen: each paragraph's width on one line and the height of a line.
+struct TextNeeds {
+    QList<qreal> paragraphWidths;
+    qreal lineHeight = 0;
+};
+
+TextNeeds textNeeds(const QFont& font, const QString& text) {
+    const QFontMetricsF metrics(font);
+    TextNeeds needs;
+    needs.lineHeight = std::min(metrics.height(), metrics.lineSpacing());
+    for (const QStringView paragraph : QStringView(text).tokenize(u'\n'))
+        needs.paragraphWidths << metrics.horizontalAdvance(paragraph.toString());
+    return needs;
+}
+
+// Whether a font `scale` times as wide, with lines `lineHeight` high, might show the text in the
+// box. The estimate errs towards yes (glyph widths round differently at other sizes, and a wrapped
+// line loses its last blank): a font it rules out could not fit.
+bool mayFit(const TextNeeds& needs, qreal scale, qreal lineHeight, const QSize& box, bool wordWrap) {
+    qreal lines = 0;
+    for (const qreal width : needs.paragraphWidths) {
+        const qreal least = width * scale * kEstimateMargin;
+        if (!wordWrap && least > box.width()) return false;
+        lines += wordWrap ? std::max<qreal>(1, std::ceil(least / box.width())) : 1;
+    }
+    return lines * lineHeight <= box.height();
+}
+
+}  // namespace
+
+// Each size and stretch tried is a font the system must load, the costliest step of opening the
+// window. A font that cannot fit by the estimate from the text at its own font is not loaded; the
+// first that fits is the same as when every font is tried in turn.
 QFont fittingFont(const QFont& font, const QString& text, const QSize& box, bool wordWrap) {
     if (text.isEmpty() || box.width() <= 0 || box.height() <= 0) return font;
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | (wordWrap ? Qt::TextWordWrap : 0);
     const int largest = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    const bool asGiven = font.pixelSize() == largest &&
+                         (font.stretch() == QFont::AnyStretch || font.stretch() == QFont::Unstretched);
+    const TextNeeds needs = textNeeds(font, text);
     QFont candidate = font;
     for (int size = largest; size >= std::min(largest, kSmallestPixelSize); --size) {
+        // Known once a font of this size is measured; foreseen from the given font until then.
+        qreal lineHeight = needs.lineHeight * size / largest * kEstimateMargin;
         for (const int stretch : {QFont::Unstretched, QFont::SemiCondensed, QFont::Condensed}) {
             candidate = font;
-            candidate.setPixelSize(size);
-            candidate.setStretch(stretch);
-            const QRect needed = QFontMetrics(candidate).boundingRect(QRect(QPoint(), box), flags, text);
+            if (!(asGiven && size == largest && stretch == QFont::Unstretched)) {
+                candidate.setPixelSize(size);
+                candidate.setStretch(stretch);
+            }
+            const qreal scale = qreal(size) / largest * stretch / int(QFont::Unstretched);
+            if (!mayFit(needs, scale, lineHeight, box, wordWrap)) continue;
+            const QFontMetrics metrics(candidate);
+            lineHeight = std::min(metrics.height(), metrics.lineSpacing());
+            const QRect needed = metrics.boundingRect(QRect(QPoint(), box), flags, text);
             if (needed.width() <= box.width() && needed.height() <= box.height()) return candidate;
         }
     }

@@ -7,6 +7,7 @@
 #include "app/form1.h"
 #include "fakeplatform.h"
 #include "testmain.h"
+#include "ui/controlwidgets.h"
 #include "ui/looks.h"
 #include "ui/mainwindow.h"
 
@@ -162,6 +163,46 @@ private slots:
     }
 
     void missingPicture() { QVERIFY(ui::markerPixmap(kMarkerFolder + "nincs.bmp", 2).isNull()); }
+
+    // A caption's font is chosen without loading every size and stretch, and it is the one that
+    // trying each in turn chooses: every caption of the window, plain and bold, on one line and
+    // wrapped, in boxes from roomy to too small for any font.
+    void fittingFontAsEveryFontTried() {
+        test::FakePlatform platform;
+        Form1 form(platform);
+        const auto everyFontTried = [](QFont font, const QString& text, const QSize& box, bool wrap) {
+            const int flags =
+                Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | (wrap ? Qt::TextWordWrap : 0);
+            for (int size = font.pixelSize(); size >= 9; --size) {
+                for (const int stretch : {QFont::Unstretched, QFont::SemiCondensed, QFont::Condensed}) {
+                    font.setPixelSize(size);
+                    font.setStretch(stretch);
+                    const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(), box), flags, text);
+                    if (needed.width() <= box.width() && needed.height() <= box.height()) return font;
+                }
+            }
+            return font;
+        };
+        QFont font = ui::MainWindow::windowFont();
+        for (const auto& [bold, wrap] :
+             {std::pair{false, false}, {false, true}, {true, false}, {true, true}}) {
+            font.setBold(bold);
+            for (const Control* control : form.controls()) {
+                const QString& caption = control->caption();
+                const int wide = QFontMetrics(font).horizontalAdvance(caption);
+                for (const int width : {wide + 4, wide * 9 / 10, wide * 3 / 4, wide / 2, wide / 3, 40}) {
+                    for (const int height : {13, 14, 23, 27, 40}) {
+                        const QFont expected = everyFontTried(font, caption, {width, height}, wrap);
+                        const QFont fitted = ui::fittingFont(font, caption, {width, height}, wrap);
+                        QVERIFY2(
+                            fitted.pixelSize() == expected.pixelSize() &&
+                                fitted.stretch() % 100 == expected.stretch() % 100,
+                            qPrintable(QStringLiteral("%1 in %2x%3").arg(caption).arg(width).arg(height)));
+                    }
+                }
+            }
+        }
+    }
 };
 
 KOMBINATOR_TEST(TestLooks);
