@@ -6,6 +6,7 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QTabBar>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <cmath>
@@ -15,39 +16,78 @@ namespace kombinator::ui {
 namespace {
 constexpr const char* kCaptionFont = "captionFont";
 constexpr int kSmallestPixelSize = 9;
-// How far below the estimate from another font a text's width or line height may come out.
-constexpr qreal kEstimateMargin = 0.85;
-}  // namespace
+// How far below the estimate from the given font a text's width (glyphs round differently at
+// other sizes, pairs kern differently across the pieces measured apart) or a line's height
+// (ascent and descent are rounded) may come out at another size or stretch.
+constexpr qreal kWidthMargin = 0.9;
+constexpr qreal kHeightMargin = 0.85;
 
-namespace {
+// How lines stand: a layout sets each line a leading below the one before, on a whole pixel.
+struct Lines {
+    qreal pitch = 0;   // from the top of one line to the next
+    qreal height = 0;  // of the last
+    qreal needed(int count) const { return (count - 1) * pitch + height; }
+};
 
-// What the text needs at the font it is shown in, from which the needs of a smaller or narrower
-// font are foreseen: each paragraph's width on one line and the height of a line.
+Lines linesOf(const QFontMetricsF& metrics) {
+    return {std::ceil(metrics.height() + metrics.leading()), metrics.height()};
+}
+
+// A piece of text between two places a line may break, measured at the given font: its width
+// with the blanks after it, and without them, as it ends a line.
+struct Piece {
+    qreal width = 0;
+    qreal endingWidth = 0;
+};
+
+// What the text needs at the font it is given in, from which the needs of a smaller or narrower
+// font are foreseen: its paragraphs cut where a line may break, and the height of a line.
 struct TextNeeds {
-    QList<qreal> paragraphWidths;
-    qreal lineHeight = 0;
+    QList<QList<Piece>> paragraphs;
+    Lines lines;
 };
 
 TextNeeds textNeeds(const QFont& font, const QString& text) {
     const QFontMetricsF metrics(font);
     TextNeeds needs;
-    needs.lineHeight = std::min(metrics.height(), metrics.lineSpacing());
-    for (const QStringView paragraph : QStringView(text).tokenize(u'\n'))
-        needs.paragraphWidths << metrics.horizontalAdvance(paragraph.toString());
+    needs.lines = linesOf(metrics);
+    for (const QStringView paragraph : QStringView(text).tokenize(u'\n')) {
+        // A mnemonic's ampersand is not drawn; measuring without every one errs towards fitting.
+        const QString shown = paragraph.toString().remove(u'&');
+        QList<Piece>& pieces = needs.paragraphs.emplace_back();
+        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, shown);
+        qsizetype start = 0;
+        while (start < shown.size()) {
+            qsizetype end = breaks.toNextBoundary();
+            if (end <= start) end = shown.size();
+            const QStringView piece = QStringView(shown).mid(start, end - start);
+            pieces.push_back({metrics.horizontalAdvance(piece.toString()),
+                              metrics.horizontalAdvance(piece.trimmed().toString())});
+            start = end;
+        }
+    }
     return needs;
 }
 
-// Whether a font `scale` times as wide, with lines `lineHeight` high, might show the text in the
-// box. The estimate errs towards yes (glyph widths round differently at other sizes, and a wrapped
-// line loses its last blank): a font it rules out could not fit.
-bool mayFit(const TextNeeds& needs, qreal scale, qreal lineHeight, const QSize& box, bool wordWrap) {
-    qreal lines = 0;
-    for (const qreal width : needs.paragraphWidths) {
-        const qreal least = width * scale * kEstimateMargin;
-        if (!wordWrap && least > box.width()) return false;
-        lines += wordWrap ? std::max<qreal>(1, std::ceil(least / box.width())) : 1;
+// Whether a font `scale` times as wide, with lines standing as `lines`, might show the text in the
+// box: the lines are broken as the text's layout breaks them, first fit, on the foreseen widths
+// made a little smaller. A font it rules out could not fit.
+bool mayFit(const TextNeeds& needs, qreal scale, const Lines& lines, const QSize& box, bool wordWrap) {
+    const qreal room = box.width() / (scale * kWidthMargin);
+    int count = 0;
+    for (const QList<Piece>& pieces : needs.paragraphs) {
+        ++count;
+        qreal line = 0;
+        for (const Piece& piece : pieces) {
+            if (wordWrap && line > 0 && line + piece.endingWidth > room) {
+                ++count;
+                line = 0;
+            }
+            if (line + piece.endingWidth > room) return false;  // wider than the box on its own
+            line += piece.width;
+        }
     }
-    return lines * lineHeight <= box.height();
+    return lines.needed(count) <= box.height();
 }
 
 }  // namespace
@@ -65,7 +105,10 @@ QFont fittingFont(const QFont& font, const QString& text, const QSize& box, bool
     QFont candidate = font;
     for (int size = largest; size >= std::min(largest, kSmallestPixelSize); --size) {
         // Known once a font of this size is measured; foreseen from the given font until then.
-        qreal lineHeight = needs.lineHeight * size / largest * kEstimateMargin;
+        const qreal least =
+            (needs.lines.height + std::min<qreal>(0, needs.lines.pitch - needs.lines.height)) * size /
+            largest * kHeightMargin;
+        Lines lines{least, least};
         for (const int stretch : {QFont::Unstretched, QFont::SemiCondensed, QFont::Condensed}) {
             candidate = font;
             if (!(asGiven && size == largest && stretch == QFont::Unstretched)) {
@@ -73,9 +116,9 @@ QFont fittingFont(const QFont& font, const QString& text, const QSize& box, bool
                 candidate.setStretch(stretch);
             }
             const qreal scale = qreal(size) / largest * stretch / int(QFont::Unstretched);
-            if (!mayFit(needs, scale, lineHeight, box, wordWrap)) continue;
+            if (!mayFit(needs, scale, lines, box, wordWrap)) continue;
             const QFontMetrics metrics(candidate);
-            lineHeight = std::min(metrics.height(), metrics.lineSpacing());
+            lines = linesOf(QFontMetricsF(candidate));
             const QRect needed = metrics.boundingRect(QRect(QPoint(), box), flags, text);
             if (needed.width() <= box.width() && needed.height() <= box.height()) return candidate;
         }
