@@ -260,9 +260,10 @@ public:
 
 protected:
     QSize tabSizeHint(int index) const override {
-        const QSize hint = QTabBar::tabSizeHint(index);
+        // The tabs share the strip evenly, whatever their captions need: Qt's own hint, which
+        // measures the caption, is asked for only without a strip to share.
         const QWidget* tabs = parentWidget();
-        const int width = tabs && count() > 0 ? tabs->width() / count() : hint.width();
+        const int width = tabs && count() > 0 ? tabs->width() / count() : QTabBar::tabSizeHint(index).width();
         return {width, TabControlWidget::kStripHeight};
     }
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
