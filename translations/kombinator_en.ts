@@ -1340,6 +1340,14 @@ Copy the coupon or the offer to the clipboard, load it, then convert it into tip
         <source>Hány % bónusz jár, ha minden tipp nyer? (0: nincs)</source>
         <translation>What bonus in % when every tip wins? (0: none)</translation>
     </message>
+    <message>
+        <source>A(z) %1. tipp szorzója még nincs megadva (SP): %2</source>
+        <translation>Tip %1 has no price yet (SP): %2</translation>
+    </message>
+    <message>
+        <source>A(z) F%1 fix tipp szorzója még nincs megadva (SP): %2</source>
+        <translation>Banker F%1 has no price yet (SP): %2</translation>
+    </message>
 </context>
 <context>
     <name>returntable</name>

@@ -304,7 +304,8 @@ QString Form1::tipKey(const Grid& grid, int row) {
 }
 
 TipTerms Form1::termsAt(const Grid& grid, int row) const {
-    if (row < 1 || row >= grid.rows() || grid.textAt(row, 3).isEmpty()) return {};
+    // A runner at "SP" keeps its terms while its odds cell waits for the price.
+    if (row < 1 || row >= grid.rows() || grid.textAt(row, 1).isEmpty()) return {};
     return tipTerms.value(tipKey(grid, row));
 }
 

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <array>
@@ -142,6 +143,9 @@ public:
     // A tip's name for its terms: its two sides as the grid holds them.
     static QString tipKey(const Grid& grid, int row);
     TipTerms termsAt(const Grid& grid, int row) const;
+    // The runners taken at "SP", by tipKey: while such a tip's odds cell is empty, the odds command
+    // and the evaluation name it and wait for its price.
+    QSet<QString> startingPrices;
     void setTermsAt(const Grid& grid, int row, const TipTerms& terms);
     // Whether the bet list is staked each-way: some tip or banker has place terms. Every bet is
     // then a win line and a place line of the same stake.

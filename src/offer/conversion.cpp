@@ -117,6 +117,25 @@ void clearGrid(Grid& grid, int firstCol) {
     }
 }
 
+// A racing tip's row: the race where a match's home side stands, the runner where its away side
+// does, no markers, and the odds, empty at "SP" for the user to type. The each-way terms the slip
+// printed become the tip's place terms; a Rule 4 deduction already set stays.
+void setRaceTip(Form1& form, const SlipTip& tip) {
+    Grid& grid = form.Grid1;
+    grid.setCol(1);
+    grid.setText(tip.race);
+    grid.setCol(2);
+    grid.setText(tip.runner);
+    grid.setCol(3);
+    grid.setText(tip.odds);
+    const int row = grid.row();
+    if (tip.startingPrice) form.startingPrices.insert(Form1::tipKey(grid, row));
+    if (!tip.eachWay.eachWay()) return;
+    TipTerms terms = form.termsAt(grid, row);
+    terms.place = tip.eachWay;
+    form.setTermsAt(grid, row, terms);
+}
+
 // Both conversions; `keepBankers` is the hidden Command23's way, run after a banker move.
 void convert(Form1& form, bool keepBankers) {
     form.List5.setToolTip({});
@@ -168,6 +187,10 @@ void convert(Form1& form, bool keepBankers) {
         grid.setRow(r);
         grid.setCol(0);
         grid.setText(QString::number(r));
+        if (!tip.race.isEmpty()) {
+            setRaceTip(form, tip);
+            continue;
+        }
         grid.setCol(1);
         grid.setText(tip.home.toString());
         grid.setCol(2);

@@ -326,6 +326,15 @@ PriceRead readPrice(QStringView line, bool inPriceColumn, bool due) {
     return read;
 }
 
+bool isStartingPrice(QStringView line) {
+    QStringView rest = undressedPrice(line, false).rest;
+    while (!rest.isEmpty() && (rest.front() == u' ' || isPriceMark(rest.front())))
+        rest = rest.sliced(1);
+    while (!rest.isEmpty() && (rest.back() == u' ' || isPriceMark(rest.back())))
+        rest.chop(1);
+    return isOneOf(rest, wordsOf(StartingPrice));
+}
+
 // ---- Headings, dates, buttons, summaries
 
 // "20:45", "12.12.", "2026-12-12", "12/12": digits and the marks of dates and times, but not a

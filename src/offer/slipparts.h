@@ -43,6 +43,24 @@ struct PriceRead {
 // header; anywhere else "5/2" may as well be a date.
 PriceRead readPrice(QStringView line, bool inPriceColumn = false, bool due = false);
 
+// "SP" or "Starting Price", with a price's label or marks: a runner's price not set until the
+// race is off.
+bool isStartingPrice(QStringView line);
+
+// ---- Races (sliprace.cpp)
+
+// A race as a slip names it: its off time and course, either way round, with or without the race's
+// name after them ("14:30 Cheltenham", "Cheltenham 14:30", "14:30 Cheltenham - Gold Cup Chase").
+// The race as the grid shows it, "14:30 Cheltenham"; empty for any other line, an event of two
+// teams ("15:00 Newcastle v Arsenal") among them.
+QString readRace(QStringView line);
+// A runner's name without its saddle-cloth number ("3. Desert Crown", "(3) Desert Crown", "Desert
+// Crown (3)" are "Desert Crown"); empty for a line that is no runner's: a price, a race, noise.
+QStringView runnerOf(QStringView line);
+// Where the each-way terms printed after a runner's price begin ("5/2 E/W 1/4 1-2-3" at 4); 0 for
+// a line of terms alone, -1 for a line without them.
+qsizetype termsStart(QStringView line);
+
 enum class EventKind { None, Teams, Unclear, Cut };
 
 struct EventRead {

@@ -240,6 +240,12 @@ private:
     void takePrice(qsizetype i, const QString& text, const QString& odds) {
         tip_.priceLine = QString(text).replace(u'\t', u' ');
         tip_.odds = odds;
+        // The runner's each-way terms ride on its price line, so that its block reads the same again.
+        if (!tip_.race.isEmpty() && !termsLine_.isEmpty()) {
+            tip_.eachWay = parsePlaceTerms(termsLine_).value_or(PlaceTerms());
+            tip_.priceLine += u' ' + termsLine_;
+        }
+        termsLine_.clear();
         tip_.lastLine = i;
         reading_.tips.append(std::move(tip_));
         slot_ = Slot::Event;
@@ -332,7 +338,7 @@ private:
 
     // A line, or each piece of a leg written on one line.
     void line(qsizetype i, const QString& text) {
-        if (slot_ == Slot::Event) {
+        if (slot_ == Slot::Event && readRace(text).isEmpty()) {
             const QStringList pieces = legPieces(text, reading_.tips.size() + 1);
             if (!pieces.isEmpty()) {
                 for (qsizetype p = 0; p < pieces.size() && !reading_.refused(); ++p)
@@ -356,6 +362,11 @@ private:
 
     // A line between tips: the next tip's event, or what stands around the tips.
     void eventLine(qsizetype i, const QString& text) {
+        if (const QString race = readRace(text); !race.isEmpty()) {
+            if (unknownBetweenTips(i, EventRead())) return;
+            return takeRace(i, text, race);
+        }
+        if (lateTerms(i, text)) return;
         const EventRead event = readEvent(text);
         if (event.kind == EventKind::Teams && !startsHeading(text)) {
             if (unknownBetweenTips(i, event)) return;
@@ -384,6 +395,7 @@ private:
 
     // The line after an event: its outcome, or what stands between them.
     void outcomeLine(qsizetype i, const QString& text) {
+        if (!tip_.race.isEmpty()) return runnerLine(i, text);
         // A name of a bare hyphen ("Szeged-Csanád Grosics Akadémia") above the event
         // written with a spaced separator was that event's outcome, not an event.
         if (eventBare_) {
@@ -477,6 +489,7 @@ private:
 
     // The line after an outcome: its price, or what stands between them.
     void priceLine(qsizetype i, const QString& text) {
+        if (!tip_.race.isEmpty() && racePrice(i, text)) return;
         if (oldAndNewPrice(i, text)) return;
         const PriceRead price = readPrice(text, false, true);
         if (price.kind == PriceKind::One) {
@@ -502,6 +515,136 @@ private:
         if (plainBlock(i) && odds.contains(u'.') && readEvent(text).kind == EventKind::None)
             return odds.toDouble() < 1.0 ? refuse(PriceLow, text, i) : takePrice(i, text, odds);
         return refuse(PriceMissing, lines_.at(afterOutcome_), i);
+    }
+
+    // A table row's cells, those that hold a price and the others.
+    struct RowCells {
+        QList<QStringView> cells;
+        QList<qsizetype> prices;
+        QList<qsizetype> others;
+        qsizetype n = 0;
+    };
+
+    // ---- Races
+
+    void takeRace(qsizetype i, const QString& text, const QString& race) {
+        tip_ = SlipTip();
+        tip_.race = race;
+        tip_.eventLine = QString(text).replace(u'\t', u' ');
+        tip_.firstLine = i;
+        eventAt_ = i;
+        eventBare_ = false;
+        termsLine_.clear();
+        slot_ = Slot::Outcome;
+    }
+
+    void takeRunner(qsizetype i, const QString& text, QStringView runner) {
+        tip_.runner = runner.toString();
+        tip_.outcomeLine = trimBlanks(QString(text).replace(u'\t', u' '));
+        outcomeCertain_ = true;
+        outcomeAt_ = i;
+        afterOutcome_ = -1;
+        slot_ = Slot::Price;
+    }
+
+    // Each-way terms on a line of their own, held for the runner's price.
+    bool holdTerms(QStringView text) {
+        if (termsStart(text) != 0) return false;
+        termsLine_ = trimmed(text).toString();
+        return true;
+    }
+
+    // The terms printed under the last runner's price, before anything else.
+    bool lateTerms(qsizetype i, const QString& text) {
+        if (reading_.tips.isEmpty() || lastPriceAt_ != i - 1 || termsStart(text) != 0) return false;
+        SlipTip& last = reading_.tips.last();
+        if (last.race.isEmpty() || last.eachWay.eachWay()) return false;
+        last.eachWay = *parsePlaceTerms(trimmed(text));
+        last.priceLine += u' ' + trimmed(text).toString();
+        last.lastLine = i;
+        blockStart_ = i + 1;
+        lastPriceAt_ = i;
+        return true;
+    }
+
+    // The line after a race: its runner, each-way terms, or a label between them. A runner run
+    // together with its price ("Desert Crown 5/2") is taken with it.
+    void runnerLine(qsizetype i, const QString& text) {
+        if (isResultLabelAlone(text) || holdTerms(text)) return;
+        if (isNoise(text)) return;
+        if (const QStringView runner = runnerOf(text); !runner.isEmpty()) return takeRunner(i, text, runner);
+        QStringView line = trimmed(text);
+        const qsizetype terms = termsStart(line);
+        const QStringView priced = terms > 0 ? trimmed(line.first(terms)) : line;
+        const qsizetype blank = priced.lastIndexOf(u' ');
+        const QStringView runner = blank > 0 ? runnerOf(priced.first(blank)) : QStringView();
+        if (runner.isEmpty()) return refuse(OutcomeMissing, lines_.at(eventAt_), i);
+        takeRunner(i, priced.first(blank).toString(), runner);
+        if (!racePrice(i, line.sliced(blank + 1).toString())) refuse(PriceMissing, text, i);
+    }
+
+    // A runner's price: a price, "SP", either with each-way terms after it, or the terms alone
+    // above the price. False for a line that is none of them.
+    bool racePrice(qsizetype i, const QString& text) {
+        const QStringView line = trimmed(text);
+        const qsizetype terms = termsStart(line);
+        if (terms == 0) return holdTerms(line);
+        const QStringView price = terms > 0 ? trimmed(line.first(terms)) : line;
+        if (terms > 0) termsLine_ = line.sliced(terms).toString();
+        if (isStartingPrice(price)) {
+            tip_.startingPrice = true;
+            takePrice(i, price.toString(), QString());
+            return true;
+        }
+        const PriceRead read = readPrice(price, false, true);
+        if (read.kind == PriceKind::Low) return refuse(PriceLow, text, i), true;
+        if (read.kind != PriceKind::One) return terms > 0 ? (refuse(PriceMissing, text, i), true) : false;
+        takePrice(i, price.toString(), read.odds);
+        return true;
+    }
+
+    // A race's row: the race, the runner, its price or "SP", and its each-way terms, each in a cell
+    // of its own; the cells of anything else are noise or a number (the runner's, the row's). False
+    // for a row that names no race.
+    bool raceRow(qsizetype i, const QString& text, const RowCells& r) {
+        qsizetype raceCell = -1;
+        for (qsizetype c = 0; c < r.n && raceCell < 0; ++c) {
+            if (!readRace(r.cells.at(c)).isEmpty()) raceCell = c;
+        }
+        if (raceCell < 0) return false;
+        QList<qsizetype> runners;
+        QList<qsizetype> prices;
+        QString terms;
+        for (qsizetype c = 0; c < r.n; ++c) {
+            const QStringView cell = r.cells.at(c);
+            if (c == raceCell || cell.isEmpty()) continue;
+            if (termsStart(cell) == 0) {
+                terms = cell.toString();
+            } else if (isStartingPrice(cell) ||
+                       readPrice(cell, columnOf(c, r.n) == Column::Price, true).kind != PriceKind::None) {
+                prices.append(c);
+            } else if (!runnerOf(cell).isEmpty()) {
+                runners.append(c);
+            } else if (!isNoise(cell) && hasLetter(cell)) {
+                return refuseBlock(UnknownLine, tipNumber(), cell, i, i), true;
+            }
+        }
+        blockStart_ = i;
+        if (unknownBetweenTips(i, EventRead())) return true;
+        takeRace(i, r.cells.at(raceCell).toString(), readRace(r.cells.at(raceCell)));
+        if (runners.size() != 1)
+            return refuse(runners.isEmpty() ? OutcomeMissing : OutcomeUnclear, text, i), true;
+        takeRunner(i, r.cells.at(runners.first()).toString(), runnerOf(r.cells.at(runners.first())));
+        if (prices.size() > 1) return refuse(TwoPricesInLine, text, i), true;
+        if (prices.isEmpty()) return refuse(PriceMissing, text, i), true;
+        termsLine_ = terms;
+        const QStringView price = r.cells.at(prices.first());
+        if (isStartingPrice(price)) return racePrice(i, price.toString());
+        const PriceRead read = readPrice(price, columnOf(prices.first(), r.n) == Column::Price, true);
+        if (read.kind != PriceKind::One)
+            return refuse(read.kind == PriceKind::Low ? PriceLow : TwoPricesInLine, text, i), true;
+        takePrice(i, price.toString(), read.odds);
+        return true;
     }
 
     // ---- Table rows
@@ -568,14 +711,6 @@ private:
         return true;
     }
 
-    // A table row's cells, those that hold a price and the others.
-    struct RowCells {
-        QList<QStringView> cells;
-        QList<qsizetype> prices;
-        QList<qsizetype> others;
-        qsizetype n = 0;
-    };
-
     void row(qsizetype i, const QString& text) {
         plain_ = false;
         RowCells r;
@@ -583,6 +718,7 @@ private:
             r.cells.append(trimmed(cell));
         if (header(r.cells)) return;
         r.n = r.cells.size();
+        if (slot_ == Slot::Event && raceRow(i, text, r)) return;
         // An offer's cells, each a code and its price ("1 7.09", "2 131.50"): none is a price of
         // its own, though "2 131.50" could be read as one with its thousands apart.
         const auto offered = [&](qsizetype c) { return !offeredPrices(r.cells.at(c), 1).isEmpty(); };
@@ -820,6 +956,7 @@ private:
     bool plain_ = true;          // no line skipped, no table row
     bool eventBare_ = false;     // the event in hand was parted at a bare hyphen
     QString otherMarket_;        // the market without markers named for the tip in hand
+    QString termsLine_;          // each-way terms printed for the runner in hand, before its price
     QList<OfferedPrice> offer_;  // the prices an offer shows under the event in hand
     qsizetype offerAt_ = -1;
     qsizetype unclearAt_ = -1;      // the last line of several bare hyphens

@@ -12,6 +12,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include "app/placeterms.h"
+
 namespace kombinator {
 
 // What a tip's outcome shows in a team's cell of the tip grid.
@@ -26,7 +28,14 @@ struct SlipTip {
     QStringView away;
     OutcomeMarker homeMarker = OutcomeMarker::None;
     OutcomeMarker awayMarker = OutcomeMarker::None;
-    QString odds;             // digits with a point, thousands groups removed: "1001.00"
+    QString odds;  // digits with a point, thousands groups removed: "1001.00"
+    // A racing tip backs a runner of a race: no teams and no markers, but the race ("14:30
+    // Cheltenham") and the runner's name, and the each-way terms printed with it. A runner at
+    // "SP" (starting price) has no odds until the user types them.
+    QString race;
+    QString runner;
+    PlaceTerms eachWay;
+    bool startingPrice = false;
     qsizetype firstLine = 0;  // the lines of the reading's input the tip came from
     qsizetype lastLine = 0;
 };

@@ -9,7 +9,7 @@ namespace kombinator::slipwords {
 
 // What a word is on a slip. A word may have several roles ("Tipp" labels an outcome and heads a
 // table's column); kClashes lists the roles no word may have together.
-enum Role : quint32 {
+enum Role : quint64 {
     PriceLabel = 1u << 0,            // introduces a price: "Szorzó: 1,85", "Odds 2.10"
     Draw = 1u << 1,                  // the draw as an outcome or a code
     Home = 1u << 2,                  // the home side's code or word: "1", "H", "Home"
@@ -37,34 +37,37 @@ enum Role : quint32 {
     Sport = 1u << 24,     // the words of headings: sports, leagues, countries, days
     League = 1u << 25,
     Country = 1u << 26,
-    RelativeDay = 1u << 27,  // a day named from today: alone on a line it tells a kick-off
-    Day = 1u << 28,          // days, months and the words of a kick-off
-    LinePick = 1u << 29,     // before a line's number in a pick: "Több, mint 2,5", "Over 2.5"
-    WinPrefix = 1u << 30,    // before a team that wins: "Sieg Hertha BSC"
-    OldPrice = 1u << 31,     // before a price the page has changed: "Korábbi szorzó: 1,58 1,96"
+    RelativeDay = 1u << 27,      // a day named from today: alone on a line it tells a kick-off
+    Day = 1u << 28,              // days, months and the words of a kick-off
+    LinePick = 1u << 29,         // before a line's number in a pick: "Több, mint 2,5", "Over 2.5"
+    WinPrefix = 1u << 30,        // before a team that wins: "Sieg Hertha BSC"
+    OldPrice = 1u << 31,         // before a price the page has changed: "Korábbi szorzó: 1,58 1,96"
+    StartingPrice = 1ull << 32,  // a runner's price set when the race is off: "SP"
+    Racecourse = 1ull << 33,     // a course's name, which with the off time names a race
 };
-inline constexpr int kRoles = 32;
+inline constexpr int kRoles = 34;
 
 // Outcomes, and the words of what stands around them.
-inline constexpr quint32 kOutcomeRoles = Draw | Home | Away;
-inline constexpr quint32 kHeaderRoles =
+inline constexpr quint64 kOutcomeRoles = Draw | Home | Away;
+inline constexpr quint64 kHeaderRoles =
     HeaderEvent | HeaderHome | HeaderAway | HeaderOutcome | HeaderPrice | HeaderOther;
 
 // Roles that no word may have together, in one language or across them: a word that is both
 // could be read either way, and the reader could take a button for an outcome or a summary for a
 // price. (A day's one-letter name, "H" or "V", is also a side's code: it is a day only beside a
 // date, so the two never meet.)
-inline constexpr quint32 kClashes[][2] = {
-    {kOutcomeRoles,
-     PriceLabel | Summary | Button | Sport | League | Country | Removed | Currency | MetaLabel | Market},
+inline constexpr quint64 kClashes[][2] = {
+    {kOutcomeRoles, PriceLabel | Summary | Button | Sport | League | Country | Removed | Currency |
+                        MetaLabel | Market | StartingPrice},
+    {StartingPrice | Racecourse, Summary | Button | Market | ResultLabel | Removed | Currency | MetaLabel},
     {PriceLabel, Summary | Button | Market | ResultLabel | Sport | League | Country | Day | Removed},
-    {Removed, ~quint32(Removed)},
-    {Or | Versus, ~quint32(Or | Versus)},
+    {Removed, ~quint64(Removed)},
+    {Or | Versus, ~quint64(Or | Versus)},
 };
 
 struct Word {
     QStringView text;
-    quint32 roles;
+    quint64 roles;
 };
 
 }  // namespace kombinator::slipwords

@@ -12,13 +12,13 @@ const QList<QStringView>& wordsOf(Role role) {
         for (const Language& language : kLanguages) {
             for (const Word& word : language.words) {
                 for (int r = 0; r < kRoles; ++r) {
-                    if (word.roles & (1u << r)) byRole[static_cast<size_t>(r)].append(word.text);
+                    if (word.roles & (quint64{1} << r)) byRole[static_cast<size_t>(r)].append(word.text);
                 }
             }
         }
         return byRole;
     }();
-    return lists[static_cast<size_t>(std::countr_zero(static_cast<quint32>(role)))];
+    return lists[static_cast<size_t>(std::countr_zero(static_cast<quint64>(role)))];
 }
 
 const QList<HeaderWord>& headerWords() {

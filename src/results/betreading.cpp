@@ -1,5 +1,7 @@
 #include "results/betreading.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
 
@@ -186,7 +188,33 @@ void showAmounts(Form1& form, QStringList amounts, float total) {
     form.List3.setTopIndex(std::max(0, form.List3.count() - 7));
 }
 
+namespace {
+
+// A runner taken at "SP" whose odds the user has not typed yet: the bet list cannot be priced or
+// settled without them, and the user is told which tip (or banker) waits. True when one waits.
+bool waitsForStartingPrice(Form1& form) {
+    if (form.List1.count() == 0 || form.startingPrices.isEmpty()) return false;
+    const auto waiting = [&](const Grid& grid, int count, const char* text) {
+        for (int row = 1; row <= std::min(count, Form1::kMaxTips); ++row) {
+            if (!grid.textAt(row, 3).isEmpty() || !form.startingPrices.contains(Form1::tipKey(grid, row)))
+                continue;
+            const QString tip = grid.textAt(row, 1) + QStringLiteral(" – ") + grid.textAt(row, 2);
+            form.platform().messageBox(QCoreApplication::translate("results", text).arg(row).arg(tip),
+                                       QString::fromUtf8(kProgramTitle), MsgIcon::Stop, MsgButtons::Ok);
+            return true;
+        }
+        return false;
+    };
+    return waiting(form.Grid1, form.module1.tipCount,
+                   QT_TRANSLATE_NOOP("results", "A(z) %1. tipp szorzója még nincs megadva (SP): %2")) ||
+           waiting(form.Grid2, form.module1.bankerCount,
+                   QT_TRANSLATE_NOOP("results", "A(z) F%1 fix tipp szorzója még nincs megadva (SP): %2"));
+}
+
+}  // namespace
+
 void priceBetList(Form1& form, Pricing pricing) {
+    if (waitsForStartingPrice(form)) return;
     if (pricing == Pricing::Settlement) return settleBetList(form);
     const std::optional<float> startBankers = startPricing(form);
     if (!startBankers) return;

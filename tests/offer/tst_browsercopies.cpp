@@ -22,6 +22,7 @@ namespace {
 const QString kFolder = QStringLiteral(KOMBINATOR_SOURCE_DIR "/tests/offer/browser/");
 const QString kGenerated = QStringLiteral(KOMBINATOR_SOURCE_DIR "/tests/offer/generated/copies.json");
 const QString kStructure = QStringLiteral(KOMBINATOR_SOURCE_DIR "/tests/offer/generated/structure.json");
+const QString kRacing = QStringLiteral(KOMBINATOR_SOURCE_DIR "/tests/offer/generated/racing.json");
 
 QString pictureName(const Form1& form, int row, int col) {
     const QString path = form.Grid1.pictureAt(row, col);
@@ -35,7 +36,8 @@ QStringList readUtf8Lines(const QString& path) {
 }
 
 // Pastes a copy as the desktop's clipboard hands it over (the browser's text with CR LF line ends)
-// and checks the tip grid against the page's tips: home|away|home marker|away marker|odds a line.
+// and checks the tip grid against the page's tips: home|away|home marker|away marker|odds a line,
+// and for a runner race|runner|||odds|each-way terms ("" at SP; terms as "1/4 1-2-3", "" to win).
 // "refused|MESSAGE" wants that one message; a bare "refused" wants one stop message. A refused
 // copy brings in no tip.
 void convertsTo(const QString& copy, const QString& html, const QStringList& tips) {
@@ -61,9 +63,11 @@ void convertsTo(const QString& copy, const QString& html, const QStringList& tip
     QCOMPARE(int(form.module1.tipCount), int(tips.size()));
     for (int r = 1; r <= tips.size(); ++r) {
         const QStringList want = tips.at(r - 1).split(u'|');
-        QCOMPARE(want.size(), 5);
-        const QStringList got{form.Grid1.textAt(r, 1), form.Grid1.textAt(r, 2), pictureName(form, r, 1),
-                              pictureName(form, r, 2), form.Grid1.textAt(r, 3)};
+        QVERIFY(want.size() == 5 || want.size() == 6);
+        QStringList got{form.Grid1.textAt(r, 1), form.Grid1.textAt(r, 2), pictureName(form, r, 1),
+                        pictureName(form, r, 2), form.Grid1.textAt(r, 3)};
+        const PlaceTerms terms = form.termsAt(form.Grid1, r).place;
+        if (want.size() == 6) got.append(terms.eachWay() ? placeTermsText(terms) : QString());
         QCOMPARE(got, want);
     }
 }
@@ -105,7 +109,7 @@ private slots:
         QTest::addColumn<QString>("copy");
         QTest::addColumn<QString>("html");
         QTest::addColumn<QStringList>("tips");
-        QStringList tables{kGenerated, kStructure};
+        QStringList tables{kGenerated, kStructure, kRacing};
         tables += qEnvironmentVariable("KOMBINATOR_MORE_COPIES").split(u':', Qt::SkipEmptyParts);
         QFile listed(QStringLiteral(KOMBINATOR_SOURCE_DIR "/tests/offer/generated/refused-readable.txt"));
         QVERIFY(listed.open(QIODevice::ReadOnly));
@@ -147,7 +151,7 @@ private slots:
                 ++copies;
             }
         }
-        QVERIFY(copies >= 960);
+        QVERIFY(copies >= 1520);
     }
     void convertsGeneratedPages() {
         QFETCH(QString, copy);

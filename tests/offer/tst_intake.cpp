@@ -257,6 +257,22 @@ void TestIntake::readsSlips_data() {
         << "A - B\rA\r1,50\rLaLiga · Today 21:00 Wolves vs Stoke Over 2.5 1.99\rC - D\rD\r"
         << QStringList{
                "A(z) 2. tipp kimenete hiányzik: „LaLiga · Today 21:00 Wolves vs Stoke Over 2.5 1.99”"};
+    // Races: the race and the runner where a match's sides stand, no markers, the price as the slip
+    // writes it (empty at SP, for the user to type), and the each-way terms printed with the runner.
+    QTest::newRow("racing card: numbers, SP, terms under and above the price")
+        << "14:30 Cheltenham - Gold Cup Chase\r3. Desert Crown\r5/2\rE/W 1/4 1-2-3\rCheltenham 15:10\r(7) "
+           "Silver Arrow\rEach Way: 1/5 odds, 4 places\rSP\r"
+        << QStringList{"14:30 Cheltenham|Desert Crown|||5/2|1/4 1-2-3",
+                       "15:10 Cheltenham|Silver Arrow||||1/5 1-2-3-4"};
+    QTest::newRow("runner run together with its price and terms")
+        << "14:30 Ascot\rMorning Mist (4) 9/2 EW terms 1/4 odds 1,2,3\r"
+        << QStringList{"14:30 Ascot|Morning Mist|||9/2|1/4 1-2-3"};
+    QTest::newRow("racing table, a win tip beside an each-way one")
+        << "Race\tRunner\tPrice\tTerms\r14:30 York\tKyprios\tEvens\t\r14:30 York\t2. Shishkin\t4.50\tE/W 1/5 "
+           "1-2-3\r"
+        << QStringList{"14:30 York|Kyprios|||1/1", "14:30 York|Shishkin|||4.50|1/5 1-2-3"};
+    QTest::newRow("race without its runner")
+        << "14:30 York\r5/2\r" << QStringList{"A(z) 1. tipp kimenete hiányzik: „14:30 York”"};
     // An offer's row, the pick below it with the price it backs; "2 131.50" is a code and its price.
     QTest::newRow("offer rows and their picks")
         << "Ma 13:15\tHC Bozen v Vienna Capitals\t1 1.21\tX 2.42\t2 2.18\rSelected: 1 (1.21)\r"
@@ -496,10 +512,13 @@ void TestIntake::readsSlips() {
     for (const auto& message : platform.messages)
         got << message.text;
     const auto picture = [&](int r, int c) { return QFileInfo(form.Grid1.pictureAt(r, c)).fileName(); };
-    for (int r = 1; r <= form.module1.tipCount; ++r)
-        got << QStringList{form.Grid1.textAt(r, 1), form.Grid1.textAt(r, 2), picture(r, 1), picture(r, 2),
-                           form.Grid1.textAt(r, 3)}
-                   .join(u'|');
+    for (int r = 1; r <= form.module1.tipCount; ++r) {
+        QStringList tip{form.Grid1.textAt(r, 1), form.Grid1.textAt(r, 2), picture(r, 1), picture(r, 2),
+                        form.Grid1.textAt(r, 3)};
+        if (const PlaceTerms terms = form.termsAt(form.Grid1, r).place; terms.eachWay())
+            tip << placeTermsText(terms);
+        got << tip.join(u'|');
+    }
     QCOMPARE(got, tips);
 }
 
@@ -545,7 +564,7 @@ void TestIntake::namesTheBlock() {
 // them together never clash.
 void TestIntake::wordsHoldNoClashingRoles() {
     using namespace slipwords;
-    QHash<QString, quint32> roles;
+    QHash<QString, quint64> roles;
     for (const Language& language : kLanguages) {
         for (const Word& word : language.words)
             roles[word.text.toString().toCaseFolded()] |= word.roles;
@@ -571,57 +590,100 @@ void TestIntake::tellsPieces_data() {
     QTest::addColumn<bool>("furtherPick");
     QTest::addColumn<bool>("noise");
     QTest::addColumn<QString>("legPieces");
+    QTest::addColumn<QString>("race");
+    QTest::addColumn<QString>("runner");
     QTest::newRow("price with its label") << "Quote 2,10"
                                           << "2.10"
-                                          << "" << false << false << "";
+                                          << "" << false << false << "" << QString() << QString();
     QTest::newRow("price written twice") << "Odds 6.40 Odds 6.40"
                                          << "6.40"
-                                         << "" << false << false << "";
+                                         << "" << false << false << "" << QString() << QString();
     QTest::newRow("old and new price") << "Korábbi szorzó: 1,58 1,96"
                                        << "1.96"
-                                       << "" << false << false << "";
+                                       << "" << false << false << "" << QString() << QString();
     QTest::newRow("price and a button") << "Szorzó 2,46 ×"
                                         << "2.46"
-                                        << "" << false << false << "";
+                                        << "" << false << false << "" << QString() << QString();
     QTest::newRow("line, no price") << "Über 9,5 Ecken"
                                     << ""
-                                    << "" << true << false << "";
+                                    << "" << true << false << "" << QString() << QString();
     QTest::newRow("another market's pick") << "Both Teams To Score: Yes"
                                            << ""
-                                           << "" << true << false << "";
+                                           << "" << true << false << "" << QString() << QString();
     QTest::newRow("result market's pick") << "Match Result: Draw"
                                           << ""
-                                          << "" << false << false << "";
+                                          << "" << false << false << "" << QString() << QString();
     QTest::newRow("market's name") << "Asiatisches Handicap"
                                    << ""
-                                   << "" << false << true << "";
+                                   << "" << false << true << "" << QString() << QString();
     QTest::newRow("button run into its sign") << "Tipp entfernen×"
                                               << ""
-                                              << "" << false << true << "";
+                                              << "" << false << true << "" << QString() << QString();
     QTest::newRow("German event") << "1. FC Köln vs. VfL Bochum"
                                   << ""
-                                  << "1. FC Köln|VfL Bochum" << false << false << "";
+                                  << "1. FC Köln|VfL Bochum" << false << false << "" << QString()
+                                  << QString();
     // A heading's words before the teams: alone, the line is a heading.
-    QTest::newRow("event after league and kick-off") << "NB I · Szo 21:45 Paksi FC - Ferencváros"
-                                                     << ""
-                                                     << "Paksi FC|Ferencváros" << false << true << "";
-    QTest::newRow("leg on one line, labelled") << "Arsenal v Chelsea Selected: Draw Odds 3.40"
-                                               << ""
-                                               << "Arsenal|Chelsea Selected: Draw Odds 3.40" << false << false
-                                               << "Arsenal - Chelsea ¦ Selected: Draw ¦ Odds 3.40";
+    QTest::newRow("event after league and kick-off")
+        << "NB I · Szo 21:45 Paksi FC - Ferencváros"
+        << ""
+        << "Paksi FC|Ferencváros" << false << true << "" << QString() << QString();
+    QTest::newRow("leg on one line, labelled")
+        << "Arsenal v Chelsea Selected: Draw Odds 3.40"
+        << ""
+        << "Arsenal|Chelsea Selected: Draw Odds 3.40" << false << false
+        << "Arsenal - Chelsea ¦ Selected: Draw ¦ Odds 3.40" << QString() << QString();
     QTest::newRow("leg on one line, a code before its price")
         << "Hertha BSC – Eintracht Frankfurt 3-Weg X 2,02"
         << ""
         << "Hertha BSC|Eintracht Frankfurt 3-Weg X 2,02" << false << false
-        << "Hertha BSC - Eintracht Frankfurt ¦ 3-Weg X ¦ 2,02";
+        << "Hertha BSC - Eintracht Frankfurt ¦ 3-Weg X ¦ 2,02" << QString() << QString();
     QTest::newRow("leg on one line, the team once more")
         << "Paks - Újpest Újpest 1,85"
         << ""
-        << "Paks|Újpest Újpest 1,85" << false << false << "Paks - Újpest ¦ Újpest ¦ 1,85";
+        << "Paks|Újpest Újpest 1,85" << false << false << "Paks - Újpest ¦ Újpest ¦ 1,85" << QString()
+        << QString();
     QTest::newRow("leg on one line, its pick holding an old price")
         << "Paks - Újpest Kétesély X2 1,28 Szorzó 1,82"
         << ""
-        << "Paks|Újpest Kétesély X2 1,28 Szorzó 1,82" << false << false << "";
+        << "Paks|Újpest Kétesély X2 1,28 Szorzó 1,82" << false << false << "" << QString() << QString();
+    // A race by its off time and course, either way round; a match at a course's town is no race.
+    // A runner without its saddle-cloth number; "SP" is a price not yet set.
+    QTest::newRow("race and its name") << "14:30 Cheltenham - Gold Cup Chase"
+                                       << ""
+                                       << "Cheltenham|Gold Cup Chase" << false << false << ""
+                                       << "14:30 Cheltenham"
+                                       << "";
+    QTest::newRow("course before the time") << "Kempton Park 19:45 Novice Stakes"
+                                            << ""
+                                            << "" << false << false << ""
+                                            << "19:45 Kempton Park"
+                                            << "";
+    QTest::newRow("match at a course's town") << "15:00 Newcastle v Arsenal"
+                                              << ""
+                                              << "Newcastle|Arsenal" << false << false << ""
+                                              << ""
+                                              << "";
+    QTest::newRow("runner, number before") << "(3) Desert Crown"
+                                           << ""
+                                           << "" << false << false << ""
+                                           << ""
+                                           << "Desert Crown";
+    QTest::newRow("runner, number after") << "Desert Crown (3)"
+                                          << ""
+                                          << "" << false << false << ""
+                                          << ""
+                                          << "Desert Crown";
+    QTest::newRow("starting price") << "Price: SP"
+                                    << "SP"
+                                    << "" << false << false << ""
+                                    << ""
+                                    << "";
+    QTest::newRow("fractional price") << "@ 5/2"
+                                      << "5/2"
+                                      << "" << false << false << ""
+                                      << ""
+                                      << "";
 }
 
 void TestIntake::tellsPieces() {
@@ -631,8 +693,15 @@ void TestIntake::tellsPieces() {
     QFETCH(bool, furtherPick);
     QFETCH(bool, noise);
     QFETCH(QString, legPieces);
+    QFETCH(QString, race);
+    QFETCH(QString, runner);
     const slip::PriceRead read = slip::readPrice(piece, false, true);
-    QCOMPARE(read.kind == slip::PriceKind::One ? read.odds : QString(), price);
+    QCOMPARE(read.kind == slip::PriceKind::One ? read.odds
+             : slip::isStartingPrice(piece)    ? QStringLiteral("SP")
+                                               : QString(),
+             price);
+    QCOMPARE(slip::readRace(piece), race);
+    QCOMPARE(slip::runnerOf(piece).toString(), runner);
     const slip::EventRead teams = slip::readEvent(piece);
     QCOMPARE(teams.kind == slip::EventKind::Teams ? teams.home.toString() + u'|' + teams.away.toString()
                                                   : QString(),

@@ -16,6 +16,7 @@ offer row whose backed price is told only by its colour.
     slipgen.py generate --family new --seed 29 --count 160 --out DIR
     slipgen.py generate --family uk --seed 30 --count 120 --out DIR
     slipgen.py generate --family structure --seed 37 --count 120 --out DIR
+    slipgen.py generate --family racing --seed 38 --count 40 --out DIR
     slipgen.py generate --family mixed --seed SEED --count 80 --out DIR
     slipgen.py collect DIR --out tests/offer/generated/structure.json
     slipgen.py collect DIR --merge --out tests/offer/generated/copies.json
@@ -2120,13 +2121,233 @@ def joins(page_html):
     return out
 
 
-FAMILIES = {"first": build, "new": build_new, "uk": build_uk, "structure": build_structure}
+# --- The racing family: British and Irish horse racing slips ---------------------------------------
+#
+# Slips of runners as British and Irish books write them: the race by its off time and course
+# ("14:30 Cheltenham", "Cheltenham 14:30", with or without the race's name after them), the runner
+# with or without its saddle-cloth number ("3. Desert Crown", "(3) Desert Crown", "Desert Crown
+# (3)"), its price as a fraction, evens, a decimal or "SP", and each-way terms in the forms books
+# print ("E/W 1/4 1-2-3", "Each Way: 1/5 odds, 4 places", "EW terms 1/4 odds 1,2,3"). A runner
+# withdrawn is left off the slip. Cards, flex rows, a table and a printed receipt. A racing tip is
+# "race|runner|||price|terms": the race as the grid shows it, the runner's name without its number,
+# no markers, the price as the grid keeps it ("" at SP) and the terms as the grid shows them
+# ("1/4 1-2-3", "" for a win bet). Its refused pages draw a runner's price with the page's style.
+
+COURSES = ["Aintree", "Ascot", "Ayr", "Bath", "Cheltenham", "Chepstow", "Chester", "Doncaster", "Epsom",
+           "Goodwood", "Haydock", "Haydock Park", "Kempton", "Kempton Park", "Leicester", "Lingfield",
+           "Ludlow", "Market Rasen", "Musselburgh", "Newbury", "Newcastle", "Newmarket", "Nottingham",
+           "Sandown", "Sandown Park", "Southwell", "Wetherby", "Wincanton", "Windsor", "Wolverhampton",
+           "York", "Curragh", "Dundalk", "Fairyhouse", "Galway", "Leopardstown", "Naas", "Punchestown"]
+RACE_NAMES = ["Gold Cup Chase", "Champion Hurdle", "Novices' Hurdle", "Handicap Chase", "Maiden Stakes",
+              "Juvenile Hurdle", "Mares' Handicap Hurdle", "Nursery Handicap", "Listed Stakes",
+              "Conditions Stakes", "Beginners' Chase", "National Hunt Flat Race", "Fillies' Novice Stakes",
+              "Handicap Hurdle", "Classified Stakes"]
+RUNNERS = ["Desert Crown", "Silver Arrow", "Morning Mist", "Copper Kettle", "Northern Lights",
+           "Galopin Des Champs", "Constitution Hill", "El Fabiolo", "Shishkin", "Energumene", "Jonbon",
+           "State Man", "Lossiemouth", "Ballyburn", "Fact To File", "Kyprios", "Auguste Rodin",
+           "Paddington", "Emily Upjohn", "City Of Troy", "Notable Speech", "Rosallion", "Running Lion",
+           "Bluestocking", "Dancing Brave", "Quiet Harbour", "Rain On The Moor", "Kings Ransom",
+           "Harbour Light", "Bold Venture", "Lady Of The Lake", "Amber Sky", "Wild Thyme", "Sea Shanty",
+           "Merry Dancer", "Crimson Tide", "Blue Lagoon", "Fiddlers Green", "Honey Badger", "Solar Wind",
+           "Pearl Diver", "Whistle Stop", "Iron Duke", "Midnight Runner", "Snow Leopard", "Gentle Breeze",
+           "Captain Haddock", "Ruby Slippers", "Lucky Penny", "Moonlit Bay"]
+EACH_WAY_FORMS = ["E/W 1/{f} {dash}", "Each Way: 1/{f} odds, {n} places", "EW terms 1/{f} odds {comma}"]
+RACE_CSS = """
+.race { font-weight: 700; }
+.runner { margin-left: 4px; }
+.terms { color: #555; font-size: 85%; }
+.row { display: flex; gap: 12px; }
+pre { font-family: monospace; }
+"""
+
+
+class RaceTip:
+    def __init__(self, rng, page, race, runner):
+        self.race, self.runner = race, runner
+        self.number = rng.randint(1, 20)
+        if rng.random() < page.sp_share:
+            self.odds, self.price = "", "SP"
+        elif page.form == "dec":
+            while True:
+                odds, shown = price(rng, "1", ".")
+                if 1.2 < float(odds) < 100:
+                    self.odds, self.price = odds, shown
+                    break
+        else:
+            step = rng.choice(FRACTIONS[10:])
+            self.odds, self.price = ("1/1", rng.choice(EVENS)) if step == "EVENS" else (step, step)
+        self.terms = None
+        if page.each_way:
+            fraction, places = rng.choice([(4, 3), (5, 3), (5, 4), (4, 2), (5, 5), (6, 4)])
+            self.terms = (fraction, places)
+
+    def truth(self):
+        terms = ""
+        if self.terms:
+            terms = f"1/{self.terms[0]} " + "-".join(str(p) for p in range(1, self.terms[1] + 1))
+        return f"{self.race.shown}|{self.runner}|||{self.odds}|{terms}"
+
+    def terms_text(self, form):
+        f, n = self.terms
+        places = range(1, n + 1)
+        return form.format(f=f, n=n, dash="-".join(map(str, places)), comma=",".join(map(str, places)))
+
+
+class Race:
+    def __init__(self, rng, course):
+        hour, minute = rng.randint(12, 20), rng.choice(["00", "05", "15", "20", "30", "35", "45", "50"])
+        self.time, self.course = f"{hour}:{minute}", course
+        self.name = rng.choice(RACE_NAMES) if rng.random() < 0.5 else None
+        self.shown = f"{self.time} {self.course}"
+
+    def line(self, page):
+        head = f"{self.time} {self.course}" if page.time_first else f"{self.course} {self.time}"
+        if not self.name:
+            return head
+        return head + {"dash": f" - {self.name}", "blank": f" {self.name}", "dot": f" · {self.name}"}[page.name_sep]
+
+
+class RacePage:
+    def __init__(self, rng, name, layout):
+        self.rng, self.name, self.layout = rng, name, layout
+        self.form = rng.choices(["frac", "dec"], [75, 25])[0]
+        self.sp_share = rng.choice([0, 0, 0.15, 0.3])
+        self.each_way = rng.random() < 0.55
+        self.terms_form = rng.choice(EACH_WAY_FORMS)
+        self.numbers = rng.choice(["none", "dot", "paren", "after"])
+        self.time_first = rng.random() < 0.7
+        self.name_sep = rng.choice(["dash", "blank", "dot"])
+        self.price_label = rng.choices(["", "Price: ", "@ "], [70, 15, 15])[0]
+        self.terms_first = rng.random() < 0.25  # the terms above the price
+        self.refused = None
+        self.extra_css = []
+
+    def runner(self, tip):
+        n = tip.number
+        return {"none": tip.runner, "dot": f"{n}. {tip.runner}", "paren": f"({n}) {tip.runner}",
+                "after": f"{tip.runner} ({n})"}[self.numbers]
+
+    def price_html(self, tip, hidden):
+        if hidden:
+            cls = f"h{len(self.extra_css) + 1}"
+            self.extra_css.append(f'.{cls}::after {{ content: "{tip.price}"; }}')
+            return esc(self.price_label) + f'<span class="price {cls}"></span>'
+        return esc(self.price_label) + f'<span class="price">{esc(tip.price)}</span>'
+
+    def terms(self, tip):
+        return esc(tip.terms_text(self.terms_form)) if tip.terms else None
+
+    def stake(self, tip):
+        stake = self.rng.choice([1, 2, 5, 10])
+        lines = [f"Stake: £{stake:.2f}" + (" x 2" if tip.terms else "")]
+        if tip.odds and self.rng.random() < 0.5:
+            lines.append(f"Returns: £{stake * float(odds_value(tip.odds)):.2f}")
+        return lines
+
+
+def race_cards(page, tips, hidden):
+    rng, out = page.rng, []
+    for i, tip in enumerate(tips):
+        lines = [f'<div class="race">{esc(tip.race.line(page))}</div>',
+                 f'<div class="runner">{esc(page.runner(tip))}</div>']
+        if rng.random() < 0.3:
+            lines.insert(1, f"<div>{'Each Way' if tip.terms else 'Win'}</div>")
+        price_line = f'<div class="odds">{page.price_html(tip, i in hidden)}</div>'
+        terms = page.terms(tip)
+        if terms and page.terms_first:
+            lines += [f'<div class="terms">{terms}</div>', price_line]
+        else:
+            lines.append(price_line)
+            if terms:
+                lines.append(f'<div class="terms">{terms}</div>')
+        lines += [f'<div class="money">{esc(x)}</div>' for x in page.stake(tip)]
+        if rng.random() < 0.3:
+            lines.append("<div><button>Remove</button></div>")
+        out.append('<div class="tip">\n ' + "\n ".join(lines) + "\n</div>")
+    return out
+
+
+def race_rows(page, tips, hidden):
+    out = []
+    for i, tip in enumerate(tips):
+        items = [f'<div class="race">{esc(tip.race.line(page))}</div>',
+                 f'<div class="runner">{esc(page.runner(tip))}</div>',
+                 f'<div class="odds">{page.price_html(tip, i in hidden)}</div>']
+        if tip.terms:
+            items.append(f'<div class="terms">{page.terms(tip)}</div>')
+        out.append('<div class="row">\n ' + "\n ".join(items) + "\n</div>")
+    return out
+
+
+def race_table(page, tips, hidden):
+    rng = page.rng
+    cols = ["R", "N", "P"] + (["T"] if page.each_way else []) + (["S"] if rng.random() < 0.5 else [])
+    names = {"R": ["Race", "Race"], "N": ["Runner", "Horse", "Selection"], "P": ["Price", "Odds"],
+             "T": ["Terms"], "S": ["Stake"]}
+    head = "".join(f"<th>{rng.choice(names[c])}</th>" for c in cols)
+    rows = []
+    for i, tip in enumerate(tips):
+        cell = {"R": esc(tip.race.line(page)), "N": esc(page.runner(tip)), "P": page.price_html(tip, i in hidden),
+                "T": page.terms(tip) or "", "S": f"£{rng.choice([2, 5, 10])}.00"}
+        rows.append("<tr>" + "".join(f"<td>{cell[c]}</td>" for c in cols) + "</tr>")
+    return ["<table>", f"<thead><tr>{head}</tr></thead>", "<tbody>"] + rows + ["</tbody>", "</table>"]
+
+
+def race_receipt(page, tips, hidden):
+    """A shop's printed receipt: each runner on a line, its columns set apart with blanks."""
+    rng = page.rng
+    lines = [f"BET RECEIPT   No. {rng.randint(100000, 999999)}", ""]
+    for i, tip in enumerate(tips):
+        cols = [tip.race.line(page), page.runner(tip), page.price_label + tip.price]
+        if tip.terms:
+            cols.append(tip.terms_text(page.terms_form))
+        lines.append("   ".join(cols))
+    text = "\n".join(esc(x) for x in lines)
+    if hidden:  # a receipt's price cannot be drawn apart: its page is a card instead
+        return race_cards(page, tips, hidden)
+    return [f"<pre>{text}</pre>"]
+
+
+RACE_LAYOUTS = ["cards", "rows", "table", "receipt"]
+
+
+def build_racing(seed, index):
+    rng = random.Random(f"racing:{seed}:{index}")
+    name = f"r{index:04}"
+    layout = RACE_LAYOUTS[(index - 1) % len(RACE_LAYOUTS)]
+    page = RacePage(rng, name, layout)
+    count = rng.choices(range(1, 7), [15, 20, 20, 20, 15, 10])[0]
+    races = [Race(rng, c) for c in rng.sample(COURSES, min(count, 4))]
+    tips = [RaceTip(rng, page, rng.choice(races), r) for r in rng.sample(RUNNERS, count)]
+    hidden = set()
+    if rng.random() < 0.12:
+        page.refused = "style"
+        hidden = {rng.randrange(count)}
+    title = rng.choice(["Bet Slip", "Betslip", "My Bets", "Horse Racing"])
+    body = [f"<h2>{esc(title)}</h2>"]
+    body += {"cards": race_cards, "rows": race_rows, "table": race_table, "receipt": race_receipt}[layout](
+        page, tips, hidden)
+    body.append(f'<div class="summary"><div>Total Stake: £{rng.randint(2, 40)}.00</div>'
+                f"<button>Place Bet</button></div>")
+    truth = ["refused"] if hidden else [t.truth() for t in tips]
+    prices = [] if hidden else [t.price for t in tips]
+    css = CSS + RACE_CSS + "\n".join(page.extra_css)
+    text = (f'<!DOCTYPE html>\n<html lang="en-GB">\n<head>\n<meta charset="utf-8">\n'
+            f"<title>{name} – {esc(title)}</title>\n<style>{css}\n</style>\n</head>\n<body>\n"
+            + "\n".join(body) + "\n</body>\n</html>\n")
+    return text, {"page": name, "kind": "slip", "layout": layout, "refusal": page.refused, "tips": truth,
+                  "prices": prices}
+
+
+FAMILIES = {"first": build, "new": build_new, "uk": build_uk, "structure": build_structure,
+            "racing": build_racing}
 
 
 def build_mixed(seed, index):
     """Every family in turn: the page of one index is that family's own page for the seed."""
-    family = list(FAMILIES)[(index - 1) % len(FAMILIES)]
-    return FAMILIES[family](seed, index)
+    # The families a mixed batch was first measured on; racing slips are a batch of their own.
+    mixed = ["first", "new", "uk", "structure"]
+    return FAMILIES[mixed[(index - 1) % len(mixed)]](seed, index)
 
 
 def generate(args):
@@ -2243,10 +2464,11 @@ def main():
     gen = sub.add_parser("generate", help="write NAME.html and NAME.tips for every page")
     gen.add_argument("--seed", type=int, default=28)
     gen.add_argument("--count", type=int, default=320)
-    gen.add_argument("--family", choices=["first", "new", "uk", "structure", "mixed"], default="first",
+    gen.add_argument("--family", choices=["first", "new", "uk", "structure", "racing", "mixed"], default="first",
                      help="new: the layouts, sports and outcome forms of the second family; "
                           "uk: English-language pages with fractional and American prices; "
                           "structure: pages whose copied text loses what the page shows; "
+                          "racing: British and Irish horse racing slips; "
                           "mixed: every family in turn")
     gen.add_argument("--out", required=True)
     col = sub.add_parser("collect", help="gather the copies and tips into one JSON table")
