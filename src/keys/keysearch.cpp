@@ -252,11 +252,16 @@ std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>&
             ? static_cast<std::int64_t>(static_cast<double>(effort.work - work) * kSymmetricShare /
                                         static_cast<double>(std::max<std::size_t>(permutations.size(), 1)))
             : kSymmetricWork;
+    // A permutation's run goes on while it keeps making its key smaller, within the symmetric
+    // searches' share; it gives way to the next once it has gone its equal part without a smaller
+    // key.
+    const double symmetricEnd = symmetricFrom + (effort.cpuSeconds - symmetricFrom) * kSymmetricShare;
     for (std::size_t run = 0; run < permutations.size() && !stopped; ++run) {
         if (static_cast<std::int64_t>(best.size()) <= goal) break;
-        const double cpuLimit = symmetricFrom + symmetricEach * static_cast<double>(run + 1);
         const std::int64_t before = work;
         OrbitAnnealer annealer(shape, permutations[run], constructed, best.size() - 1, rng.next());
+        double lastGain = clock() - cpuStart;
+        std::size_t runBest = SIZE_MAX;
         bool outOfRun = false;
         std::vector<Bet> found = annealer.shrink(goal, [&](const AnnealStatus& at) {
             work = before + at.work;
@@ -264,7 +269,13 @@ std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>&
                 stopped = true;
                 return false;
             }
-            outOfRun = (effort.cpuSeconds > 0 && clock() - cpuStart >= cpuLimit) || at.work >= runWork;
+            const double now = clock() - cpuStart;
+            if (at.bestSize != 0 && at.bestSize < runBest) {
+                runBest = at.bestSize;
+                lastGain = now;
+            }
+            outOfRun = (effort.cpuSeconds > 0 && (now >= symmetricEnd || now - lastGain >= symmetricEach)) ||
+                       at.work >= runWork;
             return !outOfRun;
         });
         // The symmetric key is proven before it is kept: the orbits' bookkeeping stands for it.
