@@ -75,8 +75,7 @@ KeyBook withSearchedParts(KeyShape shape, std::size_t size, const KeyBook& book,
     if (promising.size() > kSearchedSplits) promising.resize(kSearchedSplits);
     KeyBook result = book;
     SearchEffort partEffort = effort;
-    partEffort.work =
-        std::min(kPartWork, static_cast<std::int64_t>(static_cast<double>(effort.work) * kPartShare));
+    partEffort.work = kPartWork;
     partEffort.cpuSeconds = effort.cpuSeconds * kPartShare;
     for (const auto& [promise, split] : promising) {
         for (KeyShape part : {split.first, split.second}) {
