@@ -45,7 +45,7 @@ constexpr std::int64_t kMaxSymmetricPerBet = 1'500;
 // Keys of shapes with at most this many winner sets are searched in a moment, most to their
 // published size: as the two parts of a key side by side (joinSideBySide) they make a far smaller
 // key than constructed parts do. The parts of the few splits whose parts promise the smallest key
-// are searched, each with this share of the processor time (or, without a cap, this much work).
+// are searched, each with this share of the processor time and at most this much work.
 constexpr std::int64_t kMaxPartWinnerSets = 5'000;
 constexpr std::size_t kSearchedSplits = 3;
 constexpr double kPartShare = 0.02;
