@@ -93,20 +93,16 @@ private:
         }
         // Two parts of n1 and NN - n1 events, with guarantees m1 and MM + 1 - m1.
         std::size_t bestSplit = best.size();
-        KeyShape first{}, second{};
-        for (int n1 = s.k; n1 + s.k <= s.n; ++n1) {
-            for (int m1 = s.k; m1 <= n1 && s.m + 1 - m1 >= s.k; ++m1) {
-                const int m2 = s.m + 1 - m1;
-                if (m2 > s.n - n1) continue;
-                const std::size_t size = key({s.k, n1, m1}).size() + key({s.k, s.n - n1, m2}).size();
-                if (size < bestSplit) {
-                    bestSplit = size;
-                    first = {s.k, n1, m1};
-                    second = {s.k, s.n - n1, m2};
-                }
+        std::pair<KeyShape, KeyShape> parts{};
+        for (const auto& [first, second] : sideBySideSplits(s)) {
+            const std::size_t size = key(first).size() + key(second).size();
+            if (size < bestSplit) {
+                bestSplit = size;
+                parts = {first, second};
             }
         }
-        if (bestSplit < best.size()) offer(joinSideBySide(key(first), first.n, key(second)));
+        if (bestSplit < best.size())
+            offer(joinSideBySide(key(parts.first), parts.first.n, key(parts.second)));
         return best;
     }
 
@@ -115,6 +111,17 @@ private:
 };
 
 }  // namespace
+
+std::vector<std::pair<KeyShape, KeyShape>> sideBySideSplits(KeyShape s) {
+    std::vector<std::pair<KeyShape, KeyShape>> splits;
+    for (int n1 = s.k; n1 + s.k <= s.n; ++n1) {
+        for (int m1 = s.k; m1 <= n1 && s.m + 1 - m1 >= s.k; ++m1) {
+            const int m2 = s.m + 1 - m1;
+            if (m2 <= s.n - n1) splits.push_back({{s.k, n1, m1}, {s.k, s.n - n1, m2}});
+        }
+    }
+    return splits;
+}
 
 std::vector<Bet> sortedUnique(std::vector<Bet> bets) {
     std::sort(bets.begin(), bets.end());

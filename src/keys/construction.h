@@ -2,6 +2,7 @@
 // own argument (the exhaustive check still proves whatever the key maker hands out).
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "keys/keyshape.h"
@@ -27,6 +28,9 @@ std::vector<Bet> extendByEvent(const std::vector<Bet>& sameShape, const std::vec
 // with guarantee m2 make a key with guarantee m1 + m2 - 1, since that many winners put at least
 // m1 into the first part or m2 into the second.
 std::vector<Bet> joinSideBySide(const std::vector<Bet>& first, int n1, const std::vector<Bet>& second);
+// The shapes of the two keys joinSideBySide can make a key of this shape from: n1 and NN - n1
+// events, with guarantees m1 and MM + 1 - m1, each at least KK and at most its events.
+std::vector<std::pair<KeyShape, KeyShape>> sideBySideSplits(KeyShape shape);
 
 // A key for NN events without its busiest event and every bet through it: still a key, for
 // NN - 1 events (MM winners avoiding the event hold a bet, which avoids it too).

@@ -42,6 +42,14 @@ constexpr std::int64_t kSymmetricWork = 400'000'000;
 // Where a bet lies in more winner sets than this, a move of a whole orbit costs too much for the
 // symmetric search to get anywhere within the budget: the plain annealing has all the time.
 constexpr std::int64_t kMaxSymmetricPerBet = 1'500;
+// Keys of shapes with at most this many winner sets are searched in a moment, most to their
+// published size: as the two parts of a key side by side (joinSideBySide) they make a far smaller
+// key than constructed parts do. The parts of the few splits whose parts promise the smallest key
+// are searched, each with this share of the processor time and at most this much work.
+constexpr std::int64_t kMaxPartWinnerSets = 5'000;
+constexpr std::size_t kSearchedSplits = 3;
+constexpr double kPartShare = 0.02;
+constexpr std::int64_t kPartWork = 50'000'000;
 
 double processSeconds() {
     return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
@@ -51,6 +59,34 @@ bool isKeyOfShape(KeyShape shape, const std::vector<Bet>& bets) {
     return !bets.empty() && std::all_of(bets.begin(), bets.end(), [&](Bet bet) {
         return std::popcount(bet) == shape.k && (shape.n >= 64 || (bet >> shape.n) == 0);
     });
+}
+
+// The book with searched keys for the parts of the splits of `shape` whose parts promise, at the
+// size a search ends at for each, a key smaller than `size`.
+KeyBook withSearchedParts(KeyShape shape, std::size_t size, const KeyBook& book, SearchEffort effort) {
+    std::vector<std::pair<std::int64_t, std::pair<KeyShape, KeyShape>>> promising;
+    for (const auto& split : sideBySideSplits(shape)) {
+        const auto small = [](KeyShape part) { return binomial(part.n, part.m) <= kMaxPartWinnerSets; };
+        const std::int64_t promise = searchGoal(split.first) + searchGoal(split.second);
+        if (small(split.first) && small(split.second) && promise < static_cast<std::int64_t>(size))
+            promising.emplace_back(promise, split);
+    }
+    std::sort(promising.begin(), promising.end());
+    if (promising.size() > kSearchedSplits) promising.resize(kSearchedSplits);
+    KeyBook result = book;
+    SearchEffort partEffort = effort;
+    partEffort.work = kPartWork;
+    partEffort.cpuSeconds = effort.cpuSeconds * kPartShare;
+    for (const auto& [promise, split] : promising) {
+        for (KeyShape part : {split.first, split.second}) {
+            const auto known = result.find(part);
+            if (known != result.end() && static_cast<std::int64_t>(known->second.size()) <= searchGoal(part))
+                continue;
+            std::vector<Bet> key = searchKey(part, {}, partEffort, book);
+            if (known == result.end() || key.size() < known->second.size()) result[part] = std::move(key);
+        }
+    }
+    return result;
 }
 
 }  // namespace
@@ -70,12 +106,14 @@ std::vector<Bet> withoutRedundantBets(KeyShape shape, std::vector<Bet> bets) {
 std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>& starts,
                             const SearchListener& listener, SearchEffort effort, const KeyBook& book) {
     if (!isMakeable(shape)) return {};
-    // The constructed key also seeds the symmetric searches: its structure suits them far better
-    // than a key a search has shuffled.
-    const std::vector<Bet> constructed = constructKey(shape, book);
-    std::vector<Bet> best = constructed;
     const CpuClock clock = effort.cpuClock ? effort.cpuClock : &processSeconds;
     const double cpuStart = clock();
+    // The constructed key also seeds the symmetric searches: its structure suits them far better
+    // than a key a search has shuffled.
+    std::vector<Bet> constructed = constructKey(shape, book);
+    if (isSearchable(shape))
+        constructed = constructKey(shape, withSearchedParts(shape, constructed.size(), book, effort));
+    std::vector<Bet> best = constructed;
     SearchStatus status;
     // Tells the listener where the search stands; false once it is to stop: asked to, out of
     // work, or past `cpuLimit` seconds.
@@ -213,11 +251,16 @@ std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>&
             ? static_cast<std::int64_t>(static_cast<double>(effort.work - work) * kSymmetricShare /
                                         static_cast<double>(std::max<std::size_t>(permutations.size(), 1)))
             : kSymmetricWork;
+    // A permutation's run goes on while it keeps making its key smaller, within the symmetric
+    // searches' share; it gives way to the next once it has gone its equal part without a smaller
+    // key.
+    const double symmetricEnd = symmetricFrom + (effort.cpuSeconds - symmetricFrom) * kSymmetricShare;
     for (std::size_t run = 0; run < permutations.size() && !stopped; ++run) {
         if (static_cast<std::int64_t>(best.size()) <= goal) break;
-        const double cpuLimit = symmetricFrom + symmetricEach * static_cast<double>(run + 1);
         const std::int64_t before = work;
         OrbitAnnealer annealer(shape, permutations[run], constructed, best.size() - 1, rng.next());
+        double lastGain = clock() - cpuStart;
+        std::size_t runBest = SIZE_MAX;
         bool outOfRun = false;
         std::vector<Bet> found = annealer.shrink(goal, [&](const AnnealStatus& at) {
             work = before + at.work;
@@ -225,7 +268,13 @@ std::vector<Bet> improveKey(KeyShape shape, const std::vector<std::vector<Bet>>&
                 stopped = true;
                 return false;
             }
-            outOfRun = (effort.cpuSeconds > 0 && clock() - cpuStart >= cpuLimit) || at.work >= runWork;
+            const double now = clock() - cpuStart;
+            if (at.bestSize != 0 && at.bestSize < runBest) {
+                runBest = at.bestSize;
+                lastGain = now;
+            }
+            outOfRun = (effort.cpuSeconds > 0 && (now >= symmetricEnd || now - lastGain >= symmetricEach)) ||
+                       at.work >= runWork;
             return !outOfRun;
         });
         // The symmetric key is proven before it is kept: the orbits' bookkeeping stands for it.

@@ -52,10 +52,11 @@ constexpr SearchEffort kEndlessEffort{INT64_MAX, 0, 0x4B6F6D62};
 bool isSearchable(KeyShape shape);
 
 // The smallest key the search finds: starts from the smallest of the constructions (with the keys
-// of `book` as building blocks and the book's own key of this shape) and a few randomised greedy
-// covers, improves with a weighted local search where the shape's tables fit, then with simulated
-// annealing over keys symmetric under a few permutations of the events (orbitannealing.h) and over
-// plain keys (annealing.h), and stops at once at the proven bound or the best published size.
+// of `book`, and keys of small shapes searched at once for two keys side by side, as building
+// blocks, and the book's own key of this shape) and a few randomised greedy covers, improves with a
+// weighted local search where the shape's tables fit, then with simulated annealing over keys
+// symmetric under a few permutations of the events (orbitannealing.h) and over plain
+// keys (annealing.h), and stops at once at the proven bound or the best published size.
 // Never larger than the start: the best proven key met is kept. Always a valid key when the shape
 // is makeable and the book's keys are valid.
 std::vector<Bet> searchKey(KeyShape shape, const SearchListener& listener = {}, SearchEffort effort = {},

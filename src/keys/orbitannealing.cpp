@@ -103,12 +103,18 @@ OrbitAnnealer::OrbitAnnealer(KeyShape shape, std::vector<int> permutation, const
     std::vector<Bet> seeds = seedBets;
     for (std::size_t i = seeds.size(); i > 1; --i)
         std::swap(seeds[i - 1], seeds[rng_.below(i)]);
-    const auto offer = [&](Bet bet) {
-        Orbit orbit = orbitOf(bet);
-        if (size_ + orbit.bets.size() <= budget_ && !holds(orbit.representative)) add(std::move(orbit));
-    };
     for (Bet bet : seeds)
         offer(bet);
+    fill();
+}
+
+void OrbitAnnealer::offer(Bet bet) {
+    Orbit orbit = orbitOf(bet);
+    if (size_ + orbit.bets.size() <= budget_ && !holds(orbit.representative)) add(std::move(orbit));
+}
+
+// Random orbits, as many as fit in the size tried.
+void OrbitAnnealer::fill() {
     for (int attempt = 0; attempt < kFillAttempts && size_ < budget_; ++attempt) {
         Bet bet = 0;
         while (std::popcount(bet) < shape_.k)
@@ -213,8 +219,10 @@ void OrbitAnnealer::restore() {
     visited_.clear();
 }
 
-// The orbit whose loss leaves the fewest winner sets without a bet, for each bet it frees, leaves.
+// The orbit whose loss leaves the fewest winner sets without a bet, for each bet it frees, leaves,
+// and the key tries one bet less than before: orbits smaller than the one that left fill the room.
 void OrbitAnnealer::dropWeakestOrbit() {
+    const std::size_t before = size_;
     std::size_t weakest = 0;
     double weakestLoss = INFINITY;
     for (std::size_t i = 0; i < orbits_.size(); ++i) {
@@ -231,7 +239,8 @@ void OrbitAnnealer::dropWeakestOrbit() {
     size_ -= orbits_[weakest].bets.size();
     orbits_[weakest] = std::move(orbits_.back());
     orbits_.pop_back();
-    budget_ = size_;
+    budget_ = before - 1;
+    fill();
 }
 
 // A move of KeyAnnealer::tryMove made on one bet of an orbit: that bet swaps a tip so that it lies

@@ -50,6 +50,8 @@ private:
     template <typename Visit>
     void forEachTargetOrbit(Bet bet, Visit visit);
     bool holds(Bet representative) const;
+    void offer(Bet bet);
+    void fill();
     void add(Orbit orbit);
     std::int64_t removeCounting(const Orbit& orbit, std::int64_t allowed, const Orbit* spare);
     void restore();

@@ -99,35 +99,39 @@ void TestKeyMaker::bounds_data() {
     QTest::addColumn<qint64>("constructed");  // the key at hand before any search
     QTest::addColumn<qint64>("best");         // the best size known; 0: none
     QTest::addColumn<qint64>("greedy");  // one plain greedy cover, which no key made exceeds; 0: not made
+    QTest::addColumn<qint64>("made");    // the key a quick search makes; 0: not searched
     QTest::newRow("02_50_10: 5 groups of 6, 4 of 5")
-        << shapeOf("02_50_10") << qint64(115) << qint64(115) << qint64(115) << qint64(0);
+        << shapeOf("02_50_10") << qint64(115) << qint64(115) << qint64(115) << qint64(0) << qint64(0);
     QTest::newRow("03_07_05: C(7,4,2)")
-        << shapeOf("03_07_05") << qint64(5) << qint64(5) << qint64(5) << qint64(0);
+        << shapeOf("03_07_05") << qint64(5) << qint64(5) << qint64(5) << qint64(0) << qint64(0);
     QTest::newRow("03_10_04: C(10,7,6)")
-        << shapeOf("03_10_04") << qint64(45) << qint64(45) << qint64(45) << qint64(0);
+        << shapeOf("03_10_04") << qint64(45) << qint64(45) << qint64(45) << qint64(0) << qint64(0);
     QTest::newRow("04_13_07: C(13,9,6)")
-        << shapeOf("04_13_07") << qint64(38) << qint64(50) << qint64(39) << qint64(48);
+        << shapeOf("04_13_07") << qint64(38) << qint64(50) << qint64(39) << qint64(48) << qint64(0);
     QTest::newRow("03_20_07: 3 groups, averaged over published bounds")
-        << shapeOf("03_20_07") << qint64(77) << qint64(90) << qint64(0) << qint64(131);
+        << shapeOf("03_20_07") << qint64(77) << qint64(90) << qint64(0) << qint64(131) << qint64(0);
     QTest::newRow("04_18_08: two keys side by side")
-        << shapeOf("04_18_08") << qint64(96) << qint64(142) << qint64(0) << qint64(154);
-    QTest::newRow("06_24_12") << shapeOf("06_24_12") << qint64(279) << qint64(1018) << qint64(0) << qint64(0);
+        << shapeOf("04_18_08") << qint64(96) << qint64(142) << qint64(0) << qint64(154) << qint64(0);
+    QTest::newRow("06_24_12") << shapeOf("06_24_12") << qint64(279) << qint64(1018) << qint64(0) << qint64(0)
+                              << qint64(0);
     QTest::newRow("04_24_12: side by side, without the library")
-        << shapeOf("04_24_12") << qint64(60) << qint64(99) << qint64(0) << qint64(0);
+        << shapeOf("04_24_12") << qint64(60) << qint64(99) << qint64(0) << qint64(0) << qint64(0);
     QTest::newRow("03_10_05: Turán's halves, exact")
-        << shapeOf("03_10_05") << qint64(20) << qint64(20) << qint64(20) << qint64(0);
+        << shapeOf("03_10_05") << qint64(20) << qint64(20) << qint64(20) << qint64(0) << qint64(0);
     QTest::newRow("03_16_05: exact") << shapeOf("03_16_05") << qint64(112) << qint64(112) << qint64(112)
-                                     << qint64(0);
+                                     << qint64(0) << qint64(0);
     QTest::newRow("03_17_05: averaged over 03_16_05")
-        << shapeOf("03_17_05") << qint64(136) << qint64(140) << qint64(0) << qint64(0);
+        << shapeOf("03_17_05") << qint64(136) << qint64(140) << qint64(0) << qint64(0) << qint64(0);
     QTest::newRow("04_17_09: C(17,13,8)")
-        << shapeOf("04_17_09") << qint64(37) << qint64(0) << qint64(42) << qint64(0);
+        << shapeOf("04_17_09") << qint64(37) << qint64(0) << qint64(42) << qint64(0) << qint64(0);
     QTest::newRow("06_24_16: C(24,18,8)")
-        << shapeOf("06_24_16") << qint64(38) << qint64(0) << qint64(49) << qint64(0);
+        << shapeOf("06_24_16") << qint64(38) << qint64(0) << qint64(49) << qint64(0) << qint64(0);
     QTest::newRow("04_16_07: Turán number T(16,7,4)")
-        << shapeOf("04_16_07") << qint64(99) << qint64(0) << qint64(108) << qint64(0);
+        << shapeOf("04_16_07") << qint64(99) << qint64(0) << qint64(108) << qint64(0) << qint64(0);
     QTest::newRow("05_20_19: one event out of each bet's complement")
-        << shapeOf("05_20_19") << qint64(2) << qint64(2) << qint64(2) << qint64(0);
+        << shapeOf("05_20_19") << qint64(2) << qint64(2) << qint64(2) << qint64(0) << qint64(0);
+    QTest::newRow("06_22_15: two searched keys of 11 events side by side")
+        << shapeOf("06_22_15") << qint64(32) << qint64(77) << qint64(40) << qint64(0) << qint64(40);
 }
 
 void TestKeyMaker::bounds() {
@@ -136,9 +140,15 @@ void TestKeyMaker::bounds() {
     QFETCH(qint64, constructed);
     QFETCH(qint64, best);
     QFETCH(qint64, greedy);
+    QFETCH(qint64, made);
     QCOMPARE(lowerBound(shape), bound);
     if (constructed > 0) QCOMPARE(static_cast<qint64>(constructKey(shape).size()), constructed);
     QCOMPARE(bestKnownSize(shape).value_or(0), best);
+    if (made > 0) {
+        const std::vector<Bet> key = searchKey(shape, {}, kQuick);
+        QCOMPARE(static_cast<qint64>(key.size()), made);
+        QVERIFY(provesGuarantee(shape, key));
+    }
     if (greedy == 0) return;
     const CoverInstance inst(shape);
     std::vector<int> rank(static_cast<std::size_t>(inst.blockCount()));
