@@ -19,7 +19,7 @@ constexpr int kSmallestPixelSize = 9;
 // How far below the estimate from the given font a text's width (glyphs round differently at
 // other sizes, pairs kern differently across the pieces measured apart) or a line's height
 // (ascent and descent are rounded) may come out at another size or stretch.
-constexpr qreal kWidthMargin = 0.9;
+constexpr qreal kWidthMargin = 0.95;
 constexpr qreal kHeightMargin = 0.85;
 
 // How lines stand: a layout sets each line a leading below the one before, on a whole pixel.
