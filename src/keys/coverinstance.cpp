@@ -12,17 +12,18 @@ namespace {
 // 100 MB at the limit); larger ones compute them.
 constexpr std::int64_t kMaxTablePairs = 12'000'000;
 
-// C(n, r) for the colex ranks of sets of up to kMaxEvents events.
+// C(n, r) for the colex ranks of sets of up to kMaxEvents events. Both tables are worked out as
+// the program is built: the window, which makes no key, does not pay for them as it opens.
 struct Binomials {
     std::array<std::array<int, kMaxEvents + 1>, kMaxEvents + 1> value{};
-    Binomials() {
+    constexpr Binomials() {
         for (int n = 0; n <= kMaxEvents; ++n)
             for (int r = 0; r <= kMaxEvents; ++r)
                 value[static_cast<std::size_t>(n)][static_cast<std::size_t>(r)] =
                     static_cast<int>(binomial(n, r));
     }
 };
-const Binomials kBinomials;
+constexpr Binomials kBinomials;
 
 // The colex rank sums C(position, i) over the i-th event of the set. Taken a byte of events at a
 // time: what the events of one byte add, given how many events lie below it, and how many it holds.
@@ -30,7 +31,7 @@ constexpr int kByteCount = (kMaxEvents + 7) / 8;
 struct ByteRanks {
     std::array<std::array<std::array<int, kMaxEvents + 1>, 256>, kByteCount> sum{};
     std::array<int, 256> count{};
-    ByteRanks() {
+    constexpr ByteRanks() {
         for (int byte = 0; byte < 256; ++byte) {
             count[static_cast<std::size_t>(byte)] = std::popcount(static_cast<unsigned>(byte));
             for (int part = 0; part < kByteCount; ++part) {
@@ -49,7 +50,7 @@ struct ByteRanks {
         }
     }
 };
-const ByteRanks kByteRanks;
+constexpr ByteRanks kByteRanks;
 
 }  // namespace
 

@@ -33,14 +33,6 @@ std::optional<KeyShape> parseKeyName(std::string_view name) {
     return KeyShape{values[0], values[1], values[2]};
 }
 
-std::int64_t binomial(int n, int r) {
-    if (r < 0 || n < 0 || r > n) return 0;
-    std::int64_t result = 1;
-    for (int i = 1; i <= r; ++i)
-        result = result * (n - r + i) / i;
-    return result;
-}
-
 std::vector<int> tipsOf(Bet bet) {
     std::vector<int> tips;
     for (Bet rest = bet; rest != 0; rest &= rest - 1)

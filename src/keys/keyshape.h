@@ -43,7 +43,13 @@ bool isMakeable(KeyShape shape);
 std::string keyName(KeyShape shape);
 std::optional<KeyShape> parseKeyName(std::string_view name);
 
-std::int64_t binomial(int n, int r);
+constexpr std::int64_t binomial(int n, int r) {
+    if (r < 0 || n < 0 || r > n) return 0;
+    std::int64_t result = 1;
+    for (int i = 1; i <= r; ++i)
+        result = result * (n - r + i) / i;
+    return result;
+}
 
 constexpr Bet bit(int event) {
     return Bet{1} << event;
