@@ -201,6 +201,11 @@ void TestCli::refusalGoesToStandardError_data() {
     QTest::newRow("a page's HTML nested too deeply")
         << QByteArray("<div>").repeated(600)
         << "A szelvény HTML-je nem olvasható: nagyobb 8 MB-nál, vagy 512 szintnél mélyebben ágyazott.";
+    // A runner at the starting price has no odds until the user types them: pricing the bets
+    // names it.
+    QTest::newRow("a runner at SP")
+        << QByteArray("14:30 Cheltenham\n3. Desert Crown\n5/2\n15:05 Cheltenham\nLossiemouth\nSP\n")
+        << "A(z) 2. tipp szorzója még nincs megadva (SP): 15:05 Cheltenham – Lossiemouth";
     QTest::newRow("old and new price in a line")
         << QByteArray("A - B\nA\nSzorzó: 1,80 1,95\nC - D\nC\n2,00\n")
         << "A(z) 1. tipp: két szorzó egy sorban: „Szorzó: 1,80 1,95”";
@@ -209,7 +214,9 @@ void TestCli::refusalGoesToStandardError_data() {
 void TestCli::refusalGoesToStandardError() {
     QFETCH(QByteArray, coupon);
     QFETCH(QString, shown);
-    const Run run = runCli({"--system", "2", write("page.txt", coupon)});
+    QStringList arguments{"--system", "2", write("page.txt", coupon)};
+    if (shown.contains(u"(SP)")) arguments.prepend("--odds");
+    const Run run = runCli(arguments);
     const bool refused = !shown.contains(u'\t');
     QCOMPARE(run.status, refused ? 1 : 0);
     QCOMPARE(run.out.isEmpty(), refused);
