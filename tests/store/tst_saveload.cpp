@@ -133,6 +133,23 @@ private slots:
         QCOMPARE(loaded.termsAt(loaded.Grid1, 2), TipTerms{});
         QCOMPARE(loaded.termsAt(loaded.Grid1, 3), (TipTerms{{}, 25}));
         QCOMPARE(loaded.Grid1.shownTextAt(1, 3), QStringLiteral("1.85 EW 1/4 1-2-3"));
+
+        // A racing slip's terms are printed with its runners, and a runner at SP stays without
+        // its price: both come back from the saved lines alone.
+        const QStringList racing{"14:30 Cheltenham", "3. Desert Crown", "5/2", "E/W 1/4 1-2-3",
+                                 "15:05 Cheltenham", "Lossiemouth",     "SP"};
+        form.List5.setLines(racing);
+        form.Command2.click();
+        form.Command4.click();
+        fake.writeFile("varkonix.txt", fileBytes(QDir(fake.folder).filePath("varkonixx.txt")));
+        Form1 race(fake);
+        race.Command20.click();
+        race.Command2.click();
+        QCOMPARE(race.module1.tipCount, 2);
+        QCOMPARE(race.termsAt(race.Grid1, 1), (TipTerms{{4, 3}, 0}));
+        QCOMPARE(race.Grid1.textAt(2, 2), QStringLiteral("Lossiemouth"));
+        QCOMPARE(race.Grid1.textAt(2, 3), QString());
+        QVERIFY(race.startingPrices.contains(Form1::tipKey(race.Grid1, 2)));
     }
 
     void defaultSaveAndLoadUseDifferentFiles() {
