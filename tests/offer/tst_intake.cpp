@@ -273,6 +273,18 @@ void TestIntake::readsSlips_data() {
         << QStringList{"14:30 York|Kyprios|||1/1", "14:30 York|Shishkin|||4.50|1/5 1-2-3"};
     QTest::newRow("race without its runner")
         << "14:30 York\r5/2\r" << QStringList{"A(z) 1. tipp kimenete hiányzik: „14:30 York”"};
+    QTest::newRow("a race, then a match")
+        << "14:30 York\rKyprios\r11/8\rArsenal v Chelsea\rArsenal\r1.85\r"
+        << QStringList{"14:30 York|Kyprios|||11/8", "Arsenal|Chelsea|xxk.bmp||1.85"};
+    QTest::newRow("runner at a price below evens, decimal")
+        << "Doncaster 13:50\rSea The Stars\r0.80\r"
+        << QStringList{"A(z) 1. tipp szorzója 1.00 alatt van: „0.80”"};
+    QTest::newRow("racing row with two prices")
+        << "14:30 York\tKyprios\t5/2\t3/1\r"
+        << QStringList{"A(z) 1. tipp: két szorzó egy sorban: „14:30 York Kyprios 5/2 3/1”"};
+    QTest::newRow("jockey between runner and price")
+        << "14:30 York\rKyprios\rJockey: R Moore\r5/2\r"
+        << QStringList{"A(z) 1. tipp szorzója hiányzik: „Jockey: R Moore”"};
     // An offer's row, the pick below it with the price it backs; "2 131.50" is a code and its price.
     QTest::newRow("offer rows and their picks")
         << "Ma 13:15\tHC Bozen v Vienna Capitals\t1 1.21\tX 2.42\t2 2.18\rSelected: 1 (1.21)\r"
