@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringView>
+#include <QVarLengthArray>
 
 #include "offer/slipreader.h"
 
@@ -16,6 +17,9 @@ inline bool isAsciiDigit(QChar ch) {
 }
 
 bool same(QStringView a, QStringView b);  // equal but for letter case
+
+// The words of a text between blanks, without a list on the heap for the few a line holds.
+QVarLengthArray<QStringView, 16> words(QStringView text);
 
 template <typename List>
 bool isOneOf(QStringView word, const List& list) {
