@@ -119,6 +119,7 @@ inline constexpr Word kEnglish[] = {
     {u"Settled", Button},
     {u"Cash out available", Button},
     {u"Receipt", Button},
+    {u"Bet Receipt", Button},
     {u"Sports betting", Button},
     {u"Super odds", Button},
     {u"Football", Sport},
