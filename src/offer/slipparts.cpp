@@ -678,6 +678,30 @@ qsizetype versusAt(QStringView line, qsizetype& length) {
     return best;
 }
 
+// Teams whose separator a browser ran into both names, as it writes the text of three elements
+// set apart by the page's style alone: "Blackburn RoversvFulham". Only a separator between a
+// small letter and a capital, once in the line, parts them; the weakest of separators.
+EventRead gluedEvent(QStringView line) {
+    qsizetype at = -1;
+    qsizetype length = 0;
+    for (const QStringView spaced : wordsOf(Versus)) {
+        const QStringView word = spaced.trimmed();
+        for (qsizetype from = line.indexOf(word, 1); from > 0; from = line.indexOf(word, from + 1)) {
+            const qsizetype end = from + word.size();
+            if (end >= line.size() || !line.at(from - 1).isLower() || !line.at(end).isUpper()) continue;
+            if (at >= 0 && at != from) return {};  // two places to part at
+            if (at < 0 || word.size() > length) {
+                at = from;
+                length = word.size();
+            }
+        }
+    }
+    if (at < 0) return {};
+    EventRead read = teams(line.first(at), line.sliced(at + length));
+    read.bare = true;
+    return read;
+}
+
 // Two teams around a dash between blanks, "v", "vs", "vs.", a tab, or, where none of those
 // stands, one bare hyphen. A hyphen inside a name never parts the teams when a spaced separator
 // does, and a line of two bare dashes does not tell where the first name ends.
@@ -709,7 +733,8 @@ EventRead readEvent(QStringView line) {
         ++dashes;
         if (bare < 0) bare = i;
     }
-    if (dashes == 0 || bare == 0 || bare + 1 == line.size()) return {};
+    if (dashes == 0) return gluedEvent(line);
+    if (bare == 0 || bare + 1 == line.size()) return {};
     // Names either side of a bare hyphen begin as names do: "Arsenal-Chelsea", not "Ft-ig".
     const auto capital = [](QStringView name) {
         for (const QChar ch : name) {

@@ -635,6 +635,10 @@ void TestIntake::tellsPieces_data() {
                                   << ""
                                   << "1. FC Köln|VfL Bochum" << false << false << "" << QString()
                                   << QString();
+    QTest::newRow("teams run together")
+        << "Real MadridvsBolton Wanderers"
+        << ""
+        << "Real Madrid|Bolton Wanderers" << false << false << "" << QString() << QString();
     // A heading's words before the teams: alone, the line is a heading.
     QTest::newRow("event after league and kick-off")
         << "NB I · Szo 21:45 Paksi FC - Ferencváros"
