@@ -92,7 +92,11 @@ Unlabelled withoutMarketLabels(QStringView line) {
     for (;;) {
         const QStringView rest = read.outcome;
         const qsizetype colon = rest.indexOf(u':');
-        if (colon <= 0 || colon + 1 == rest.size() || rest.at(colon + 1) != u' ') break;
+        if (colon <= 0 || colon + 1 == rest.size()) break;
+        // A label the browser ran into the pick ("Selected:Draw") is still a label.
+        if (rest.at(colon + 1) != u' ' &&
+            !(rest.at(colon + 1).isLetterOrNumber() && isResultLabel(trimmed(rest.first(colon)))))
+            break;
         read.outcome = trimmed(rest.sliced(colon + 1));
         if (!isResultLabel(trimmed(rest.first(colon)))) {
             read.foreign = true;
@@ -127,11 +131,14 @@ bool gluedToMarket(QStringView outcome) {
             (a == u':' && b.isLetter());
     }
     if (!runs) return false;
-    // A pick's label run into the pick ("Selected:Draw"): the page set them apart.
+    // A pick's label run into the pick after a market's name ("1X2 Kiválasztva:Tipp: 2"): the page
+    // set them apart. A label alone before the colon ("Selected:Draw") parts them still.
     const qsizetype colon = outcome.indexOf(u':');
-    if (colon > 0 && colon + 1 < outcome.size() && outcome.at(colon + 1).isLetter() &&
-        isOneOf(trimmed(outcome.first(colon)), wordsOf(ResultLabel)))
-        return true;
+    if (colon > 0 && colon + 1 < outcome.size() && outcome.at(colon + 1).isLetterOrNumber()) {
+        const QStringView label = trimmed(outcome.first(colon));
+        if (isOneOf(label.sliced(label.lastIndexOf(u' ') + 1), wordsOf(ResultLabel)) && !isResultLabel(label))
+            return true;
+    }
     for (const Role role : {ResultLabel, Market}) {
         for (const QStringView word : wordsOf(role)) {
             if (outcome.size() <= word.size() || !outcome.startsWith(word, Qt::CaseInsensitive)) continue;

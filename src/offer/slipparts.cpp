@@ -2,8 +2,10 @@
 // and the headings, dates, buttons and summaries around them.
 #include "offer/slipparts.h"
 
+#include <algorithm>
 #include <array>
 #include <iterator>
+#include <optional>
 
 #include <QHash>
 #include <QVarLengthArray>
@@ -185,6 +187,23 @@ Number numberAt(QStringView s, qsizetype at) {
     return n;
 }
 
+// One price written twice with nothing between, as a browser runs the screen reader's text and
+// the eye's together: "2.762.76", "1,211,21". Only a run that is the same price with decimals
+// twice over reads so; the number stands for both halves.
+std::optional<Number> doubledPriceAt(QStringView s, qsizetype at) {
+    qsizetype end = at;
+    while (end < s.size() && (isAsciiDigit(s.at(end)) || s.at(end) == u'.' || s.at(end) == u','))
+        ++end;
+    const qsizetype half = (end - at) / 2;
+    if (half < 3 || (end - at) % 2 != 0 || s.sliced(at, half) != s.sliced(at + half, half) ||
+        !isAsciiDigit(s.at(at + half - 1)))
+        return std::nullopt;
+    Number n = numberAt(s.first(at + half), at);
+    if (!n.decimal || n.end != at + half) return std::nullopt;
+    n.end = end;
+    return n;
+}
+
 // Odds digits with a point whose whole part is zero.
 bool isBelowOne(QStringView odds) {
     for (const QChar ch : odds) {
@@ -216,11 +235,20 @@ PriceDress undressedPrice(QStringView line, bool inPriceColumn) {
     const qsizetype half = s.size() / 2;
     if (half > 0 && s.first(half) == s.last(half) && (s.size() % 2 == 0 || s.at(half) == u' '))
         s = trimmed(s.first(half));
-    // A button beside the price in its box ("Odds 6.40 ×").
-    for (qsizetype blank = s.lastIndexOf(u' ');
-         blank > 0 && !s.back().isLetterOrNumber() && (kindsOf(s.sliced(blank + 1)) & kButtonLine) != 0;
-         blank = s.lastIndexOf(u' ')) {
-        s = trimmed(s.first(blank));
+    // A button beside the price in its box ("Odds 6.40 ×", "Odds 2.76 Remove selection×"): the
+    // words after the price, back to the first that begins the button's name.
+    for (qsizetype blank = s.lastIndexOf(u' '); blank > 0 && !s.back().isLetterOrNumber();) {
+        const QStringView tail = s.sliced(blank + 1);
+        if (std::any_of(tail.begin(), tail.end(), isAsciiDigit)) break;
+        QStringView name = tail;  // without the sign run into it ("Remove selection×")
+        while (!name.isEmpty() && !name.back().isLetterOrNumber())
+            name.chop(1);
+        if (((kindsOf(tail) | kindsOf(name)) & kButtonLine) != 0) {
+            s = trimmed(s.first(blank));
+            blank = s.lastIndexOf(u' ');
+        } else {
+            blank = s.lastIndexOf(u' ', blank - 1);
+        }
     }
     // The word of a changed price ("statt 3,00 3,30", "Was 1.40"): the last price is the tip's;
     // where one stands alone, the page has struck the old one and its HTML left it out.
@@ -290,7 +318,7 @@ PriceRead readPrice(QStringView line, bool inPriceColumn, bool due) {
     for (qsizetype i = 0; i < s.size();) {
         const QChar ch = s.at(i);
         if (isAsciiDigit(ch)) {
-            const Number n = numberAt(s, i);
+            const Number n = doubledPriceAt(s, i).value_or(numberAt(s, i));
             wholeNumber = wholeNumber || !n.decimal;
             numbers.append(n);
             i = n.end;
@@ -629,7 +657,13 @@ bool isTipNumber(QStringView word, QStringView after) {
 // taken off only up to a date or a time.
 QStringView withoutKickOff(QStringView name) {
     // No name holds a clock's time: what stands before one ("OTP Bank Liga · H 13:00") is the
-    // kick-off and its league.
+    // kick-off and its league, also where a browser ran the time into the name, writing two
+    // elements with nothing between them ("Sun 9 Sep 14:30Blackburn Rovers").
+    for (qsizetype i = name.size() - 1; i >= 4; --i) {
+        if (name.at(i).isUpper() && isAsciiDigit(name.at(i - 1)) && isAsciiDigit(name.at(i - 2)) &&
+            name.at(i - 3) == u':' && isAsciiDigit(name.at(i - 4)))
+            return name.sliced(i);
+    }
     for (qsizetype end = name.size(); end > 0;) {
         const qsizetype blank = name.lastIndexOf(u' ', end - 1);
         const QStringView word = name.sliced(blank + 1, end - blank - 1);

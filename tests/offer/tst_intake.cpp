@@ -249,6 +249,12 @@ void TestIntake::readsSlips_data() {
         << "    1 LaLiga · 28/10/2026 17:15 Sunderland v Portsmouth X 1.57\r"
            "A v B\tSelected: A\tOdds 2.10 Odds 2.10\rC - D\tKiválasztva: D\tSzorzó 8,78 8,78\r"
         << QStringList{"Sunderland|Portsmouth|xx.bmp|xx.bmp|1.57", "A|B|xxk.bmp||2.10", "C|D||xxk.bmp|8.78"};
+    // A browser's text of elements with nothing between them: a kick-off run into the home team,
+    // a label into the pick, the price for a screen reader into the eye's, a button into its sign.
+    QTest::newRow("pieces run together")
+        << "Sun 9 Sep 14:30A v B\tSelected:X2\tOdds 2.762.76 Remove selection×\r"
+           "C - D\tKiválasztva:D\tSzorzó 1,211,21 Tipp törlése×\r"
+        << QStringList{"A|B|xx.bmp|Xxx.bmp|2.76", "C|D||xxk.bmp|1.21"};
     QTest::newRow("legs on one line whose pick is a team's name once more")
         << "1 Premier League · Today 22:30 Watford v Middlesbrough Watford 2.81\r"
            "2 FA Cup · Today 16:15 West Ham United v Norwich City Norwich City 2.28\r"
@@ -552,9 +558,9 @@ void TestIntake::namesTheBlock_data() {
     QTest::newRow("an unknown line between tips")
         << QStringList{"A - B", "A", "1,50", "Valami más", "C - D", "C", "2,00"}
         << int(RefusalCode::UnknownLine) << QList<qsizetype>{2, 3, 4} << "Valami más";
-    QTest::newRow("pick's label run into the pick")
-        << QStringList{"#\tEvent\tPick\tOdds", "1\tA v B\tSelected:Draw\tOdds 6.40"}
-        << int(RefusalCode::OutcomeUnclear) << QList<qsizetype>{1, 1, 1} << "Selected:Draw";
+    QTest::newRow("pick's label run into the pick after a market's name")
+        << QStringList{"#\tEvent\tPick\tOdds", "1\tA v B\tHendikep Kiválasztva:Tipp: 2\tOdds 6.40"}
+        << int(RefusalCode::OutcomeUnclear) << QList<qsizetype>{1, 1, 1} << "Hendikep Kiválasztva:Tipp: 2";
     QTest::newRow("market's name run into the pick")
         << QStringList{"Esemény\tTipp\tSzorzó", "A - B\tVégeredményV\t1,50"}
         << int(RefusalCode::OutcomeUnclear) << QList<qsizetype>{1, 1, 1} << "VégeredményV";
