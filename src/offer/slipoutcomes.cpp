@@ -83,6 +83,12 @@ struct Unlabelled {
     bool foreign = false;  // a name is another market's than the match's result
 };
 
+// The text before a colon ends in a pick's label ("Selected", "1X2 Kiválasztva").
+bool endsInLabel(QStringView text) {
+    text = trimmed(text);
+    return isOneOf(text.sliced(text.lastIndexOf(u' ') + 1), wordsOf(ResultLabel));
+}
+
 // An outcome line that names the market first ("Végeredmény: MTK", "1X2: 1", a label for screen
 // readers before the page's own, "Selected: Pick: 12"), or a table's cell that holds the market's
 // name and the pick ("Endergebnis Unentschieden"): the outcome after them. A colon with no blank
@@ -93,9 +99,10 @@ Unlabelled withoutMarketLabels(QStringView line) {
         const QStringView rest = read.outcome;
         const qsizetype colon = rest.indexOf(u':');
         if (colon <= 0 || colon + 1 == rest.size()) break;
-        // A label the browser ran into the pick ("Selected:Draw") is still a label.
+        // A label the browser ran into the pick ("Selected:Draw") is still a label: its colon
+        // parts them.
         if (rest.at(colon + 1) != u' ' &&
-            !(rest.at(colon + 1).isLetterOrNumber() && isResultLabel(trimmed(rest.first(colon)))))
+            !(rest.at(colon + 1).isLetterOrNumber() && endsInLabel(rest.first(colon))))
             break;
         read.outcome = trimmed(rest.sliced(colon + 1));
         if (!isResultLabel(trimmed(rest.first(colon)))) {
@@ -126,19 +133,9 @@ bool gluedToMarket(QStringView outcome) {
     for (qsizetype i = 1; i < outcome.size() && !runs; ++i) {
         const QChar a = outcome.at(i - 1);
         const QChar b = outcome.at(i);
-        runs =
-            ((a.isLower() || a.isDigit()) && (b.isUpper() || b.isDigit()) && !(a.isDigit() && b.isDigit())) ||
-            (a == u':' && b.isLetter());
+        runs = (a.isLower() || a.isDigit()) && (b.isUpper() || b.isDigit()) && !(a.isDigit() && b.isDigit());
     }
     if (!runs) return false;
-    // A pick's label run into the pick after a market's name ("1X2 Kiválasztva:Tipp: 2"): the page
-    // set them apart. A label alone before the colon ("Selected:Draw") parts them still.
-    const qsizetype colon = outcome.indexOf(u':');
-    if (colon > 0 && colon + 1 < outcome.size() && outcome.at(colon + 1).isLetterOrNumber()) {
-        const QStringView label = trimmed(outcome.first(colon));
-        if (isOneOf(label.sliced(label.lastIndexOf(u' ') + 1), wordsOf(ResultLabel)) && !isResultLabel(label))
-            return true;
-    }
     for (const Role role : {ResultLabel, Market}) {
         for (const QStringView word : wordsOf(role)) {
             if (outcome.size() <= word.size() || !outcome.startsWith(word, Qt::CaseInsensitive)) continue;

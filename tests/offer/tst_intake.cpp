@@ -254,7 +254,8 @@ void TestIntake::readsSlips_data() {
     QTest::newRow("pieces run together")
         << "Sun 9 Sep 14:30A v B\tSelected:X2\tOdds 2.762.76 Remove selection×\r"
            "C - D\tKiválasztva:D\tSzorzó 1,211,21 Tipp törlése×\r"
-        << QStringList{"A|B|xx.bmp|Xxx.bmp|2.76", "C|D||xxk.bmp|1.21"};
+           "E v F\tTotal Corners Selected:Under 7.5 Corners\tOdds 4.464.46\r"
+        << QStringList{"A|B|xx.bmp|Xxx.bmp|2.76", "C|D||xxk.bmp|1.21", "E|F|||4.46"};
     QTest::newRow("legs on one line whose pick is a team's name once more")
         << "1 Premier League · Today 22:30 Watford v Middlesbrough Watford 2.81\r"
            "2 FA Cup · Today 16:15 West Ham United v Norwich City Norwich City 2.28\r"
@@ -558,9 +559,9 @@ void TestIntake::namesTheBlock_data() {
     QTest::newRow("an unknown line between tips")
         << QStringList{"A - B", "A", "1,50", "Valami más", "C - D", "C", "2,00"}
         << int(RefusalCode::UnknownLine) << QList<qsizetype>{2, 3, 4} << "Valami más";
-    QTest::newRow("pick's label run into the pick after a market's name")
-        << QStringList{"#\tEvent\tPick\tOdds", "1\tA v B\tHendikep Kiválasztva:Tipp: 2\tOdds 6.40"}
-        << int(RefusalCode::OutcomeUnclear) << QList<qsizetype>{1, 1, 1} << "Hendikep Kiválasztva:Tipp: 2";
+    QTest::newRow("pick's label run into the pick without its colon")
+        << QStringList{"#\tEvent\tPick\tOdds", "1\tA v B\tSelectedDraw\tOdds 6.40"}
+        << int(RefusalCode::OutcomeUnclear) << QList<qsizetype>{1, 1, 1} << "SelectedDraw";
     QTest::newRow("market's name run into the pick")
         << QStringList{"Esemény\tTipp\tSzorzó", "A - B\tVégeredményV\t1,50"}
         << int(RefusalCode::OutcomeUnclear) << QList<qsizetype>{1, 1, 1} << "VégeredményV";
