@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "offer/slipparts.h"
 #include "platform/platform.h"
 
 namespace kombinator {
@@ -213,6 +214,38 @@ bool isRecord(const GumboNode* node) {
     return false;
 }
 
+// The text of an element, no more than `most` characters of it: enough to tell a short notice.
+void gatherText(const GumboNode* node, QString& text, qsizetype most) {
+    if (text.size() > most) return;
+    if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE) {
+        text += QString::fromUtf8(node->v.text.text) + u' ';
+    } else if (node->type == GUMBO_NODE_ELEMENT) {
+        for (unsigned i = 0; i < node->v.element.children.length && text.size() <= most; ++i)
+            gatherText(static_cast<const GumboNode*>(node->v.element.children.data[i]), text, most);
+    }
+}
+
+// A notice that a tip was taken off, standing in the list of legs in the place of one: an element
+// like the legs beside it that holds the notice alone, no price. The tip's own lines are gone
+// from the page, and the legs around the notice are the slip. (A notice inside a leg's element,
+// beside its event and price, stays: that leg is on the page, taken off.)
+bool isNoticeInLegsPlace(const GumboNode* node) {
+    if (!node->parent || node->parent->type != GUMBO_NODE_ELEMENT || isRecord(node)) return false;
+    const GumboVector& siblings = node->parent->v.element.children;
+    bool amongLegs = false;
+    for (unsigned i = 0; i < siblings.length && !amongLegs; ++i) {
+        const auto* sibling = static_cast<const GumboNode*>(siblings.data[i]);
+        amongLegs = sibling != node && sibling->type == GUMBO_NODE_ELEMENT &&
+                    sibling->v.element.tag == node->v.element.tag && isRecord(sibling);
+    }
+    if (!amongLegs) return false;
+    constexpr qsizetype kLongestNotice = 120;
+    QString text;
+    gatherText(node, text, kLongestNotice);
+    return text.size() <= kLongestNotice && std::none_of(text.cbegin(), text.cend(), slip::isAsciiDigit) &&
+           slip::isRemovalNotice(text);
+}
+
 // The lines as they are made: the text of the line in hand, and a table row's cells.
 class LineMaker {
 public:
@@ -298,7 +331,7 @@ void LineMaker::element(const GumboNode* node, bool inArranged) {
     if (element.tag == GUMBO_TAG_BR) return blockEdge();
     Look look = lookOfElement(element, sheet_);
     look.arranges = look.arranges || isRecord(node);
-    if (look.hidden || look.struck || look.display == Display::None) return;
+    if (look.hidden || look.struck || look.display == Display::None || isNoticeInLegsPlace(node)) return;
     // The children of a flex or grid container are laid out as blocks of their own.
     if (inArranged && look.display != Display::Cell && look.display != Display::Row)
         look.display = Display::Block;

@@ -491,6 +491,17 @@ void TestIntake::readsSlips_data() {
            "- "
            "D</span><span>Tipp:</span><span>X</span><span>Quote 3,40</span></div></div>"
         << QStringList{"Arsenal|Chelsea|xxk.bmp||1.85", "C|D|xx.bmp|xx.bmp|3.40"};
+    // A removed tip's notice in the list of legs, in a leg's place: the legs around it are the slip;
+    // inside a leg, beside its event and price, it tells of that leg, which is refused.
+    QTest::newRow("HTML: a removed tip's notice in a leg's place")
+        << "<div class=t><div>A - B</div><div>A</div><div>1,50</div></div><div class=t>A tipp eltávolítva. "
+           "<button>Visszaállít</button></div><div class=t><div>C - D</div><div>D</div><div>2,00</div></div>"
+        << QStringList{"A|B|xxk.bmp||1.50", "C|D||xxk.bmp|2.00"};
+    QTest::newRow("HTML: a removed tip's notice inside its leg")
+        << "<div class=t><div>A - B</div><div>A</div><div>1,50</div></div><div class=t><div>C - "
+           "D</div><div>D</div>"
+           "<div>2,00</div><div>Törölve <button>Visszaállít</button></div></div>"
+        << QStringList{"A(z) 2. tipp mellett törölt tipp is áll: „Törölve Visszaállít”"};
     QTest::newRow("HTML: a label visually hidden by its style, a price struck by its style")
         << "<p>A - C<p>C<p><span style=\"position: absolute; width: 1px; height: 1px; overflow: hidden; "
            "clip: "
