@@ -656,9 +656,10 @@ bool isTipNumber(QStringView word, QStringView after) {
 // A kick-off's day and month in words ("Sun 9 Sep 14:30 Arsenal") go with its time: they are
 // taken off only up to a date or a time.
 QStringView withoutKickOff(QStringView name) {
-    // No name holds a clock's time: what stands before one ("OTP Bank Liga · H 13:00") is the
-    // kick-off and its league, also where a browser ran the time into the name, writing two
-    // elements with nothing between them ("Sun 9 Sep 14:30Blackburn Rovers").
+    // No name holds a clock's time or a whole date: what stands before one ("OTP Bank Liga · H
+    // 13:00", "Champions League · 08.12.2026") is the kick-off and its league, also where a browser
+    // ran the time into the name, writing two elements with nothing between them ("Sun 9 Sep
+    // 14:30Blackburn Rovers").
     for (qsizetype i = name.size() - 1; i >= 4; --i) {
         if (name.at(i).isUpper() && isAsciiDigit(name.at(i - 1)) && isAsciiDigit(name.at(i - 2)) &&
             name.at(i - 3) == u':' && isAsciiDigit(name.at(i - 4)))
@@ -667,7 +668,8 @@ QStringView withoutKickOff(QStringView name) {
     for (qsizetype end = name.size(); end > 0;) {
         const qsizetype blank = name.lastIndexOf(u' ', end - 1);
         const QStringView word = name.sliced(blank + 1, end - blank - 1);
-        if (blank > 0 && end < name.size() && word.contains(u':') && isDateOrTime(word)) {
+        const bool dated = word.count(u'.') + word.count(u'/') >= 2;  // "08.12.2026", not "1." of "1. FC"
+        if (blank > 0 && end < name.size() && (word.contains(u':') || dated) && isDateOrTime(word)) {
             name = trimmed(name.sliced(end));
             break;
         }

@@ -245,6 +245,10 @@ void TestIntake::readsSlips_data() {
            "Fulham v Preston North End Handicap Selected: Handicap (0:1) Preston North End Odds 3.6 3.6\r"
         << QStringList{"VfB Stuttgart|Paksi FC||xxk.bmp|2.46", "Millwall|Manchester United||xxk.bmp|4.02",
                        "Fulham|Preston North End|||3.6"};
+    QTest::newRow("leg on one line after its league and date, a team named with a number")
+        << "1 Champions League · 08.12.2026 1860 München - FC St. Pauli Doppelte Chance Ausgewählt: Tipp: 12 "
+           "Quote 1,11 1,11\r"
+        << QStringList{"1860 München|FC St. Pauli|xxk.bmp|xxk.bmp|1.11"};
     QTest::newRow("indented legs, each one's price written twice")
         << "    1 LaLiga · 28/10/2026 17:15 Sunderland v Portsmouth X 1.57\r"
            "A v B\tSelected: A\tOdds 2.10 Odds 2.10\rC - D\tKiválasztva: D\tSzorzó 8,78 8,78\r"
