@@ -6,7 +6,8 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-l10n-tools
-          qt6-translations-l10n libgl-dev libbenchmark-dev libgtest-dev fonts-dejavu-core libgumbo-dev)
+          qt6-translations-l10n libgl-dev libbenchmark-dev libgtest-dev fonts-dejavu-core libgumbo-dev
+          libxcb1-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
