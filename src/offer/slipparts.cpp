@@ -236,19 +236,20 @@ PriceDress undressedPrice(QStringView line, bool inPriceColumn) {
     if (half > 0 && s.first(half) == s.last(half) && (s.size() % 2 == 0 || s.at(half) == u' '))
         s = trimmed(s.first(half));
     // A button beside the price in its box ("Odds 6.40 ×", "Odds 2.76 Remove selection×"): the
-    // words after the price, back to the first that begins the button's name.
-    for (qsizetype blank = s.lastIndexOf(u' '); blank > 0 && !s.back().isLetterOrNumber();) {
-        const QStringView tail = s.sliced(blank + 1);
-        if (std::any_of(tail.begin(), tail.end(), isAsciiDigit)) break;
-        QStringView name = tail;  // without the sign run into it ("Remove selection×")
-        while (!name.isEmpty() && !name.back().isLetterOrNumber())
-            name.chop(1);
-        if (((kindsOf(tail) | kindsOf(name)) & kButtonLine) != 0) {
-            s = trimmed(s.first(blank));
-            blank = s.lastIndexOf(u' ');
-        } else {
-            blank = s.lastIndexOf(u' ', blank - 1);
+    // longest run of words after the price that names a button ("Tipp entfernen×", not its last
+    // word alone).
+    while (!s.isEmpty() && !s.back().isLetterOrNumber()) {
+        qsizetype cut = -1;
+        for (qsizetype blank = s.lastIndexOf(u' '); blank > 0; blank = s.lastIndexOf(u' ', blank - 1)) {
+            const QStringView tail = s.sliced(blank + 1);
+            if (std::any_of(tail.begin(), tail.end(), isAsciiDigit)) break;
+            QStringView name = tail;  // without the sign run into it
+            while (!name.isEmpty() && !name.back().isLetterOrNumber())
+                name.chop(1);
+            if (((kindsOf(tail) | kindsOf(name)) & kButtonLine) != 0) cut = blank;
         }
+        if (cut < 0) break;
+        s = trimmed(s.first(cut));
     }
     // The word of a changed price ("statt 3,00 3,30", "Was 1.40"): the last price is the tip's;
     // where one stands alone, the page has struck the old one and its HTML left it out.

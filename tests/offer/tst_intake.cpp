@@ -259,7 +259,8 @@ void TestIntake::readsSlips_data() {
         << "Sun 9 Sep 14:30A v B\tSelected:X2\tOdds 2.762.76 Remove selection×\r"
            "C - D\tKiválasztva:D\tSzorzó 1,211,21 Tipp törlése×\r"
            "E v F\tTotal Corners Selected:Under 7.5 Corners\tOdds 4.464.46\r"
-        << QStringList{"A|B|xx.bmp|Xxx.bmp|2.76", "C|D||xxk.bmp|1.21", "E|F|||4.46"};
+           "G – H\tAusgewählt:2\tQuote 1,31,3 Tipp entfernen×\r"
+        << QStringList{"A|B|xx.bmp|Xxx.bmp|2.76", "C|D||xxk.bmp|1.21", "E|F|||4.46", "G|H||xxk.bmp|1.3"};
     QTest::newRow("legs on one line whose pick is a team's name once more")
         << "1 Premier League · Today 22:30 Watford v Middlesbrough Watford 2.81\r"
            "2 FA Cup · Today 16:15 West Ham United v Norwich City Norwich City 2.28\r"
