@@ -7,10 +7,14 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <deque>
 #include <list>
+#include <optional>
+#include <vector>
 
 #include "offer/conversion.h"
 #include "offer/slipparts.h"
+#include "offer/sliptokens.h"
 #include "offer/slipwords.h"
 #include "platform/text.h"
 
@@ -76,7 +80,7 @@ QStringView withoutStatedPrice(QStringView pick) {
     pick = trimmed(pick);
     const qsizetype open = pick.lastIndexOf(u'(');
     if (open <= 0 || !pick.endsWith(u')') ||
-        readPrice(pick.sliced(open + 1).chopped(1)).kind != PriceKind::One)
+        Piece(pick.sliced(open + 1).chopped(1)).price().kind != PriceKind::One)
         return pick;
     return trimmed(pick.first(open));
 }
@@ -114,6 +118,7 @@ public:
         for (qsizetype i = 0; i < lines_.size() && !reading_.refused() && reading_.tips.size() < enough_;
              i = next_) {
             next_ = i + 1;
+            forgetBefore(i);
             const QString& line = lines_.at(i);
             const Shape shape = shapeOf(line);
             if (shape == Shape::Row)
@@ -141,6 +146,28 @@ public:
 private:
     enum class Slot { Event, Outcome, Price };
 
+    // ---- The pieces of the lines, each told once
+
+    // The piece of line `i`, told when it is first asked for.
+    const Piece& pieceAt(qsizetype i) {
+        if (i < cacheFrom_) return stray_.emplace(lines_.at(i));
+        while (cacheFrom_ + qsizetype(pieces_.size()) <= i)
+            pieces_.emplace_back(lines_.at(cacheFrom_ + qsizetype(pieces_.size())));
+        return pieces_[size_t(i - cacheFrom_)];
+    }
+
+    // The pieces no look back from line `i` reaches any more: before the two lines above it, the
+    // lines skipped since the last tip and the event in hand.
+    void forgetBefore(qsizetype i) {
+        qsizetype keep = i - 2;
+        if (!skipped_.isEmpty()) keep = std::min(keep, skipped_.first());
+        if (slot_ != Slot::Event) keep = std::min(keep, eventAt_);
+        while (cacheFrom_ < keep && !pieces_.empty()) {
+            pieces_.pop_front();
+            ++cacheFrom_;
+        }
+    }
+
     // The tip in hand stands on its own three lines, as every tip before it, in a text of whole
     // blocks.
     bool plainBlock(qsizetype priceAt) const {
@@ -167,12 +194,14 @@ private:
         for (const qsizetype at : std::as_const(skipped_)) {
             if (readOutcome(lines_.at(at), event.home, event.away).certain) continue;
             // The leg's number on a receipt ("3" over the third tip).
-            if (trimmed(lines_.at(at)) == QString::number(tipNumber())) continue;
+            if (pieceAt(at).legNumber() && trimmed(lines_.at(at)) == QString::number(tipNumber())) continue;
             refuseBlock(UnknownLine, tipNumber(), lines_.at(at), at, i);
             return true;
         }
         return false;
     }
+
+    // ---- The parts of the tip in hand
 
     void takeEvent(qsizetype i, const QString& text, const EventRead& event) {
         tip_ = SlipTip();
@@ -186,29 +215,9 @@ private:
     }
 
     // A market named on a line of its own, for the outcome that follows it.
-    void noteMarket(QStringView line) {
-        const QStringView market = otherMarketOf(line);
+    void noteMarket(const Piece& piece) {
+        const QStringView market = piece.market();
         if (!market.isEmpty()) otherMarket_ = market.toString();
-    }
-
-    // The stated pick of an offer ("Az Ön tippje: 2", "Kiválasztva: Arsenal (1,85)") takes the price
-    // the offer shows for its code; a price stated with the pick must be that one.
-    void takePick(qsizetype i, const QString& text, const OutcomeRead& outcome) {
-        const QString code = codeOf(outcome);
-        const auto offered = std::find_if(offer_.cbegin(), offer_.cend(),
-                                          [&](const OfferedPrice& price) { return price.code == code; });
-        if (code.isEmpty() || offered == offer_.cend()) return refuse(OutcomeUnclear, text, i);
-        const qsizetype open = text.lastIndexOf(u'(');
-        if (open >= 0 && text.endsWith(u')')) {
-            const QString stated = text.mid(open + 1, text.size() - open - 2);
-            if (readPrice(stated).kind == PriceKind::One && readPrice(stated).odds != offered->odds)
-                return refuse(PickUnclear, text, i);
-        }
-        const OfferedPrice price = *offered;
-        const qsizetype offerAt = offerAt_;
-        takeOutcome(i, withoutStatedPrice(text).toString(), outcome);
-        takePrice(offerAt, price.written, price.odds);
-        blockStart_ = i + 1;
     }
 
     void takeOutcome(qsizetype i, const QString& text, const OutcomeRead& outcome) {
@@ -256,56 +265,6 @@ private:
         lastPriceAt_ = i;
     }
 
-    // The last line skipped before the event in hand that names its outcome, or -1.
-    qsizetype outcomeAbove() const {
-        for (qsizetype k = skipped_.size() - 1; k >= 0; --k) {
-            const QString& above = lines_.at(skipped_.at(k));
-            if (readOutcome(above, tip_.home, tip_.away).certain && readEvent(above).kind == EventKind::None)
-                return skipped_.at(k);
-        }
-        return -1;
-    }
-
-    // Teams one under the other with their separator between ("Arsenal", "-", "Chelsea").
-    void stackedEvent(qsizetype i) {
-        const EventRead event = teams(trimmed(lines_.at(i - 1)), trimmed(lines_.at(i + 1)));
-        if (event.kind == EventKind::Cut) return refuse(TeamsCut, lines_.at(i + 1), i + 1);
-        if (event.kind != EventKind::Teams) return;
-        skipped_.removeLast();
-        if (unknownBetweenTips(i - 1, event)) return;
-        takeEvent(i - 1, written(event), event);
-        next_ = i + 2;
-    }
-
-    // An offer's row: its event and a cell for each outcome's price ("1 3,27", "X 7,45"); the pick is
-    // stated on the line below.
-    bool offeredRow(qsizetype i, const QList<QStringView>& cells, const QList<qsizetype>& others) {
-        QList<OfferedPrice> offer;
-        qsizetype eventCell = -1;
-        EventRead event;
-        for (const qsizetype c : others) {
-            const QList<OfferedPrice> pair = offeredPrices(cells.at(c), 1);
-            if (!pair.isEmpty()) {
-                offer += pair;
-                continue;
-            }
-            const EventRead read = readEvent(cells.at(c));
-            if (read.kind == EventKind::Teams && !startsHeading(cells.at(c))) {
-                if (eventCell >= 0) return false;
-                eventCell = c;
-                event = read;
-            } else if (!isNoise(cells.at(c))) {
-                return false;
-            }
-        }
-        if (eventCell < 0 || offer.size() < 2) return false;
-        if (unknownBetweenTips(i, event)) return true;
-        takeEvent(i, event.asWritten ? keep(cells.at(eventCell).toString()) : written(event), event);
-        offer_ = offer;
-        offerAt_ = i;
-        return true;
-    }
-
     // A line the reader made (a row's cells joined, a receipt's columns): the tips' names are views
     // into it, so it lives as long as the reading.
     const QString& keep(QString text) { return rewritten_.emplace_back(std::move(text)); }
@@ -316,15 +275,108 @@ private:
                     reading_.tips.isEmpty() ? blockStart_ : reading_.tips.last().firstLine, i);
     }
 
+    // ---- The slots: what each piece is where it stands
+
+    // A line, or each piece of a leg written on one line. A line of the slip is told once and kept
+    // for the looks back and ahead; a line the reader made is told where it stands.
+    void line(qsizetype i, const QString& text) {
+        if (&text == &lines_.at(i)) return line(i, text, pieceAt(i));
+        const Piece own(text);
+        line(i, text, own);
+    }
+
+    void line(qsizetype i, const QString& text, const Piece& piece) {
+        if (slot_ == Slot::Event && piece.race().isEmpty()) {
+            const QStringList pieces = legPieces(text, reading_.tips.size() + 1);
+            if (!pieces.isEmpty()) return legOnOneLine(i, pieces);
+        }
+        inSlot(i, text, piece);
+    }
+
+    // Leg: a leg written on one line, its pieces (event, pick, price, with their labels) read as
+    // lines of their own.
+    void legOnOneLine(qsizetype i, const QStringList& pieces) {
+        for (qsizetype p = 0; p < pieces.size() && !reading_.refused(); ++p)
+            inSlot(i, pieces.at(p), Piece(pieces.at(p)));
+    }
+
+    void inSlot(qsizetype i, const QString& text, const Piece& piece) {
+        switch (slot_) {
+            case Slot::Event:
+                return eventLine(i, text, piece);
+            case Slot::Outcome:
+                return outcomeLine(i, text, piece);
+            case Slot::Price:
+                return priceLine(i, text, piece);
+        }
+    }
+
+    // Between tips: the next tip's race or event, or what stands around the tips.
+    void eventLine(qsizetype i, const QString& text, const Piece& piece) {
+        const Token token = piece.token();
+        if (token == Token::Race) {
+            if (unknownBetweenTips(i, EventRead())) return;
+            return takeRace(i, text, piece.race());
+        }
+        if (lateTerms(i, piece)) return;
+        switch (token) {
+            case Token::Event:
+                if (unknownBetweenTips(i, piece.event())) return;
+                return takeEvent(i, text, piece.event());
+            case Token::CutEvent:
+                return refuse(TeamsCut, text, i);
+            case Token::Separator:
+                if (!skipped_.isEmpty() && skipped_.last() == i - 1 && i + 1 < lines_.size())
+                    return nameSeparatorName(i);
+                break;
+            default:
+                break;
+        }
+        aroundTips(i, text, piece);
+    }
+
+    // What stands between tips and starts none: a price of the tip before, or the slip's own lines.
+    void aroundTips(qsizetype i, const QString& text, const Piece& piece) {
+        // A line of several bare hyphens ("Szelvényszám: 7403-6309-445") is an event only
+        // if a tip's outcome and price follow it; then it is refused for its unclear teams.
+        if (piece.unclear()) unclearAt_ = i;
+        if (piece.price().kind == PriceKind::One || piece.price().kind == PriceKind::Two)
+            return strayPrice(i, text, piece);
+        plain_ = false;
+        // "Home" or "Away" alone may be the outcome written above its event, though a
+        // header's word too: it is kept for the event below.
+        if (piece.summaryLabel()) summaryAt_ = i;
+        switch (piece.token()) {
+            case Token::PricedHeading:  // teams under a heading's words, and a price: a leg
+                return refuse(OutcomeMissing, text, i);
+            case Token::MarketLine:
+            case Token::Market:
+            case Token::Noise:
+                return noteMarket(piece);
+            case Token::Removal:
+                return refuseRemoved(i, text);
+            case Token::FurtherPick:
+            case Token::LegNumber:
+            case Token::UnclearEvent:
+            case Token::Name:
+                return skipped_.append(i);
+            default:  // a token told before these may be one of them as well
+                if (piece.pricedHeading()) return refuse(OutcomeMissing, text, i);
+                if (piece.noise() && !piece.code()) return noteMarket(piece);
+                if (piece.removal()) return refuseRemoved(i, text);
+                return skipped_.append(i);
+        }
+    }
+
     // A price where an event should stand: a second price of the last tip, or the price of a tip
     // whose event was not read.
-    void strayPrice(qsizetype i, const QString& text) {
+    void strayPrice(qsizetype i, const QString& text, const Piece& piece) {
         // The value of a summary whose label stands on the line before ("Eredő szorzó", "15,83").
         if (summaryAt_ == i - 1) return;
         // The price just taken, written once more ("Odds 2.10" for a screen reader, then the
         // "2.10" the eye sees), is the same price.
-        const bool labelBetween = lastPriceAt_ == i - 2 && readPrice(lines_.at(i - 1)).labelOnly;
-        if ((lastPriceAt_ >= i - 1 || labelBetween) && readPrice(text).odds == reading_.tips.last().odds)
+        const bool labelBetween = lastPriceAt_ == i - 2 && pieceAt(i - 1).price().labelOnly;
+        if ((lastPriceAt_ >= i - 1 || labelBetween) && piece.price().odds == reading_.tips.last().odds)
             return;
         if (lastPriceAt_ >= 0 && skipped_.isEmpty()) {
             return refuseBlock(ExtraPrice, reading_.tips.size(), text, reading_.tips.last().firstLine, i);
@@ -336,190 +388,178 @@ private:
         refuse(NoTeams, quoted, i);
     }
 
-    // A line, or each piece of a leg written on one line.
-    void line(qsizetype i, const QString& text) {
-        if (slot_ == Slot::Event && readRace(text).isEmpty()) {
-            const QStringList pieces = legPieces(text, reading_.tips.size() + 1);
-            if (!pieces.isEmpty()) {
-                for (qsizetype p = 0; p < pieces.size() && !reading_.refused(); ++p)
-                    piece(i, pieces.at(p));
-                return;
-            }
-        }
-        piece(i, text);
-    }
-
-    void piece(qsizetype i, const QString& text) {
-        switch (slot_) {
-            case Slot::Event:
-                return eventLine(i, text);
-            case Slot::Outcome:
-                return outcomeLine(i, text);
-            case Slot::Price:
-                return priceLine(i, text);
-        }
-    }
-
-    // A line between tips: the next tip's event, or what stands around the tips.
-    void eventLine(qsizetype i, const QString& text) {
-        if (const QString race = readRace(text); !race.isEmpty()) {
-            if (unknownBetweenTips(i, EventRead())) return;
-            return takeRace(i, text, race);
-        }
-        if (lateTerms(i, text)) return;
-        const EventRead event = readEvent(text);
-        if (event.kind == EventKind::Teams && !startsHeading(text)) {
-            if (unknownBetweenTips(i, event)) return;
-            return takeEvent(i, text, event);
-        }
-        if (event.kind == EventKind::Cut) return refuse(TeamsCut, text, i);
-        if (isSeparatorAlone(text) && !skipped_.isEmpty() && skipped_.last() == i - 1 &&
-            i + 1 < lines_.size())
-            return stackedEvent(i);
-        // A line of several bare hyphens ("Szelvényszám: 7403-6309-445") is an event only
-        // if a tip's outcome and price follow it; then it is refused for its unclear teams.
-        if (event.kind == EventKind::Unclear && !isHeading(text)) unclearAt_ = i;
-        const PriceRead price = readPrice(text);
-        if (price.kind == PriceKind::One || price.kind == PriceKind::Two) return strayPrice(i, text);
-        plain_ = false;
-        // "Home" or "Away" alone may be the outcome written above its event, though a
-        // header's word too: it is kept for the event below.
-        if (isSummaryLabel(text)) summaryAt_ = i;
-        // Teams under a heading's words, and a price at the end: a leg, never a heading.
-        if (event.kind == EventKind::Teams && endsWithPrice(text)) return refuse(OutcomeMissing, text, i);
-        if (isNoise(text) && !codeOutcome(trimmed(text), {}, {}).certain) return noteMarket(text);
-        if (isRemovalNotice(text)) return refuseRemoved(i, text);
-        skipped_.append(i);
-        return;
-    }
-
-    // The line after an event: its outcome, or what stands between them.
-    void outcomeLine(qsizetype i, const QString& text) {
-        if (!tip_.race.isEmpty()) return runnerLine(i, text);
+    // After an event: its outcome, or what stands between them.
+    void outcomeLine(qsizetype i, const QString& text, const Piece& piece) {
+        if (!tip_.race.isEmpty()) return runnerLine(i, text, piece);
         // A name of a bare hyphen ("Szeged-Csanád Grosics Akadémia") above the event
         // written with a spaced separator was that event's outcome, not an event.
-        if (eventBare_) {
-            const EventRead spaced = readEvent(text);
-            if (spaced.kind == EventKind::Teams && !spaced.bare) {
-                skipped_.append(eventAt_);
-                if (unknownBetweenTips(i, spaced)) return;
-                return takeEvent(i, text, spaced);
-            }
+        if (eventBare_ && piece.event().kind == EventKind::Teams && !piece.event().bare) {
+            skipped_.append(eventAt_);
+            if (unknownBetweenTips(i, piece.event())) return;
+            return takeEvent(i, text, piece.event());
         }
         // A label of the pick alone on its line ("Selected:", "Ausgewählt:"): the pick follows.
-        if (isResultLabelAlone(text)) return;
+        if (piece.pickLabel()) return;
         const OutcomeRead outcome = readOutcome(
             offer_.isEmpty() ? QStringView(text) : withoutStatedPrice(text), tip_.home, tip_.away);
         // A fraction or American odds ("5/2", "+250") is due here only after an outcome
         // written above the event; there "1/2" is that price, not the double chance 1 or 2.
-        const auto otherForm = [&] {
-            return readPrice(text).kind == PriceKind::None &&
-                   readPrice(text, false, true).kind == PriceKind::One;
-        };
-        if (outcome.certain && !(outcomeAbove() >= 0 && otherForm()))
-            return offer_.isEmpty() ? takeOutcome(i, text, outcome) : takePick(i, text, outcome);
-        if (isNoise(text)) return noteMarket(text);
+        if (outcome.certain && !(outcomeAbove() >= 0 && piece.otherForm()))
+            return offer_.isEmpty() ? takeOutcome(i, text, outcome) : eventOfferedPick(i, text, outcome);
+        if (piece.noise()) return noteMarket(piece);
         // An offer's prices under the event, its pick stated on the line after them.
-        if (offer_.isEmpty() && (offer_ = offeredPrices(text)).size() > 0) {
+        if (offer_.isEmpty() && piece.token() == Token::OfferedPrices) {
+            offer_ = piece.offered();
             offerAt_ = i;
             return;
         }
-        const EventRead event = readEvent(text);
-        if (event.kind == EventKind::Teams && namesHeading(lines_.at(eventAt_)))
-            return takeEvent(i, text, event);
-        const PriceKind price = readPrice(text).kind;
-        const bool other = price == PriceKind::None && otherForm();
-        if (price == PriceKind::One || other) {
-            // An outcome written above its event ("Tipp: 1", then the teams, then the price),
-            // or below its price.
-            if (const qsizetype above = outcomeAbove(); above >= 0) {
-                takeOutcome(above, lines_.at(above), readOutcome(lines_.at(above), tip_.home, tip_.away));
-                return line(i, text);
-            }
-            for (qsizetype j = i + 1; price == PriceKind::One && j < lines_.size(); ++j) {
-                const QString& below = lines_.at(j);
-                if (below.contains(u'\t')) break;
-                const OutcomeRead read = readOutcome(below, tip_.home, tip_.away);
-                if (read.certain && readEvent(below).kind == EventKind::None &&
-                    readPrice(below).kind == PriceKind::None) {
-                    takeOutcome(j, below, read);
-                    takePrice(i, text, readPrice(text).odds);
-                    next_ = j + 1;
-                    return;
-                }
-                if (!isNoise(below)) break;
-            }
-        }
-        if (event.kind != EventKind::None || price != PriceKind::None || other)
+        notOutcome(i, text, piece, outcome);
+    }
+
+    // After an event, a piece no outcome was told of: the next event under its heading, the price
+    // with the outcome above the event or below the price, or a pick of other words.
+    void notOutcome(qsizetype i, const QString& text, const Piece& piece, const OutcomeRead& outcome) {
+        const EventKind event = piece.event().kind;
+        if (event == EventKind::Teams && pieceAt(eventAt_).namesHeading())
+            return takeEvent(i, text, piece.event());
+        const PriceKind price = piece.price().kind;
+        if ((price == PriceKind::One || piece.otherForm()) && pickEventPrice(i, text, piece)) return;
+        if (event != EventKind::None || price != PriceKind::None || piece.otherForm())
             return refuse(OutcomeMissing, lines_.at(eventAt_), i);
-        if (isRemovalNotice(text)) return refuseRemoved(i, text);
+        if (piece.removal()) return refuseRemoved(i, text);
         return takeOutcome(i, text, outcome);
     }
 
-    // "Was 1.40" then "1.64", "statt" then "1,40" and "1,64", "Korábbi szorzó: 1,58 1,96": after
-    // the word of a changed price, the last of the prices that follow it is the tip's, the one
-    // before it the old one (which the page strikes out, and its HTML leaves out).
-    bool oldAndNewPrice(qsizetype i, QStringView text) {
-        QStringView rest = trimmed(text);
-        const auto word = std::find_if(wordsOf(OldPrice).cbegin(), wordsOf(OldPrice).cend(),
-                                       [&](QStringView w) { return startsWithWord(rest, w); });
-        if (word == wordsOf(OldPrice).cend()) return false;
-        rest = trimmed(rest.sliced(word->size()));
-        if (rest.startsWith(u':')) rest = trimmed(rest.sliced(1));
-        QList<std::pair<qsizetype, QString>> prices;  // the line and the odds of each price
-        for (const QStringView piece : rest.split(u' ', Qt::SkipEmptyParts)) {
-            const PriceRead price = readPrice(piece, false, true);
-            if (price.kind != PriceKind::One) return false;
-            prices.append({i, price.odds});
+    // The last line skipped before the event in hand that names its outcome, or -1.
+    qsizetype outcomeAbove() {
+        for (qsizetype k = skipped_.size() - 1; k >= 0; --k) {
+            const qsizetype at = skipped_.at(k);
+            if (readOutcome(lines_.at(at), tip_.home, tip_.away).certain &&
+                pieceAt(at).event().kind == EventKind::None)
+                return at;
         }
+        return -1;
+    }
+
+    // Pick Event Price: the outcome written above its event ("Tipp: 1", then the teams, then the
+    // price); or Event Price Pick: the outcome below its price.
+    bool pickEventPrice(qsizetype i, const QString& text, const Piece& piece) {
+        if (const qsizetype above = outcomeAbove(); above >= 0) {
+            takeOutcome(above, lines_.at(above), readOutcome(lines_.at(above), tip_.home, tip_.away));
+            priceLine(i, text, piece);
+            return true;
+        }
+        if (piece.price().kind != PriceKind::One) return false;
+        for (qsizetype j = i + 1; j < lines_.size(); ++j) {
+            const QString& below = lines_.at(j);
+            if (below.contains(u'\t')) break;
+            const Piece& under = pieceAt(j);
+            const OutcomeRead read = readOutcome(below, tip_.home, tip_.away);
+            if (read.certain && under.event().kind == EventKind::None &&
+                under.price().kind == PriceKind::None) {
+                takeOutcome(j, below, read);
+                takePrice(i, text, piece.price().odds);
+                next_ = j + 1;
+                return true;
+            }
+            if (!under.noise()) break;
+        }
+        return false;
+    }
+
+    // Event OfferedPrices Pick: the stated pick of an offer ("Az Ön tippje: 2", "Kiválasztva: Arsenal
+    // (1,85)") takes the price the offer shows for its code; a price stated with the pick must be
+    // that one.
+    void eventOfferedPick(qsizetype i, const QString& text, const OutcomeRead& outcome) {
+        const QString code = codeOf(outcome);
+        const auto offered = std::find_if(offer_.cbegin(), offer_.cend(),
+                                          [&](const OfferedPrice& price) { return price.code == code; });
+        if (code.isEmpty() || offered == offer_.cend()) return refuse(OutcomeUnclear, text, i);
+        const qsizetype open = text.lastIndexOf(u'(');
+        if (open >= 0 && text.endsWith(u')')) {
+            const Piece stated(QStringView(text).sliced(open + 1, text.size() - open - 2));
+            if (stated.price().kind == PriceKind::One && stated.price().odds != offered->odds)
+                return refuse(PickUnclear, text, i);
+        }
+        const OfferedPrice price = *offered;
+        const qsizetype offerAt = offerAt_;
+        takeOutcome(i, withoutStatedPrice(text).toString(), outcome);
+        takePrice(offerAt, price.written, price.odds);
+        blockStart_ = i + 1;
+    }
+
+    // Name Separator Name: teams one under the other with their separator between ("Arsenal", "-",
+    // "Chelsea").
+    void nameSeparatorName(qsizetype i) {
+        const EventRead event = teams(trimmed(lines_.at(i - 1)), trimmed(lines_.at(i + 1)));
+        if (event.kind == EventKind::Cut) return refuse(TeamsCut, lines_.at(i + 1), i + 1);
+        if (event.kind != EventKind::Teams) return;
+        skipped_.removeLast();
+        if (unknownBetweenTips(i - 1, event)) return;
+        takeEvent(i - 1, written(event), event);
+        next_ = i + 2;
+    }
+
+    // OldPrice Price [Price]: "Was 1.40" then "1.64", "statt" then "1,40" and "1,64", "Korábbi
+    // szorzó: 1,58 1,96": after the word of a changed price, the last of the prices that follow it
+    // is the tip's, the one before it the old one (which the page strikes out, and its HTML leaves
+    // out).
+    bool oldPricePrice(qsizetype i, const Piece& piece) {
+        const QList<QStringView> inLine = piece.oldPrices().split(u' ', Qt::SkipEmptyParts);
+        QList<std::pair<qsizetype, QString>> prices;  // the line and the odds of each price
+        for (const QStringView written : inLine)
+            prices.append({i, Piece(written).duePrice().odds});
         for (qsizetype at = i + 1; at < lines_.size() && prices.size() < 3; ++at) {
-            const PriceRead price = readPrice(lines_.at(at), false, true);
+            const PriceRead& price = pieceAt(at).duePrice();
             if (price.labelOnly) continue;  // "Odds" over the new price
             if (price.kind != PriceKind::One) break;
             prices.append({at, price.odds});
         }
         if (prices.isEmpty() || prices.size() > 2) return false;
         const auto& [at, odds] = prices.last();
-        takePrice(at,
-                  at == i ? QString(rest.split(u' ', Qt::SkipEmptyParts).last().toString()) : lines_.at(at),
-                  odds);
+        takePrice(at, at == i ? inLine.last().toString() : lines_.at(at), odds);
         next_ = at + 1;
         return true;
     }
 
-    // The line after an outcome: its price, or what stands between them.
-    void priceLine(qsizetype i, const QString& text) {
+    // After an outcome: its price, or what stands between them.
+    void priceLine(qsizetype i, const QString& text, const Piece& piece) {
         if (!tip_.race.isEmpty() && racePrice(i, text)) return;
-        if (oldAndNewPrice(i, text)) return;
-        const PriceRead price = readPrice(text, false, true);
-        if (price.kind == PriceKind::One) {
-            // A label on the line before ("Szorzó:") stays with its price.
-            const bool labelled = i > 0 && afterOutcome_ == i - 1 && readPrice(lines_.at(i - 1)).labelOnly;
-            return takePrice(i, labelled ? lines_.at(i - 1) + u' ' + text : text, price.odds);
+        if (piece.oldPrice() && oldPricePrice(i, piece)) return;
+        switch (piece.duePrice().kind) {
+            case PriceKind::One: {
+                // A label on the line before ("Szorzó:") stays with its price.
+                const bool labelled = i > 0 && afterOutcome_ == i - 1 && pieceAt(i - 1).price().labelOnly;
+                return takePrice(i, labelled ? lines_.at(i - 1) + u' ' + text : text, piece.duePrice().odds);
+            }
+            case PriceKind::Two:
+                return refuse(TwoPricesInLine, text, i);
+            case PriceKind::Low:
+                return refuse(PriceLow, text, i);
+            case PriceKind::None:
+                break;
         }
-        if (price.kind == PriceKind::Two) return refuse(TwoPricesInLine, text, i);
-        if (price.kind == PriceKind::Low) return refuse(PriceLow, text, i);
         // A label of a bet builder's next pick alone on its line: the pick follows.
-        if (afterOutcome_ < 0 && isResultLabelAlone(text) && i + 1 < lines_.size() &&
-            isFurtherPick(lines_.at(i + 1)))
+        if (afterOutcome_ < 0 && piece.pickLabel() && i + 1 < lines_.size() && pieceAt(i + 1).furtherPick())
             return;
         if (afterOutcome_ < 0) afterOutcome_ = i;
         // A price after a summary's label is the summary's, not the tip's.
-        if (isSummaryLabel(text)) return refuse(PriceMissing, lines_.at(afterOutcome_), i);
-        if (isNoise(text)) return;
-        if (afterOutcome_ == i && isFurtherPick(text)) return addPick(i, text);
+        if (piece.summaryLabel()) return refuse(PriceMissing, lines_.at(afterOutcome_), i);
+        if (piece.noise()) return;
+        if (afterOutcome_ == i && piece.furtherPick()) return addPick(i, text);
         if (!outcomeCertain_ && readOutcome(text, tip_.home, tip_.away).certain)
             return refuse(OutcomeUnclear, text, i);
         // Plain three-line blocks keep the offer list's own rule: the odds line ends in the odds.
         const QString odds = oddsText(text);
-        if (plainBlock(i) && odds.contains(u'.') && readEvent(text).kind == EventKind::None)
+        if (plainBlock(i) && odds.contains(u'.') && piece.event().kind == EventKind::None)
             return odds.toDouble() < 1.0 ? refuse(PriceLow, text, i) : takePrice(i, text, odds);
         return refuse(PriceMissing, lines_.at(afterOutcome_), i);
     }
 
-    // A table row's cells, those that hold a price and the others.
+    // A table row's cells, each told once, those that hold a price and the others.
     struct RowCells {
         QList<QStringView> cells;
+        std::vector<Piece> pieces;
         QList<qsizetype> prices;
         QList<qsizetype> others;
         qsizetype n = 0;
@@ -548,30 +588,31 @@ private:
     }
 
     // Each-way terms on a line of their own, held for the runner's price.
-    bool holdTerms(QStringView text) {
-        if (termsStart(text) != 0) return false;
-        termsLine_ = trimmed(text).toString();
+    bool holdTerms(const Piece& piece) {
+        if (!piece.terms()) return false;
+        termsLine_ = trimmed(piece.text()).toString();
         return true;
     }
 
     // The terms printed under the last runner's price, before anything else.
-    bool lateTerms(qsizetype i, const QString& text) {
-        if (reading_.tips.isEmpty() || lastPriceAt_ != i - 1 || termsStart(text) != 0) return false;
+    bool lateTerms(qsizetype i, const Piece& piece) {
+        if (reading_.tips.isEmpty() || lastPriceAt_ != i - 1 || !piece.terms()) return false;
         SlipTip& last = reading_.tips.last();
         if (last.race.isEmpty() || last.eachWay.eachWay()) return false;
-        last.eachWay = *parsePlaceTerms(trimmed(text));
-        last.priceLine += u' ' + trimmed(text).toString();
+        const QStringView terms = trimmed(piece.text());
+        last.eachWay = *parsePlaceTerms(terms);
+        last.priceLine += u' ' + terms.toString();
         last.lastLine = i;
         blockStart_ = i + 1;
         lastPriceAt_ = i;
         return true;
     }
 
-    // The line after a race: its runner, each-way terms, or a label between them. A runner run
-    // together with its price ("Desert Crown 5/2") is taken with it.
-    void runnerLine(qsizetype i, const QString& text) {
-        if (isResultLabelAlone(text) || holdTerms(text)) return;
-        if (isNoise(text)) return;
+    // Race Runner Price [Terms]: after a race, its runner, each-way terms, or a label between
+    // them. A runner run together with its price ("Desert Crown 5/2") is taken with it.
+    void runnerLine(qsizetype i, const QString& text, const Piece& piece) {
+        if (piece.pickLabel() || holdTerms(piece)) return;
+        if (piece.noise()) return;
         if (const QStringView runner = runnerOf(text); !runner.isEmpty()) return takeRunner(i, text, runner);
         QStringView line = trimmed(text);
         const qsizetype terms = termsStart(line);
@@ -588,15 +629,16 @@ private:
     bool racePrice(qsizetype i, const QString& text) {
         const QStringView line = trimmed(text);
         const qsizetype terms = termsStart(line);
-        if (terms == 0) return holdTerms(line);
+        if (terms == 0) return holdTerms(Piece(line));
         const QStringView price = terms > 0 ? trimmed(line.first(terms)) : line;
         if (terms > 0) termsLine_ = line.sliced(terms).toString();
-        if (isStartingPrice(price)) {
+        const Piece told(price);
+        if (told.startingPrice()) {
             tip_.startingPrice = true;
             takePrice(i, price.toString(), QString());
             return true;
         }
-        const PriceRead read = readPrice(price, false, true);
+        const PriceRead& read = told.duePrice();
         if (read.kind == PriceKind::Low) return refuse(PriceLow, text, i), true;
         if (read.kind != PriceKind::One) return terms > 0 ? (refuse(PriceMissing, text, i), true) : false;
         takePrice(i, price.toString(), read.odds);
@@ -609,7 +651,7 @@ private:
     bool raceRow(qsizetype i, const QString& text, const RowCells& r) {
         qsizetype raceCell = -1;
         for (qsizetype c = 0; c < r.n && raceCell < 0; ++c) {
-            if (!readRace(r.cells.at(c)).isEmpty()) raceCell = c;
+            if (!r.pieces[c].race().isEmpty()) raceCell = c;
         }
         if (raceCell < 0) return false;
         QList<qsizetype> runners;
@@ -617,21 +659,21 @@ private:
         QString terms;
         for (qsizetype c = 0; c < r.n; ++c) {
             const QStringView cell = r.cells.at(c);
+            const Piece& piece = r.pieces[c];
             if (c == raceCell || cell.isEmpty()) continue;
-            if (termsStart(cell) == 0) {
+            if (piece.terms()) {
                 terms = cell.toString();
-            } else if (isStartingPrice(cell) ||
-                       readPrice(cell, columnOf(c, r.n) == Column::Price, true).kind != PriceKind::None) {
+            } else if (piece.startingPrice() || duePriceOf(r, c).kind != PriceKind::None) {
                 prices.append(c);
             } else if (!runnerOf(cell).isEmpty()) {
                 runners.append(c);
-            } else if (!isNoise(cell) && hasLetter(cell)) {
+            } else if (!piece.noise() && hasLetter(cell)) {
                 return refuseBlock(UnknownLine, tipNumber(), cell, i, i), true;
             }
         }
         blockStart_ = i;
         if (unknownBetweenTips(i, EventRead())) return true;
-        takeRace(i, r.cells.at(raceCell).toString(), readRace(r.cells.at(raceCell)));
+        takeRace(i, r.cells.at(raceCell).toString(), r.pieces[raceCell].race());
         if (runners.size() != 1)
             return refuse(runners.isEmpty() ? OutcomeMissing : OutcomeUnclear, text, i), true;
         takeRunner(i, r.cells.at(runners.first()).toString(), runnerOf(r.cells.at(runners.first())));
@@ -639,8 +681,8 @@ private:
         if (prices.isEmpty()) return refuse(PriceMissing, text, i), true;
         termsLine_ = terms;
         const QStringView price = r.cells.at(prices.first());
-        if (isStartingPrice(price)) return racePrice(i, price.toString());
-        const PriceRead read = readPrice(price, columnOf(prices.first(), r.n) == Column::Price, true);
+        if (r.pieces[prices.first()].startingPrice()) return racePrice(i, price.toString());
+        const PriceRead& read = duePriceOf(r, prices.first());
         if (read.kind != PriceKind::One)
             return refuse(read.kind == PriceKind::Low ? PriceLow : TwoPricesInLine, text, i), true;
         takePrice(i, price.toString(), read.odds);
@@ -648,6 +690,33 @@ private:
     }
 
     // ---- Table rows
+
+    // Row Event OfferedPrices: an offer's row, its event and a cell for each outcome's price ("1
+    // 3,27", "X 7,45"); the pick is stated on the line below.
+    bool offeredRow(qsizetype i, const RowCells& r) {
+        QList<OfferedPrice> offer;
+        qsizetype eventCell = -1;
+        for (const qsizetype c : r.others) {
+            const Piece& piece = r.pieces[size_t(c)];
+            if (!piece.offered().isEmpty()) {
+                offer += piece.offered();
+                continue;
+            }
+            if (piece.teams()) {
+                if (eventCell >= 0) return false;
+                eventCell = c;
+            } else if (!piece.noise()) {
+                return false;
+            }
+        }
+        if (eventCell < 0 || offer.size() < 2) return false;
+        const EventRead& event = r.pieces[size_t(eventCell)].event();
+        if (unknownBetweenTips(i, event)) return true;
+        takeEvent(i, event.asWritten ? keep(r.cells.at(eventCell).toString()) : written(event), event);
+        offer_ = offer;
+        offerAt_ = i;
+        return true;
+    }
 
     // A header row: every cell a header word. Its columns tell the cells of the rows below.
     bool header(const QList<QStringView>& cells) {
@@ -678,6 +747,17 @@ private:
         return columns_.size() == cells && cell < columns_.size() ? columns_.at(cell) : Column::Other;
     }
 
+    // A cell's price, labelled by the header's word over it; read as due, a fraction or American
+    // odds as well (the header's word labels them).
+    const PriceRead& priceOf(const RowCells& r, qsizetype c) const {
+        const Piece& piece = r.pieces[size_t(c)];
+        return columnOf(c, r.n) == Column::Price ? piece.priceInColumn() : piece.price();
+    }
+    const PriceRead& duePriceOf(const RowCells& r, qsizetype c) const {
+        const Piece& piece = r.pieces[size_t(c)];
+        return columnOf(c, r.n) == Column::Price ? piece.priceInColumn() : piece.duePrice();
+    }
+
     qsizetype cellOfColumn(Column column, qsizetype cells) const {
         if (columns_.size() != cells) return -1;
         return columns_.indexOf(column);
@@ -686,21 +766,25 @@ private:
     // A row whose price stood in a box: a browser that copies the box's value puts it on a line of
     // its own under the row, and the row's cells after it on the line after. The price is the
     // row's when that line is a price alone, written in the cell that waits for it.
-    bool boxedPrice(qsizetype i, QList<QStringView> cells) {
+    bool boxedPrice(qsizetype i, const RowCells& r) {
         if (i + 1 >= lines_.size() || lines_.at(i + 1).contains(u'\t')) return false;
         const QStringView value = trimmed(lines_.at(i + 1));
-        if (readPrice(value, false, true).kind != PriceKind::One) return false;
+        if (pieceAt(i + 1).duePrice().kind != PriceKind::One) return false;
+        QList<QStringView> cells = r.cells;
         // The cells the row left for the line after are empty here.
         while (cells.size() < columns_.size())
             cells.append(QStringView());
         const qsizetype n = cells.size();
         qsizetype box = cellOfColumn(Column::Price, n);
         for (qsizetype c = 0; box < 0 && c < n; ++c) {
-            if (readPrice(cells.at(c)).labelOnly) box = c;
+            if (c < r.n && r.pieces[size_t(c)].price().labelOnly) box = c;
         }
         if (box < 0) return false;
         const QString price = trimBlanks(cells.at(box).toString() + u' ' + value.toString());
-        if (readPrice(price, columnOf(box, n) == Column::Price).kind != PriceKind::One) return false;
+        const Piece boxed(price);
+        if ((columnOf(box, n) == Column::Price ? boxed.priceInColumn() : boxed.price()).kind !=
+            PriceKind::One)
+            return false;
         QString joined;
         for (qsizetype c = 0; c < n; ++c) {
             if (c > 0) joined += u'\t';
@@ -718,10 +802,13 @@ private:
             r.cells.append(trimmed(cell));
         if (header(r.cells)) return;
         r.n = r.cells.size();
+        r.pieces.reserve(size_t(r.n));
+        for (const QStringView cell : std::as_const(r.cells))
+            r.pieces.emplace_back(cell);
         if (slot_ == Slot::Event && raceRow(i, text, r)) return;
         // An offer's cells, each a code and its price ("1 7.09", "2 131.50"): none is a price of
         // its own, though "2 131.50" could be read as one with its thousands apart.
-        const auto offered = [&](qsizetype c) { return !offeredPrices(r.cells.at(c), 1).isEmpty(); };
+        const auto offered = [&](qsizetype c) { return !r.pieces[size_t(c)].offered().isEmpty(); };
         qsizetype offeredCells = 0;
         for (qsizetype c = 0; c < r.n; ++c)
             offeredCells += offered(c) ? 1 : 0;
@@ -731,7 +818,7 @@ private:
                 r.others.append(c);
                 continue;
             }
-            const PriceKind kind = readPrice(r.cells.at(c), columnOf(c, r.n) == Column::Price).kind;
+            const PriceKind kind = priceOf(r, c).kind;
             if (kind == PriceKind::One || kind == PriceKind::Two ||
                 (kind == PriceKind::Low && columnOf(c, r.n) == Column::Price))
                 r.prices.append(c);
@@ -740,7 +827,7 @@ private:
         }
         // A row without a price is a line: an event of two cells, or a heading. A tip's row whose
         // price the copy did not carry ("Szorzó:" alone, an empty price column) is refused.
-        if (r.prices.isEmpty() && slot_ == Slot::Event && offeredRow(i, r.cells, r.others)) return;
+        if (r.prices.isEmpty() && slot_ == Slot::Event && offeredRow(i, r)) return;
         if (r.prices.isEmpty()) return rowWithoutPrice(i, text, r);
         if (slot_ == Slot::Price && priceRow(i, text, r)) return;
         if (slot_ == Slot::Outcome && outcomeBesidePrice(i, r)) return;
@@ -759,31 +846,33 @@ private:
                       (n < columns_.size() && columns_.indexOf(Column::Price) >= n - 1);
         bool event = false;
         for (const qsizetype c : others) {
-            tipRow = tipRow || readPrice(cells.at(c)).labelOnly;
-            event = event || readEvent(cells.at(c)).kind == EventKind::Teams;
+            tipRow = tipRow || r.pieces[size_t(c)].price().labelOnly;
+            event = event || r.pieces[size_t(c)].event().kind == EventKind::Teams;
         }
         event = event || (cellOfColumn(Column::Home, n) >= 0 && cellOfColumn(Column::Away, n) >= 0);
         if (tipRow && event && slot_ == Slot::Event) {
-            if (boxedPrice(i, cells)) return;
+            if (boxedPrice(i, r)) return;
             blockStart_ = i;
             return refuse(PriceMissing, text, i);
         }
         // "Szorzó:⇥4": a label's cell and its value's.
         const QString joined = trimBlanks(QString(text).replace(u'\t', u' '));
-        if (readPrice(joined).kind != PriceKind::None) return line(i, keep(joined));
+        const Piece whole(joined);  // its views stay good in the kept copy, which shares its text
+        if (whole.price().kind != PriceKind::None) return line(i, keep(joined), whole);
         // "Selection:⇥Home": a label's cell and its value's, which is read whatever it says.
         if (others.size() == 2 && cells.at(others.first()).endsWith(u':')) {
-            if (isMetaLine(joined)) return noteMarket(joined);  // "Piac:⇥Hendikep", "Kezdés:⇥20:45"
+            if (isMetaLine(joined)) return noteMarket(whole);  // "Piac:⇥Hendikep", "Kezdés:⇥20:45"
             return line(i, keep(cells.at(others.last()).toString()));
         }
         QStringList parts;
+        bool named = true;  // no part an event: two names, the teams in two cells
         for (const qsizetype c : others) {
-            if (!isNoise(cells.at(c))) parts.append(cells.at(c).toString());
+            if (r.pieces[size_t(c)].noise()) continue;
+            parts.append(cells.at(c).toString());
+            named = named && r.pieces[size_t(c)].event().kind == EventKind::None;
         }
         if (parts.isEmpty()) return;
-        const bool twoNames = parts.size() == 2 && readEvent(parts.at(0)).kind == EventKind::None &&
-                              readEvent(parts.at(1)).kind == EventKind::None;
-        return line(i, keep(parts.join(twoNames ? u'\t' : u' ')));
+        return line(i, keep(parts.join(parts.size() == 2 && named ? u'\t' : u' ')));
     }
 
     // A price row for a tip read from the lines above: the price alone, or with noise.
@@ -793,12 +882,13 @@ private:
         const QList<qsizetype>& others = r.others;
         bool alone = prices.size() == 1;
         for (const qsizetype c : others)
-            alone = alone && isNoise(cells.at(c));
+            alone = alone && r.pieces[size_t(c)].noise();
         if (alone) {
             // "Szorzó:⇥1,65" stays one price line with its label.
             const QString joined = trimBlanks(QString(text).replace(u'\t', u' '));
-            line(i, keep(readPrice(joined).kind == PriceKind::One ? joined
-                                                                  : cells.at(prices.first()).toString()));
+            const Piece whole(joined);
+            if (whole.price().kind == PriceKind::One) return line(i, keep(joined), whole), true;
+            line(i, keep(cells.at(prices.first()).toString()));
             return true;
         }
         return false;
@@ -812,15 +902,15 @@ private:
         if (prices.size() != 1) return false;
         QList<qsizetype> named;  // "Away" is a header's word too, but here it is the outcome
         for (const qsizetype c : others) {
-            if (readOutcome(cells.at(c), tip_.home, tip_.away).certain || !isNoise(cells.at(c)))
+            if (readOutcome(cells.at(c), tip_.home, tip_.away).certain || !r.pieces[size_t(c)].noise())
                 named.append(c);
         }
         if (named.size() == 1) {
-            const PriceRead price = readPrice(cells.at(prices.first()));
+            const PriceRead& price = r.pieces[size_t(prices.first())].price();
             const QString outcome = cells.at(named.first()).toString();
             const OutcomeRead read = readOutcome(outcome, tip_.home, tip_.away);
             if (price.kind == PriceKind::One &&
-                (read.certain || readEvent(outcome).kind == EventKind::None)) {
+                (read.certain || r.pieces[size_t(named.first())].event().kind == EventKind::None)) {
                 takeOutcome(i, outcome, read);
                 takePrice(i, cells.at(prices.first()).toString(), price.odds);
                 return true;
@@ -836,7 +926,7 @@ private:
         const qsizetype n = r.n;
         const qsizetype priceCell = prices.size() == 1 ? prices.first() : cellOfColumn(Column::Price, n);
         if (priceCell < 0 || !prices.contains(priceCell)) return refuse(TwoPricesInLine, text, i);
-        const PriceRead price = readPrice(cells.at(priceCell), columnOf(priceCell, n) == Column::Price);
+        const PriceRead& price = priceOf(r, priceCell);
         if (price.kind == PriceKind::Two) return refuse(TwoPricesInLine, text, i);
         if (price.kind == PriceKind::Low) return refuse(PriceLow, text, i);
         EventRead event;
@@ -852,7 +942,7 @@ private:
         takeOutcome(i, cells.at(outcomeCell).toString(),
                     readOutcome(cells.at(outcomeCell), event.home, event.away));
         // A whole number is a price only under the header's word, which its block keeps.
-        const QString priceLine = readPrice(cells.at(priceCell)).kind == PriceKind::One
+        const QString priceLine = r.pieces[size_t(priceCell)].price().kind == PriceKind::One
                                       ? cells.at(priceCell).toString()
                                       : priceHeader_ + QStringLiteral(": ") + cells.at(priceCell).toString();
         takePrice(i, priceLine, price.odds);
@@ -874,10 +964,10 @@ private:
         QList<qsizetype> spaced;
         qsizetype unclear = -1;
         for (const qsizetype c : others) {
-            const EventRead read = readEvent(cells.at(c));
+            const EventRead& read = r.pieces[size_t(c)].event();
             if (read.kind == EventKind::Cut) return refuse(TeamsCut, cells.at(c), i), false;
             if (read.kind == EventKind::Unclear && (eventColumn < 0 || eventColumn == c)) unclear = c;
-            if (read.kind != EventKind::Teams || startsHeading(cells.at(c))) continue;
+            if (!r.pieces[size_t(c)].teams()) continue;
             events.append(c);
             if (!read.bare) spaced.append(c);
         }
@@ -891,7 +981,7 @@ private:
                 if (c != homeColumn && c != awayColumn) rest.append(c);
             }
         } else if (events.size() == 1) {
-            event = readEvent(cells.at(events.first()));
+            event = r.pieces[size_t(events.first())].event();
             eventLine = cells.at(events.first()).toString();
             for (const qsizetype c : others) {
                 if (c != events.first()) rest.append(c);
@@ -901,8 +991,7 @@ private:
         } else {
             QList<qsizetype> names;
             for (const qsizetype c : others) {
-                if (hasLetter(cells.at(c)) && !isNoise(cells.at(c)) &&
-                    codeOutcome(cells.at(c), {}, {}).certain == false)
+                if (hasLetter(cells.at(c)) && !r.pieces[size_t(c)].noise() && !r.pieces[size_t(c)].code())
                     names.append(c);
             }
             if (names.size() < 2) return refuse(NoTeams, text, i), false;
@@ -931,7 +1020,7 @@ private:
                 if (columnOf(c, n) == Column::Other && columns_.size() == n) continue;
                 if (readOutcome(cells.at(c), event.home, event.away).certain)
                     certain.append(c);
-                else if (!isNoise(cells.at(c)))
+                else if (!r.pieces[size_t(c)].noise())
                     other.append(c);
             }
             const QList<qsizetype>& pick = certain.isEmpty() ? other : certain;
@@ -966,6 +1055,9 @@ private:
     QList<Column> columns_;         // the last header row's columns
     QString priceHeader_;           // its word over the prices
     std::list<QString> rewritten_;  // receipt lines as rows: the tips' names are views into them
+    std::deque<Piece> pieces_;      // the lines told so far, from the first a look back reaches
+    qsizetype cacheFrom_ = 0;       // the line of the first of them
+    std::optional<Piece> stray_;    // a line told again after it was forgotten
 };
 
 }  // namespace
