@@ -415,7 +415,10 @@ void Reader::notOutcome(qsizetype i, const QString& text, const Piece& piece, co
     if (event == EventKind::Teams && pieceAt(eventAt_).namesHeading())
         return takeEvent(i, text, piece.event());
     const PriceKind price = piece.price().kind;
-    if ((price == PriceKind::One || piece.otherForm()) && pickEventPrice(i, text, piece)) return;
+    if (price == PriceKind::One || piece.otherForm()) {
+        if (pickEventPrice(i, text, piece)) return;
+        if (price == PriceKind::One && eventPricePick(i, text, piece)) return;
+    }
     if (event != EventKind::None || price != PriceKind::None || piece.otherForm())
         return refuse(OutcomeMissing, lines_.at(eventAt_), i);
     if (piece.removal()) return refuseRemoved(i, text);
@@ -434,14 +437,17 @@ qsizetype Reader::outcomeAbove() {
 }
 
 // Pick Event Price: the outcome written above its event ("Tipp: 1", then the teams, then the
-// price); or Event Price Pick: the outcome below its price.
+// price).
 bool Reader::pickEventPrice(qsizetype i, const QString& text, const Piece& piece) {
-    if (const qsizetype above = outcomeAbove(); above >= 0) {
-        takeOutcome(above, lines_.at(above), readOutcome(lines_.at(above), tip_.home, tip_.away));
-        priceLine(i, text, piece);
-        return true;
-    }
-    if (piece.price().kind != PriceKind::One) return false;
+    const qsizetype above = outcomeAbove();
+    if (above < 0) return false;
+    takeOutcome(above, lines_.at(above), readOutcome(lines_.at(above), tip_.home, tip_.away));
+    priceLine(i, text, piece);
+    return true;
+}
+
+// Event Price Pick: the outcome below its price, noise allowed between.
+bool Reader::eventPricePick(qsizetype i, const QString& text, const Piece& piece) {
     for (qsizetype j = i + 1; j < lines_.size(); ++j) {
         const QString& below = lines_.at(j);
         if (below.contains(u'\t')) break;

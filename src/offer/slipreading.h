@@ -52,22 +52,28 @@ private:
     const QString& keep(QString text);
     void refuseRemoved(qsizetype i, const QString& text);
 
-    // ---- The slots: what each piece is where it stands
+    // ---- The slots: what each piece is where it stands. Event Pick Price is the plain block, with
+    // labels and noise allowed between; each slot switches on its piece's token and hands the
+    // other layouts to the productions below.
     void line(qsizetype i, const QString& text);
     void line(qsizetype i, const QString& text, const Piece& piece);
-    void legOnOneLine(qsizetype i, const QStringList& pieces);
     void inSlot(qsizetype i, const QString& text, const Piece& piece);
     void eventLine(qsizetype i, const QString& text, const Piece& piece);
     void aroundTips(qsizetype i, const QString& text, const Piece& piece);
     void strayPrice(qsizetype i, const QString& text, const Piece& piece);
     void outcomeLine(qsizetype i, const QString& text, const Piece& piece);
     void notOutcome(qsizetype i, const QString& text, const Piece& piece, const OutcomeRead& outcome);
-    qsizetype outcomeAbove();
-    bool pickEventPrice(qsizetype i, const QString& text, const Piece& piece);
-    void eventOfferedPick(qsizetype i, const QString& text, const OutcomeRead& outcome);
-    void nameSeparatorName(qsizetype i);
-    bool oldPricePrice(qsizetype i, const Piece& piece);
     void priceLine(qsizetype i, const QString& text, const Piece& piece);
+    qsizetype outcomeAbove();
+
+    // ---- Productions, each named for the tokens it takes
+    void legOnOneLine(qsizetype i, const QStringList& pieces);                  // Leg: its pieces as lines
+    bool pickEventPrice(qsizetype i, const QString& text, const Piece& piece);  // Pick Event Price
+    bool eventPricePick(qsizetype i, const QString& text, const Piece& piece);  // Event Price Pick
+    void eventOfferedPick(qsizetype i, const QString& text,
+                          const OutcomeRead& outcome);    // Event OfferedPrices Pick
+    void nameSeparatorName(qsizetype i);                  // Name Separator Name
+    bool oldPricePrice(qsizetype i, const Piece& piece);  // OldPrice Price [Price]
 
     // A table row's cells, each told once, those that hold a price and the others.
     struct RowCells {
@@ -78,28 +84,28 @@ private:
         qsizetype n = 0;
     };
 
-    // ---- Races
+    // ---- Races: Race Runner Price [EachWayTerms], on lines or in a race's row
     void takeRace(qsizetype i, const QString& text, const QString& race);
     void takeRunner(qsizetype i, const QString& text, QStringView runner);
     bool holdTerms(const Piece& piece);
-    bool lateTerms(qsizetype i, const Piece& piece);
-    void runnerLine(qsizetype i, const QString& text, const Piece& piece);
-    bool racePrice(qsizetype i, const QString& text);
-    bool raceRow(qsizetype i, const QString& text, const RowCells& r);
+    bool lateTerms(qsizetype i, const Piece& piece);                        // Price, then EachWayTerms
+    void runnerLine(qsizetype i, const QString& text, const Piece& piece);  // Race Runner
+    bool racePrice(qsizetype i, const QString& text);                       // Runner Price [EachWayTerms]
+    bool raceRow(qsizetype i, const QString& text, const RowCells& r);      // Row: Race Runner Price
 
-    // ---- Table rows
-    bool offeredRow(qsizetype i, const RowCells& r);
+    // ---- Table rows (sliprows.cpp): Row by its header, or by what each cell holds
+    void row(qsizetype i, const QString& text);
     bool header(const QList<QStringView>& cells);
     Column columnOf(qsizetype cell, qsizetype cells) const;
+    qsizetype cellOfColumn(Column column, qsizetype cells) const;
     const PriceRead& priceOf(const RowCells& r, qsizetype c) const;
     const PriceRead& duePriceOf(const RowCells& r, qsizetype c) const;
-    qsizetype cellOfColumn(Column column, qsizetype cells) const;
-    bool boxedPrice(qsizetype i, const RowCells& r);
-    void row(qsizetype i, const QString& text);
-    void rowWithoutPrice(qsizetype i, const QString& text, const RowCells& r);
-    bool priceRow(qsizetype i, const QString& text, const RowCells& r);
-    bool outcomeBesidePrice(qsizetype i, const RowCells& r);
-    void tipRow(qsizetype i, const QString& text, const RowCells& r);
+    bool offeredRow(qsizetype i, const RowCells& r);                            // Row: Event OfferedPrices
+    void rowWithoutPrice(qsizetype i, const QString& text, const RowCells& r);  // Row as a line
+    bool boxedPrice(qsizetype i, const RowCells& r);                            // Row, then its Price
+    bool priceRow(qsizetype i, const QString& text, const RowCells& r);         // Row: Price [Noise]
+    bool outcomeBesidePrice(qsizetype i, const RowCells& r);                    // Event, Row: Pick Price
+    void tipRow(qsizetype i, const QString& text, const RowCells& r);           // Row: Event Pick Price
     bool rowEvent(qsizetype i, const QString& text, const RowCells& r, EventRead& event, QString& eventLine,
                   QList<qsizetype>& rest);
     qsizetype rowOutcome(qsizetype i, const QString& text, const RowCells& r, const EventRead& event,
