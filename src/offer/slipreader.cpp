@@ -149,15 +149,17 @@ const Piece& Reader::pieceAt(qsizetype i) {
 }
 
 // The pieces no look back from line `i` reaches any more: before the two lines above it, the
-// lines skipped since the last tip and the event in hand.
+// lines skipped since the last tip and the event in hand. A window keeps the pieces few on a text
+// of nothing but unknown lines; a piece before it is told again when it is asked for.
 void Reader::forgetBefore(qsizetype i) {
+    constexpr qsizetype kWindow = 64;
     qsizetype keep = i - 2;
     if (!skipped_.isEmpty()) keep = std::min(keep, skipped_.first());
     if (slot_ != Slot::Event) keep = std::min(keep, eventAt_);
-    while (cacheFrom_ < keep && !pieces_.empty()) {
+    keep = std::max(keep, i - kWindow);
+    for (; cacheFrom_ < keep && !pieces_.empty(); ++cacheFrom_)
         pieces_.pop_front();
-        ++cacheFrom_;
-    }
+    cacheFrom_ = std::max(cacheFrom_, keep);  // lines jumped over were never told
 }
 
 // The tip in hand stands on its own three lines, as every tip before it, in a text of whole
@@ -189,7 +191,7 @@ bool Reader::unknownBetweenTips(qsizetype i, const EventRead& event) {
     for (const qsizetype at : std::as_const(skipped_)) {
         if (readOutcome(lines_.at(at), event.home, event.away).certain) continue;
         // The leg's number on a receipt ("3" over the third tip).
-        if (pieceAt(at).legNumber() && trimmed(lines_.at(at)) == QString::number(tipNumber())) continue;
+        if (trimmed(lines_.at(at)) == QString::number(tipNumber())) continue;
         refuseBlock(UnknownLine, tipNumber(), lines_.at(at), at, i);
         return true;
     }
