@@ -346,6 +346,9 @@ void Reader::aroundTips(qsizetype i, const QString& text, const Piece& piece) {
             return refuse(OutcomeMissing, text, i);
         case Token::MarketLine:
         case Token::Market:
+        case Token::Money:
+        case Token::DateTime:
+        case Token::Heading:
         case Token::Noise:
             return noteMarket(piece);
         case Token::Removal:

@@ -11,11 +11,11 @@ using namespace slipwords;
 
 QString tokenName(Token token) {
     static constexpr const char* kNames[] = {
-        "Race",          "Event",         "CutEvent",   "Separator",    "OldPrice",
-        "OfferedPrices", "Price",         "TwoPrices",  "EachWayTerms", "DuePrice",
-        "LowPrice",      "StartingPrice", "PriceLabel", "SummaryLabel", "PricedHeading",
-        "PickLabel",     "MarketLine",    "Market",     "Code",         "Noise",
-        "Removal",       "FurtherPick",   "LegNumber",  "UnclearEvent", "Name",
+        "Race",        "Event",        "CutEvent",      "Separator", "OldPrice",   "OfferedPrices",
+        "Price",       "TwoPrices",    "EachWayTerms",  "DuePrice",  "LowPrice",   "StartingPrice",
+        "PriceLabel",  "SummaryLabel", "PricedHeading", "PickLabel", "MarketLine", "Market",
+        "Code",        "Money",        "DateTime",      "Heading",   "Noise",      "Removal",
+        "FurtherPick", "LegNumber",    "UnclearEvent",  "Name",
     };
     return QString::fromLatin1(kNames[static_cast<int>(token)]);
 }
@@ -42,7 +42,12 @@ Token Piece::token() const {
         if (noise()) {
             if (!market().isEmpty()) return Token::MarketLine;
             if (isMarket(text_)) return Token::Market;
-            return code() ? Token::Code : Token::Noise;
+            if (code()) return Token::Code;
+            const QStringView bare = trimmed(text_);
+            if (isMoney(bare)) return Token::Money;
+            const auto list = words(bare);
+            if (std::all_of(list.cbegin(), list.cend(), isDateOrTime)) return Token::DateTime;
+            return isHeading(bare) ? Token::Heading : Token::Noise;
         }
         if (removal()) return Token::Removal;
         if (furtherPick()) return Token::FurtherPick;

@@ -35,7 +35,10 @@ enum class Token {
     MarketLine,     // a market named with its label: "Piac: Hendikep"
     Market,         // a market's name alone: "Kétesély"
     Code,           // a side's code that is a header's word as well: "Home", "2"
-    Noise,          // a heading, a date, a button, a summary, money, a slip's data
+    Money,          // an amount: a stake or a return, "1 500 Ft"
+    DateTime,       // a date or a time alone: "12.12. 20:45"
+    Heading,        // a sport, a league, a country: "Labdarúgás · Anglia"
+    Noise,          // a button, a summary, a slip's data, a table's header
     Removal,        // a notice of a tip taken off the slip
     FurtherPick,    // a bet builder's further pick: "Over 2.5 Goals"
     LegNumber,      // a number alone: the leg's on a receipt

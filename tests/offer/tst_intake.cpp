@@ -643,7 +643,7 @@ void TestIntake::tellsPieces_data() {
     QTest::newRow("event after league and kick-off")
         << "NB I · Szo 21:45 Paksi FC - Ferencváros"
         << ""
-        << "Paksi FC|Ferencváros" << false << true << "" << QString() << QString() << "Noise";
+        << "Paksi FC|Ferencváros" << false << true << "" << QString() << QString() << "Heading";
     QTest::newRow("leg on one line, labelled")
         << "Arsenal v Chelsea Selected: Draw Odds 3.40"
         << ""
@@ -744,6 +744,14 @@ void TestIntake::tellsPieces_data() {
     QTest::newRow("side's code, a header's word")
         << QStringLiteral("Home") << QString() << QString() << false << true << QString() << QString()
         << QString() << QStringLiteral("Code");
+    QTest::newRow("amount of money") << QStringLiteral("1 500 Ft") << QString() << QString() << false << true
+                                     << QString() << QString() << QString() << QStringLiteral("Money");
+    QTest::newRow("date and time") << QStringLiteral("12.12. 20:45") << QString() << QString() << false
+                                   << true << QString() << QString() << QString()
+                                   << QStringLiteral("DateTime");
+    QTest::newRow("sport and league")
+        << QStringLiteral("Labdarúgás · Anglia · Premier League") << QString() << QString() << false << true
+        << QString() << QString() << QString() << QStringLiteral("Heading");
     QTest::newRow("tip taken off") << QStringLiteral("Törölve") << QString() << QString() << false << false
                                    << QString() << QString() << QStringLiteral("Törölve")
                                    << QStringLiteral("Removal");
