@@ -171,7 +171,8 @@ bool Piece::startingPrice() const {
 }
 
 QStringView Piece::market() const {
-    return otherMarketOf(text_);
+    if (!market_) market_ = otherMarketOf(text_);
+    return *market_;
 }
 
 }  // namespace kombinator::slip

@@ -116,6 +116,7 @@ private:
     mutable std::optional<PriceRead> due_;
     mutable std::optional<PriceRead> inColumn_;
     mutable std::optional<QList<OfferedPrice>> offered_;
+    mutable std::optional<QStringView> market_;
 };
 
 }  // namespace kombinator::slip
