@@ -338,9 +338,7 @@ void Reader::aroundTips(qsizetype i, const QString& text, const Piece& piece) {
     if (piece.price().kind == PriceKind::One || piece.price().kind == PriceKind::Two)
         return strayPrice(i, text, piece);
     plain_ = false;
-    // "Home" or "Away" alone may be the outcome written above its event, though a
-    // header's word too: it is kept for the event below.
-    if (piece.summaryLabel()) summaryAt_ = i;
+    if (piece.summaryLabel()) summaryAt_ = i;  // its value, a price, stands on the next line
     switch (piece.token()) {
         case Token::PricedHeading:  // teams under a heading's words, and a price: a leg
             return refuse(OutcomeMissing, text, i);
@@ -351,6 +349,10 @@ void Reader::aroundTips(qsizetype i, const QString& text, const Piece& piece) {
         case Token::Heading:
         case Token::Noise:
             return noteMarket(piece);
+        // "Home" or "Away" alone may be the outcome written above its event, though a
+        // header's word too: it is kept for the event below.
+        case Token::Code:
+            return piece.removal() ? refuseRemoved(i, text) : skipped_.append(i);
         case Token::Removal:
             return refuseRemoved(i, text);
         case Token::FurtherPick:
@@ -372,9 +374,11 @@ void Reader::strayPrice(qsizetype i, const QString& text, const Piece& piece) {
     // The value of a summary whose label stands on the line before ("Eredő szorzó", "15,83").
     if (summaryAt_ == i - 1) return;
     // The price just taken, written once more ("Odds 2.10" for a screen reader, then the
-    // "2.10" the eye sees), is the same price.
+    // "2.10" the eye sees), is the same price; before the first tip no price was taken.
     const bool labelBetween = lastPriceAt_ == i - 2 && pieceAt(i - 1).price().labelOnly;
-    if ((lastPriceAt_ >= i - 1 || labelBetween) && piece.price().odds == reading_.tips.last().odds) return;
+    if (lastPriceAt_ >= 0 && (lastPriceAt_ >= i - 1 || labelBetween) &&
+        piece.price().odds == reading_.tips.last().odds)
+        return;
     if (lastPriceAt_ >= 0 && skipped_.isEmpty()) {
         return refuseBlock(ExtraPrice, reading_.tips.size(), text, reading_.tips.last().firstLine, i);
     }

@@ -435,6 +435,8 @@ void TestIntake::readsSlips_data() {
     QTest::newRow("a removed tip shown")
         << "A - B\rA\r1,50\rTörölve Visszaállít\rC - D\rD\r2,50\r"
         << QStringList{"A(z) 1. tipp mellett törölt tipp is áll: „Törölve Visszaállít”"};
+    QTest::newRow("a price and its label before any event")
+        << "Szorzó:\r1,85\r" << QStringList{"A(z) 1. tipp eseményében nincs két csapat: „1,85”"};
     QTest::newRow("a name cut short")
         << "LOSC Lille — Real…\rLOSC Lille\r1,90\r"
         << QStringList{"A(z) 1. tipp eseményében csonka a csapat neve: „LOSC Lille — Real…”"};
