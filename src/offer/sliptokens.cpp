@@ -43,11 +43,16 @@ Token Piece::token() const {
             if (!market().isEmpty()) return Token::MarketLine;
             if (isMarket(text_)) return Token::Market;
             if (code()) return Token::Code;
-            const QStringView bare = trimmed(text_);
-            if (isMoney(bare)) return Token::Money;
-            const auto list = words(bare);
-            if (std::all_of(list.cbegin(), list.cend(), isDateOrTime)) return Token::DateTime;
-            return isHeading(bare) ? Token::Heading : Token::Noise;
+            switch (*noise_) {
+                case NoiseKind::Money:
+                    return Token::Money;
+                case NoiseKind::DateTime:
+                    return Token::DateTime;
+                case NoiseKind::Heading:
+                    return Token::Heading;
+                default:
+                    return Token::Noise;
+            }
         }
         if (removal()) return Token::Removal;
         if (furtherPick()) return Token::FurtherPick;
@@ -142,7 +147,8 @@ bool Piece::pickLabel() const {
 }
 
 bool Piece::noise() const {
-    return fact(Noise, [&] { return isNoise(text_); });
+    if (!noise_) noise_ = noiseOf(text_);
+    return *noise_ != NoiseKind::None;
 }
 
 bool Piece::code() const {

@@ -32,7 +32,7 @@ enum class Token {
     SummaryLabel,   // a summary's label, its value on the next line: "Eredő szorzó"
     PricedHeading,  // teams after a heading's words and a price at the end
     PickLabel,      // a pick's label alone, the pick on the next line: "Selected:"
-    MarketLine,     // a market named with its label: "Piac: Hendikep"
+    MarketLine,     // a market named with its label: "Piac: Szettek száma"
     Market,         // a market's name alone: "Kétesély"
     Code,           // a side's code that is a header's word as well: "Home", "2"
     Money,          // an amount: a stake or a return, "1 500 Ft"
@@ -90,7 +90,6 @@ private:
         SummaryLabel = 1u << 5,
         PricedHeading = 1u << 6,
         PickLabel = 1u << 7,
-        Noise = 1u << 8,
         Code = 1u << 9,
         Removal = 1u << 10,
         FurtherPick = 1u << 11,
@@ -117,6 +116,7 @@ private:
     mutable std::optional<PriceRead> inColumn_;
     mutable std::optional<QList<OfferedPrice>> offered_;
     mutable std::optional<QStringView> market_;
+    mutable std::optional<NoiseKind> noise_;
 };
 
 }  // namespace kombinator::slip
