@@ -616,27 +616,30 @@ bool isMoney(QStringView text) {
     return marked && !text.isEmpty() && isAsciiDigit(text.front()) && numberAt(text, 0).end == text.size();
 }
 
-// A line that is no part of a tip.
-bool isNoise(QStringView line) {
+NoiseKind noiseOf(QStringView line) {
     QStringView text = trimmed(line);
     // A button's label run into its glyph ("Remove selection×").
     while (text.size() > 1 && !text.back().isLetterOrNumber() && (kindsOf(text.last(1)) & kButtonLine) != 0)
         text = trimmed(text.chopped(1));
     while (!text.isEmpty() && text.back() == u':')
         text = trimmed(text.chopped(1));
-    if (text.isEmpty()) return true;
-    if ((kindsOf(text) & (kButtonLine | kMarketLine)) != 0 || isSummary(text)) return true;
+    if (text.isEmpty()) return NoiseKind::Other;
+    if ((kindsOf(text) & (kButtonLine | kMarketLine)) != 0 || isSummary(text)) return NoiseKind::Other;
     bool drawn = true;  // a rule drawn with signs ("=====", "-----")
     for (const QChar ch : text)
         drawn = drawn && !ch.isLetterOrNumber();
-    if (drawn) return true;
-    if (isHeaderLine(text) || isHeading(text) || isMetaLine(text) || isTipHeading(text) || isMoney(text))
-        return true;
+    if (drawn || isHeaderLine(text)) return NoiseKind::Other;
+    if (isHeading(text)) {
+        const auto list = words(text);
+        return std::all_of(list.cbegin(), list.cend(), isDateOrTime) ? NoiseKind::DateTime
+                                                                     : NoiseKind::Heading;
+    }
+    if (isMetaLine(text) || isTipHeading(text)) return NoiseKind::Other;
+    if (isMoney(text)) return NoiseKind::Money;
     bool buttons = true;  // "Élő Top", "Elfogad Törlés"
     for (const QStringView word : words(text))
         buttons = buttons && (kindsOf(word) & kButtonLine) != 0;
-    if (buttons) return true;
-    return readPrice(text).labelOnly;
+    return buttons || readPrice(text).labelOnly ? NoiseKind::Other : NoiseKind::None;
 }
 
 // ---- Events

@@ -118,7 +118,13 @@ struct OfferedPrice {
 QList<OfferedPrice> offeredPrices(QStringView text, qsizetype least = 2);
 QString codeOf(const OutcomeRead& outcome);  // "1", "X2": the code of the outcome's markers
 
-bool isNoise(QStringView line);        // no part of a tip: heading, date, button, summary, label
+// A line that is no part of a tip: a heading, a date or time alone, an amount of money, or other
+// noise (a button, a summary, a label, a slip's data); None for any other line.
+enum class NoiseKind { None, Heading, DateTime, Money, Other };
+NoiseKind noiseOf(QStringView line);
+inline bool isNoise(QStringView line) {
+    return noiseOf(line) != NoiseKind::None;
+}
 bool isHeading(QStringView line);      // sports, leagues, countries, dates, titles
 bool startsHeading(QStringView line);  // an event line whose first word makes it a heading
 bool namesHeading(QStringView line);   // some part names a sport, a league, a country or a title

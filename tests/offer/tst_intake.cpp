@@ -8,6 +8,7 @@
 #include "offer/htmlcopy.h"
 #include "offer/slipparts.h"
 #include "offer/slipreader.h"
+#include "offer/sliptokens.h"
 #include "offer/slipwords.h"
 #include "testmain.h"
 
@@ -446,6 +447,8 @@ void TestIntake::readsSlips_data() {
     QTest::newRow("a removed tip shown")
         << "A - B\rA\r1,50\rTörölve Visszaállít\rC - D\rD\r2,50\r"
         << QStringList{"A(z) 1. tipp mellett törölt tipp is áll: „Törölve Visszaállít”"};
+    QTest::newRow("a price and its label before any event")
+        << "Szorzó:\r1,85\r" << QStringList{"A(z) 1. tipp eseményében nincs két csapat: „1,85”"};
     QTest::newRow("a name cut short")
         << "LOSC Lille — Real…\rLOSC Lille\r1,90\r"
         << QStringList{"A(z) 1. tipp eseményében csonka a csapat neve: „LOSC Lille — Real…”"};
@@ -627,102 +630,165 @@ void TestIntake::tellsPieces_data() {
     QTest::addColumn<QString>("legPieces");
     QTest::addColumn<QString>("race");
     QTest::addColumn<QString>("runner");
+    QTest::addColumn<QString>("token");
     QTest::newRow("price with its label") << "Quote 2,10"
                                           << "2.10"
-                                          << "" << false << false << "" << QString() << QString();
+                                          << "" << false << false << "" << QString() << QString() << "Price";
     QTest::newRow("price written twice") << "Odds 6.40 Odds 6.40"
                                          << "6.40"
-                                         << "" << false << false << "" << QString() << QString();
+                                         << "" << false << false << "" << QString() << QString() << "Price";
     QTest::newRow("old and new price") << "Korábbi szorzó: 1,58 1,96"
                                        << "1.96"
-                                       << "" << false << false << "" << QString() << QString();
+                                       << "" << false << false << "" << QString() << QString() << "OldPrice";
     QTest::newRow("price and a button") << "Szorzó 2,46 ×"
                                         << "2.46"
-                                        << "" << false << false << "" << QString() << QString();
+                                        << "" << false << false << "" << QString() << QString() << "Price";
     QTest::newRow("line, no price") << "Über 9,5 Ecken"
                                     << ""
-                                    << "" << true << false << "" << QString() << QString();
-    QTest::newRow("another market's pick") << "Both Teams To Score: Yes"
-                                           << ""
-                                           << "" << true << false << "" << QString() << QString();
+                                    << "" << true << false << "" << QString() << QString() << "FurtherPick";
+    QTest::newRow("another market's pick")
+        << "Both Teams To Score: Yes"
+        << ""
+        << "" << true << false << "" << QString() << QString() << "FurtherPick";
     QTest::newRow("result market's pick") << "Match Result: Draw"
                                           << ""
-                                          << "" << false << false << "" << QString() << QString();
+                                          << "" << false << false << "" << QString() << QString() << "Name";
     QTest::newRow("market's name") << "Asiatisches Handicap"
                                    << ""
-                                   << "" << false << true << "" << QString() << QString();
-    QTest::newRow("button run into its sign") << "Tipp entfernen×"
-                                              << ""
-                                              << "" << false << true << "" << QString() << QString();
+                                   << "" << false << true << "" << QString() << QString() << "Market";
+    QTest::newRow("button run into its sign")
+        << "Tipp entfernen×"
+        << ""
+        << "" << false << true << "" << QString() << QString() << "Noise";
     QTest::newRow("German event") << "1. FC Köln vs. VfL Bochum"
                                   << ""
-                                  << "1. FC Köln|VfL Bochum" << false << false << "" << QString()
-                                  << QString();
+                                  << "1. FC Köln|VfL Bochum" << false << false << "" << QString() << QString()
+                                  << "Event";
     QTest::newRow("teams run together")
         << "Real MadridvsBolton Wanderers"
         << ""
-        << "Real Madrid|Bolton Wanderers" << false << false << "" << QString() << QString();
+        << "Real Madrid|Bolton Wanderers" << false << false << "" << QString() << QString() << "Event";
     // A heading's words before the teams: alone, the line is a heading.
     QTest::newRow("event after league and kick-off")
         << "NB I · Szo 21:45 Paksi FC - Ferencváros"
         << ""
-        << "Paksi FC|Ferencváros" << false << true << "" << QString() << QString();
+        << "Paksi FC|Ferencváros" << false << true << "" << QString() << QString() << "Heading";
     QTest::newRow("leg on one line, labelled")
         << "Arsenal v Chelsea Selected: Draw Odds 3.40"
         << ""
         << "Arsenal|Chelsea Selected: Draw Odds 3.40" << false << false
-        << "Arsenal - Chelsea ¦ Selected: Draw ¦ Odds 3.40" << QString() << QString();
+        << "Arsenal - Chelsea ¦ Selected: Draw ¦ Odds 3.40" << QString() << QString() << "Event";
     QTest::newRow("leg on one line, a code before its price")
         << "Hertha BSC – Eintracht Frankfurt 3-Weg X 2,02"
         << ""
         << "Hertha BSC|Eintracht Frankfurt 3-Weg X 2,02" << false << false
-        << "Hertha BSC - Eintracht Frankfurt ¦ 3-Weg X ¦ 2,02" << QString() << QString();
+        << "Hertha BSC - Eintracht Frankfurt ¦ 3-Weg X ¦ 2,02" << QString() << QString() << "Event";
     QTest::newRow("leg on one line, the team once more")
         << "Paks - Újpest Újpest 1,85"
         << ""
         << "Paks|Újpest Újpest 1,85" << false << false << "Paks - Újpest ¦ Újpest ¦ 1,85" << QString()
-        << QString();
+        << QString() << "Event";
     QTest::newRow("leg on one line, its pick holding an old price")
         << "Paks - Újpest Kétesély X2 1,28 Szorzó 1,82"
         << ""
-        << "Paks|Újpest Kétesély X2 1,28 Szorzó 1,82" << false << false << "" << QString() << QString();
+        << "Paks|Újpest Kétesély X2 1,28 Szorzó 1,82" << false << false << "" << QString() << QString()
+        << "Event";
     // A race by its off time and course, either way round; a match at a course's town is no race.
     // A runner without its saddle-cloth number; "SP" is a price not yet set.
     QTest::newRow("race and its name") << "14:30 Cheltenham - Gold Cup Chase"
                                        << ""
                                        << "Cheltenham|Gold Cup Chase" << false << false << ""
                                        << "14:30 Cheltenham"
-                                       << "";
+                                       << ""
+                                       << "Race";
     QTest::newRow("course before the time") << "Kempton Park 19:45 Novice Stakes"
                                             << ""
                                             << "" << false << false << ""
                                             << "19:45 Kempton Park"
-                                            << "";
+                                            << ""
+                                            << "Race";
     QTest::newRow("match at a course's town") << "15:00 Newcastle v Arsenal"
                                               << ""
                                               << "Newcastle|Arsenal" << false << false << ""
                                               << ""
-                                              << "";
+                                              << ""
+                                              << "Event";
     QTest::newRow("runner, number before") << "(3) Desert Crown"
                                            << ""
                                            << "" << false << false << ""
                                            << ""
-                                           << "Desert Crown";
+                                           << "Desert Crown"
+                                           << "Name";
     QTest::newRow("runner, number after") << "Desert Crown (3)"
                                           << ""
                                           << "" << false << false << ""
                                           << ""
-                                          << "Desert Crown";
+                                          << "Desert Crown"
+                                          << "Name";
     QTest::newRow("starting price") << "Price: SP"
                                     << "SP"
                                     << "" << false << false << ""
                                     << ""
-                                    << "";
+                                    << ""
+                                    << "StartingPrice";
     QTest::newRow("fractional price") << "@ 5/2"
                                       << "5/2"
                                       << "" << false << false << ""
                                       << ""
-                                      << "";
+                                      << ""
+                                      << "DuePrice";
+    // One row for each token no row above tells.
+    QTest::newRow("team cut short") << QStringLiteral("LOSC Lille — Real…") << QString() << QString() << false
+                                    << false << QString() << QString() << QString()
+                                    << QStringLiteral("CutEvent");
+    QTest::newRow("separator alone") << QStringLiteral("–") << QString() << QString() << false << true
+                                     << QString() << QString() << QString() << QStringLiteral("Separator");
+    QTest::newRow("an offer's prices")
+        << QStringLiteral("1 3,27 X 7,45") << QString() << QString() << false << false << QString()
+        << QString() << QString() << QStringLiteral("OfferedPrices");
+    QTest::newRow("two prices") << QStringLiteral("1,85 2,10") << QString() << QString() << false << false
+                                << QString() << QString() << QString() << QStringLiteral("TwoPrices");
+    QTest::newRow("each-way terms") << QStringLiteral("E/W 1/4 1-2-3") << QString() << QString() << false
+                                    << false << QString() << QString() << QString()
+                                    << QStringLiteral("EachWayTerms");
+    QTest::newRow("price below evens")
+        << QStringLiteral("Szorzó: 0,95") << QString() << QString() << false << false << QString()
+        << QString() << QString() << QStringLiteral("LowPrice");
+    QTest::newRow("price's label alone")
+        << QStringLiteral("Szorzó:") << QString() << QString() << false << true << QString() << QString()
+        << QString() << QStringLiteral("PriceLabel");
+    QTest::newRow("summary's label") << QStringLiteral("Eredő szorzó") << QString() << QString() << false
+                                     << true << QString() << QString() << QString()
+                                     << QStringLiteral("SummaryLabel");
+    QTest::newRow("teams under a heading, and a price")
+        << QStringLiteral("NB I · Paksi FC - Ferencváros 1,85") << QString()
+        << QStringLiteral("NB I · Paksi FC|Ferencváros 1,85") << false << true << QString() << QString()
+        << QString() << QStringLiteral("PricedHeading");
+    QTest::newRow("pick's label alone")
+        << QStringLiteral("Selected:") << QString() << QString() << false << false << QString() << QString()
+        << QString() << QStringLiteral("PickLabel");
+    QTest::newRow("market with its label")
+        << QStringLiteral("Piac: Szettek száma") << QString() << QString() << true << true << QString()
+        << QString() << QString() << QStringLiteral("MarketLine");
+    QTest::newRow("side's code, a header's word")
+        << QStringLiteral("Home") << QString() << QString() << false << true << QString() << QString()
+        << QString() << QStringLiteral("Code");
+    QTest::newRow("amount of money") << QStringLiteral("1 500 Ft") << QString() << QString() << false << true
+                                     << QString() << QString() << QString() << QStringLiteral("Money");
+    QTest::newRow("date and time") << QStringLiteral("12.12. 20:45") << QString() << QString() << false
+                                   << true << QString() << QString() << QString()
+                                   << QStringLiteral("DateTime");
+    QTest::newRow("sport and league")
+        << QStringLiteral("Labdarúgás · Anglia · Premier League") << QString() << QString() << false << true
+        << QString() << QString() << QString() << QStringLiteral("Heading");
+    QTest::newRow("tip taken off") << QStringLiteral("Törölve") << QString() << QString() << false << false
+                                   << QString() << QString() << QStringLiteral("Törölve")
+                                   << QStringLiteral("Removal");
+    QTest::newRow("number alone") << QStringLiteral("3") << QString() << QString() << false << false
+                                  << QString() << QString() << QString() << QStringLiteral("LegNumber");
+    QTest::newRow("several bare hyphens")
+        << QStringLiteral("Alfa-Béta-Gamma") << QString() << QString() << false << false << QString()
+        << QString() << QString() << QStringLiteral("UnclearEvent");
 }
 
 void TestIntake::tellsPieces() {
@@ -734,6 +800,8 @@ void TestIntake::tellsPieces() {
     QFETCH(QString, legPieces);
     QFETCH(QString, race);
     QFETCH(QString, runner);
+    QFETCH(QString, token);
+    QCOMPARE(slip::tokenName(slip::Piece(piece).token()), token);
     const slip::PriceRead read = slip::readPrice(piece, false, true);
     QCOMPARE(read.kind == slip::PriceKind::One ? read.odds
              : slip::isStartingPrice(piece)    ? QStringLiteral("SP")
