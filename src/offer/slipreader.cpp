@@ -519,6 +519,8 @@ bool Reader::oldPricePrice(qsizetype i, const Piece& piece) {
         const PriceRead& price = pieceAt(at).duePrice();
         if (price.labelOnly) continue;  // "Odds" over the new price
         if (price.kind != PriceKind::One) break;
+        // The new price written once more, for a screen reader and for the eye ("Szorzó 3,0", "3,0").
+        if (!prices.isEmpty() && prices.last().first > i && prices.last().second == price.odds) break;
         prices.append({at, price.odds});
     }
     if (prices.isEmpty() || prices.size() > 2) return false;

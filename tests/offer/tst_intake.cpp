@@ -228,7 +228,9 @@ void TestIntake::readsSlips_data() {
     // HTML leaves the struck old one out.
     QTest::newRow("old and new price")
         << "A - B\rA\rKorábbi szorzó: 1,58 1,96\rC - D\rDöntetlen\rstatt\r1,40\r1,64\rE v F\rF\rWas\r2.10\r"
-        << QStringList{"A|B|xxk.bmp||1.96", "C|D|xx.bmp|xx.bmp|1.64", "E|F||xxk.bmp|2.10"};
+           "G - H\rG\rKorábbi szorzó:\r1,87\rSzorzó 3,0\r3,0\r"
+        << QStringList{"A|B|xxk.bmp||1.96", "C|D|xx.bmp|xx.bmp|1.64", "E|F||xxk.bmp|2.10",
+                       "G|H|xxk.bmp||3.0"};
     QTest::newRow("three prices after the old one's word")
         << "A - B\rA\rWas\r1,58\r1,96\r2,00\r" << QStringList{"A(z) 1. tipp után még egy szorzó áll: „1,96”"};
     // A bet builder's leg: several picks of one event, one price; it backs no side alone.
