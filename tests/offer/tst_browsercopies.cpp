@@ -23,6 +23,7 @@ const QString kFolder = QStringLiteral(KOMBINATOR_SOURCE_DIR "/tests/offer/brows
 const QString kGenerated = QStringLiteral(KOMBINATOR_SOURCE_DIR "/tests/offer/generated/copies.json");
 const QString kStructure = QStringLiteral(KOMBINATOR_SOURCE_DIR "/tests/offer/generated/structure.json");
 const QString kRacing = QStringLiteral(KOMBINATOR_SOURCE_DIR "/tests/offer/generated/racing.json");
+const QString kHeldOut = QStringLiteral(KOMBINATOR_SOURCE_DIR "/tests/offer/generated/heldout.json");
 
 QString pictureName(const Form1& form, int row, int col) {
     const QString path = form.Grid1.pictureAt(row, col);
@@ -109,7 +110,7 @@ private slots:
         QTest::addColumn<QString>("copy");
         QTest::addColumn<QString>("html");
         QTest::addColumn<QStringList>("tips");
-        QStringList tables{kGenerated, kStructure, kRacing};
+        QStringList tables{kGenerated, kStructure, kRacing, kHeldOut};
         tables += qEnvironmentVariable("KOMBINATOR_MORE_COPIES").split(u':', Qt::SkipEmptyParts);
         QFile listed(QStringLiteral(KOMBINATOR_SOURCE_DIR "/tests/offer/generated/refused-readable.txt"));
         QVERIFY(listed.open(QIODevice::ReadOnly));
