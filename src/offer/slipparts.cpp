@@ -657,22 +657,47 @@ bool isTipNumber(QStringView word, QStringView after) {
            (closed || dotted || word.startsWith(u'#'));
 }
 
+// A date or a time as pages write them: groups of one or two digits, and one of four (a year) at
+// either end. "14.11.20261." is a date a browser ran into the digits of a name ("1. FC").
+bool wellFormedDateOrTime(QStringView word) {
+    while (word.endsWith(u'.') || word.endsWith(u','))
+        word.chop(1);
+    qsizetype groups = 0;
+    qsizetype years = 0;
+    for (qsizetype at = 0; at <= word.size();) {
+        const qsizetype digits = digitRun(word, at);
+        if (digits == 4 && (at == 0 || at + digits == word.size())) {
+            ++years;
+        } else if (digits < 1 || digits > 2) {
+            return false;
+        }
+        ++groups;
+        at += digits + 1;
+    }
+    return groups >= 2 && years <= 1;
+}
+
 // A kick-off's day and month in words ("Sun 9 Sep 14:30 Arsenal") go with its time: they are
-// taken off only up to a date or a time.
+// taken off only up to a date or a time. Empty where a date or time ran into the name's digits.
 QStringView withoutKickOff(QStringView name) {
     // No name holds a clock's time or a whole date: what stands before one ("OTP Bank Liga · H
     // 13:00", "Champions League · 08.12.2026") is the kick-off and its league, also where a browser
-    // ran the time into the name, writing two elements with nothing between them ("Sun 9 Sep
-    // 14:30Blackburn Rovers").
-    for (qsizetype i = name.size() - 1; i >= 4; --i) {
-        if (name.at(i).isUpper() && isAsciiDigit(name.at(i - 1)) && isAsciiDigit(name.at(i - 2)) &&
-            name.at(i - 3) == u':' && isAsciiDigit(name.at(i - 4)))
-            return name.sliced(i);
+    // ran it into the name, writing two elements with nothing between them ("Sun 9 Sep
+    // 14:30Blackburn Rovers", "05.10.2026Bayern München").
+    for (qsizetype i = name.size() - 1; i >= 3; --i) {
+        if (!name.at(i).isUpper() || !isAsciiDigit(name.at(i - 1))) continue;
+        qsizetype from = i;
+        while (from > 0 &&
+               (isAsciiDigit(name.at(from - 1)) || QStringView(u".:/").contains(name.at(from - 1))))
+            --from;
+        const QStringView run = name.sliced(from, i - from);
+        if (isDateOrTime(run) && wellFormedDateOrTime(run)) return name.sliced(i);
     }
     for (qsizetype end = name.size(); end > 0;) {
         const qsizetype blank = name.lastIndexOf(u' ', end - 1);
         const QStringView word = name.sliced(blank + 1, end - blank - 1);
         const bool dated = word.count(u'.') + word.count(u'/') >= 2;  // "08.12.2026", not "1." of "1. FC"
+        if ((word.contains(u':') || dated) && isDateOrTime(word) && !wellFormedDateOrTime(word)) return {};
         if (blank > 0 && end < name.size() && (word.contains(u':') || dated) && isDateOrTime(word)) {
             name = trimmed(name.sliced(end));
             break;

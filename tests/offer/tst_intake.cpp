@@ -263,7 +263,9 @@ void TestIntake::readsSlips_data() {
            "C - D\tKiválasztva:D\tSzorzó 1,211,21 Tipp törlése×\r"
            "E v F\tTotal Corners Selected:Under 7.5 Corners\tOdds 4.464.46\r"
            "G – H\tAusgewählt:2\tQuote 1,31,3 Tipp entfernen×\r"
-        << QStringList{"A|B|xx.bmp|Xxx.bmp|2.76", "C|D||xxk.bmp|1.21", "E|F|||4.46", "G|H||xxk.bmp|1.3"};
+           "05.10.2026I - J\tAusgewählt:1X\tQuote 1,881,88\r"
+        << QStringList{"A|B|xx.bmp|Xxx.bmp|2.76", "C|D||xxk.bmp|1.21", "E|F|||4.46", "G|H||xxk.bmp|1.3",
+                       "I|J|Xxx.bmp|xx.bmp|1.88"};
     QTest::newRow("legs on one line whose pick is a team's name once more")
         << "1 Premier League · Today 22:30 Watford v Middlesbrough Watford 2.81\r"
            "2 FA Cup · Today 16:15 West Ham United v Norwich City Norwich City 2.28\r"
@@ -580,6 +582,10 @@ void TestIntake::namesTheBlock_data() {
     QTest::newRow("an unknown line between tips")
         << QStringList{"A - B", "A", "1,50", "Valami más", "C - D", "C", "2,00"}
         << int(RefusalCode::UnknownLine) << QList<qsizetype>{2, 3, 4} << "Valami más";
+    QTest::newRow("a date run into a name's digits")
+        << QStringList{"Nr.\tSpiel\tTipp\tQuote", "2\t14.11.20261. FC A - B\tAusgewählt:1\tQuote 2,2"}
+        << int(RefusalCode::NoTeams) << QList<qsizetype>{1, 1, 1}
+        << "2\t14.11.20261. FC A - B\tAusgewählt:1\tQuote 2,2";
     QTest::newRow("pick's label run into the pick without its colon")
         << QStringList{"#\tEvent\tPick\tOdds", "1\tA v B\tSelectedDraw\tOdds 6.40"}
         << int(RefusalCode::OutcomeUnclear) << QList<qsizetype>{1, 1, 1} << "SelectedDraw";
