@@ -332,7 +332,11 @@ bool Reader::rowEvent(qsizetype i, const QString& text, const RowCells& r, Event
         const EventRead& read = r.pieces[size_t(c)].event();
         if (read.kind == EventKind::Cut) return refuse(TeamsCut, cells.at(c), i), false;
         if (read.kind == EventKind::Unclear && (eventColumn < 0 || eventColumn == c)) unclear = c;
-        if (!r.pieces[size_t(c)].teams()) continue;
+        // A league and its kick-off before the teams ("DFB-Pokal · Fr., 10.06. 20:30 FC Augsburg –
+        // 1. FC Heidenheim"): in a tip's row, beside its price, the cell is the event all the same.
+        const bool afterKickOff =
+            read.kind == EventKind::Teams && read.home.data() != trimmed(cells.at(c)).data();
+        if (!r.pieces[size_t(c)].teams() && !afterKickOff) continue;
         events.append(c);
         if (!read.bare) spaced.append(c);
     }

@@ -248,6 +248,9 @@ void TestIntake::readsSlips_data() {
            "Fulham v Preston North End Handicap Selected: Handicap (0:1) Preston North End Odds 3.6 3.6\r"
         << QStringList{"VfB Stuttgart|Paksi FC||xxk.bmp|2.46", "Millwall|Manchester United||xxk.bmp|4.02",
                        "Fulham|Preston North End|||3.6"};
+    QTest::newRow("a tip's row whose event cell begins with its league and kick-off")
+        << "Nr.\tSpiel\tTipp\tQuote\r1\tDFB-Pokal · Fr., 10.06. 20:30 A – 1. FC B\t1. FC B\t2,77\r"
+        << QStringList{"A|1. FC B||xxk.bmp|2.77"};
     QTest::newRow("leg on one line after its league and date, a team named with a number")
         << "1 Champions League · 08.12.2026 1860 München - FC St. Pauli Doppelte Chance Ausgewählt: Tipp: 12 "
            "Quote 1,11 1,11\r"
