@@ -91,6 +91,25 @@ void BM_IntakeOfHtml5MB(benchmark::State& state) {
 }
 BENCHMARK(BM_IntakeOfHtml5MB)->Unit(benchmark::kMillisecond);
 
+// A hostile page's shape: a few hundred boxes deep, two hundred thousand empty elements side by
+// side at the bottom. Every element is asked whether it is a leg or a removed tip's notice; the
+// answer must not walk its siblings or its subtree again for each one.
+void BM_IntakeOfHtmlWideAndDeep(benchmark::State& state) {
+    QuietPlatform platform;
+    QString html = QStringLiteral("<div>").repeated(400) + QStringLiteral("<i></i>").repeated(200000) +
+                   QStringLiteral("<div>Removed <button>Undo</button></div>") +
+                   QStringLiteral("</div>").repeated(400);
+    platform.clipboard = QStringLiteral("Removed Undo");
+    platform.clipboardHtmlFlavour = html;
+    Form1 form(platform);
+    for (auto _ : state) {
+        form.Command1.click();
+        benchmark::DoNotOptimize(form.List5.count());
+    }
+    state.SetBytesProcessed(state.iterations() * html.toUtf8().size());
+}
+BENCHMARK(BM_IntakeOfHtmlWideAndDeep)->Unit(benchmark::kMillisecond);
+
 // "Konvertálás" of 100 002 offer lines (with the empty lines between blocks): refused with
 // "Maximum 50 esemény választható ki!" after the empty lines are dropped.
 void BM_ConversionOf100000Lines(benchmark::State& state) {

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "offer/slipparts.h"
 #include "platform/platform.h"
@@ -214,36 +215,30 @@ bool isRecord(const GumboNode* node) {
     return false;
 }
 
-// The text of an element, no more than `most` characters of it: enough to tell a short notice.
-void gatherText(const GumboNode* node, QString& text, qsizetype most) {
-    if (text.size() > most) return;
+// The text of a small element: false, and text left unfinished, once it has more than `nodes`
+// nodes or `most` characters. Enough to tell a short notice without walking a large subtree.
+bool gatherText(const GumboNode* node, QString& text, int& nodes, qsizetype most) {
+    if (--nodes < 0 || text.size() > most) return false;
     if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE) {
         text += QString::fromUtf8(node->v.text.text) + u' ';
     } else if (node->type == GUMBO_NODE_ELEMENT) {
-        for (unsigned i = 0; i < node->v.element.children.length && text.size() <= most; ++i)
-            gatherText(static_cast<const GumboNode*>(node->v.element.children.data[i]), text, most);
+        for (unsigned i = 0; i < node->v.element.children.length; ++i) {
+            if (!gatherText(static_cast<const GumboNode*>(node->v.element.children.data[i]), text, nodes,
+                            most))
+                return false;
+        }
     }
+    return text.size() <= most;
 }
 
-// A notice that a tip was taken off, standing in the list of legs in the place of one: an element
-// like the legs beside it that holds the notice alone, no price. The tip's own lines are gone
-// from the page, and the legs around the notice are the slip. (A notice inside a leg's element,
-// beside its event and price, stays: that leg is on the page, taken off.)
-bool isNoticeInLegsPlace(const GumboNode* node) {
-    if (!node->parent || node->parent->type != GUMBO_NODE_ELEMENT || isRecord(node)) return false;
-    const GumboVector& siblings = node->parent->v.element.children;
-    bool amongLegs = false;
-    for (unsigned i = 0; i < siblings.length && !amongLegs; ++i) {
-        const auto* sibling = static_cast<const GumboNode*>(siblings.data[i]);
-        amongLegs = sibling != node && sibling->type == GUMBO_NODE_ELEMENT &&
-                    sibling->v.element.tag == node->v.element.tag && isRecord(sibling);
+// The tag of the legs among an element's children (the records of a list of them), if it has any.
+std::optional<GumboTag> legsTag(const GumboNode* parent) {
+    const GumboVector& children = parent->v.element.children;
+    for (unsigned i = 0; i < children.length; ++i) {
+        const auto* child = static_cast<const GumboNode*>(children.data[i]);
+        if (child->type == GUMBO_NODE_ELEMENT && isRecord(child)) return child->v.element.tag;
     }
-    if (!amongLegs) return false;
-    constexpr qsizetype kLongestNotice = 120;
-    QString text;
-    gatherText(node, text, kLongestNotice);
-    return text.size() <= kLongestNotice && std::none_of(text.cbegin(), text.cend(), slip::isAsciiDigit) &&
-           slip::isRemovalNotice(text);
+    return std::nullopt;
 }
 
 // The lines as they are made: the text of the line in hand, and a table row's cells.
@@ -261,6 +256,7 @@ public:
 private:
     void text(QStringView text);
     void element(const GumboNode* node, bool inArranged);
+    bool noticeInLegsPlace(const GumboNode* node);
 
     // A block ends the line in hand; inside a table's cell it only parts words.
     void blockEdge() {
@@ -293,6 +289,7 @@ private:
     }
 
     const ClassLooks& sheet_;
+    QHash<const GumboNode*, std::optional<GumboTag>> legsTags_;  // by parent, each found once
     QStringList lines_;
     QStringList row_;     // the cells of the table row in hand, once it has one
     QString piece_;       // the text of the line (or cell) in hand, without blanks at its ends
@@ -301,6 +298,24 @@ private:
     bool inCell_ = false;
     bool inRow_ = false;
 };
+
+// A notice that a tip was taken off, standing in the list of legs in the place of one: an element
+// like the legs beside it that holds the notice alone, no price. The tip's own lines are gone
+// from the page, and the legs around the notice are the slip. (A notice inside a leg's element,
+// beside its event and price, stays: that leg is on the page, taken off.) Whether an element's
+// siblings are legs is found once for their parent.
+bool LineMaker::noticeInLegsPlace(const GumboNode* node) {
+    const GumboNode* parent = node->parent;
+    if (!parent || parent->type != GUMBO_NODE_ELEMENT) return false;
+    auto legs = legsTags_.constFind(parent);
+    if (legs == legsTags_.cend()) legs = legsTags_.insert(parent, legsTag(parent));
+    if (*legs != node->v.element.tag) return false;
+    QString text;
+    int nodes = 16;
+    return gatherText(node, text, nodes, 120) &&
+           std::none_of(text.cbegin(), text.cend(), slip::isAsciiDigit) && slip::isRemovalNotice(text) &&
+           !isRecord(node);
+}
 
 void LineMaker::text(QStringView text) {
     for (const QChar ch : text) {
@@ -331,7 +346,7 @@ void LineMaker::element(const GumboNode* node, bool inArranged) {
     if (element.tag == GUMBO_TAG_BR) return blockEdge();
     Look look = lookOfElement(element, sheet_);
     look.arranges = look.arranges || isRecord(node);
-    if (look.hidden || look.struck || look.display == Display::None || isNoticeInLegsPlace(node)) return;
+    if (look.hidden || look.struck || look.display == Display::None || noticeInLegsPlace(node)) return;
     // The children of a flex or grid container are laid out as blocks of their own.
     if (inArranged && look.display != Display::Cell && look.display != Display::Row)
         look.display = Display::Block;
