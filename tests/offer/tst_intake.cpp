@@ -679,6 +679,27 @@ void TestIntake::tellsPieces_data() {
         << "Real MadridvsBolton Wanderers"
         << ""
         << "Real Madrid|Bolton Wanderers" << false << false << "" << QString() << QString() << "Event";
+    QTest::newRow("teams run together after a capital")
+        << "MTKvsFerencváros"
+        << ""
+        << "" << false << false << "" << QString() << "MTKvsFerencváros"
+        << "Name";
+    QTest::newRow("kick-off run into the home team")
+        << "05.10.2026Bayern München - Schalke 04"
+        << ""
+        << "Bayern München|Schalke 04" << false << false << "" << QString() << QString() << "Event";
+    QTest::newRow("date run into a name's digits")
+        << "14.11.20261. FC Köln - Schalke 04"
+        << ""
+        << "" << false << false << "" << QString() << QString() << "Name";
+    QTest::newRow("price written twice, run together, a button after it")
+        << "Quote 1,31,3 Tipp entfernen×"
+        << "1.3"
+        << "" << false << false << "" << QString() << QString() << "Price";
+    QTest::newRow("a date is no price twice")
+        << "12.12.12.12."
+        << ""
+        << "" << false << true << "" << QString() << QString() << "DateTime";
     // A heading's words before the teams: alone, the line is a heading.
     QTest::newRow("event after league and kick-off")
         << "NB I · Szo 21:45 Paksi FC - Ferencváros"
